@@ -1,0 +1,49 @@
+// Text for the software device context: fonts from LOGFONT descriptions
+// (FreeType + fontconfig), DrawTextW layout, text extents.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "host/device_context.h"
+#include "host/soft/bitmap.h"
+
+namespace glavo::soft {
+
+// A realised font: face, pixel size, style and rotation. Immutable.
+class Font;
+
+struct TextState {
+  Rgb color = 0;
+  int bkMode = kBkOpaque;
+  Rgb bkColor = 0xFFFFFF;
+  int graphicsMode = kGmCompatible;
+};
+
+class TextRenderer {
+ public:
+  TextRenderer();
+  ~TextRenderer();
+  TextRenderer(const TextRenderer&) = delete;
+  TextRenderer& operator=(const TextRenderer&) = delete;
+
+  // The process-wide renderer (fonts are cached across device contexts).
+  static TextRenderer& Shared();
+
+  // Never fails: an unknown face falls back like GDI's font mapper does.
+  std::shared_ptr<const Font> createFont(const LogFont& lf);
+  // The font a fresh device context has selected (GDI's System font).
+  std::shared_ptr<const Font> defaultFont();
+
+  // DrawTextW onto `target`, clipped to `clip`; returns the text height.
+  int drawText(Bitmap& target, const Rect& clip, const Font& font, std::u16string_view text,
+               Rect& rect, unsigned format, const TextState& state);
+  Size textExtent(const Font& font, std::u16string_view text);
+  TextMetrics metrics(const Font& font);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace glavo::soft
