@@ -11,6 +11,7 @@
 namespace glavo::soft {
 
 // A realised font: face, pixel size, style and rotation. Immutable.
+// One TextRenderer is owned by each software host (SoftGdi); it caches faces.
 class Font;
 
 struct TextState {
@@ -26,9 +27,6 @@ class TextRenderer {
   ~TextRenderer();
   TextRenderer(const TextRenderer&) = delete;
   TextRenderer& operator=(const TextRenderer&) = delete;
-
-  // The process-wide renderer (fonts are cached across device contexts).
-  static TextRenderer& Shared();
 
   // Never fails: an unknown face falls back like GDI's font mapper does.
   std::shared_ptr<const Font> createFont(const LogFont& lf);
