@@ -1,0 +1,87 @@
+#include "host/soft/raster_alpha_blend.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "host/soft/raster_blit_axis.h"
+
+namespace glavo::soft {
+
+namespace {
+
+constexpr std::uint8_t kSourceOver = 0;
+constexpr std::uint8_t kSourceAlpha = 1;
+
+int Channel(Pixel p, int c) { return static_cast<int>((p >> (8 * c)) & 0xFFu); }
+
+// x * a / 255 rounded to nearest, the rounding GDI's blend uses.
+int Scaled(int x, int a) { return (x * a + 127) / 255; }
+
+// Sums above 255 (a source that is not premultiplied, such as GDI-drawn
+// pixels whose alpha is 0) saturate per channel instead of spilling over.
+Pixel Compose(const int (&c)[4]) {
+  Pixel out = 0;
+  for (int i = 0; i < 4; ++i) out |= static_cast<Pixel>(std::min(c[i], 255)) << (8 * i);
+  return out;
+}
+
+bool Overlap(const BlitRect& a, const BlitRect& b) {
+  return static_cast<std::int64_t>(a.x) < static_cast<std::int64_t>(b.x) + b.width &&
+         static_cast<std::int64_t>(b.x) < static_cast<std::int64_t>(a.x) + a.width &&
+         static_cast<std::int64_t>(a.y) < static_cast<std::int64_t>(b.y) + b.height &&
+         static_cast<std::int64_t>(b.y) < static_cast<std::int64_t>(a.y) + a.height;
+}
+
+bool SourceInside(const Bitmap& source, const BlitRect& from) {
+  return from.x >= 0 && from.y >= 0 &&
+         static_cast<std::int64_t>(from.x) + from.width <= source.width() &&
+         static_cast<std::int64_t>(from.y) + from.height <= source.height();
+}
+
+}  // namespace
+
+Pixel BlendPixel(Pixel dst, Pixel src, const BlendFunction& blend) {
+  const int constant = blend.constantAlpha;
+  int out[4];
+  if (blend.alphaFormat & kSourceAlpha) {
+    // Premultiplied source: dst = src * SCA + dst * (1 - srcAlpha * SCA).
+    const int alpha = Scaled(Channel(src, 3), constant);
+    for (int c = 0; c < 4; ++c) {
+      const int s = c == 3 ? alpha : Scaled(Channel(src, c), constant);
+      out[c] = s + Scaled(Channel(dst, c), 255 - alpha);
+    }
+  } else {
+    for (int c = 0; c < 4; ++c) {
+      out[c] = (Channel(src, c) * constant + Channel(dst, c) * (255 - constant) + 127) / 255;
+    }
+  }
+  return Compose(out);
+}
+
+bool AlphaBlendCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
+                    const BlendFunction& blend) {
+  if (blend.blendOp != kSourceOver || blend.blendFlags != 0 ||
+      (blend.alphaFormat & ~kSourceAlpha)) {
+    return false;
+  }
+  if (to.width < 0 || to.height < 0 || from.width < 0 || from.height < 0) return false;
+  if (!SourceInside(source, from)) return false;
+  if (&source == &target && Overlap(to, from)) return false;
+  if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return true;
+  const BlitAxis ax(to.x, to.width, from.x, from.width);
+  const BlitAxis ay(to.y, to.height, from.y, from.height);
+  const Interval cols = Intersect(ax.dst(), {0, target.width()});
+  const Interval rows = Intersect(ay.dst(), {0, target.height()});
+  // Stretched nearest-neighbour, as StretchBlt in COLORONCOLOR mode.
+  for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
+    const int sy = static_cast<int>(ay.sourcesOf(y).first);
+    Pixel* out = target.row(static_cast<int>(y));
+    for (std::int64_t x = cols.lo; x < cols.hi; ++x) {
+      const int sx = static_cast<int>(ax.sourcesOf(x).last);
+      out[x] = BlendPixel(out[x], source.at(sx, sy), blend);
+    }
+  }
+  return true;
+}
+
+}  // namespace glavo::soft

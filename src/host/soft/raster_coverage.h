@@ -1,0 +1,38 @@
+// A set of pixels inside a clip rectangle: what a GDI region is to a
+// filled shape. Wide pens and rounded interiors are built as coverages and
+// then painted, so overlapping parts are painted once.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "host/soft/bitmap.h"
+#include "host/soft/raster_geometry.h"
+
+namespace glavo::soft {
+
+class Coverage {
+ public:
+  // `area` is the only part that can ever be covered (normally the part of
+  // the bitmap the shape can reach); it may be empty.
+  explicit Coverage(const Rect& area);
+
+  const Rect& area() const { return area_; }
+  bool contains(int x, int y) const;
+
+  // Adds the pixels y = row, lo <= x < hi (clipped to the area).
+  void addSpan(std::int64_t row, std::int64_t lo, std::int64_t hi);
+  void addRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+  void subtract(const Coverage& other);
+  bool intersects(std::int64_t left, std::int64_t top, std::int64_t right,
+                  std::int64_t bottom) const;
+
+  // Sets every covered pixel of `target` to `color`.
+  void paint(Bitmap& target, Pixel color) const;
+
+ private:
+  Rect area_;
+  std::vector<std::uint8_t> cells_;
+};
+
+}  // namespace glavo::soft

@@ -1,0 +1,138 @@
+#include "host/soft/raster_ellipse.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace glavo::soft {
+
+namespace {
+
+// Midpoint ellipse walk after A. Zingl, as used for GDI's ellipses: starts at
+// (w - 1, h / 2) and calls `visit(x, y, steppedX, steppedY)` per step.
+class ZinglWalk {
+ public:
+  ZinglWalk(std::int64_t width, std::int64_t height) {
+    const std::int64_t a = width - 1, b = height - 1;
+    aSquared8_ = 8 * a * a;
+    bSquared8_ = 8 * b * b;
+    dx_ = 4 * b * b * (1 - a);
+    dy_ = 4 * a * a * (1 + (b % 2));
+    err_ = dx_ + dy_ + a * a * (b % 2);
+  }
+  // One step; reports which coordinates moved.
+  std::pair<bool, bool> step() {
+    const std::int64_t e2 = 2 * err_;
+    bool movedX = false, movedY = false;
+    if (e2 >= dx_) {
+      dx_ += bSquared8_;
+      err_ += dx_;
+      movedX = true;
+    }
+    if (e2 <= dy_) {
+      dy_ += aSquared8_;
+      err_ += dy_;
+      movedY = true;
+    }
+    return {movedX, movedY};
+  }
+
+ private:
+  std::int64_t aSquared8_ = 0, bSquared8_ = 0, dx_ = 0, dy_ = 0, err_ = 0;
+};
+
+bool WithinLimit(std::int64_t w, std::int64_t h) {
+  return w >= 1 && h >= 1 && w <= kMaxCurveExtent && h <= kMaxCurveExtent;
+}
+
+}  // namespace
+
+std::vector<Vertex> EllipseQuadrant(std::int64_t width, std::int64_t height) {
+  std::vector<Vertex> points;
+  if (!WithinLimit(width, height)) return points;
+  ZinglWalk walk(width, height);
+  Vertex p{width - 1, height / 2};
+  while (p.x >= width / 2) {
+    points.push_back(p);
+    const auto [movedX, movedY] = walk.step();
+    if (movedX) --p.x;
+    if (movedY) ++p.y;
+  }
+  return points;
+}
+
+bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top, std::int64_t right,
+                        std::int64_t bottom, std::int64_t ellipseWidth,
+                        std::int64_t ellipseHeight) {
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  // The region covers the box less one pixel at the right and bottom.
+  --right;
+  --bottom;
+  const std::int64_t ew = std::min<std::int64_t>(right - left, std::llabs(ellipseWidth));
+  const std::int64_t eh = std::min<std::int64_t>(bottom - top, std::llabs(ellipseHeight));
+  if (ew < 2 || eh < 2) {
+    coverage.addRect(left, top, right, bottom);
+    return true;
+  }
+  if (!WithinLimit(ew, eh)) return false;
+  if (!coverage.intersects(left, top, right, bottom)) return true;
+  // Inset of each row of the lower half, indexed from the middle row.
+  std::vector<std::int64_t> inset(static_cast<std::size_t>(eh), 0);
+  ZinglWalk walk(ew, eh);
+  std::int64_t x = 0, y = eh / 2;
+  while (x <= ew / 2) {
+    const auto [movedX, movedY] = walk.step();
+    if (movedX) ++x;
+    if (movedY) {
+      ++y;
+      if (y < eh) inset[static_cast<std::size_t>(y)] = x;
+    }
+  }
+  const std::int64_t last = eh - 1;
+  for (std::int64_t i = 0; i < eh / 2; ++i) {
+    const std::int64_t in = inset[static_cast<std::size_t>(last - i)];
+    coverage.addSpan(top + i, left + in, right - in);
+  }
+  // The middle row stretches over the whole straight part of the sides.
+  coverage.addRect(left, top + eh / 2, right, bottom - eh + eh / 2 + 1);
+  for (std::int64_t i = eh / 2 + 1; i < eh; ++i) {
+    const std::int64_t in = inset[static_cast<std::size_t>(i)];
+    coverage.addSpan(bottom - eh + i, left + in, right - in);
+  }
+  return true;
+}
+
+std::vector<Vertex> RoundRectOutline(const Rect& box, std::int64_t ellipseWidth,
+                                     std::int64_t ellipseHeight) {
+  const std::vector<Vertex> quarter = EllipseQuadrant(ellipseWidth, ellipseHeight);
+  std::vector<Vertex> points(quarter.size() * 4);
+  std::size_t count = quarter.size();
+  if (count == 0) return {};
+  // Top-right corner, from the right side up to the top side.
+  for (std::size_t i = 0; i < count; ++i) {
+    points[i] = {box.right - ellipseWidth + quarter[i].x,
+                 box.top + ellipseHeight - 1 - quarter[i].y};
+  }
+  const std::int64_t boxWidth = static_cast<std::int64_t>(box.right) - box.left;
+  const std::int64_t boxHeight = static_cast<std::int64_t>(box.bottom) - box.top;
+  // Mirror left to right, then top to bottom; a full-width (or full-height)
+  // odd ellipse shares its middle point between the two halves.
+  std::size_t end = 2 * count - 1;
+  if (ellipseWidth % 2 && ellipseWidth == boxWidth) --end;
+  for (std::size_t i = 0; i < count; ++i) {
+    points[end - i] = {static_cast<std::int64_t>(box.left) + box.right - 1 - points[i].x,
+                       points[i].y};
+  }
+  count = end + 1;
+  end = 2 * count - 1;
+  if (ellipseHeight % 2 && ellipseHeight == boxHeight) --end;
+  for (std::size_t i = 0; i < count; ++i) {
+    points[end - i] = {points[i].x,
+                       static_cast<std::int64_t>(box.top) + box.bottom - 1 - points[i].y};
+  }
+  points.resize(end + 1);
+  return points;
+}
+
+}  // namespace glavo::soft

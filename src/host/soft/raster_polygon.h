@@ -1,0 +1,15 @@
+// Polygon regions as GDI builds them: a pixel (x, y) is inside when the
+// point (x, y) itself is, left and top edges included, right and bottom
+// edges excluded, with alternate (even-odd) filling.
+#pragma once
+
+#include <vector>
+
+#include "host/soft/raster_coverage.h"
+#include "host/soft/raster_geometry.h"
+
+namespace glavo::soft {
+
+void AddPolygon(Coverage& coverage, const std::vector<Vertex>& points);
+
+}  // namespace glavo::soft

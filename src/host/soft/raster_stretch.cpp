@@ -1,0 +1,117 @@
+#include "host/soft/raster_stretch.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "host/soft/raster_blit_axis.h"
+
+namespace glavo::soft {
+
+namespace {
+
+constexpr int kBlackOnWhite = 1;
+constexpr int kWhiteOnBlack = 2;
+
+// Brightness in HALFTONE mode: the colour adjustment's brightness (-100 to
+// 100) is documented as the amount of brightness applied to the output, so
+// it is taken as an additive shift of brightness * 255 / 100 on each of red,
+// green and blue (rounded to nearest, clamped to 0..255): 100 turns
+// everything white, -100 black, 0 leaves colours unchanged. Alpha is kept.
+Pixel Brightened(Pixel p, int brightness) {
+  if (brightness == 0) return p;
+  const int shift = (brightness * 255 + (brightness > 0 ? 50 : -50)) / 100;
+  Pixel out = p & 0xFF000000u;
+  for (int s = 0; s < 24; s += 8) {
+    const int c = std::clamp(static_cast<int>((p >> s) & 0xFFu) + shift, 0, 255);
+    out |= static_cast<Pixel>(c) << s;
+  }
+  return out;
+}
+
+// Combines the source block feeding one destination pixel.
+class BlockCombiner {
+ public:
+  explicit BlockCombiner(int mode) : mode_(mode) {}
+  void add(Pixel p) {
+    if (count_ == 0) {
+      andAll_ = orAll_ = p;
+    } else {
+      andAll_ &= p;
+      orAll_ |= p;
+    }
+    for (int c = 0; c < 4; ++c) sums_[c] += (p >> (8 * c)) & 0xFFu;
+    ++count_;
+  }
+  bool empty() const { return count_ == 0; }
+  Pixel result() const {
+    if (mode_ == kBlackOnWhite) return andAll_;
+    if (mode_ == kWhiteOnBlack) return orAll_;
+    Pixel out = 0;
+    for (int c = 0; c < 4; ++c) {
+      out |= static_cast<Pixel>((sums_[c] + count_ / 2) / count_) << (8 * c);
+    }
+    return out;
+  }
+
+ private:
+  int mode_;
+  std::uint64_t count_ = 0;
+  Pixel andAll_ = 0, orAll_ = 0;
+  std::array<std::uint64_t, 4> sums_{};
+};
+
+bool Inside(const Bitmap& b, std::int64_t x, std::int64_t y) {
+  return x >= 0 && y >= 0 && x < b.width() && y < b.height();
+}
+
+// Nearest-neighbour copying keeps, of a run of source pixels, the last one
+// along a row and the first one down a column.
+Pixel SourcePixel(const Bitmap& source, const BlitAxis::Sources& sx, const BlitAxis::Sources& sy,
+                  int mode, bool& found) {
+  if (mode == kStretchColorOnColor || (sx.first == sx.last && sy.first == sy.last)) {
+    found = Inside(source, sx.last, sy.first);
+    return found ? source.at(static_cast<int>(sx.last), static_cast<int>(sy.first)) : 0;
+  }
+  BlockCombiner block(mode);
+  for (std::int64_t y = std::min(sy.first, sy.last); y <= std::max(sy.first, sy.last); ++y) {
+    for (std::int64_t x = std::min(sx.first, sx.last); x <= std::max(sx.first, sx.last); ++x) {
+      if (Inside(source, x, y)) block.add(source.at(static_cast<int>(x), static_cast<int>(y)));
+    }
+  }
+  found = !block.empty();
+  return found ? block.result() : 0;
+}
+
+}  // namespace
+
+void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
+                 int mode, const ColorAdjustment& adjustment) {
+  if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return;
+  const BlitAxis ax(to.x, to.width, from.x, from.width);
+  const BlitAxis ay(to.y, to.height, from.y, from.height);
+  const Interval cols = Intersect(ax.dst(), {0, target.width()});
+  const Interval rows = Intersect(ay.dst(), {0, target.height()});
+  if (cols.empty() || rows.empty()) return;
+  // Reading and writing the same surface: read from a snapshot.
+  const Bitmap snapshot = (&source == &target) ? source : Bitmap();
+  const Bitmap& in = (&source == &target) ? snapshot : source;
+  const int brightness =
+      mode == kStretchHalftone ? std::clamp<int>(adjustment.brightness, -100, 100) : 0;
+  std::vector<BlitAxis::Sources> colSources;
+  colSources.reserve(static_cast<std::size_t>(cols.length()));
+  for (std::int64_t x = cols.lo; x < cols.hi; ++x) colSources.push_back(ax.sourcesOf(x));
+  for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
+    const BlitAxis::Sources sy = ay.sourcesOf(y);
+    Pixel* out = target.row(static_cast<int>(y));
+    for (std::int64_t x = cols.lo; x < cols.hi; ++x) {
+      bool found = false;
+      const Pixel p =
+          SourcePixel(in, colSources[static_cast<std::size_t>(x - cols.lo)], sy, mode, found);
+      if (found) out[x] = Brightened(p, brightness);
+    }
+  }
+}
+
+}  // namespace glavo::soft

@@ -1,0 +1,18 @@
+// Geometric pens wider than one pixel (PS_SOLID with round caps and round
+// joins): each segment is a polygon of the pen's width, each end and each
+// joint a disc of the pen's diameter.
+#pragma once
+
+#include <vector>
+
+#include "host/soft/raster_coverage.h"
+#include "host/soft/raster_geometry.h"
+
+namespace glavo::soft {
+
+// Adds the outline of the polyline through `points` drawn with a pen
+// `width` pixels wide. A closed polyline joins its last point to the first
+// and has joints instead of end caps.
+void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed, int width);
+
+}  // namespace glavo::soft

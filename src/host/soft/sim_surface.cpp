@@ -1,0 +1,131 @@
+#include "host/soft/sim_surface.h"
+
+#include <algorithm>
+
+#include "host/soft/sim_desktop.h"
+#include "host/soft/soft_dc.h"
+
+namespace glavo::soft {
+
+SimSurface::SimSurface(SimDesktop& desktop, SimSurface* parent, const Rect& bounds)
+    : desktop_(desktop), parent_(parent), bounds_(bounds) {
+  canvas_ = std::make_unique<SimOffscreen>(desktop.gdi(), bounds.width(), bounds.height());
+  handle_ = desktop.attach(this);
+  if (parent_) {
+    parent_->children_.push_back(this);
+    visible_ = false;
+  }
+  dc().setBkMode(kBkTransparent);
+  setForeColor(foreColor_);
+}
+
+SimSurface::~SimSurface() {
+  for (SimSurface* child : children_) child->parent_ = nullptr;
+  if (parent_) parent_->detachChild(this);
+  desktop_.detach(this);
+}
+
+void SimSurface::detachChild(SimSurface* child) {
+  children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+}
+
+void SimSurface::move(int left, int top, int width, int height) {
+  width = std::max(0, width);
+  height = std::max(0, height);
+  const bool resized = width != bounds_.width() || height != bounds_.height();
+  bounds_ = Rect{left, top, left + width, top + height};
+  if (!resized) return;
+  canvas_->resize(width, height);
+  if (sink_) sink_->onResize();
+}
+
+void SimSurface::setVisible(bool visible) {
+  const bool shown = visible && !visible_;
+  visible_ = visible;
+  if (shown && sink_) sink_->onShow();
+}
+
+void SimSurface::bringToFront() {
+  if (parent_) {
+    auto& siblings = parent_->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    siblings.push_back(this);
+  } else {
+    desktop_.raise(this);
+  }
+}
+
+void SimSurface::setForeColor(OleColor color) {
+  foreColor_ = color;
+  Rgb rgb = color;
+  if (!colors().translate(color, rgb)) rgb = color & 0xFFFFFFu;
+  dc().setTextColor(rgb);
+}
+
+void SimSurface::setBackColor(OleColor color) {
+  backColor_ = color;
+  Rgb rgb = color;
+  if (!colors().translate(color, rgb)) rgb = color & 0xFFFFFFu;
+  dc().fillRect(Rect{0, 0, canvas_->width(), canvas_->height()}, rgb);
+}
+
+bool SimSurface::transparentAt(int x, int y) const {
+  if (!mask_ || x < 0 || y < 0 || x >= mask_->width() || y >= mask_->height()) return false;
+  Rgb key = maskColor_;
+  if (!colors().translate(maskColor_, key)) return false;
+  return mask_->rgbAt(x, y) == key;
+}
+
+DeviceContext& SimSurface::dc() { return canvas_->dc(); }
+
+void SimSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy,
+                              int sw, int sh, std::uint32_t rop) {
+  dc().stretchBlt(dx, dy, dw, dh, source, sx, sy, sw, sh, rop);
+}
+
+WindowHandle SimSurface::containerHwnd() const { return parent_ ? parent_->hwnd() : 0; }
+
+FontRef SimSurface::ambientFont() const {
+  if (ambientFont_) return ambientFont_;
+  if (parent_ && parent_->font()) return parent_->font();
+  return std::make_shared<FontObject>();
+}
+
+const ColorTable& SimSurface::colors() const { return desktop_.colors(); }
+const Desktop& SimSurface::desktop() const { return desktop_; }
+
+std::unique_ptr<ControlSurface> SimSurface::createChild() {
+  return std::make_unique<SimSurface>(desktop_, this, Rect{});
+}
+
+std::unique_ptr<PictureBox> SimSurface::createPictureBox(int width, int height) {
+  return std::make_unique<PictureBox>(
+      std::make_unique<SimOffscreen>(desktop_.gdi(), width, height), colors());
+}
+
+std::unique_ptr<Timer> SimSurface::createTimer() { return desktop_.clock().createTimer(); }
+
+Point SimSurface::screenOrigin() const {
+  Point p{bounds_.left, bounds_.top};
+  if (parent_) {
+    const Point o = parent_->screenOrigin();
+    p.x += o.x;
+    p.y += o.y;
+  }
+  return p;
+}
+
+Bitmap SimSurface::imageWithMask() const {
+  const int w = std::max(0, bounds_.width()), h = std::max(0, bounds_.height());
+  Bitmap out(w, h);
+  const Bitmap& src = canvas_->bitmap();
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const Pixel p = src.contains(x, y) ? src.at(x, y) : 0;
+      out.at(x, y) = transparentAt(x, y) ? (p & 0x00FFFFFFu) : (p | 0xFF000000u);
+    }
+  }
+  return out;
+}
+
+}  // namespace glavo::soft

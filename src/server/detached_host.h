@@ -1,0 +1,34 @@
+// Everything a skin needs around it when it has no container: the stand-in
+// form, the Windows services and the colour table. Owned by the automation
+// object and outliving the skin it serves.
+#pragma once
+
+#include <memory>
+
+#include "host/win32/win32_color_table.h"
+#include "server/detached_form.h"
+#include "server/detached_surface.h"
+#include "server/win32_services.h"
+#include "skin/skin_environment.h"
+
+namespace glavo::server {
+
+class DetachedHost {
+ public:
+  DetachedHost();
+
+  SkinEnvironment environment();
+  // The control's own surface; reports its property changes to `onChange`.
+  std::unique_ptr<DetachedSurface> createSurface(DetachedSurface::ChangeHandler onChange);
+
+ private:
+  win32::Win32ColorTable colors_;
+  Win32Desktop desktop_;
+  Win32Screen screen_;
+  Win32WindowApi windows_;
+  NoPopupMenus menus_;
+  Win32MessagePump pump_;
+  DetachedForm form_;
+};
+
+}  // namespace glavo::server

@@ -1,0 +1,101 @@
+#include "server/detached_surface.h"
+
+#include <algorithm>
+
+#include "host/picture_box.h"
+#include "host/timer.h"
+
+namespace glavo::server {
+namespace {
+
+// Keeps its settings; without a window no tick is ever delivered.
+class InertTimer final : public Timer {
+ public:
+  void setInterval(int milliseconds) override { interval_ = milliseconds; }
+  int interval() const override { return interval_; }
+  void setEnabled(bool enabled) override { enabled_ = enabled; }
+  bool enabled() const override { return enabled_; }
+  void setHandler(std::function<void()> onTick) override { onTick_ = std::move(onTick); }
+
+ private:
+  int interval_ = 0;
+  bool enabled_ = false;
+  std::function<void()> onTick_;
+};
+
+}  // namespace
+
+DetachedSurface::DetachedSurface(const ColorTable& colors, const Desktop& desktop,
+                                 DetachedSurface* parent)
+    : colors_(colors), desktop_(desktop), parent_(parent), canvas_(1, 1),
+      // A child starts hidden at (0, 0) with no size; the control's own
+      // surface is shown by its owner once the control is initialised.
+      visible_(false) {
+  setForeColor(foreColor_);
+}
+
+Rgb DetachedSurface::Translate(OleColor color) const {
+  Rgb rgb = color;
+  if (!colors_.translate(color, rgb)) rgb = color & 0xFFFFFFu;
+  return rgb;
+}
+
+void DetachedSurface::move(int left, int top, int width, int height) {
+  width = std::max(0, width);
+  height = std::max(0, height);
+  const bool resized = width != bounds_.width() || height != bounds_.height();
+  bounds_ = Rect{left, top, left + width, top + height};
+  if (!resized) return;
+  canvas_.resize(width, height);
+  dc().setTextColor(Translate(foreColor_));
+  if (sink_) sink_->onResize();
+}
+
+void DetachedSurface::setVisible(bool visible) {
+  const bool shown = visible && !visible_;
+  visible_ = visible;
+  if (shown && sink_) sink_->onShow();
+}
+
+void DetachedSurface::setForeColor(OleColor color) {
+  foreColor_ = color;
+  dc().setTextColor(Translate(color));
+}
+
+void DetachedSurface::setBackColor(OleColor color) {
+  backColor_ = color;
+  dc().fillRect(Rect{0, 0, canvas_.width(), canvas_.height()}, Translate(color));
+}
+
+bool DetachedSurface::transparentAt(int x, int y) const {
+  if (!mask_ || x < 0 || y < 0 || x >= mask_->width() || y >= mask_->height()) return false;
+  Rgb key = maskColor_;
+  if (!colors_.translate(maskColor_, key)) return false;
+  return mask_->rgbAt(x, y) == key;
+}
+
+void DetachedSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx,
+                                   int sy, int sw, int sh, std::uint32_t rop) {
+  dc().stretchBlt(dx, dy, dw, dh, source, sx, sy, sw, sh, rop);
+}
+
+FontRef DetachedSurface::ambientFont() const {
+  if (parent_ && parent_->font()) return parent_->font();
+  return std::make_shared<FontObject>();
+}
+
+void DetachedSurface::propertyChanged(std::string_view name) {
+  if (onChange_) onChange_(name);
+}
+
+std::unique_ptr<ControlSurface> DetachedSurface::createChild() {
+  return std::make_unique<DetachedSurface>(colors_, desktop_, this);
+}
+
+std::unique_ptr<PictureBox> DetachedSurface::createPictureBox(int width, int height) {
+  return std::make_unique<PictureBox>(std::make_unique<win32::MemoryDc>(width, height), colors_);
+}
+
+std::unique_ptr<Timer> DetachedSurface::createTimer() { return std::make_unique<InertTimer>(); }
+
+}  // namespace glavo::server

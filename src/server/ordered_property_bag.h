@@ -1,0 +1,25 @@
+// A property bag in memory that keeps its keys in the order they were
+// first written: the form in which the control's stream is saved.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/property_bag.h"
+
+namespace glavo::server {
+
+class OrderedPropertyBag final : public PropertyBag {
+ public:
+  std::optional<PropertyValue> read(std::string_view key) const override;
+  void write(std::string_view key, const PropertyValue& value) override;
+  void remove(std::string_view key) override;
+
+  const std::vector<std::pair<std::string, PropertyValue>>& entries() const { return entries_; }
+
+ private:
+  std::vector<std::pair<std::string, PropertyValue>> entries_;
+};
+
+}  // namespace glavo::server

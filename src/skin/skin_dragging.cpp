@@ -1,0 +1,115 @@
+// Moving the form by its title bar (through the system's move loop) and
+// resizing it by its borders and lower corners, one step per mouse move.
+#include "graphics/rounding.h"
+#include "skin/glavo_skin.h"
+
+namespace glavo {
+namespace {
+
+// Forms are never dragged to 100 pixels or less in either direction.
+constexpr double kMinTrackPixels = 100;
+
+std::int32_t Whole(double v) { return static_cast<std::int32_t>(RoundHalfEven(v)); }
+
+std::int16_t ResizePointer(SkinPartsGwr part) {
+  switch (part) {
+    case gwr_LeftBar:
+    case gwr_RightBar: return pointer::kSizeWE;
+    case gwr_BottomBar: return pointer::kSizeNS;
+    case gwr_RightCorner: return pointer::kSizeNWSE;
+    case gwr_LeftCorner: return pointer::kSizeNESW;
+    default: return pointer::kDefault;
+  }
+}
+
+}  // namespace
+
+// The system runs its modal move loop as for a press on a caption; the call
+// returns when the button is released.
+void GlavoSkin::MoveRequest() {
+  env_.windows.releaseCapture();
+  const WindowHandle hwnd = static_cast<WindowHandle>(HostToLong(form().get("hwnd")));
+  env_.windows.sendMessage(hwnd, kWmNcLButtonDown, kHtCaption, 0);
+  surface_->setMousePointer(savedMousePointer_);
+  moveArmed_ = false;
+}
+
+void GlavoSkin::ArmMove() {
+  savedMousePointer_ = surface_->mousePointer();
+  surface_->setMousePointer(pointer::kSizeAll);
+  moveArmed_ = true;
+}
+
+void GlavoSkin::BorderMouseIn(SkinPartsGwr p) {
+  const bool canResize = allowResize_ && !isMaximized_;
+  part(p).SetMousePointer(canResize ? ResizePointer(p) : pointer::kDefault);
+}
+
+void GlavoSkin::RecordPointer(SkinPartsGwr p, float x, float y) {
+  if (p != gwr_BottomBar) lastX_ = x;
+  if (p == gwr_BottomBar || p == gwr_LeftCorner || p == gwr_RightCorner) {
+    lastY_ = Whole(y);
+  }
+}
+
+// The Show sequence once more (its window-style step is skipped while
+// resizing), then the waiting messages, so the form repaints mid-drag.
+void GlavoSkin::ReShow() {
+  ShowSequence();
+  env_.pump.doEvents();
+}
+
+void GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
+  const double dx = (x - lastX_) * TwipsX();
+  const double dy = (y - lastY_) * TwipsY();
+  const double minWidth = kMinTrackPixels * TwipsX();
+  const double minHeight = kMinTrackPixels * TwipsY();
+
+  auto growRight = [&] {
+    newExtent_ = Whole(FormNumber("Width") + dx);
+    if (newExtent_ <= minWidth) return false;
+    form().set("Width", newExtent_);
+    return true;
+  };
+  // The left edge moves only together with an accepted width, so the right
+  // edge stays put.
+  auto growLeft = [&] {
+    newExtent_ = Whole(FormNumber("Width") - dx);
+    if (newExtent_ <= minWidth) return false;
+    form().set("Left", FormNumber("Left") + dx);
+    form().set("Width", newExtent_);
+    return true;
+  };
+  auto growDown = [&] {
+    newExtent_ = Whole(FormNumber("Height") + dy);
+    if (newExtent_ <= minHeight) return false;
+    form().set("Height", newExtent_);
+    return true;
+  };
+
+  switch (p) {
+    case gwr_RightBar:
+      if (growRight()) ReShow();
+      break;
+    case gwr_LeftBar:
+      if (growLeft()) ReShow();
+      break;
+    case gwr_BottomBar:
+      if (growDown()) ReShow();
+      break;
+    case gwr_RightCorner:
+      growRight();
+      growDown();
+      ReShow();
+      break;
+    case gwr_LeftCorner:
+      growLeft();
+      growDown();
+      ReShow();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace glavo

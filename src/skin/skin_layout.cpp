@@ -1,0 +1,123 @@
+// The layout pass and the Show sequence: placing the parts around the
+// client area, the caption and window text, the work area.
+#include "graphics/rounding.h"
+#include "skin/frame_layout.h"
+#include "skin/glavo_skin.h"
+
+namespace glavo {
+
+double GlavoSkin::FormNumber(const char* member) { return HostToDouble(form().get(member)); }
+
+std::int32_t GlavoSkin::FormWindowState() { return HostToLong(form().get("WindowState")); }
+
+void GlavoSkin::onShow() { ShowSequence(); }
+
+// Origin of the host form, its client size, the layout pass, and (outside a
+// drag) the window-menu styles of the borderless form.
+void GlavoSkin::ShowSequence() {
+  const Rect bounds = surface_->bounds();
+  const int width = static_cast<int>(RoundHalfEven(FormNumber("ScaleWidth") / TwipsX()));
+  const int height = static_cast<int>(RoundHalfEven(FormNumber("ScaleHeight") / TwipsY()));
+  if (bounds.left != 0 || bounds.top != 0 || bounds.width() != width || bounds.height() != height) {
+    surface_->move(0, 0, width, height);
+  }
+  LayoutParts();
+  if (!resizing_) AddWindowMenuStyles();
+}
+
+void GlavoSkin::AddWindowMenuStyles() {
+  const WindowHandle hwnd = static_cast<WindowHandle>(HostToLong(form().get("hwnd")));
+  const std::int32_t style = env_.windows.getWindowLong(hwnd, kGwlStyle);
+  env_.windows.setWindowLong(hwnd, kGwlStyle,
+                             static_cast<std::int32_t>(static_cast<std::uint32_t>(style) |
+                                                       kWsSysMenu | kWsMinimizeBox | kWsMaximizeBox));
+}
+
+void GlavoSkin::LayoutParts() {
+  if (titleBarSize_ == 0) titleBarSize_ = 30;
+  if (borderSize_ == 0) borderSize_ = 3;
+
+  FrameInput in;
+  in.clientWidth = surface_->scaleWidth();
+  in.clientHeight = surface_->scaleHeight();
+  in.borderSize = borderSize_;
+  in.titleBarSize = titleBarSize_;
+  in.buttonSize = buttonSize_;
+  in.showCloseButton = showCloseButton_;
+  in.showMaximizeButton = showMaximizeButton_;
+  in.showMinimizeButton = showMinimizeButton_;
+  in.showHelpButton = showHelpButton_;
+  in.showIconButton = showIconButton_;
+  in.backgroundShow = backgroundShow_;
+  const FrameLayout layout = ComputeFrameLayout(in);
+
+  PaintBackground();
+  auto place = [&](SkinPartsGwr p) {
+    const PartPlacement& at = layout.parts[p];
+    ControlSurface& s = part(p).surface();
+    s.setVisible(at.visible);
+    s.move(static_cast<int>(RoundHalfEven(at.left)), static_cast<int>(RoundHalfEven(at.top)),
+           static_cast<int>(RoundHalfEven(at.width)), static_cast<int>(RoundHalfEven(at.height)));
+  };
+  place(gwr_TitleBar);
+  // The borders and corners overlap the title bar's last row; the order in
+  // which they come to the front leaves the corners on top.
+  for (SkinPartsGwr p : {gwr_LeftBar, gwr_RightBar, gwr_BottomBar, gwr_LeftCorner, gwr_RightCorner}) {
+    place(p);
+    part(p).surface().bringToFront();
+  }
+  for (SkinPartsGwr p : {gwr_Back, gwr_CloseButton, gwr_MaximizeButton, gwr_MinimizeButton,
+                         gwr_HelpButton, gwr_Icon}) {
+    place(p);
+  }
+
+  part(gwr_Icon).SetIcon(HostToPicture(form().get("Icon")));
+  part(gwr_TitleBar).SetLeftMargin(layout.captionLeftMargin);
+  part(gwr_TitleBar).SetCaption(caption_);
+  SetUniText(&form(), part(gwr_TitleBar).GetUniCaption());
+
+  if (FormWindowState() == gwr_Minimized) {
+    skinState_ = gwr_Minimized;
+  } else {
+    skinState_ = isMaximized_ ? gwr_Maximized : gwr_Normal;
+  }
+}
+
+// The control's own surface shows its background colour wherever no part
+// covers it.
+void GlavoSkin::PaintBackground() {
+  DeviceContext& dc = surface_->dc();
+  Rgb color = 0;
+  if (!surface_->colors().translate(surface_->backColor(), color)) return;
+  dc.fillRect(Rect{0, 0, dc.width(), dc.height()}, color);
+  surface_->refresh();
+}
+
+// The desktop less the taskbar's height, taken off the bottom wherever the
+// taskbar sits.
+Rect GlavoSkin::GetWorkArea() {
+  Rect tray;
+  const WindowHandle trayWindow = env_.windows.findWindow("Shell_traywnd", "");
+  if (trayWindow != 0) env_.windows.getWindowRect(trayWindow, tray);
+  const auto trayHeight = static_cast<std::int16_t>(tray.bottom - tray.top);
+  Rect desktop;
+  env_.windows.getWindowRect(env_.windows.desktopWindow(), desktop);
+  desktop.bottom -= trayHeight;
+  return desktop;
+}
+
+void GlavoSkin::SetUniText(HostForm* target, const std::u16string& text) {
+  if (target == nullptr) return;
+  if (target->isWindowed()) {
+    const WindowHandle hwnd = static_cast<WindowHandle>(HostToLong(target->get("hwnd")));
+    env_.windows.setWindowText(hwnd, text);
+    return;
+  }
+  try {
+    target->set("", text);
+  } catch (const HostError&) {
+    // Setting the default property of an unknown kind of object is best effort.
+  }
+}
+
+}  // namespace glavo

@@ -1,0 +1,163 @@
+// The cell's events: click kinds, double clicks, keys, animation of the
+// looks, and hover detection by polling.
+#include "cell_fixture.h"
+
+namespace glavo::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class EventsTest : public CellTest {
+ protected:
+  void SetUp() override {
+    CellTest::SetUp();
+    desktop.moveCursor(Inside());
+    desktop.clock().advance(1);  // first tick: pointer inside, nothing raised
+    recorder.take();
+  }
+  // Looks that tell the states apart by BlendSize.
+  void Looks() {
+    cell->SetCellStateNormalData(u"10");
+    cell->SetCellStateOverData(u"11");
+    cell->SetCellStateDownData(u"12");
+    cell->SetAnimate(true);
+  }
+};
+
+TEST_F(EventsTest, AClickIsReportedAfterTheButtonEvents) {
+  desktop.click(mouse::kLeft);
+  EXPECT_EQ(recorder.take(), (Events{"MouseDown 1", "MouseUp 1", "Click"}));
+}
+
+TEST_F(EventsTest, TheRightButtonFlagChoosesTheClickKind) {
+  desktop.click(mouse::kRight);
+  EXPECT_EQ(recorder.take().back(), "RightClick");
+  desktop.click(mouse::kMiddle);  // a middle press keeps the previous kind
+  EXPECT_EQ(recorder.take().back(), "RightClick");
+  desktop.click(mouse::kLeft);
+  EXPECT_EQ(recorder.take().back(), "Click");
+  desktop.click(mouse::kMiddle);
+  EXPECT_EQ(recorder.take().back(), "Click");
+}
+
+TEST_F(EventsTest, TheFlagFollowsTheButtonTheHandlerLeft) {
+  recorder.rewriteButton = mouse::kRight;
+  desktop.click(mouse::kLeft);
+  EXPECT_EQ(recorder.take().back(), "RightClick");
+}
+
+TEST_F(EventsTest, WithoutDoubleClickReportingTheSecondClickIsAClick) {
+  desktop.doubleClick(mouse::kLeft);
+  EXPECT_EQ(recorder.take(), (Events{"MouseDown 1", "MouseUp 1", "Click", "Click", "MouseUp 1"}));
+  desktop.doubleClick(mouse::kRight);
+  EXPECT_EQ(recorder.take(), (Events{"MouseDown 2", "MouseUp 2", "RightClick", "RightClick", "MouseUp 2"}));
+}
+
+TEST_F(EventsTest, DoubleClickReportingRaisesTheDoubleClickKinds) {
+  cell->SetDoubleClickEnable(true);
+  desktop.doubleClick(mouse::kLeft);
+  EXPECT_EQ(recorder.take()[3], "DblClick");
+  desktop.doubleClick(mouse::kRight);
+  EXPECT_EQ(recorder.take()[3], "RightDblClick");
+}
+
+TEST_F(EventsTest, KeysArePassedOnWithTheirArguments) {
+  desktop.click(mouse::kLeft);  // takes the focus
+  recorder.take();
+  desktop.keyDown(65, shift::kShift);
+  desktop.keyPress(97);
+  desktop.keyUp(65, 0);
+  EXPECT_EQ(recorder.take(), (Events{"KeyDown 65 1", "KeyPress 97", "KeyUp 65 0"}));
+}
+
+TEST_F(EventsTest, MouseCoordinatesAreInTheSurfacesUnits) {
+  desktop.moveCursor(Inside(7, 9));
+  EXPECT_EQ(recorder.take(), Events{"MouseMove 7,9"});
+}
+
+TEST_F(EventsTest, AnAnimatedCellFollowsTheButtonAndTheFocus) {
+  Looks();
+  desktop.pressButton(mouse::kLeft);
+  EXPECT_EQ(cell->CellState(), 2);
+  EXPECT_EQ(cell->BlendSize(), 12);
+  desktop.releaseButton(mouse::kLeft);
+  EXPECT_EQ(cell->CellState(), 1);
+  EXPECT_EQ(cell->BlendSize(), 11);
+  desktop.setFocus(form.get());
+  EXPECT_EQ(cell->CellState(), 0);
+  EXPECT_EQ(cell->BlendSize(), 10);
+  cell->SetDoubleClickEnable(true);
+  desktop.doubleClick(mouse::kLeft);
+  EXPECT_EQ(cell->CellState(), 1);  // the double-click's own MouseUp ends it
+}
+
+TEST_F(EventsTest, WithoutAnimateTheStateNeverMoves) {
+  cell->SetCellStateDownData(u"12");
+  desktop.click(mouse::kLeft);
+  desktop.doubleClick(mouse::kLeft);
+  desktop.setFocus(form.get());
+  desktop.hover(Outside(), 5);
+  EXPECT_EQ(cell->CellState(), 0);
+  EXPECT_EQ(cell->BlendSize(), 1);
+}
+
+TEST_F(EventsTest, HoverRaisesInOnceAndOutWhenThePointerLeaves) {
+  Looks();
+  desktop.hover(Outside(), 1);
+  EXPECT_EQ(recorder.take(), Events{"MouseOut"});
+  EXPECT_EQ(cell->CellState(), 0);
+  EXPECT_FALSE(cell->overTimer().enabled());
+  desktop.clock().advance(50);  // idle: the timer is stopped
+  EXPECT_TRUE(recorder.take().empty());
+
+  desktop.hover(Inside(), 1);
+  EXPECT_EQ(recorder.take(), (Events{"MouseMove 5,5", "MouseIn"}));
+  EXPECT_EQ(cell->CellState(), 1);
+  EXPECT_EQ(cell->BlendSize(), 11);
+  desktop.hover(Inside(6, 6), 20);  // resting inside raises nothing more
+  EXPECT_EQ(recorder.take(), Events{"MouseMove 6,6"});
+
+  desktop.hover(Outside(), 1);
+  EXPECT_EQ(recorder.take(), Events{"MouseOut"});
+  EXPECT_EQ(cell->CellState(), 0);
+}
+
+TEST_F(EventsTest, WithoutAnimateHoverEventsStillArrive) {
+  desktop.hover(Outside(), 1);
+  desktop.hover(Inside(), 1);
+  desktop.hover(Outside(), 1);
+  EXPECT_EQ(recorder.take(), (Events{"MouseOut", "MouseMove 5,5", "MouseIn", "MouseOut"}));
+  EXPECT_EQ(cell->CellState(), 0);
+}
+
+TEST_F(EventsTest, AWindowAboveTheCellCountsAsOutside) {
+  desktop.hover(Outside(), 1);
+  desktop.hover(Inside(), 1);
+  recorder.take();
+  auto cover = form->createChild();
+  cover->move(kCellX, kCellY, 20, 20);
+  cover->setVisible(true);  // created after the cell: above it
+  desktop.clock().advance(1);  // the poll still runs and now sees the cover
+  EXPECT_EQ(recorder.take(), Events{"MouseOut"});
+}
+
+TEST_F(EventsTest, ReleasingOutsideEndsInTheOverState) {
+  Looks();
+  desktop.hover(Outside(), 1);
+  desktop.hover(Inside(), 1);
+  desktop.pressButton(mouse::kLeft);
+  recorder.take();
+  desktop.moveCursor(Outside());  // captured: the cell still gets the move
+  desktop.clock().advance(1);
+  EXPECT_EQ(recorder.take(), (Events{"MouseMove -110,-120", "MouseOut"}));
+  EXPECT_EQ(cell->CellState(), 0);
+  desktop.moveCursor(Point{6, 6});  // each captured move re-arms the poll
+  desktop.clock().advance(1);
+  EXPECT_EQ(recorder.take().back(), "MouseOut");
+  desktop.releaseButton(mouse::kLeft);
+  EXPECT_EQ(recorder.take(), Events{"MouseUp 1"});  // no click outside
+  EXPECT_EQ(cell->CellState(), 1);
+}
+
+}  // namespace
+}  // namespace glavo::testing

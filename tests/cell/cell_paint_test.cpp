@@ -1,0 +1,344 @@
+// The paint pipeline: mask, fill recipes, flip, caption, glyph, icon, and
+// the arithmetic limits at which a pass ends quietly.
+#include <set>
+
+#include "cell/caption_text.h"
+#include "cell_fixture.h"
+
+namespace glavo::testing {
+namespace {
+
+constexpr Rgb kRed = MakeRgb(255, 0, 0);
+constexpr Rgb kBlue = MakeRgb(0, 0, 255);
+constexpr Rgb kWhite = MakeRgb(255, 255, 255);
+
+using PaintTest = CellTest;
+
+// The rows in which two renderings of the surface differ.
+std::set<int> ChangedRows(const soft::Bitmap& a, const soft::Bitmap& b) {
+  std::set<int> rows;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if ((a.at(x, y) & 0xFFFFFF) != (b.at(x, y) & 0xFFFFFF)) rows.insert(y);
+    }
+  }
+  return rows;
+}
+
+TEST_F(PaintTest, TheMaskMakesTheCornersTransparentWithABlackMaskColour) {
+  Make(40, 20);
+  cell->SetBorderRoundW(12);
+  cell->SetBorderRoundH(12);
+  cell->SetMaskColor(0);
+  EXPECT_TRUE(surface().transparentAt(0, 0));
+  EXPECT_TRUE(surface().transparentAt(39, 19));
+  EXPECT_FALSE(surface().transparentAt(20, 10));
+  EXPECT_FALSE(surface().transparentAt(6, 0));  // past the corner
+  cell->SetMaskColor(0xFFFFFF);  // white: the inside is what vanishes
+  EXPECT_FALSE(surface().transparentAt(0, 0));
+  EXPECT_TRUE(surface().transparentAt(20, 10));
+  cell->SetMaskColor(0x8000000F);  // no pixel of the mask has that colour
+  EXPECT_FALSE(surface().transparentAt(0, 0));
+  EXPECT_FALSE(surface().transparentAt(20, 10));
+}
+
+TEST_F(PaintTest, SquareCornersLeaveNothingTransparent) {
+  cell->SetMaskColor(0);
+  cell->SetBorderRoundW(0);
+  cell->SetBorderRoundH(0);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 60; ++x) ASSERT_FALSE(surface().transparentAt(x, y)) << x << "," << y;
+  }
+}
+
+TEST_F(PaintTest, TheTransparentShapeIgnoresTheFill) {
+  cell->SetMaskColor(0);
+  cell->SetCellStyle(12);  // a black fill must not punch holes
+  cell->SetCellColor1(0);
+  cell->SetCellColor2(0);
+  EXPECT_FALSE(surface().transparentAt(30, 15));
+  EXPECT_TRUE(surface().transparentAt(0, 0));
+}
+
+TEST_F(PaintTest, AFlatStyleTwelveIsOneColourInside) {
+  Flat(kRed);
+  for (int y = 0; y < 29; ++y) {
+    for (int x = 0; x < 59; ++x) ASSERT_EQ(At(x, y), kRed) << x << "," << y;
+  }
+  // BorderStyle 0 still draws the base outline on the right and bottom.
+  EXPECT_EQ(At(59, 10), 0u);
+  EXPECT_EQ(At(30, 29), 0u);
+}
+
+TEST_F(PaintTest, ASystemColourPaintsLikeItsRgbValue) {
+  Flat(kRed);
+  cell->SetCellColor1(0x80000005);  // window background: white
+  cell->SetCellColor2(0x80000005);
+  EXPECT_EQ(At(30, 15), kWhite);
+}
+
+TEST_F(PaintTest, StyleSevenDrawsRowTenTwiceWithTheLowerGradientLast) {
+  Make(40, 20);
+  Flat(kRed);
+  cell->SetCellColor3(MakeRgb(0, 0, 0));
+  cell->SetCellColor1(MakeRgb(200, 100, 0));
+  cell->SetCellColor2(MakeRgb(0, 250, 0));
+  cell->SetCellColor4(MakeRgb(0, 0, 250));
+  cell->SetCellStyle(7);
+  EXPECT_EQ(At(20, 0), MakeRgb(0, 0, 0));
+  EXPECT_EQ(At(20, 9), MakeRgb(180, 90, 0));
+  EXPECT_EQ(At(20, 10), MakeRgb(0, 250, 0));
+  EXPECT_EQ(At(20, 15), MakeRgb(0, 125, 125));
+}
+
+TEST_F(PaintTest, StyleThirteenRampsOutAndBackAtTheSplit) {
+  Make(100, 10);
+  Flat(kRed);
+  cell->SetCellColor1(MakeRgb(0, 0, 0));
+  cell->SetCellColor2(MakeRgb(208, 0, 0));
+  cell->SetSplitSize(25);
+  cell->SetCellStyle(13);
+  // 25 columns ramp over 26 steps of 8 from 0, stopping short of 208.
+  const PictureBox& pic = cell->pic();
+  EXPECT_EQ(pic.point(0, 5), MakeRgb(0, 0, 0));
+  EXPECT_EQ(pic.point(13, 5), MakeRgb(104, 0, 0));
+  EXPECT_EQ(pic.point(24, 5), MakeRgb(192, 0, 0));
+  EXPECT_EQ(pic.point(25, 5), MakeRgb(208, 0, 0));  // then back from C2 to C1
+  EXPECT_GT(RedOf(pic.point(30, 5)), RedOf(pic.point(80, 5)));
+}
+
+TEST_F(PaintTest, AStyleOutsideTheRangeLeavesTheMaskColourBox) {
+  Flat(kRed);
+  cell->SetMaskColor(kBlue);
+  cell->SetCellStyle(25);
+  EXPECT_EQ(At(30, 15), kBlue);
+  cell->SetCellStyle(-1);
+  EXPECT_EQ(At(10, 10), kBlue);
+}
+
+TEST_F(PaintTest, EveryStyleAndBorderPaintsSomethingOnSmallAndOddSizes) {
+  for (auto [w, h] : {std::pair{1, 1}, {2, 3}, {7, 4}, {120, 30}}) {
+    Make(w, h);
+    cell->LoadCellTheme(u"", u"1##12829635##16777215##3##3##1##1##16777215##True##8421504##12829635##10857122##16777215##16777215##7##0##0##50");
+    for (int border = 0; border < 8; ++border) {
+      for (int style = 0; style < 25; ++style) {
+        cell->SetBorderStyle(border);
+        cell->SetCellStyle(style);
+      }
+    }
+  }
+  SUCCEED();
+}
+
+TEST_F(PaintTest, FlipOneMirrorsThePictureLeftToRight) {
+  Make(50, 12);
+  Flat(kRed);
+  cell->SetCellColor1(MakeRgb(0, 0, 0));
+  cell->SetCellColor2(MakeRgb(250, 250, 250));
+  cell->SetSplitSize(20);
+  cell->SetCellStyle(13);  // the same in every row but the outline's
+  cell->SetFlipCell(1);
+  for (int x = 0; x < 50; ++x) EXPECT_EQ(At(x, 5), cell->pic().point(49 - x, 5)) << x;
+  cell->SetFlipCell(3);
+  for (int x = 0; x < 50; ++x) EXPECT_EQ(At(x, 5), cell->pic().point(49 - x, 5)) << x;
+}
+
+TEST_F(PaintTest, AnUnknownFlipKeepsThePreviousImage) {
+  Flat(kRed);
+  cell->SetFlipCell(4);
+  cell->SetCellColor1(kBlue);
+  cell->SetCellColor2(kBlue);
+  EXPECT_EQ(At(30, 15), kRed);
+  cell->SetFlipCell(0);
+  EXPECT_EQ(At(30, 15), kBlue);
+}
+
+TEST_F(PaintTest, TheCaptionIsCentredAsABlockAndDrawnOnePixelUpAndLeft) {
+  Make(200, 40);
+  Flat(kWhite);
+  cell->SetFont(MakeFont(u"Arial", 9.75f));  // 13 px
+  const soft::Bitmap plain = surface().image();
+  cell->SetCaption(u"Hi");
+  const auto rows = ChangedRows(plain, surface().image());
+  ASSERT_FALSE(rows.empty());
+  // Top = round((40 - 13) / 2) = 14, minus one: glyphs live in 13..25.
+  EXPECT_GE(*rows.begin(), 13);
+  EXPECT_LE(*rows.rbegin(), 13 + 13);
+  EXPECT_EQ(cell->ForeColor(), cell->CaptionColor());
+}
+
+TEST_F(PaintTest, AWideCaptionMovesUpOneLineHeightPerEstimatedLine) {
+  Make(100, 80);
+  Flat(kWhite);
+  cell->SetFont(MakeFont(u"Arial", 9.75f));
+  const soft::Bitmap plain = surface().image();
+  cell->SetCaption(u"Hi");
+  const int shortTop = *ChangedRows(plain, surface().image()).begin();
+  const std::u16string wide = u"Hi there, wide words wrap over lines";
+  cell->SetCaption(wide);
+  const double tw = surface().dc().textExtent(wide).cx;  // the caption font is still selected
+  const int lines = static_cast<int>(tw / (0.9 * 101)) + 1;
+  ASSERT_GE(lines, 2);
+  const int wideTop = *ChangedRows(plain, surface().image()).begin();
+  EXPECT_NEAR(shortTop - wideTop, (lines - 1) * 13 / 2.0, 1.0);
+}
+
+TEST_F(PaintTest, TheCaptionIsNeverMirrored) {
+  Make(120, 30);
+  Flat(kWhite);
+  cell->SetBorderColor1(kWhite);  // a picture that looks the same mirrored
+  cell->SetCaptionAlignment(0);
+  cell->SetCaption(u"LLLL");
+  const soft::Bitmap upright = surface().image();
+  cell->SetFlipCell(1);
+  EXPECT_TRUE(ChangedRows(upright, surface().image()).empty());
+}
+
+TEST_F(PaintTest, CaptionFontsDoNotPileUp) {
+  cell->SetCaption(u"Text");
+  const int live = desktop.gdi().liveFonts();
+  for (int i = 0; i < 10; ++i) cell->Refresh();
+  cell->DrawTextString(u"x", 0, true, 0, 2, u"Tahoma", 20, true, false, 0, 0, -1, -1, 90, 90);
+  cell->SetCaption(u"More");
+  EXPECT_EQ(desktop.gdi().liveFonts(), live);
+  cell.reset();
+  EXPECT_LT(desktop.gdi().liveFonts(), live);
+}
+
+TEST_F(PaintTest, DrawTextStringFillsOutToTheSurfaceEdges) {
+  Make(80, 30);
+  Flat(kWhite);
+  const soft::Bitmap plain = surface().image();
+  cell->DrawTextString(u"~$00065~$00066", kRed, false, 0, 1, u"Arial", 12, true, false, 0, 0, -1, -1, 0, 0);
+  int rightmost = -1;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 80; ++x) {
+      if (At(x, y) != soft::RgbFromPixel(plain.at(x, y))) rightmost = std::max(rightmost, x);
+    }
+  }
+  EXPECT_GT(rightmost, 70);  // right-aligned against 80 - 1
+  EXPECT_EQ(cell->ForeColor(), kRed);
+}
+
+TEST(CaptionTextTest, EscapesDecodeToCodeUnits) {
+  EXPECT_EQ(DecodeCaptionText(u"~$01093"), u"\u0445");
+  EXPECT_EQ(DecodeCaptionText(u"A~$00066C"), u"ABC");
+  EXPECT_EQ(DecodeCaptionText(u"x~$65"), u"xA");      // a short tail reads what remains
+  EXPECT_EQ(DecodeCaptionText(u"x~$"), std::u16string(u"x") + char16_t{0});
+  EXPECT_EQ(DecodeCaptionText(u"~$99999z"), u"z");    // beyond 65535: no character
+  EXPECT_EQ(DecodeCaptionText(u"~$-0001z"), u"z");
+  EXPECT_EQ(DecodeCaptionText(u"~ $"), u"~ $");
+  EXPECT_EQ(CaptionFlags(2), 21u);
+  EXPECT_EQ(CaptionFlags(1), 22u);
+  EXPECT_EQ(CaptionFlags(0), 20u);
+  EXPECT_EQ(CaptionFlags(3), 0u);
+  const LogFont lf = CaptionLogFont(u"A very long face name that exceeds the limit", 9.75f, 4.0 / 3, true,
+                                    false, false, false, -900, -2700);
+  EXPECT_EQ(lf.faceName.size(), 31u);
+  EXPECT_EQ(lf.height, -13);
+  EXPECT_EQ(lf.weight, 700);
+  EXPECT_EQ(lf.quality, 4);
+}
+
+TEST_F(PaintTest, GetUniCaptionDecodesWithoutSideEffects) {
+  cell->SetCaption(u"~$01093");
+  const int before = surface().refreshCount();
+  EXPECT_EQ(cell->GetUniCaption(), u"\u0445");
+  EXPECT_EQ(cell->Caption(), u"~$01093");
+  EXPECT_EQ(surface().refreshCount(), before);
+}
+
+TEST_F(PaintTest, TheSymbolGlyphIsDrawnOnlyWhenAsked) {
+  Make(30, 30);
+  Flat(kWhite);
+  cell->SetCaptionColor(kRed);
+  cell->SetSymbolNo(65);
+  const soft::Bitmap plain = surface().image();
+  cell->SetSymbolDraw(true);
+  const soft::Bitmap glyph = surface().image();
+  EXPECT_FALSE(ChangedRows(plain, glyph).empty());
+  cell->SetSymbolNo(300);  // names no single-byte character
+  EXPECT_TRUE(ChangedRows(plain, surface().image()).empty());
+  cell->SetSymbolNo(65);
+  cell->SetSymbolDraw(false);
+  EXPECT_TRUE(ChangedRows(plain, surface().image()).empty());
+}
+
+TEST_F(PaintTest, ASquareIconIsCentredAtIconSize) {
+  Make(20, 20);
+  Flat(kWhite);
+  cell->SetIconSize(16);
+  cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 32, 32, std::vector<std::uint32_t>(32 * 32, 0xFFFF0000u)));
+  EXPECT_EQ(At(2, 2), kRed);
+  EXPECT_EQ(At(17, 17), kRed);
+  EXPECT_EQ(At(1, 10), kWhite);
+  EXPECT_EQ(At(18, 10), kWhite);
+}
+
+TEST_F(PaintTest, AWidePictureIsDrawnNarrowAndTall) {
+  Make(60, 60);
+  Flat(kWhite);
+  cell->SetIcon(std::make_shared<Picture>(PictureType::kBitmap, 8, 4, std::vector<std::uint32_t>(32, 0xFFFF0000u)));
+  // IconSize 20, ratio 2: 10 wide, 40 high, at (25, 10).
+  EXPECT_EQ(At(25, 10), kRed);
+  EXPECT_EQ(At(34, 49), kRed);
+  EXPECT_EQ(At(24, 30), kWhite);
+  EXPECT_EQ(At(35, 30), kWhite);
+  EXPECT_EQ(At(30, 9), kWhite);
+}
+
+TEST_F(PaintTest, AnIconKeepsItsTransparency) {
+  Make(20, 20);
+  Flat(kWhite);
+  std::vector<std::uint32_t> px(20 * 20, 0x00000000u);  // transparent
+  px[10 * 20 + 10] = 0xFF0000FFu;
+  cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 20, 20, px));
+  EXPECT_EQ(At(10, 10), kBlue);
+  EXPECT_EQ(At(5, 5), kWhite);
+}
+
+// At the limits the pass ends quietly: what was drawn is still shown.
+TEST_F(PaintTest, ArithmeticLimitsEndThePassKeepingWhatWasDrawn) {
+  Flat(kRed);
+  cell->SetSplitSize(0);
+  cell->SetCellStyle(1);  // frames step by 1 / SplitSize
+  EXPECT_EQ(At(30, 15), kRed);
+  cell->SetSplitSize(100);
+  cell->SetCellStyle(6);  // no room below the split
+  EXPECT_EQ(At(30, 15), kRed);
+  cell->SetSplitSize(-300);
+  cell->SetCellStyle(15);  // alpha 100 + SP is no byte
+  EXPECT_EQ(At(5, 5), kRed);
+  Make(30, 3);
+  Flat(kRed);
+  cell->SetCellStyle(8);  // k = round(3 / 6) = 0
+  EXPECT_EQ(At(10, 1), kRed);
+}
+
+TEST_F(PaintTest, AGradientBorderOfSizeZeroKeepsTheBaseOutline) {
+  Flat(kWhite);
+  cell->SetBorderColor1(kBlue);
+  cell->SetBorderSize(0);
+  for (int style : {4, 6, 7}) {
+    cell->SetBorderStyle(style);
+    EXPECT_EQ(At(59, 15), kBlue) << style;
+    EXPECT_EQ(At(30, 15), kWhite) << style;
+  }
+}
+
+TEST_F(PaintTest, HugeParametersFinishWithoutHanging) {
+  Flat(kRed);
+  cell->SetBorderSize(2000000000);
+  cell->SetSplitSize(-2000000000);
+  for (int style = 0; style < 25; ++style) cell->SetCellStyle(style);
+  for (int border = 0; border < 8; ++border) cell->SetBorderStyle(border);
+  cell->SetBorderRoundW(INT32_MAX);
+  cell->SetBorderRoundH(INT32_MIN);
+  cell->SetIconSize(INT32_MAX);
+  cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 1, 1, std::vector<std::uint32_t>{0xFF00FF00u}));
+  cell->SetBlendSize(0);
+  SUCCEED();
+}
+
+}  // namespace
+}  // namespace glavo::testing

@@ -1,0 +1,185 @@
+// Properties, state properties and persistence of a cell.
+#include <algorithm>
+
+#include "cell_fixture.h"
+#include "host/soft/sim_property_bag.h"
+
+namespace glavo::testing {
+namespace {
+
+using PropertiesTest = CellTest;
+
+constexpr const char16_t* kDefaultRecord =
+    u"1##0##0##3##3##1##1##0##False##0##0##0##0##0##0##0##-2147483633##50";
+
+TEST_F(PropertiesTest, NewCellStartsWithTheDocumentedDefaults) {
+  EXPECT_EQ(cell->BorderStyle(), 1);
+  EXPECT_EQ(cell->BorderSize(), 1);
+  EXPECT_EQ(cell->SplitSize(), 50);
+  EXPECT_EQ(cell->BlendSize(), 1);
+  EXPECT_EQ(cell->BorderRoundW(), 3);
+  EXPECT_EQ(cell->BorderRoundH(), 3);
+  EXPECT_EQ(cell->SymbolNo(), 1);
+  EXPECT_EQ(cell->CaptionAlignment(), 2);
+  EXPECT_EQ(cell->IconSize(), 20);
+  for (OleColor c : {cell->BorderColor1(), cell->BorderColor2(), cell->CellColor1(), cell->CellColor2(),
+                     cell->CellColor3(), cell->CellColor4(), cell->CaptionColor(), cell->CaptionShadowColor()}) {
+    EXPECT_EQ(c, 0u);
+  }
+  for (bool b : {cell->CaptionShadow(), cell->CaptionRotate(), cell->SymbolDraw(), cell->CellStateUpdate(),
+                 cell->Animate(), cell->DoubleClickEnable()}) {
+    EXPECT_FALSE(b);
+  }
+  EXPECT_EQ(cell->ForeColor(), 0x80000012u);
+  EXPECT_EQ(cell->MaskColor(), 0x8000000Fu);
+  EXPECT_EQ(cell->MousePointer(), 99);
+  EXPECT_EQ(cell->FillStyle(), 1);
+  EXPECT_EQ(cell->DrawWidth(), 1);
+  EXPECT_TRUE(cell->Enabled());
+  ASSERT_NE(cell->Icon(), nullptr);  // an empty picture, not nothing
+  EXPECT_TRUE(cell->Icon()->empty());
+  EXPECT_EQ(cell->SaveCellTheme(), kDefaultRecord);
+}
+
+TEST_F(PropertiesTest, LookLetsRepaintAndNotifyOtherLetsOnlyNotify) {
+  surface().clearNotifications();
+  const int before = surface().refreshCount();
+  cell->SetCellColor1(0x123456);
+  EXPECT_EQ(cell->CellColor1(), 0x123456u);
+  EXPECT_EQ(surface().refreshCount(), before + 1);
+  cell->SetAnimate(true);
+  cell->SetForeColor(255);
+  cell->SetCellStateOverData(u"x");
+  EXPECT_EQ(surface().refreshCount(), before + 1);
+  EXPECT_EQ(surface().notifications(),
+            (std::vector<std::string>{"CellColor1", "Animate", "ForeColor", "CellStateOverData"}));
+}
+
+TEST_F(PropertiesTest, LetsStoreOutOfRangeValuesUnchanged) {
+  cell->SetCellStyle(-7);
+  cell->SetBorderStyle(99);
+  cell->SetFlipCell(12);
+  cell->SetIconSize(-1);
+  EXPECT_EQ(cell->CellStyle(), -7);
+  EXPECT_EQ(cell->BorderStyle(), 99);
+  EXPECT_EQ(cell->FlipCell(), 12);
+  EXPECT_EQ(cell->IconSize(), -1);
+}
+
+TEST_F(PropertiesTest, CellStateUpdateRecordsTheLookOfTheCurrentState) {
+  cell->SetCellState(1);
+  cell->SetCellColor1(0xFF0000);
+  cell->SetCellStyle(7);
+  surface().clearNotifications();
+  cell->SetCellStateUpdate(true);
+  EXPECT_FALSE(cell->CellStateUpdate());
+  EXPECT_EQ(cell->CellStateOverData(), cell->SaveCellTheme());
+  EXPECT_TRUE(cell->CellStateNormalData().empty());
+  EXPECT_EQ(surface().notifications(), (std::vector<std::string>{"CellStateOverData", "CellStateUpdate"}));
+
+  cell->SetCellState(7);  // no data property for this state: nothing captured
+  cell->SetCellStateUpdate(true);
+  EXPECT_TRUE(cell->CellStateDownData().empty());
+}
+
+TEST_F(PropertiesTest, CellStateAppliesTheStoredLookOfThatState) {
+  cell->SetCellStateDownData(u"4##255");
+  cell->SetCellStateNormalData(u"1##16711680");
+  cell->SetCellState(2);
+  EXPECT_EQ(cell->BlendSize(), 4);
+  EXPECT_EQ(cell->BorderColor1(), 255u);
+  cell->SetCellState(0);
+  EXPECT_EQ(cell->BlendSize(), 1);
+  EXPECT_EQ(cell->BorderColor1(), 0xFF0000u);
+
+  surface().clearNotifications();
+  cell->SetCellState(5);
+  EXPECT_EQ(cell->CellState(), 5);
+  EXPECT_EQ(cell->BorderColor1(), 0xFF0000u);
+  EXPECT_EQ(surface().notifications(), std::vector<std::string>{"CellState"});
+}
+
+TEST_F(PropertiesTest, EmptyStateDataChangesNothingButStillRepaints) {
+  cell->SetCellColor2(77);
+  const int before = surface().refreshCount();
+  cell->SetCellState(2);
+  EXPECT_EQ(cell->CellColor2(), 77u);
+  EXPECT_EQ(surface().refreshCount(), before + 1);
+}
+
+TEST_F(PropertiesTest, DefaultsAreNotStoredInThePropertyBag) {
+  soft::SimPropertyBag bag;
+  cell->WriteProperties(bag);
+  EXPECT_EQ(bag.size(), 0u) << ::testing::PrintToString(bag.keys());
+}
+
+TEST_F(PropertiesTest, PropertyBagRoundTripsEveryProperty) {
+  cell->SetCaption(u"Caption ~$01093");
+  cell->SetCaptionAlignment(0);
+  cell->SetCaptionRotate(true);
+  cell->SetSymbolNo(48);
+  cell->SetSymbolDraw(true);
+  cell->SetAnimate(true);
+  cell->SetDoubleClickEnable(true);
+  cell->SetCellStateOverData(u"2##3");
+  cell->SetFont(MakeFont(u"Arial", 12.75f, true));
+  cell->SetMousePointer(2);
+  cell->LoadCellTheme(u"", u"3##255##65280##5##6##2##4##16777215##True##128##1##2##3##4##11##1##0##40");
+  soft::SimPropertyBag bag;
+  cell->WriteProperties(bag);
+
+  auto other = std::make_unique<GlavoCell>(form->createChild());
+  other->ReadProperties(bag);
+  EXPECT_EQ(other->SaveCellTheme(), cell->SaveCellTheme());
+  EXPECT_EQ(other->Caption(), u"Caption ~$01093");
+  EXPECT_EQ(other->CaptionAlignment(), 0);
+  EXPECT_TRUE(other->CaptionRotate());
+  EXPECT_EQ(other->SymbolNo(), 48);
+  EXPECT_TRUE(other->SymbolDraw());
+  EXPECT_TRUE(other->Animate());
+  EXPECT_TRUE(other->DoubleClickEnable());
+  EXPECT_EQ(other->CellStateOverData(), u"2##3");
+  EXPECT_EQ(other->MousePointer(), 2);
+  EXPECT_EQ(other->Font()->name, u"Arial");
+  EXPECT_TRUE(other->Font()->bold);
+}
+
+TEST_F(PropertiesTest, AnEmptyBagLoadsTheDefaultsWithNoIcon) {
+  soft::SimPropertyBag bag;
+  auto other = std::make_unique<GlavoCell>(form->createChild());
+  other->SetMaskColor(5);
+  other->ReadProperties(bag);
+  EXPECT_EQ(other->Icon(), nullptr);
+  EXPECT_EQ(other->SaveCellTheme(), kDefaultRecord);
+  EXPECT_EQ(other->MousePointer(), 99);
+  EXPECT_EQ(other->Font()->name, form->ambientFont()->name);
+}
+
+TEST_F(PropertiesTest, BagValuesConvertToThePropertyType) {
+  soft::SimPropertyBag bag;
+  bag.write("BorderSize", std::u16string(u"7"));
+  bag.write("SplitSize", 12.5);
+  bag.write("Animate", std::u16string(u"true"));
+  bag.write("CaptionShadow", std::int32_t{-1});
+  bag.write("CellStyle", std::u16string(u"not a number"));
+  auto other = std::make_unique<GlavoCell>(form->createChild());
+  other->ReadProperties(bag);
+  EXPECT_EQ(other->BorderSize(), 7);
+  EXPECT_EQ(other->SplitSize(), 12);  // half to even
+  EXPECT_TRUE(other->Animate());
+  EXPECT_TRUE(other->CaptionShadow());
+  EXPECT_EQ(other->CellStyle(), 0);
+}
+
+TEST_F(PropertiesTest, ObjectPropertiesAreKeptByReference) {
+  auto font = MakeFont(u"Tahoma", 8.25f);
+  cell->SetFont(font);
+  font->bold = true;
+  EXPECT_TRUE(cell->Font()->bold);
+  auto icon = std::make_shared<Picture>(PictureType::kIcon, 2, 2, std::vector<std::uint32_t>(4, 0xFFFF0000u));
+  cell->SetIcon(icon);
+  EXPECT_EQ(cell->Icon(), icon);
+}
+
+}  // namespace
+}  // namespace glavo::testing

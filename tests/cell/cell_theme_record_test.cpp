@@ -1,0 +1,177 @@
+// Theme records: text form, reading rules, record files.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cell/cell_theme_record.h"
+#include "cell/record_number.h"
+#include "cell_fixture.h"
+
+namespace glavo::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using ThemeRecordTest = CellTest;
+
+constexpr const char16_t* kBuiltInLook =
+    u"1##12829635##16777215##3##3##1##1##16777215##True##8421504##12829635##10857122##16777215##16777215##7##0##0##50";
+
+class TempDir {
+ public:
+  TempDir() : path_(fs::temp_directory_path() / ("glavo-cell-" + std::to_string(::getpid()) + "-" +
+                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempDir() { fs::remove_all(path_); }
+  std::u16string file(const std::string& name) const { return (path_ / name).u16string(); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::string Slurp(const std::u16string& name) {
+  std::ifstream in{fs::path(name), std::ios::binary};
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
+  EXPECT_EQ(RecordLeadingNumber(u"12.5"), 12.5);
+  EXPECT_EQ(RecordLeadingLong(u"12.5"), 12);
+  EXPECT_EQ(RecordLeadingLong(u"13.5"), 14);
+  EXPECT_EQ(RecordLeadingLong(u"&H10"), 16);
+  EXPECT_EQ(RecordLeadingLong(u"&o17"), 15);
+  EXPECT_EQ(RecordLeadingLong(u"&HFFFFFFFF"), -1);
+  EXPECT_EQ(RecordLeadingLong(u" 1 2\t3\n"), 123);
+  EXPECT_EQ(RecordLeadingLong(u"-42abc"), -42);
+  EXPECT_EQ(RecordLeadingLong(u"1e3"), 1000);
+  EXPECT_EQ(RecordLeadingLong(u"2e"), 2);
+  EXPECT_EQ(RecordLeadingLong(u"abc"), 0);
+  EXPECT_EQ(RecordLeadingLong(u""), 0);
+  EXPECT_EQ(RecordLeadingLong(u"-"), 0);
+  EXPECT_EQ(RecordLeadingLong(u".5"), 0);  // half to even
+  EXPECT_EQ(RecordLeadingLong(u"-2147483648"), INT32_MIN);
+  EXPECT_FALSE(RecordLeadingLong(u"2147483648").has_value());
+  EXPECT_FALSE(RecordLeadingLong(u"1e300").has_value());
+}
+
+TEST(RecordTextTest, SplitsAtEverySeparator) {
+  EXPECT_TRUE(SplitRecord(u"").empty());
+  EXPECT_EQ(SplitRecord(u"a##b####c"), (std::vector<std::u16string>{u"a", u"b", u"", u"c"}));
+  EXPECT_EQ(SplitRecord(u"a###b"), (std::vector<std::u16string>{u"a", u"#b"}));
+  EXPECT_EQ(ParseRecordBool(u"TRUE"), true);
+  EXPECT_EQ(ParseRecordBool(u"false"), false);
+  EXPECT_EQ(ParseRecordBool(u"0"), false);
+  EXPECT_EQ(ParseRecordBool(u"-1"), true);
+  EXPECT_FALSE(ParseRecordBool(u"maybe").has_value());
+  EXPECT_FALSE(ParseRecordBool(u"").has_value());
+}
+
+TEST_F(ThemeRecordTest, ARecordSurvivesALoadSaveRoundTrip) {
+  cell->LoadCellTheme(u"", kBuiltInLook);
+  EXPECT_EQ(cell->SaveCellTheme(), kBuiltInLook);
+  EXPECT_EQ(cell->CellStyle(), 7);
+  EXPECT_EQ(cell->MaskColor(), 0u);
+  EXPECT_TRUE(cell->CaptionShadow());
+}
+
+TEST_F(ThemeRecordTest, SystemColoursAreWrittenAsNegativeNumbers) {
+  cell->SetCellColor1(0x8000000F);
+  EXPECT_NE(cell->SaveCellTheme().find(u"##-2147483633##0##0##0##0##0##-2147483633##"), std::u16string::npos);
+}
+
+TEST_F(ThemeRecordTest, AShortRecordChangesOnlyItsPieces) {
+  cell->SetCellStyle(9);
+  surface().clearNotifications();
+  const int before = surface().refreshCount();
+  cell->LoadCellTheme(u"", u"2##255");
+  EXPECT_EQ(cell->BlendSize(), 2);
+  EXPECT_EQ(cell->BorderColor1(), 255u);
+  EXPECT_EQ(cell->CellStyle(), 9);
+  EXPECT_EQ(surface().refreshCount(), before + 1);  // one repaint
+  EXPECT_TRUE(surface().notifications().empty());   // fields set directly
+}
+
+TEST_F(ThemeRecordTest, AnEmptyTextStillRepaints) {
+  const std::u16string look = cell->SaveCellTheme();
+  const int before = surface().refreshCount();
+  cell->LoadCellTheme();
+  EXPECT_EQ(cell->SaveCellTheme(), look);
+  EXPECT_EQ(surface().refreshCount(), before + 1);
+}
+
+TEST_F(ThemeRecordTest, BadPiecesFollowTheReadingRules) {
+  cell->SetBorderStyle(5);
+  cell->SetCaptionShadow(true);
+  cell->SetSplitSize(33);
+  cell->LoadCellTheme(u"", u"1##0##0##3##3##1##abc##0##maybe##0##0##0##0##0##0##0##0##99999999999##extra");
+  EXPECT_EQ(cell->BorderStyle(), 0);   // no number reads as 0
+  EXPECT_TRUE(cell->CaptionShadow());  // not a Boolean: kept
+  EXPECT_EQ(cell->SplitSize(), 33);    // out of range: kept
+  cell->LoadCellTheme(u"", u"1##0##0##3##3##1##1##0##false");
+  EXPECT_FALSE(cell->CaptionShadow());
+}
+
+TEST_F(ThemeRecordTest, SavingToAFileWritesTheRecordAndALineEnd) {
+  TempDir dir;
+  const std::u16string file = dir.file("look.gcr");
+  const std::u16string record = cell->SaveCellTheme(file);
+  const std::string bytes = Slurp(file);
+  EXPECT_EQ(bytes, std::string(record.begin(), record.end()) + "\r\n");
+
+  auto other = std::make_unique<GlavoCell>(form->createChild());
+  other->InitProperties();
+  other->SetCellStyle(20);
+  other->LoadCellTheme(file);
+  EXPECT_EQ(other->SaveCellTheme(), record);
+}
+
+TEST_F(ThemeRecordTest, OnlyTheFirstLineOfAFileIsApplied) {
+  TempDir dir;
+  const std::u16string file = dir.file("two.gcr");
+  std::ofstream(fs::path(file), std::ios::binary) << "7##255\r\n9##65280\r\n";
+  cell->LoadCellTheme(file);
+  EXPECT_EQ(cell->BlendSize(), 7);
+  EXPECT_EQ(cell->BorderColor1(), 255u);
+}
+
+TEST_F(ThemeRecordTest, AThemeStringWinsOverTheFile) {
+  TempDir dir;
+  const std::u16string file = dir.file("one.gcr");
+  std::ofstream(fs::path(file), std::ios::binary) << "7##255";
+  cell->LoadCellTheme(file, u"8");
+  EXPECT_EQ(cell->BlendSize(), 8);
+  EXPECT_EQ(cell->BorderColor1(), 0u);
+  cell->LoadCellTheme(dir.file("missing.gcr"), u"");
+  EXPECT_EQ(cell->BlendSize(), 8);
+}
+
+TEST_F(ThemeRecordTest, AFailedSaveLeavesNoPartialFileBehind) {
+  TempDir dir;
+  // A directory where the file should go: the record cannot replace it.
+  const std::u16string blocked = dir.file("blocked.gcr");
+  fs::create_directory(fs::path(blocked));
+  const std::u16string record = cell->SaveCellTheme(blocked);
+  EXPECT_EQ(record, cell->SaveCellTheme());
+  EXPECT_TRUE(fs::is_directory(fs::path(blocked)));
+  std::size_t entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1u) << "a temporary file was left behind";
+
+  EXPECT_FALSE(WriteLineFile(dir.file("no/such/dir/x.gcr"), u"1"));
+}
+
+TEST_F(ThemeRecordTest, AnExistingFileIsReplacedWhole) {
+  TempDir dir;
+  const std::u16string file = dir.file("look.gcr");
+  std::ofstream(fs::path(file), std::ios::binary) << std::string(500, 'x') << "\r\n";
+  ASSERT_TRUE(WriteLineFile(file, u"1##2"));
+  EXPECT_EQ(Slurp(file), "1##2\r\n");
+}
+
+}  // namespace
+}  // namespace glavo::testing

@@ -1,0 +1,108 @@
+// The gradient engine, the colour ramp, the four-corner gradient and the
+// alpha copy, drawn on a bare picture box.
+#include <gtest/gtest.h>
+
+#include "cell/gradient_primitives.h"
+#include "cell/paint_limit.h"
+#include "host/soft/sim_desktop.h"
+#include "host/soft/sim_surface.h"
+
+namespace glavo::testing {
+namespace {
+
+class GradientTest : public ::testing::Test {
+ protected:
+  soft::SimDesktop desktop{200, 200};
+  std::unique_ptr<soft::SimSurface> window = desktop.createWindow(Rect{0, 0, 40, 40});
+  std::unique_ptr<PictureBox> pic = window->createPictureBox(20, 20);
+
+  void SetUp() override { pic->setBackColor(MakeRgb(9, 9, 9)); }
+};
+
+TEST_F(GradientTest, RowModeStepsFromTheFirstColourToTheSecond) {
+  GradientFill(*pic, 0, 0, 19, 10, MakeRgb(0, 0, 0), MakeRgb(100, 200, 250), 1, 1);
+  EXPECT_EQ(pic->point(5, 0), MakeRgb(0, 0, 0));
+  EXPECT_EQ(pic->point(5, 5), MakeRgb(50, 100, 125));
+  EXPECT_EQ(pic->point(5, 10), MakeRgb(100, 200, 250));
+  EXPECT_EQ(pic->point(19, 5), MakeRgb(9, 9, 9));  // the line leaves its end point out
+  EXPECT_EQ(pic->point(5, 11), MakeRgb(9, 9, 9));
+}
+
+TEST_F(GradientTest, ABlendSizeReachesTheSecondColourEarlyAndRunsOnClamped) {
+  GradientFill(*pic, 0, 0, 20, 10, MakeRgb(0, 0, 0), MakeRgb(100, 0, 200), 1, 2);
+  EXPECT_EQ(pic->point(5, 5), MakeRgb(100, 0, 200));
+  EXPECT_EQ(pic->point(5, 8), MakeRgb(160, 0, 255));
+}
+
+TEST_F(GradientTest, ColumnModeAndEqualColoursGiveASolidBlock) {
+  GradientFill(*pic, 2, 3, 12, 15, MakeRgb(1, 2, 3), MakeRgb(1, 2, 3), 0, 1);
+  for (int x = 2; x <= 12; ++x) EXPECT_EQ(pic->point(x, 9), MakeRgb(1, 2, 3));
+  EXPECT_EQ(pic->point(7, 15), MakeRgb(9, 9, 9));
+}
+
+TEST_F(GradientTest, ReversedCornersDrawNothing) {
+  GradientFill(*pic, 10, 10, 2, 2, 0xFF, 0xFF, 0, 1);
+  GradientFill(*pic, 2, 10, 12, 2, 0xFF, 0xFF, 1, 1);
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(pic->point(x, y), MakeRgb(9, 9, 9));
+  }
+}
+
+TEST_F(GradientTest, ModeThreeWithBlendOneIsSolid) {
+  GradientFill(*pic, 0, 0, 20, 20, MakeRgb(10, 20, 30), MakeRgb(200, 200, 200), 3, 1);
+  EXPECT_EQ(pic->point(4, 3), MakeRgb(10, 20, 30));
+  EXPECT_EQ(pic->point(4, 17), MakeRgb(10, 20, 30));
+}
+
+TEST_F(GradientTest, ModeFourRepeatsItsRampAcrossTheWidth) {
+  GradientFill(*pic, 0, 0, 20, 20, MakeRgb(0, 0, 0), MakeRgb(210, 0, 0), 4, 3);
+  // k = round(i * 20 / 3) mod 20; n = 21: column 1 gives k = 7.
+  EXPECT_EQ(pic->point(1, 5), MakeRgb(70, 0, 0));
+  EXPECT_EQ(pic->point(3, 5), MakeRgb(0, 0, 0));
+}
+
+TEST_F(GradientTest, TheModuloModesMeetTheirLimitOnAnEmptyRectangle) {
+  EXPECT_THROW(GradientFill(*pic, 0, 5, 20, 5, 0, 0xFF, 3, 1), PaintLimit);
+  EXPECT_THROW(GradientFill(*pic, 5, 0, 5, 20, 0, 0xFF, 4, 1), PaintLimit);
+  EXPECT_NO_THROW(GradientFill(*pic, 0, 5, 20, 5, 0, 0xFF, 1, 1));  // one line in c1
+  EXPECT_EQ(pic->point(3, 5), 0u);
+  EXPECT_NO_THROW(GradientFill(*pic, 0, 0, 20, 20, 0, 0xFF, 7, 1));  // unknown mode: nothing
+}
+
+TEST_F(GradientTest, ModeTwoDrawsCirclesAndLeavesTheDrawWidthAtTwo) {
+  GradientFill(*pic, 10, 10, 20, 20, MakeRgb(255, 0, 0), MakeRgb(255, 0, 0), 2, 1);
+  EXPECT_EQ(pic->drawWidth(), 2);
+  EXPECT_EQ(pic->point(10, 10), MakeRgb(255, 0, 0));
+  EXPECT_EQ(pic->point(0, 0), MakeRgb(255, 0, 0));
+}
+
+TEST(ColorRampTest, StopsShortOfTheSecondColour) {
+  const auto ramp = ColorRamp(9, Pixel24{0, 0, 0}, Pixel24{100, 200, 250}, 0);
+  ASSERT_EQ(ramp.size(), 10u);
+  EXPECT_EQ(ramp[0].b, 0);
+  EXPECT_EQ(ramp[9].b, 90);
+  EXPECT_EQ(ramp[9].g, 180);
+  EXPECT_EQ(ramp[9].r, 225);
+  EXPECT_TRUE(ColorRamp(-1, Pixel24{}, Pixel24{}, 0).empty());
+}
+
+TEST_F(GradientTest, FourCornerGradientBlendsBetweenItsCorners) {
+  FourCornerGradient(pic->dc(), 2, 2, 10, 10, MakeRgb(0, 0, 0), MakeRgb(220, 0, 0), MakeRgb(0, 0, 0),
+                     MakeRgb(220, 0, 0), 1);
+  EXPECT_EQ(pic->point(2, 5), MakeRgb(0, 0, 0));
+  EXPECT_EQ(pic->point(7, 5), MakeRgb(100, 0, 0));  // 5 of 11 steps of 20
+  EXPECT_EQ(pic->point(12, 5), MakeRgb(9, 9, 9));
+  EXPECT_EQ(pic->point(5, 12), MakeRgb(9, 9, 9));
+  FourCornerGradient(pic->dc(), 0, 0, 10, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1);  // no rows
+  FourCornerGradient(pic->dc(), -5, -5, 1000000, 1000000, 0xFF, 0xFF, 0xFF, 0xFF, 1);  // clipped
+  EXPECT_EQ(pic->point(19, 19), MakeRgb(255, 0, 0));
+}
+
+TEST_F(GradientTest, AlphaCopyRefusesAnAlphaThatIsNoByte) {
+  EXPECT_THROW(AlphaCopy(pic->dc(), 0, 0, 5, 5, pic->dc(), 0, 0, 5, 5, 256, 1), PaintLimit);
+  EXPECT_THROW(AlphaCopy(pic->dc(), 0, 0, 5, 5, pic->dc(), 0, 0, 5, 5, -1, 1), PaintLimit);
+  EXPECT_NO_THROW(AlphaCopy(pic->dc(), 0, 0, 5, 5, pic->dc(), 0, 0, 5, 5, 255, 1));
+}
+
+}  // namespace
+}  // namespace glavo::testing

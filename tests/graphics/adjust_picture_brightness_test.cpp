@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "canvas.h"
+#include "forwarding_dc.h"
+#include "graphics/color.h"
+
+namespace glavo {
+namespace {
+
+using testing::Canvas;
+
+constexpr Rgb kGrey = MakeRgb(120, 120, 120);
+
+bool InRect(int x, int y) { return x >= 2 && x < 8 && y >= 3 && y < 6; }
+
+TEST(AdjustPictureBrightness, ChangesOnlyItsRectangle) {
+  Canvas c(12, 10, kGrey);
+  AdjustPictureBrightness(c.dc, 20, 2, 3, 6, 3);
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 12; ++x) {
+      if (InRect(x, y)) {
+        EXPECT_GT(RedOf(c.at(x, y)), 120) << x << "," << y;
+      } else {
+        EXPECT_EQ(c.at(x, y), kGrey) << x << "," << y;
+      }
+    }
+  }
+  Canvas dark(12, 10, kGrey);
+  AdjustPictureBrightness(dark.dc, -20, 2, 3, 6, 3);
+  EXPECT_LT(RedOf(dark.at(4, 4)), 120);
+}
+
+TEST(AdjustPictureBrightness, ClampsToPlusMinusHundred) {
+  for (int b : {250, -250}) {
+    Canvas over(12, 10, kGrey);
+    Canvas limit(12, 10, kGrey);
+    AdjustPictureBrightness(over.dc, b, 2, 3, 6, 3);
+    AdjustPictureBrightness(limit.dc, b > 0 ? 100 : -100, 2, 3, 6, 3);
+    EXPECT_EQ(over.dc.getColorAdjustment().brightness, b > 0 ? 100 : -100);
+    EXPECT_EQ(over.bitmap.pixels(), limit.bitmap.pixels());
+  }
+}
+
+TEST(AdjustPictureBrightness, LeavesHalftoneAndTheOtherAdjustmentsInPlace) {
+  Canvas c(4, 4, kGrey);
+  ColorAdjustment ca = c.dc.getColorAdjustment();
+  ca.contrast = 7;
+  ca.redGamma = 12000;
+  c.dc.setColorAdjustment(ca);
+  AdjustPictureBrightness(c.dc, -40, 0, 0, 4, 4);
+  const ColorAdjustment after = c.dc.getColorAdjustment();
+  EXPECT_EQ(after.brightness, -40);
+  EXPECT_EQ(after.contrast, 7);
+  EXPECT_EQ(after.redGamma, 12000);
+  EXPECT_EQ(c.dc.stretchBltMode(), kStretchHalftone);
+}
+
+// Records the order of the calls that make up the adjustment.
+struct RecordingDc : testing::ForwardingDc {
+  using ForwardingDc::ForwardingDc;
+  int setStretchBltMode(int mode) override {
+    calls.push_back("mode " + std::to_string(mode));
+    return ForwardingDc::setStretchBltMode(mode);
+  }
+  void setColorAdjustment(const ColorAdjustment& ca) override {
+    calls.push_back("adjust " + std::to_string(ca.brightness));
+    ForwardingDc::setColorAdjustment(ca);
+  }
+  bool stretchBlt(int dx, int dy, int dw, int dh, DeviceContext& src, int sx, int sy, int sw,
+                  int sh, std::uint32_t rop) override {
+    calls.push_back("blt " + std::to_string(dx) + " " + std::to_string(dy) + " " +
+                    std::to_string(dw) + " " + std::to_string(dh) + (&src == this ? " self" : "") +
+                    " " + std::to_string(sx) + " " + std::to_string(sy) + " " +
+                    std::to_string(sw) + " " + std::to_string(sh) +
+                    (rop == kSrcCopy ? " srccopy" : ""));
+    return ForwardingDc::stretchBlt(dx, dy, dw, dh, src, sx, sy, sw, sh, rop);
+  }
+  std::vector<std::string> calls;
+};
+
+TEST(AdjustPictureBrightness, CopiesTheRectangleOntoItselfAfterSettingUp) {
+  Canvas c(12, 10, kGrey);
+  RecordingDc dc(c.dc);
+  AdjustPictureBrightness(dc, -7, 1, 2, 3, 4);
+  const std::vector<std::string> expected = {"mode 4", "adjust -7",
+                                             "blt 1 2 3 4 self 1 2 3 4 srccopy"};
+  EXPECT_EQ(dc.calls, expected);
+}
+
+}  // namespace
+}  // namespace glavo

@@ -1,0 +1,85 @@
+#include "graphics/angle_walk.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace glavo {
+namespace {
+
+struct Sample {
+  float cx;
+  float cy;
+};
+
+std::vector<Sample> Arc(ArcOrigin origin, float start, float stop, int radius = 100) {
+  std::vector<Sample> samples;
+  WalkArc(radius, radius, start, stop, 0, origin,
+          [&](float cx, float cy) { samples.push_back({cx, cy}); });
+  return samples;
+}
+
+TEST(AngleStep, DependsOnThicknessAndTheLargerRadius) {
+  EXPECT_FLOAT_EQ(AngleStep(10, 4, 1), 0.05340707f);
+  EXPECT_FLOAT_EQ(AngleStep(4, 10, 2), 0.10681413f);
+  EXPECT_FLOAT_EQ(AngleStep(4, 10, 0), 0.10681413f);
+  EXPECT_FLOAT_EQ(AngleStep(0, 0, 1), 0.5340707f);
+  EXPECT_FLOAT_EQ(AngleStep(-10, -20, 1), 0.05340707f);  // max(-10, -20) = -10, taken positive
+}
+
+TEST(WalkQuarterEllipse, RunsFromTheRightPointTowardsTheBottom) {
+  std::vector<Sample> samples;
+  WalkQuarterEllipse(50, 30, 1, [&](float cx, float cy) { samples.push_back({cx, cy}); });
+  ASSERT_FALSE(samples.empty());
+  EXPECT_FLOAT_EQ(samples.front().cx, 50.0f);
+  EXPECT_FLOAT_EQ(samples.front().cy, 0.0f);
+  EXPECT_NEAR(samples.back().cx, 0.0f, 1.0f);
+  EXPECT_NEAR(samples.back().cy, 30.0f, 0.01f);
+  // About 2.9 r samples per quarter with thickness 1, half that otherwise.
+  EXPECT_EQ(samples.size(), 148u);  // 1.570796 / (0.5340707 / 50), plus angle 0
+  samples.clear();
+  WalkQuarterEllipse(50, 30, 3, [&](float cx, float cy) { samples.push_back({cx, cy}); });
+  EXPECT_EQ(samples.size(), 74u);
+}
+
+TEST(WalkArc, TopClockwiseAndBottomCounterClockwiseAgreeOnlyAtTheSides) {
+  const auto top = Arc(ArcOrigin::kTopClockwise, 0, 0);
+  const auto bottom = Arc(ArcOrigin::kBottomCounterClockwise, 0, 0);
+  ASSERT_EQ(top.size(), 1u);  // start = stop draws one sample
+  ASSERT_EQ(bottom.size(), 1u);
+  EXPECT_NEAR(top[0].cx, 0, 0.01);
+  EXPECT_NEAR(top[0].cy, -100, 0.01);
+  EXPECT_NEAR(bottom[0].cy, 100, 0.01);
+
+  const auto right = Arc(ArcOrigin::kTopClockwise, 90, 90);
+  EXPECT_NEAR(right[0].cx, 100, 0.01);
+  EXPECT_NEAR(right[0].cy, 0, 0.01);
+  const auto top180 = Arc(ArcOrigin::kBottomCounterClockwise, 180, 180);
+  EXPECT_NEAR(top180[0].cy, -100, 0.01);
+  const auto left = Arc(ArcOrigin::kBottomCounterClockwise, 270, 270);
+  EXPECT_NEAR(left[0].cx, -100, 0.01);
+}
+
+TEST(WalkArc, StartAboveStopRunsOverFullTurn) {
+  const auto over = Arc(ArcOrigin::kTopClockwise, 270, 90);
+  const auto plain = Arc(ArcOrigin::kTopClockwise, 270, 450);
+  ASSERT_EQ(over.size(), plain.size());
+  EXPECT_GT(over.size(), 100u);
+  // From the left over the top (cy < 0) to the right.
+  EXPECT_NEAR(over.front().cx, -100, 0.01);
+  EXPECT_NEAR(over[over.size() / 2].cy, -100, 0.1);
+  EXPECT_GT(over.back().cx, 99.0f);
+  const auto under = Arc(ArcOrigin::kBottomCounterClockwise, 270, 90);
+  EXPECT_NEAR(under[under.size() / 2].cy, 100, 0.1);
+}
+
+TEST(WalkArc, EndsWhenTheAngleCanNoLongerAdvance) {
+  // 1e9 degrees is 1.7e7 radians: a step of 0.1 vanishes in single precision.
+  EXPECT_EQ(Arc(ArcOrigin::kTopClockwise, 1e9f, 2e9f, 10).size(), 1u);
+  EXPECT_TRUE(Arc(ArcOrigin::kTopClockwise, std::nanf(""), 90).empty());
+  EXPECT_TRUE(Arc(ArcOrigin::kTopClockwise, 0, std::nanf("")).empty());
+}
+
+}  // namespace
+}  // namespace glavo

@@ -1,0 +1,47 @@
+// A software bitmap with its device context, and a message box that records.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/message_box.h"
+#include "host/soft/bitmap.h"
+#include "host/soft/soft_dc.h"
+#include "host/soft/soft_gdi.h"
+
+namespace glavo::testing {
+
+struct Canvas {
+  Canvas(int width, int height, Rgb background)
+      : bitmap(width, height, soft::PixelFromRgb(background)), dc(bitmap, gdi) {}
+
+  Rgb at(int x, int y) const { return soft::RgbFromPixel(bitmap.at(x, y)) & 0xFFFFFFu; }
+  BitmapHandle handle() const { return dc.selectedBitmap(); }
+
+  soft::Bitmap bitmap;
+  soft::SoftGdi gdi;
+  soft::SoftDc dc;
+};
+
+struct RecordingMessageBox : MessageBox {
+  struct Shown {
+    std::u16string text;
+    std::u16string title;
+    unsigned style;
+  };
+  void show(const std::u16string& text, const std::u16string& title, unsigned style) override {
+    shown.push_back({text, title, style});
+  }
+  std::vector<Shown> shown;
+};
+
+// Fills a canvas with a diagonal two-colour ramp, so blends are not all alike.
+inline void PaintRamp(Canvas& canvas) {
+  for (int y = 0; y < canvas.bitmap.height(); ++y) {
+    for (int x = 0; x < canvas.bitmap.width(); ++x) {
+      canvas.dc.setPixel(x, y, MakeRgb(40 + 3 * x, 200 - 2 * y, (x * y) & 255));
+    }
+  }
+}
+
+}  // namespace glavo::testing

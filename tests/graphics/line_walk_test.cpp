@@ -1,0 +1,95 @@
+#include "graphics/line_walk.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace glavo {
+namespace {
+
+// One call of the walk: intensity -1 marks a core pixel.
+struct Touch {
+  int x;
+  int y;
+  int intensity;
+  friend bool operator==(const Touch&, const Touch&) = default;
+};
+
+void PrintTo(const Touch& t, std::ostream* os) {
+  *os << "(" << t.x << "," << t.y << ":" << t.intensity << ")";
+}
+
+std::vector<Touch> Walk(int x1, int y1, int x2, int y2) {
+  std::vector<Touch> touches;
+  WalkLine(
+      static_cast<std::int16_t>(x1), static_cast<std::int16_t>(y1), static_cast<std::int16_t>(x2),
+      static_cast<std::int16_t>(y2), [&](int x, int y) { touches.push_back({x, y, -1}); },
+      [&](int x, int y, int a) { touches.push_back({x, y, a}); });
+  return touches;
+}
+
+TEST(WalkLine, HorizontalLineHasCapsCoreAndBothSides) {
+  std::vector<Touch> expected = {{9, 9, 0}, {9, 10, 127}, {15, 11, 0}, {15, 10, 127}};
+  for (int x = 10; x <= 14; ++x) {
+    expected.push_back({x, 10, -1});
+    expected.push_back({x, 9, 128});
+    expected.push_back({x, 11, 127});
+  }
+  EXPECT_EQ(Walk(10, 10, 14, 10), expected);
+}
+
+TEST(WalkLine, PointToItselfTouchesNothing) {
+  std::vector<Touch> touches;
+  const bool drawn = WalkLine(
+      std::int16_t{3}, std::int16_t{4}, std::int16_t{3}, std::int16_t{4},
+      [&](int x, int y) { touches.push_back({x, y, -1}); },
+      [&](int x, int y, int a) { touches.push_back({x, y, a}); });
+  EXPECT_FALSE(drawn);
+  EXPECT_TRUE(touches.empty());
+}
+
+TEST(WalkLine, DiagonalTakesTheSteepBranch) {
+  const std::vector<Touch> t = Walk(0, 0, 2, 2);
+  // Caps: e = 85 at (-1,-1) and (3,3); 127 above the start and below the end.
+  ASSERT_GE(t.size(), 4u);
+  EXPECT_EQ(t[0], (Touch{-1, -1, 85}));
+  EXPECT_EQ(t[1], (Touch{0, -1, 127}));
+  EXPECT_EQ(t[2], (Touch{3, 3, 85}));
+  EXPECT_EQ(t[3], (Touch{2, 3, 127}));
+  // Neighbours are left and right of each core pixel.
+  EXPECT_EQ(t[4], (Touch{0, 0, -1}));
+  EXPECT_EQ(t[5], (Touch{-1, 0, 128}));
+  EXPECT_EQ(t[6], (Touch{1, 0, 127}));
+  EXPECT_EQ(t.size(), 4u + 3u * 3u);
+}
+
+TEST(WalkLine, ErrorTermSteersTheMinorAxisAndTheIntensities) {
+  // Shallow line going left and up: sx = sy = -1, dx = 4, dy = 2, e = 42.
+  const std::vector<Touch> t = Walk(4, 2, 0, 0);
+  const std::vector<Touch> expected = {
+      {5, 3, 42}, {5, 2, 127}, {-1, -1, 42}, {-1, 0, 127},
+      {4, 2, -1}, {4, 3, 128}, {4, 1, 127},   // err 2 -> a = 127
+      {3, 1, -1}, {3, 2, 255}, {3, 0, 0},     // err 0 after the step
+      {2, 1, -1}, {2, 2, 128}, {2, 0, 127},
+      {1, 0, -1}, {1, 1, 255}, {1, -1, 0},
+      {0, 0, -1}, {0, 1, 128}, {0, -1, 127},
+  };
+  EXPECT_EQ(t, expected);
+}
+
+TEST(WalkLine, CoordinatesWrapAtSixteenBits) {
+  const std::vector<Touch> t = Walk(32766, 0, 32767, 0);
+  // The cap beyond the end and the walk itself stay 16-bit.
+  EXPECT_EQ(t[2], (Touch{-32768, 1, 0}));
+  EXPECT_EQ(t[3], (Touch{-32768, 0, 127}));
+  EXPECT_EQ(t[t.size() - 3], (Touch{32767, 0, -1}));
+
+  const std::vector<Touch> wide = Walk(-32768, 0, 32767, 0);
+  int cores = 0;
+  for (const Touch& touch : wide) cores += touch.intensity == -1 ? 1 : 0;
+  EXPECT_EQ(cores, 65536);
+  EXPECT_EQ(wide.back(), (Touch{32767, 1, 127}));
+}
+
+}  // namespace
+}  // namespace glavo

@@ -1,0 +1,62 @@
+#include "graphics/rounding.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace glavo {
+namespace {
+
+TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
+  EXPECT_EQ(RoundHalfEven(0.5), 0.0);
+  EXPECT_EQ(RoundHalfEven(1.5), 2.0);
+  EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+  EXPECT_EQ(RoundHalfEven(3.5), 4.0);
+  EXPECT_EQ(RoundHalfEven(-0.5), 0.0);
+  EXPECT_EQ(RoundHalfEven(-1.5), -2.0);
+  EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
+  EXPECT_EQ(RoundHalfEven(77.5), 78.0);
+  EXPECT_EQ(RoundHalfEven(2.5f), 2.0f);
+  EXPECT_EQ(RoundHalfEven(-3.5f), -4.0f);
+}
+
+TEST(RoundHalfEven, NonTiesGoToTheNearest) {
+  EXPECT_EQ(RoundHalfEven(2.4999999), 2.0);
+  EXPECT_EQ(RoundHalfEven(2.5000001), 3.0);
+  EXPECT_EQ(RoundHalfEven(-2.5000001), -3.0);
+  EXPECT_EQ(RoundHalfEven(-0.49999997f), 0.0f);
+  EXPECT_EQ(RoundHalfEven(-1e-30), 0.0);
+  EXPECT_EQ(RoundHalfEven(0.49999999999999994), 0.0);  // the classic floor(x + 0.5) trap
+  EXPECT_EQ(RoundHalfEven(4503599627370497.0), 4503599627370497.0);  // 2^52 + 1, already whole
+  EXPECT_EQ(RoundHalfEven(16777215.0f), 16777215.0f);
+}
+
+TEST(RoundHalfEven, PassesNonFiniteValuesThrough) {
+  EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
+  EXPECT_EQ(RoundHalfEven(std::numeric_limits<double>::infinity()),
+            std::numeric_limits<double>::infinity());
+}
+
+TEST(RoundToInt, ChecksTheTargetRange) {
+  EXPECT_EQ(RoundToInt32(2147483647.4), 2147483647);
+  EXPECT_EQ(RoundToInt32(-2147483648.5), -2147483648);  // tie to the even bound
+  EXPECT_THROW(RoundToInt32(2147483647.5), OverflowError);
+  EXPECT_THROW(RoundToInt32(-2147483649.0), OverflowError);
+  EXPECT_THROW(RoundToInt32(std::nan("")), OverflowError);
+  EXPECT_THROW(RoundToInt32(std::numeric_limits<double>::infinity()), OverflowError);
+  EXPECT_EQ(RoundToInt16(32767.49), 32767);
+  EXPECT_EQ(RoundToInt16(-32768.5), -32768);
+  EXPECT_THROW(RoundToInt16(32767.5), OverflowError);
+  EXPECT_THROW(RoundToInt16(-32769.0), OverflowError);
+}
+
+TEST(Wrap16, KeepsTheLowSixteenBits) {
+  EXPECT_EQ(Wrap16(32767 + 1), -32768);
+  EXPECT_EQ(Wrap16(-32768 - 1), 32767);
+  EXPECT_EQ(Wrap16(65536 + 5), 5);
+  EXPECT_EQ(Wrap16(-7), -7);
+}
+
+}  // namespace
+}  // namespace glavo

@@ -1,0 +1,118 @@
+#include "host/soft/raster_dib.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "host/soft/soft_dc.h"
+
+namespace glavo::soft {
+namespace {
+
+Bitmap Numbered(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.at(x, y) = static_cast<Pixel>(0x01000000 * (y + 1) + x + 1);
+  return b;
+}
+
+TEST(RasterDib, RowsArePaddedToFourBytes) {
+  EXPECT_EQ(DibStride(3, 24), 12);
+  EXPECT_EQ(DibStride(4, 24), 12);
+  EXPECT_EQ(DibStride(5, 24), 16);
+  EXPECT_EQ(DibStride(3, 32), 12);
+}
+
+TEST(RasterDib, TopDownReadCopiesTheOverlapAndZeroesTheRest) {
+  const Bitmap b = Numbered(5, 4);
+  std::vector<std::uint32_t> buf(7 * 6, 0xDEADBEEF);
+  const DibHeader h{7, -6, 32};
+  EXPECT_EQ(ReadDibRows(b, 0, 6, h, buf.data()), 4);
+  EXPECT_EQ(buf[0], b.at(0, 0));
+  EXPECT_EQ(buf[7 * 3 + 4], b.at(4, 3));
+  EXPECT_EQ(buf[5], 0u);          // beyond the bitmap's width
+  EXPECT_EQ(buf[7 * 5 + 2], 0u);  // beyond its height
+}
+
+TEST(RasterDib, BottomUpScansCountFromTheBottomRow) {
+  const Bitmap b = Numbered(3, 4);
+  std::vector<std::uint32_t> buf(3 * 2, 0);
+  EXPECT_EQ(ReadDibRows(b, 1, 2, DibHeader{3, 4, 32}, buf.data()), 2);
+  EXPECT_EQ(buf[0], b.at(0, 2));  // scan 1 = second row from the bottom
+  EXPECT_EQ(buf[3], b.at(0, 1));
+}
+
+TEST(RasterDib, WriteBackRoundTripsAndCountsTheScansGiven) {
+  Bitmap b = Numbered(5, 4);
+  const Bitmap original = b;
+  const DibHeader h{7, -6, 32};
+  std::vector<std::uint32_t> buf(7 * 6);
+  ASSERT_EQ(ReadDibRows(b, 0, 6, h, buf.data()), 4);
+  for (auto& p : buf) p ^= 0x00FF00FF;
+  EXPECT_EQ(WriteDibRows(b, 0, 6, h, buf.data()), 6);
+  EXPECT_EQ(b.at(1, 2), original.at(1, 2) ^ 0x00FF00FFu);
+  for (auto& p : buf) p ^= 0x00FF00FF;
+  WriteDibRows(b, 0, 6, h, buf.data());
+  EXPECT_EQ(b.pixels(), original.pixels());
+}
+
+TEST(RasterDib, UnusableHeadersTransferNothing) {
+  Bitmap b = Numbered(2, 2);
+  std::vector<std::uint32_t> buf(16, 7);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 2, 24}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{0, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 0, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 2, 32}, nullptr), 0);
+  EXPECT_EQ(WriteDibRows(b, 5, 2, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(b.pixels(), Numbered(2, 2).pixels());
+}
+
+TEST(RasterDib, DeviceRowsBottomUpLandUpsideDown) {
+  Bitmap b(6, 5, 0x00FFFFFF);
+  const std::uint8_t rows[2][12] = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0},
+                                    {10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0}};
+  EXPECT_EQ(DrawDibRows(b, 1, 1, 3, 2, 0, 0, 0, 2, rows, DibHeader{3, 2, 24}), 2);
+  // The first row in memory is the bottom one; bytes are blue, green, red.
+  EXPECT_EQ(b.at(1, 2), 0x00030201u);
+  EXPECT_EQ(b.at(3, 2), 0x00090807u);
+  EXPECT_EQ(b.at(1, 1), 0x001E140Au);
+  EXPECT_EQ(b.at(0, 1), 0x00FFFFFFu);
+  EXPECT_EQ(b.at(4, 1), 0x00FFFFFFu);
+  // Top-down rows keep their order.
+  DrawDibRows(b, 2, 3, 3, 2, 0, 0, 0, 2, rows, DibHeader{3, -2, 24});
+  EXPECT_EQ(b.at(2, 3), 0x00030201u);
+  EXPECT_EQ(b.at(2, 4), 0x001E140Au);
+}
+
+TEST(RasterDib, DeviceRowsClipAtEveryEdge) {
+  Bitmap b(3, 2, 0x00FFFFFF);
+  const std::uint32_t row[4] = {0x11, 0x22, 0x33, 0x44};
+  DrawDibRows(b, -1, 1, 4, 1, 0, 0, 0, 1, row, DibHeader{4, 1, 32});
+  EXPECT_EQ(b.at(0, 1), 0x22u);
+  EXPECT_EQ(b.at(2, 1), 0x44u);
+  EXPECT_EQ(b.at(0, 0), 0x00FFFFFFu);
+  // A source corner partly outside the DIB only moves what exists.
+  DrawDibRows(b, 0, 0, 3, 1, 2, 0, 0, 1, row, DibHeader{4, 1, 32});
+  EXPECT_EQ(b.at(0, 0), 0x33u);
+  EXPECT_EQ(b.at(1, 0), 0x44u);
+  EXPECT_EQ(b.at(2, 0), 0x00FFFFFFu);
+  EXPECT_EQ(DrawDibRows(b, 0, 0, 3, 1, 0, 0, 0, 1, row, DibHeader{4, 1, 16}), 0);
+  DrawDibRows(b, 2000000000, -2000000000, 2000000000, 2000000000, 0, 0, 0, 1, row,
+              DibHeader{4, 1, 32});
+}
+
+TEST(SoftDcDib, TransfersOnlyItsOwnBitmap) {
+  SoftGdi gdi;
+  Bitmap b = Numbered(3, 2), other(3, 2);
+  SoftDc dc(b, gdi);
+  std::vector<std::uint32_t> buf(6);
+  EXPECT_EQ(
+      dc.getDIBits(reinterpret_cast<BitmapHandle>(&other), 0, 2, DibHeader{3, -2, 32}, buf.data()),
+      0);
+  EXPECT_EQ(dc.getDIBits(dc.selectedBitmap(), 0, 2, DibHeader{3, -2, 32}, buf.data()), 2);
+  EXPECT_EQ(buf[4], b.at(1, 1));
+}
+
+}  // namespace
+}  // namespace glavo::soft

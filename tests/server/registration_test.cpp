@@ -1,0 +1,154 @@
+// regsvr32 against glavowrap.ocx under Wine: machine and per-user
+// registration write exactly the expected keys, and unregistration removes
+// every one of them.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "wine_session.h"
+
+namespace server_test {
+namespace {
+
+const std::string kClsid = "CLSID\\{9F067B30-0E5B-4333-856F-D6F51C1BEB19}";
+const std::string kLibid = "TypeLib\\{74C80248-5186-4C96-BB84-E44F9982274B}";
+const std::string kIid = "Interface\\{3406EE48-7E9E-46B4-B339-017D354C4647}";
+const std::string kDiid = "Interface\\{B1FE39DA-C4D2-4264-B6ED-026E7AB8DA82}";
+const std::string kAutomationMarshaler = "{00020424-0000-0000-C000-000000000046}";
+const std::string kDispatchMarshaler = "{00020420-0000-0000-C000-000000000046}";
+
+std::vector<std::string> AllAbsent() {
+  std::vector<std::string> rows = {"absent " + kClsid, "absent Glavowrap.GlavoSkin",
+                                   "absent Glavowrap.GlavoSkin.1", "absent " + kLibid,
+                                   "absent " + kIid, "absent " + kDiid};
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+std::vector<std::string> ExpectedRows(const std::string& module) {
+  const std::string folder = module.substr(0, module.rfind('\\'));
+  const std::string libid = kLibid.substr(8);
+  std::vector<std::string> rows = {
+      "key " + kClsid,
+      "value " + kClsid + "|@=GlavoSkin Control",
+      "key " + kClsid + "\\InprocServer32",
+      "value " + kClsid + "\\InprocServer32|@=" + module,
+      "value " + kClsid + "\\InprocServer32|ThreadingModel=Apartment",
+      "key " + kClsid + "\\ProgID",
+      "value " + kClsid + "\\ProgID|@=Glavowrap.GlavoSkin.1",
+      "key " + kClsid + "\\VersionIndependentProgID",
+      "value " + kClsid + "\\VersionIndependentProgID|@=Glavowrap.GlavoSkin",
+      "key " + kClsid + "\\Control",
+      "key " + kClsid + "\\MiscStatus",
+      "value " + kClsid + "\\MiscStatus|@=0",
+      "key " + kClsid + "\\MiscStatus\\1",
+      "value " + kClsid + "\\MiscStatus\\1|@=131473",
+      "key " + kClsid + "\\TypeLib",
+      "value " + kClsid + "\\TypeLib|@=" + libid,
+      "key " + kClsid + "\\Version",
+      "value " + kClsid + "\\Version|@=1.0",
+      "key " + kClsid + "\\Implemented Categories",
+      "key " + kClsid + "\\Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}",
+      "key Glavowrap.GlavoSkin",
+      "value Glavowrap.GlavoSkin|@=GlavoSkin Control",
+      "key Glavowrap.GlavoSkin\\CLSID",
+      "value Glavowrap.GlavoSkin\\CLSID|@={9F067B30-0E5B-4333-856F-D6F51C1BEB19}",
+      "key Glavowrap.GlavoSkin\\CurVer",
+      "value Glavowrap.GlavoSkin\\CurVer|@=Glavowrap.GlavoSkin.1",
+      "key Glavowrap.GlavoSkin.1",
+      "value Glavowrap.GlavoSkin.1|@=GlavoSkin Control",
+      "key Glavowrap.GlavoSkin.1\\CLSID",
+      "value Glavowrap.GlavoSkin.1\\CLSID|@={9F067B30-0E5B-4333-856F-D6F51C1BEB19}",
+      "key " + kLibid,
+      "key " + kLibid + "\\1.0",
+      "value " + kLibid + "\\1.0|@=Glavo Wrap ActiveX Control",
+      "key " + kLibid + "\\1.0\\FLAGS",
+      "value " + kLibid + "\\1.0\\FLAGS|@=2",
+      "key " + kLibid + "\\1.0\\0",
+      "key " + kLibid + "\\1.0\\0\\win64",
+      "value " + kLibid + "\\1.0\\0\\win64|@=" + module,
+      "key " + kLibid + "\\1.0\\HELPDIR",
+      "value " + kLibid + "\\1.0\\HELPDIR|@=" + folder,
+  };
+  for (const auto& [iid, name, marshaler] :
+       {std::tuple{kIid, "_GlavoSkin", kAutomationMarshaler},
+        std::tuple{kDiid, "__GlavoSkin", kDispatchMarshaler}}) {
+    rows.insert(rows.end(), {
+        "key " + iid,
+        "value " + iid + "|@=" + name,
+        "key " + iid + "\\ProxyStubClsid",
+        "value " + iid + "\\ProxyStubClsid|@=" + marshaler,
+        "key " + iid + "\\ProxyStubClsid32",
+        "value " + iid + "\\ProxyStubClsid32|@=" + marshaler,
+        "key " + iid + "\\TypeLib",
+        "value " + iid + "\\TypeLib|@=" + libid,
+        "value " + iid + "\\TypeLib|Version=1.0",
+    });
+  }
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+class RegistrationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const auto& [path, preset] : {std::pair{OcxPath(), "mingw64"}, {ClientPath(), "mingw64"}}) {
+      std::string missing = MissingBuildMessage(path, preset);
+      ASSERT_TRUE(missing.empty()) << missing;
+    }
+    ocx_ = WindowsPath(OcxPath());
+    // Start from a registry without the server in either scope.
+    Regsvr32("/s /u");
+    Regsvr32("/s /u /n /i:user");
+  }
+  void TearDown() override {
+    Regsvr32("/s /u");
+    Regsvr32("/s /u /n /i:user");
+  }
+
+  RunResult Regsvr32(const std::string& options) {
+    return WineSession::instance().wine("regsvr32 " + options + " " + Quote(ocx_));
+  }
+  std::vector<std::string> Dump(const std::string& scope) {
+    RunResult r = WineSession::instance().wine(Quote(ClientPath()) + " registry " + scope);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    return r.lines();
+  }
+
+  std::string ocx_;
+};
+
+TEST_F(RegistrationTest, MachineRegistrationWritesExactlyTheExpectedKeysAndRemovesThemAll) {
+  ASSERT_EQ(Dump("machine"), AllAbsent());
+
+  RunResult reg = Regsvr32("/s");
+  ASSERT_EQ(reg.exitCode, 0) << reg.output;
+  EXPECT_EQ(Dump("machine"), ExpectedRows(ocx_));
+  EXPECT_EQ(Dump("user"), AllAbsent()) << "machine registration must not touch the user's classes";
+
+  // Registering twice is harmless and changes nothing.
+  ASSERT_EQ(Regsvr32("/s").exitCode, 0);
+  EXPECT_EQ(Dump("machine"), ExpectedRows(ocx_));
+
+  RunResult unreg = Regsvr32("/s /u");
+  ASSERT_EQ(unreg.exitCode, 0) << unreg.output;
+  EXPECT_EQ(Dump("machine"), AllAbsent());
+  // Unregistering what is not registered succeeds too.
+  EXPECT_EQ(Regsvr32("/s /u").exitCode, 0);
+}
+
+TEST_F(RegistrationTest, PerUserRegistrationWritesTheSameKeysUnderTheUsersClasses) {
+  RunResult reg = Regsvr32("/s /n /i:user");
+  ASSERT_EQ(reg.exitCode, 0) << reg.output;
+  EXPECT_EQ(Dump("user"), ExpectedRows(ocx_));
+  EXPECT_EQ(Dump("machine"), AllAbsent()) << "per-user registration needs no machine keys";
+
+  RunResult unreg = Regsvr32("/s /u /n /i:user");
+  ASSERT_EQ(unreg.exitCode, 0) << unreg.output;
+  EXPECT_EQ(Dump("user"), AllAbsent());
+}
+
+}  // namespace
+}  // namespace server_test

@@ -1,0 +1,169 @@
+// Moving the form by its title bar and resizing it by its borders and
+// corners, driven through the simulated mouse.
+#include <gtest/gtest.h>
+
+#include "skin_test_support.h"
+
+namespace glavo::test {
+namespace {
+
+constexpr double kTwips = 15;
+
+class Dragging : public testing::Test, public SkinScenario {};
+
+TEST_F(Dragging, RightBarFollowsThePointer) {
+  const Point grip = stage.partPoint(gwr_RightBar);
+  drag(grip, {{grip.x + 50, grip.y}});
+  EXPECT_EQ(formValue("Width"), (800 + 50) * kTwips);
+  EXPECT_EQ(formPixels().left, 240);
+  // The bar moved with the edge and is under the pointer again.
+  EXPECT_EQ(partBounds(gwr_RightBar).left, 850 - 3);
+  EXPECT_EQ(stage.desktop().surfaceAt(Point{grip.x + 50, grip.y}), &skin().part(gwr_RightBar).surface());
+  EXPECT_FALSE(skin().Resizing());
+  EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(1,1)", "MouseUp(1,1)", "Click(1)"}));
+}
+
+TEST_F(Dragging, BottomBarAndBothCornersResizeTheirEdges) {
+  Point grip = stage.partPoint(gwr_BottomBar);
+  drag(grip, {{grip.x, grip.y + 30}});
+  EXPECT_EQ(formValue("Height"), 630 * kTwips);
+
+  grip = stage.partPoint(gwr_RightCorner);
+  drag(grip, {{grip.x + 10, grip.y + 10}});
+  EXPECT_EQ(formValue("Width"), 810 * kTwips);
+  EXPECT_EQ(formValue("Height"), 640 * kTwips);
+
+  grip = stage.partPoint(gwr_LeftCorner);
+  drag(grip, {{grip.x - 40, grip.y - 20}});
+  EXPECT_EQ(formPixels(), (Rect{200, 150, 1050, 770}));
+  // The frame was laid out for the new size: the right corner sits at the
+  // new lower right.
+  EXPECT_EQ(partBounds(gwr_RightCorner), (Rect{850 - 3 - 1, 620 - 3, 850 - 1, 620}));
+}
+
+TEST_F(Dragging, LeftBarStopsAtTheMinimumWidthAndTheRightEdgeStays) {
+  Point grip = stage.partPoint(gwr_LeftBar);
+  drag(grip, {{grip.x + 650, grip.y}});
+  EXPECT_EQ(formPixels(), (Rect{890, 150, 1040, 750}));
+  // 90 pixels would be too narrow: neither the width nor the left edge moves.
+  grip = stage.partPoint(gwr_LeftBar);
+  drag(grip, {{grip.x + 60, grip.y}});
+  EXPECT_EQ(formPixels(), (Rect{890, 150, 1040, 750}));
+  drag(grip, {{grip.x + 50, grip.y}});
+  EXPECT_EQ(formPixels(), (Rect{890, 150, 1040, 750}));
+  drag(grip, {{grip.x + 49, grip.y}});
+  EXPECT_EQ(formPixels(), (Rect{939, 150, 1040, 750}));
+}
+
+TEST_F(Dragging, CornerAtMinimumWidthStillChangesTheHeight) {
+  const Point grip = stage.partPoint(gwr_RightCorner);
+  // Far left: the width step is refused, the height step is not.
+  drag(grip, {{grip.x - 750, grip.y + 40}});
+  EXPECT_EQ(formValue("Width"), 800 * kTwips);
+  EXPECT_EQ(formValue("Height"), 640 * kTwips);
+}
+
+TEST_F(Dragging, HeightNeverReachesOneHundredPixels) {
+  const Point grip = stage.partPoint(gwr_BottomBar);
+  drag(grip, {{grip.x, grip.y - 500}});
+  EXPECT_EQ(formValue("Height"), 600 * kTwips);
+  drag(grip, {{grip.x, grip.y - 499}});
+  EXPECT_EQ(formValue("Height"), 101 * kTwips);
+}
+
+TEST_F(Dragging, BordersShowResizeArrowsOnlyWhileResizingIsPossible) {
+  enter(stage.partPoint(gwr_LeftBar));
+  EXPECT_EQ(skin().part(gwr_LeftBar).MousePointer(), pointer::kSizeWE);
+  enter(stage.partPoint(gwr_BottomBar));
+  EXPECT_EQ(skin().part(gwr_BottomBar).MousePointer(), pointer::kSizeNS);
+  enter(stage.partPoint(gwr_RightCorner));
+  EXPECT_EQ(skin().part(gwr_RightCorner).MousePointer(), pointer::kSizeNWSE);
+  enter(stage.partPoint(gwr_LeftCorner));
+  EXPECT_EQ(skin().part(gwr_LeftCorner).MousePointer(), pointer::kSizeNESW);
+
+  skin().SetAllowResize(false);
+  enter(stage.partPoint(gwr_RightBar));
+  EXPECT_EQ(skin().part(gwr_RightBar).MousePointer(), pointer::kDefault);
+  const Point grip = stage.partPoint(gwr_RightBar);
+  drag(grip, {{grip.x + 60, grip.y}});
+  EXPECT_EQ(formValue("Width"), 800 * kTwips);
+}
+
+TEST_F(Dragging, TitleBarMovesTheFormThroughTheSystemMoveLoop) {
+  const Point grip = stage.partPoint(gwr_TitleBar);
+  stage.windows().scriptMoveLoop({{grip.x + 10, grip.y + 5}, {grip.x + 100, grip.y + 40}});
+  desktop().moveCursor(grip);
+  desktop().pressButton(mouse::kLeft);
+  EXPECT_EQ(formPixels(), (Rect{340, 190, 1140, 790}));
+  EXPECT_EQ(stage.windows().moveLoops(), 1);
+  // The loop took the release: no MouseUp or Click reached the skin.
+  EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(0,1)"}));
+  EXPECT_EQ(desktop().capture(), nullptr);
+}
+
+TEST_F(Dragging, RightButtonOnTheTitleBarAlsoMoves) {
+  const Point grip = stage.partPoint(gwr_TitleBar);
+  stage.windows().scriptMoveLoop({{grip.x - 40, grip.y}});
+  desktop().moveCursor(grip);
+  desktop().pressButton(mouse::kRight);
+  EXPECT_EQ(formPixels().left, 200);
+}
+
+TEST_F(Dragging, MaximizedFrameNeitherMovesNorResizes) {
+  skin().part(gwr_MaximizeButton);
+  clickAt(stage.partPoint(gwr_MaximizeButton));
+  ASSERT_TRUE(skin().IsMaximized());
+  const Rect maximized = formPixels();
+
+  const Point title = stage.partPoint(gwr_TitleBar);
+  stage.windows().scriptMoveLoop({{title.x + 50, title.y + 50}});
+  desktop().moveCursor(title);
+  desktop().pressButton(mouse::kLeft);
+  desktop().releaseButton(mouse::kLeft);
+  EXPECT_EQ(stage.windows().moveLoops(), 0);
+
+  enter(stage.partPoint(gwr_LeftBar));
+  EXPECT_EQ(skin().part(gwr_LeftBar).MousePointer(), pointer::kDefault);
+  const Point grip = stage.partPoint(gwr_LeftBar);
+  drag(grip, {{grip.x + 50, grip.y}});
+  EXPECT_EQ(formPixels(), maximized);
+}
+
+TEST_F(Dragging, ArmedMoveWaitsForAPressOnTheBackground) {
+  stage.menus().scriptChoice(u"Move");
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_TRUE(skin().MoveArmed());
+  EXPECT_EQ(stage.skinSurface().mousePointer(), pointer::kSizeAll);
+  // The parts keep their own pointers.
+  EXPECT_NE(skin().part(gwr_Back).MousePointer(), pointer::kSizeAll);
+
+  // A press on a border does not take the armed move.
+  const Point border = stage.partPoint(gwr_RightBar);
+  drag(border, {});
+  EXPECT_TRUE(skin().MoveArmed());
+
+  const Point back = stage.partPoint(gwr_Back);
+  stage.windows().scriptMoveLoop({{back.x + 30, back.y + 30}});
+  desktop().moveCursor(back);
+  desktop().pressButton(mouse::kLeft);
+  EXPECT_EQ(formPixels().left, 270);
+  EXPECT_EQ(formPixels().top, 180);
+  EXPECT_FALSE(skin().MoveArmed());
+  EXPECT_EQ(stage.skinSurface().mousePointer(), pointer::kDefault);
+}
+
+TEST_F(Dragging, ArmedMoveFromTheBareControlSurface) {
+  skin().SetBackgroundShow(false);
+  stage.menus().scriptChoice(u"Move");
+  clickAt(stage.partPoint(gwr_Icon));
+  const Point bare = stage.partPoint(gwr_Back, 100, 100);
+  ASSERT_EQ(desktop().surfaceAt(bare), &stage.skinSurface());
+  stage.windows().scriptMoveLoop({{bare.x - 10, bare.y}});
+  desktop().moveCursor(bare);
+  desktop().pressButton(mouse::kLeft);
+  EXPECT_EQ(formPixels().left, 230);
+  EXPECT_FALSE(skin().MoveArmed());
+}
+
+}  // namespace
+}  // namespace glavo::test

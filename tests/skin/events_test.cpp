@@ -1,0 +1,191 @@
+// Public events, caption buttons, the system menu and the shortcuts.
+#include <gtest/gtest.h>
+
+#include "skin_test_support.h"
+
+namespace glavo::test {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class SkinEvents : public testing::Test, public SkinScenario {
+ protected:
+  void keyOnControl(std::int16_t key, std::int16_t shift) {
+    desktop().setFocus(&stage.skinSurface());
+    desktop().keyDown(key, shift);
+  }
+};
+
+TEST_F(SkinEvents, CloseButtonRaisesClickBeforeTheFormUnloads) {
+  bool loadedDuringClick = false;
+  log.onClick = [&](SkinPartsGwr p) {
+    if (p == gwr_CloseButton) loadedDuringClick = form().loaded();
+  };
+  clickAt(stage.partPoint(gwr_CloseButton));
+  EXPECT_TRUE(loadedDuringClick);
+  EXPECT_FALSE(form().loaded());
+  EXPECT_EQ(log.events, Events{"Click(7)"});
+}
+
+TEST_F(SkinEvents, AFormThatRefusesToUnloadStaysOpen) {
+  form().setQueryUnload([] { return true; });
+  clickAt(stage.partPoint(gwr_CloseButton));
+  EXPECT_EQ(form().unloadRequests(), 1);
+  EXPECT_TRUE(form().loaded());
+  EXPECT_TRUE(form().window().visible());
+}
+
+TEST_F(SkinEvents, AltF4ClosesUnlessTheHandlerCancels) {
+  keyOnControl(115, shift::kAlt);
+  EXPECT_EQ(log.events, (Events{"KeyDown(115,4)", "Click(7)"}));
+  EXPECT_FALSE(form().loaded());
+
+  SkinScenario cancelled;
+  cancelled.log.onKeyDown = [](std::int16_t& key, std::int16_t&) { key = 0; };
+  cancelled.desktop().setFocus(&cancelled.stage.skinSurface());
+  cancelled.desktop().keyDown(115, shift::kAlt);
+  EXPECT_TRUE(cancelled.form().loaded());
+  EXPECT_EQ(cancelled.log.events, Events{"KeyDown(115,4)"});
+}
+
+TEST_F(SkinEvents, AltEnterMaximizesUnlessCancelledOrOtherModifiersAreHeld) {
+  keyOnControl(13, shift::kAlt | shift::kCtrl);
+  keyOnControl(13, shift::kAlt | shift::kShift);
+  EXPECT_FALSE(skin().IsMaximized());
+
+  log.onKeyDown = [](std::int16_t&, std::int16_t& shift) { shift = 0; };
+  keyOnControl(13, shift::kAlt);
+  EXPECT_FALSE(skin().IsMaximized());
+
+  log.onKeyDown = nullptr;
+  log.events.clear();
+  keyOnControl(13, shift::kAlt);
+  EXPECT_TRUE(skin().IsMaximized());
+  EXPECT_EQ(log.events, (Events{"KeyDown(13,4)", "Click(8)"}));
+}
+
+TEST_F(SkinEvents, KeyPressAndKeyUpArePassedOn) {
+  desktop().setFocus(&stage.skinSurface());
+  desktop().keyPress(65);
+  desktop().keyUp(65, shift::kShift);
+  EXPECT_EQ(log.events, (Events{"KeyPress(65)", "KeyUp(65,1)"}));
+}
+
+TEST_F(SkinEvents, KeysOnThePartsAreNotHandled) {
+  desktop().setFocus(&static_cast<soft::SimSurface&>(skin().part(gwr_TitleBar).surface()));
+  desktop().keyDown(115, shift::kAlt);
+  EXPECT_TRUE(form().loaded());
+  EXPECT_TRUE(log.events.empty());
+}
+
+TEST_F(SkinEvents, SystemMenuOpensBelowTheTitleBarWithItsCaptions) {
+  clickAt(stage.partPoint(gwr_Icon));
+  ASSERT_EQ(stage.menus().shown().size(), 1u);
+  const soft::ShownMenu& menu = stage.menus().shown()[0];
+  EXPECT_EQ(menu.at, (Point{3, 30}));
+  EXPECT_EQ(menu.atScreen, (Point{243, 180}));
+  EXPECT_EQ(menu.flags, 0u);
+  ASSERT_EQ(menu.items.size(), 5u);
+  EXPECT_EQ(menu.items[0].caption, u"Maximize   (Alt + Enter)");
+  EXPECT_EQ(menu.items[1].caption, u"Move");
+  EXPECT_EQ(menu.items[2].caption, u"Minimize");
+  EXPECT_TRUE(menu.items[3].isSeparator());
+  EXPECT_EQ(menu.items[4].caption, u"Close         (Alt + F4)");
+  // No MouseDown for the icon; its click still arrives.
+  EXPECT_EQ(log.events, (Events{"MouseUp(11,1)", "Click(11)"}));
+}
+
+TEST_F(SkinEvents, MenuItemsActLikeTheirButtons) {
+  stage.menus().scriptChoice(u"Maximize");
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_TRUE(skin().IsMaximized());
+  // The menu now offers to restore.
+  stage.menus().scriptChoice(u"Restore");
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_FALSE(skin().IsMaximized());
+  stage.menus().scriptChoice(u"Close");
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_FALSE(form().loaded());
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "Click(8)"), 2);
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "Click(7)"), 1);
+  EXPECT_EQ(stage.menus().shown()[1].items[0].caption, u"Restore   (Alt + Enter)");
+}
+
+TEST_F(SkinEvents, DismissedMenuDoesNothing) {
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_TRUE(form().loaded());
+  EXPECT_FALSE(skin().MoveArmed());
+  EXPECT_FALSE(skin().IsMaximized());
+}
+
+TEST_F(SkinEvents, WithoutTheSystemMenuTheIconOnlyClicks) {
+  skin().SetAllowSystemMenu(false);
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_TRUE(stage.menus().shown().empty());
+  EXPECT_EQ(log.events, (Events{"MouseUp(11,1)", "Click(11)"}));
+}
+
+TEST_F(SkinEvents, HelpButtonOnlyReportsItsClick) {
+  const Rect before = formPixels();
+  clickAt(stage.partPoint(gwr_HelpButton));
+  EXPECT_EQ(log.events, Events{"Click(10)"});
+  EXPECT_EQ(formPixels(), before);
+  EXPECT_TRUE(form().loaded());
+  EXPECT_EQ(log.mouseMoves, 0);  // caption buttons report no mouse moves
+}
+
+TEST_F(SkinEvents, DoubleClicksOnBackgroundAndButtons) {
+  desktop().moveCursor(stage.partPoint(gwr_Back));
+  desktop().doubleClick(mouse::kLeft);
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "DblClick(6)"), 1);
+  EXPECT_FALSE(skin().IsMaximized());
+
+}
+
+TEST(SkinDoubleClicks, MaximizeButtonDoubleClickIsTwoClicks) {
+  // A form in the top right corner, so the button stays under the pointer
+  // when the form grows to the work area.
+  SkinScenario s(Rect{480, 0, 1280, 600});
+  s.desktop().moveCursor(s.stage.partPoint(gwr_MaximizeButton));
+  s.desktop().doubleClick(mouse::kLeft);
+  EXPECT_EQ(s.log.events, (Events{"Click(8)", "Click(8)"}));
+  EXPECT_FALSE(s.skin().IsMaximized());
+  EXPECT_EQ(s.formPixels().width(), 800);
+}
+
+TEST_F(SkinEvents, BordersDoNotReportDoubleClicks) {
+  desktop().moveCursor(stage.partPoint(gwr_BottomBar));
+  desktop().doubleClick(mouse::kLeft);
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "DblClick(3)"), 0);
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "Click(3)"), 1);
+}
+
+TEST_F(SkinEvents, BareControlSurfaceCountsAsBack) {
+  skin().SetBackgroundShow(false);
+  const Point bare = stage.partPoint(gwr_Back, 50, 50);
+  ASSERT_EQ(desktop().surfaceAt(bare), &stage.skinSurface());
+  clickAt(bare);
+  EXPECT_EQ(log.events, (Events{"MouseDown(6,1)", "MouseUp(6,1)", "Click(6)"}));
+}
+
+TEST_F(SkinEvents, RightClickOnAButtonDoesNotAct) {
+  clickAt(stage.partPoint(gwr_CloseButton), mouse::kRight);
+  EXPECT_TRUE(form().loaded());
+  EXPECT_TRUE(log.events.empty());
+}
+
+TEST_F(SkinEvents, CaptionButtonsLightUpUnderThePointer) {
+  GlavoCell& close = skin().part(gwr_CloseButton);
+  enter(stage.partPoint(gwr_CloseButton));
+  EXPECT_EQ(close.CellState(), 1);
+  EXPECT_EQ(close.SaveCellTheme(), close.CellStateOverData());
+  desktop().hover(Point{5, 5}, 5);
+  EXPECT_EQ(close.CellState(), 0);
+  EXPECT_EQ(close.SaveCellTheme(), close.CellStateNormalData());
+  // The title bar does not animate.
+  enter(stage.partPoint(gwr_TitleBar, 100, 0));
+  EXPECT_EQ(skin().part(gwr_TitleBar).CellState(), 0);
+}
+
+}  // namespace
+}  // namespace glavo::test

@@ -1,0 +1,114 @@
+#include "skin/frame_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace glavo {
+namespace {
+
+FrameInput Example() {
+  FrameInput in;
+  in.clientWidth = 400;
+  in.clientHeight = 300;
+  return in;  // BS 3, TB 30, BT 24, every flag on
+}
+
+void ExpectPlaced(const FrameLayout& l, SkinPartsGwr p, float left, float top, float w, float h) {
+  SCOPED_TRACE(testing::Message() << "part " << p);
+  EXPECT_EQ(l.parts[p].left, left);
+  EXPECT_EQ(l.parts[p].top, top);
+  EXPECT_EQ(l.parts[p].width, w);
+  EXPECT_EQ(l.parts[p].height, h);
+}
+
+TEST(FrameLayout, WorkedExampleAt400By300) {
+  const FrameLayout l = ComputeFrameLayout(Example());
+  ExpectPlaced(l, gwr_TitleBar, 0, 0, 400, 30);
+  ExpectPlaced(l, gwr_LeftBar, 0, 29, 3, 298);
+  ExpectPlaced(l, gwr_RightBar, 397, 29, 3, 298);
+  ExpectPlaced(l, gwr_BottomBar, 2, 297, 396, 3);
+  ExpectPlaced(l, gwr_LeftCorner, 0, 297, 3, 3);
+  ExpectPlaced(l, gwr_RightCorner, 396, 297, 3, 3);
+  ExpectPlaced(l, gwr_Back, 3, 29, 394, 269);
+  ExpectPlaced(l, gwr_CloseButton, 374, 3, 24, 24);
+  ExpectPlaced(l, gwr_MaximizeButton, 350, 3, 24, 24);
+  ExpectPlaced(l, gwr_MinimizeButton, 326, 3, 24, 24);
+  ExpectPlaced(l, gwr_HelpButton, 302, 3, 24, 24);
+  ExpectPlaced(l, gwr_Icon, 3, 3, 24, 24);
+  EXPECT_EQ(l.captionLeftMargin, 32);
+  for (const PartPlacement& p : l.parts) EXPECT_TRUE(p.visible);
+}
+
+TEST(FrameLayout, HiddenButtonTakesNoRoomButIsStillPlaced) {
+  FrameInput in = Example();
+  in.showMaximizeButton = false;
+  const FrameLayout l = ComputeFrameLayout(in);
+  EXPECT_EQ(l.parts[gwr_CloseButton].left, 374);
+  EXPECT_EQ(l.parts[gwr_MaximizeButton].left, 350);
+  EXPECT_FALSE(l.parts[gwr_MaximizeButton].visible);
+  EXPECT_EQ(l.parts[gwr_MinimizeButton].left, 350);
+  EXPECT_EQ(l.parts[gwr_HelpButton].left, 326);
+}
+
+TEST(FrameLayout, EachHiddenButtonMovesOnlyThoseLeftOfIt) {
+  const float base[] = {374, 350, 326, 302};
+  const SkinPartsGwr buttons[] = {gwr_CloseButton, gwr_MaximizeButton, gwr_MinimizeButton,
+                                  gwr_HelpButton};
+  for (int hidden = 0; hidden < 4; ++hidden) {
+    FrameInput in = Example();
+    bool* flags[] = {&in.showCloseButton, &in.showMaximizeButton, &in.showMinimizeButton,
+                     &in.showHelpButton};
+    *flags[hidden] = false;
+    const FrameLayout l = ComputeFrameLayout(in);
+    for (int b = 0; b < 4; ++b) {
+      const float expected = b <= hidden ? base[b] : base[b] + 24;
+      EXPECT_EQ(l.parts[buttons[b]].left, expected) << "hidden " << hidden << " button " << b;
+      EXPECT_EQ(l.parts[buttons[b]].visible, b != hidden);
+    }
+  }
+}
+
+TEST(FrameLayout, AllCaptionButtonsHiddenStackAtTheRightEdge) {
+  FrameInput in = Example();
+  in.showCloseButton = in.showMaximizeButton = in.showMinimizeButton = in.showHelpButton = false;
+  const FrameLayout l = ComputeFrameLayout(in);
+  for (SkinPartsGwr b : {gwr_CloseButton, gwr_MaximizeButton, gwr_MinimizeButton, gwr_HelpButton}) {
+    EXPECT_EQ(l.parts[b].left, 400 - 2 - 24);
+    EXPECT_FALSE(l.parts[b].visible);
+  }
+}
+
+TEST(FrameLayout, NoIconMeansCaptionMarginSeven) {
+  FrameInput in = Example();
+  in.showIconButton = false;
+  const FrameLayout l = ComputeFrameLayout(in);
+  EXPECT_FALSE(l.parts[gwr_Icon].visible);
+  EXPECT_EQ(l.captionLeftMargin, 7);
+}
+
+TEST(FrameLayout, CaptionMarginFollowsTitleBarHeight) {
+  FrameInput in = Example();
+  in.titleBarSize = 42;
+  const FrameLayout l = ComputeFrameLayout(in);
+  ExpectPlaced(l, gwr_Icon, 3, 3, 36, 36);
+  EXPECT_EQ(l.captionLeftMargin, 44);
+  // The caption buttons stay 3 pixels below the top whatever the bar height.
+  EXPECT_EQ(l.parts[gwr_CloseButton].top, 3);
+}
+
+TEST(FrameLayout, HiddenBackgroundBecomesAOnePixelPart) {
+  FrameInput in = Example();
+  in.backgroundShow = false;
+  const FrameLayout l = ComputeFrameLayout(in);
+  EXPECT_EQ(l.parts[gwr_Back], (PartPlacement{3, 29, 1, 1, false}));
+}
+
+TEST(FrameLayout, TinyFormGivesNegativeBackHeightWithoutFailing) {
+  FrameInput in = Example();
+  in.clientWidth = 20;
+  in.clientHeight = 20;
+  const FrameLayout l = ComputeFrameLayout(in);
+  EXPECT_EQ(l.parts[gwr_Back].height, 20 - 3 - 30 + 2);
+}
+
+}  // namespace
+}  // namespace glavo

@@ -1,0 +1,146 @@
+// The demonstration scene drawn through real GDI (the Windows build under
+// Wine) and through the software host, compared tile by tile.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host/soft/bitmap.h"
+#include "host/soft/soft_dc.h"
+#include "host/soft/soft_gdi.h"
+#include "image_compare.h"
+#include "palette.h"
+#include "raw_image.h"
+#include "scene.h"
+#include "tile_table.h"
+#include "wine_runner.h"
+
+namespace glavo::wine {
+namespace {
+
+const std::string kOutDir = GLAVO_TEST_OUTPUT_DIR;
+const std::string kSceneExe = std::string(GLAVO_WIN64_DIR) + "/tools/glavo-scene.exe";
+
+// Where a text tile may differ: font hinting and the font itself differ
+// between the system's font engine and ours, so only placement is held.
+constexpr int kTextEdgeTolerance = 6;
+constexpr double kTextInkTolerance = 0.25;
+constexpr int kAlignedEdgeTolerance = 2;
+constexpr double kRaggedFraction = 0.10;
+constexpr int kBlendTolerance = 2;
+
+scene::RawImage RenderSoft() {
+  const Size size = scene::CanvasSize();
+  soft::Bitmap bitmap(size.cx, size.cy);
+  soft::SoftGdi gdi;
+  soft::SoftDc dc(bitmap, gdi);
+  scene::DrawScene(dc);
+  return scene::RawImage{size.cx, size.cy, bitmap.pixels()};
+}
+
+void SavePng(const scene::RawImage& image, const std::string& path) {
+  soft::Bitmap bitmap(image.width, image.height);
+  bitmap.pixels() = image.pixels;
+  soft::SavePng(bitmap, path, false);
+}
+
+// The two renderings side by side is for people; this marks, in red, the
+// pixels the comparison did not excuse, over a faded copy of the software one.
+void SaveDiffPng(const scene::RawImage& wine, const scene::RawImage& soft,
+                 const std::string& path) {
+  scene::RawImage diff = soft;
+  for (std::size_t i = 0; i < diff.pixels.size(); ++i) {
+    const std::uint32_t p = diff.pixels[i];
+    const auto fade = [&](int shift) { return (((p >> shift) & 255) + 3 * 255) / 4; };
+    diff.pixels[i] = (fade(16) << 16) | (fade(8) << 8) | fade(0);
+    if ((wine.pixels[i] & 0xFFFFFF) != (p & 0xFFFFFF)) diff.pixels[i] = 0xFFE02020u;
+  }
+  SavePng(diff, path);
+}
+
+TileDiff CompareTile(const scene::Primitive& primitive, const scene::RawImage& wine,
+                     const scene::RawImage& soft, const Rect& area) {
+  switch (primitive.match) {
+    case scene::Match::kGeometry:
+      return CompareGeometry(wine, soft, area);
+    case scene::Match::kColor:
+      return CompareColor(wine, soft, area, kBlendTolerance);
+    case scene::Match::kInk:
+      return CompareInk(wine, soft, area, scene::palette::kCard, kTextEdgeTolerance,
+                         kTextInkTolerance);
+    case scene::Match::kParagraph:
+      return CompareParagraph(wine, soft, area, scene::palette::kCard, primitive.textAlign,
+                              kAlignedEdgeTolerance, kRaggedFraction);
+  }
+  return {};
+}
+
+class WineScene : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    wine_ = new scene::RawImage;
+    if (!FileExists(kSceneExe)) {
+      setupError_ = kSceneExe + " is missing; build it with: cmake --preset mingw64 && "
+                               "cmake --build --preset mingw64 --target glavo-scene";
+      return;
+    }
+    const std::string raw = kOutDir + "/scene-wine.bgra";
+    const std::string table = kOutDir + "/scene-wine-tiles.txt";
+    std::remove(raw.c_str());
+    const WineResult run = RunUnderWine(kSceneExe, {raw, table}, GLAVO_WINE_PREFIX, 300);
+    if (run.exitCode != 0) {
+      setupError_ = "wine64 glavo-scene.exe failed (" + std::to_string(run.exitCode) +
+                    "):\n" + run.output;
+      return;
+    }
+    std::string error;
+    if (!scene::ReadRawImage(raw, *wine_, error)) {
+      setupError_ = error;
+      return;
+    }
+    wineTable_ = ReadTextFile(table);
+  }
+  static void TearDownTestSuite() {
+    delete wine_;
+    wine_ = nullptr;
+  }
+  void SetUp() override { ASSERT_TRUE(setupError_.empty()) << setupError_; }
+
+  static inline scene::RawImage* wine_ = nullptr;
+  static inline std::string wineTable_;
+  static inline std::string setupError_;
+};
+
+TEST_F(WineScene, BothProgramsDrawTheSameTiles) {
+  EXPECT_EQ(wineTable_, scene::TileTable())
+      << "the Windows build is out of date; rebuild glavo-scene.exe";
+}
+
+TEST_F(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
+  const scene::RawImage soft = RenderSoft();
+  ASSERT_EQ(wine_->width, soft.width);
+  ASSERT_EQ(wine_->height, soft.height);
+  SavePng(*wine_, kOutDir + "/scene-wine.png");
+  SavePng(soft, kOutDir + "/scene-soft.png");
+  SaveDiffPng(*wine_, soft, kOutDir + "/scene-diff.png");
+
+  std::printf("%-30s %-9s %10s %12s  %s\n", "primitive", "rule", "mismatch", "unexplained",
+              "detail");
+  const auto primitives = scene::Primitives();
+  for (int i = 0; i < static_cast<int>(primitives.size()); ++i) {
+    const scene::Primitive& p = primitives[i];
+    const TileDiff diff = CompareTile(p, *wine_, soft, scene::TileArea(i));
+    const char* rule = p.match == scene::Match::kGeometry ? "edge"
+                       : p.match == scene::Match::kColor  ? "colour"
+                       : p.match == scene::Match::kInk    ? "ink"
+                                                          : "lines";
+    std::printf("%-30s %-9s %10d %12d  %s\n", std::string(p.name).c_str(), rule, diff.differing,
+                diff.unexplained, diff.detail.c_str());
+    EXPECT_EQ(diff.unexplained, 0) << p.name << ": " << diff.differing << " pixels differ, "
+                                   << diff.unexplained << " beyond the rule; " << diff.detail;
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+}  // namespace glavo::wine

@@ -1,0 +1,28 @@
+// Rendering a whole skinned form to a bitmap: a theme, a size, a caption,
+// and optionally one part under the pointer and one held down.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/soft/bitmap.h"
+#include "skin/skin_enums.h"
+
+namespace glavo::soft {
+
+struct SkinRenderOptions {
+  std::u16string theme;  // a skin theme string
+  int width = 640;
+  int height = 400;
+  std::u16string caption = u"Glavowrap";
+  std::optional<SkinPartsGwr> hover;
+  std::optional<SkinPartsGwr> pressed;
+};
+
+Bitmap RenderSkin(const SkinRenderOptions& options);
+
+// UTF-8 to UTF-16 and back, for command lines and output.
+std::u16string FromUtf8(const std::string& s);
+std::string ToUtf8(std::u16string_view s);
+
+}  // namespace glavo::soft
