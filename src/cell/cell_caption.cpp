@@ -28,6 +28,7 @@ void GlavoCell::SelectCaptionFont(const LogFont& lf) {
   const FontHandle font = dc.createFont(lf);
   if (font == 0) return;  // the previous font stays in use
   const FontHandle replaced = dc.selectFont(font);
+  if (captionFont_ == 0) surfaceFont_ = replaced;
   if (replaced != 0 && replaced == captionFont_) dc.deleteFont(replaced);
   captionFont_ = font;
 }

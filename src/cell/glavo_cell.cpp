@@ -31,7 +31,7 @@ GlavoCell::~GlavoCell() {
   // The caption font belongs to this cell; the surface may outlive it.
   if (captionFont_ != 0) {
     DeviceContext& dc = surface_->dc();
-    if (dc.selectedFont() == captionFont_) dc.selectFont(0);
+    if (dc.selectedFont() == captionFont_ && surfaceFont_ != 0) dc.selectFont(surfaceFont_);
     dc.deleteFont(captionFont_);
   }
 }

@@ -221,6 +221,7 @@ class GlavoCell final : private ControlEvents {
   bool pointerOutside_ = false;
   bool rightButton_ = false;
   FontHandle captionFont_ = 0;  // the font our last caption/text created
+  FontHandle surfaceFont_ = 0;  // the surface's font before our first caption
   std::unique_ptr<PictureBox> arcScratch_;  // corner window for the arcs
   std::uint64_t randomState_ = 0;
 };

@@ -36,7 +36,7 @@ PictureBox::PictureBox(std::unique_ptr<Offscreen> canvas, const ColorTable& colo
 
 PictureBox::~PictureBox() {
   if (fontHandle_ != 0) {
-    canvas_->dc().selectFont(0);
+    if (originalFont_ != 0) canvas_->dc().selectFont(originalFont_);
     canvas_->dc().deleteFont(fontHandle_);
   }
 }
@@ -108,6 +108,7 @@ void PictureBox::selectBoxFont() {
   const FontHandle created = d.createFont(logFont());
   if (created == 0) return;
   const FontHandle previous = d.selectFont(created);
+  if (fontHandle_ == 0) originalFont_ = previous;
   if (previous != 0 && previous == fontHandle_) d.deleteFont(previous);
   fontHandle_ = created;
 }

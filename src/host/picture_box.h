@@ -82,6 +82,7 @@ class PictureBox {
   int drawWidth_ = 1;
   FontObject font_;
   FontHandle fontHandle_ = 0;
+  FontHandle originalFont_ = 0;  // what the context had before our first font
 };
 
 }  // namespace glavo

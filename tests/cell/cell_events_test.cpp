@@ -149,7 +149,7 @@ TEST_F(EventsTest, ReleasingOutsideEndsInTheOverState) {
   recorder.take();
   desktop.moveCursor(Outside());  // captured: the cell still gets the move
   desktop.clock().advance(1);
-  EXPECT_EQ(recorder.take(), (Events{"MouseMove -110,-120", "MouseOut"}));
+  EXPECT_EQ(recorder.take(), (Events{"MouseMove -105,-115", "MouseOut"}));
   EXPECT_EQ(cell->CellState(), 0);
   desktop.moveCursor(Point{6, 6});  // each captured move re-arms the poll
   desktop.clock().advance(1);

@@ -12,7 +12,12 @@ constexpr Rgb kRed = MakeRgb(255, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 
-using PaintTest = CellTest;
+class PaintTest : public CellTest {
+ protected:
+  // The composed picture, before the copy onto the surface stretches it by
+  // one pixel (upright extents are one larger than the surface).
+  Rgb Pic(int x, int y) { return cell->pic().point(x, y); }
+};
 
 // The rows in which two renderings of the surface differ.
 std::set<int> ChangedRows(const soft::Bitmap& a, const soft::Bitmap& b) {
@@ -53,6 +58,8 @@ TEST_F(PaintTest, SquareCornersLeaveNothingTransparent) {
 
 TEST_F(PaintTest, TheTransparentShapeIgnoresTheFill) {
   cell->SetMaskColor(0);
+  cell->SetBorderRoundW(12);
+  cell->SetBorderRoundH(12);
   cell->SetCellStyle(12);  // a black fill must not punch holes
   cell->SetCellColor1(0);
   cell->SetCellColor2(0);
@@ -62,12 +69,17 @@ TEST_F(PaintTest, TheTransparentShapeIgnoresTheFill) {
 
 TEST_F(PaintTest, AFlatStyleTwelveIsOneColourInside) {
   Flat(kRed);
+  // The corner splats of the zero-radius outline touch only the corners.
   for (int y = 0; y < 29; ++y) {
-    for (int x = 0; x < 59; ++x) ASSERT_EQ(At(x, y), kRed) << x << "," << y;
+    for (int x = 0; x < 59; ++x) {
+      if ((x == 0 || x == 58) && (y == 0 || y == 28)) continue;
+      ASSERT_EQ(Pic(x, y), kRed) << x << "," << y;
+    }
   }
   // BorderStyle 0 still draws the base outline on the right and bottom.
-  EXPECT_EQ(At(59, 10), 0u);
-  EXPECT_EQ(At(30, 29), 0u);
+  EXPECT_EQ(Pic(59, 10), 0u);
+  EXPECT_EQ(Pic(30, 29), 0u);
+  EXPECT_EQ(At(30, 15), kRed);
 }
 
 TEST_F(PaintTest, ASystemColourPaintsLikeItsRgbValue) {
@@ -85,10 +97,10 @@ TEST_F(PaintTest, StyleSevenDrawsRowTenTwiceWithTheLowerGradientLast) {
   cell->SetCellColor2(MakeRgb(0, 250, 0));
   cell->SetCellColor4(MakeRgb(0, 0, 250));
   cell->SetCellStyle(7);
-  EXPECT_EQ(At(20, 0), MakeRgb(0, 0, 0));
-  EXPECT_EQ(At(20, 9), MakeRgb(180, 90, 0));
-  EXPECT_EQ(At(20, 10), MakeRgb(0, 250, 0));
-  EXPECT_EQ(At(20, 15), MakeRgb(0, 125, 125));
+  EXPECT_EQ(Pic(20, 0), MakeRgb(0, 0, 0));
+  EXPECT_EQ(Pic(20, 9), MakeRgb(180, 90, 0));
+  EXPECT_EQ(Pic(20, 10), MakeRgb(0, 250, 0));
+  EXPECT_EQ(Pic(20, 15), MakeRgb(0, 125, 125));
 }
 
 TEST_F(PaintTest, StyleThirteenRampsOutAndBackAtTheSplit) {
@@ -113,7 +125,7 @@ TEST_F(PaintTest, AStyleOutsideTheRangeLeavesTheMaskColourBox) {
   cell->SetCellStyle(25);
   EXPECT_EQ(At(30, 15), kBlue);
   cell->SetCellStyle(-1);
-  EXPECT_EQ(At(10, 10), kBlue);
+  EXPECT_EQ(Pic(10, 10), kBlue);
 }
 
 TEST_F(PaintTest, EveryStyleAndBorderPaintsSomethingOnSmallAndOddSizes) {
@@ -191,7 +203,8 @@ TEST_F(PaintTest, TheCaptionIsNeverMirrored) {
   cell->SetCaption(u"LLLL");
   const soft::Bitmap upright = surface().image();
   cell->SetFlipCell(1);
-  EXPECT_TRUE(ChangedRows(upright, surface().image()).empty());
+  const auto rows = ChangedRows(upright, surface().image());
+  for (int row : rows) EXPECT_TRUE(row == 0 || row == 29) << row;  // only the corner splats move
 }
 
 TEST_F(PaintTest, CaptionFontsDoNotPileUp) {
@@ -269,10 +282,10 @@ TEST_F(PaintTest, ASquareIconIsCentredAtIconSize) {
   Flat(kWhite);
   cell->SetIconSize(16);
   cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 32, 32, std::vector<std::uint32_t>(32 * 32, 0xFFFF0000u)));
-  EXPECT_EQ(At(2, 2), kRed);
-  EXPECT_EQ(At(17, 17), kRed);
-  EXPECT_EQ(At(1, 10), kWhite);
-  EXPECT_EQ(At(18, 10), kWhite);
+  EXPECT_EQ(Pic(2, 2), kRed);
+  EXPECT_EQ(Pic(17, 17), kRed);
+  EXPECT_EQ(Pic(1, 10), kWhite);
+  EXPECT_EQ(Pic(18, 10), kWhite);
 }
 
 TEST_F(PaintTest, AWidePictureIsDrawnNarrowAndTall) {
@@ -280,11 +293,11 @@ TEST_F(PaintTest, AWidePictureIsDrawnNarrowAndTall) {
   Flat(kWhite);
   cell->SetIcon(std::make_shared<Picture>(PictureType::kBitmap, 8, 4, std::vector<std::uint32_t>(32, 0xFFFF0000u)));
   // IconSize 20, ratio 2: 10 wide, 40 high, at (25, 10).
-  EXPECT_EQ(At(25, 10), kRed);
-  EXPECT_EQ(At(34, 49), kRed);
-  EXPECT_EQ(At(24, 30), kWhite);
-  EXPECT_EQ(At(35, 30), kWhite);
-  EXPECT_EQ(At(30, 9), kWhite);
+  EXPECT_EQ(Pic(25, 10), kRed);
+  EXPECT_EQ(Pic(34, 49), kRed);
+  EXPECT_EQ(Pic(24, 30), kWhite);
+  EXPECT_EQ(Pic(35, 30), kWhite);
+  EXPECT_EQ(Pic(30, 9), kWhite);
 }
 
 TEST_F(PaintTest, AnIconKeepsItsTransparency) {
@@ -293,8 +306,8 @@ TEST_F(PaintTest, AnIconKeepsItsTransparency) {
   std::vector<std::uint32_t> px(20 * 20, 0x00000000u);  // transparent
   px[10 * 20 + 10] = 0xFF0000FFu;
   cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 20, 20, px));
-  EXPECT_EQ(At(10, 10), kBlue);
-  EXPECT_EQ(At(5, 5), kWhite);
+  EXPECT_EQ(Pic(10, 10), kBlue);
+  EXPECT_EQ(Pic(5, 5), kWhite);
 }
 
 // At the limits the pass ends quietly: what was drawn is still shown.
@@ -321,8 +334,8 @@ TEST_F(PaintTest, AGradientBorderOfSizeZeroKeepsTheBaseOutline) {
   cell->SetBorderSize(0);
   for (int style : {4, 6, 7}) {
     cell->SetBorderStyle(style);
-    EXPECT_EQ(At(59, 15), kBlue) << style;
-    EXPECT_EQ(At(30, 15), kWhite) << style;
+    EXPECT_EQ(Pic(59, 15), kBlue) << style;
+    EXPECT_EQ(Pic(30, 15), kWhite) << style;
   }
 }
 

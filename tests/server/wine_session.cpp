@@ -119,7 +119,7 @@ WineSession::WineSession() : prefix_(std::string(GLAVO_SERVER_WORK_DIR) + "/wine
     RunShell("env " + environment() + " timeout 300 " + Quote(GLAVO_WINE64) + " wineboot -i");
   }
   ready_ = Exists(prefix_ + "/system.reg") && !display_.empty();
-  if (ready_) RunShell("env " + environment() + " " + Quote(GLAVO_WINESERVER) + " -p");
+  if (ready_) RunShell("env " + environment() + " " + Quote(GLAVO_WINESERVER) + " -p >/dev/null 2>&1 </dev/null");
 }
 
 WineSession::~WineSession() {

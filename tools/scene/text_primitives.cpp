@@ -6,8 +6,8 @@ namespace glavo::scene {
 namespace {
 
 constexpr std::u16string_view kSample =
-    u"Captions wrap at word boundaries: each line ends before a word that "
-    u"would cross the margin. Gr\u00F6\u00DFe, fa\u00E7ade and na\u00EFve stay whole.";
+    u"Long captions wrap at word boundaries: every line ends before the word that would "
+    u"cross its margin, so Gr\u00F6\u00DFe, fa\u00E7ade and na\u00EFve stay whole.";
 
 constexpr int kAntialiasedQuality = 4;
 constexpr int kNonAntialiasedQuality = 3;

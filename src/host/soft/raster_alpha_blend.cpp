@@ -68,8 +68,8 @@ bool AlphaBlendCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, co
   if (!SourceInside(source, from)) return false;
   if (&source == &target && Overlap(to, from)) return false;
   if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return true;
-  const BlitAxis ax(to.x, to.width, from.x, from.width);
-  const BlitAxis ay(to.y, to.height, from.y, from.height);
+  const BlitAxis ax(to.x, to.width, from.x, from.width, source.width());
+  const BlitAxis ay(to.y, to.height, from.y, from.height, source.height());
   const Interval cols = Intersect(ax.dst(), {0, target.width()});
   const Interval rows = Intersect(ay.dst(), {0, target.height()});
   // Stretched nearest-neighbour, as StretchBlt in COLORONCOLOR mode.

@@ -15,8 +15,11 @@ namespace glavo::soft {
 // opposite directions (a mirror) when the signs differ.
 class BlitAxis {
  public:
+  // `srcSize` is the source surface's extent on this axis. When a mirrored
+  // source rectangle sticks out of it, GDI moves the destination so that
+  // the part that exists lands where it would without the mirror.
   BlitAxis(std::int64_t dstOrigin, std::int64_t dstExtent, std::int64_t srcOrigin,
-           std::int64_t srcExtent);
+           std::int64_t srcExtent, std::int64_t srcSize);
 
   // Destination pixels covered.
   Interval dst() const { return dst_; }

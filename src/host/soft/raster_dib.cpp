@@ -21,25 +21,61 @@ bool UsableHeader(const DibHeader& h, bool allow24) {
 
 bool TopDown(const DibHeader& h) { return h.height < 0; }
 
-// Bitmap row of a scan line for GetDIBits/SetDIBits, or -1 outside.
-int BitmapRowOfScan(const Bitmap& bitmap, const DibHeader& header, std::int64_t scan) {
-  const std::int64_t row = TopDown(header) ? scan : bitmap.height() - 1 - scan;
-  return (row >= 0 && row < bitmap.height()) ? static_cast<int>(row) : -1;
-}
-
-// The scan lines of the request that exist in the DIB.
-bool ScanRange(const DibHeader& header, int startScan, int lines, std::int64_t& first,
-               std::int64_t& end) {
-  first = std::max<std::int64_t>(startScan, 0);
-  end = std::min<std::int64_t>(static_cast<std::int64_t>(startScan) + std::max(lines, 0),
-                               std::abs(header.height));
-  return first < end;
-}
-
 Pixel ReadDibPixel(const std::uint8_t* p, int bitCount) {
-  const Pixel bgr =
-      static_cast<Pixel>(p[0]) | static_cast<Pixel>(p[1]) << 8 | static_cast<Pixel>(p[2]) << 16;
+  const Pixel bgr = static_cast<Pixel>(p[0]) | static_cast<Pixel>(p[1]) << 8 |
+                    static_cast<Pixel>(p[2]) << 16;
   return bitCount == 32 ? (bgr | static_cast<Pixel>(p[3]) << 24) : bgr;
+}
+
+// Where the scan lines of a GetDIBits/SetDIBits call fall: `count` rows of
+// memory, row k holding DIB image row k (top-down) or rows - 1 - k
+// (bottom-up, rows numbered from the top); image row r lies on bitmap row
+// r + offset.
+struct ScanWindow {
+  std::int64_t rows = 0;
+  std::int64_t count = 0;
+  std::int64_t offset = 0;
+  bool topDown = false;
+
+  std::int64_t imageRowOf(std::int64_t memoryRow) const {
+    return topDown ? memoryRow : rows - 1 - memoryRow;
+  }
+};
+
+ScanWindow ReadWindow(const DibHeader& h, std::int64_t start, std::int64_t lines) {
+  const std::int64_t rows = std::abs(h.height);
+  ScanWindow w;
+  w.rows = rows;
+  w.topDown = TopDown(h);
+  if (!w.topDown) {
+    w.count = std::min(lines, rows - start);
+    w.offset = -start;
+  } else {
+    w.offset = rows - lines - start;
+    w.count = lines;
+    if (w.offset < 0) {
+      w.offset = 0;
+      w.count = rows - start;
+    }
+    w.count = std::min(w.count, rows);
+  }
+  return w;
+}
+
+ScanWindow WriteWindow(const DibHeader& h, std::int64_t start, std::int64_t lines) {
+  const std::int64_t rows = std::abs(h.height);
+  ScanWindow w;
+  w.rows = rows;
+  w.topDown = TopDown(h);
+  if (!w.topDown) {
+    // GDI computes rows - start unsigned: a start past the DIB limits nothing.
+    w.count = start > rows ? lines : std::min(lines, rows - start);
+    w.offset = -start;
+  } else {
+    w.count = lines;
+    w.offset = rows - lines - start;
+  }
+  return w;
 }
 
 }  // namespace
@@ -50,75 +86,77 @@ int DibStride(int width, int bitCount) {
 
 int ReadDibRows(const Bitmap& bitmap, int startScan, int lines, const DibHeader& header,
                 void* bits) {
-  if (!bits || !UsableHeader(header, false)) return 0;
-  std::int64_t first = 0, end = 0;
-  if (!ScanRange(header, startScan, lines, first, end)) return 0;
-  const int stride = DibStride(header.width, 32);
-  const int columns = std::min(header.width, bitmap.width());
-  int copied = 0;
-  // Parts of the requested rows the bitmap does not cover read as zero.
-  for (std::int64_t scan = first; scan < end; ++scan) {
-    auto* out = static_cast<std::uint8_t*>(bits) + (scan - startScan) * stride;
-    std::memset(out, 0, static_cast<std::size_t>(stride));
-    const int row = BitmapRowOfScan(bitmap, header, scan);
-    if (row < 0) continue;
-    std::memcpy(out, bitmap.row(row), static_cast<std::size_t>(columns) * 4);
-    ++copied;
+  if (!bits || !UsableHeader(header, false) || startScan < 0 || lines <= 0) return 0;
+  if (startScan >= std::abs(header.height)) return 1;
+  const ScanWindow window = ReadWindow(header, startScan, lines);
+  const std::size_t stride = static_cast<std::size_t>(DibStride(header.width, 32));
+  const std::size_t copied = static_cast<std::size_t>(std::min(header.width, bitmap.width())) * 4;
+  int taken = 0;
+  for (std::int64_t k = 0; k < window.count; ++k) {
+    auto* out = static_cast<std::uint8_t*>(bits) + k * stride;
+    std::memset(out, 0, stride);
+    const std::int64_t row = window.imageRowOf(k) + window.offset;
+    if (row < 0 || row >= bitmap.height()) continue;
+    std::memcpy(out, bitmap.row(static_cast<int>(row)), copied);
+    ++taken;
   }
-  return copied;
+  return taken;
 }
 
 int WriteDibRows(Bitmap& bitmap, int startScan, int lines, const DibHeader& header,
                  const void* bits) {
-  if (!bits || !UsableHeader(header, false)) return 0;
-  std::int64_t first = 0, end = 0;
-  if (!ScanRange(header, startScan, lines, first, end)) return 0;
-  const int stride = DibStride(header.width, 32);
-  const int columns = std::min(header.width, bitmap.width());
-  for (std::int64_t scan = first; scan < end; ++scan) {
-    const int row = BitmapRowOfScan(bitmap, header, scan);
-    if (row < 0) continue;
-    const auto* in = static_cast<const std::uint8_t*>(bits) + (scan - startScan) * stride;
-    std::memcpy(bitmap.row(row), in, static_cast<std::size_t>(columns) * 4);
+  if (!bits || !UsableHeader(header, false) || startScan < 0 || lines <= 0) return 0;
+  const ScanWindow window = WriteWindow(header, startScan, lines);
+  const std::size_t stride = static_cast<std::size_t>(DibStride(header.width, 32));
+  const std::size_t copied = static_cast<std::size_t>(std::min(header.width, bitmap.width())) * 4;
+  const std::int64_t present = std::min<std::int64_t>(window.count, std::abs(header.height));
+  for (std::int64_t k = 0; k < present; ++k) {
+    const std::int64_t row = window.imageRowOf(k) + window.offset;
+    if (row < 0 || row >= bitmap.height()) continue;
+    const auto* in = static_cast<const std::uint8_t*>(bits) + k * stride;
+    std::memcpy(bitmap.row(static_cast<int>(row)), in, copied);
   }
-  // Like GDI, the count is of the scan lines given, not of those that fit.
-  return static_cast<int>(end - first);
+  return static_cast<int>(std::max<std::int64_t>(window.count, 0));
 }
 
 int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, int startScan,
                 int lines, const void* bits, const DibHeader& header) {
-  if (!bits || !UsableHeader(header, true) || w <= 0 || h <= 0 || lines <= 0) return 0;
-  const int stride = DibStride(header.width, header.bitCount);
-  const int bytesPerPixel = header.bitCount / 8;
-  const std::int64_t dibHeight = std::abs(header.height);
-  // Rows j of the block (counted in the DIB's own direction) that exist in
-  // the DIB, in the memory given and on the bitmap.
-  const std::int64_t bottomUpShift = TopDown(header) ? 0 : static_cast<std::int64_t>(h) - 1;
-  Interval rows{0, h};
-  rows = Intersect(rows, {-static_cast<std::int64_t>(srcY), dibHeight - srcY});
-  rows = Intersect(rows, {static_cast<std::int64_t>(startScan) - srcY,
-                          static_cast<std::int64_t>(startScan) + lines - srcY});
-  rows = TopDown(header)
-             ? Intersect(rows, {-static_cast<std::int64_t>(y),
-                                static_cast<std::int64_t>(bitmap.height()) - y})
-             : Intersect(rows, {static_cast<std::int64_t>(y) + bottomUpShift - bitmap.height() + 1,
-                                static_cast<std::int64_t>(y) + bottomUpShift + 1});
-  for (std::int64_t j = rows.lo; j < rows.hi; ++j) {
-    const std::int64_t memoryRow = static_cast<std::int64_t>(srcY) + j - startScan;
-    const std::int64_t destY = TopDown(header) ? static_cast<std::int64_t>(y) + j
-                                               : static_cast<std::int64_t>(y) + bottomUpShift - j;
-    const auto* in = static_cast<const std::uint8_t*>(bits) + memoryRow * stride;
-    Pixel* out = bitmap.row(static_cast<int>(destY));
-    const std::int64_t iFirst = std::max<std::int64_t>(
-        {0, -static_cast<std::int64_t>(x), -static_cast<std::int64_t>(srcX)});
-    const std::int64_t iEnd = std::min<std::int64_t>(
-        {static_cast<std::int64_t>(w), static_cast<std::int64_t>(bitmap.width()) - x,
-         static_cast<std::int64_t>(header.width) - srcX});
-    for (std::int64_t i = iFirst; i < iEnd; ++i) {
-      out[x + i] = ReadDibPixel(in + (srcX + i) * bytesPerPixel, header.bitCount);
+  if (!bits || !UsableHeader(header, true) || w <= 0 || h <= 0 || startScan < 0 || lines <= 0) {
+    return 0;
+  }
+  const std::int64_t rows = std::abs(header.height);
+  if (startScan >= rows) return 0;
+  const bool topDown = TopDown(header);
+  std::int64_t given = topDown ? lines : std::min<std::int64_t>(lines, rows - startScan);
+  // The block's top row within the scan lines given, counted from their top.
+  std::int64_t top = static_cast<std::int64_t>(startScan) + given - srcY - h;
+  if (top > 0) {
+    if (topDown && top >= given) return static_cast<int>(given);
+    if (!topDown) {
+      if (top >= given) return 0;
+      given -= top;
+      top = 0;
     }
   }
-  return lines;
+  const std::int64_t imageRows = topDown ? std::min(given, rows) : given;
+  const Interval srcCols = Intersect({srcX, static_cast<std::int64_t>(srcX) + w}, {0, header.width});
+  const Interval srcRows = Intersect({top, top + h}, {0, imageRows});
+  if (srcCols.empty() || srcRows.empty()) return 0;
+  // Destination pixel (x + i, y + j) takes image pixel (srcX + i, top + j).
+  const Interval cols = Intersect({srcCols.lo - srcX + x, srcCols.hi - srcX + x}, {0, bitmap.width()});
+  const Interval destRows = Intersect({srcRows.lo - top + y, srcRows.hi - top + y}, {0, bitmap.height()});
+  const std::size_t stride = static_cast<std::size_t>(DibStride(header.width, header.bitCount));
+  const int bytesPerPixel = header.bitCount / 8;
+  for (std::int64_t dy = destRows.lo; dy < destRows.hi; ++dy) {
+    const std::int64_t imageRow = dy - y + top;
+    const std::int64_t memoryRow = topDown ? imageRow : given - 1 - imageRow;
+    const auto* in = static_cast<const std::uint8_t*>(bits) + memoryRow * stride;
+    Pixel* out = bitmap.row(static_cast<int>(dy));
+    for (std::int64_t dx = cols.lo; dx < cols.hi; ++dx) {
+      out[dx] = ReadDibPixel(in + (dx - x + srcX) * bytesPerPixel, header.bitCount);
+    }
+  }
+  return static_cast<int>(given);
 }
 
 }  // namespace glavo::soft

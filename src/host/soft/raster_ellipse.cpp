@@ -77,8 +77,11 @@ bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top,
   }
   if (!WithinLimit(ew, eh)) return false;
   if (!coverage.intersects(left, top, right, bottom)) return true;
-  // Inset of each row of the lower half, indexed from the middle row.
-  std::vector<std::int64_t> inset(static_cast<std::size_t>(eh), 0);
+  // Inset of each row of the lower half, indexed from the middle row; rows
+  // the walk never reaches (very narrow ellipses) stay empty.
+  constexpr std::int64_t kEmptyRow = -1;
+  std::vector<std::int64_t> inset(static_cast<std::size_t>(eh), kEmptyRow);
+  inset[static_cast<std::size_t>(eh / 2)] = 0;
   ZinglWalk walk(ew, eh);
   std::int64_t x = 0, y = eh / 2;
   while (x <= ew / 2) {
@@ -89,16 +92,15 @@ bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top,
       if (y < eh) inset[static_cast<std::size_t>(y)] = x;
     }
   }
+  auto addRow = [&](std::int64_t row, std::int64_t in) {
+    if (in != kEmptyRow) coverage.addSpan(row, left + in, right - in);
+  };
   const std::int64_t last = eh - 1;
-  for (std::int64_t i = 0; i < eh / 2; ++i) {
-    const std::int64_t in = inset[static_cast<std::size_t>(last - i)];
-    coverage.addSpan(top + i, left + in, right - in);
-  }
+  for (std::int64_t i = 0; i < eh / 2; ++i) addRow(top + i, inset[static_cast<std::size_t>(last - i)]);
   // The middle row stretches over the whole straight part of the sides.
   coverage.addRect(left, top + eh / 2, right, bottom - eh + eh / 2 + 1);
   for (std::int64_t i = eh / 2 + 1; i < eh; ++i) {
-    const std::int64_t in = inset[static_cast<std::size_t>(i)];
-    coverage.addSpan(bottom - eh + i, left + in, right - in);
+    addRow(bottom - eh + i, inset[static_cast<std::size_t>(i)]);
   }
   return true;
 }

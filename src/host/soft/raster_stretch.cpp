@@ -89,8 +89,8 @@ Pixel SourcePixel(const Bitmap& source, const BlitAxis::Sources& sx, const BlitA
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
                  int mode, const ColorAdjustment& adjustment) {
   if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return;
-  const BlitAxis ax(to.x, to.width, from.x, from.width);
-  const BlitAxis ay(to.y, to.height, from.y, from.height);
+  const BlitAxis ax(to.x, to.width, from.x, from.width, source.width());
+  const BlitAxis ay(to.y, to.height, from.y, from.height, source.height());
   const Interval cols = Intersect(ax.dst(), {0, target.width()});
   const Interval rows = Intersect(ay.dst(), {0, target.height()});
   if (cols.empty() || rows.empty()) return;

@@ -131,8 +131,10 @@ void SoftDc::roundedShape(const Rect& box, std::int64_t ellipseWidth, std::int64
   }
   if (ew > kMaxCurveExtent || eh > kMaxCurveExtent) return;
   Coverage interior(reach(box));
-  AddRoundRectRegion(interior, box.left, box.top, static_cast<std::int64_t>(box.right) + 1,
-                     static_cast<std::int64_t>(box.bottom) + 1, ew, eh);
+  if (brushSolid_) {
+    AddRoundRectRegion(interior, box.left, box.top, static_cast<std::int64_t>(box.right) + 1,
+                       static_cast<std::int64_t>(box.bottom) + 1, ew, eh);
+  }
   strokeAndFill(RoundRectOutline(box, ew, eh), interior);
 }
 

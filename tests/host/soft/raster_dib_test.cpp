@@ -57,15 +57,43 @@ TEST(RasterDib, WriteBackRoundTripsAndCountsTheScansGiven) {
   EXPECT_EQ(b.pixels(), original.pixels());
 }
 
-TEST(RasterDib, UnusableHeadersTransferNothing) {
+TEST(RasterDib, TallBottomUpDibLiesOverTheBitmapFromTheTop) {
+  const Bitmap b = Numbered(3, 2);
+  std::vector<std::uint32_t> buf(3 * 4, 0xDEADBEEF);
+  EXPECT_EQ(ReadDibRows(b, 0, 4, DibHeader{3, 4, 32}, buf.data()), 2);
+  // Memory starts with the DIB's bottom rows, which are below the bitmap.
+  EXPECT_EQ(buf[0], 0u);
+  EXPECT_EQ(buf[3], 0u);
+  EXPECT_EQ(buf[6], b.at(0, 1));
+  EXPECT_EQ(buf[9], b.at(0, 0));
+}
+
+TEST(RasterDib, ScanCountsFollowGdiQuirks) {
+  Bitmap b = Numbered(2, 2);
+  std::vector<std::uint32_t> buf(16, 7);
+  // A start beyond the DIB reads nothing yet answers 1.
+  EXPECT_EQ(ReadDibRows(b, 2, 2, DibHeader{2, 2, 32}, buf.data()), 1);
+  EXPECT_EQ(buf[0], 7u);
+  // Writing from beyond a bottom-up DIB counts the lines, writes nothing.
+  EXPECT_EQ(WriteDibRows(b, 5, 3, DibHeader{2, 2, 32}, buf.data()), 3);
+  // A bottom-up write is limited to the DIB's rows, a top-down one is not.
+  EXPECT_EQ(WriteDibRows(b, 1, 5, DibHeader{2, 2, 32}, buf.data()), 1);
+  EXPECT_EQ(b.at(0, 0), 7u);  // scan 1 of a 2-row bottom-up DIB is the top row
+  EXPECT_EQ(WriteDibRows(b, 0, 5, DibHeader{2, -2, 32}, buf.data()), 5);
+}
+
+TEST(RasterDib, UnusableArgumentsTransferNothing) {
   Bitmap b = Numbered(2, 2);
   std::vector<std::uint32_t> buf(16, 7);
   EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 2, 24}, buf.data()), 0);
   EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{0, 2, 32}, buf.data()), 0);
   EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 0, 32}, buf.data()), 0);
   EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 2, 32}, nullptr), 0);
-  EXPECT_EQ(WriteDibRows(b, 5, 2, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, -1, 2, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 0, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(WriteDibRows(b, 0, -3, DibHeader{2, 2, 32}, buf.data()), 0);
   EXPECT_EQ(b.pixels(), Numbered(2, 2).pixels());
+  EXPECT_EQ(buf[0], 7u);
 }
 
 TEST(RasterDib, DeviceRowsBottomUpLandUpsideDown) {

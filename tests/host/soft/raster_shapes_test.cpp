@@ -187,6 +187,15 @@ TEST_F(RasterShapes, TinyEllipses) {
                          ".........."}));
 }
 
+TEST_F(RasterShapes, NarrowEllipseEndsInItsOutline) {
+  canvas(12, 5).ellipse(9, 4, 6, -4);
+  EXPECT_EQ(art(), Rows({"......#o#...",
+                         "......#o#...",
+                         ".......#....",
+                         "............",
+                         "............"}));
+}
+
 TEST_F(RasterShapes, WideLinesHaveRoundCapsAtBothEnds) {
   SoftDc& dc = canvas(24, 18);
   dc.setPen(kBlack, 3);

@@ -71,6 +71,14 @@ TEST_F(RasterStretch, MirroredSourceAndBothNegative) {
             (std::vector<int>{-1, 2, 3, 4, 5, -1}));
 }
 
+TEST_F(RasterStretch, MirroredSourceOutsideItsSurfaceSlidesTheDestination) {
+  // Source columns 1, 0, -1, -2 mirrored onto 3 columns at 7: only column 1
+  // exists, and GDI places it at the far end instead of mirroring it.
+  const Bitmap b = blit(12, 10, {7, 8, 3, 2}, 13, 11, {1, 0, -4, 1});
+  EXPECT_EQ(ColumnsOf(b, 8), (std::vector<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, -1}));
+  EXPECT_EQ(ColumnsOf(b, 9), ColumnsOf(b, 8));
+}
+
 TEST_F(RasterStretch, ShrinkingKeepsTheLastColumnAndFirstRowOfEachRun) {
   const Bitmap b = blit(5, 4, {0, 0, 5, 4}, 9, 7, {0, 0, 9, 7}, kStretchColorOnColor);
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{1, 3, 4, 6, 8}));

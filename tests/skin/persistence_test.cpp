@@ -1,0 +1,166 @@
+// First placement, the property bag, and the property lets.
+#include <gtest/gtest.h>
+
+#include "host/soft/sim_property_bag.h"
+#include "skin/body_themes.h"
+#include "skin/skin_theme_string.h"
+#include "skin_test_support.h"
+
+namespace glavo::test {
+namespace {
+
+using soft::SimPropertyBag;
+
+class Persistence : public testing::Test, public SkinScenario {};
+
+TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
+  soft::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
+  EXPECT_EQ(fresh.form().borderStyle(), 2);
+  fresh.place();
+  EXPECT_EQ(fresh.form().borderStyle(), 0);
+  EXPECT_TRUE(fresh.form().showInTaskbar());
+  EXPECT_EQ(fresh.skin().Caption(), u"My Form");
+  EXPECT_EQ(fresh.skin().SkinThemeData(), BuiltInSkinTheme(gwr_Onyx));
+  EXPECT_EQ(fresh.skin().BackColor(), 16777215u);
+  // Shown: at the form's origin, its size, the window menu styles added.
+  EXPECT_EQ(fresh.skinSurface().bounds(), (Rect{0, 0, 400, 300}));
+  const std::int32_t style = fresh.windows().getWindowLong(fresh.form().hwnd(), kGwlStyle);
+  EXPECT_EQ(static_cast<std::uint32_t>(style) & 0xB0000u, 0xB0000u);
+  EXPECT_EQ(fresh.windows().windowText(fresh.form().hwnd()), u"My Form");
+  // The worked example of the layout, on live parts.
+  EXPECT_EQ(fresh.skin().part(gwr_RightCorner).surface().bounds(), (Rect{396, 297, 399, 300}));
+  EXPECT_EQ(fresh.skin().part(gwr_Back).surface().bounds(), (Rect{3, 29, 397, 298}));
+  EXPECT_EQ(fresh.skin().part(gwr_HelpButton).surface().bounds(), (Rect{302, 3, 326, 27}));
+  EXPECT_EQ(fresh.skin().part(gwr_Icon).Icon(), HostToPicture(fresh.form().get("Icon")));
+}
+
+TEST_F(Persistence, UnicodeCaptionReachesTheWindowDecoded) {
+  skin().SetCaption(u"Caf~$00233 ~$01087~$01088~$01080");
+  EXPECT_EQ(stage.windows().windowText(form().hwnd()), u"Café при");
+  EXPECT_EQ(HostToString(form().get("Caption")), u"Caf~$00233 ~$01087~$01088~$01080");
+  EXPECT_EQ(skin().part(gwr_TitleBar).Caption(), u"Caf~$00233 ~$01087~$01088~$01080");
+}
+
+TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
+  skin().SetBodyTheme(gwr_Office2007);
+  skin().SetCaption(u"Saved");
+  skin().SetTitleBarSize(44);
+  skin().SetAllowFullScreen(true);
+  skin().SetShowHelpButton(false);
+  skin().SetAllowSystemMenu(false);
+  skin().SetFont(MakeFont(u"Tahoma", 11, true));
+  SimPropertyBag bag;
+  skin().WriteProperties(bag);
+  EXPECT_FALSE(bag.contains("SkinTheme"));  // always 0, the default
+
+  soft::SkinStage loaded(Size{1280, 800}, Rect{240, 150, 1040, 750});
+  loaded.load(bag);
+  GlavoSkin& copy = loaded.skin();
+  EXPECT_EQ(copy.Caption(), u"Saved");
+  EXPECT_EQ(copy.TitleBarSize(), 44);
+  EXPECT_TRUE(copy.AllowFullScreen());
+  EXPECT_FALSE(copy.ShowHelpButton());
+  EXPECT_FALSE(copy.AllowSystemMenu());
+  EXPECT_EQ(copy.Font()->name, u"Tahoma");
+  EXPECT_EQ(copy.BodyTheme(), gwr_Office2007);
+  EXPECT_EQ(copy.BackColor(), skin().BackColor());
+  EXPECT_EQ(copy.SaveSkinTheme(), skin().SaveSkinTheme());
+  EXPECT_FALSE(copy.part(gwr_HelpButton).surface().visible());
+  EXPECT_EQ(copy.part(gwr_TitleBar).surface().bounds().height(), 44);
+  // Reading marks nothing changed.
+  EXPECT_TRUE(loaded.skinSurface().notifications().empty());
+}
+
+TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
+  SimPropertyBag empty;
+  soft::SkinStage loaded;
+  const std::u16string createdLook = loaded.skin().part(gwr_TitleBar).SaveCellTheme();
+  loaded.load(empty);
+  GlavoSkin& s = loaded.skin();
+  EXPECT_EQ(s.BorderSize(), 3);
+  EXPECT_EQ(s.TitleBarSize(), 30);
+  EXPECT_EQ(s.ButtonSize(), 24);
+  EXPECT_EQ(s.BackColor(), 12090134u);
+  EXPECT_EQ(s.SkinThemeData(), u"");
+  EXPECT_TRUE(s.AllowResize() && s.ShowHelpButton() && s.ShowMaximizeButton() &&
+              s.ShowMinimizeButton() && s.ShowIconButton() && s.ShowCloseButton() &&
+              s.BackgroundShow() && s.AllowSystemMenu() && s.Enabled());
+  EXPECT_FALSE(s.AllowFullScreen());
+  EXPECT_EQ(s.SkinThemeFile(), u"Onyx.gwr");
+  EXPECT_EQ(s.part(gwr_TitleBar).SaveCellTheme(), createdLook);
+}
+
+TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
+  SimPropertyBag bag;
+  skin().SetBodyTheme(gwr_Candy);
+  skin().SaveSkinTheme();
+  skin().LoadSkinTheme(u"", BuiltInSkinTheme(gwr_Safari));  // as from a file
+  skin().WriteProperties(bag);
+  bag.write("TitleBarSize", std::int32_t{150});
+  soft::SkinStage loaded;
+  loaded.load(bag);
+  EXPECT_EQ(loaded.skin().BodyTheme(), gwr_Candy);
+  EXPECT_EQ(loaded.skin().part(gwr_Back).CellStateNormalData(),
+            SplitSkinTheme(BuiltInSkinTheme(gwr_Safari))[6]);
+  EXPECT_EQ(loaded.skin().TitleBarSize(), 150);
+  EXPECT_EQ(loaded.skin().part(gwr_TitleBar).surface().bounds().height(), 150);
+}
+
+TEST_F(Persistence, WrittenKeysAreOnlyThoseThatDifferFromTheirDefaults) {
+  SimPropertyBag bag;
+  skin().WriteProperties(bag);
+  // A new control differs in its caption, its white background, its theme
+  // text and the title bar font.
+  EXPECT_EQ(bag.keys(), (std::vector<std::string>{"BackColor", "Caption", "Font", "SkinThemeData"}));
+  EXPECT_EQ(ReadLong(bag, "BackColor", 0), 16777215);
+}
+
+TEST_F(Persistence, SizeLetsClampAndLayOut) {
+  struct Case {
+    void (GlavoSkin::*set)(std::int32_t);
+    std::int32_t (GlavoSkin::*get)() const;
+    std::int32_t value, stored;
+  };
+  const Case cases[] = {
+      {&GlavoSkin::SetBorderSize, &GlavoSkin::BorderSize, 0, 1},
+      {&GlavoSkin::SetBorderSize, &GlavoSkin::BorderSize, 25, 20},
+      {&GlavoSkin::SetTitleBarSize, &GlavoSkin::TitleBarSize, 5, 6},
+      {&GlavoSkin::SetTitleBarSize, &GlavoSkin::TitleBarSize, 101, 100},
+      {&GlavoSkin::SetTitleBarSize, &GlavoSkin::TitleBarSize, 200, 100},
+      {&GlavoSkin::SetButtonSize, &GlavoSkin::ButtonSize, 10, 14},
+      {&GlavoSkin::SetButtonSize, &GlavoSkin::ButtonSize, 5, 14},
+      {&GlavoSkin::SetButtonSize, &GlavoSkin::ButtonSize, 200, 100},
+  };
+  for (const Case& c : cases) {
+    (skin().*c.set)(c.value);
+    EXPECT_EQ((skin().*c.get)(), c.stored) << c.value;
+  }
+  EXPECT_EQ(partBounds(gwr_CloseButton).width(), 100);
+  EXPECT_EQ(partBounds(gwr_TitleBar).height(), 100);
+  EXPECT_EQ(partBounds(gwr_LeftBar).width(), 20);
+}
+
+TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
+  stage.skinSurface().clearNotifications();
+  skin().SetAllowResize(false);
+  skin().SetCaption(u"x");
+  skin().SetBackColor(255);
+  skin().SetSkinState(7);  // stored, but no window state of that value
+  EXPECT_EQ(stage.skinSurface().notifications(),
+            (std::vector<std::string>{"AllowResize", "Caption", "BackColor", "SkinState"}));
+  EXPECT_EQ(skin().SkinState(), 7);
+  EXPECT_EQ(form().windowState(), 0);
+}
+
+TEST_F(Persistence, HiddenFormMembersRaiseTheHostError) {
+  form().removeMember("WindowState");
+  try {
+    skin().Refresh();
+    FAIL() << "the host's error should reach the caller";
+  } catch (const HostError& e) {
+    EXPECT_EQ(e.number(), host_error::kNoSuchMember);
+  }
+}
+
+}  // namespace
+}  // namespace glavo::test

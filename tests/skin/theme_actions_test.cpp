@@ -1,0 +1,229 @@
+// Theme strings applied to a live skin, theme files and the theme actions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "skin/body_themes.h"
+#include "skin/skin_theme_string.h"
+#include "skin_test_support.h"
+
+namespace glavo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ThemeActions : public testing::Test, public SkinScenario {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("glavo_skin_theme_" + std::to_string(::getpid()) + "_" +
+                                       testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override {
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir);
+  }
+  std::u16string path(const std::string& name) {
+    const std::string s = (dir / name).string();
+    return std::u16string(s.begin(), s.end());
+  }
+  std::string contents(const std::string& name) {
+    std::ifstream in(dir / name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  void write(const std::string& name, const std::string& text) {
+    std::ofstream(dir / name, std::ios::binary) << text;
+  }
+  std::u16string field(int i) { return SplitSkinTheme(skin().SaveSkinTheme())[i]; }
+
+  fs::path dir;
+};
+
+TEST_F(ThemeActions, EveryBuiltInThemeReadsBackCharacterForCharacter) {
+  for (int t = 0; t < kBodyThemeCount; ++t) {
+    skin().SetBodyTheme(t);
+    EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(t)) << "theme " << t;
+    EXPECT_EQ(skin().SkinThemeData(), BuiltInSkinTheme(t));
+    EXPECT_EQ(skin().BodyTheme(), t);
+  }
+  // The metrics and colour came along.
+  EXPECT_EQ(skin().TitleBarSize(), 30);
+  EXPECT_EQ(skin().BorderSize(), 1);
+  EXPECT_EQ(skin().BackColor(), 16695433u);
+  EXPECT_EQ(partBounds(gwr_RightBar).width(), 1);
+}
+
+TEST_F(ThemeActions, ApplyingAThemeResetsEveryPartToItsNormalLook) {
+  GlavoCell& close = skin().part(gwr_CloseButton);
+  enter(stage.partPoint(gwr_CloseButton));
+  ASSERT_EQ(close.CellState(), 1);
+  skin().SetBodyTheme(gwr_Candy);
+  EXPECT_EQ(close.CellState(), 0);
+  EXPECT_EQ(close.SaveCellTheme(), SplitSkinTheme(BuiltInSkinTheme(gwr_Candy))[7]);
+}
+
+TEST_F(ThemeActions, SaveThenLoadRestoresLookAndMetrics) {
+  skin().SetBodyTheme(gwr_Safari);
+  const std::u16string saved = skin().SaveSkinTheme(path("safari.gwr"));
+  EXPECT_EQ(contents("safari.gwr"), std::string(saved.begin(), saved.end()) + "\r\n");
+
+  skin().SetBodyTheme(gwr_Vista);
+  skin().LoadSkinTheme(path("safari.gwr"));
+  EXPECT_EQ(skin().SaveSkinTheme(), saved);
+  EXPECT_EQ(skin().TitleBarSize(), 50);
+  EXPECT_EQ(partBounds(gwr_TitleBar).height(), 50);
+  EXPECT_EQ(partBounds(gwr_CloseButton).width(), 15);
+}
+
+TEST_F(ThemeActions, SaveWithoutANameWritesNoFile) {
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));
+  EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST_F(ThemeActions, OnlyTheFirstLineOfAFileCounts) {
+  write("two.gwr", "abc\r\nsecond line");
+  skin().LoadSkinTheme(path("two.gwr"));
+  EXPECT_EQ(skin().SkinThemeData(), u"abc");
+  EXPECT_EQ(skin().part(gwr_TitleBar).CellStateNormalData(), u"abc");
+  // Everything the text did not supply stays as it was.
+  EXPECT_EQ(field(1), SplitSkinTheme(BuiltInSkinTheme(gwr_Onyx))[1]);
+  EXPECT_EQ(skin().TitleBarSize(), 30);
+}
+
+TEST_F(ThemeActions, SettingsStringWinsOverTheFile) {
+  skin().SetBodyTheme(gwr_Candy);
+  skin().SaveSkinTheme(path("candy.gwr"));
+  skin().LoadSkinTheme(path("candy.gwr"), BuiltInSkinTheme(gwr_AJAX));
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_AJAX));
+}
+
+TEST_F(ThemeActions, MissingUnreadableOrEmptyInputAppliesTheEmptyText) {
+  enter(stage.partPoint(gwr_HelpButton));
+  ASSERT_EQ(skin().part(gwr_HelpButton).CellState(), 1);
+  skin().LoadSkinTheme(path("missing.gwr"));
+  EXPECT_EQ(skin().SkinThemeData(), u"");
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));
+  EXPECT_EQ(skin().part(gwr_HelpButton).CellState(), 0);
+
+  fs::create_directories(dir / "folder.gwr");  // a folder is not a readable file
+  skin().LoadSkinTheme(path("folder.gwr"));
+  skin().LoadSkinTheme();
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));
+}
+
+TEST_F(ThemeActions, GarbageIsAppliedFieldByFieldAsFarAsItGoes) {
+  std::string garbage;
+  for (int i = 0; i < 20; ++i) garbage += "zz#$#";
+  garbage += "200#$#abc#$#31.5#$#-2147483633#$#ignored";
+  write("garbage.gwr", garbage + "\r\n");
+  skin().LoadSkinTheme(path("garbage.gwr"));
+  EXPECT_EQ(skin().TitleBarSize(), 200);  // not limited as the property let is
+  EXPECT_EQ(skin().BorderSize(), 3);      // "abc" reads 0; the layout pass makes that 3
+  EXPECT_EQ(skin().ButtonSize(), 32);
+  EXPECT_EQ(skin().BackColor(), 0x8000000Fu);
+  EXPECT_EQ(partBounds(gwr_TitleBar).height(), 200);
+  EXPECT_EQ(field(23), u"-2147483633");
+  EXPECT_EQ(skin().part(gwr_Back).CellStateNormalData(), u"zz");
+}
+
+TEST_F(ThemeActions, ShortTextsChangeOnlyWhatTheyHold) {
+  std::vector<std::u16string> f = SplitSkinTheme(BuiltInSkinTheme(gwr_Graphite));
+  f.resize(21);
+  skin().LoadSkinTheme(u"", JoinSkinTheme(f));
+  EXPECT_EQ(field(0), f[0]);
+  EXPECT_EQ(skin().TitleBarSize(), 30);
+  EXPECT_EQ(skin().BorderSize(), 3);
+  EXPECT_EQ(skin().BackColor(), 16777215u);  // still Onyx's white
+  f[20] = u"99999999999";
+  skin().LoadSkinTheme(u"", JoinSkinTheme(f));
+  EXPECT_EQ(skin().TitleBarSize(), 30);  // out of range: unchanged
+}
+
+TEST_F(ThemeActions, AFailedSaveLeavesTheOldFileWhole) {
+  skin().SaveSkinTheme(path("keep.gwr"));
+  const std::string before = contents("keep.gwr");
+  fs::permissions(dir, fs::perms::owner_write, fs::perm_options::remove);
+  skin().SetBodyTheme(gwr_Candy);
+  EXPECT_EQ(skin().SaveSkinTheme(path("keep.gwr")), BuiltInSkinTheme(gwr_Candy));
+  fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
+  if (::geteuid() != 0) EXPECT_EQ(contents("keep.gwr"), before);
+  EXPECT_EQ(skin().SaveSkinTheme(path("no/such/folder/x.gwr")), BuiltInSkinTheme(gwr_Candy));
+  // A folder in the file's place cannot be replaced: it stays as it was.
+  fs::create_directories(dir / "taken.gwr");
+  write("taken.gwr/inside.txt", "kept");
+  EXPECT_EQ(skin().SaveSkinTheme(path("taken.gwr")), BuiltInSkinTheme(gwr_Candy));
+  EXPECT_EQ(contents("taken.gwr/inside.txt"), "kept");
+  // No temporary file is left behind either.
+  int entries = 0;
+  for (const auto& e : fs::directory_iterator(dir)) entries += e.path().filename() != "no" ? 1 : 0;
+  EXPECT_EQ(entries, 2);
+}
+
+TEST_F(ThemeActions, BodyThemeOutsideTheRangeIsStoredAndAppliesNothing) {
+  skin().SetBodyTheme(gwr_TintedGlass);
+  for (std::int32_t v : {12, -1}) {
+    skin().SetBodyTheme(v);
+    EXPECT_EQ(skin().BodyTheme(), v);
+    EXPECT_EQ(skin().SkinThemeData(), u"");
+    EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_TintedGlass));
+  }
+}
+
+TEST_F(ThemeActions, SkinThemeActionsRunAndFallBackToNoAction) {
+  stage.skinSurface().clearNotifications();
+  skin().SetSkinThemeFile(u"");
+  skin().SetSkinTheme(gwr_SaveTheme);
+  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_EQ(skin().SkinTheme(), gwr_NoAction);
+
+  skin().SetSkinThemeFile(path("action.gwr"));
+  skin().SetBodyTheme(gwr_MediaPlayer);
+  skin().SetSkinTheme(gwr_SaveTheme);
+  skin().SetBodyTheme(gwr_Onyx);
+  skin().SetSkinTheme(gwr_LoadTheme);
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_MediaPlayer));
+
+  skin().SetSkinTheme(7);
+  EXPECT_EQ(skin().SkinTheme(), gwr_NoAction);
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_MediaPlayer));
+  const auto& marks = stage.skinSurface().notifications();
+  EXPECT_EQ(std::count(marks.begin(), marks.end(), "SkinTheme"), 4);
+}
+
+TEST_F(ThemeActions, ResetThemeBringsEverythingBack) {
+  skin().SetCaption(u"Changed");
+  form().set("Caption", u"Form caption");
+  skin().SetBorderSize(9);
+  skin().SetTitleBarSize(60);
+  skin().SetButtonSize(40);
+  skin().SetShowHelpButton(false);
+  skin().SetSkinThemeFile(u"Other.gwr");
+  skin().SetBodyTheme(gwr_Candy);
+  skin().SetSkinTheme(gwr_ResetTheme);
+  EXPECT_EQ(skin().Caption(), u"Form caption");
+  EXPECT_EQ(skin().BorderSize(), 3);
+  EXPECT_EQ(skin().TitleBarSize(), 30);
+  EXPECT_EQ(skin().ButtonSize(), 24);
+  EXPECT_TRUE(skin().ShowHelpButton());
+  EXPECT_EQ(skin().SkinThemeFile(), u"Onyx.gwr");
+  EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));
+  EXPECT_EQ(skin().SkinTheme(), gwr_NoAction);
+  EXPECT_TRUE(skin().part(gwr_HelpButton).surface().visible());
+  EXPECT_EQ(partBounds(gwr_TitleBar).height(), 30);
+}
+
+TEST_F(ThemeActions, SystemColourBackgroundSurvivesTheRoundTrip) {
+  skin().SetBackColor(0x8000000Fu);
+  EXPECT_EQ(field(23), u"-2147483633");
+  skin().SetBodyTheme(gwr_Onyx);
+  std::vector<std::u16string> f = SplitSkinTheme(BuiltInSkinTheme(gwr_Onyx));
+  f[23] = u"-2147483633";
+  skin().LoadSkinTheme(u"", JoinSkinTheme(f));
+  EXPECT_EQ(skin().BackColor(), 0x8000000Fu);
+}
+
+}  // namespace
+}  // namespace glavo::test
