@@ -3,3 +3,10 @@ if(WIN32)
   add_executable(glavo-scene ${CMAKE_CURRENT_SOURCE_DIR}/glavo-scene/main.cpp)
   target_link_libraries(glavo-scene PRIVATE glavo_scene glavo_win32)
 endif()
+
+# glavo-win32-check.exe: checks of the Win32 backend that need real GDI; the
+# native suite (tests/wine) runs it under Wine.
+if(WIN32)
+  add_executable(glavo-win32-check ${CMAKE_SOURCE_DIR}/tests/wine/win32/win32_dc_check.cpp)
+  target_link_libraries(glavo-win32-check PRIVATE glavo_win32)
+endif()

@@ -43,43 +43,6 @@ TEST(AdjustPictureBrightness, ClampsToPlusMinusHundred) {
   }
 }
 
-TEST(AdjustPictureBrightness, LeavesHalftoneAndTheOtherAdjustmentsInPlace) {
-  Canvas c(4, 4, kGrey);
-  ColorAdjustment ca = c.dc.getColorAdjustment();
-  ca.contrast = 7;
-  ca.redGamma = 12000;
-  c.dc.setColorAdjustment(ca);
-  AdjustPictureBrightness(c.dc, -40, 0, 0, 4, 4);
-  const ColorAdjustment after = c.dc.getColorAdjustment();
-  EXPECT_EQ(after.brightness, -40);
-  EXPECT_EQ(after.contrast, 7);
-  EXPECT_EQ(after.redGamma, 12000);
-  EXPECT_EQ(c.dc.stretchBltMode(), kStretchHalftone);
-}
-
-// Records the order of the calls that make up the adjustment.
-struct RecordingDc : testing::ForwardingDc {
-  using ForwardingDc::ForwardingDc;
-  int setStretchBltMode(int mode) override {
-    calls.push_back("mode " + std::to_string(mode));
-    return ForwardingDc::setStretchBltMode(mode);
-  }
-  void setColorAdjustment(const ColorAdjustment& ca) override {
-    calls.push_back("adjust " + std::to_string(ca.brightness));
-    ForwardingDc::setColorAdjustment(ca);
-  }
-  bool stretchBlt(int dx, int dy, int dw, int dh, DeviceContext& src, int sx, int sy, int sw,
-                  int sh, std::uint32_t rop) override {
-    calls.push_back("blt " + std::to_string(dx) + " " + std::to_string(dy) + " " +
-                    std::to_string(dw) + " " + std::to_string(dh) + (&src == this ? " self" : "") +
-                    " " + std::to_string(sx) + " " + std::to_string(sy) + " " +
-                    std::to_string(sw) + " " + std::to_string(sh) +
-                    (rop == kSrcCopy ? " srccopy" : ""));
-    return ForwardingDc::stretchBlt(dx, dy, dw, dh, src, sx, sy, sw, sh, rop);
-  }
-  std::vector<std::string> calls;
-};
-
 TEST(AdjustPictureBrightness, CopiesTheRectangleOntoItselfAfterSettingUp) {
   Canvas c(12, 10, kGrey);
   RecordingDc dc(c.dc);

@@ -43,37 +43,6 @@ TEST(WalkQuarterEllipse, RunsFromTheRightPointTowardsTheBottom) {
   EXPECT_EQ(samples.size(), 74u);
 }
 
-TEST(WalkArc, TopClockwiseAndBottomCounterClockwiseAgreeOnlyAtTheSides) {
-  const auto top = Arc(ArcOrigin::kTopClockwise, 0, 0);
-  const auto bottom = Arc(ArcOrigin::kBottomCounterClockwise, 0, 0);
-  ASSERT_EQ(top.size(), 1u);  // start = stop draws one sample
-  ASSERT_EQ(bottom.size(), 1u);
-  EXPECT_NEAR(top[0].cx, 0, 0.01);
-  EXPECT_NEAR(top[0].cy, -100, 0.01);
-  EXPECT_NEAR(bottom[0].cy, 100, 0.01);
-
-  const auto right = Arc(ArcOrigin::kTopClockwise, 90, 90);
-  EXPECT_NEAR(right[0].cx, 100, 0.01);
-  EXPECT_NEAR(right[0].cy, 0, 0.01);
-  const auto top180 = Arc(ArcOrigin::kBottomCounterClockwise, 180, 180);
-  EXPECT_NEAR(top180[0].cy, -100, 0.01);
-  const auto left = Arc(ArcOrigin::kBottomCounterClockwise, 270, 270);
-  EXPECT_NEAR(left[0].cx, -100, 0.01);
-}
-
-TEST(WalkArc, StartAboveStopRunsOverFullTurn) {
-  const auto over = Arc(ArcOrigin::kTopClockwise, 270, 90);
-  const auto plain = Arc(ArcOrigin::kTopClockwise, 270, 450);
-  ASSERT_EQ(over.size(), plain.size());
-  EXPECT_GT(over.size(), 100u);
-  // From the left over the top (cy < 0) to the right.
-  EXPECT_NEAR(over.front().cx, -100, 0.01);
-  EXPECT_NEAR(over[over.size() / 2].cy, -100, 0.1);
-  EXPECT_GT(over.back().cx, 99.0f);
-  const auto under = Arc(ArcOrigin::kBottomCounterClockwise, 270, 90);
-  EXPECT_NEAR(under[under.size() / 2].cy, 100, 0.1);
-}
-
 TEST(WalkArc, EndsWhenTheAngleCanNoLongerAdvance) {
   // 1e9 degrees is 1.7e7 radians: a step of 0.1 vanishes in single precision.
   EXPECT_EQ(Arc(ArcOrigin::kTopClockwise, 1e9f, 2e9f, 10).size(), 1u);

@@ -28,16 +28,6 @@ std::vector<Touch> Walk(int x1, int y1, int x2, int y2) {
   return touches;
 }
 
-TEST(WalkLine, HorizontalLineHasCapsCoreAndBothSides) {
-  std::vector<Touch> expected = {{9, 9, 0}, {9, 10, 127}, {15, 11, 0}, {15, 10, 127}};
-  for (int x = 10; x <= 14; ++x) {
-    expected.push_back({x, 10, -1});
-    expected.push_back({x, 9, 128});
-    expected.push_back({x, 11, 127});
-  }
-  EXPECT_EQ(Walk(10, 10, 14, 10), expected);
-}
-
 TEST(WalkLine, PointToItselfTouchesNothing) {
   std::vector<Touch> touches;
   const bool drawn = WalkLine(
@@ -46,21 +36,6 @@ TEST(WalkLine, PointToItselfTouchesNothing) {
       [&](int x, int y, int a) { touches.push_back({x, y, a}); });
   EXPECT_FALSE(drawn);
   EXPECT_TRUE(touches.empty());
-}
-
-TEST(WalkLine, DiagonalTakesTheSteepBranch) {
-  const std::vector<Touch> t = Walk(0, 0, 2, 2);
-  // Caps: e = 85 at (-1,-1) and (3,3); 127 above the start and below the end.
-  ASSERT_GE(t.size(), 4u);
-  EXPECT_EQ(t[0], (Touch{-1, -1, 85}));
-  EXPECT_EQ(t[1], (Touch{0, -1, 127}));
-  EXPECT_EQ(t[2], (Touch{3, 3, 85}));
-  EXPECT_EQ(t[3], (Touch{2, 3, 127}));
-  // Neighbours are left and right of each core pixel.
-  EXPECT_EQ(t[4], (Touch{0, 0, -1}));
-  EXPECT_EQ(t[5], (Touch{-1, 0, 128}));
-  EXPECT_EQ(t[6], (Touch{1, 0, 127}));
-  EXPECT_EQ(t.size(), 4u + 3u * 3u);
 }
 
 TEST(WalkLine, ErrorTermSteersTheMinorAxisAndTheIntensities) {

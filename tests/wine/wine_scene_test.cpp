@@ -25,7 +25,7 @@ const std::string kSceneExe = std::string(GLAVO_WIN64_DIR) + "/tools/glavo-scene
 // between the system's font engine and ours, so only placement is held.
 constexpr int kTextEdgeTolerance = 6;
 constexpr double kTextInkTolerance = 0.25;
-constexpr int kAlignedEdgeTolerance = 2;
+constexpr int kAlignedEdgeTolerance = 3;
 constexpr double kRaggedFraction = 0.10;
 constexpr int kBlendTolerance = 2;
 

@@ -25,11 +25,14 @@ int ClampToInt(std::int64_t v) {
   return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
+// The part of [l, r) x [t, b) inside `within`; an empty rectangle when none.
 Rect ClampRect(std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b, const Rect& within) {
-  return {ClampToInt(std::max<std::int64_t>(l, within.left)),
-          ClampToInt(std::max<std::int64_t>(t, within.top)),
-          ClampToInt(std::min<std::int64_t>(r, within.right)),
-          ClampToInt(std::min<std::int64_t>(b, within.bottom))};
+  l = std::max<std::int64_t>(l, within.left);
+  t = std::max<std::int64_t>(t, within.top);
+  r = std::min<std::int64_t>(r, within.right);
+  b = std::min<std::int64_t>(b, within.bottom);
+  if (l >= r || t >= b) return {};
+  return {ClampToInt(l), ClampToInt(t), ClampToInt(r), ClampToInt(b)};
 }
 
 // GM_COMPATIBLE rectangles leave out the right column and bottom row; the

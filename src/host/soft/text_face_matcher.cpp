@@ -102,7 +102,10 @@ std::string SubstituteFamily(std::string_view faceName) {
 }
 
 bool IsSymbolFaceName(std::string_view faceName) {
-  return Lower(CleanFaceName(faceName)) == "webdings";
+  // Marlett, the system's own caption-button face, puts the same four
+  // glyphs at the same codes.
+  const std::string name = Lower(CleanFaceName(faceName));
+  return name == "webdings" || name == "marlett";
 }
 
 struct FaceMatcher::Impl {

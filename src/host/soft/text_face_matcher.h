@@ -20,7 +20,7 @@ struct FaceLocation {
 
 // The family fontconfig should look for when a LOGFONT names `faceName`.
 std::string SubstituteFamily(std::string_view faceName);
-// True for the symbol face whose caption-button glyphs we carry ourselves.
+// True for the symbol faces whose caption-button glyphs we carry ourselves.
 bool IsSymbolFaceName(std::string_view faceName);
 
 class FaceMatcher {

@@ -135,7 +135,7 @@ void Font::Impl::setup(const LogFont& logFont) {
 
   std::optional<FaceLocation> loc;
   if (IsSymbolFaceName(lf.faceName)) {
-    loc = context->matcher.matchExact("Webdings", bold, italic);
+    loc = context->matcher.matchExact(SubstituteFamily(lf.faceName), bold, italic);
     builtinSymbols = !loc.has_value();
   } else {
     loc = context->matcher.match(lf.faceName, bold, italic);

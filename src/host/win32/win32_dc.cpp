@@ -226,8 +226,10 @@ FontHandle Win32Dc::selectFont(FontHandle font) {
 }
 
 bool Win32Dc::deleteFont(FontHandle font) {
-  if (font == 0 || font == selectedFont()) return false;
   HFONT handle = reinterpret_cast<HFONT>(font);
+  // Stock objects ignore DeleteObject, which reports success.
+  if (handle != nullptr && handle == GetStockObject(SYSTEM_FONT)) return true;
+  if (font == 0 || font == selectedFont()) return false;
   if (fonts_.erase(handle) == 0) return false;  // not ours: its owner deletes it
   return DeleteObject(handle) != FALSE;
 }

@@ -11,8 +11,9 @@ namespace glavo::win32 {
 
 // Draws through an HDC it does not own. Pens and brushes are created on
 // demand, kept selected while in use and deleted when replaced; fonts made by
-// createFont are tracked so that deleting a selected one is refused, and any
-// left over are deleted with the context. The objects the HDC had selected
+// createFont are tracked so that deleting a selected one is refused (the
+// stock font "deletes" successfully, as in GDI), and any left over are
+// deleted with the context. The objects the HDC had selected
 // when wrapped are put back on destruction.
 class Win32Dc final : public DeviceContext {
  public:

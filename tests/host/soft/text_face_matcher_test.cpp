@@ -21,6 +21,7 @@ TEST(TextFaceMatcher, WindowsNamesMapToTwins) {
   EXPECT_EQ(SubstituteFamily(std::string(40, 'x')), std::string(31, 'x'));
   EXPECT_TRUE(IsSymbolFaceName("webdings"));
   EXPECT_TRUE(IsSymbolFaceName("Webdings "));
+  EXPECT_TRUE(IsSymbolFaceName("Marlett"));
   EXPECT_FALSE(IsSymbolFaceName("Wingdings"));
 }
 

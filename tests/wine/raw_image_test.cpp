@@ -1,0 +1,73 @@
+#include "raw_image.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace glavo::scene {
+namespace {
+
+std::string TempPath(const char* name) { return ::testing::TempDir() + name; }
+
+TEST(RawImage, RoundTripsPixelsAndSize) {
+  RawImage image{3, 2, {0x01020304u, 0xFFFFFFFFu, 0, 0x80FF0000u, 0x0000FF00u, 0x7F0000FFu}};
+  const std::string path = TempPath("round.bgra");
+  ASSERT_TRUE(WriteRawImage(path, image));
+  RawImage back;
+  std::string error;
+  ASSERT_TRUE(ReadRawImage(path, back, error)) << error;
+  EXPECT_EQ(back.width, 3);
+  EXPECT_EQ(back.height, 2);
+  EXPECT_EQ(back.pixels, image.pixels);
+  EXPECT_EQ(back.at(0, 1), 0x80FF0000u);
+  // Little-endian on disk, blue first, whatever the host.
+  std::ifstream in(path, std::ios::binary);
+  char bytes[20] = {};
+  in.read(bytes, sizeof bytes);
+  EXPECT_EQ(std::string(bytes, 8), "GLVOBGRA");
+  EXPECT_EQ(bytes[8], 3);
+  EXPECT_EQ(bytes[16], 4);
+  EXPECT_EQ(bytes[19], 1);
+}
+
+TEST(RawImage, RefusesToWriteAnInconsistentImage) {
+  EXPECT_FALSE(WriteRawImage(TempPath("bad.bgra"), RawImage{2, 2, {1, 2, 3}}));
+  EXPECT_FALSE(WriteRawImage(TempPath("bad.bgra"), RawImage{0, 0, {}}));
+  EXPECT_FALSE(WriteRawImage("/nonexistent-dir/x.bgra", RawImage{1, 1, {0}}));
+}
+
+TEST(RawImage, ReportsBadFilesAndLeavesTheImageAlone) {
+  RawImage image{1, 1, {42}};
+  std::string error;
+  EXPECT_FALSE(ReadRawImage(TempPath("missing.bgra"), image, error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos);
+
+  const std::string wrongTag = TempPath("tag.bgra");
+  std::ofstream(wrongTag, std::ios::binary) << "PNGPNGPN\x01\0\0\0\x01\0\0\0abcd";
+  EXPECT_FALSE(ReadRawImage(wrongTag, image, error));
+  EXPECT_NE(error.find("not a raw pixel file"), std::string::npos);
+
+  const std::string shortFile = TempPath("short.bgra");
+  ASSERT_TRUE(WriteRawImage(shortFile, RawImage{4, 4, std::vector<std::uint32_t>(16, 7)}));
+  std::ofstream(shortFile, std::ios::binary | std::ios::in | std::ios::out)
+      .seekp(0, std::ios::end);
+  {
+    // Cut the last pixel off.
+    std::ifstream in(shortFile, std::ios::binary);
+    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream(shortFile, std::ios::binary | std::ios::trunc) << all.substr(0, all.size() - 2);
+  }
+  EXPECT_FALSE(ReadRawImage(shortFile, image, error));
+  EXPECT_NE(error.find("shorter"), std::string::npos);
+
+  const std::string huge = TempPath("huge.bgra");
+  std::ofstream(huge, std::ios::binary).write("GLVOBGRA\xFF\xFF\xFF\x7F\x01\0\0\0", 16);
+  EXPECT_FALSE(ReadRawImage(huge, image, error));
+  EXPECT_NE(error.find("bad size"), std::string::npos);
+
+  EXPECT_EQ(image.width, 1);
+  EXPECT_EQ(image.pixels, std::vector<std::uint32_t>{42});
+}
+
+}  // namespace
+}  // namespace glavo::scene
