@@ -18,7 +18,8 @@ struct SilentMessageBox : MessageBox {
 };
 
 struct Surface {
-  Surface(int w, int h) : bitmap(w, h, soft::PixelFromRgb(MakeRgb(230, 235, 240))), dc(bitmap, gdi) {}
+  Surface(int w, int h)
+      : bitmap(w, h, soft::PixelFromRgb(MakeRgb(230, 235, 240))), dc(bitmap, gdi) {}
   soft::Bitmap bitmap;
   soft::SoftGdi gdi;
   soft::SoftDc dc;

@@ -11,7 +11,7 @@ namespace glavo {
 namespace {
 
 // More rings than any picture can show would only burn time.
-constexpr std::int64_t kMaxRings = 20000;
+constexpr std::int64_t kMaxRings = 4096;
 
 // The ring colours of the gradient styles: colour(0) is c2, colour(s) c1.
 class RingColors {

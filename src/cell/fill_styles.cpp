@@ -1,5 +1,6 @@
 #include "cell/fill_styles.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cell/gradient_primitives.h"
@@ -10,6 +11,9 @@
 namespace glavo {
 
 namespace {
+
+// More brightness steps than any picture can show would only burn time.
+constexpr std::int64_t kMaxSteps = 4096;
 
 // The values every recipe shares, prepared once per call.
 struct Fill {
@@ -63,7 +67,9 @@ void Frames(const Fill& f) {  // 1
   f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c1, 1);
   const int split = f.in.splitSize;
   if (split == 0) throw PaintLimit("division by zero");
-  for (int i = split; i >= 0; --i) {
+  // Frames beyond the picture's size lie wholly outside it.
+  const int first = static_cast<int>(std::min<double>(split, std::max(f.W, f.H) + 2));
+  for (int i = first; i >= 0; --i) {
     const Rgb c = ChannelStep(f.in.c2, f.in.c1, split, i);
     f.Line(i, i, i, f.H - i, c);
     f.Line(i, i, f.W - i, i, c);
@@ -103,6 +109,7 @@ void SoftBands(const Fill& f, bool twoTone) {  // 4, 5
   } else {
     f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c2, 1);
   }
+  if (Last(split / 4) > kMaxSteps) throw PaintLimit("too many steps");
   for (std::int64_t i = 1; i <= Last(split / 4); ++i) {
     if (split + 1 == 0) throw PaintLimit("division by zero");
     const double inset = twoTone ? 0 : i / 4.0;
@@ -123,7 +130,10 @@ void RoundedSteps(const Fill& f) {  // 6
   const Rgb e = BlendColors(p, f.in.c4);
   if (f.SP == 0) throw PaintLimit("division by zero");
   f.pic.setFillStyle(fill_style::kSolid);
-  for (std::int64_t i = 1; i <= Last(f.SP); ++i) {
+  // Bands that start below the picture cannot show; skipping them keeps a
+  // negative SplitSize from running for ever.
+  const std::int64_t last = std::min<std::int64_t>(Last(f.SP), f.pic.height() + 1);
+  for (std::int64_t i = 1; i <= last; ++i) {
     const Rgb c = ChannelStep(f.in.c3, e, f.SP, static_cast<double>(i));
     f.pic.setFillColor(c);
     f.pic.setForeColor(c);

@@ -78,13 +78,11 @@ void LineGS::ArcGP(DeviceContext& hdc, std::int32_t X1, std::int32_t Y1, std::in
   targetDC_ = &hdc;
   SetRGBComponents(Color);
   WalkArc(RadiusX, RadiusY, StartAngle, StopAngle, Thickness, ArcOrigin::kTopClockwise,
-          [&](float cx, float cy) {
-            SplatGP(hdc, X1, Y1, NudgeOffWhole(cx), NudgeOffWhole(cy));
-          });
+          [&](float cx, float cy) { SplatGP(hdc, X1, Y1, NudgeOffWhole(cx), NudgeOffWhole(cy)); });
 }
 
-void LineGS::CircleDIB(std::int32_t X1, std::int32_t Y1, std::int32_t RadiusX,
-                       std::int32_t RadiusY, OleColor Color, std::int32_t Thickness) {
+void LineGS::CircleDIB(std::int32_t X1, std::int32_t Y1, std::int32_t RadiusX, std::int32_t RadiusY,
+                       OleColor Color, std::int32_t Thickness) {
   if (!dibReady_) {
     MissingDibMessage(u"CircleDIB");
     return;

@@ -41,7 +41,8 @@ class LineGS {
 
   // Whole ellipse with centre (X1, Y1) and semi-axes RadiusX, RadiusY.
   // Thickness 1 samples twice as densely as any other value. Throws
-  // OverflowError when a sample lands outside the 32-bit range.
+  // OverflowError when a sample lands outside the 32-bit range. Curves far
+  // larger than any surface stop after kMaxCurveSamples samples.
   void CircleGP(DeviceContext& hdc, std::int32_t X1, std::int32_t Y1, std::int32_t RadiusX,
                 std::int32_t RadiusY, OleColor Color, std::int32_t Thickness);
 
@@ -74,8 +75,7 @@ class LineGS {
 
   // LineGP into the DIB array; without a DIB copy it draws nothing and shows
   // "You must create a DIB array / before calling LineDIB.".
-  void LineDIB(std::int16_t X1, std::int16_t Y1, std::int16_t X2, std::int16_t Y2,
-               OleColor Color);
+  void LineDIB(std::int16_t X1, std::int16_t Y1, std::int16_t X2, std::int16_t Y2, OleColor Color);
 
   // Writes the DIB array back into the bitmap through the last device
   // context given to DIB or to a GP method, and ends the DIB series. Does

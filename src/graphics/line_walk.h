@@ -55,12 +55,12 @@ bool WalkLine(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2
       edge(Wrap16(x - sx), y, 255 - a);
       edge(Wrap16(x + sx), y, a);
     }
+    // Always one step along the major axis; one across when the error overflows.
     err += minor;
-    if (err >= major) {
-      err -= major;
-      if (shallow) y = Wrap16(y + sy); else x = Wrap16(x + sx);
-    }
-    if (shallow) x = Wrap16(x + sx); else y = Wrap16(y + sy);
+    const bool across = err >= major;
+    if (across) err -= major;
+    if (shallow || across) x = Wrap16(x + sx);
+    if (!shallow || across) y = Wrap16(y + sy);
   }
   return true;
 }

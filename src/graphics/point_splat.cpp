@@ -9,9 +9,7 @@ namespace glavo {
 namespace {
 
 // The right-hand column ix + 1, which must itself be a valid 32-bit position.
-std::int32_t NextColumn(std::int32_t ix) {
-  return RoundToInt32(static_cast<double>(ix) + 1.0);
-}
+std::int32_t NextColumn(std::int32_t ix) { return RoundToInt32(static_cast<double>(ix) + 1.0); }
 
 }  // namespace
 

@@ -44,12 +44,25 @@ inline float RoundHalfEven(float x) { return rounding_detail::RoundHalfEven(x); 
 
 // Nearest 32-bit (Long) or 16-bit (Integer) whole number; throws
 // OverflowError when the rounded value is out of range or x is NaN.
-inline std::int32_t RoundToInt32(double x) { return rounding_detail::RoundChecked<std::int32_t>(x); }
-inline std::int16_t RoundToInt16(double x) { return rounding_detail::RoundChecked<std::int16_t>(x); }
+inline std::int32_t RoundToInt32(double x) {
+  return rounding_detail::RoundChecked<std::int32_t>(x);
+}
+inline std::int16_t RoundToInt16(double x) {
+  return rounding_detail::RoundChecked<std::int16_t>(x);
+}
 
-// Nearest whole number for a value known to lie well inside the int range,
-// such as a channel or an intensity.
-inline int RoundSmall(double x) { return static_cast<int>(RoundHalfEven(x)); }
+// Nearest whole number for a value meant to lie well inside the int range,
+// such as a channel or an intensity. Never undefined: out-of-range values
+// saturate and NaN gives 0.
+inline int RoundSmall(double x) {
+  const double r = RoundHalfEven(x);
+  if (r != r) return 0;
+  if (r <= static_cast<double>(std::numeric_limits<int>::min()))
+    return std::numeric_limits<int>::min();
+  if (r >= static_cast<double>(std::numeric_limits<int>::max()))
+    return std::numeric_limits<int>::max();
+  return static_cast<int>(r);
+}
 
 // The two's-complement 16-bit value of v: how a 16-bit coordinate wraps.
 constexpr std::int16_t Wrap16(std::int32_t v) {

@@ -51,11 +51,11 @@ constexpr ThemeRecipe kOnyx = {
 
 // AJAX: light flat web page look; buttons show only under the pointer.
 constexpr std::u16string_view kAJAXTitle =
-    u"1##15986925##16777215##0##0##1##0##5916212##False##16777215##16777215##15986925##0##0##12##0##0##50";
+    u"1##16250097##16777215##0##0##1##0##5916212##False##16777215##16250097##16250097##0##0##12##0##0##50";
 constexpr std::u16string_view kAJAXSideBars =
     u"1##11574410##16777215##0##0##1##0##16777215##False##8421504##12627613##12627613##0##0##12##0##0##50";
 constexpr std::u16string_view kAJAXBack =
-    u"1##14867155##16777215##0##0##1##0##16777215##False##8421504##16645371##16250097##0##0##12##0##0##50";
+    u"1##14867155##16777215##0##0##1##0##16777215##False##8421504##16777215##16777215##0##0##12##0##0##50";
 constexpr std::u16string_view kAJAXCloseOver =
     u"1##15121819##16777215##4##4##1##1##9195038##False##8421504##16643566##16378073##0##0##12##0##0##50";
 constexpr std::u16string_view kAJAXCloseDown =
@@ -149,9 +149,9 @@ constexpr ThemeRecipe kiTunes = {
 
 // GoogleChrome: soft blue browser frame around a white page, flat buttons.
 constexpr std::u16string_view kGoogleChromeTitle =
-    u"1##15716282##16777215##0##0##1##0##4533535##True##16445158##16114131##15716282##0##0##12##0##0##50";
+    u"1##15915206##16777215##0##0##1##0##4533535##True##16445158##15915206##15915206##0##0##12##0##0##50";
 constexpr std::u16string_view kGoogleChromeSideBars =
-    u"1##14463640##16777215##0##0##1##0##16777215##True##8421504##15716282##15716282##0##0##12##0##0##50";
+    u"1##14463640##16777215##0##0##1##0##16777215##True##8421504##15915206##15915206##0##0##12##0##0##50";
 constexpr std::u16string_view kGoogleChromeBack =
     u"1##15122857##16777215##0##0##1##0##16777215##False##8421504##16777215##16777215##0##0##12##0##0##50";
 constexpr std::u16string_view kGoogleChromeCloseOver =

@@ -15,8 +15,9 @@ struct Sample {
 
 std::vector<Sample> Arc(ArcOrigin origin, float start, float stop, int radius = 100) {
   std::vector<Sample> samples;
-  WalkArc(radius, radius, start, stop, 0, origin,
-          [&](float cx, float cy) { samples.push_back({cx, cy}); });
+  WalkArc(radius, radius, start, stop, 0, origin, [&](float cx, float cy) {
+    samples.push_back({cx, cy});
+  });
   return samples;
 }
 
@@ -48,6 +49,15 @@ TEST(WalkArc, EndsWhenTheAngleCanNoLongerAdvance) {
   EXPECT_EQ(Arc(ArcOrigin::kTopClockwise, 1e9f, 2e9f, 10).size(), 1u);
   EXPECT_TRUE(Arc(ArcOrigin::kTopClockwise, std::nanf(""), 90).empty());
   EXPECT_TRUE(Arc(ArcOrigin::kTopClockwise, 0, std::nanf("")).empty());
+}
+
+TEST(WalkQuarterEllipse, HugeRadiusStopsAtTheSampleLimit) {
+  std::int32_t samples = 0;
+  WalkQuarterEllipse(1 << 30, 1 << 30, 1, [&](float, float) { ++samples; });
+  EXPECT_EQ(samples, kMaxCurveSamples);
+  samples = 0;
+  WalkArc(1 << 30, 1, 0, 360, 1, ArcOrigin::kTopClockwise, [&](float, float) { ++samples; });
+  EXPECT_EQ(samples, kMaxCurveSamples);
 }
 
 }  // namespace

@@ -135,7 +135,10 @@ TEST(LineGS, GpAndDibVariantsPlaceIdenticalPixels) {
   testing::PaintRamp(dib);
   Drawer a;
   Drawer b;
-  struct L { int x1, y1, x2, y2; Rgb color; };
+  struct L {
+    int x1, y1, x2, y2;
+    Rgb color;
+  };
   const L lines[] = {{3, 4, 60, 20, kBlue},    {60, 44, 2, 30, MakeRgb(255, 255, 0)},
                      {10, 2, 13, 46, kBlack},  {50, 40, 40, 5, MakeRgb(0, 200, 90)},
                      {-5, -3, 70, 52, kWhite}, {63, 0, 0, 47, MakeRgb(128, 0, 128)}};
@@ -143,9 +146,14 @@ TEST(LineGS, GpAndDibVariantsPlaceIdenticalPixels) {
     a.Line(Variant::kGP, gp, l.x1, l.y1, l.x2, l.y2, l.color);
     b.Line(Variant::kDIB, dib, l.x1, l.y1, l.x2, l.y2, l.color);
   }
-  struct E { int x, y, rx, ry, thickness; Rgb color; };
-  const E ellipses[] = {{32, 24, 20, 12, 1, kWhite}, {10, 10, 15, 30, 0, kBlue},
-                        {60, 40, 9, 9, 2, MakeRgb(255, 0, 0)}, {20, 30, 0, 0, 1, kBlack},
+  struct E {
+    int x, y, rx, ry, thickness;
+    Rgb color;
+  };
+  const E ellipses[] = {{32, 24, 20, 12, 1, kWhite},
+                        {10, 10, 15, 30, 0, kBlue},
+                        {60, 40, 9, 9, 2, MakeRgb(255, 0, 0)},
+                        {20, 30, 0, 0, 1, kBlack},
                         {40, 20, 7, 0, 1, kBlack}};
   for (const E& e : ellipses) {
     a.Circle(Variant::kGP, gp, e.x, e.y, e.rx, e.ry, e.color, e.thickness);
@@ -165,8 +173,8 @@ TEST(LineGS, DibPlotsOutsideTheArrayAreSkipped) {
   Canvas small(10, 10, kWhite);
   Drawer d;
   d.gs.DIB(big.dc, big.handle(), 10, 10);
-  d.gs.LineDIB(10, 2, 10, 7, kBlack);   // on x = DIBWidth
-  d.gs.LineDIB(2, 10, 7, 10, kBlack);   // on y = DIBHeight
+  d.gs.LineDIB(10, 2, 10, 7, kBlack);  // on x = DIBWidth
+  d.gs.LineDIB(2, 10, 7, 10, kBlack);  // on y = DIBHeight
   d.gs.LineDIB(-3, 5, 14, 6, kBlue);
   d.gs.CircleDIB(8, 8, 6, 4, kBlack, 1);
   d.gs.Array2Pic();
@@ -390,10 +398,10 @@ TEST(LineGS, EllipseReachesItsFourAxisPointsAndNoFurther) {
   EXPECT_NE(c.at(20, 13), kWhite);
   EXPECT_NE(c.at(20, 27), kWhite);
   EXPECT_EQ(c.at(20, 20), kWhite);
-  EXPECT_EQ(CountChanged(c, kWhite, [](int x, int y) {
-              return std::abs(x - 20) > 13 || std::abs(y - 20) > 8;
-            }),
-            0);
+  EXPECT_EQ(
+      CountChanged(c, kWhite,
+                   [](int x, int y) { return std::abs(x - 20) > 13 || std::abs(y - 20) > 8; }),
+      0);
 }
 
 TEST(LineGS, PositionsBeyondThirtyTwoBitsRaiseExceptInArcDib) {

@@ -45,6 +45,14 @@ TEST(RoundToInt, ChecksTheTargetRange) {
   EXPECT_THROW(RoundToInt16(-32769.0), OverflowError);
 }
 
+TEST(RoundSmall, SaturatesInsteadOfOverflowing) {
+  EXPECT_EQ(RoundSmall(127.5), 128);
+  EXPECT_EQ(RoundSmall(-0.5), 0);
+  EXPECT_EQ(RoundSmall(1e300), std::numeric_limits<int>::max());
+  EXPECT_EQ(RoundSmall(-1e300), std::numeric_limits<int>::min());
+  EXPECT_EQ(RoundSmall(std::nan("")), 0);
+}
+
 TEST(Wrap16, KeepsTheLowSixteenBits) {
   EXPECT_EQ(Wrap16(32767 + 1), -32768);
   EXPECT_EQ(Wrap16(-32768 - 1), 32767);

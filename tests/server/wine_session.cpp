@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace server_test {
@@ -68,15 +70,19 @@ std::string Quote(const std::string& text) {
   return out + "'";
 }
 
+// Output goes through a file, not a pipe: Wine leaves helper processes
+// running that would hold a pipe open until the wineserver ends.
 RunResult RunShell(const std::string& command) {
   RunResult result;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 4096> buffer;
-  std::size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.output.append(buffer.data(), n);
-  int status = pclose(pipe);
+  char path[] = "/tmp/glavo_server_test_XXXXXX";
+  int fd = mkstemp(path);
+  if (fd < 0) return result;
+  close(fd);
+  int status = std::system(("(" + command + ") >" + Quote(path) + " 2>&1 </dev/null").c_str());
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream in(path, std::ios::binary);
+  result.output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::remove(path);
   return result;
 }
 

@@ -13,8 +13,10 @@ class Dragging : public testing::Test, public SkinScenario {};
 
 TEST_F(Dragging, RightBarFollowsThePointer) {
   const Point grip = stage.partPoint(gwr_RightBar);
+  const int pumped = stage.pump().calls();
   drag(grip, {{grip.x + 50, grip.y}});
   EXPECT_EQ(formValue("Width"), (800 + 50) * kTwips);
+  EXPECT_EQ(stage.pump().calls(), pumped + 1);  // the step let the form repaint
   EXPECT_EQ(formPixels().left, 240);
   // The bar moved with the edge and is under the pointer again.
   EXPECT_EQ(partBounds(gwr_RightBar).left, 850 - 3);

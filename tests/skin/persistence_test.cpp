@@ -32,6 +32,12 @@ TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
   EXPECT_EQ(fresh.skin().part(gwr_Back).surface().bounds(), (Rect{3, 29, 397, 298}));
   EXPECT_EQ(fresh.skin().part(gwr_HelpButton).surface().bounds(), (Rect{302, 3, 326, 27}));
   EXPECT_EQ(fresh.skin().part(gwr_Icon).Icon(), HostToPicture(fresh.form().get("Icon")));
+  // Corners lie above the bars, the bars above the title bar's last row.
+  auto at = [&](int x, int y) { return fresh.desktop().surfaceAt(Point{100 + x, 100 + y}); };
+  EXPECT_EQ(at(1, 298), &fresh.skin().part(gwr_LeftCorner).surface());
+  EXPECT_EQ(at(397, 298), &fresh.skin().part(gwr_RightCorner).surface());
+  EXPECT_EQ(at(1, 29), &fresh.skin().part(gwr_LeftBar).surface());
+  EXPECT_EQ(at(200, 29), &fresh.skin().part(gwr_Back).surface());
 }
 
 TEST_F(Persistence, UnicodeCaptionReachesTheWindowDecoded) {
@@ -87,6 +93,7 @@ TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
               s.BackgroundShow() && s.AllowSystemMenu() && s.Enabled());
   EXPECT_FALSE(s.AllowFullScreen());
   EXPECT_EQ(s.SkinThemeFile(), u"Onyx.gwr");
+  EXPECT_EQ(*s.Font(), *loaded.skinSurface().ambientFont());
   EXPECT_EQ(s.part(gwr_TitleBar).SaveCellTheme(), createdLook);
 }
 

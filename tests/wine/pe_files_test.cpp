@@ -47,6 +47,8 @@ std::vector<std::string> ObjdumpValues(const std::string& dump, const std::strin
 }
 
 std::vector<std::string> ImportedDlls(const std::string& path) {
+  EXPECT_TRUE(FileExists(GLAVO_OBJDUMP))
+      << "x86_64-w64-mingw32-objdump was not found; install mingw-w64 (scripts/setup.sh)";
   const WineResult dump = RunCommand(ShellQuote(GLAVO_OBJDUMP) + " -p " + ShellQuote(path));
   EXPECT_EQ(dump.exitCode, 0) << "objdump -p " << path;
   std::vector<std::string> dlls;

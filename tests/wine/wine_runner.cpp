@@ -43,6 +43,10 @@ WineResult RunCommand(const std::string& command) {
 
 WineResult RunUnderWine(const std::string& exe, const std::vector<std::string>& args,
                         const std::string& prefix, int timeoutSeconds) {
+  if (!FileExists(GLAVO_WINE64)) {
+    return WineResult{127, std::string("wine64 was not found (GLAVO_WINE64 = ") + GLAVO_WINE64 +
+                               "); install the wine64 package (scripts/setup.sh)"};
+  }
   // mscoree/mshtml off: no Mono or Gecko installer prompt in a fresh prefix.
   const std::string env = "WINEPREFIX=" + ShellQuote(prefix) +
                           " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' ";

@@ -44,8 +44,8 @@ void SavePng(const scene::RawImage& image, const std::string& path) {
   soft::SavePng(bitmap, path, false);
 }
 
-// The two renderings side by side is for people; this marks, in red, the
-// pixels the comparison did not excuse, over a faded copy of the software one.
+// For people: every pixel whose colour differs between the two renderings
+// in red, over a faded copy of the software one.
 void SaveDiffPng(const scene::RawImage& wine, const scene::RawImage& soft,
                  const std::string& path) {
   scene::RawImage diff = soft;
@@ -75,71 +75,63 @@ TileDiff CompareTile(const scene::Primitive& primitive, const scene::RawImage& w
   return {};
 }
 
-class WineScene : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    wine_ = new scene::RawImage;
-    if (!FileExists(kSceneExe)) {
-      setupError_ = kSceneExe + " is missing; build it with: cmake --preset mingw64 && "
-                               "cmake --build --preset mingw64 --target glavo-scene";
-      return;
-    }
-    const std::string raw = kOutDir + "/scene-wine.bgra";
-    const std::string table = kOutDir + "/scene-wine-tiles.txt";
-    std::remove(raw.c_str());
-    const WineResult run = RunUnderWine(kSceneExe, {raw, table}, GLAVO_WINE_PREFIX, 300);
-    if (run.exitCode != 0) {
-      setupError_ = "wine64 glavo-scene.exe failed (" + std::to_string(run.exitCode) +
-                    "):\n" + run.output;
-      return;
-    }
-    std::string error;
-    if (!scene::ReadRawImage(raw, *wine_, error)) {
-      setupError_ = error;
-      return;
-    }
-    wineTable_ = ReadTextFile(table);
+// Runs glavo-scene.exe under Wine; returns an error message, or "" with the
+// rendering and its tile table filled in.
+std::string RenderUnderWine(scene::RawImage& image, std::string& table) {
+  if (!FileExists(kSceneExe)) {
+    return kSceneExe + " is missing; build it with: cmake --preset mingw64 && "
+                       "cmake --build --preset mingw64 --target glavo-scene";
   }
-  static void TearDownTestSuite() {
-    delete wine_;
-    wine_ = nullptr;
+  const std::string raw = kOutDir + "/scene-wine.bgra";
+  const std::string tablePath = kOutDir + "/scene-wine-tiles.txt";
+  std::remove(raw.c_str());
+  const WineResult run = RunUnderWine(kSceneExe, {raw, tablePath}, GLAVO_WINE_PREFIX, 300);
+  if (run.exitCode != 0) {
+    return "wine64 glavo-scene.exe failed (" + std::to_string(run.exitCode) + "):\n" + run.output;
   }
-  void SetUp() override { ASSERT_TRUE(setupError_.empty()) << setupError_; }
-
-  static inline scene::RawImage* wine_ = nullptr;
-  static inline std::string wineTable_;
-  static inline std::string setupError_;
-};
-
-TEST_F(WineScene, BothProgramsDrawTheSameTiles) {
-  EXPECT_EQ(wineTable_, scene::TileTable())
-      << "the Windows build is out of date; rebuild glavo-scene.exe";
+  std::string error;
+  if (!scene::ReadRawImage(raw, image, error)) return error;
+  table = ReadTextFile(tablePath);
+  return "";
 }
 
-TEST_F(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
+// One test, so that one Wine run serves it (tests run as separate processes).
+TEST(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
+  scene::RawImage wineImage;
+  std::string wineTable;
+  const std::string error = RenderUnderWine(wineImage, wineTable);
+  ASSERT_TRUE(error.empty()) << error;
+  ASSERT_EQ(wineTable, scene::TileTable())
+      << "the two programs draw different scenes: rebuild glavo-scene.exe";
   const scene::RawImage soft = RenderSoft();
-  ASSERT_EQ(wine_->width, soft.width);
-  ASSERT_EQ(wine_->height, soft.height);
-  SavePng(*wine_, kOutDir + "/scene-wine.png");
+  ASSERT_EQ(wineImage.width, soft.width);
+  ASSERT_EQ(wineImage.height, soft.height);
+  SavePng(wineImage, kOutDir + "/scene-wine.png");
   SavePng(soft, kOutDir + "/scene-soft.png");
-  SaveDiffPng(*wine_, soft, kOutDir + "/scene-diff.png");
+  SaveDiffPng(wineImage, soft, kOutDir + "/scene-diff.png");
 
-  std::printf("%-30s %-9s %10s %12s  %s\n", "primitive", "rule", "mismatch", "unexplained",
-              "detail");
+  // The table goes to the console and to scene-report.txt beside the images.
+  std::FILE* report = std::fopen((kOutDir + "/scene-report.txt").c_str(), "w");
+  const auto print = [&](const char* format, auto... args) {
+    std::printf(format, args...);
+    if (report != nullptr) std::fprintf(report, format, args...);
+  };
+  print("%-30s %-9s %10s %12s  %s\n", "primitive", "rule", "mismatch", "unexplained", "detail");
   const auto primitives = scene::Primitives();
   for (int i = 0; i < static_cast<int>(primitives.size()); ++i) {
     const scene::Primitive& p = primitives[i];
-    const TileDiff diff = CompareTile(p, *wine_, soft, scene::TileArea(i));
+    const TileDiff diff = CompareTile(p, wineImage, soft, scene::TileArea(i));
     const char* rule = p.match == scene::Match::kGeometry ? "edge"
                        : p.match == scene::Match::kColor  ? "colour"
                        : p.match == scene::Match::kInk    ? "ink"
                                                           : "lines";
-    std::printf("%-30s %-9s %10d %12d  %s\n", std::string(p.name).c_str(), rule, diff.differing,
-                diff.unexplained, diff.detail.c_str());
+    print("%-30s %-9s %10d %12d  %s\n", std::string(p.name).c_str(), rule, diff.differing,
+          diff.unexplained, diff.detail.c_str());
     EXPECT_EQ(diff.unexplained, 0) << p.name << ": " << diff.differing << " pixels differ, "
                                    << diff.unexplained << " beyond the rule; " << diff.detail;
   }
   std::fflush(stdout);
+  if (report != nullptr) std::fclose(report);
 }
 
 }  // namespace

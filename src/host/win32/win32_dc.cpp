@@ -1,6 +1,7 @@
 #include "host/win32/win32_dc.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace glavo::win32 {
 namespace {
@@ -66,8 +67,23 @@ Win32Dc::~Win32Dc() {
   for (HFONT font : fonts_) DeleteObject(font);
 }
 
-int Win32Dc::width() const { return SelectedBitmapInfo(hdc_).bmWidth; }
-int Win32Dc::height() const { return SelectedBitmapInfo(hdc_).bmHeight; }
+// A window's context draws on the window's client area; a memory context on
+// its selected bitmap.
+int Win32Dc::width() const {
+  RECT client{};
+  if (HWND window = WindowFromDC(hdc_); window != nullptr && GetClientRect(window, &client)) {
+    return client.right - client.left;
+  }
+  return SelectedBitmapInfo(hdc_).bmWidth;
+}
+
+int Win32Dc::height() const {
+  RECT client{};
+  if (HWND window = WindowFromDC(hdc_); window != nullptr && GetClientRect(window, &client)) {
+    return client.bottom - client.top;
+  }
+  return std::abs(SelectedBitmapInfo(hdc_).bmHeight);
+}
 
 void Win32Dc::replacePen(HPEN pen) {
   SelectObject(hdc_, pen);

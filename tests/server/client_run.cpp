@@ -1,0 +1,37 @@
+#include "client_run.h"
+
+namespace server_test {
+
+std::string MissingClientMessage() {
+  for (const auto& path : {OcxPath(), ClientPath()}) {
+    std::string missing = MissingBuildMessage(path, "mingw64");
+    if (!missing.empty()) return missing;
+  }
+  return {};
+}
+
+RunResult RunClient(const std::string& arguments) {
+  return WineSession::instance().wine(Quote(ClientPath()) + " " + arguments);
+}
+
+std::map<std::string, std::string> Values(const RunResult& run, const std::string& prefix) {
+  std::map<std::string, std::string> values;
+  for (const auto& line : run.lines()) {
+    if (line.rfind(prefix + " ", 0) != 0) continue;
+    std::string rest = line.substr(prefix.size() + 1);
+    auto eq = rest.find('=');
+    if (eq == std::string::npos) continue;
+    values.emplace(rest.substr(0, eq), rest.substr(eq + 1));
+  }
+  return values;
+}
+
+std::vector<std::string> LinesStartingWith(const RunResult& run, const std::string& prefix) {
+  std::vector<std::string> out;
+  for (const auto& line : run.lines()) {
+    if (line.rfind(prefix, 0) == 0) out.push_back(line);
+  }
+  return out;
+}
+
+}  // namespace server_test

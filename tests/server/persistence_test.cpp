@@ -1,0 +1,128 @@
+// Saving and loading GlavoSkin through a property bag and through a stream:
+// every property survives, the keys come in their fixed order, and values
+// equal to their defaults may be left out.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "client_run.h"
+
+namespace server_test {
+namespace {
+
+const std::vector<std::string> kProperties = {
+    "BorderSize", "TitleBarSize", "Caption", "AllowResize", "AllowFullScreen", "ShowHelpButton",
+    "ShowMaximizeButton", "ShowMinimizeButton", "ShowIconButton", "ShowCloseButton", "Font",
+    "Enabled", "BackColor", "BackgroundShow", "SkinTheme", "SkinThemeFile", "BodyTheme",
+    "ButtonSize", "AllowSystemMenu", "SkinState"};
+
+const std::vector<std::string> kKeyOrder = {
+    "BorderSize", "TitleBarSize", "Caption", "AllowResize", "AllowFullScreen", "ShowHelpButton",
+    "ShowMaximizeButton", "ShowMinimizeButton", "ShowIconButton", "ShowCloseButton", "Font",
+    "Enabled", "BackColor", "BackgroundShow", "SkinTheme", "SkinThemeFile", "SkinThemeData",
+    "BodyTheme", "ButtonSize", "AllowSystemMenu", "SkinState"};
+
+std::vector<std::string> KeysOf(const std::vector<std::string>& lines, const std::string& prefix) {
+  std::vector<std::string> keys;
+  for (const auto& line : lines) {
+    std::string rest = line.substr(prefix.size());
+    keys.push_back(rest.substr(0, rest.find('=')));
+  }
+  return keys;
+}
+
+// The values the client gave control A, as a client reads them back.
+void ExpectTheValuesThatWereSet(const std::map<std::string, std::string>& v) {
+  EXPECT_EQ(v.at("BorderSize"), "7");
+  EXPECT_EQ(v.at("TitleBarSize"), "41");
+  EXPECT_EQ(v.at("Caption"), "\"Caf\\u00E9 \\u0445 \\u4E16\\u754C\"");
+  EXPECT_EQ(v.at("AllowResize"), "False");
+  EXPECT_EQ(v.at("AllowFullScreen"), "True");
+  EXPECT_EQ(v.at("ShowCloseButton"), "False");
+  EXPECT_EQ(v.at("Enabled"), "False");
+  EXPECT_EQ(v.at("BackColor"), "3368601");
+  EXPECT_EQ(v.at("BackgroundShow"), "False");
+  EXPECT_EQ(v.at("SkinTheme"), "0");
+  EXPECT_EQ(v.at("SkinThemeFile"), "\"Custom.gwr\"");
+  EXPECT_EQ(v.at("BodyTheme"), "8");
+  EXPECT_EQ(v.at("ButtonSize"), "31");
+  EXPECT_EQ(v.at("AllowSystemMenu"), "False");
+  EXPECT_EQ(v.at("SkinState"), "7");
+  EXPECT_NE(v.at("Font").find(",True)"), std::string::npos) << "italic font: " << v.at("Font");
+}
+
+class PersistenceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string missing = MissingClientMessage();
+    ASSERT_TRUE(missing.empty()) << missing;
+  }
+};
+
+TEST_F(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
+  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  SCOPED_TRACE(run.output);
+  EXPECT_EQ(LinesStartingWith(run, "save "), std::vector<std::string>{"save 0x00000000"});
+  EXPECT_EQ(LinesStartingWith(run, "load "), std::vector<std::string>{"load 0x00000000"});
+
+  auto a = Values(run, "A");
+  auto b = Values(run, "B");
+  ASSERT_EQ(a.size(), kProperties.size());
+  for (const auto& name : kProperties) EXPECT_EQ(b[name], a[name]) << name;
+  ExpectTheValuesThatWereSet(a);
+  EXPECT_EQ(LinesStartingWith(run, "theme-equal "), std::vector<std::string>{"theme-equal True"});
+
+  // Every key differs from its default except SkinTheme (always 0), which
+  // may therefore be left out; the rest come in the fixed order.
+  std::vector<std::string> expected = kKeyOrder;
+  std::erase(expected, "SkinTheme");
+  std::vector<std::string> written = KeysOf(LinesStartingWith(run, "write "), "write ");
+  std::erase(written, "SkinTheme");
+  EXPECT_EQ(written, expected);
+  auto w = Values(run, "write");
+  EXPECT_NE(w["SkinThemeData"].find("#$#"), std::string::npos) << "the whole look is saved";
+}
+
+TEST_F(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
+  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  auto fresh = Values(run, "fresh");
+  // The Onyx look makes the background white and fills the theme data;
+  // metrics and flags equal their defaults.
+  EXPECT_EQ(fresh["BackColor"], "16777215");
+  EXPECT_NE(fresh["SkinThemeData"].find("#$#"), std::string::npos);
+  for (const char* key : {"BorderSize", "TitleBarSize", "ButtonSize", "AllowResize", "SkinState",
+                          "BodyTheme", "SkinThemeFile", "Enabled"}) {
+    EXPECT_EQ(fresh.count(key), 0u) << key << " equals its default and need not be written";
+  }
+}
+
+TEST_F(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedData) {
+  RunResult run = RunClient("stream " + Quote(WindowsPath(OcxPath())));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  SCOPED_TRACE(run.output);
+  EXPECT_EQ(LinesStartingWith(run, "dirty-before-save "),
+            std::vector<std::string>{"dirty-before-save True"});
+  EXPECT_EQ(LinesStartingWith(run, "save "), std::vector<std::string>{"save 0x00000000"});
+  EXPECT_EQ(LinesStartingWith(run, "dirty-after-save "),
+            std::vector<std::string>{"dirty-after-save False"});
+  EXPECT_EQ(LinesStartingWith(run, "size-max-covers "),
+            std::vector<std::string>{"size-max-covers True"});
+  EXPECT_EQ(LinesStartingWith(run, "load "), std::vector<std::string>{"load 0x00000000"});
+  auto a = Values(run, "A");
+  auto b = Values(run, "B");
+  ASSERT_EQ(a.size(), kProperties.size());
+  for (const auto& name : kProperties) EXPECT_EQ(b[name], a[name]) << name;
+  ExpectTheValuesThatWereSet(b);
+  EXPECT_EQ(LinesStartingWith(run, "theme-equal "), std::vector<std::string>{"theme-equal True"});
+
+  EXPECT_EQ(LinesStartingWith(run, "damaged-load "),
+            std::vector<std::string>{"damaged-load refused"});
+  auto c = Values(run, "C");
+  for (const auto& name : kProperties) EXPECT_EQ(c[name], b[name]) << name << " after a refused load";
+}
+
+}  // namespace
+}  // namespace server_test

@@ -1,0 +1,100 @@
+// A VBScript client under Wine creates GlavoSkin by its ProgID, without a
+// container, and works every property and method.
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "wine_session.h"
+
+namespace server_test {
+namespace {
+
+class ScriptTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string missing = MissingBuildMessage(OcxPath(), "mingw64");
+    ASSERT_TRUE(missing.empty()) << missing;
+    RunResult reg = WineSession::instance().wine("regsvr32 /s " + Quote(WindowsPath(OcxPath())));
+    ASSERT_EQ(reg.exitCode, 0) << reg.output;
+  }
+  void TearDown() override {
+    WineSession::instance().wine("regsvr32 /s /u " + Quote(WindowsPath(OcxPath())));
+  }
+
+  // Runs a script of tests/server/scripts and maps its "name=value" lines.
+  std::map<std::string, std::string> Run(const std::string& script, const std::string& argument) {
+    RunResult r = WineSession::instance().wine(
+        "cscript //nologo " + Quote(WindowsPath(std::string(GLAVO_SERVER_TEST_DIR) + "/scripts/" + script)) +
+        " " + Quote(argument));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    std::map<std::string, std::string> values;
+    for (const auto& line : r.lines()) {
+      auto eq = line.find('=');
+      if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    output_ = r.output;
+    return values;
+  }
+  std::string output_;
+};
+
+TEST_F(ScriptTest, EveryPropertyAndMethodWorksWithoutAContainer) {
+  const std::string themeFile = std::string(GLAVO_SERVER_WORK_DIR) + "/script_theme.gwr";
+  std::remove(themeFile.c_str());
+  auto v = Run("properties.vbs", WindowsPath(themeFile));
+  SCOPED_TRACE(output_);
+  ASSERT_EQ(v["create"], "0");
+
+  // A control placed anew: the Onyx look, white background, default flags.
+  EXPECT_EQ(v["BorderSize"], "3");
+  EXPECT_EQ(v["TitleBarSize"], "30");
+  EXPECT_EQ(v["ButtonSize"], "24");
+  EXPECT_EQ(v["BackColor"], "16777215");
+  EXPECT_EQ(v["SkinThemeFile"], "Onyx.gwr");
+  EXPECT_EQ(v["BodyTheme"], "0");
+  EXPECT_EQ(v["AllowResize"], "True");
+  EXPECT_EQ(v["AllowFullScreen"], "False");
+  EXPECT_EQ(v["Enabled"], "True");
+  EXPECT_EQ(v["SkinState"], "0");
+
+  const std::map<std::string, std::string> sets = {
+      {"set BorderSize", "5"},           {"set TitleBarSize", "44"},
+      {"set Caption", "Script caption"},         {"set AllowResize", "False"},
+      {"set AllowFullScreen", "True"},   {"set ShowHelpButton", "False"},
+      {"set ShowMaximizeButton", "False"}, {"set ShowMinimizeButton", "False"},
+      {"set ShowIconButton", "False"},   {"set ShowCloseButton", "False"},
+      {"set Enabled", "False"},          {"set BackColor", "3368601"},
+      {"set BackgroundShow", "False"},   {"set SkinThemeFile", "Mine.gwr"},
+      {"set ButtonSize", "33"},          {"set AllowSystemMenu", "False"},
+      {"set SkinState", "2"},            {"Font.Bold", "True"},
+      {"Font.Size", "9.75"},             {"set Font.Italic", "True"},
+      {"same Font object", "True"},
+  };
+  for (const auto& [name, expected] : sets) EXPECT_EQ(v[name], expected) << name;
+  EXPECT_FALSE(v["set Font.Size"].empty());
+
+  EXPECT_EQ(v["BorderSize 0"], "1");
+  EXPECT_EQ(v["BorderSize 25"], "20");
+  EXPECT_EQ(v["TitleBarSize 5"], "6");
+  EXPECT_EQ(v["TitleBarSize 101"], "100");
+  EXPECT_EQ(v["ButtonSize 10"], "14");
+  EXPECT_EQ(v["ButtonSize 200"], "100");
+
+  EXPECT_EQ(v["BodyTheme Graphite"], "2");
+  EXPECT_EQ(v["theme fields"], "24");
+  EXPECT_EQ(v["other differs"], "True");
+  EXPECT_EQ(v["string round trip"], "True");
+  EXPECT_EQ(v["save returns string"], "True");
+  EXPECT_EQ(v["file round trip"], "True");
+  EXPECT_EQ(v["SkinTheme after load"], "0");
+  EXPECT_EQ(v["action load"], "True");
+  EXPECT_EQ(v["Refresh"], "ok");
+
+  EXPECT_EQ(v["type mismatch"], "13");
+  EXPECT_EQ(v["no such member"], "438");
+  std::remove(themeFile.c_str());
+}
+
+}  // namespace
+}  // namespace server_test
