@@ -15,6 +15,9 @@ bool IsBorder(SkinPartsGwr p) {
          p == gwr_LeftCorner;
 }
 
+// The four caption buttons act only on their clicks.
+bool IsCaptionButton(SkinPartsGwr p) { return p >= gwr_CloseButton && p <= gwr_HelpButton; }
+
 }  // namespace
 
 // --- Raising the public events (every parameter by reference).
@@ -87,7 +90,7 @@ void GlavoSkin::PartDblClick(SkinPartsGwr p) {
 void GlavoSkin::PartMouseDown(SkinPartsGwr p, std::int16_t& button, std::int16_t& shift, float& x,
                               float& y) {
   if (p == gwr_Icon) return ShowSystemMenu();
-  if (p >= gwr_CloseButton && p <= gwr_HelpButton) return;
+  if (IsCaptionButton(p)) return;
   RaiseMouse(SkinEventId::kMouseDown, p, button, shift, x, y);
   if (p == gwr_TitleBar) {
     if (!isMaximized_) MoveRequest();
@@ -100,7 +103,7 @@ void GlavoSkin::PartMouseDown(SkinPartsGwr p, std::int16_t& button, std::int16_t
 
 void GlavoSkin::PartMouseMove(SkinPartsGwr p, std::int16_t& button, std::int16_t& shift, float& x,
                               float& y) {
-  if (p >= gwr_CloseButton && p <= gwr_HelpButton) return;
+  if (IsCaptionButton(p)) return;
   RaiseMouse(SkinEventId::kMouseMove, p, button, shift, x, y);
   if (!IsBorder(p)) return;
   if (resizing_ && !isMaximized_) DragStep(p, x, y);
@@ -109,7 +112,7 @@ void GlavoSkin::PartMouseMove(SkinPartsGwr p, std::int16_t& button, std::int16_t
 
 void GlavoSkin::PartMouseUp(SkinPartsGwr p, std::int16_t& button, std::int16_t& shift, float& x,
                             float& y) {
-  if (p >= gwr_CloseButton && p <= gwr_HelpButton) return;
+  if (IsCaptionButton(p)) return;
   RaiseMouse(SkinEventId::kMouseUp, p, button, shift, x, y);
   if (IsBorder(p)) resizing_ = false;
 }

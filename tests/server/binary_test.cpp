@@ -1,0 +1,105 @@
+// Static checks of both OCX builds: the exports regsvr32 and COM look up,
+// a type library for the right bitness as resource TYPELIB 1, and imports
+// of Windows system DLLs only (the runtime is linked in statically).
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "pe_file.h"
+#include "wine_session.h"
+
+namespace server_test {
+namespace {
+
+struct Build {
+  const char* name;
+  std::string dir;
+  const char* preset;
+  std::uint16_t machine;
+  const char* objdump;
+  std::uint32_t syskind;  // SYS_WIN32 = 1, SYS_WIN64 = 3
+};
+
+class BinaryTest : public ::testing::TestWithParam<const char*> {
+ protected:
+  Build build() const {
+    if (std::string(GetParam()) == "x86_64") {
+      return {"x86_64", Win64Dir(), "mingw64", 0x8664, GLAVO_OBJDUMP64, 3};
+    }
+    return {"i686", Win32Dir(), "mingw32", 0x14C, GLAVO_OBJDUMP32, 1};
+  }
+};
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+TEST_P(BinaryTest, ExportsTheServerEntryPointsUndecorated) {
+  Build b = build();
+  const std::string ocx = b.dir + "/bin/glavowrap.ocx";
+  std::string missing = MissingBuildMessage(ocx, b.preset);
+  ASSERT_TRUE(missing.empty()) << missing;
+  RunResult dump = RunShell(Quote(b.objdump) + " -p " + Quote(ocx));
+  ASSERT_EQ(dump.exitCode, 0) << dump.output;
+  std::set<std::string> exports;
+  bool inExports = false;
+  for (const auto& line : dump.lines()) {
+    if (line.find("[Ordinal/Name Pointer] Table") != std::string::npos) inExports = true;
+    else if (inExports && line.find('[') != std::string::npos) {
+      exports.insert(line.substr(line.rfind(' ') + 1));
+    } else if (inExports && line.empty()) {
+      inExports = false;
+    }
+  }
+  const std::set<std::string> expected = {"DllCanUnloadNow", "DllGetClassObject", "DllInstall",
+                                          "DllRegisterServer", "DllUnregisterServer"};
+  EXPECT_EQ(exports, expected) << dump.output;
+}
+
+TEST_P(BinaryTest, ImportsOnlyWindowsSystemLibraries) {
+  Build b = build();
+  const std::string ocx = b.dir + "/bin/glavowrap.ocx";
+  std::string missing = MissingBuildMessage(ocx, b.preset);
+  ASSERT_TRUE(missing.empty()) << missing;
+  RunResult dump = RunShell(Quote(b.objdump) + " -p " + Quote(ocx));
+  ASSERT_EQ(dump.exitCode, 0) << dump.output;
+  const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll",
+                                        "ole32.dll",    "oleaut32.dll", "msimg32.dll", "msvcrt.dll",
+                                        "shell32.dll",  "comdlg32.dll"};
+  int count = 0;
+  for (const auto& line : dump.lines()) {
+    auto at = line.find("DLL Name: ");
+    if (at == std::string::npos) continue;
+    std::string dll = Lower(line.substr(at + 10));
+    EXPECT_TRUE(system.count(dll)) << b.name << " imports " << dll;
+    ++count;
+  }
+  EXPECT_GT(count, 0);
+}
+
+TEST_P(BinaryTest, EmbedsTheTypeLibraryOfItsBitnessAsTypelibOne) {
+  Build b = build();
+  const std::string ocx = b.dir + "/bin/glavowrap.ocx";
+  std::string missing = MissingBuildMessage(ocx, b.preset);
+  ASSERT_TRUE(missing.empty()) << missing;
+  PeFile pe(ocx);
+  ASSERT_TRUE(pe.valid());
+  EXPECT_EQ(pe.machine(), b.machine);
+  auto typelib = pe.resource(u"TYPELIB", 1);
+  ASSERT_TRUE(typelib.has_value()) << "no TYPELIB 1 resource in " << ocx;
+  ASSERT_GE(typelib->size(), 24u);
+  EXPECT_EQ(std::string(typelib->begin(), typelib->begin() + 4), "MSFT");
+  // The low nibble of the header's flags word is the target system.
+  std::uint32_t flags = (*typelib)[20] | ((*typelib)[21] << 8);
+  EXPECT_EQ(flags & 0xF, b.syskind) << "the " << b.name << " build needs its own type library";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, BinaryTest, ::testing::Values("x86_64", "i686"),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace server_test
