@@ -49,14 +49,25 @@ void GlavoCell::FillCell() {
   FillCellStyle(*pic_, in, [this] { return NextRandom(); });
 }
 
+// The transparent shape: a white rounded rectangle on black. The fill
+// covers the whole picture afterwards, so when nothing the shape depends on
+// has changed, the mask of the previous pass is still the right one.
+void GlavoCell::MakeMask(std::int32_t sw, std::int32_t sh) {
+  const MaskShape shape{sw, sh, pic_->width(), pic_->height(), borderRoundW_, borderRoundH_,
+                        pic_->drawWidth()};
+  if (shape == maskShape_ && surface_->maskPicture()) return;
+  maskShape_ = MaskShape{};
+  pic_->setBackColor(kBlack);
+  SmoothRect(*pic_, 0, 0, sw, sh, borderRoundW_, borderRoundH_, kWhite, true);
+  surface_->setMaskPicture(pic_->image());
+  maskShape_ = shape;
+}
+
 void GlavoCell::PaintCell() {
   const float sw = surface_->scaleWidth();
   const float sh = surface_->scaleHeight();
-  pic_->setBackColor(kBlack);
   try {
-    SmoothRect(*pic_, 0, 0, RoundToInt32(sw), RoundToInt32(sh), borderRoundW_, borderRoundH_, kWhite,
-               true);
-    surface_->setMaskPicture(pic_->image());
+    MakeMask(RoundToInt32(sw), RoundToInt32(sh));
     FillCell();
     DrawBorder();
     if (symbolDraw_) DrawSymbolGlyph();

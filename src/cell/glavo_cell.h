@@ -223,6 +223,14 @@ class GlavoCell final : private ControlEvents {
   FontHandle captionFont_ = 0;  // the font our last caption/text created
   FontHandle surfaceFont_ = 0;  // the surface's font before our first caption
   std::unique_ptr<PictureBox> arcScratch_;  // corner window for the arcs
+  // What the current mask was made from: it depends only on these, so a
+  // pass with the same values reuses it.
+  struct MaskShape {
+    std::int32_t sw = -1, sh = -1, picW = -1, picH = -1, roundW = 0, roundH = 0, drawWidth = 0;
+    friend bool operator==(const MaskShape&, const MaskShape&) = default;
+  };
+  MaskShape maskShape_;
+  void MakeMask(std::int32_t sw, std::int32_t sh);
   std::uint64_t randomState_ = 0;
 };
 

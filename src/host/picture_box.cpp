@@ -115,6 +115,16 @@ void PictureBox::selectBoxFont() {
 
 void PictureBox::line(double x1, double y1, double x2, double y2, OleColor color) {
   DeviceContext& d = canvas_->dc();
+  const int ax = Coord(x1), ay = Coord(y1), bx = Coord(x2), by = Coord(y2);
+  // A one-pixel pen along a row or a column covers exactly the pixels from
+  // the start up to (not including) the end: fill them in one go.
+  if (drawWidth_ <= 1 && (ay == by || ax == bx) && (ax != bx || ay != by)) {
+    const Rect r = ay == by ? Rect{std::min(ax, bx + 1), ay, std::max(ax + 1, bx), ay + 1}
+                            : Rect{ax, std::min(ay, by + 1), ax + 1, std::max(ay + 1, by)};
+    d.fillRect(r, translate(color));
+    d.moveTo(bx, by);
+    return;
+  }
   d.setPen(translate(color), PenWidth(drawWidth_));
   d.moveTo(Coord(x1), Coord(y1));
   d.lineTo(Coord(x2), Coord(y2));

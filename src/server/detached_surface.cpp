@@ -32,6 +32,19 @@ DetachedSurface::DetachedSurface(const ColorTable& colors, const Desktop& deskto
       // surface is shown by its owner once the control is initialised.
       visible_(false) {
   setForeColor(foreColor_);
+  if (parent_) parent_->children_.push_back(this);
+}
+
+DetachedSurface::~DetachedSurface() {
+  for (DetachedSurface* child : children_) child->parent_ = nullptr;
+  if (parent_) std::erase(parent_->children_, this);
+}
+
+void DetachedSurface::bringToFront() {
+  if (!parent_) return;
+  auto& siblings = parent_->children_;
+  std::erase(siblings, this);
+  siblings.push_back(this);
 }
 
 Rgb DetachedSurface::Translate(OleColor color) const {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/control_surface.h"
 #include "host/win32/memory_dc.h"
@@ -20,6 +21,7 @@ class DetachedSurface final : public ControlSurface {
   // `colors` and `desktop` outlive the surface. `parent` is null for the
   // control's own surface.
   DetachedSurface(const ColorTable& colors, const Desktop& desktop, DetachedSurface* parent);
+  ~DetachedSurface() override;
 
   void setChangeHandler(ChangeHandler handler) { onChange_ = std::move(handler); }
 
@@ -28,7 +30,7 @@ class DetachedSurface final : public ControlSurface {
   void move(int left, int top, int width, int height) override;
   bool visible() const override { return visible_; }
   void setVisible(bool visible) override;
-  void bringToFront() override {}
+  void bringToFront() override;
   std::u16string toolTipText() const override { return toolTip_; }
   void setToolTipText(const std::u16string& text) override { toolTip_ = text; }
 
@@ -79,12 +81,19 @@ class DetachedSurface final : public ControlSurface {
   std::unique_ptr<PictureBox> createPictureBox(int width, int height) override;
   std::unique_ptr<Timer> createTimer() override;
 
+  // --- For input routing.
+  ControlEvents* eventSink() const { return sink_; }
+  DetachedSurface* parent() const { return parent_; }
+  // Child surfaces in z-order, bottom first.
+  const std::vector<DetachedSurface*>& children() const { return children_; }
+
  private:
   Rgb Translate(OleColor color) const;
 
   const ColorTable& colors_;
   const Desktop& desktop_;
   DetachedSurface* parent_;
+  std::vector<DetachedSurface*> children_;
   win32::MemoryDc canvas_;
   ControlEvents* sink_ = nullptr;
   ChangeHandler onChange_;

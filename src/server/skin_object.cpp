@@ -4,6 +4,8 @@
 
 #include "server/enumerator.h"
 #include "server/error_info.h"
+#include "server/ole_control.h"
+#include "server/ole_trace.h"
 
 namespace glavo::server {
 namespace {
@@ -31,6 +33,7 @@ SkinObject::SkinObject()
 SkinObject::~SkinObject() {
   // The skin may still hold its listener while it is destroyed.
   if (skin_) skin_->setListener(nullptr);
+  input_.reset();
   skin_.reset();
 }
 
@@ -39,10 +42,12 @@ HRESULT SkinObject::initialize() {
   if (FAILED(hr)) return hr;
   try {
     host_ = std::make_unique<DetachedHost>();
+    ole_ = std::make_unique<OleControl>(*this);
     auto surface = host_->createSurface([this](std::string_view name) { OnPropertyChanged(name); });
     surface_ = surface.get();
     skin_ = std::make_unique<GlavoSkin>(std::move(surface), host_->environment());
     skin_->setListener(this);
+    input_ = std::make_unique<WindowlessInput>(*surface_);
     skin_->InitProperties();
     // Shown at once: the Show sequence lays the frame out on the stand-in form.
     surface_->setVisible(true);
@@ -65,8 +70,14 @@ STDMETHODIMP SkinObject::QueryInterface(REFIID riid, void** out) {
       Entry<SkinObject, IPersist, IPersistStreamInit>(IID_IPersist),
       Entry<SkinObject, IPersistStreamInit>(IID_IPersistStreamInit),
       Entry<SkinObject, IPersistPropertyBag>(IID_IPersistPropertyBag),
+      Entry<SkinObject, IOleWindow, IOleInPlaceObjectWindowless>(IID_IOleWindow),
+      Entry<SkinObject, IOleInPlaceObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObject),
+      Entry<SkinObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObjectWindowless),
   };
-  return QueryFromTable(this, kTable, riid, out);
+  HRESULT hr = ole_ && out ? ole_->Query(riid, out) : E_NOINTERFACE;
+  if (FAILED(hr)) hr = QueryFromTable(this, kTable, riid, out);
+  TraceQuery("in", riid, hr);
+  return hr;
 }
 
 STDMETHODIMP_(ULONG) SkinObject::Release() {

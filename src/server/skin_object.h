@@ -16,11 +16,15 @@
 #include "server/connection_point.h"
 #include "server/detached_host.h"
 #include "server/type_library.h"
+#include "server/windowed_host.h"
+#include "server/windowless_input.h"
 #include "skin/glavo_skin.h"
 
 namespace glavo::server {
 
 HRESULT CreateSkinObject(REFIID riid, void** out);
+
+class OleControl;
 
 class SkinObject final : public _GlavoSkin,
                          public IProvideClassInfo2,
@@ -28,6 +32,7 @@ class SkinObject final : public _GlavoSkin,
                          public IConnectionPointContainer,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
+                         public IOleInPlaceObjectWindowless,
                          private GlavoSkinEvents {
  public:
   SkinObject();
@@ -35,6 +40,13 @@ class SkinObject final : public _GlavoSkin,
   // Loads the type information and creates the skin, initialised with its
   // defaults as a control placed anew.
   HRESULT initialize();
+
+  // Container embedding (OleControl): the skin moves onto a window the
+  // container gives, or back to no window, keeping its properties.
+  HRESULT AttachWindow(std::unique_ptr<WindowedHost> host);
+  HRESULT DetachWindow();
+  GlavoSkin* skin() { return skin_.get(); }
+  HWND ControlWindow() const;
 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
@@ -116,6 +128,17 @@ class SkinObject final : public _GlavoSkin,
   STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
   STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
 
+  // IOleWindow, IOleInPlaceObject, IOleInPlaceObjectWindowless: the control
+  // draws without a window of its own and takes its input as messages.
+  STDMETHODIMP GetWindow(HWND* window) override;
+  STDMETHODIMP ContextSensitiveHelp(BOOL enter) override;
+  STDMETHODIMP InPlaceDeactivate() override;
+  STDMETHODIMP UIDeactivate() override;
+  STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
+  STDMETHODIMP ReactivateAndUndo() override;
+  STDMETHODIMP OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  STDMETHODIMP GetDropTarget(IDropTarget** target) override;
+
  private:
   // GlavoSkinEvents: the skin's public events, raised to the sinks.
   void Click(glavo::SkinPartsGwr& SkinPart) override;
@@ -139,14 +162,19 @@ class SkinObject final : public _GlavoSkin,
   // Runs `action` against the skin, turning exceptions into automation errors.
   HRESULT Call(const std::function<void(GlavoSkin&)>& action);
   HRESULT SetFontObject(IFontDisp* value);
+  HRESULT Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironment env,
+                 const std::function<void(GlavoSkin&)>& placed);
 
   RefCount refs_;
   SkinTypeInfo types_;
   ConnectionPoint events_;
   ConnectionPoint notify_;
   std::unique_ptr<DetachedHost> host_;
+  std::unique_ptr<WindowedHost> windowed_;  // while a container gives a window
+  std::unique_ptr<OleControl> ole_;
   std::unique_ptr<GlavoSkin> skin_;
   DetachedSurface* surface_ = nullptr;  // owned by skin_
+  std::unique_ptr<WindowlessInput> input_;
   // The font object handed out for the skin's current font.
   Microsoft::WRL::ComPtr<IFontDisp> font_;
   FontRef fontSource_;

@@ -32,6 +32,8 @@ void DrawTextRight(DeviceContext& dc, const Rect& area);
 void DrawTextAliased(DeviceContext& dc, const Rect& area);
 void DrawTextSingleLine(DeviceContext& dc, const Rect& area);
 void DrawTextMeasured(DeviceContext& dc, const Rect& area);
+void DrawTextRotated(DeviceContext& dc, const Rect& area);
+void DrawTextShadowed(DeviceContext& dc, const Rect& area);
 
 // Anti-aliased lines, circles and arcs.
 void DrawLineDib(DeviceContext& dc, const Rect& area);

@@ -9,7 +9,7 @@
 namespace glavo::scene {
 namespace {
 
-constexpr std::array<Primitive, 28> kPrimitives = {{
+constexpr std::array<Primitive, 30> kPrimitives = {{
     {"Lines in eight octants", Match::kGeometry, DrawOctantLines},
     {"Pen widths 1, 2, 3, 5", Match::kGeometry, DrawPenWidths},
     {"Wide-pen outlines", Match::kGeometry, DrawWideOutlines},
@@ -32,6 +32,8 @@ constexpr std::array<Primitive, 28> kPrimitives = {{
     {"DrawTextW, not smoothed", Match::kParagraph, DrawTextAliased, dt::kLeft},
     {"Single-line captions", Match::kInk, DrawTextSingleLine},
     {"Measured text", Match::kInk, DrawTextMeasured},
+    {"Rotated captions", Match::kInk, DrawTextRotated},
+    {"Shadow and opaque text", Match::kInk, DrawTextShadowed},
     {"LineDIB", Match::kGeometry, DrawLineDib},
     {"CircleDIB", Match::kGeometry, DrawCircleDib},
     {"ArcDIB", Match::kGeometry, DrawArcDib},

@@ -30,7 +30,7 @@ struct Primitive {
 // Every primitive in tile order.
 std::span<const Primitive> Primitives();
 
-inline constexpr int kColumns = 7;
+inline constexpr int kColumns = 6;
 inline constexpr int kTileWidth = 196;   // drawing area
 inline constexpr int kTileHeight = 132;  // drawing area
 inline constexpr int kLabelHeight = 24;  // caption strip under each area

@@ -7,7 +7,7 @@
 namespace glavo::scene {
 namespace {
 
-constexpr std::array<Rgb, 8> kSpectrum = {palette::kRed,  palette::kOrange, palette::kAmber,
+constexpr std::array<Rgb, 8> kRainbow = {palette::kRed,  palette::kOrange, palette::kAmber,
                                           palette::kGreen, palette::kTeal,  palette::kBlue,
                                           palette::kNavy,  palette::kPurple};
 
@@ -40,7 +40,7 @@ void DrawOctantLines(DeviceContext& dc, const Rect& a) {
   int colour = 0;
   for (const Point& p : kFirstQuadrant) {
     for (const Point& sign : {Point{1, 1}, Point{-1, 1}, Point{-1, -1}, Point{1, -1}}) {
-      dc.setPen(kSpectrum[colour++ % kSpectrum.size()], 1);
+      dc.setPen(kRainbow[colour++ % kRainbow.size()], 1);
       Line(dc, cx, cy, cx + sign.x * p.x, cy + sign.y * p.y);
     }
   }
@@ -111,10 +111,10 @@ void DrawCircles(DeviceContext& dc, const Rect& a) {
   dc.setBrush(0, false);
   for (std::size_t i = 0; i < kDiameters.size(); ++i) {
     const int d = kDiameters[i];
-    dc.setPen(kSpectrum[i % kSpectrum.size()], 1);
+    dc.setPen(kRainbow[i % kRainbow.size()], 1);
     dc.ellipse(x, a.top + 30 - d / 2, x + d, a.top + 30 - d / 2 + d);
     dc.setPen(palette::kNavy, 1);
-    dc.setBrush(kSpectrum[i % kSpectrum.size()], true);
+    dc.setBrush(kRainbow[i % kRainbow.size()], true);
     dc.ellipse(x, a.top + 62 - d / 2, x + d, a.top + 62 - d / 2 + d);
     dc.setBrush(0, false);
     x += d + 5;
@@ -143,7 +143,7 @@ void DrawRectangles(DeviceContext& dc, const Rect& a) {
   for (int i = 0; i < 5; ++i) {
     dc.fillRect(Rect{a.left + 96 + i * 18, a.top + 74 + i * 6, a.left + 110 + i * 18,
                      a.top + 122},
-                kSpectrum[i]);
+                kRainbow[i]);
   }
 }
 

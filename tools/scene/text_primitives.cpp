@@ -104,4 +104,69 @@ void DrawTextMeasured(DeviceContext& dc, const Rect& a) {
   dc.deleteFont(font);
 }
 
+namespace {
+
+// A caption turned like a cell's rotated caption: advanced graphics mode,
+// the given escapement and orientation, drawn from `origin` with `format`.
+void DrawTurned(DeviceContext& dc, std::u16string_view text, int escapement, int orientation,
+                const Rect& box, unsigned format, Rgb color) {
+  const int previousMode = dc.setGraphicsMode(kGmAdvanced);
+  LogFont lf = Arial(-14, 700, kAntialiasedQuality);
+  lf.escapement = escapement;
+  lf.orientation = orientation;
+  const FontHandle font = dc.createFont(lf);
+  const FontHandle previous = dc.selectFont(font);
+  dc.setBkMode(kBkTransparent);
+  dc.setTextColor(color);
+  Rect r = box;
+  dc.drawText(text, r, format | dt::kNoPrefix);
+  dc.selectFont(previous);
+  dc.deleteFont(font);
+  dc.setGraphicsMode(previousMode);
+}
+
+}  // namespace
+
+void DrawTextRotated(DeviceContext& dc, const Rect& a) {
+  // Captions along the length of side bars, and one at an angle.
+  DrawTurned(dc, u"Down the side", -900, -900, Rect{a.left + 34, a.top + 8, a.right, a.bottom},
+             dt::kNoClip, palette::kNavy);
+  DrawTurned(dc, u"Upward caption", 900, 900, Rect{a.left + 44, a.bottom - 10, a.right, a.bottom},
+             dt::kNoClip, palette::kTeal);
+  DrawTurned(dc, u"Turned 30\u00B0", 300, 300, Rect{a.left + 80, a.top + 100, a.right, a.bottom},
+             dt::kNoClip, palette::kPurple);
+  DrawTurned(dc, u"Level", 0, 0, Rect{a.left + 136, a.top + 14, a.right, a.bottom}, dt::kNoClip,
+             palette::kOrange);
+}
+
+void DrawTextShadowed(DeviceContext& dc, const Rect& a) {
+  // A shadowed caption: the text in the shadow colour, then one pixel up
+  // and to the left in its own colour, centred on the band.
+  const Rect band{a.left + 8, a.top + 8, a.right - 8, a.top + 62};
+  dc.fillRect(band, palette::kSky);
+  const FontHandle font = dc.createFont(Arial(-16, 700, kAntialiasedQuality));
+  const FontHandle previous = dc.selectFont(font);
+  dc.setBkMode(kBkTransparent);
+  constexpr unsigned kCaptionFormat = dt::kCenter | dt::kVCenter | dt::kSingleLine;
+  Rect box = band;
+  dc.setTextColor(palette::kSlate);
+  dc.drawText(u"Shadowed caption", box, kCaptionFormat);
+  box = Rect{band.left - 1, band.top - 1, band.right - 1, band.bottom - 1};
+  dc.setTextColor(palette::kCard);
+  dc.drawText(u"Shadowed caption", box, kCaptionFormat);
+  dc.selectFont(previous);
+  dc.deleteFont(font);
+  // An opaque background fills each line's cell behind the text.
+  const FontHandle body = dc.createFont(Arial(-13, 400, kAntialiasedQuality));
+  dc.selectFont(body);
+  dc.setBkMode(kBkOpaque);
+  dc.setBkColor(palette::kAmber);
+  dc.setTextColor(palette::kInk);
+  Rect opaque{a.left + 8, a.top + 76, a.right - 8, a.bottom - 6};
+  dc.drawText(u"Opaque background behind each line", opaque, dt::kLeft | dt::kWordBreak);
+  dc.setBkMode(kBkTransparent);
+  dc.selectFont(previous);
+  dc.deleteFont(body);
+}
+
 }  // namespace glavo::scene

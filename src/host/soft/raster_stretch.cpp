@@ -74,10 +74,15 @@ Pixel SourcePixel(const Bitmap& source, const BlitAxis::Sources& sx, const BlitA
     found = Inside(source, sx.last, sy.first);
     return found ? source.at(static_cast<int>(sx.last), static_cast<int>(sy.first)) : 0;
   }
+  // Only the part of the run that exists in the source takes part.
+  const Interval xs = Intersect({std::min(sx.first, sx.last), std::max(sx.first, sx.last) + 1},
+                                {0, source.width()});
+  const Interval ys = Intersect({std::min(sy.first, sy.last), std::max(sy.first, sy.last) + 1},
+                                {0, source.height()});
   BlockCombiner block(mode);
-  for (std::int64_t y = std::min(sy.first, sy.last); y <= std::max(sy.first, sy.last); ++y) {
-    for (std::int64_t x = std::min(sx.first, sx.last); x <= std::max(sx.first, sx.last); ++x) {
-      if (Inside(source, x, y)) block.add(source.at(static_cast<int>(x), static_cast<int>(y)));
+  for (std::int64_t y = ys.lo; y < ys.hi; ++y) {
+    for (std::int64_t x = xs.lo; x < xs.hi; ++x) {
+      block.add(source.at(static_cast<int>(x), static_cast<int>(y)));
     }
   }
   found = !block.empty();

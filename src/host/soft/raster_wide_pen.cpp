@@ -1,6 +1,7 @@
 #include "host/soft/raster_wide_pen.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <utility>
 
@@ -74,6 +75,13 @@ void DropRepeatedEnds(std::vector<Vertex>& points) {
 
 void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed, int width) {
   if (points.size() < 2 || width < 1) return;
+  // Every joint is a disc traced over the pen's whole diameter; an outline
+  // with hundreds of thousands of joints and a pen thousands of pixels wide
+  // is skipped rather than left to stall the paint.
+  constexpr std::uint64_t kMaxDiscWork = std::uint64_t{1} << 26;
+  if (static_cast<std::uint64_t>(points.size()) * static_cast<std::uint64_t>(width) > kMaxDiscWork) {
+    return;
+  }
   DropRepeatedEnds(points);
   const std::size_t n = points.size();
   const std::size_t segments = closed ? n : n - 1;

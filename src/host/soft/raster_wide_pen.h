@@ -12,7 +12,8 @@ namespace glavo::soft {
 
 // Adds the outline of the polyline through `points` drawn with a pen
 // `width` pixels wide. A closed polyline joins its last point to the first
-// and has joints instead of end caps.
+// and has joints instead of end caps. Absurd combinations of length and
+// width (beyond 2^26 joint-pixels) draw nothing.
 void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed, int width);
 
 }  // namespace glavo::soft

@@ -174,7 +174,8 @@ int Win32Dc::setStretchBltMode(int mode) { return SetStretchBltMode(hdc_, mode);
 ColorAdjustment Win32Dc::getColorAdjustment() const {
   COLORADJUSTMENT ca{};
   ca.caSize = sizeof ca;
-  GetColorAdjustment(hdc_, &ca);
+  // Where the system keeps no adjustment (Wine), report the neutral one.
+  if (!GetColorAdjustment(hdc_, &ca)) return ColorAdjustment{};
   ColorAdjustment out;
   out.size = ca.caSize;
   out.flags = ca.caFlags;

@@ -257,7 +257,9 @@ TEST_F(RasterShapes, FillRectCoversLeftTopAndLeavesRightBottom) {
   dc.fillRect({1, 1, 4, 3}, kBlack);
   dc.fillRect({8, 7, 6, 4}, kBlue);  // inverted sides, as a pattern blit
   dc.fillRect({-100, 0, 100, 1}, kBlack);
-  dc.fillRect({3, 4, 3, 9}, kBlack);  // no width, nothing
+  dc.fillRect({3, 4, 3, 9}, kBlack);      // no width, nothing
+  dc.fillRect({100, 2, 200, 5}, kBlack);  // wholly outside, nothing
+  dc.fillRect({-9, 2, -3, 5}, kBlack);
   EXPECT_EQ(art(), Rows({"##########",
                          ".###......",
                          ".###......",

@@ -208,7 +208,3 @@ int StreamCommand(int argc, wchar_t** argv) {
   return 0;
 }
 
-int EventsCommand(int, wchar_t**) {
-  std::wprintf(L"error: not built yet\n");
-  return 1;
-}

@@ -1,0 +1,65 @@
+// Moving the skin between a container's window and no window at all: the
+// skin is built anew on the other surface with the same properties.
+#include "server/error_info.h"
+#include "server/ole_control.h"
+#include "server/ordered_property_bag.h"
+#include "server/skin_object.h"
+
+namespace glavo::server {
+
+HWND SkinObject::ControlWindow() const {
+  return windowed_ && skin_ ? reinterpret_cast<HWND>(skin_->surface().hwnd()) : nullptr;
+}
+
+HRESULT SkinObject::Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironment env,
+                           const std::function<void(GlavoSkin&)>& placed) {
+  OrderedPropertyBag bag;
+  skin_->WriteProperties(bag);
+  ControlSurface& shown = *surface;
+  auto fresh = std::make_unique<GlavoSkin>(std::move(surface), env);
+  fresh->setListener(this);
+  fresh->ReadProperties(bag);
+  if (placed) placed(*fresh);
+  skin_->setListener(nullptr);
+  skin_ = std::move(fresh);
+  shown.setVisible(true);
+  return S_OK;
+}
+
+// The form becomes borderless and its window text the caption when the
+// skin has none of its own: on this form the skin is placed for the first
+// time, whatever happened before the container gave it a window.
+HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
+  if (!skin_ || !host) return E_UNEXPECTED;
+  try {
+    auto surface = host->createSurface();
+    if (!surface->created()) return E_FAIL;
+    surface->setChangeHandler([this](std::string_view name) { OnPropertyChanged(name); });
+    win32::WindowForm& form = host->form();
+    HRESULT hr = Rehost(std::move(surface), host->environment(), [&form](GlavoSkin& skin) {
+      form.set("BorderStyle", 0);
+      form.set("ShowInTaskbar", true);
+      if (skin.Caption().empty()) skin.SetCaption(HostToString(form.get("Caption")));
+    });
+    // The previous host goes only after the skin that used it.
+    windowed_ = std::move(host);
+    return hr;
+  } catch (...) {
+    return ReportCurrentException(IID__GlavoSkin);
+  }
+}
+
+HRESULT SkinObject::DetachWindow() {
+  if (!skin_ || !windowed_) return S_OK;
+  try {
+    auto surface = host_->createSurface([this](std::string_view name) { OnPropertyChanged(name); });
+    surface_ = surface.get();
+    HRESULT hr = Rehost(std::move(surface), host_->environment(), nullptr);
+    windowed_.reset();
+    return hr;
+  } catch (...) {
+    return ReportCurrentException(IID__GlavoSkin);
+  }
+}
+
+}  // namespace glavo::server

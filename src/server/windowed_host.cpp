@@ -1,0 +1,18 @@
+#include "server/windowed_host.h"
+
+namespace glavo::server {
+
+WindowedHost::WindowedHost(HWND container, win32::WindowSurface::Ambient ambient)
+    : container_(container),
+      ambient_(std::move(ambient)),
+      form_(GetAncestor(container, GA_ROOT) ? GetAncestor(container, GA_ROOT) : container, screen_) {}
+
+SkinEnvironment WindowedHost::environment() {
+  return SkinEnvironment{form_, screen_, windows_, menus_, pump_};
+}
+
+std::unique_ptr<win32::WindowSurface> WindowedHost::createSurface() {
+  return std::make_unique<win32::WindowSurface>(container_, colors_, desktop_, nullptr, ambient_);
+}
+
+}  // namespace glavo::server

@@ -1,0 +1,43 @@
+// Everything a skin needs around it once a container has given it a window:
+// the control's own window as a child of the container's, the host form
+// (the top-level window that holds it), the Windows services, real popup
+// menus and timers. Owned by the automation object; outlives the skin.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "host/win32/win32_color_table.h"
+#include "host/win32/window_form.h"
+#include "host/win32/window_popup_menu.h"
+#include "host/win32/window_surface.h"
+#include "server/win32_services.h"
+#include "skin/skin_environment.h"
+
+namespace glavo::server {
+
+class WindowedHost {
+ public:
+  // `container` is the window the container gives the control.
+  WindowedHost(HWND container, win32::WindowSurface::Ambient ambient);
+
+  SkinEnvironment environment();
+  // The control's own window, hidden, as a child of the container window.
+  std::unique_ptr<win32::WindowSurface> createSurface();
+  win32::WindowForm& form() { return form_; }
+  HWND container() const { return container_; }
+
+ private:
+  HWND container_;
+  win32::WindowSurface::Ambient ambient_;
+  win32::Win32ColorTable colors_;
+  Win32Desktop desktop_;
+  Win32Screen screen_;
+  Win32WindowApi windows_;
+  win32::WindowPopupMenus menus_;
+  Win32MessagePump pump_;
+  win32::WindowForm form_;
+};
+
+}  // namespace glavo::server

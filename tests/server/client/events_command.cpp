@@ -1,0 +1,196 @@
+// events OCX: advises an event sink and a property-change sink on GlavoSkin
+// and feeds the control mouse and key messages as a windowless container
+// does. Prints "event ID NAME ARG..." for each event a sink receives (each
+// argument as vt:value), "changed DISPID" for each change notification and
+// "NAME=VALUE" lines for what the client reads back.
+#include <cstdio>
+#include <string>
+
+#include "client.h"
+
+namespace {
+
+class EventSink final : public IDispatch {
+ public:
+  // A sink that cancels Alt+F4 and Alt+Enter zeroes KeyCode in KeyDown.
+  bool cancelShortcuts = false;
+  int received = 0;
+
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
+        IsEqualIID(riid, DIID___GlavoSkin)) {
+      *out = this;
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                      UINT*) override {
+    static const wchar_t* kNames[] = {L"?", L"Click", L"DblClick", L"KeyDown", L"KeyPress",
+                                      L"KeyUp", L"MouseDown", L"MouseMove", L"MouseUp"};
+    ++received;
+    std::wstring line = L"event " + std::to_wstring(id) + L" " + (id >= 1 && id <= 8 ? kNames[id] : L"?");
+    // Arguments arrive last to first.
+    for (UINT i = params->cArgs; i-- > 0;) {
+      const VARIANTARG& arg = params->rgvarg[i];
+      wchar_t text[64];
+      switch (arg.vt) {
+        case VT_I2 | VT_BYREF: std::swprintf(text, 64, L" %x:%d", arg.vt, *arg.piVal); break;
+        case VT_I4 | VT_BYREF: std::swprintf(text, 64, L" %x:%ld", arg.vt, *arg.plVal); break;
+        case VT_R4 | VT_BYREF: std::swprintf(text, 64, L" %x:%g", arg.vt, *arg.pfltVal); break;
+        default: std::swprintf(text, 64, L" %x:?", arg.vt); break;
+      }
+      line += text;
+    }
+    std::wprintf(L"%ls\n", line.c_str());
+    if (id == 3 && cancelShortcuts && params->cArgs == 2 &&
+        params->rgvarg[1].vt == (VT_I2 | VT_BYREF)) {
+      *params->rgvarg[1].piVal = 0;  // KeyCode
+    }
+    return S_OK;
+  }
+};
+
+class ChangeSink final : public IPropertyNotifySink {
+ public:
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyNotifySink)) {
+      *out = this;
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP OnChanged(DISPID id) override {
+    std::wprintf(L"changed %ld\n", id);
+    return S_OK;
+  }
+  STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+};
+
+struct Connection {
+  IConnectionPoint* point = nullptr;
+  DWORD cookie = 0;
+};
+
+Connection Advise(IDispatch* skin, REFIID iid, IUnknown* sink) {
+  Connection c;
+  IConnectionPointContainer* container = nullptr;
+  skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
+  if (!container) return c;
+  container->FindConnectionPoint(iid, &c.point);
+  container->Release();
+  if (c.point) {
+    HRESULT hr = c.point->Advise(sink, &c.cookie);
+    std::wprintf(L"advise=%ls\n", client::Hex(hr).c_str());
+  }
+  return c;
+}
+
+void Send(IOleInPlaceObjectWindowless* object, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  object->OnWindowMessage(message, wParam, lParam, &result);
+}
+
+std::wstring Read(IDispatch* skin, const wchar_t* name) {
+  VARIANT v;
+  client::GetProperty(skin, name, v);
+  std::wstring text = client::Describe(v);
+  VariantClear(&v);
+  return text;
+}
+
+void Print(const wchar_t* name, const std::wstring& value) {
+  std::wprintf(L"%ls=%ls\n", name, value.c_str());
+}
+
+// One control fed Alt+Enter and Alt+F4 by a sink that does or does not
+// cancel them; prints the control's state afterwards.
+void Shortcuts(const std::wstring& ocx, bool cancel) {
+  std::wprintf(L"-- shortcuts cancel=%d\n", cancel ? 1 : 0);
+  IDispatch* skin = client::CreateSkin(ocx);
+  if (!skin) return;
+  EventSink sink;
+  sink.cancelShortcuts = cancel;
+  Connection events = Advise(skin, DIID___GlavoSkin, &sink);
+  IOleInPlaceObjectWindowless* windowless = nullptr;
+  skin->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
+  const LPARAM altDown = 1 << 29;
+  Send(windowless, WM_SYSKEYDOWN, VK_RETURN, altDown);
+  Print(cancel ? L"cancelled SkinState" : L"plain SkinState", Read(skin, L"SkinState"));
+  Send(windowless, WM_SYSKEYDOWN, VK_F4, altDown);
+  Send(windowless, WM_SYSKEYUP, VK_F4, altDown);
+  events.point->Unadvise(events.cookie);
+  events.point->Release();
+  windowless->Release();
+  skin->Release();
+}
+
+}  // namespace
+
+int EventsCommand(int argc, wchar_t** argv) {
+  if (argc < 1) return 2;
+  IDispatch* skin = client::CreateSkin(argv[0]);
+  if (!skin) return 1;
+
+  IProvideClassInfo2* info = nullptr;
+  skin->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&info));
+  GUID source = {};
+  if (info) info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source);
+  Print(L"default source", IsEqualGUID(source, DIID___GlavoSkin) ? L"__GlavoSkin" : L"other");
+  if (info) info->Release();
+
+  EventSink sink;
+  ChangeSink changes;
+  Connection events = Advise(skin, DIID___GlavoSkin, &sink);
+  Connection notify = Advise(skin, IID_IPropertyNotifySink, &changes);
+  if (!events.point || !notify.point) return 1;
+
+  IOleInPlaceObjectWindowless* windowless = nullptr;
+  skin->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
+  if (!windowless) return 1;
+  RECT place = {0, 0, 400, 300};
+  windowless->SetObjectRects(&place, &place);
+
+  std::wprintf(L"-- title bar press\n");
+  Send(windowless, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 12));
+  Send(windowless, WM_LBUTTONUP, 0, MAKELPARAM(100, 12));
+  std::wprintf(L"-- background click\n");
+  Send(windowless, WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
+  Send(windowless, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));
+  Send(windowless, WM_LBUTTONUP, 0, MAKELPARAM(200, 150));
+  std::wprintf(L"-- keys\n");
+  Send(windowless, WM_KEYDOWN, 'A', 0);
+  Send(windowless, WM_CHAR, 'a', 0);
+  Send(windowless, WM_KEYUP, 'A', 0);
+  std::wprintf(L"-- change\n");
+  VARIANT size;
+  VariantInit(&size);
+  size.vt = VT_I4;
+  size.lVal = 9;
+  client::PutProperty(skin, L"BorderSize", size);
+  std::wprintf(L"-- unadvised\n");
+  events.point->Unadvise(events.cookie);
+  int before = sink.received;
+  Send(windowless, WM_KEYDOWN, 'B', 0);
+  Print(L"events after unadvise", std::to_wstring(sink.received - before));
+  Print(L"second unadvise", client::Hex(events.point->Unadvise(events.cookie)));
+  notify.point->Unadvise(notify.cookie);
+  events.point->Release();
+  notify.point->Release();
+  windowless->Release();
+  skin->Release();
+
+  Shortcuts(argv[0], false);
+  Shortcuts(argv[0], true);
+  return 0;
+}
