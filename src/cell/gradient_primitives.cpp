@@ -36,12 +36,51 @@ std::int64_t ModOrLimit(std::int64_t a, std::int64_t b) {
   return a % b;  // C++ keeps the sign of the dividend, as Mod does
 }
 
-std::uint8_t ToByte(double v) { return static_cast<std::uint8_t>(std::clamp(RoundSmall(v), 0, 255)); }
+// Half-to-even rounding into a byte, written for the per-pixel ramps: no
+// library calls on the hot path.
+inline std::uint8_t ToByte(double v) {
+  v = v < 0 ? 0 : (v > 255 ? 255 : v);
+  const int whole = static_cast<int>(v);
+  const double fraction = v - whole;
+  const int up = (fraction > 0.5) | ((fraction == 0.5) & (whole & 1));
+  return static_cast<std::uint8_t>(whole + up);
+}
 
 Pixel24 ToPixel(Rgb c) {
   const Channels ch = SplitChannels(c);
   return Pixel24{static_cast<std::uint8_t>(ch.b), static_cast<std::uint8_t>(ch.g),
                  static_cast<std::uint8_t>(ch.r)};
+}
+
+// Writes round(ClampByte(a + d * k)) for k = first.. into every third byte.
+// a + d * k is exact in fixed point (d is a float, k and a whole numbers),
+// so the ramp steps by integer additions and still rounds exactly as the
+// floating-point formula does.
+void WriteChannel(int a, float d, std::int64_t first, std::size_t count, std::uint8_t* out) {
+  int exponent = 0;
+  const float mantissa = std::frexp(d, &exponent);  // d = mantissa * 2^exponent
+  const int shift = 24 - exponent;
+  if (d == 0 || shift < 1 || shift > 36 || first < 0 || first > (std::int64_t{1} << 24)) {
+    for (std::size_t i = 0; i < count; ++i) {
+      out[3 * i] = ToByte(a + static_cast<double>(d) * static_cast<double>(first + static_cast<std::int64_t>(i)));
+    }
+    return;
+  }
+  const auto step = static_cast<std::int64_t>(std::ldexp(static_cast<double>(mantissa), 24));
+  const std::int64_t half = std::int64_t{1} << (shift - 1);
+  const std::int64_t mask = (std::int64_t{1} << shift) - 1;
+  const std::int64_t top = std::int64_t{255} << shift;
+  std::int64_t v = (static_cast<std::int64_t>(a) << shift) + step * first;
+  for (std::size_t i = 0; i < count; ++i, v += step) {
+    std::uint8_t byte = 0;
+    if (v >= top) {
+      byte = 255;
+    } else if (v > 0) {
+      const std::int64_t whole = v >> shift, fraction = v & mask;
+      byte = static_cast<std::uint8_t>(whole + ((fraction > half) | ((fraction == half) & (whole & 1))));
+    }
+    out[3 * i] = byte;
+  }
 }
 
 // One ramp of ColorRamp: index i gives a + d * i per channel with
@@ -59,11 +98,48 @@ class RampStep {
     const double k = static_cast<double>(i);
     return Pixel24{ToByte(a_.b + db_ * k), ToByte(a_.g + dg_ * k), ToByte(a_.r + dr_ * k)};
   }
+  // Pixels first..first+count-1 as 24-bit DIB bytes (blue, green, red).
+  void write(std::int64_t first, std::size_t count, std::uint8_t* out) const {
+    WriteChannel(a_.b, db_, first, count, out);
+    WriteChannel(a_.g, dg_, first, count, out + 1);
+    WriteChannel(a_.r, dr_, first, count, out + 2);
+  }
 
  private:
   Pixel24 a_;
   float dr_ = 0, dg_ = 0, db_ = 0;
 };
+
+// Circles of radius 0..R around (cx, cy), two pixels wide, each in its
+// step colour, drawn in order: a pixel ends in the colour of the largest
+// circle whose outline covers it, the one of radius floor(d + 1) for a
+// pixel at distance d (a two-pixel pen reaches one pixel either side of
+// the radius). Computed per pixel in one pass over the picture instead of
+// stroking thousands of circles.
+void ConcentricCircles(PictureBox& pic, std::int32_t cx, std::int32_t cy, std::int64_t R,
+                       const Channels& start, const Steps& d) {
+  const int w = pic.width(), h = pic.height();
+  std::vector<Rgb> colors(static_cast<std::size_t>(R) + 1);
+  for (std::int64_t r = 0; r <= R; ++r) colors[r] = StepColor(start, d, static_cast<double>(r));
+  std::vector<std::uint32_t> bits(static_cast<std::size_t>(w) * h);
+  DeviceContext& dc = pic.dc();
+  const DibHeader header{w, -h, 32};
+  if (dc.getDIBits(dc.selectedBitmap(), 0, h, header, bits.data()) <= 0) return;
+  for (int y = 0; y < h; ++y) {
+    const double dy = static_cast<double>(y) - cy;
+    for (int x = 0; x < w; ++x) {
+      const double dx = static_cast<double>(x) - cx;
+      const double dist = std::sqrt(dx * dx + dy * dy);
+      if (dist >= static_cast<double>(R) + 1) continue;
+      const auto r = std::min<std::int64_t>(R, static_cast<std::int64_t>(dist + 1));
+      const Rgb c = colors[r];
+      bits[static_cast<std::size_t>(y) * w + x] = (static_cast<std::uint32_t>(RedOf(c)) << 16) |
+                                                  (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
+                                                  static_cast<std::uint32_t>(BlueOf(c));
+    }
+  }
+  dc.setDIBits(dc.selectedBitmap(), 0, h, header, bits.data());
+}
 
 }  // namespace
 
@@ -91,10 +167,7 @@ void GradientFill(PictureBox& pic, std::int32_t x1, std::int32_t y1, std::int32_
 
   if (mode == 2) {
     pic.setDrawWidth(2);
-    const auto radius = static_cast<std::int64_t>(n);
-    for (std::int64_t r = 0; r <= radius; ++r) {
-      pic.circle(x1, y1, static_cast<double>(r), StepColor(a, d, static_cast<double>(r)));
-    }
+    ConcentricCircles(pic, x1, y1, static_cast<std::int64_t>(n), a, d);
     return;
   }
   const bool columns = mode == 0 || mode == 4 || mode == 6;
@@ -153,13 +226,7 @@ void FourCornerGradient(DeviceContext& dc, std::int32_t x, std::int32_t y, std::
   std::vector<std::uint8_t> bytes((count * 3 + 3) & ~std::size_t{3});
   const DibHeader header{static_cast<int>(count), 1, 24};
   for (std::int64_t r = firstRow; r < endRow; ++r) {
-    const RampStep row(w, left.at(r), right.at(r), blendSize);
-    for (std::size_t i = 0; i < count; ++i) {
-      const Pixel24 p = row.at(firstCol + static_cast<std::int64_t>(i));
-      bytes[3 * i] = p.b;
-      bytes[3 * i + 1] = p.g;
-      bytes[3 * i + 2] = p.r;
-    }
+    RampStep(w, left.at(r), right.at(r), blendSize).write(firstCol, count, bytes.data());
     dc.setDIBitsToDevice(static_cast<int>(x + firstCol), static_cast<int>(y + r),
                          static_cast<int>(count), 1, 0, 0, 0, 1, bytes.data(), header);
   }

@@ -1,4 +1,5 @@
 // IOleObject: the client site, verbs, in-place activation and extents.
+#include "server/font_bridge.h"
 #include "server/ole_control.h"
 #include "server/ole_trace.h"
 #include "server/skin_object.h"

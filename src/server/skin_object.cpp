@@ -32,6 +32,7 @@ SkinObject::SkinObject()
 
 SkinObject::~SkinObject() {
   // The skin may still hold its listener while it is destroyed.
+  if (fontWatch_) fontWatch_->stop();
   if (skin_) skin_->setListener(nullptr);
   input_.reset();
   skin_.reset();

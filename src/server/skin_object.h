@@ -15,6 +15,7 @@
 #include "server/com_object.h"
 #include "server/connection_point.h"
 #include "server/detached_host.h"
+#include "server/font_watch.h"
 #include "server/type_library.h"
 #include "server/windowed_host.h"
 #include "server/windowless_input.h"
@@ -162,6 +163,9 @@ class SkinObject final : public _GlavoSkin,
   // Runs `action` against the skin, turning exceptions into automation errors.
   HRESULT Call(const std::function<void(GlavoSkin&)>& action);
   HRESULT SetFontObject(IFontDisp* value);
+  // Holds `font` as the object handed out for the skin's font `source`.
+  void HoldFont(IFontDisp* font, FontRef source);
+  void FontObjectChanged();
   HRESULT Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironment env,
                  const std::function<void(GlavoSkin&)>& placed);
 
@@ -178,6 +182,7 @@ class SkinObject final : public _GlavoSkin,
   // The font object handed out for the skin's current font.
   Microsoft::WRL::ComPtr<IFontDisp> font_;
   FontRef fontSource_;
+  Microsoft::WRL::ComPtr<FontWatch> fontWatch_;
   bool dirty_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "server/ole_control.h"
 #include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
+#include "server/windowless_input.h"
 
 namespace glavo::server {
 
@@ -36,6 +37,9 @@ HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
     if (!surface->created()) return E_FAIL;
     surface->setChangeHandler([this](std::string_view name) { OnPropertyChanged(name); });
     win32::WindowForm& form = host->form();
+    // The windowless input path serves only the surface without a window.
+    input_.reset();
+    surface_ = nullptr;
     HRESULT hr = Rehost(std::move(surface), host->environment(), [&form](GlavoSkin& skin) {
       form.set("BorderStyle", 0);
       form.set("ShowInTaskbar", true);
@@ -55,6 +59,7 @@ HRESULT SkinObject::DetachWindow() {
     auto surface = host_->createSurface([this](std::string_view name) { OnPropertyChanged(name); });
     surface_ = surface.get();
     HRESULT hr = Rehost(std::move(surface), host_->environment(), nullptr);
+    input_ = std::make_unique<WindowlessInput>(*surface_);
     windowed_.reset();
     return hr;
   } catch (...) {

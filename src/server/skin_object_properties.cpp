@@ -100,10 +100,26 @@ STDMETHODIMP SkinObject::get_Font(IFontDisp** value) {
     Microsoft::WRL::ComPtr<IFontDisp> created;
     HRESULT hr = CreateOleFont(*current, created.GetAddressOf());
     if (FAILED(hr)) return hr;
-    font_ = created;
-    fontSource_ = current;
+    HoldFont(created.Get(), current);
   }
   return font_.CopyTo(value);
+}
+
+void SkinObject::HoldFont(IFontDisp* font, FontRef source) {
+  if (fontWatch_) fontWatch_->stop();
+  fontWatch_.Reset();
+  font_ = font;
+  fontSource_ = std::move(source);
+  // A font without change notifications is simply not followed.
+  if (font_) FontWatch::Start(font_.Get(), [this] { FontObjectChanged(); }, fontWatch_);
+}
+
+// The font object we handed out was changed in place: the skin takes the
+// new description, and the same object stays the skin's font.
+void SkinObject::FontObjectChanged() {
+  FontRef changed = FontFromOle(font_.Get());
+  if (!changed || !skin_) return;
+  if (Call([&](GlavoSkin& skin) { skin.SetFont(changed); }) == S_OK) fontSource_ = changed;
 }
 
 HRESULT SkinObject::SetFontObject(IFontDisp* value) {
@@ -113,10 +129,7 @@ HRESULT SkinObject::SetFontObject(IFontDisp* value) {
                        IID__GlavoSkin);
   }
   HRESULT hr = Call([&](GlavoSkin& skin) { skin.SetFont(font); });
-  if (SUCCEEDED(hr)) {
-    font_ = value;
-    fontSource_ = font;
-  }
+  if (SUCCEEDED(hr)) HoldFont(value, font);
   return hr;
 }
 

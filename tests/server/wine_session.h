@@ -1,7 +1,7 @@
 // Running the Windows builds of the server under Wine from native tests:
-// one private prefix in the build folder, a virtual display and a
-// persistent wineserver for the whole test program (a cold Wine start costs
-// seconds, a warm one a fraction), both stopped when the program ends.
+// one private prefix in the build folder whose wineserver outlives each
+// test program by a few seconds (a cold Wine start costs seconds, a warm
+// one a fraction) and then stops by itself.
 #pragma once
 
 #include <string>
@@ -30,8 +30,7 @@ std::string WindowsPath(const std::string& hostPath);
 
 class WineSession {
  public:
-  // Creates the prefix on first use (under a virtual display, so later
-  // window creation works).
+  // Creates the prefix on first use.
   static WineSession& instance();
   ~WineSession();
 
@@ -42,10 +41,7 @@ class WineSession {
  private:
   WineSession();
   std::string environment() const;
-  void startDisplay();
   std::string prefix_;
-  std::string display_;
-  int displayPid_ = -1;
   bool ready_ = false;
 };
 

@@ -72,11 +72,13 @@ TEST(Scene, TileTableListsEveryPrimitiveWithItsArea) {
   const auto primitives = Primitives();
   for (int i = 0; i < static_cast<int>(primitives.size()); ++i) {
     const Rect r = TileArea(i);
-    const std::string row = std::to_string(i) + "\t";
     const std::string tail = std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                              std::to_string(r.right) + " " + std::to_string(r.bottom) + "\t" +
                              std::string(primitives[i].name) + "\n";
-    EXPECT_NE(table.find(tail), std::string::npos) << primitives[i].name;
+    const auto at = table.find(tail);
+    ASSERT_NE(at, std::string::npos) << primitives[i].name;
+    const auto rowStart = table.rfind('\n', at) + 1;
+    EXPECT_EQ(table.substr(rowStart, table.find('\t', rowStart) - rowStart), std::to_string(i));
   }
 }
 

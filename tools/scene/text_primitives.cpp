@@ -95,10 +95,12 @@ void DrawTextMeasured(DeviceContext& dc, const Rect& a) {
   Rect word{a.left + 14, a.bottom - 34, a.left + 14 + extent.cx, a.bottom - 34 + extent.cy};
   dc.drawText(kWord, word, dt::kLeft | dt::kSingleLine | dt::kNoPrefix);
   dc.fillRect(Rect{word.left, word.bottom + 2, word.right, word.bottom + 5}, palette::kOrange);
+  // TEXTMETRIC: bars as tall as the cell height and the ascent. They stay
+  // left of the frame's right edge, so that the frame decides the ink box.
   const TextMetrics tm = dc.textMetrics();
-  dc.fillRect(Rect{a.right - 24, a.bottom - 12 - tm.height, a.right - 16, a.bottom - 12},
+  dc.fillRect(Rect{a.left + 76, a.bottom - 12 - tm.height, a.left + 84, a.bottom - 12},
               palette::kBlue);
-  dc.fillRect(Rect{a.right - 14, a.bottom - 12 - tm.ascent, a.right - 6, a.bottom - 12},
+  dc.fillRect(Rect{a.left + 86, a.bottom - 12 - tm.ascent, a.left + 94, a.bottom - 12},
               palette::kAmber);
   dc.selectFont(previous);
   dc.deleteFont(font);

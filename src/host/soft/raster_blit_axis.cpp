@@ -16,15 +16,16 @@ Interval Covered(std::int64_t origin, std::int64_t extent) {
 // The destination origin after GDI's correction for a mirrored source that
 // does not fit in its surface: the visible source part is mapped into the
 // destination (truncating divisions) and the destination slid to match.
-std::int64_t CorrectedOrigin(std::int64_t dstOrigin, std::int64_t dstExtent,
-                             std::int64_t srcOrigin, std::int64_t srcExtent,
-                             std::int64_t srcSize) {
+std::int64_t CorrectedOrigin(std::int64_t dstOrigin, std::int64_t dstExtent, std::int64_t srcOrigin,
+                             std::int64_t srcExtent, std::int64_t srcSize) {
   if (srcExtent == 0 || dstExtent == srcExtent) return dstOrigin;
   const Interval visible = Intersect(Covered(srcOrigin, srcExtent), {0, srcSize});
   if (visible.empty()) return dstOrigin;
   const std::int64_t shift = srcOrigin + (srcExtent < 0 ? 1 : 0);
-  std::int64_t lo = static_cast<std::int64_t>(static_cast<__int128>(visible.lo - shift) * dstExtent / srcExtent);
-  std::int64_t hi = static_cast<std::int64_t>(static_cast<__int128>(visible.hi - shift) * dstExtent / srcExtent);
+  std::int64_t lo =
+      static_cast<std::int64_t>(static_cast<__int128>(visible.lo - shift) * dstExtent / srcExtent);
+  std::int64_t hi =
+      static_cast<std::int64_t>(static_cast<__int128>(visible.hi - shift) * dstExtent / srcExtent);
   if (lo > hi) std::swap(lo, hi);
   if (srcExtent < 0 && dstExtent > 0 &&
       (srcOrigin + srcExtent + 1 < visible.lo || srcOrigin > visible.hi)) {

@@ -22,8 +22,8 @@ bool UsableHeader(const DibHeader& h, bool allow24) {
 bool TopDown(const DibHeader& h) { return h.height < 0; }
 
 Pixel ReadDibPixel(const std::uint8_t* p, int bitCount) {
-  const Pixel bgr = static_cast<Pixel>(p[0]) | static_cast<Pixel>(p[1]) << 8 |
-                    static_cast<Pixel>(p[2]) << 16;
+  const Pixel bgr =
+      static_cast<Pixel>(p[0]) | static_cast<Pixel>(p[1]) << 8 | static_cast<Pixel>(p[2]) << 16;
   return bitCount == 32 ? (bgr | static_cast<Pixel>(p[3]) << 24) : bgr;
 }
 
@@ -139,12 +139,15 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
     }
   }
   const std::int64_t imageRows = topDown ? std::min(given, rows) : given;
-  const Interval srcCols = Intersect({srcX, static_cast<std::int64_t>(srcX) + w}, {0, header.width});
+  const Interval srcCols =
+      Intersect({srcX, static_cast<std::int64_t>(srcX) + w}, {0, header.width});
   const Interval srcRows = Intersect({top, top + h}, {0, imageRows});
   if (srcCols.empty() || srcRows.empty()) return 0;
   // Destination pixel (x + i, y + j) takes image pixel (srcX + i, top + j).
-  const Interval cols = Intersect({srcCols.lo - srcX + x, srcCols.hi - srcX + x}, {0, bitmap.width()});
-  const Interval destRows = Intersect({srcRows.lo - top + y, srcRows.hi - top + y}, {0, bitmap.height()});
+  const Interval cols =
+      Intersect({srcCols.lo - srcX + x, srcCols.hi - srcX + x}, {0, bitmap.width()});
+  const Interval destRows =
+      Intersect({srcRows.lo - top + y, srcRows.hi - top + y}, {0, bitmap.height()});
   const std::size_t stride = static_cast<std::size_t>(DibStride(header.width, header.bitCount));
   const int bytesPerPixel = header.bitCount / 8;
   for (std::int64_t dy = destRows.lo; dy < destRows.hi; ++dy) {

@@ -17,7 +17,8 @@ int DibStride(int width, int bitCount);
 // the bitmap does not cover read as zero. Returns the rows taken from the
 // bitmap; like GDI, a start beyond the DIB returns 1 and reads nothing.
 // Negative arguments and unusable headers return 0.
-int ReadDibRows(const Bitmap& bitmap, int startScan, int lines, const DibHeader& header, void* bits);
+int ReadDibRows(const Bitmap& bitmap, int startScan, int lines, const DibHeader& header,
+                void* bits);
 
 // SetDIBits, the reverse: returns the number of scan lines given (limited
 // to the DIB for bottom-up rows), whether or not they met the bitmap.

@@ -1,6 +1,7 @@
 #include "host/soft/raster_ellipse.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <utility>
 
@@ -80,8 +81,11 @@ bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top,
   // Inset of each row of the lower half, indexed from the middle row; rows
   // the walk never reaches (very narrow ellipses) stay empty.
   constexpr std::int64_t kEmptyRow = -1;
-  std::vector<std::int64_t> inset(static_cast<std::size_t>(eh), kEmptyRow);
-  inset[static_cast<std::size_t>(eh / 2)] = 0;
+  std::array<std::int64_t, 64> small;
+  std::vector<std::int64_t> large(eh > 64 ? static_cast<std::size_t>(eh) : 0);
+  std::int64_t* inset = large.empty() ? small.data() : large.data();
+  std::fill(inset, inset + eh, kEmptyRow);
+  inset[eh / 2] = 0;
   ZinglWalk walk(ew, eh);
   std::int64_t x = 0, y = eh / 2;
   while (x <= ew / 2) {
@@ -89,18 +93,18 @@ bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top,
     if (movedX) ++x;
     if (movedY) {
       ++y;
-      if (y < eh) inset[static_cast<std::size_t>(y)] = x;
+      if (y < eh) inset[y] = x;
     }
   }
   auto addRow = [&](std::int64_t row, std::int64_t in) {
     if (in != kEmptyRow) coverage.addSpan(row, left + in, right - in);
   };
   const std::int64_t last = eh - 1;
-  for (std::int64_t i = 0; i < eh / 2; ++i) addRow(top + i, inset[static_cast<std::size_t>(last - i)]);
+  for (std::int64_t i = 0; i < eh / 2; ++i) addRow(top + i, inset[last - i]);
   // The middle row stretches over the whole straight part of the sides.
   coverage.addRect(left, top + eh / 2, right, bottom - eh + eh / 2 + 1);
   for (std::int64_t i = eh / 2 + 1; i < eh; ++i) {
-    addRow(bottom - eh + i, inset[static_cast<std::size_t>(i)]);
+    addRow(bottom - eh + i, inset[i]);
   }
   return true;
 }

@@ -3,13 +3,13 @@
 // edges excluded, with alternate (even-odd) filling.
 #pragma once
 
-#include <vector>
+#include <span>
 
 #include "host/soft/raster_coverage.h"
 #include "host/soft/raster_geometry.h"
 
 namespace glavo::soft {
 
-void AddPolygon(Coverage& coverage, const std::vector<Vertex>& points);
+void AddPolygon(Coverage& coverage, std::span<const Vertex> points);
 
 }  // namespace glavo::soft

@@ -38,6 +38,10 @@ bool AddSegment(Coverage& coverage, const Vertex& p1, const Vertex& p2, int widt
     coverage.addRect(left, std::min(p1.y, p2.y), left + width, std::max(p1.y, p2.y));
     return true;
   }
+  // Most segments of a large outline lie off the surface: test first.
+  const std::int64_t minX = std::min(p1.x, p2.x) - width, maxX = std::max(p1.x, p2.x) + width;
+  const std::int64_t minY = std::min(p1.y, p2.y) - width, maxY = std::max(p1.y, p2.y) + width;
+  if (!coverage.intersects(minX, minY, maxX + 1, maxY + 1)) return true;
   const double length = std::hypot(static_cast<double>(dx), static_cast<double>(dy));
   const double across = width * static_cast<double>(std::llabs(dy)) / length;
   const double along = width * static_cast<double>(std::llabs(dx)) / length;
@@ -52,13 +56,11 @@ bool AddSegment(Coverage& coverage, const Vertex& p1, const Vertex& p2, int widt
     wide.x = -wide.x;
     narrow.x = -narrow.x;
   }
-  const std::int64_t minX = std::min(p1.x, p2.x) - width, maxX = std::max(p1.x, p2.x) + width;
-  const std::int64_t minY = std::min(p1.y, p2.y) - width, maxY = std::max(p1.y, p2.y) + width;
-  if (!coverage.intersects(minX, minY, maxX + 1, maxY + 1)) return true;
-  AddPolygon(coverage, {{p1.x - narrow.x, p1.y + narrow.y},
-                        {p1.x + wide.x, p1.y - wide.y},
-                        {p2.x + wide.x, p2.y - wide.y},
-                        {p2.x - narrow.x, p2.y + narrow.y}});
+  const Vertex quad[] = {{p1.x - narrow.x, p1.y + narrow.y},
+                         {p1.x + wide.x, p1.y - wide.y},
+                         {p2.x + wide.x, p2.y - wide.y},
+                         {p2.x - narrow.x, p2.y + narrow.y}};
+  AddPolygon(coverage, quad);
   return true;
 }
 
@@ -79,7 +81,8 @@ void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed
   // with hundreds of thousands of joints and a pen thousands of pixels wide
   // is skipped rather than left to stall the paint.
   constexpr std::uint64_t kMaxDiscWork = std::uint64_t{1} << 26;
-  if (static_cast<std::uint64_t>(points.size()) * static_cast<std::uint64_t>(width) > kMaxDiscWork) {
+  if (static_cast<std::uint64_t>(points.size()) * static_cast<std::uint64_t>(width) >
+      kMaxDiscWork) {
     return;
   }
   DropRepeatedEnds(points);

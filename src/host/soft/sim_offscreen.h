@@ -11,6 +11,12 @@ namespace glavo::soft {
 class SoftGdi;
 class SoftDc;
 
+// The largest bitmap the software host allocates: a side of 32768 pixels and
+// 2^27 pixels (512 MB) in all, well above an 8K display. Larger requests
+// raise HostError(kOutOfMemory), as GDI refuses the bitmap.
+inline constexpr int kMaxOffscreenSide = 1 << 15;
+inline constexpr long long kMaxOffscreenPixels = 1LL << 27;
+
 class SimOffscreen final : public Offscreen {
  public:
   SimOffscreen(SoftGdi& gdi, int width, int height);

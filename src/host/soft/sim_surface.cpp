@@ -33,10 +33,10 @@ void SimSurface::move(int left, int top, int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
   const bool resized = width != bounds_.width() || height != bounds_.height();
+  // A size the host cannot allocate fails before the surface changes.
+  if (resized) canvas_->resize(width, height);
   bounds_ = Rect{left, top, left + width, top + height};
-  if (!resized) return;
-  canvas_->resize(width, height);
-  if (sink_) sink_->onResize();
+  if (resized && sink_) sink_->onResize();
 }
 
 void SimSurface::setVisible(bool visible) {

@@ -10,6 +10,7 @@
 #include "host/soft/raster_dib.h"
 #include "host/soft/raster_ellipse.h"
 #include "host/soft/raster_line.h"
+#include "host/soft/raster_polygon.h"
 #include "host/soft/raster_stretch.h"
 #include "host/soft/raster_wide_pen.h"
 
@@ -78,9 +79,9 @@ Rect SoftDc::reach(const Rect& box) const {
                    static_cast<std::int64_t>(box.bottom) + margin, surface());
 }
 
-void SoftDc::addOutline(Coverage& outline, const std::vector<Vertex>& points, bool closed) const {
+void SoftDc::addOutline(Coverage& outline, std::vector<Vertex> points, bool closed) const {
   if (widePen()) {
-    AddWidePolyline(outline, points, closed, penWidth_);
+    AddWidePolyline(outline, std::move(points), closed, penWidth_);
     return;
   }
   const std::size_t segments = closed ? points.size() : points.size() - 1;
@@ -103,9 +104,10 @@ void SoftDc::lineTo(int x, int y) {
   outline.paint(bitmap_, pen_);
 }
 
-void SoftDc::strokeAndFill(const std::vector<Vertex>& outlinePoints, Coverage& interior) {
-  Coverage outline(interior.area());
-  addOutline(outline, outlinePoints, true);
+void SoftDc::strokeAndFill(std::vector<Vertex> outlinePoints, Coverage& interior,
+                           const Rect& reach) {
+  Coverage outline(reach);
+  addOutline(outline, std::move(outlinePoints), true);
   if (brushSolid_) {
     interior.subtract(outline);
     interior.paint(bitmap_, brush_);
@@ -115,11 +117,20 @@ void SoftDc::strokeAndFill(const std::vector<Vertex>& outlinePoints, Coverage& i
 
 void SoftDc::rectangle(int left, int top, int right, int bottom) {
   const Rect box = OrderedRect(left, top, right, bottom);
+  const Rect area = reach(box);
+  Coverage interior(brushSolid_ ? area : Rect{});
+  if (text_.graphicsMode == kGmAdvanced) {
+    // In the advanced mode a rectangle is the polygon through its four
+    // corners, so the right column and bottom row are drawn too.
+    std::vector<Vertex> corners{{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+    AddPolygon(interior, corners);
+    strokeAndFill(std::move(corners), interior, area);
+    return;
+  }
   if (box.left == box.right || box.top == box.bottom) return;
-  Coverage interior(reach(box));
   interior.addRect(box.left, box.top, static_cast<std::int64_t>(box.right) - 1,
                    static_cast<std::int64_t>(box.bottom) - 1);
-  strokeAndFill(RectangleOutline(box), interior);
+  strokeAndFill(RectangleOutline(box), interior, area);
 }
 
 void SoftDc::roundedShape(const Rect& box, std::int64_t ellipseWidth, std::int64_t ellipseHeight) {
@@ -133,12 +144,11 @@ void SoftDc::roundedShape(const Rect& box, std::int64_t ellipseWidth, std::int64
     return;
   }
   if (ew > kMaxCurveExtent || eh > kMaxCurveExtent) return;
-  Coverage interior(reach(box));
-  if (brushSolid_) {
-    AddRoundRectRegion(interior, box.left, box.top, static_cast<std::int64_t>(box.right) + 1,
-                       static_cast<std::int64_t>(box.bottom) + 1, ew, eh);
-  }
-  strokeAndFill(RoundRectOutline(box, ew, eh), interior);
+  const Rect area = reach(box);
+  Coverage interior(brushSolid_ ? area : Rect{});
+  AddRoundRectRegion(interior, box.left, box.top, static_cast<std::int64_t>(box.right) + 1,
+                     static_cast<std::int64_t>(box.bottom) + 1, ew, eh);
+  strokeAndFill(RoundRectOutline(box, ew, eh), interior, area);
 }
 
 void SoftDc::roundRect(int left, int top, int right, int bottom, int ellipseWidth,

@@ -81,9 +81,10 @@ class SoftDc final : public DeviceContext {
   bool widePen() const { return penWidth_ > 1; }
   // The part of the surface a shape in `box` can touch with the current pen.
   Rect reach(const Rect& box) const;
-  void addOutline(Coverage& outline, const std::vector<Vertex>& points, bool closed) const;
-  // Paints `interior` less the outline with the brush, then the outline.
-  void strokeAndFill(const std::vector<Vertex>& outline, Coverage& interior);
+  void addOutline(Coverage& outline, std::vector<Vertex> points, bool closed) const;
+  // Paints `interior` less the outline with the brush (unless hollow), then
+  // the outline, which may reach anywhere in `reach`.
+  void strokeAndFill(std::vector<Vertex> outline, Coverage& interior, const Rect& reach);
   void roundedShape(const Rect& box, std::int64_t ellipseWidth, std::int64_t ellipseHeight);
   const Font& currentFont() const;
   SoftDc* softSource(DeviceContext& src) const;

@@ -155,6 +155,20 @@ void CheckText() {
   dc.deleteFont(font);
 }
 
+void CheckColorAdjustment() {
+  MemoryDc canvas(4, 4);
+  glavo::DeviceContext& dc = canvas.dc();
+  // Whether or not the system keeps a record, reading one gives a usable,
+  // neutral adjustment that a brightness change can start from.
+  const glavo::ColorAdjustment ca = dc.getColorAdjustment();
+  Report("coloradjust.neutral", ca.size == 24 && ca.redGamma == 10000 && ca.brightness == 0 &&
+                                    ca.referenceWhite == 10000,
+         std::to_string(ca.size) + " " + std::to_string(ca.redGamma));
+  Report("stretchmode.returns-previous", dc.setStretchBltMode(glavo::kStretchHalftone) != 0 &&
+                                             dc.setStretchBltMode(glavo::kStretchColorOnColor) ==
+                                                 glavo::kStretchHalftone);
+}
+
 void CheckColorTable() {
   glavo::win32::Win32ColorTable colors;
   glavo::Rgb out = 0x123;
@@ -173,6 +187,7 @@ int main() {
   CheckDibTransfers();
   CheckMemoryDcResize();
   CheckText();
+  CheckColorAdjustment();
   CheckColorTable();
   std::printf("done %d\n", failures);
   return failures;

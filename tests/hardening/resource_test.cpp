@@ -1,0 +1,87 @@
+// Long runs of repaints, theme switches and drag steps must not leak GDI
+// objects: every caption font a repaint creates is deleted by the next one.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "cell/glavo_cell.h"
+#include "host/soft/sim_desktop.h"
+#include "host/soft/sim_surface.h"
+#include "host/soft/soft_gdi.h"
+#include "skin_stage.h"
+
+namespace glavo {
+namespace {
+
+class CaptionRepaints : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cell.InitProperties();
+    cell.surface().move(10, 10, 160, 28);
+    cell.surface().setVisible(true);
+  }
+  int LiveFonts() { return desktop.gdi().liveFonts(); }
+
+  soft::SimDesktop desktop{400, 300};
+  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  GlavoCell cell{form->createChild()};
+};
+
+TEST_F(CaptionRepaints, TenThousandRepaintsKeepTheFontCount) {
+  cell.SetCaption(u"Caption ~$00937 \u00e9");
+  const int before = LiveFonts();
+  EXPECT_GE(before, 1) << "a drawn caption holds its font";
+  for (int i = 0; i < 10000; ++i) cell.Refresh();
+  EXPECT_EQ(LiveFonts(), before);
+}
+
+// Each new caption, size and rotation makes a different font; the old one
+// must still go.
+TEST_F(CaptionRepaints, ChangingCaptionsAndFontsKeepTheFontCount) {
+  cell.SetCaption(u"start");
+  const int before = LiveFonts();
+  for (int i = 0; i < 2000; ++i) {
+    cell.SetCaption(u"Item " + std::u16string(1, static_cast<char16_t>(u'A' + i % 26)));
+    cell.SetCaptionRotate(i % 3 == 0);
+    cell.SetFont(MakeFont(i % 2 ? u"Arial" : u"Tahoma", 8.0f + static_cast<float>(i % 7), i % 5 == 0));
+    cell.DrawTextString(u"extra", 0, i % 2 == 0, 0x808080, i % 4, u"Verdana", 9.0f, false, false, 0, 0,
+                        100, 20, (i % 4) * 900, 0);
+  }
+  cell.SetCaption(u"start");
+  EXPECT_LE(LiveFonts(), before + 1) << "at most the font selected last stays";
+}
+
+TEST_F(CaptionRepaints, ClearingTheCaptionDoesNotGrowTheFontCount) {
+  cell.SetCaption(u"shown");
+  const int shown = LiveFonts();
+  for (int i = 0; i < 500; ++i) {
+    cell.SetCaption(u"");
+    cell.SetCaption(u"shown");
+  }
+  EXPECT_EQ(LiveFonts(), shown);
+}
+
+TEST(SkinResources, ThemeSwitchesAndDragStepsKeepTheFontCount) {
+  soft::SkinStage stage(Size{1024, 768}, Rect{100, 100, 500, 400});
+  stage.place();
+  stage.tick(20);
+  const int before = stage.desktop().gdi().liveFonts();
+  for (int i = 0; i < 240; ++i) stage.skin().SetBodyTheme(i % kBodyThemeCount);
+  stage.skin().SetBodyTheme(gwr_Onyx);
+  EXPECT_EQ(stage.desktop().gdi().liveFonts(), before);
+
+  const Point corner = stage.partPoint(gwr_RightCorner);
+  stage.desktop().moveCursor(corner);
+  stage.desktop().pressButton(mouse::kLeft);
+  for (int i = 0; i < 240; ++i) {
+    const int d = (i % 40) < 20 ? 1 : -1;
+    const Point now = stage.desktop().cursorPos();
+    stage.desktop().moveCursor(Point{now.x + d, now.y + d});
+  }
+  stage.desktop().releaseButton(mouse::kLeft);
+  EXPECT_EQ(stage.desktop().gdi().liveFonts(), before);
+}
+
+}  // namespace
+}  // namespace glavo

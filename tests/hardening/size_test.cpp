@@ -1,0 +1,79 @@
+// Form sizes at the edges of what the host can hold: an 8K form is laid out
+// and painted like any other; a size the host cannot allocate reaches the
+// caller as the host's error and leaves the skin usable.
+#include <gtest/gtest.h>
+
+#include "host/host_value.h"
+#include "host/soft/sim_offscreen.h"
+#include "host/soft/sim_surface.h"
+#include "skin_stage.h"
+
+namespace glavo {
+namespace {
+
+constexpr int kTwips = 15;
+
+Pixel CentrePixel(GlavoSkin& skin, SkinPartsGwr part) {
+  const auto& surface = static_cast<soft::SimSurface&>(skin.part(part).surface());
+  const Bitmap& image = surface.image();
+  return image.at(image.width() / 2, image.height() / 2) & 0x00FFFFFFu;
+}
+
+TEST(FormSizes, An8KFormIsLaidOutAndPainted) {
+  soft::SkinStage stage(Size{7700, 4400}, Rect{0, 0, 7680, 4320});
+  stage.place();
+  GlavoSkin& skin = stage.skin();
+  EXPECT_EQ(skin.surface().bounds(), (Rect{0, 0, 7680, 4320}));
+  const Rect back = skin.part(gwr_Back).surface().bounds();
+  EXPECT_EQ(back.width(), 7680 - 2 * skin.BorderSize());
+  EXPECT_EQ(back.bottom, 4320 - skin.BorderSize() + 1);
+  const Rect close = skin.part(gwr_CloseButton).surface().bounds();
+  EXPECT_EQ(close.right, 7680 - 2);
+  // Onyx paints the background white and the title bar grey; an unpainted
+  // surface would be black.
+  EXPECT_EQ(CentrePixel(skin, gwr_Back), 0xFFFFFFu);
+  EXPECT_NE(CentrePixel(skin, gwr_TitleBar), 0u);
+}
+
+TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
+  soft::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
+  stage.place();
+  try {
+    stage.form().set("Width", 40000.0 * kTwips);
+    FAIL() << "a 40000-pixel form was accepted";
+  } catch (const HostError& e) {
+    EXPECT_EQ(e.number(), host_error::kOutOfMemory);
+  }
+  // Still the old form, still a working skin.
+  EXPECT_EQ(stage.form().pixelBounds().width(), 600);
+  stage.skin().SetBodyTheme(gwr_Vista);
+  stage.skin().Refresh();
+  EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 600 - 2 * 5);
+}
+
+// Within the host's limit per side but not in area: the title bar is the
+// first part to ask for too much, and the error reaches the theme's caller.
+TEST(FormSizes, AThemeAskingForAHugeTitleBarRaisesTheHostError) {
+  soft::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
+  stage.place();
+  std::u16string theme = stage.skin().SaveSkinTheme();
+  const auto metrics = theme.rfind(u"#$#30#$#3#$#24#$#");
+  ASSERT_NE(metrics, std::u16string::npos);
+  theme.replace(metrics, 7, u"#$#2000000000");
+  EXPECT_THROW(stage.skin().LoadSkinTheme(u"", theme), HostError);
+  stage.skin().SetBodyTheme(gwr_Onyx);
+  EXPECT_EQ(stage.skin().part(gwr_TitleBar).surface().bounds().height(), 30);
+}
+
+TEST(FormSizes, OffscreenLimitsAreTheDocumentedOnes) {
+  soft::SimDesktop desktop(100, 100);
+  auto window = desktop.createWindow(Rect{0, 0, 10, 10});
+  EXPECT_THROW(window->move(0, 0, soft::kMaxOffscreenSide + 1, 1), HostError);
+  EXPECT_THROW(window->move(0, 0, 20000, 20000), HostError);
+  EXPECT_EQ(window->bounds(), (Rect{0, 0, 10, 10})) << "a refused size leaves the window as it was";
+  window->move(0, 0, soft::kMaxOffscreenSide, 2);
+  EXPECT_EQ(window->bounds().width(), soft::kMaxOffscreenSide);
+}
+
+}  // namespace
+}  // namespace glavo
