@@ -34,6 +34,7 @@ class SkinObject final : public _GlavoSkin,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
                          public IOleInPlaceObjectWindowless,
+                         public IOleObject,
                          private GlavoSkinEvents {
  public:
   SkinObject();
@@ -140,6 +141,30 @@ class SkinObject final : public _GlavoSkin,
   STDMETHODIMP OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   STDMETHODIMP GetDropTarget(IDropTarget** target) override;
 
+  // IOleObject: the client site, through which the control finds its form.
+  STDMETHODIMP SetClientSite(IOleClientSite* site) override;
+  STDMETHODIMP GetClientSite(IOleClientSite** site) override;
+  STDMETHODIMP SetHostNames(LPCOLESTR app, LPCOLESTR object) override;
+  STDMETHODIMP Close(DWORD saveOption) override;
+  STDMETHODIMP SetMoniker(DWORD which, IMoniker* moniker) override;
+  STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
+  STDMETHODIMP InitFromData(IDataObject* data, BOOL creation, DWORD reserved) override;
+  STDMETHODIMP GetClipboardData(DWORD reserved, IDataObject** data) override;
+  STDMETHODIMP DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index, HWND parent,
+                      LPCRECT rect) override;
+  STDMETHODIMP EnumVerbs(IEnumOLEVERB** verbs) override;
+  STDMETHODIMP Update() override;
+  STDMETHODIMP IsUpToDate() override;
+  STDMETHODIMP GetUserClassID(CLSID* clsid) override;
+  STDMETHODIMP GetUserType(DWORD form, LPOLESTR* type) override;
+  STDMETHODIMP SetExtent(DWORD aspect, SIZEL* size) override;
+  STDMETHODIMP GetExtent(DWORD aspect, SIZEL* size) override;
+  STDMETHODIMP Advise(IAdviseSink* sink, DWORD* connection) override;
+  STDMETHODIMP Unadvise(DWORD connection) override;
+  STDMETHODIMP EnumAdvise(IEnumSTATDATA** advise) override;
+  STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD* status) override;
+  STDMETHODIMP SetColorScheme(LOGPALETTE* palette) override;
+
  private:
   // GlavoSkinEvents: the skin's public events, raised to the sinks.
   void Click(glavo::SkinPartsGwr& SkinPart) override;
@@ -183,6 +208,9 @@ class SkinObject final : public _GlavoSkin,
   Microsoft::WRL::ComPtr<IFontDisp> font_;
   FontRef fontSource_;
   Microsoft::WRL::ComPtr<FontWatch> fontWatch_;
+  Microsoft::WRL::ComPtr<IOleClientSite> site_;
+  Microsoft::WRL::ComPtr<IOleAdviseHolder> adviseHolder_;
+  SIZEL extent_ = {16933, 12700};  // 640 x 480 pixels in HIMETRIC at 96 dpi
   bool dirty_ = false;
 };
 

@@ -106,3 +106,35 @@ TEST_F(GradientTest, AlphaCopyRefusesAnAlphaThatIsNoByte) {
 
 }  // namespace
 }  // namespace glavo::testing
+
+namespace glavo::testing {
+namespace {
+
+// The four-corner rows are written by integer stepping; they must match
+// the ramp formula pixel for pixel.
+TEST(FourCornerRowsTest, MatchTheRampFormulaExactly) {
+  soft::SimDesktop desktop{400, 50};
+  auto window = desktop.createWindow(Rect{0, 0, 400, 50});
+  auto pic = window->createPictureBox(400, 8);
+  std::uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) & 0xFFFFFFu; };
+  for (int round = 0; round < 40; ++round) {
+    const Rgb tl = next(), tr = next(), bl = next(), br = next();
+    const int w = 1 + static_cast<int>(next() % 399);
+    const int blend = static_cast<int>(next() % 300);
+    FourCornerGradient(pic->dc(), 0, 0, w, 8, tl, tr, bl, br, blend);
+    auto px = [](Rgb c) { return Pixel24{static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
+                                         static_cast<std::uint8_t>(RedOf(c))}; };
+    const auto left = ColorRamp(8, px(tl), px(bl), blend);
+    const auto right = ColorRamp(8, px(tr), px(br), blend);
+    for (int r = 0; r < 8; ++r) {
+      const auto row = ColorRamp(w, left[r], right[r], blend);
+      for (int x = 0; x < w; ++x) {
+        ASSERT_EQ(pic->point(x, r), MakeRgb(row[x].r, row[x].g, row[x].b)) << "round " << round << " x " << x;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace glavo::testing

@@ -85,6 +85,14 @@ TEST_F(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
   EXPECT_NE(w["SkinThemeData"].find("#$#"), std::string::npos) << "the whole look is saved";
 }
 
+TEST_F(PersistenceTest, FontChangedInPlaceIsSavedWithTheChange) {
+  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  auto v = Values(run, "inplace");
+  // Made bold through the object the control handed out; still italic.
+  EXPECT_NE(v["Font"].find(",True,True)"), std::string::npos) << v["Font"];
+}
+
 TEST_F(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
   RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
   ASSERT_EQ(run.exitCode, 0) << run.output;

@@ -109,9 +109,13 @@ int CellSheetCommand(int argc, char** argv) {
     const int cy = y + (style / kColumns) * (kCellH + kGapY);
     auto cell = MakeCell(*sheet, x, cy, kLooks[(style / kColumns) % 4]);
     cell->SetCellStyle(style);
+    // The pattern styles show their repeats only with a BlendSize above 1.
+    const bool patterned = style >= 21;
+    if (patterned) cell->SetBlendSize(6);
     cell->SetCaption(Text("Style " + std::to_string(style)));
     cell->surface().setVisible(true);
-    Label(*sheet, x + 2, cy + kCellH + 6, Text("CellStyle " + std::to_string(style)), 12, false);
+    Label(*sheet, x + 2, cy + kCellH + 6,
+          Text("CellStyle " + std::to_string(style) + (patterned ? ", BlendSize 6" : "")), 12, false);
     cells.push_back(std::move(cell));
   }
   y += fillRows * (kCellH + kGapY);

@@ -17,8 +17,9 @@ struct BlitRect {
 // mirroring as GDI does; `source` may be `target`, overlapping or not.
 // `mode` is the stretch mode: BLACKONWHITE (1) and WHITEONBLACK (2) AND or
 // OR the pixels a shrink drops, COLORONCOLOR (3) drops them, HALFTONE (4)
-// averages them and applies the brightness of `adjustment`. Pixels whose source lies outside
-// `source` are left alone.
+// averages them and applies the brightness of `adjustment` (its other
+// fields have no effect). Pixels whose source lies outside `source` are
+// left alone.
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
                  int mode, const ColorAdjustment& adjustment);
 

@@ -48,6 +48,18 @@ TEST_F(RasterShapes, RectangleCornersInAnyOrderDrawTheSame) {
   EXPECT_EQ(inverted, art());
 }
 
+TEST_F(RasterShapes, AdvancedModeRectangleIncludesRightAndBottom) {
+  SoftDc& dc = canvas(8, 6);
+  dc.setGraphicsMode(kGmAdvanced);
+  dc.rectangle(1, 1, 6, 4);
+  EXPECT_EQ(art(), Rows({"........",
+                         ".######.",
+                         ".#oooo#.",
+                         ".#oooo#.",
+                         ".######.",
+                         "........"}));
+}
+
 TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
   SoftDc& dc = canvas(6, 4);
   dc.rectangle(2, 1, 2, 3);

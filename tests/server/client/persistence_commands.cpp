@@ -157,6 +157,23 @@ int BagCommand(int argc, wchar_t** argv) {
   PrintProperties(L"B", b);
   std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
   PrintFresh(argv[0]);
+  // The font object a client reads can be changed in place; the control
+  // follows, so the next save carries the change.
+  VARIANT font;
+  if (SUCCEEDED(client::GetProperty(b, L"Font", font)) && font.vt == VT_DISPATCH) {
+    IFont* f = nullptr;
+    font.pdispVal->QueryInterface(IID_IFont, reinterpret_cast<void**>(&f));
+    if (f) {
+      f->put_Bold(TRUE);
+      f->Release();
+    }
+  }
+  VariantClear(&font);
+  RecordingBag again;
+  load->Save(&again, TRUE, FALSE);
+  for (auto& [key, value] : again.entries) {
+    if (key == L"Font") std::wprintf(L"inplace Font=%ls\n", client::Describe(value).c_str());
+  }
   save->Release();
   load->Release();
   a->Release();

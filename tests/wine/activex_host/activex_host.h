@@ -1,0 +1,48 @@
+// The test container: a top-level window that hosts the control through
+// the system's ATL container window, and the steps that drive it by name
+// and by real window messages.
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace activex_host {
+
+// What the host form's window procedure records.
+struct FormState {
+  HWND form = nullptr;
+  HWND axWindow = nullptr;
+  bool refuseClose = false;
+  int closeRequests = 0;
+  bool destroyed = false;
+};
+
+// The results file: "CHECK name ok|fail detail" and free-form lines.
+class Report {
+ public:
+  explicit Report(const std::wstring& path);
+  ~Report();
+  void check(const char* name, bool ok, const std::string& detail = "");
+  void line(const std::string& text);
+  int failures() const { return failures_; }
+
+ private:
+  FILE* file_;
+  int failures_ = 0;
+};
+
+void Pump(int milliseconds);
+// Screen pixels of `rect` (screen coordinates) as 0x00RRGGBB, top row first.
+std::vector<std::uint32_t> CaptureScreen(const RECT& rect);
+bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height);
+int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b);
+
+// Property access through IDispatch by name.
+bool PutLong(IDispatch* object, const wchar_t* name, long value);
+bool GetLong(IDispatch* object, const wchar_t* name, long& value);
+
+}  // namespace activex_host

@@ -1,0 +1,306 @@
+// glavo-activex-host.exe OCX OUTDIR: hosts GlavoSkin in Wine's own ATL
+// container window and checks what a user would see and do. Results go to
+// OUTDIR/activex_result.txt, screenshots to OUTDIR/activex_theme_N.ppm.
+#include <ocidl.h>
+#include <initguid.h>
+
+#include <cmath>
+#include <string>
+
+#include "activex_host.h"
+#include "glavowrap_idl.h"
+
+using namespace activex_host;
+
+namespace {
+
+constexpr int kFormWidth = 400, kFormHeight = 300;
+
+// Records the control's Click events (DISPID 1) with their part.
+class ClickSink final : public IDispatch {
+ public:
+  std::vector<long> clicks;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___GlavoSkin)) {
+      *out = this;
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+    if (id == 1 && params && params->cArgs >= 1) {
+      VARIANT& part = params->rgvarg[params->cArgs - 1];
+      clicks.push_back(part.vt == (VT_BYREF | VT_I4) ? *part.plVal : part.vt == VT_I4 ? part.lVal : -1);
+    }
+    return S_OK;
+  }
+};
+
+LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = reinterpret_cast<FormState*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    state = static_cast<FormState*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+  }
+  if (state) {
+    switch (message) {
+      case WM_CLOSE:
+        ++state->closeRequests;
+        if (state->refuseClose) return 0;  // the form's own QueryUnload says no
+        break;
+      case WM_SIZE:
+        if (state->axWindow) MoveWindow(state->axWindow, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+      case WM_DESTROY:
+        state->destroyed = true;
+        return 0;
+      default:
+        break;
+    }
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+RECT ScreenRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+RECT ClientScreenRect(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+std::string RectText(const RECT& r) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return text;
+}
+
+// The part window under a point of the control (control pixels).
+HWND PartAt(HWND control, int x, int y) {
+  return ChildWindowFromPointEx(control, POINT{x, y}, CWP_SKIPINVISIBLE);
+}
+
+void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
+  PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+
+void Click(HWND window, int x, int y) {
+  Post(window, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  Post(window, WM_LBUTTONUP, 0, x, y);
+  Pump(200);
+}
+
+void ListParts(Report& report, HWND control) {
+  for (HWND child = GetWindow(control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r = ScreenRect(child);
+    MapWindowPoints(HWND_DESKTOP, control, reinterpret_cast<POINT*>(&r), 2);
+    report.line("PART " + RectText(r) + ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) ? " True" : " False"));
+  }
+}
+
+void CheckThemes(Report& report, IDispatch* skin, HWND form, const std::wstring& outDir) {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  std::vector<std::uint32_t> previous;
+  int repainted = 0;
+  for (long theme = 0; theme < 12; ++theme) {
+    PutLong(skin, L"BodyTheme", theme);
+    Pump(400);
+    const RECT area = ClientScreenRect(form);
+    auto pixels = CaptureScreen(area);
+    SavePpm(outDir + L"\\activex_theme_" + std::to_wstring(theme) + L".ppm", pixels,
+            area.right - area.left, area.bottom - area.top);
+    if (!previous.empty() && CountDifferent(previous, pixels) > 1000) ++repainted;
+    previous = std::move(pixels);
+  }
+  report.check("theme_switch_repaints", repainted == 11, std::to_string(repainted) + " of 11 switches");
+  PutLong(skin, L"BodyTheme", 0);
+  Pump(300);
+}
+
+void CheckHover(Report& report, HWND control) {
+  HWND max = PartAt(control, 362, 15);
+  const RECT area = ScreenRect(max);
+  const auto before = CaptureScreen(area);
+  SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+  Post(max, WM_MOUSEMOVE, 0, 12, 12);
+  Pump(400);
+  const auto over = CaptureScreen(area);
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  Pump(400);
+  const auto after = CaptureScreen(area);
+  report.check("hover_over_look", CountDifferent(before, over) > 20,
+               std::to_string(CountDifferent(before, over)) + " pixels changed");
+  report.check("hover_leaves_normal", CountDifferent(before, after) == 0,
+               std::to_string(CountDifferent(before, after)) + " pixels differ after leaving");
+}
+
+void CheckMaximize(Report& report, HWND form, HWND control) {
+  const RECT normal = ScreenRect(form);
+  HWND title = PartAt(control, 200, 15);
+  Post(title, WM_LBUTTONDOWN, MK_LBUTTON, 200, 15);
+  Post(title, WM_LBUTTONUP, 0, 200, 15);
+  Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 15);
+  Post(title, WM_LBUTTONUP, 0, 200, 15);
+  Pump(600);
+  RECT work{}, tray{};
+  GetWindowRect(GetDesktopWindow(), &work);
+  if (HWND trayWindow = FindWindowA("Shell_TrayWnd", nullptr)) GetWindowRect(trayWindow, &tray);
+  work.bottom -= tray.bottom - tray.top;
+  const RECT maxed = ScreenRect(form);
+  report.check("dblclick_maximizes_to_work_area", EqualRect(&maxed, &work) != 0,
+               "form " + RectText(maxed) + " work area " + RectText(work));
+  const RECT client = ClientScreenRect(form);
+  report.check("maximized_frame_covers_client", EqualRect(&client, &maxed) != 0 &&
+                                                    EqualRect(&client, &(const RECT&)ScreenRect(control)) != 0,
+               "control " + RectText(ScreenRect(control)));
+  Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 15);
+  Post(title, WM_LBUTTONUP, 0, 200, 15);
+  Pump(600);
+  const RECT back = ScreenRect(form);
+  const int w = back.right - back.left, h = back.bottom - back.top;
+  const int cx = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, cy = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  const bool sized = w == normal.right - normal.left && h == normal.bottom - normal.top;
+  report.check("dblclick_restores_centred", sized && std::abs(back.left - cx) <= 1 && std::abs(back.top - cy) <= 1,
+               "form " + RectText(back) + " expected origin " + std::to_string(cx) + " " + std::to_string(cy));
+}
+
+void CheckDrag(Report& report, HWND form, HWND control) {
+  const RECT start = ScreenRect(form);
+  const int w0 = start.right - start.left, h0 = start.bottom - start.top;
+  HWND corner = PartAt(control, w0 - 2, h0 - 2);
+  int x = 1, y = 1;
+  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  Pump(100);
+  x += 50;
+  y += 40;
+  Post(corner, WM_MOUSEMOVE, MK_LBUTTON, x, y);
+  Pump(200);
+  RECT grown = ScreenRect(form);
+  report.check("corner_drag_grows", grown.right - grown.left == w0 + 50 && grown.bottom - grown.top == h0 + 40 &&
+                                        grown.left == start.left && grown.top == start.top,
+               "form " + RectText(grown));
+  for (int step = 0; step < 60; ++step) {
+    x -= 10;
+    y -= 10;
+    Post(corner, WM_MOUSEMOVE, MK_LBUTTON, x, y);
+    Pump(30);
+  }
+  Post(corner, WM_LBUTTONUP, 0, x, y);
+  Pump(300);
+  const RECT small = ScreenRect(form);
+  const int w = small.right - small.left, h = small.bottom - small.top;
+  report.check("corner_drag_stops_at_minimum", w > 100 && w <= 110 && h > 100 && h <= 110, "form " + RectText(small));
+  const RECT client = ClientScreenRect(form);
+  const RECT own = ScreenRect(control);
+  report.check("dragged_frame_covers_client", EqualRect(&client, &own) != 0, "control " + RectText(own));
+  SetWindowPos(form, nullptr, start.left, start.top, w0, h0, SWP_NOZORDER);
+  Pump(300);
+}
+
+void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink) {
+  state.refuseClose = true;
+  sink.clicks.clear();
+  Click(PartAt(control, 386, 15), 12, 12);
+  report.check("close_click_raises_event", sink.clicks.size() == 1 && sink.clicks[0] == gwr_CloseButton,
+               std::to_string(sink.clicks.size()) + " clicks");
+  report.check("refused_close_keeps_form", state.closeRequests == 1 && !state.destroyed && IsWindow(state.form),
+               std::to_string(state.closeRequests) + " close requests");
+  state.refuseClose = false;
+  Click(PartAt(control, 386, 15), 12, 12);
+  Pump(300);
+  report.check("close_click_closes_form", state.destroyed && !IsWindow(state.form), "");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  const std::wstring ocx = argv[1], outDir = argv[2];
+  Report report(outDir + L"\\activex_result.txt");
+  OleInitialize(nullptr);
+  HMODULE server = LoadLibraryW(ocx.c_str());
+  auto registerServer = server ? reinterpret_cast<HRESULT(WINAPI*)()>(GetProcAddress(server, "DllRegisterServer")) : nullptr;
+  report.check("register", registerServer && SUCCEEDED(registerServer()));
+  HMODULE atl = LoadLibraryW(L"atl.dll");
+  auto axInit = reinterpret_cast<BOOL(WINAPI*)()>(GetProcAddress(atl, "AtlAxWinInit"));
+  auto axGetControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(GetProcAddress(atl, "AtlAxGetControl"));
+  report.check("atl_container", axInit && axGetControl && axInit());
+  if (report.failures()) return 1;
+
+  FormState state;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = FormProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = L"GlavoActiveXTestForm";
+  RegisterClassW(&wc);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - kFormWidth) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - kFormHeight) / 2;
+  state.form = CreateWindowExW(0, wc.lpszClassName, L"ActiveX host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                               left, top, kFormWidth, kFormHeight, nullptr, nullptr, wc.hInstance, &state);
+  ShowWindow(state.form, SW_SHOW);
+  RECT client{};
+  GetClientRect(state.form, &client);
+  wchar_t clsid[64];
+  StringFromGUID2(CLSID_GlavoSkin, clsid, 64);
+  state.axWindow = CreateWindowExW(0, L"AtlAxWin", clsid, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                   client.right, client.bottom, state.form, nullptr, wc.hInstance, nullptr);
+  Pump(500);
+  IUnknown* unknown = nullptr;
+  IDispatch* skin = nullptr;
+  if (state.axWindow && SUCCEEDED(axGetControl(state.axWindow, &unknown)) && unknown) {
+    unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&skin));
+  }
+  report.check("control_created", skin != nullptr);
+  IOleWindow* oleWindow = nullptr;
+  HWND control = nullptr;
+  if (unknown && SUCCEEDED(unknown->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&oleWindow)))) {
+    oleWindow->GetWindow(&control);
+    oleWindow->Release();
+  }
+  report.check("control_window", control && GetParent(control) == state.axWindow);
+  if (report.failures()) return 1;
+
+  ClickSink sink;
+  IConnectionPointContainer* points = nullptr;
+  IConnectionPoint* point = nullptr;
+  DWORD cookie = 0;
+  if (SUCCEEDED(skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points))) &&
+      SUCCEEDED(points->FindConnectionPoint(DIID___GlavoSkin, &point))) {
+    point->Advise(&sink, &cookie);
+  }
+
+  const RECT formRect = ScreenRect(state.form), clientRect = ClientScreenRect(state.form);
+  report.check("form_borderless", EqualRect(&formRect, &clientRect) != 0, "client " + RectText(clientRect));
+  const RECT own = ScreenRect(control);
+  report.check("frame_covers_client", EqualRect(&own, &clientRect) != 0, "control " + RectText(own));
+  ListParts(report, control);
+
+  CheckThemes(report, skin, state.form, outDir);
+  CheckHover(report, control);
+  CheckMaximize(report, state.form, control);
+  CheckDrag(report, state.form, control);
+  CheckClose(report, state, control, sink);
+
+  if (point) {
+    point->Unadvise(cookie);
+    point->Release();
+  }
+  if (points) points->Release();
+  skin->Release();
+  unknown->Release();
+  report.line("DONE");
+  OleUninitialize();
+  return report.failures() ? 1 : 0;
+}

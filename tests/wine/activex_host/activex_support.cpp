@@ -1,0 +1,111 @@
+#include "activex_host.h"
+
+namespace activex_host {
+
+Report::Report(const std::wstring& path) : file_(_wfopen(path.c_str(), L"w")) {}
+
+Report::~Report() {
+  if (file_) std::fclose(file_);
+}
+
+void Report::check(const char* name, bool ok, const std::string& detail) {
+  if (!ok) ++failures_;
+  line(std::string("CHECK ") + name + (ok ? " ok " : " fail ") + detail);
+}
+
+void Report::line(const std::string& text) {
+  if (!file_) return;
+  std::fputs(text.c_str(), file_);
+  std::fputc('\n', file_);
+  std::fflush(file_);
+}
+
+void Pump(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+std::vector<std::uint32_t> CaptureScreen(const RECT& rect) {
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+  GdiFlush();
+  const auto* src = static_cast<const std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = src[i] & 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height) {
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (!file) return false;
+  std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+  for (std::uint32_t p : pixels) {
+    const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
+                                  static_cast<unsigned char>(p)};
+    std::fwrite(rgb, 1, 3, file);
+  }
+  std::fclose(file);
+  return true;
+}
+
+int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  if (a.size() != b.size()) return -1;
+  int n = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+  return n;
+}
+
+namespace {
+
+DISPID IdOf(IDispatch* object, const wchar_t* name) {
+  DISPID id = DISPID_UNKNOWN;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  return id;
+}
+
+}  // namespace
+
+bool PutLong(IDispatch* object, const wchar_t* name, long value) {
+  VARIANT arg;
+  VariantInit(&arg);
+  arg.vt = VT_I4;
+  arg.lVal = value;
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params{&arg, &put, 1, 1};
+  return SUCCEEDED(object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT,
+                                  DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+}
+
+bool GetLong(IDispatch* object, const wchar_t* name, long& value) {
+  VARIANT result;
+  VariantInit(&result);
+  DISPPARAMS none{};
+  if (FAILED(object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                            &none, &result, nullptr, nullptr)) ||
+      FAILED(VariantChangeType(&result, &result, 0, VT_I4))) {
+    return false;
+  }
+  value = result.lVal;
+  return true;
+}
+
+}  // namespace activex_host
