@@ -5,7 +5,7 @@ namespace glavo::server {
 DetachedHost::DetachedHost() : form_(screen_.twipsPerPixelX(), screen_.twipsPerPixelY()) {}
 
 SkinEnvironment DetachedHost::environment() {
-  return SkinEnvironment{proxy_, screen_, windows_, menus_, pump_};
+  return SkinEnvironment{form_, screen_, windows_, menus_, pump_};
 }
 
 std::unique_ptr<DetachedSurface> DetachedHost::createSurface(

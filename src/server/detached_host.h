@@ -1,5 +1,5 @@
-// Everything a skin needs around it: the form (the container's, or a
-// stand-in while there is none), the Windows services and the colour table. Owned by the automation
+// Everything a skin needs around it when it has no container: the stand-in
+// form, the Windows services and the colour table. Owned by the automation
 // object and outliving the skin it serves.
 #pragma once
 
@@ -8,7 +8,6 @@
 #include "host/win32/win32_color_table.h"
 #include "server/detached_form.h"
 #include "server/detached_surface.h"
-#include "server/form_proxy.h"
 #include "server/win32_services.h"
 #include "skin/skin_environment.h"
 
@@ -19,8 +18,6 @@ class DetachedHost {
   DetachedHost();
 
   SkinEnvironment environment();
-  // The form the skin acts on: the container's once attached.
-  FormProxy& form() { return proxy_; }
   // The control's own surface; reports its property changes to `onChange`.
   std::unique_ptr<DetachedSurface> createSurface(DetachedSurface::ChangeHandler onChange);
 
@@ -32,7 +29,6 @@ class DetachedHost {
   NoPopupMenus menus_;
   Win32MessagePump pump_;
   DetachedForm form_;
-  FormProxy proxy_{form_};
 };
 
 }  // namespace glavo::server

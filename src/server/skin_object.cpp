@@ -33,7 +33,6 @@ SkinObject::SkinObject()
 SkinObject::~SkinObject() {
   // The skin may still hold its listener while it is destroyed.
   if (fontWatch_) fontWatch_->stop();
-  if (host_) host_->form().attach(nullptr);
   if (skin_) skin_->setListener(nullptr);
   input_.reset();
   skin_.reset();
@@ -75,7 +74,6 @@ STDMETHODIMP SkinObject::QueryInterface(REFIID riid, void** out) {
       Entry<SkinObject, IOleWindow, IOleInPlaceObjectWindowless>(IID_IOleWindow),
       Entry<SkinObject, IOleInPlaceObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObject),
       Entry<SkinObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObjectWindowless),
-      Entry<SkinObject, IOleObject>(IID_IOleObject),
   };
   HRESULT hr = ole_ && out ? ole_->Query(riid, out) : E_NOINTERFACE;
   if (FAILED(hr)) hr = QueryFromTable(this, kTable, riid, out);

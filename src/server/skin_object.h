@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string_view>
 
@@ -34,7 +35,6 @@ class SkinObject final : public _GlavoSkin,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
                          public IOleInPlaceObjectWindowless,
-                         public IOleObject,
                          private GlavoSkinEvents {
  public:
   SkinObject();
@@ -141,30 +141,6 @@ class SkinObject final : public _GlavoSkin,
   STDMETHODIMP OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   STDMETHODIMP GetDropTarget(IDropTarget** target) override;
 
-  // IOleObject: the client site, through which the control finds its form.
-  STDMETHODIMP SetClientSite(IOleClientSite* site) override;
-  STDMETHODIMP GetClientSite(IOleClientSite** site) override;
-  STDMETHODIMP SetHostNames(LPCOLESTR app, LPCOLESTR object) override;
-  STDMETHODIMP Close(DWORD saveOption) override;
-  STDMETHODIMP SetMoniker(DWORD which, IMoniker* moniker) override;
-  STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
-  STDMETHODIMP InitFromData(IDataObject* data, BOOL creation, DWORD reserved) override;
-  STDMETHODIMP GetClipboardData(DWORD reserved, IDataObject** data) override;
-  STDMETHODIMP DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index, HWND parent,
-                      LPCRECT rect) override;
-  STDMETHODIMP EnumVerbs(IEnumOLEVERB** verbs) override;
-  STDMETHODIMP Update() override;
-  STDMETHODIMP IsUpToDate() override;
-  STDMETHODIMP GetUserClassID(CLSID* clsid) override;
-  STDMETHODIMP GetUserType(DWORD form, LPOLESTR* type) override;
-  STDMETHODIMP SetExtent(DWORD aspect, SIZEL* size) override;
-  STDMETHODIMP GetExtent(DWORD aspect, SIZEL* size) override;
-  STDMETHODIMP Advise(IAdviseSink* sink, DWORD* connection) override;
-  STDMETHODIMP Unadvise(DWORD connection) override;
-  STDMETHODIMP EnumAdvise(IEnumSTATDATA** advise) override;
-  STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD* status) override;
-  STDMETHODIMP SetColorScheme(LOGPALETTE* palette) override;
-
  private:
   // GlavoSkinEvents: the skin's public events, raised to the sinks.
   void Click(glavo::SkinPartsGwr& SkinPart) override;
@@ -181,6 +157,9 @@ class SkinObject final : public _GlavoSkin,
   void FireMouse(DISPID id, glavo::SkinPartsGwr& part, std::int16_t& button, std::int16_t& shift,
                  float& x, float& y);
   void FirePart(DISPID id, glavo::SkinPartsGwr& part);
+
+  // The present value of a property by its bag key, for complete saves.
+  std::optional<PropertyValue> CurrentValue(std::string_view key);
 
   // The skin marked a property changed (its bag key is the property name).
   void OnPropertyChanged(std::string_view name);
@@ -208,9 +187,6 @@ class SkinObject final : public _GlavoSkin,
   Microsoft::WRL::ComPtr<IFontDisp> font_;
   FontRef fontSource_;
   Microsoft::WRL::ComPtr<FontWatch> fontWatch_;
-  Microsoft::WRL::ComPtr<IOleClientSite> site_;
-  Microsoft::WRL::ComPtr<IOleAdviseHolder> adviseHolder_;
-  SIZEL extent_ = {16933, 12700};  // 640 x 480 pixels in HIMETRIC at 96 dpi
   bool dirty_ = false;
 };
 

@@ -1,6 +1,8 @@
 // IPersistStreamInit and IPersistPropertyBag: the skin reads and writes
 // its own keys, in its own order, through the core's PropertyBag.
+#include "server/bstr.h"
 #include "server/com_property_bag.h"
+#include "server/complete_property_bag.h"
 #include "server/error_info.h"
 #include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
@@ -47,6 +49,24 @@ STDMETHODIMP SkinObject::GetSizeMax(ULARGE_INTEGER* size) {
   return hr;
 }
 
+// The value of the property named `key`, read through the dual interface.
+std::optional<PropertyValue> SkinObject::CurrentValue(std::string_view key) {
+  std::wstring name = Utf8ToWide(key);
+  LPOLESTR names[] = {name.data()};
+  DISPID id = DISPID_UNKNOWN;
+  if (FAILED(types_.vtable->GetIDsOfNames(names, 1, &id))) return std::nullopt;
+  DISPPARAMS none = {};
+  VARIANT value;
+  VariantInit(&value);
+  if (FAILED(Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value,
+                    nullptr, nullptr))) {
+    return std::nullopt;
+  }
+  auto result = ValueFromVariant(value);
+  VariantClear(&value);
+  return result;
+}
+
 STDMETHODIMP SkinObject::Load(IPropertyBag* bag, IErrorLog* log) {
   if (!bag) return E_POINTER;
   ComPropertyBag adapter(bag, log);
@@ -56,11 +76,14 @@ STDMETHODIMP SkinObject::Load(IPropertyBag* bag, IErrorLog* log) {
 }
 
 // Values equal to their defaults are left out of the bag, as the skin's
-// writes do; a bag reads them back as those defaults.
-STDMETHODIMP SkinObject::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) {
+// writes do, and a bag reads them back as those defaults; a container that
+// asks for all properties gets those values written too.
+STDMETHODIMP SkinObject::Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) {
   if (!bag) return E_POINTER;
   ComPropertyBag adapter(bag, nullptr);
-  HRESULT hr = Call([&](GlavoSkin& skin) { skin.WriteProperties(adapter); });
+  CompletePropertyBag complete(adapter, [this](std::string_view key) { return CurrentValue(key); });
+  PropertyBag& target = saveAll ? static_cast<PropertyBag&>(complete) : adapter;
+  HRESULT hr = Call([&](GlavoSkin& skin) { skin.WriteProperties(target); });
   if (SUCCEEDED(hr)) hr = adapter.writeStatus();
   if (SUCCEEDED(hr) && clearDirty) dirty_ = false;
   return hr;

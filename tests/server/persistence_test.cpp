@@ -107,6 +107,22 @@ TEST_F(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
   }
 }
 
+TEST_F(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
+  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_EQ(KeysOf(LinesStartingWith(run, "all "), "all "), kKeyOrder);
+  auto all = Values(run, "all");
+  EXPECT_EQ(all["BorderSize"], "3");
+  EXPECT_EQ(all["TitleBarSize"], "30");
+  EXPECT_EQ(all["Caption"], "\"\"");
+  EXPECT_EQ(all["AllowResize"], "True");
+  EXPECT_EQ(all["AllowFullScreen"], "False");
+  EXPECT_EQ(all["SkinTheme"], "0");
+  EXPECT_EQ(all["SkinThemeFile"], "\"Onyx.gwr\"");
+  EXPECT_EQ(all["ButtonSize"], "24");
+  EXPECT_EQ(all["SkinState"], "0");
+}
+
 TEST_F(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedData) {
   RunResult run = RunClient("stream " + Quote(WindowsPath(OcxPath())));
   ASSERT_EQ(run.exitCode, 0) << run.output;

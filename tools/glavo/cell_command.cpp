@@ -17,7 +17,7 @@ namespace glavo::tool {
 
 namespace {
 
-constexpr int kMaxSide = 16384;
+constexpr int kMaxSide = 4096;
 
 struct CellOptions {
   std::u16string record;
@@ -79,7 +79,7 @@ void ParseSize(const std::string& text, CellOptions& o) {
   const auto w = x == std::string::npos ? std::nullopt : ParseInteger(text.substr(0, x));
   const auto h = x == std::string::npos ? std::nullopt : ParseInteger(text.substr(x + 1));
   if (!w || !h || *w < 1 || *h < 1 || *w > kMaxSide || *h > kMaxSide) {
-    throw ArgumentError{"--size", "expected WxH with sides from 1 to 16384, got '" + text + "'"};
+    throw ArgumentError{"--size", "expected WxH with sides from 1 to 4096, got '" + text + "'"};
   }
   o.width = static_cast<int>(*w);
   o.height = static_cast<int>(*h);

@@ -11,7 +11,6 @@ int RegistryCommand(int argc, wchar_t** argv);
 int BagCommand(int argc, wchar_t** argv);
 int StreamCommand(int argc, wchar_t** argv);
 int EventsCommand(int argc, wchar_t** argv);
-int SiteCommand(int argc, wchar_t** argv);
 
 namespace {
 
@@ -23,14 +22,14 @@ struct Command {
 constexpr Command kCommands[] = {
     {L"typelib", &TypelibCommand}, {L"registry", &RegistryCommand},
     {L"bag", &BagCommand},         {L"stream", &StreamCommand},
-    {L"events", &EventsCommand},   {L"site", &SiteCommand},
+    {L"events", &EventsCommand},
 };
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events|site ARGS\n");
+    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events ARGS\n");
     return 2;
   }
   CoInitialize(nullptr);

@@ -4,7 +4,7 @@
 // control. Prints "write KEY=VALUE" for each bag write in order, then
 // "A NAME=VALUE" and "B NAME=VALUE" for every property of both controls,
 // "theme-equal True|False", and for a fresh control saved to a bag the keys
-// it writes as "fresh KEY=VALUE".
+// it writes as "fresh KEY=VALUE" ("all KEY=VALUE" when asked for all).
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -130,6 +130,11 @@ void PrintFresh(const std::wstring& ocx) {
   persist->Save(&bag, TRUE, FALSE);
   for (auto& [key, value] : bag.entries) {
     std::wprintf(L"fresh %ls=%ls\n", key.c_str(), client::Describe(value).c_str());
+  }
+  RecordingBag all;
+  persist->Save(&all, TRUE, TRUE);
+  for (auto& [key, value] : all.entries) {
+    std::wprintf(L"all %ls=%ls\n", key.c_str(), client::Describe(value).c_str());
   }
   persist->Release();
   fresh->Release();

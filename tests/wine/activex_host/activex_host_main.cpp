@@ -139,8 +139,13 @@ void CheckHover(Report& report, HWND control) {
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
   Pump(400);
   const auto after = CaptureScreen(area);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  char where[128];
+  std::snprintf(where, sizeof where, " cursor %ld %ld window %s", cursor.x, cursor.y,
+                WindowFromPoint(cursor) == max ? "cmdMax" : "other");
   report.check("hover_over_look", CountDifferent(before, over) > 20,
-               std::to_string(CountDifferent(before, over)) + " pixels changed");
+               std::to_string(CountDifferent(before, over)) + " pixels changed" + where);
   report.check("hover_leaves_normal", CountDifferent(before, after) == 0,
                std::to_string(CountDifferent(before, after)) + " pixels differ after leaving");
 }
@@ -180,6 +185,8 @@ void CheckDrag(Report& report, HWND form, HWND control) {
   const int w0 = start.right - start.left, h0 = start.bottom - start.top;
   HWND corner = PartAt(control, w0 - 2, h0 - 2);
   int x = 1, y = 1;
+  // The pointer arrives over the corner before it presses, as a user's does.
+  Post(corner, WM_MOUSEMOVE, 0, x, y);
   Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
   Pump(100);
   x += 50;
@@ -206,6 +213,9 @@ void CheckDrag(Report& report, HWND form, HWND control) {
   report.check("dragged_frame_covers_client", EqualRect(&client, &own) != 0, "control " + RectText(own));
   SetWindowPos(form, nullptr, start.left, start.top, w0, h0, SWP_NOZORDER);
   Pump(300);
+  const RECT resized = ScreenRect(control), resizedClient = ClientScreenRect(form);
+  report.check("resized_in_code_relayouts", EqualRect(&resized, &resizedClient) != 0,
+               "control " + RectText(resized) + " client " + RectText(resizedClient));
 }
 
 void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink) {
