@@ -64,6 +64,8 @@ TEST_F(DesktopTest, TheTopmostVisibleWindowLiesUnderThePoint) {
   EXPECT_EQ(desktop.windowFromPoint({150, 150}), back->hwnd());
   back->setVisible(false);
   EXPECT_EQ(desktop.windowFromPoint({150, 150}), front->hwnd());
+  front->setEnabled(false);  // disabled windows take no mouse input
+  EXPECT_EQ(desktop.windowFromPoint({150, 150}), 0u);
 }
 
 TEST_F(DesktopTest, ChildrenAreFoundInsideTheirParentAndStackInCreationOrder) {

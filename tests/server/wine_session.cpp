@@ -93,10 +93,16 @@ WineSession& WineSession::instance() {
 // prefix has ended, then stops by itself: the test cases, each a program
 // of its own, find it warm, and nothing is left running after the suite.
 WineSession::WineSession() : prefix_(std::string(GLAVO_SERVER_WORK_DIR) + "/wineprefix") {
+  if (!Exists(GLAVO_WINE64) || !Exists(GLAVO_WINESERVER)) {
+    problem_ = "wine64 or wineserver was not found (looked for " + std::string(GLAVO_WINE64) +
+               "); install Wine with scripts/setup.sh";
+    return;
+  }
   if (!Exists(prefix_ + "/system.reg")) {
     RunShell("env " + environment() + " timeout 300 " + Quote(GLAVO_WINE64) + " wineboot -i");
   }
   ready_ = Exists(prefix_ + "/system.reg");
+  if (!ready_) problem_ = "the Wine prefix " + prefix_ + " could not be created";
   if (ready_) RunShell("env " + environment() + " " + Quote(GLAVO_WINESERVER) + " -p10");
 }
 
@@ -110,7 +116,7 @@ std::string WineSession::environment() const {
 RunResult WineSession::wine(const std::string& arguments, int timeoutSeconds) {
   if (!ready_) {
     RunResult failed;
-    failed.output = "the Wine prefix " + prefix_ + " could not be created";
+    failed.output = problem_;
     return failed;
   }
   return RunShell("cd " + Quote(GLAVO_SERVER_WORK_DIR) + " && env " + environment() + " timeout " +

@@ -42,6 +42,7 @@ class WineSession {
   WineSession();
   std::string environment() const;
   std::string prefix_;
+  std::string problem_;
   bool ready_ = false;
 };
 

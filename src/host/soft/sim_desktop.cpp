@@ -11,8 +11,9 @@ namespace {
 
 enum MouseKind { kDown, kMove, kUp };
 
+// Like WindowFromPoint: hidden and disabled windows are passed over.
 SimSurface* HitTest(SimSurface* s, Point p) {
-  if (!s->visible()) return nullptr;
+  if (!s->visible() || !s->enabled()) return nullptr;
   const Point o = s->screenOrigin();
   const int x = p.x - o.x, y = p.y - o.y;
   const Rect b = s->bounds();

@@ -33,8 +33,9 @@ class SimDesktop final : public Desktop {
   std::unique_ptr<SimSurface> createWindow(const Rect& bounds);
 
   Point cursorPos() const override { return cursor_; }
-  // The deepest visible window under the point, skipping the parts its
-  // mask makes transparent; 0 over the bare desktop.
+  // The deepest visible, enabled window under the point, skipping the
+  // parts its mask makes transparent; 0 over the bare desktop. Mouse input
+  // goes only to such windows.
   WindowHandle windowFromPoint(Point p) const override;
   SimSurface* surfaceAt(Point p) const;
   SimSurface* fromHandle(WindowHandle handle) const;

@@ -11,6 +11,7 @@ int RegistryCommand(int argc, wchar_t** argv);
 int BagCommand(int argc, wchar_t** argv);
 int StreamCommand(int argc, wchar_t** argv);
 int EventsCommand(int argc, wchar_t** argv);
+int FactoryCommand(int argc, wchar_t** argv);
 
 namespace {
 
@@ -22,14 +23,14 @@ struct Command {
 constexpr Command kCommands[] = {
     {L"typelib", &TypelibCommand}, {L"registry", &RegistryCommand},
     {L"bag", &BagCommand},         {L"stream", &StreamCommand},
-    {L"events", &EventsCommand},
+    {L"events", &EventsCommand},   {L"factory", &FactoryCommand},
 };
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events ARGS\n");
+    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events|factory ARGS\n");
     return 2;
   }
   CoInitialize(nullptr);

@@ -1,0 +1,57 @@
+// The class factory, the module's lifetime and COM identity of the control.
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "client_run.h"
+
+namespace server_test {
+namespace {
+
+std::map<std::string, std::string> ValuesOf(const RunResult& run) {
+  std::map<std::string, std::string> values;
+  for (const auto& line : run.lines()) {
+    auto eq = line.find('=');
+    if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+  }
+  return values;
+}
+
+class FactoryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string missing = MissingClientMessage();
+    ASSERT_TRUE(missing.empty()) << missing;
+    RunResult run = RunClient("factory " + Quote(WindowsPath(OcxPath())));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    v_ = ValuesOf(run);
+  }
+  std::map<std::string, std::string> v_;
+};
+
+TEST_F(FactoryTest, CreatesOnlyItsOwnClassAndNeverAggregates) {
+  EXPECT_EQ(v_["factory"], "0x00000000");
+  EXPECT_EQ(v_["unknown class"], "0x80040111") << "CLASS_E_CLASSNOTAVAILABLE";
+  EXPECT_EQ(v_["aggregation"], "0x80040110") << "CLASS_E_NOAGGREGATION";
+  EXPECT_EQ(v_["no such interface"], "0x80004002") << "E_NOINTERFACE";
+}
+
+TEST_F(FactoryTest, ModuleStaysLoadedWhileObjectsOrLocksLive) {
+  EXPECT_EQ(v_["unload idle"], "0x00000000");
+  EXPECT_EQ(v_["unload locked"], "0x00000001");
+  EXPECT_EQ(v_["unload with object"], "0x00000001");
+  // Also proves the object refused above was freed: nothing is left.
+  EXPECT_EQ(v_["unload released"], "0x00000000");
+}
+
+TEST_F(FactoryTest, EveryInterfaceLeadsBackToOneIdentity) {
+  EXPECT_EQ(v_["interfaces answered"], "8");
+  EXPECT_EQ(v_["same identity"], "8");
+  EXPECT_EQ(v_["foreign interface"], "0x80004002 cleared");
+  EXPECT_EQ(v_["error info dual"], "0x00000000");
+  EXPECT_EQ(v_["error info other"], "0x00000001");
+}
+
+}  // namespace
+}  // namespace server_test
