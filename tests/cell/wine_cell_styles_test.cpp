@@ -81,6 +81,7 @@ TEST(WineCellStylesTest, EveryStylePaintsThroughGdiLikeTheSoftwareHost) {
   const std::string exe = GLAVO_CELL_STYLES_EXE;
   const std::string wine = GLAVO_WINE64;
   if (!fs::exists(exe) || wine.empty() || !fs::exists(wine)) GTEST_SKIP() << "no Windows build or Wine";
+  if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "no xvfb-run for the windows";
   const fs::path dir = fs::path(GLAVO_CELL_TEST_OUTPUT_DIR) / "wine-cell-styles";
   fs::create_directories(dir);
   const fs::path out = dir / "strip.bgra";
