@@ -9,6 +9,7 @@
 #   GLAVO_BENCH_CPU=0            the core to pin to
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export PATH="$PATH:/usr/lib/wine"
 
 filter=${1:-.}
 cpu=${GLAVO_BENCH_CPU:-0}

@@ -20,6 +20,8 @@ HRESULT SkinObject::Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironm
   auto fresh = std::make_unique<GlavoSkin>(std::move(surface), env);
   fresh->setListener(this);
   fresh->ReadProperties(bag);
+  // A look that came from BodyTheme alone is not in the bag as theme data.
+  if (fresh->SkinThemeData().empty()) fresh->SetBodyTheme(fresh->BodyTheme());
   if (placed) placed(*fresh);
   skin_->setListener(nullptr);
   skin_ = std::move(fresh);
@@ -40,10 +42,12 @@ HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
     // The windowless input path serves only the surface without a window.
     input_.reset();
     surface_ = nullptr;
-    HRESULT hr = Rehost(std::move(surface), host->environment(), [&form](GlavoSkin& skin) {
+    // Read first: the new skin's first layout writes its caption to the form.
+    const std::u16string title = HostToString(form.get("Caption"));
+    HRESULT hr = Rehost(std::move(surface), host->environment(), [&form, &title](GlavoSkin& skin) {
       form.set("BorderStyle", 0);
       form.set("ShowInTaskbar", true);
-      if (skin.Caption().empty()) skin.SetCaption(HostToString(form.get("Caption")));
+      if (skin.Caption().empty()) skin.SetCaption(title);
     });
     // The previous host goes only after the skin that used it.
     windowed_ = std::move(host);

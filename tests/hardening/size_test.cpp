@@ -13,10 +13,11 @@ namespace {
 
 constexpr int kTwips = 15;
 
-Pixel CentrePixel(GlavoSkin& skin, SkinPartsGwr part) {
+// A pixel of a part at a fraction of its width and height.
+soft::Pixel PartPixel(GlavoSkin& skin, SkinPartsGwr part, double fx, double fy) {
   const auto& surface = static_cast<soft::SimSurface&>(skin.part(part).surface());
-  const Bitmap& image = surface.image();
-  return image.at(image.width() / 2, image.height() / 2) & 0x00FFFFFFu;
+  const soft::Bitmap& image = surface.image();
+  return image.at(static_cast<int>(image.width() * fx), static_cast<int>(image.height() * fy)) & 0x00FFFFFFu;
 }
 
 TEST(FormSizes, An8KFormIsLaidOutAndPainted) {
@@ -29,10 +30,14 @@ TEST(FormSizes, An8KFormIsLaidOutAndPainted) {
   EXPECT_EQ(back.bottom, 4320 - skin.BorderSize() + 1);
   const Rect close = skin.part(gwr_CloseButton).surface().bounds();
   EXPECT_EQ(close.right, 7680 - 2);
-  // Onyx paints the background white and the title bar grey; an unpainted
-  // surface would be black.
-  EXPECT_EQ(CentrePixel(skin, gwr_Back), 0xFFFFFFu);
-  EXPECT_NE(CentrePixel(skin, gwr_TitleBar), 0u);
+  // Onyx paints the background as a vertical gradient and the title bar
+  // grey; an unpainted surface would be black.
+  const soft::Pixel middle = PartPixel(skin, gwr_Back, 0.5, 0.5);
+  EXPECT_NE(middle, 0u);
+  EXPECT_EQ(PartPixel(skin, gwr_Back, 0.05, 0.5), middle);
+  EXPECT_EQ(PartPixel(skin, gwr_Back, 0.95, 0.5), middle);
+  EXPECT_NE(PartPixel(skin, gwr_Back, 0.99, 0.99), 0u);
+  EXPECT_NE(PartPixel(skin, gwr_TitleBar, 0.5, 0.5), 0u);
 }
 
 TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
@@ -44,11 +49,13 @@ TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
   } catch (const HostError& e) {
     EXPECT_EQ(e.number(), host_error::kOutOfMemory);
   }
-  // Still the old form, still a working skin.
-  EXPECT_EQ(stage.form().pixelBounds().width(), 600);
+  // Back to a size the host can hold, the skin works as before.
+  stage.form().set("Width", 640.0 * kTwips);
+  stage.tick(20);  // the skin's size poll follows the form
+  EXPECT_EQ(stage.form().pixelBounds().width(), 640);
   stage.skin().SetBodyTheme(gwr_Vista);
   stage.skin().Refresh();
-  EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 600 - 2 * 5);
+  EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 640 - 2 * 5);
 }
 
 // Within the host's limit per side but not in area: the title bar is the

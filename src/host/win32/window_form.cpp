@@ -108,6 +108,7 @@ void WindowForm::SetBorderStyle(std::int32_t borderStyle) {
   SetWindowLongW(window_, GWL_EXSTYLE, ex);
   SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // A top-level window shows in the taskbar unless it is a tool window; the

@@ -68,6 +68,11 @@ WindowSurface::WindowSurface(HWND parentWindow, const ColorTable& colors, const 
     window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
                               0, 0, 0, parentWindow, nullptr, WindowModule(), this);
   }
+  // A control's later children lie above its earlier ones, as on a form
+  // designed in that order; USER would put each new one at the bottom.
+  if (window_ && parent_) {
+    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   setForeColor(foreColor_);
 }
 
@@ -109,8 +114,10 @@ Rect WindowSurface::bounds() const {
 
 void WindowSurface::move(int left, int top, int width, int height) {
   if (!window_) return;
+  // The buffer repaints everything; bits USER would copy from the old place
+  // would only be stale.
   SetWindowPos(window_, nullptr, left, top, std::max(0, width), std::max(0, height),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   // WM_SIZE is not sent for a size that did not change; the check is cheap.
   SizeChanged();
 }
@@ -123,6 +130,7 @@ void WindowSurface::SizeChanged() {
   dc().setTextColor(Translate(foreColor_));
   ApplyRegion();
   if (sink_) sink_->onResize();
+  refresh();
 }
 
 bool WindowSurface::visible() const {

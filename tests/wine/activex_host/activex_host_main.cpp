@@ -101,11 +101,41 @@ void Click(HWND window, int x, int y) {
   Pump(200);
 }
 
+// What IViewObject::Draw gives equals what the screen shows.
+bool DrawnLikeScreen(IUnknown* control, const RECT& area, const std::wstring& outDir) {
+  IViewObject* view = nullptr;
+  if (FAILED(control->QueryInterface(IID_IViewObject, reinterpret_cast<void**>(&view)))) return false;
+  const int w = area.right - area.left, h = area.bottom - area.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, dib);
+  RECTL bounds{0, 0, w, h};
+  const HRESULT hr = view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
+  GdiFlush();
+  std::vector<std::uint32_t> drawn(static_cast<const std::uint32_t*>(bits),
+                                   static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+  for (auto& p : drawn) p &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  view->Release();
+  SavePpm(outDir + L"\\activex_view.ppm", drawn, w, h);
+  return SUCCEEDED(hr) && CountDifferent(drawn, CaptureScreen(area)) < w * h / 50;
+}
+
 void ListParts(Report& report, HWND control) {
   for (HWND child = GetWindow(control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT r = ScreenRect(child);
     MapWindowPoints(HWND_DESKTOP, control, reinterpret_cast<POINT*>(&r), 2);
-    report.line("PART " + RectText(r) + ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) ? " True" : " False"));
+    RECT box{};
+    const int kind = GetWindowRgnBox(child, &box);
+    report.line("PART " + RectText(r) + ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) ? " True" : " False") +
+                " region " + std::to_string(kind) + " " + RectText(box));
   }
 }
 
@@ -136,14 +166,15 @@ void CheckHover(Report& report, HWND control) {
   Post(max, WM_MOUSEMOVE, 0, 12, 12);
   Pump(400);
   const auto over = CaptureScreen(area);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const bool underCursor = WindowFromPoint(cursor) == max;
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
   Pump(400);
   const auto after = CaptureScreen(area);
-  POINT cursor{};
-  GetCursorPos(&cursor);
   char where[128];
   std::snprintf(where, sizeof where, " cursor %ld %ld window %s", cursor.x, cursor.y,
-                WindowFromPoint(cursor) == max ? "cmdMax" : "other");
+                underCursor ? "cmdMax" : "other");
   report.check("hover_over_look", CountDifferent(before, over) > 20,
                std::to_string(CountDifferent(before, over)) + " pixels changed" + where);
   report.check("hover_leaves_normal", CountDifferent(before, after) == 0,
@@ -259,13 +290,14 @@ int wmain(int argc, wchar_t** argv) {
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kFormHeight) / 2;
   state.form = CreateWindowExW(0, wc.lpszClassName, L"ActiveX host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                left, top, kFormWidth, kFormHeight, nullptr, nullptr, wc.hInstance, &state);
-  ShowWindow(state.form, SW_SHOW);
   RECT client{};
   GetClientRect(state.form, &client);
   wchar_t clsid[64];
   StringFromGUID2(CLSID_GlavoSkin, clsid, 64);
   state.axWindow = CreateWindowExW(0, L"AtlAxWin", clsid, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                                    client.right, client.bottom, state.form, nullptr, wc.hInstance, nullptr);
+  // Shown once the control has made it borderless, as a form loads.
+  ShowWindow(state.form, SW_SHOW);
   Pump(500);
   IUnknown* unknown = nullptr;
   IDispatch* skin = nullptr;
@@ -296,6 +328,11 @@ int wmain(int argc, wchar_t** argv) {
   const RECT own = ScreenRect(control);
   report.check("frame_covers_client", EqualRect(&own, &clientRect) != 0, "control " + RectText(own));
   ListParts(report, control);
+  {
+    const RECT area = ClientScreenRect(state.form);
+    SavePpm(outDir + L"\\activex_start.ppm", CaptureScreen(area), area.right - area.left, area.bottom - area.top);
+    report.check("view_object_draw", DrawnLikeScreen(unknown, area, outDir), "");
+  }
 
   CheckThemes(report, skin, state.form, outDir);
   CheckHover(report, control);

@@ -1,0 +1,215 @@
+// GlavoSkin hosted by Wine's own ATL container window (not ours), driven by
+// real window messages from glavo-activex-host.exe, in a Wine virtual
+// desktop on a private X display. The host writes one CHECK line per
+// behaviour; this suite judges them, the part rectangles against the frame
+// layout, and the screenshots against the software host's rendering.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "skin/body_themes.h"
+#include "skin_render.h"
+#include "wine_runner.h"
+
+#ifdef GLAVO_SKIN_LAYOUT
+
+namespace glavo::wine {
+namespace {
+
+struct HostRun {
+  bool ran = false;
+  std::string why;  // why it did not run
+  std::string outDir;
+  std::map<std::string, std::string> checks;  // name -> "ok ..." / "fail ..."
+  std::vector<std::string> parts;              // "x y w h True"
+};
+
+std::string Win64Dir() {
+  const char* env = std::getenv("GLAVO_WIN64_DIR");
+  return env && *env ? env : GLAVO_WIN64_DIR;
+}
+
+std::string WinePath(const std::string& hostPath) {
+  std::string path = "Z:" + hostPath;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
+HostRun RunHost() {
+  HostRun run;
+  const std::string exe = Win64Dir() + "/bin/glavo-activex-host.exe";
+  const std::string ocx = Win64Dir() + "/bin/glavowrap.ocx";
+  if (!FileExists(exe) || !FileExists(ocx)) {
+    run.why = "build the mingw64 preset first (" + exe + ")";
+    return run;
+  }
+  if (RunCommand("command -v xvfb-run >/dev/null").exitCode != 0 || !FileExists(GLAVO_WINE64)) {
+    run.why = "xvfb-run and wine64 are needed";
+    return run;
+  }
+  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex";
+  RunCommand("rm -rf " + ShellQuote(run.outDir) + " && mkdir -p " + ShellQuote(run.outDir));
+  const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex";
+  const std::string env = "WINEPREFIX=" + ShellQuote(prefix) +
+                          " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' GLAVO_OLE_TRACE=" +
+                          ShellQuote(WinePath(run.outDir + "/ole_trace.txt")) + " ";
+  // A wineserver left from a display-less run would make window creation
+  // fail silently.
+  RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
+  const std::string command = env + "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' " +
+                              ShellQuote(GLAVO_WINE64) + " explorer /desktop=glavo,1024x768 " +
+                              ShellQuote(exe) + " " + ShellQuote(WinePath(ocx)) + " " +
+                              ShellQuote(WinePath(run.outDir)) + " >/dev/null 2>&1";
+  RunCommand(command);
+  RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
+  std::istringstream lines(ReadTextFile(run.outDir + "/activex_result.txt"));
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("CHECK ", 0) == 0) {
+      const auto space = line.find(' ', 6);
+      run.checks[line.substr(6, space - 6)] = space == std::string::npos ? "" : line.substr(space + 1);
+    } else if (line.rfind("PART ", 0) == 0) {
+      std::istringstream fields(line.substr(5));
+      std::string x, y, w, h, visible;
+      fields >> x >> y >> w >> h >> visible;
+      run.parts.push_back(x + " " + y + " " + w + " " + h + " " + visible);
+    } else if (line == "DONE") {
+      run.ran = true;
+    }
+  }
+  if (!run.ran) run.why = "the host did not finish; see " + run.outDir;
+  return run;
+}
+
+const HostRun& Run() {
+  static const HostRun run = RunHost();
+  return run;
+}
+
+#define REQUIRE_HOST()                                  \
+  do {                                                  \
+    if (!Run().ran && Run().why.find("build") == 0) {   \
+      GTEST_SKIP() << Run().why;                        \
+    }                                                   \
+    ASSERT_TRUE(Run().ran) << Run().why;                \
+  } while (0)
+
+void ExpectChecks(std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    auto it = Run().checks.find(name);
+    ASSERT_NE(it, Run().checks.end()) << name << " was not reached";
+    EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
+  }
+}
+
+TEST(ActiveXHost, ContainerCreatesAndActivatesTheControl) {
+  REQUIRE_HOST();
+  ExpectChecks({"register", "atl_container", "control_created", "control_window"});
+}
+
+TEST(ActiveXHost, FrameCoversTheBorderlessFormAndPartsFollowTheLayout) {
+  REQUIRE_HOST();
+  ExpectChecks({"form_borderless", "frame_covers_client"});
+  std::ifstream layout(GLAVO_SKIN_LAYOUT);
+  std::string name, x, y, w, h, visible;
+  std::multiset<std::string> actual(Run().parts.begin(), Run().parts.end());
+  int expected = 0;
+  while (layout >> name >> x >> y >> w >> h >> visible) {
+    ++expected;
+    const std::string want = x + " " + y + " " + w + " " + h + " " + visible;
+    auto it = actual.find(want);
+    EXPECT_NE(it, actual.end()) << name << " should stand at " << want;
+    if (it != actual.end()) actual.erase(it);
+  }
+  EXPECT_EQ(expected, 12);
+  EXPECT_TRUE(actual.empty()) << "unexpected part windows";
+}
+
+TEST(ActiveXHost, ThemeSwitchesRepaintAndHoverShowsTheOverLook) {
+  REQUIRE_HOST();
+  ExpectChecks({"theme_switch_repaints", "hover_over_look", "hover_leaves_normal"});
+}
+
+TEST(ActiveXHost, TitleBarDoubleClickMaximizesToWorkAreaAndRestoresCentred) {
+  REQUIRE_HOST();
+  ExpectChecks({"dblclick_maximizes_to_work_area", "maximized_frame_covers_client",
+                "dblclick_restores_centred"});
+}
+
+TEST(ActiveXHost, CornerDragGrowsAndStopsAtTheMinimum) {
+  REQUIRE_HOST();
+  ExpectChecks({"corner_drag_grows", "corner_drag_stops_at_minimum", "dragged_frame_covers_client",
+                "resized_in_code_relayouts"});
+}
+
+TEST(ActiveXHost, CloseButtonRaisesClickThenClosesUnlessTheFormRefuses) {
+  REQUIRE_HOST();
+  ExpectChecks({"close_click_raises_event", "refused_close_keeps_form", "close_click_closes_form"});
+}
+
+TEST(ActiveXHost, DesignerDrawMatchesTheScreen) {
+  REQUIRE_HOST();
+  ExpectChecks({"view_object_draw"});
+}
+
+bool ReadPpm(const std::string& path, int& width, int& height, std::vector<unsigned char>& rgb) {
+  std::ifstream in(path, std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  if (!(in >> magic >> width >> height >> maxValue) || magic != "P6" || maxValue != 255) return false;
+  in.get();
+  rgb.resize(static_cast<std::size_t>(width) * height * 3);
+  return static_cast<bool>(in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size())));
+}
+
+// The share of pixels where some channel differs by more than 40. Caption
+// text (FreeType against GDI), the form's icon (the host's own against the
+// software form's) and the caption-button glyphs when Wine lacks the symbol
+// font account for most of it.
+double Mismatch(const soft::Bitmap& soft, const std::vector<unsigned char>& screen, int width, int height) {
+  if (soft.width() != width || soft.height() != height) return 1.0;
+  long differing = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = soft.row(y)[x];
+      const unsigned char* s = &screen[(static_cast<std::size_t>(y) * width + x) * 3];
+      const int dr = std::abs(static_cast<int>((p >> 16) & 0xFF) - s[0]);
+      const int dg = std::abs(static_cast<int>((p >> 8) & 0xFF) - s[1]);
+      const int db = std::abs(static_cast<int>(p & 0xFF) - s[2]);
+      differing += std::max({dr, dg, db}) > 40;
+    }
+  }
+  return static_cast<double>(differing) / (static_cast<double>(width) * height);
+}
+
+TEST(ActiveXHost, ScreenshotsMatchTheSoftwareHostPerTheme) {
+  REQUIRE_HOST();
+  constexpr double kTolerance = 0.04;
+  for (int theme = 0; theme < 12; ++theme) {
+    int width = 0, height = 0;
+    std::vector<unsigned char> screen;
+    ASSERT_TRUE(ReadPpm(Run().outDir + "/activex_theme_" + std::to_string(theme) + ".ppm", width, height, screen))
+        << "theme " << theme;
+    soft::SkinRenderOptions options;
+    options.theme = BuiltInSkinTheme(theme);
+    options.width = width;
+    options.height = height;
+    options.caption = u"ActiveX host";
+    const double share = Mismatch(soft::RenderSkin(options), screen, width, height);
+    std::printf("theme %2d: %.2f%% of pixels differ\n", theme, share * 100);
+    EXPECT_LT(share, kTolerance) << "theme " << theme;
+  }
+}
+
+}  // namespace
+}  // namespace glavo::wine
+
+#endif  // GLAVO_SKIN_LAYOUT
