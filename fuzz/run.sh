@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-12}
 shift || true
-build=${GLAVO_FUZZ_BUILD:-build/fuzz}
+build=$(realpath -m "${GLAVO_FUZZ_BUILD:-build/fuzz}")
 flags="-g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
@@ -29,9 +29,11 @@ for t in "${targets[@]}"; do
   scratch=$(mktemp -d)
   log="$build/fuzz-$t.log"
   echo "== $t (${seconds}s)"
-  if ! (cd "$build" && ASAN_OPTIONS=detect_leaks=1 timeout $((seconds + 120)) \
-        "./fuzz/glavo_${t}_fuzz" -max_total_time="$seconds" -rss_limit_mb=4096 -timeout=30 \
-        -print_final_stats=1 "$scratch" "$OLDPWD/fuzz/corpus/$t" >"$log" 2>&1); then
+  # Paths are absolute: a target may change its working folder. Very large
+  # metrics make slow but finite paints, hence the generous per-input timeout.
+  if ! ASAN_OPTIONS=detect_leaks=1 timeout $((seconds + 600)) \
+        "$build/fuzz/glavo_${t}_fuzz" -max_total_time="$seconds" -rss_limit_mb=4096 -timeout=300 \
+        -artifact_prefix="$build/" -print_final_stats=1 "$scratch" "$PWD/fuzz/corpus/$t" >"$log" 2>&1; then
     status=1
     grep -E "ERROR|invariant|SUMMARY|Test unit written|==[0-9]+==" "$log" | head -20
   fi

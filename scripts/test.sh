@@ -8,3 +8,14 @@ for preset in mingw64 mingw32 native; do
   cmake --build --preset "$preset" -j"$(nproc)"
 done
 ctest --preset native -j"$(nproc)"
+
+# The native suite again under AddressSanitizer and UndefinedBehaviorSanitizer
+# (about 10 CPU-minutes to build, 3 to run), then a 60-second fuzz smoke
+# over the committed corpus (12 s per target, plus a clang build).
+# GLAVO_SKIP_HARDENING=1 skips both.
+if [[ -z "${GLAVO_SKIP_HARDENING:-}" ]]; then
+  cmake --preset asan >/dev/null
+  cmake --build --preset asan -j"$(nproc)"
+  ctest --preset asan -j"$(nproc)"
+  bash fuzz/run.sh 12
+fi

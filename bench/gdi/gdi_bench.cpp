@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -44,6 +45,13 @@ class GdiForm {
     surface_->setVisible(true);
     surface_->move(0, 0, size.cx, size.cy);
     skin_->SetBodyTheme(theme);
+    // The comparison is only fair when the frame really has the size asked.
+    const Rect back = skin_->part(gwr_Back).surface().bounds();
+    if (back.width() < size.cx / 2 || back.height() < size.cy / 2) {
+      std::fprintf(stderr, "frame not laid out at %dx%d: Back is %dx%d\n", size.cx, size.cy, back.width(),
+                   back.height());
+      std::exit(1);
+    }
   }
   GlavoSkin& skin() { return *skin_; }
   void PaintAll() {

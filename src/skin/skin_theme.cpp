@@ -1,6 +1,7 @@
 // The skin theme: building the theme string from the parts, applying one,
 // theme files, the built-in body themes and the theme actions.
 #include "cell/cell_theme_record.h"
+#include "host/host_value.h"
 #include "skin/body_themes.h"
 #include "skin/glavo_skin.h"
 #include "skin/leading_number.h"
@@ -78,7 +79,12 @@ void GlavoSkin::LoadSkinTheme(const std::u16string& FileName, const std::u16stri
     if (auto line = ReadFirstLine(FileName)) text = *line;
   }
   if (!SettingsStr.empty()) text = SettingsStr;
-  ApplySkinTheme(text);
+  // Loading reports nothing: a size the host refuses to allocate for a part
+  // ends the load where it failed.
+  try {
+    ApplySkinTheme(text);
+  } catch (const HostError&) {
+  }
 }
 
 void GlavoSkin::SetBodyTheme(std::int32_t v) {

@@ -3,6 +3,10 @@
 // caller as the host's error and leaves the skin usable.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "cell/cell_theme_record.h"
+
 #include "host/host_value.h"
 #include "host/soft/sim_offscreen.h"
 #include "host/soft/sim_surface.h"
@@ -58,18 +62,28 @@ TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
   EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 640 - 2 * 5);
 }
 
-// Within the host's limit per side but not in area: the title bar is the
-// first part to ask for too much, and the error reaches the theme's caller.
-TEST(FormSizes, AThemeAskingForAHugeTitleBarRaisesTheHostError) {
+// A theme whose title bar the host cannot allocate is applied as far as it
+// goes and reports nothing, through the method and the action property.
+TEST(FormSizes, AThemeAskingForAHugeTitleBarLoadsWithoutAnError) {
   soft::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
   stage.place();
   std::u16string theme = stage.skin().SaveSkinTheme();
   const auto metrics = theme.rfind(u"#$#30#$#3#$#24#$#");
   ASSERT_NE(metrics, std::u16string::npos);
   theme.replace(metrics, 7, u"#$#2000000000");
-  EXPECT_THROW(stage.skin().LoadSkinTheme(u"", theme), HostError);
+  EXPECT_NO_THROW(stage.skin().LoadSkinTheme(u"", theme));
+  EXPECT_EQ(stage.skin().TitleBarSize(), 2000000000);
+
+  const std::u16string file = u"huge-title-bar.gwr";
+  ASSERT_TRUE(WriteLineFile(file, theme));
+  stage.skin().SetSkinThemeFile(file);
+  EXPECT_NO_THROW(stage.skin().SetSkinTheme(gwr_LoadTheme));
+  EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction);
+  std::remove("huge-title-bar.gwr");
+
   stage.skin().SetBodyTheme(gwr_Onyx);
   EXPECT_EQ(stage.skin().part(gwr_TitleBar).surface().bounds().height(), 30);
+  EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 600 - 2 * 3);
 }
 
 TEST(FormSizes, OffscreenLimitsAreTheDocumentedOnes) {

@@ -100,6 +100,8 @@ WineSession::WineSession() : prefix_(std::string(GLAVO_SERVER_WORK_DIR) + "/wine
   }
   if (!Exists(prefix_ + "/system.reg")) {
     RunShell("env " + environment() + " timeout 300 " + Quote(GLAVO_WINE64) + " wineboot -i");
+    // The registry files are written when the wineserver exits: wait for it.
+    RunShell("env " + environment() + " timeout 120 " + Quote(GLAVO_WINESERVER) + " -w");
   }
   ready_ = Exists(prefix_ + "/system.reg");
   if (!ready_) problem_ = "the Wine prefix " + prefix_ + " could not be created";

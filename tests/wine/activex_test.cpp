@@ -3,10 +3,13 @@
 // desktop on a private X display. The host writes one CHECK line per
 // behaviour; this suite judges them, the part rectangles against the frame
 // layout, and the screenshots against the software host's rendering.
+#ifdef GLAVO_SKIN_LAYOUT
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <fstream>
 #include <algorithm>
 #include <map>
@@ -19,14 +22,13 @@
 #include "skin_render.h"
 #include "wine_runner.h"
 
-#ifdef GLAVO_SKIN_LAYOUT
-
 namespace glavo::wine {
 namespace {
 
 struct HostRun {
   bool ran = false;
-  std::string why;  // why it did not run
+  bool unavailable = false;  // no Windows build, Wine or X server here
+  std::string why;           // why it did not run
   std::string outDir;
   std::map<std::string, std::string> checks;  // name -> "ok ..." / "fail ..."
   std::vector<std::string> parts;              // "x y w h True"
@@ -48,16 +50,20 @@ HostRun RunHost() {
   const std::string exe = Win64Dir() + "/bin/glavo-activex-host.exe";
   const std::string ocx = Win64Dir() + "/bin/glavowrap.ocx";
   if (!FileExists(exe) || !FileExists(ocx)) {
+    run.unavailable = true;
     run.why = "build the mingw64 preset first (" + exe + ")";
     return run;
   }
   if (RunCommand("command -v xvfb-run >/dev/null").exitCode != 0 || !FileExists(GLAVO_WINE64)) {
+    run.unavailable = true;
     run.why = "xvfb-run and wine64 are needed";
     return run;
   }
-  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex";
+  // Per process: ctest may run the cases side by side.
+  const std::string tag = std::to_string(static_cast<long>(getpid()));
+  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + tag;
   RunCommand("rm -rf " + ShellQuote(run.outDir) + " && mkdir -p " + ShellQuote(run.outDir));
-  const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex";
+  const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex-" + tag;
   const std::string env = "WINEPREFIX=" + ShellQuote(prefix) +
                           " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' GLAVO_OLE_TRACE=" +
                           ShellQuote(WinePath(run.outDir + "/ole_trace.txt")) + " ";
@@ -70,9 +76,11 @@ HostRun RunHost() {
                               ShellQuote(WinePath(run.outDir)) + " >/dev/null 2>&1";
   RunCommand(command);
   RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
+  RunCommand("rm -rf " + ShellQuote(prefix));
   std::istringstream lines(ReadTextFile(run.outDir + "/activex_result.txt"));
   std::string line;
   while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // written in text mode
     if (line.rfind("CHECK ", 0) == 0) {
       const auto space = line.find(' ', 6);
       run.checks[line.substr(6, space - 6)] = space == std::string::npos ? "" : line.substr(space + 1);
@@ -89,38 +97,35 @@ HostRun RunHost() {
   return run;
 }
 
-const HostRun& Run() {
+const HostRun& HostResult() {
   static const HostRun run = RunHost();
   return run;
 }
 
 #define REQUIRE_HOST()                                  \
   do {                                                  \
-    if (!Run().ran && Run().why.find("build") == 0) {   \
-      GTEST_SKIP() << Run().why;                        \
+    if (HostResult().unavailable) {                     \
+      GTEST_SKIP() << HostResult().why;                        \
     }                                                   \
-    ASSERT_TRUE(Run().ran) << Run().why;                \
+    ASSERT_TRUE(HostResult().ran) << HostResult().why;                \
   } while (0)
 
 void ExpectChecks(std::initializer_list<const char*> names) {
   for (const char* name : names) {
-    auto it = Run().checks.find(name);
-    ASSERT_NE(it, Run().checks.end()) << name << " was not reached";
+    auto it = HostResult().checks.find(name);
+    ASSERT_NE(it, HostResult().checks.end()) << name << " was not reached";
     EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
   }
 }
 
-TEST(ActiveXHost, ContainerCreatesAndActivatesTheControl) {
+// Each case runs the host once (ctest runs every case in its own process).
+TEST(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
   REQUIRE_HOST();
-  ExpectChecks({"register", "atl_container", "control_created", "control_window"});
-}
-
-TEST(ActiveXHost, FrameCoversTheBorderlessFormAndPartsFollowTheLayout) {
-  REQUIRE_HOST();
-  ExpectChecks({"form_borderless", "frame_covers_client"});
+  ExpectChecks({"register", "atl_container", "control_created", "control_window", "form_borderless",
+                "frame_covers_client", "view_object_draw"});
   std::ifstream layout(GLAVO_SKIN_LAYOUT);
   std::string name, x, y, w, h, visible;
-  std::multiset<std::string> actual(Run().parts.begin(), Run().parts.end());
+  std::multiset<std::string> actual(HostResult().parts.begin(), HostResult().parts.end());
   int expected = 0;
   while (layout >> name >> x >> y >> w >> h >> visible) {
     ++expected;
@@ -133,31 +138,20 @@ TEST(ActiveXHost, FrameCoversTheBorderlessFormAndPartsFollowTheLayout) {
   EXPECT_TRUE(actual.empty()) << "unexpected part windows";
 }
 
-TEST(ActiveXHost, ThemeSwitchesRepaintAndHoverShowsTheOverLook) {
+TEST(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {
   REQUIRE_HOST();
+  // Theme switches and the hover look.
   ExpectChecks({"theme_switch_repaints", "hover_over_look", "hover_leaves_normal"});
-}
-
-TEST(ActiveXHost, TitleBarDoubleClickMaximizesToWorkAreaAndRestoresCentred) {
-  REQUIRE_HOST();
+  // A title bar double click maximizes to the work area and restores centred.
   ExpectChecks({"dblclick_maximizes_to_work_area", "maximized_frame_covers_client",
                 "dblclick_restores_centred"});
-}
-
-TEST(ActiveXHost, CornerDragGrowsAndStopsAtTheMinimum) {
-  REQUIRE_HOST();
+  // A corner drag grows the form and stops at the minimum size.
   ExpectChecks({"corner_drag_grows", "corner_drag_stops_at_minimum", "dragged_frame_covers_client",
                 "resized_in_code_relayouts"});
-}
-
-TEST(ActiveXHost, CloseButtonRaisesClickThenClosesUnlessTheFormRefuses) {
-  REQUIRE_HOST();
-  ExpectChecks({"close_click_raises_event", "refused_close_keeps_form", "close_click_closes_form"});
-}
-
-TEST(ActiveXHost, DesignerDrawMatchesTheScreen) {
-  REQUIRE_HOST();
-  ExpectChecks({"view_object_draw"});
+  // The close button and Alt+F4 raise Click and ask the form to close; a
+  // form that refuses stays.
+  ExpectChecks({"close_click_raises_event", "refused_close_keeps_form", "alt_f4_clicks_close",
+                "close_click_closes_form"});
 }
 
 bool ReadPpm(const std::string& path, int& width, int& height, std::vector<unsigned char>& rgb) {
@@ -170,7 +164,8 @@ bool ReadPpm(const std::string& path, int& width, int& height, std::vector<unsig
   return static_cast<bool>(in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size())));
 }
 
-// The share of pixels where some channel differs by more than 40. Caption
+// The share of pixels where some channel differs by more than 40 (measured
+// 0.2% to 0.4% per theme at 400 x 300). Caption
 // text (FreeType against GDI), the form's icon (the host's own against the
 // software form's) and the caption-button glyphs when Wine lacks the symbol
 // font account for most of it.
@@ -192,11 +187,11 @@ double Mismatch(const soft::Bitmap& soft, const std::vector<unsigned char>& scre
 
 TEST(ActiveXHost, ScreenshotsMatchTheSoftwareHostPerTheme) {
   REQUIRE_HOST();
-  constexpr double kTolerance = 0.04;
+  constexpr double kTolerance = 0.01;
   for (int theme = 0; theme < 12; ++theme) {
     int width = 0, height = 0;
     std::vector<unsigned char> screen;
-    ASSERT_TRUE(ReadPpm(Run().outDir + "/activex_theme_" + std::to_string(theme) + ".ppm", width, height, screen))
+    ASSERT_TRUE(ReadPpm(HostResult().outDir + "/activex_theme_" + std::to_string(theme) + ".ppm", width, height, screen))
         << "theme " << theme;
     soft::SkinRenderOptions options;
     options.theme = BuiltInSkinTheme(theme);

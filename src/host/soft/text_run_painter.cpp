@@ -37,7 +37,8 @@ RunFrame FrameFor(const LogFont& lf, int graphicsMode) {
   f.glyphAngle = glyphAngle % 3600;
   f.along = Direction(lf.escapement);
   f.glyphAlong = Direction(glyphAngle);
-  const Vec up = Direction(glyphAngle + 900);
+  // Reduced first: the angle may be any Long, and adding to it could overflow.
+  const Vec up = Direction(f.glyphAngle + 900);
   f.down = {-up.x, -up.y};
   f.axisAligned = lf.escapement % 3600 == 0 && f.glyphAngle == 0;
   return f;

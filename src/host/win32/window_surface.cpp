@@ -344,7 +344,7 @@ LRESULT WindowSurface::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (reinterpret_cast<HWND>(lParam) != window_) pressed_ = false;
       return 0;
     case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR:
-      if (Key(message, wParam)) return 0;
+      if (Key(message, wParam, lParam)) return 0;
       break;
     case WM_SYSCHAR:
       // Alt+Enter is the skin's own shortcut; without a menu it would beep.
@@ -433,7 +433,7 @@ void WindowSurface::MouseMove(WPARAM wParam, LPARAM lParam) {
   sink_->onMouseMove(button, shift, x, y);
 }
 
-bool WindowSurface::Key(UINT message, WPARAM wParam) {
+bool WindowSurface::Key(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!sink_) return false;
   if (message == WM_CHAR) {
     auto keyAscii = static_cast<std::int16_t>(wParam);
@@ -442,6 +442,8 @@ bool WindowSurface::Key(UINT message, WPARAM wParam) {
   }
   auto keyCode = static_cast<std::int16_t>(wParam);
   std::int16_t shift = ShiftState();
+  // A system key message says itself whether Alt is down (context code).
+  if ((message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && (lParam & (1 << 29))) shift |= shift::kAlt;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
     sink_->onKeyDown(keyCode, shift);
   } else {

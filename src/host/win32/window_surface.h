@@ -108,7 +108,7 @@ class WindowSurface final : public ControlSurface {
   void ApplyRegion();
   void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMove(WPARAM wParam, LPARAM lParam);
-  bool Key(UINT message, WPARAM wParam);
+  bool Key(UINT message, WPARAM wParam, LPARAM lParam);
   void FocusControl();
 
   const ColorTable& colors_;

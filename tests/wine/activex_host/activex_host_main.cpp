@@ -257,6 +257,13 @@ void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink)
                std::to_string(sink.clicks.size()) + " clicks");
   report.check("refused_close_keeps_form", state.closeRequests == 1 && !state.destroyed && IsWindow(state.form),
                std::to_string(state.closeRequests) + " close requests");
+  // Alt+F4 on the control: the same Click, the same request to close.
+  PostMessageW(control, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
+  PostMessageW(control, WM_SYSKEYUP, VK_F4, 1 | (1 << 29) | (3u << 30));
+  Pump(200);
+  report.check("alt_f4_clicks_close", sink.clicks.size() == 2 && sink.clicks[1] == gwr_CloseButton &&
+                                          state.closeRequests == 2 && IsWindow(state.form),
+               std::to_string(sink.clicks.size()) + " clicks, " + std::to_string(state.closeRequests) + " close requests");
   state.refuseClose = false;
   Click(PartAt(control, 386, 15), 12, 12);
   Pump(300);

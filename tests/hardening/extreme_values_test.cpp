@@ -1,0 +1,79 @@
+// Values at the ends of their types, as the fuzz targets found them: each
+// must draw or be skipped as documented, without overflow (the sanitizer
+// build turns any overflow into a failure).
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+
+#include "cell/glavo_cell.h"
+#include "host/soft/sim_desktop.h"
+#include "host/soft/sim_surface.h"
+#include "skin_stage.h"
+
+namespace glavo {
+namespace {
+
+constexpr std::int32_t kMaxLong = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMinLong = std::numeric_limits<std::int32_t>::min();
+
+class ExtremeCaption : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cell.InitProperties();
+    cell.surface().move(0, 0, 400, 300);
+    cell.surface().setVisible(true);
+  }
+  // Pixels of the surface that differ from the cell painted without text.
+  // The text starts unwrapped at the middle of the surface, so it stays in
+  // sight whatever its angle.
+  int InkAfter(std::int32_t escapement, std::int32_t orientation) {
+    cell.Refresh();
+    const soft::Bitmap before = surface().image();
+    cell.DrawTextString(u"Angle", 0x000000FF, false, 0, 3, u"Arial", 14.0f, true, false, 200, 150, 400, 300,
+                        escapement, orientation);
+    const soft::Bitmap& after = surface().image();
+    int changed = 0;
+    for (int y = 0; y < after.height(); ++y) {
+      for (int x = 0; x < after.width(); ++x) changed += after.at(x, y) != before.at(x, y);
+    }
+    return changed;
+  }
+  soft::SimSurface& surface() { return static_cast<soft::SimSurface&>(cell.surface()); }
+
+  soft::SimDesktop desktop{400, 300};
+  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  GlavoCell cell{form->createChild()};
+};
+
+TEST_F(ExtremeCaption, TheLargestAndSmallestAnglesStillDrawTheText) {
+  EXPECT_GT(InkAfter(kMaxLong, kMaxLong), 0);
+  EXPECT_GT(InkAfter(kMinLong, kMinLong), 0);
+  EXPECT_GT(InkAfter(kMaxLong - kMaxLong % 3600, kMaxLong), 0);
+}
+
+// A whole number of turns added to an angle draws the same text.
+TEST_F(ExtremeCaption, WholeTurnsDoNotChangeTheText) {
+  const int upright = InkAfter(0, 0);
+  EXPECT_GT(upright, 0);
+  EXPECT_EQ(InkAfter(3600 * 100, 3600 * 100), upright);
+  EXPECT_EQ(InkAfter(-3600 * 100, -3600 * 100), upright);
+}
+
+TEST(ExtremeTheme, UnclampedMetricsFromAThemeStillLayOut) {
+  soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage.place();
+  std::u16string theme = stage.skin().SaveSkinTheme();
+  const auto metrics = theme.rfind(u"#$#30#$#3#$#24#$#");
+  ASSERT_NE(metrics, std::u16string::npos);
+  theme.replace(metrics, 17, u"#$#-7#$#-2147483648#$#300#$#");
+  stage.skin().LoadSkinTheme(u"", theme);
+  EXPECT_EQ(stage.skin().TitleBarSize(), -7);
+  EXPECT_EQ(stage.skin().BorderSize(), kMinLong);
+  EXPECT_EQ(stage.skin().part(gwr_CloseButton).surface().bounds().width(), 300);
+  EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction);
+}
+
+}  // namespace
+}  // namespace glavo
