@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cell/record_number.h"
+#include "cell/leading_number.h"
 
 namespace glavo {
 
@@ -11,7 +11,7 @@ std::u16string DecodeCaptionText(std::u16string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     if (text.substr(i, 2) == u"~$") {
-      const double value = RecordLeadingNumber(text.substr(i + 2, 5));
+      const double value = LeadingNumber(text.substr(i + 2, 5));
       const double code = std::nearbyint(value);
       if (code >= 0 && code <= 65535) out.push_back(static_cast<char16_t>(code));
       i += 7;

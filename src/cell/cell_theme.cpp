@@ -1,7 +1,7 @@
 // A cell's current look as a theme record, and applying one.
 #include "cell/cell_theme_record.h"
 #include "cell/glavo_cell.h"
-#include "cell/record_number.h"
+#include "cell/leading_number.h"
 
 namespace glavo {
 
@@ -32,7 +32,7 @@ void GlavoCell::LoadCellTheme(const std::u16string& fileName, const std::u16stri
 
   auto number = [&](std::size_t position, auto apply) {
     if (position > pieces.size()) return;
-    if (auto v = RecordLeadingLong(pieces[position - 1])) apply(*v);
+    if (auto v = LeadingInt32(pieces[position - 1])) apply(*v);
   };
   auto color = [&](std::size_t position, OleColor& field) {
     number(position, [&](std::int32_t v) { field = static_cast<OleColor>(v); });

@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "cell/record_number.h"
+#include "cell/leading_number.h"
 
 namespace glavo {
 
@@ -75,7 +75,7 @@ std::u16string FormatRecordBool(bool value) { return value ? u"True" : u"False";
 std::optional<bool> ParseRecordBool(std::u16string_view piece) {
   if (EqualsIgnoringCase(piece, u"true")) return true;
   if (EqualsIgnoringCase(piece, u"false")) return false;
-  if (IsWholeNumber(piece)) return RecordLeadingNumber(piece) != 0;
+  if (IsWholeNumber(piece)) return LeadingNumber(piece) != 0;
   return std::nullopt;
 }
 

@@ -1,4 +1,5 @@
 // IOleObject: the client site, verbs, in-place activation and extents.
+#include "server/dispatch_form.h"
 #include "server/font_bridge.h"
 #include "server/ole_control.h"
 #include "server/ole_trace.h"
@@ -195,7 +196,9 @@ HRESULT OleControl::ActivateInPlace(IOleClientSite* site, LPCRECT pos, bool uiAc
   inPlace->GetWindowContext(&frame_, &document, &place, &clip, &frameInfo);
   if (pos) place = *pos;
 
-  hr = owner_.AttachWindow(std::make_unique<WindowedHost>(container, ReadAmbient()));
+  std::unique_ptr<HostForm> form;
+  if (auto parent = DispatchForm::FormOfSite(site_.Get())) form = std::make_unique<DispatchForm>(parent);
+  hr = owner_.AttachWindow(std::make_unique<WindowedHost>(container, ReadAmbient(), std::move(form)));
   if (FAILED(hr)) {
     inPlace->OnInPlaceDeactivate();
     return hr;

@@ -29,24 +29,29 @@ HRESULT SkinObject::Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironm
   return S_OK;
 }
 
-// The form becomes borderless and its window text the caption when the
-// skin has none of its own: on this form the skin is placed for the first
-// time, whatever happened before the container gave it a window.
+// A top-level window without a form of the container's becomes borderless,
+// and the form's caption becomes the skin's when the skin has none: on this
+// form the skin is placed for the first time, whatever happened before the
+// container gave it a window.
 HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
   if (!skin_ || !host) return E_UNEXPECTED;
   try {
     auto surface = host->createSurface();
     if (!surface->created()) return E_FAIL;
     surface->setChangeHandler([this](std::string_view name) { OnPropertyChanged(name); });
-    win32::WindowForm& form = host->form();
+    HostForm& form = host->form();
+    const bool placeOnWindow = host->formIsWindow();
     // The windowless input path serves only the surface without a window.
     input_.reset();
     surface_ = nullptr;
     // Read first: the new skin's first layout writes its caption to the form.
     const std::u16string title = HostToString(form.get("Caption"));
-    HRESULT hr = Rehost(std::move(surface), host->environment(), [&form, &title](GlavoSkin& skin) {
-      form.set("BorderStyle", 0);
-      form.set("ShowInTaskbar", true);
+    HRESULT hr = Rehost(std::move(surface), host->environment(), [&](GlavoSkin& skin) {
+      // A container's own form was made borderless when it was designed.
+      if (placeOnWindow) {
+        form.set("BorderStyle", 0);
+        form.set("ShowInTaskbar", true);
+      }
       if (skin.Caption().empty()) skin.SetCaption(title);
     });
     // The previous host goes only after the skin that used it.

@@ -2,10 +2,14 @@
 
 namespace glavo::server {
 
-WindowedHost::WindowedHost(HWND container, win32::WindowSurface::Ambient ambient)
-    : container_(container),
-      ambient_(std::move(ambient)),
-      form_(GetAncestor(container, GA_ROOT) ? GetAncestor(container, GA_ROOT) : container, screen_) {}
+WindowedHost::WindowedHost(HWND container, win32::WindowSurface::Ambient ambient,
+                           std::unique_ptr<HostForm> form)
+    : container_(container), ambient_(std::move(ambient)), form_(std::move(form)), formIsWindow_(!form_) {
+  if (!form_) {
+    HWND top = GetAncestor(container, GA_ROOT);
+    form_ = std::make_unique<win32::WindowForm>(top ? top : container, screen_);
+  }
+}
 
 SkinEnvironment WindowedHost::environment() {
   return SkinEnvironment{form_, screen_, windows_, menus_, pump_};

@@ -19,13 +19,17 @@ namespace glavo::server {
 
 class WindowedHost {
  public:
-  // `container` is the window the container gives the control.
-  WindowedHost(HWND container, win32::WindowSurface::Ambient ambient);
+  // `container` is the window the container gives the control; `form` is
+  // the container's form, or null to use the top-level window that holds
+  // the control.
+  WindowedHost(HWND container, win32::WindowSurface::Ambient ambient, std::unique_ptr<HostForm> form);
 
   SkinEnvironment environment();
   // The control's own window, hidden, as a child of the container window.
   std::unique_ptr<win32::WindowSurface> createSurface();
-  win32::WindowForm& form() { return form_; }
+  HostForm& form() { return *form_; }
+  // True when the form is the top-level window itself, not the container's.
+  bool formIsWindow() const { return formIsWindow_; }
   HWND container() const { return container_; }
 
  private:
@@ -37,7 +41,8 @@ class WindowedHost {
   Win32WindowApi windows_;
   win32::WindowPopupMenus menus_;
   Win32MessagePump pump_;
-  win32::WindowForm form_;
+  std::unique_ptr<HostForm> form_;
+  bool formIsWindow_;
 };
 
 }  // namespace glavo::server

@@ -4,7 +4,7 @@
 #include "host/host_value.h"
 #include "skin/body_themes.h"
 #include "skin/glavo_skin.h"
-#include "skin/leading_number.h"
+#include "cell/leading_number.h"
 #include "skin/skin_theme_string.h"
 
 namespace glavo {

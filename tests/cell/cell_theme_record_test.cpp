@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cell/cell_theme_record.h"
-#include "cell/record_number.h"
+#include "cell/leading_number.h"
 #include "cell_fixture.h"
 
 namespace glavo::testing {
@@ -40,23 +40,23 @@ std::string Slurp(const std::u16string& name) {
 }
 
 TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
-  EXPECT_EQ(RecordLeadingNumber(u"12.5"), 12.5);
-  EXPECT_EQ(RecordLeadingLong(u"12.5"), 12);
-  EXPECT_EQ(RecordLeadingLong(u"13.5"), 14);
-  EXPECT_EQ(RecordLeadingLong(u"&H10"), 16);
-  EXPECT_EQ(RecordLeadingLong(u"&o17"), 15);
-  EXPECT_EQ(RecordLeadingLong(u"&HFFFFFFFF"), -1);
-  EXPECT_EQ(RecordLeadingLong(u" 1 2\t3\n"), 123);
-  EXPECT_EQ(RecordLeadingLong(u"-42abc"), -42);
-  EXPECT_EQ(RecordLeadingLong(u"1e3"), 1000);
-  EXPECT_EQ(RecordLeadingLong(u"2e"), 2);
-  EXPECT_EQ(RecordLeadingLong(u"abc"), 0);
-  EXPECT_EQ(RecordLeadingLong(u""), 0);
-  EXPECT_EQ(RecordLeadingLong(u"-"), 0);
-  EXPECT_EQ(RecordLeadingLong(u".5"), 0);  // half to even
-  EXPECT_EQ(RecordLeadingLong(u"-2147483648"), INT32_MIN);
-  EXPECT_FALSE(RecordLeadingLong(u"2147483648").has_value());
-  EXPECT_FALSE(RecordLeadingLong(u"1e300").has_value());
+  EXPECT_EQ(LeadingNumber(u"12.5"), 12.5);
+  EXPECT_EQ(LeadingInt32(u"12.5"), 12);
+  EXPECT_EQ(LeadingInt32(u"13.5"), 14);
+  EXPECT_EQ(LeadingInt32(u"&H10"), 16);
+  EXPECT_EQ(LeadingInt32(u"&o17"), 15);
+  EXPECT_EQ(LeadingInt32(u"&HFFFFFFFF"), -1);
+  EXPECT_EQ(LeadingInt32(u" 1 2\t3\n"), 123);
+  EXPECT_EQ(LeadingInt32(u"-42abc"), -42);
+  EXPECT_EQ(LeadingInt32(u"1e3"), 1000);
+  EXPECT_EQ(LeadingInt32(u"2e"), 2);
+  EXPECT_EQ(LeadingInt32(u"abc"), 0);
+  EXPECT_EQ(LeadingInt32(u""), 0);
+  EXPECT_EQ(LeadingInt32(u"-"), 0);
+  EXPECT_EQ(LeadingInt32(u".5"), 0);  // half to even
+  EXPECT_EQ(LeadingInt32(u"-2147483648"), INT32_MIN);
+  EXPECT_FALSE(LeadingInt32(u"2147483648").has_value());
+  EXPECT_FALSE(LeadingInt32(u"1e300").has_value());
 }
 
 TEST(RecordTextTest, SplitsAtEverySeparator) {

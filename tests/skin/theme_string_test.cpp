@@ -4,7 +4,7 @@
 #include <set>
 
 #include "skin/body_themes.h"
-#include "skin/leading_number.h"
+#include "cell/leading_number.h"
 #include "skin/skin_names.h"
 #include "skin/skin_theme_string.h"
 

@@ -1,4 +1,4 @@
-#include "cell/record_number.h"
+#include "cell/leading_number.h"
 
 #include <cmath>
 #include <string>
@@ -9,7 +9,7 @@ namespace glavo {
 
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 int DigitValue(char16_t c) {
@@ -62,7 +62,7 @@ std::string DecimalPrefix(const std::u16string& s) {
 
 }  // namespace
 
-double RecordLeadingNumber(std::u16string_view text) {
+double LeadingNumber(std::u16string_view text) {
   std::u16string s;
   for (char16_t c : text) {
     if (!IsBlank(c)) s.push_back(c);
@@ -76,9 +76,9 @@ double RecordLeadingNumber(std::u16string_view text) {
   return ascii.empty() ? 0.0 : std::strtod(ascii.c_str(), nullptr);
 }
 
-std::optional<std::int32_t> RecordLeadingLong(std::u16string_view text) {
+std::optional<std::int32_t> LeadingInt32(std::u16string_view text) {
   try {
-    return RoundToInt32(RecordLeadingNumber(text));
+    return RoundToInt32(LeadingNumber(text));
   } catch (const OverflowError&) {
     return std::nullopt;
   }
