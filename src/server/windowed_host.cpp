@@ -12,7 +12,7 @@ WindowedHost::WindowedHost(HWND container, win32::WindowSurface::Ambient ambient
 }
 
 SkinEnvironment WindowedHost::environment() {
-  return SkinEnvironment{form_, screen_, windows_, menus_, pump_};
+  return SkinEnvironment{*form_, screen_, windows_, menus_, pump_};
 }
 
 std::unique_ptr<win32::WindowSurface> WindowedHost::createSurface() {

@@ -52,7 +52,7 @@ void ShowTheme(Demo& demo, long theme) {
   value.lVal = demo.theme;
   Put(demo.skin, L"BodyTheme", value);
   std::wstring caption = std::wstring(L"Glavowrap demo \x2014 ") + kThemeNames[demo.theme] +
-                         L"   (N / P: next / previous theme)";
+                         L"   (N / P: theme)";
   value.vt = VT_BSTR;
   value.bstrVal = SysAllocString(caption.c_str());
   Put(demo.skin, L"Caption", value);
@@ -202,7 +202,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = L"GlavowrapDemo";
   RegisterClassW(&wc);
-  const int width = 560, height = 380;
+  const int width = 640, height = 420;
   demo.window = CreateWindowExW(0, wc.lpszClassName, L"Glavowrap demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                 (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr, nullptr,
