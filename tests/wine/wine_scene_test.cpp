@@ -61,6 +61,8 @@ void SaveDiffPng(const scene::RawImage& wine, const scene::RawImage& soft,
 TileDiff CompareTile(const scene::Primitive& primitive, const scene::RawImage& wine,
                      const scene::RawImage& soft, const Rect& area) {
   switch (primitive.match) {
+    case scene::Match::kExact:
+      return CompareColor(wine, soft, area, 0);
     case scene::Match::kGeometry:
       return CompareGeometry(wine, soft, area);
     case scene::Match::kColor:
@@ -121,7 +123,8 @@ TEST(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
   for (int i = 0; i < static_cast<int>(primitives.size()); ++i) {
     const scene::Primitive& p = primitives[i];
     const TileDiff diff = CompareTile(p, wineImage, soft, scene::TileArea(i));
-    const char* rule = p.match == scene::Match::kGeometry ? "edge"
+    const char* rule = p.match == scene::Match::kExact      ? "exact"
+                       : p.match == scene::Match::kGeometry ? "edge"
                        : p.match == scene::Match::kColor  ? "colour"
                        : p.match == scene::Match::kInk    ? "ink"
                                                           : "lines";

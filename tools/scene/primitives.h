@@ -35,6 +35,10 @@ void DrawTextMeasured(DeviceContext& dc, const Rect& area);
 void DrawTextRotated(DeviceContext& dc, const Rect& area);
 void DrawTextShadowed(DeviceContext& dc, const Rect& area);
 
+// Caption-button glyphs of the symbol face.
+void DrawCaptionGlyphsAliased(DeviceContext& dc, const Rect& area);
+void DrawCaptionGlyphsSmoothed(DeviceContext& dc, const Rect& area);
+
 // Anti-aliased lines, circles and arcs.
 void DrawLineDib(DeviceContext& dc, const Rect& area);
 void DrawCircleDib(DeviceContext& dc, const Rect& area);

@@ -9,7 +9,7 @@
 namespace glavo::scene {
 namespace {
 
-constexpr std::array<Primitive, 30> kPrimitives = {{
+constexpr std::array<Primitive, 32> kPrimitives = {{
     {"Lines in eight octants", Match::kGeometry, DrawOctantLines},
     {"Pen widths 1, 2, 3, 5", Match::kGeometry, DrawPenWidths},
     {"Wide-pen outlines", Match::kGeometry, DrawWideOutlines},
@@ -34,6 +34,8 @@ constexpr std::array<Primitive, 30> kPrimitives = {{
     {"Measured text", Match::kInk, DrawTextMeasured},
     {"Rotated captions", Match::kInk, DrawTextRotated},
     {"Shadow and opaque text", Match::kInk, DrawTextShadowed},
+    {"Caption glyphs, aliased", Match::kExact, DrawCaptionGlyphsAliased},
+    {"Caption glyphs, smoothed", Match::kColor, DrawCaptionGlyphsSmoothed},
     {"LineDIB", Match::kGeometry, DrawLineDib},
     {"CircleDIB", Match::kGeometry, DrawCircleDib},
     {"ArcDIB", Match::kGeometry, DrawArcDib},

@@ -13,6 +13,7 @@ namespace glavo::scene {
 
 // How two renderings of a tile are expected to agree.
 enum class Match {
+  kExact,     // drawn from the same pixels on every backend: identical
   kGeometry,  // aliased drawing: identical, or off by one pixel along an edge
   kColor,     // same pixels, channels within a small rounding tolerance
   kInk,       // text: bounding box and amount of ink within a tolerance

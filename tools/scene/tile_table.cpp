@@ -7,6 +7,7 @@ namespace {
 
 const char* MatchName(Match m) {
   switch (m) {
+    case Match::kExact: return "exact";
     case Match::kGeometry: return "geometry";
     case Match::kColor: return "color";
     case Match::kInk: return "ink";

@@ -8,10 +8,12 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "host/soft/text_face_cache.h"
-#include "host/soft/text_symbol_glyphs.h"
+#include "host/symbol_coverage.h"
+#include "host/symbol_glyphs.h"
 
 namespace glavo::soft {
 namespace {
@@ -270,6 +272,11 @@ CoverageImage Font::Impl::render(char32_t cp, int angleTenths) {
   if (!ref.draws) return {};
   FT_Library library = context->library->get();
   const double degrees = angleTenths / 10.0;
+  if (ref.slot < 0 && !italic && angleTenths % 3600 == 0) {
+    // The same pixels every backend draws for these glyphs.
+    SymbolMask mask = SymbolGlyph(cp, em, bold, aa);
+    return CoverageImage{mask.left, mask.top, mask.width, mask.height, std::move(mask.coverage)};
+  }
   if (ref.slot < 0) {
     OwnedOutline outline = OwnedOutline::fromContours(library, SymbolOutline(cp, em));
     if (bold) FT_Outline_EmboldenXY(outline.get(), 64, 0);

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/soft/text_symbol_glyphs.h"
+#include "host/symbol_glyphs.h"
 
 namespace glavo::soft {
 

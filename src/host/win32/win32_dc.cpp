@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "host/win32/win32_symbol_text.h"
+
 namespace glavo::win32 {
 namespace {
 
@@ -261,6 +263,9 @@ int Win32Dc::setBkMode(int mode) { return SetBkMode(hdc_, mode); }
 Rgb Win32Dc::setBkColor(Rgb color) { return SetBkColor(hdc_, color & 0xFFFFFFu); }
 
 int Win32Dc::drawText(std::u16string_view text, Rect& rect, unsigned format) {
+  if (const auto symbols = MissingSymbolFont(hdc_)) {
+    return DrawSymbolText(hdc_, *symbols, text, rect, format);
+  }
   RECT rc{rect.left, rect.top, rect.right, rect.bottom};
   const int height =
       DrawTextW(hdc_, AsWide(text), static_cast<int>(text.size()), &rc, format);
@@ -269,6 +274,7 @@ int Win32Dc::drawText(std::u16string_view text, Rect& rect, unsigned format) {
 }
 
 Size Win32Dc::textExtent(std::u16string_view text) {
+  if (const auto symbols = MissingSymbolFont(hdc_)) return SymbolTextExtent(*symbols, text);
   SIZE size{};
   if (!GetTextExtentPoint32W(hdc_, AsWide(text), static_cast<int>(text.size()), &size)) {
     return Size{};
@@ -277,6 +283,7 @@ Size Win32Dc::textExtent(std::u16string_view text) {
 }
 
 TextMetrics Win32Dc::textMetrics() {
+  if (const auto symbols = MissingSymbolFont(hdc_)) return symbols->metrics;
   TEXTMETRICW tm{};
   if (!GetTextMetricsW(hdc_, &tm)) return TextMetrics{};
   return TextMetrics{tm.tmHeight, tm.tmAscent, tm.tmDescent, tm.tmInternalLeading,

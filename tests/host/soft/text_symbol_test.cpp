@@ -1,7 +1,13 @@
-// The caption-button glyphs of the built-in "Webdings" symbol face.
-#include "host/soft/text_symbol_glyphs.h"
+// The caption-button glyphs of the built-in "Webdings" symbol face, and the
+// portable rasteriser every backend draws them with.
+#include "host/symbol_glyphs.h"
+
+#include "host/symbol_coverage.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "host/soft/text_renderer.h"
 #include "text_ink.h"
@@ -51,6 +57,99 @@ TEST(TextSymbolGlyphs, OutlinesStayInsideTheCharacterCell) {
           EXPECT_LE(p.x, SymbolAdvance(code, em) * 64);
           EXPECT_GE(p.y, -kSymbolDescent * em * 64 - 32) << int(code) << " " << em;
           EXPECT_LE(p.y, kSymbolAscent * em * 64 + 32) << int(code) << " " << em;
+        }
+      }
+    }
+  }
+}
+
+// A rectangle in whole pixels, clockwise, y up.
+std::vector<OutlinePoint> Square(long x0, long y0, long x1, long y1) {
+  return {{x0 * 64, y0 * 64}, {x0 * 64, y1 * 64}, {x1 * 64, y1 * 64}, {x1 * 64, y0 * 64}};
+}
+
+int CoverageSum(const SymbolMask& m) {
+  int sum = 0;
+  for (std::uint8_t c : m.coverage) sum += c;
+  return sum;
+}
+
+TEST(SymbolCoverage, WholePixelRectanglesFillExactlyTheirPixels) {
+  for (bool aa : {false, true}) {
+    const SymbolMask m = RasteriseContours({Square(1, -2, 4, 3)}, aa);
+    EXPECT_EQ(m.left, 1);
+    EXPECT_EQ(m.top, -3);  // five rows above the baseline's bottom two
+    ASSERT_EQ(m.width, 3);
+    ASSERT_EQ(m.height, 5);
+    for (std::uint8_t c : m.coverage) EXPECT_EQ(c, 255) << aa;
+  }
+  EXPECT_TRUE(RasteriseContours({}, true).empty());
+}
+
+TEST(SymbolCoverage, OverlapsUniteAndOppositeWindingCutsHoles) {
+  // Two overlapping squares: the shared pixels are covered once, not twice.
+  const SymbolMask both = RasteriseContours({Square(0, 0, 4, 4), Square(2, 2, 6, 6)}, true);
+  EXPECT_EQ(CoverageSum(both), (16 + 16 - 4) * 255);
+  // A counter-clockwise square inside a clockwise one leaves a hole.
+  std::vector<OutlinePoint> hole = Square(1, 1, 3, 3);
+  std::reverse(hole.begin(), hole.end());
+  const SymbolMask ring = RasteriseContours({Square(0, 0, 4, 4), hole}, false);
+  ASSERT_EQ(ring.width, 4);
+  EXPECT_EQ(ring.at(1, 1), 0);
+  EXPECT_EQ(ring.at(2, 2), 0);
+  EXPECT_EQ(ring.at(0, 0), 255);
+  EXPECT_EQ(CoverageSum(ring), 12 * 255);
+}
+
+TEST(SymbolCoverage, PartialPixelsAreGreyOnlyWhenSmoothed) {
+  // Half a pixel wide on the right: x from 0 to 2.5.
+  const std::vector<OutlinePoint> strip{{0, 0}, {0, 64}, {160, 64}, {160, 0}};
+  const SymbolMask smooth = RasteriseContours({strip}, true);
+  ASSERT_EQ(smooth.width, 3);
+  EXPECT_EQ(smooth.at(1, 0), 255);
+  EXPECT_NEAR(smooth.at(2, 0), 128, 1);
+  // The pixel centre (2.5) lies on the right edge, which is outside.
+  const SymbolMask sharp = RasteriseContours({strip}, false);
+  EXPECT_EQ(sharp.at(2, 0), 0);
+  // A diagonal cuts its pixels in half.
+  const std::vector<OutlinePoint> triangle{{0, 0}, {0, 4 * 64}, {4 * 64, 0}};
+  const SymbolMask tri = RasteriseContours({triangle}, true);
+  EXPECT_NEAR(CoverageSum(tri), 8 * 255, 4 * 8);
+  EXPECT_NEAR(tri.at(3, 3), 128, 8);
+  EXPECT_EQ(tri.at(0, 3), 255);
+  EXPECT_EQ(tri.at(3, 0), 0);
+}
+
+TEST(SymbolCoverage, BoldWidensByOnePixelAndBlendingHitsBothEnds) {
+  const SymbolMask plain = SymbolGlyph(kMaximize, 13, false, false);
+  const SymbolMask bold = SymbolGlyph(kMaximize, 13, true, false);
+  EXPECT_EQ(bold.width, plain.width + 1);
+  EXPECT_GT(CoverageSum(bold), CoverageSum(plain));
+  EXPECT_EQ(BlendChannel(10, 200, 255), 200);
+  EXPECT_EQ(BlendChannel(10, 200, 0), 10);
+  EXPECT_EQ(BlendChannel(200, 10, 128), 105);
+  EXPECT_EQ(BlendChannel(10, 200, 128), 105);
+}
+
+// The software renderer puts down exactly the portable coverage, so that any
+// backend drawing the same masks matches it pixel for pixel.
+TEST(TextSymbolFace, DrawsThePortableCoverage) {
+  TextRenderer tr;
+  for (int quality : {0, 4}) {
+    for (char16_t code : {kMinimize, kMaximize, kRestore, kClose}) {
+      InkSheet sheet(tr, 30, 30);
+      sheet.draw(Face("Webdings", -16, quality), std::u16string(1, code), {5, 5, 30, 30}, 0);
+      const SymbolMask m = SymbolGlyph(code, 16, false, quality == 4);
+      const int ascent = 13;  // 0.8 of the em
+      for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 30; ++x) {
+          const int mx = x - 5 - m.left;
+          const int my = y - 5 - ascent - m.top;
+          const bool inside = mx >= 0 && my >= 0 && mx < m.width && my < m.height;
+          const int c = inside ? m.at(mx, my) : 0;
+          const int expected = BlendChannel(255, 0, c);
+          ASSERT_EQ(static_cast<int>(RgbFromPixel(sheet.bitmap.at(x, y)) & 0xFF), expected)
+              << int(code) << " q" << quality << " at " << x << "," << y;
         }
       }
     }
