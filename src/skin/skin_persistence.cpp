@@ -71,7 +71,10 @@ void GlavoSkin::ReadProperties(const PropertyBag& bag) {
   showCloseButton_ = ReadBool(bag, "ShowCloseButton", true);
   part(gwr_TitleBar).SetFont(ReadFont(bag, "Font", surface_->ambientFont()));
   surface_->setEnabled(ReadBool(bag, "Enabled", true));
-  skinTheme_ = ReadLong(bag, "SkinTheme", gwr_NoAction);
+  // An action is never repeated on load: whatever a foreign bag holds, the
+  // property rests at gwr_NoAction (this control always saves 0).
+  ReadLong(bag, "SkinTheme", gwr_NoAction);
+  skinTheme_ = gwr_NoAction;
   skinThemeFile_ = ReadString(bag, "SkinThemeFile", kDefaultThemeFile);
   skinThemeData_ = ReadString(bag, "SkinThemeData", u"");
   bodyTheme_ = ReadLong(bag, "BodyTheme", gwr_Onyx);

@@ -9,6 +9,7 @@
 
 #include "cell/glavo_cell.h"
 #include "host/soft/sim_desktop.h"
+#include "host/soft/sim_property_bag.h"
 #include "host/soft/sim_surface.h"
 #include "skin_stage.h"
 
@@ -73,6 +74,26 @@ TEST(ExtremeTheme, UnclampedMetricsFromAThemeStillLayOut) {
   EXPECT_EQ(stage.skin().BorderSize(), kMinLong);
   EXPECT_EQ(stage.skin().part(gwr_CloseButton).surface().bounds().width(), 300);
   EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction);
+}
+
+}  // namespace
+}  // namespace glavo
+
+namespace glavo {
+namespace {
+
+// A bag written by someone else may hold any action number; loading it
+// neither runs an action nor lets the property read anything but rest.
+TEST(ExtremeBag, AForeignSkinThemeValueReadsBackAsNoAction) {
+  for (std::int32_t stored : {std::int32_t{gwr_SaveTheme}, std::int32_t{gwr_ResetTheme}, -1905786314, kMaxLong}) {
+    soft::SimPropertyBag bag;
+    bag.write("SkinTheme", stored);
+    bag.write("Caption", std::u16string(u"Kept"));
+    soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+    stage.load(bag);
+    EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction) << stored;
+    EXPECT_EQ(stage.skin().Caption(), u"Kept") << "a reset would have restored the default caption";
+  }
 }
 
 }  // namespace

@@ -34,14 +34,14 @@ constexpr std::array<Primitive, 32> kPrimitives = {{
     {"Measured text", Match::kInk, DrawTextMeasured},
     {"Rotated captions", Match::kInk, DrawTextRotated},
     {"Shadow and opaque text", Match::kInk, DrawTextShadowed},
-    {"Caption glyphs, aliased", Match::kExact, DrawCaptionGlyphsAliased},
-    {"Caption glyphs, smoothed", Match::kColor, DrawCaptionGlyphsSmoothed},
     {"LineDIB", Match::kGeometry, DrawLineDib},
     {"CircleDIB", Match::kGeometry, DrawCircleDib},
     {"ArcDIB", Match::kGeometry, DrawArcDib},
     {"LineGP", Match::kGeometry, DrawLineGp},
     {"CircleGP", Match::kGeometry, DrawCircleGp},
     {"ArcGP", Match::kGeometry, DrawArcGp},
+    {"Caption glyphs, aliased", Match::kExact, DrawCaptionGlyphsAliased},
+    {"Caption glyphs, smoothed", Match::kColor, DrawCaptionGlyphsSmoothed},
 }};
 
 constexpr int kRows = (static_cast<int>(kPrimitives.size()) + kColumns - 1) / kColumns;
