@@ -162,7 +162,7 @@ TextMetrics SymbolMetrics(long height, long width) {
 std::optional<SymbolFont> MissingSymbolFont(HDC hdc) {
   LOGFONTW lf{};
   HGDIOBJ selected = GetCurrentObject(hdc, OBJ_FONT);
-  if (selected == nullptr || GetObjectW(selected, sizeof lf, &lf) != sizeof lf) return std::nullopt;
+  if (selected == nullptr || GetObjectW(selected, sizeof lf, &lf) == 0) return std::nullopt;
   if (!IsSymbolFace(Narrow(lf.lfFaceName))) return std::nullopt;
   WCHAR given[LF_FACESIZE] = {};
   if (GetTextFaceW(hdc, LF_FACESIZE, given) > 0 && Lower(given) == Lower(lf.lfFaceName)) {
