@@ -89,6 +89,15 @@ Pixel SourcePixel(const Bitmap& source, const BlitAxis::Sources& sx, const BlitA
   return found ? block.result() : 0;
 }
 
+// True when destination index first + i reads exactly source index first + i.
+bool ReadsOnlyItself(const std::vector<BlitAxis::Sources>& sources, std::int64_t first) {
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const std::int64_t at = first + static_cast<std::int64_t>(i);
+    if (sources[i].first != at || sources[i].last != at) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
@@ -99,16 +108,24 @@ void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const
   const Interval cols = Intersect(ax.dst(), {0, target.width()});
   const Interval rows = Intersect(ay.dst(), {0, target.height()});
   if (cols.empty() || rows.empty()) return;
-  // Reading and writing the same surface: read from a snapshot.
-  const Bitmap snapshot = (&source == &target) ? source : Bitmap();
-  const Bitmap& in = (&source == &target) ? snapshot : source;
   const int brightness =
       mode == kStretchHalftone ? std::clamp<int>(adjustment.brightness, -100, 100) : 0;
   std::vector<BlitAxis::Sources> colSources;
   colSources.reserve(static_cast<std::size_t>(cols.length()));
   for (std::int64_t x = cols.lo; x < cols.hi; ++x) colSources.push_back(ax.sourcesOf(x));
+  std::vector<BlitAxis::Sources> rowSources;
+  rowSources.reserve(static_cast<std::size_t>(rows.length()));
+  for (std::int64_t y = rows.lo; y < rows.hi; ++y) rowSources.push_back(ay.sourcesOf(y));
+  // Reading and writing the same surface needs a snapshot, unless every
+  // pixel reads only itself (a copy onto the same place, as the brightness
+  // adjustment does): then it is read before it is written anyway.
+  const bool selfCopy = &source == &target;
+  const bool inPlace = selfCopy && ReadsOnlyItself(colSources, cols.lo) &&
+                       ReadsOnlyItself(rowSources, rows.lo);
+  const Bitmap snapshot = (selfCopy && !inPlace) ? source : Bitmap();
+  const Bitmap& in = (selfCopy && !inPlace) ? snapshot : source;
   for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
-    const BlitAxis::Sources sy = ay.sourcesOf(y);
+    const BlitAxis::Sources& sy = rowSources[static_cast<std::size_t>(y - rows.lo)];
     Pixel* out = target.row(static_cast<int>(y));
     for (std::int64_t x = cols.lo; x < cols.hi; ++x) {
       bool found = false;

@@ -110,6 +110,24 @@ TEST_F(RasterStretch, CopyOntoItselfReadsTheSourceFirst) {
   EXPECT_EQ(ColumnsOf(shifted, 0), (std::vector<int>{0, 0, 1, 2, 3, 4}));
 }
 
+// A copy onto the same place skips the snapshot; it must give exactly what a
+// copy from a separate, identical source gives, in every mode.
+TEST_F(RasterStretch, CopyOntoTheSamePlaceEqualsACopyFromASeparateSource) {
+  ColorAdjustment ca;
+  ca.brightness = 37;
+  const BlitRect places[] = {{0, 0, 7, 5}, {2, 1, 4, 3}, {-3, -2, 12, 9}, {6, 4, 5, 5}};
+  for (int mode : {1, kStretchColorOnColor, kStretchHalftone}) {
+    for (const BlitRect& r : places) {
+      Bitmap same = MarkedSource(7, 5);
+      Bitmap viaCopy = MarkedSource(7, 5);
+      const Bitmap separate = MarkedSource(7, 5);
+      StretchCopy(same, r, same, r, mode, ca);
+      StretchCopy(viaCopy, r, separate, r, mode, ca);
+      EXPECT_EQ(same.pixels(), viaCopy.pixels()) << "mode " << mode << " at " << r.x << "," << r.y;
+    }
+  }
+}
+
 TEST_F(RasterStretch, ZeroAndHugeExtentsAreHarmless) {
   Bitmap b = blit(4, 4, {0, 0, 0, 4}, 4, 4, {0, 0, 4, 4});
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{-1, -1, -1, -1}));
