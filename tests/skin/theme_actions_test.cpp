@@ -149,7 +149,9 @@ TEST_F(ThemeActions, AFailedSaveLeavesTheOldFileWhole) {
   skin().SetBodyTheme(gwr_Candy);
   EXPECT_EQ(skin().SaveSkinTheme(path("keep.gwr")), BuiltInSkinTheme(gwr_Candy));
   fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
-  if (::geteuid() != 0) EXPECT_EQ(contents("keep.gwr"), before);
+  if (::geteuid() != 0) {
+    EXPECT_EQ(contents("keep.gwr"), before);
+  }
   EXPECT_EQ(skin().SaveSkinTheme(path("no/such/folder/x.gwr")), BuiltInSkinTheme(gwr_Candy));
   // A folder in the file's place cannot be replaced: it stays as it was.
   fs::create_directories(dir / "taken.gwr");
