@@ -5,7 +5,8 @@
 #   fuzz/run.sh SECONDS_PER_TARGET [target ...]
 #
 # New inputs go to a scratch folder, so fuzz/corpus/ only changes when
-# someone merges them in on purpose (-merge=1). A crash or a broken
+# someone merges them in on purpose (-merge=1). With GLAVO_FUZZ_KEEP=DIR
+# they are kept in DIR/<target> instead, ready for that merge. A crash or a broken
 # invariant stops with the reproducer saved as crash-* in the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +27,12 @@ cmake --build "$build" -j2 --target $(printf 'glavo_%s_fuzz ' "${targets[@]}") >
 
 status=0
 for t in "${targets[@]}"; do
-  scratch=$(mktemp -d)
+  if [[ -n ${GLAVO_FUZZ_KEEP:-} ]]; then
+    scratch="$GLAVO_FUZZ_KEEP/$t"
+    mkdir -p "$scratch"
+  else
+    scratch=$(mktemp -d)
+  fi
   log="$build/fuzz-$t.log"
   echo "== $t (${seconds}s)"
   # Paths are absolute: a target may change its working folder. Very large
@@ -38,6 +44,6 @@ for t in "${targets[@]}"; do
     grep -E "ERROR|invariant|SUMMARY|Test unit written|==[0-9]+==" "$log" | head -20
   fi
   grep -E "^stat::(number_of_executed_units|new_units_added|peak_rss_mb)" "$log" || true
-  rm -rf "$scratch"
+  [[ -n ${GLAVO_FUZZ_KEEP:-} ]] || rm -rf "$scratch"
 done
 exit $status

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include "cell/paint_limit.h"
@@ -52,35 +53,96 @@ Pixel24 ToPixel(Rgb c) {
                  static_cast<std::uint8_t>(ch.r)};
 }
 
-// Writes round(ClampByte(a + d * k)) for k = first.. into every third byte.
-// a + d * k is exact in fixed point (d is a float, k and a whole numbers),
-// so the ramp steps by integer additions and still rounds exactly as the
-// floating-point formula does.
-void WriteChannel(int a, float d, std::int64_t first, std::size_t count, std::uint8_t* out) {
-  int exponent = 0;
-  const float mantissa = std::frexp(d, &exponent);  // d = mantissa * 2^exponent
-  const int shift = 24 - exponent;
-  if (d == 0 || shift < 1 || shift > 36 || first < 0 || first > (std::int64_t{1} << 24)) {
-    for (std::size_t i = 0; i < count; ++i) {
-      out[3 * i] = ToByte(a + static_cast<double>(d) * static_cast<double>(first + static_cast<std::int64_t>(i)));
+// The bytes round(ClampByte(a + d * k)) for k = first, first + 1, ... as
+// runs of equal bytes. a + d * k is exact in fixed point (d is a float, k
+// and a whole numbers), and the byte is monotonic in k, so each run's end
+// follows from one division and is checked exactly in integers: a row
+// costs a few steps per distinct byte instead of work per pixel, and still
+// rounds exactly as the floating-point formula does.
+class ChannelRuns {
+ public:
+  ChannelRuns(int a, float d, std::int64_t first, std::int64_t count)
+      : a_(a), d_(d), first_(first), count_(count) {
+    int exponent = 0;
+    const float mantissa = std::frexp(d, &exponent);  // d = mantissa * 2^exponent
+    shift_ = 24 - exponent;
+    fixed_ = d != 0 && shift_ >= 1 && shift_ <= 36 && first >= 0 && first <= (std::int64_t{1} << 24);
+    if (fixed_) {
+      step_ = static_cast<std::int64_t>(std::ldexp(static_cast<double>(mantissa), 24));
+      half_ = std::int64_t{1} << (shift_ - 1);
+      top_ = std::int64_t{255} << shift_;
+      inverseStep_ = 1.0 / std::fabs(static_cast<double>(step_));
     }
-    return;
+    start(0);
   }
-  const auto step = static_cast<std::int64_t>(std::ldexp(static_cast<double>(mantissa), 24));
-  const std::int64_t half = std::int64_t{1} << (shift - 1);
-  const std::int64_t mask = (std::int64_t{1} << shift) - 1;
-  const std::int64_t top = std::int64_t{255} << shift;
-  std::int64_t v = (static_cast<std::int64_t>(a) << shift) + step * first;
-  for (std::size_t i = 0; i < count; ++i, v += step) {
-    std::uint8_t byte = 0;
-    if (v >= top) {
-      byte = 255;
-    } else if (v > 0) {
-      const std::int64_t whole = v >> shift, fraction = v & mask;
-      byte = static_cast<std::uint8_t>(whole + ((fraction > half) | ((fraction == half) & (whole & 1))));
+  std::uint8_t value() const { return value_; }
+  std::int64_t end() const { return end_; }
+  void next() { start(end_); }
+
+ private:
+  std::int64_t fixedAt(std::int64_t i) const {
+    return (static_cast<std::int64_t>(a_) << shift_) + step_ * (first_ + i);
+  }
+  std::uint8_t byteOf(std::int64_t v) const {
+    if (v >= top_) return 255;
+    if (v <= 0) return 0;
+    const std::int64_t whole = v >> shift_, fraction = v & ((std::int64_t{1} << shift_) - 1);
+    return static_cast<std::uint8_t>(whole + ((fraction > half_) | ((fraction == half_) & (whole & 1))));
+  }
+  // The least fixed-point value whose byte exceeds `b` (b < 255): b + 1/2
+  // rounds up only from an odd b.
+  std::int64_t above(int b) const {
+    return (static_cast<std::int64_t>(b) << shift_) + half_ + ((b & 1) ? 0 : 1);
+  }
+  // First index after i whose value has reached `limit` (rising) or fallen
+  // below it (falling), or count_.
+  std::int64_t crossing(std::int64_t i, std::int64_t limit, bool rising) const {
+    const std::int64_t gap = rising ? limit - fixedAt(i) : fixedAt(i) - limit + 1;
+    // A guess from the reciprocal, then exact steps to the true crossing.
+    const double guess = static_cast<double>(gap) * inverseStep_;
+    std::int64_t j = guess >= static_cast<double>(count_ - i) ? count_ : i + 1 + static_cast<std::int64_t>(guess);
+    auto reached = [&](std::int64_t k) { return rising ? fixedAt(k) >= limit : fixedAt(k) < limit; };
+    while (j > i + 1 && reached(j - 1)) --j;
+    while (j < count_ && !reached(j)) ++j;
+    return j;
+  }
+  void start(std::int64_t i) {
+    if (i >= count_) {
+      end_ = count_;
+      return;
     }
-    out[3 * i] = byte;
+    if (!fixed_) {
+      // Outside the fixed-point range: the formula itself, one pixel a run.
+      value_ = ToByte(a_ + static_cast<double>(d_) * static_cast<double>(first_ + i));
+      end_ = d_ == 0 ? count_ : i + 1;
+      return;
+    }
+    value_ = byteOf(fixedAt(i));
+    if (step_ > 0) {
+      end_ = value_ == 255 ? count_ : crossing(i, above(value_), true);
+    } else {
+      end_ = value_ == 0 ? count_ : crossing(i, above(value_ - 1), false);
+    }
   }
+
+  int a_;
+  float d_;
+  std::int64_t first_, count_;
+  int shift_ = 0;
+  bool fixed_ = false;
+  std::int64_t step_ = 0, half_ = 0, top_ = 0;
+  double inverseStep_ = 0;
+  std::uint8_t value_ = 0;
+  std::int64_t end_ = 0;
+};
+
+// Pixels [from, to) of a 24-bit row, all one colour. Each pixel is stored
+// as four bytes whose last one the next pixel overwrites, so the row needs
+// one byte of room after its last pixel.
+void FillPixels24(std::uint8_t* row, std::int64_t from, std::int64_t to, std::uint8_t b,
+                  std::uint8_t g, std::uint8_t r) {
+  const std::uint32_t bgr = b | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(r) << 16;
+  for (std::int64_t i = from; i < to; ++i) std::memcpy(row + 3 * i, &bgr, 4);
 }
 
 // One ramp of ColorRamp: index i gives a + d * i per channel with
@@ -100,9 +162,17 @@ class RampStep {
   }
   // Pixels first..first+count-1 as 24-bit DIB bytes (blue, green, red).
   void write(std::int64_t first, std::size_t count, std::uint8_t* out) const {
-    WriteChannel(a_.b, db_, first, count, out);
-    WriteChannel(a_.g, dg_, first, count, out + 1);
-    WriteChannel(a_.r, dr_, first, count, out + 2);
+    const auto n = static_cast<std::int64_t>(count);
+    ChannelRuns b(a_.b, db_, first, n), g(a_.g, dg_, first, n), r(a_.r, dr_, first, n);
+    std::int64_t at = 0;
+    while (at < n) {
+      const std::int64_t end = std::min({b.end(), g.end(), r.end()});
+      FillPixels24(out, at, end, b.value(), g.value(), r.value());
+      at = end;
+      for (ChannelRuns* c : {&b, &g, &r}) {
+        if (c->end() == at) c->next();
+      }
+    }
   }
 
  private:
@@ -223,7 +293,8 @@ void FourCornerGradient(DeviceContext& dc, std::int32_t x, std::int32_t y, std::
   const RampStep left(h, ToPixel(topLeft), ToPixel(bottomLeft), blendSize);
   const RampStep right(h, ToPixel(topRight), ToPixel(bottomRight), blendSize);
   const auto count = static_cast<std::size_t>(endCol - firstCol);
-  std::vector<std::uint8_t> bytes((count * 3 + 3) & ~std::size_t{3});
+  // The DIB row, and a spare byte for the four-byte stores of FillPixels24.
+  std::vector<std::uint8_t> bytes(((count * 3 + 3) & ~std::size_t{3}) + 1);
   const DibHeader header{static_cast<int>(count), 1, 24};
   for (std::int64_t r = firstRow; r < endRow; ++r) {
     RampStep(w, left.at(r), right.at(r), blendSize).write(firstCol, count, bytes.data());

@@ -1,6 +1,7 @@
 #include "host/picture.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace glavo {
@@ -62,6 +63,12 @@ Picture::Picture(PictureType type, int width, int height, std::vector<std::uint3
     : type_(type), width_(std::max(0, width)), height_(std::max(0, height)),
       pixels_(std::move(pixels)) {
   pixels_.resize(static_cast<std::size_t>(width_) * height_, 0);
+}
+
+std::vector<std::uint32_t> Picture::releasePixels() {
+  type_ = PictureType::kNone;
+  width_ = height_ = 0;
+  return std::exchange(pixels_, {});
 }
 
 std::uint32_t Picture::pixel(int x, int y) const {

@@ -32,6 +32,10 @@ class Picture {
   // an empty picture or a rectangle without area.
   void render(DeviceContext& dc, double x, double y, double w, double h) const;
 
+  // Hands the pixel memory over for reuse, leaving the picture empty; only
+  // for a picture its last holder is about to drop.
+  std::vector<std::uint32_t> releasePixels();
+
  private:
   PictureType type_ = PictureType::kNone;
   int width_ = 0;

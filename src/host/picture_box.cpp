@@ -162,13 +162,28 @@ void PictureBox::pset(int x, int y, OleColor color) {
   canvas_->dc().setPixel(x, y, translate(color));
 }
 
+std::vector<std::uint32_t> PictureBox::recycledPixels() const {
+  for (auto& held : recent_) {
+    if (held && held.use_count() == 1) {
+      std::vector<std::uint32_t> pixels = held->releasePixels();
+      held.reset();
+      return pixels;
+    }
+  }
+  return {};
+}
+
 PictureRef PictureBox::image() const {
   const int w = width(), h = height();
-  std::vector<std::uint32_t> bits(static_cast<std::size_t>(w) * h);
+  std::vector<std::uint32_t> bits = recycledPixels();
+  bits.resize(static_cast<std::size_t>(w) * h);
   DeviceContext& d = canvas_->dc();
   d.getDIBits(d.selectedBitmap(), 0, h, DibHeader{w, -h, 32}, bits.data());
   for (auto& p : bits) p |= 0xFF000000u;
-  return std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(bits));
+  auto picture = std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(bits));
+  recent_[1] = std::move(recent_[0]);
+  recent_[0] = picture;
+  return picture;
 }
 
 }  // namespace glavo

@@ -3,7 +3,9 @@
 // Offscreen, so every backend shares it.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "host/color_table.h"
 #include "host/font.h"
@@ -73,8 +75,14 @@ class PictureBox {
   void syncDc();
   void selectBoxFont();
 
+  std::vector<std::uint32_t> recycledPixels() const;
+
   std::unique_ptr<Offscreen> canvas_;
   const ColorTable& colors_;
+  // The last two images handed out. A cell remakes its mask image on every
+  // resize while the surface still holds the previous one, so the one
+  // before that is usually free again and its memory is reused.
+  mutable std::array<std::shared_ptr<Picture>, 2> recent_;
   OleColor backColor_ = 0x8000000F;
   OleColor foreColor_ = 0x80000012;
   OleColor fillColor_ = 0;

@@ -110,27 +110,36 @@ TEST_F(GradientTest, AlphaCopyRefusesAnAlphaThatIsNoByte) {
 namespace glavo::testing {
 namespace {
 
-// The four-corner rows are written by integer stepping; they must match
-// the ramp formula pixel for pixel.
+// The four-corner rows are written as runs found in fixed point; they must
+// match the ramp formula pixel for pixel, also for steep ramps, clipped
+// rows (a negative x) and blend sizes that shrink the steps.
 TEST(FourCornerRowsTest, MatchTheRampFormulaExactly) {
-  soft::SimDesktop desktop{400, 50};
-  auto window = desktop.createWindow(Rect{0, 0, 400, 50});
-  auto pic = window->createPictureBox(400, 8);
+  soft::SimDesktop desktop{1200, 50};
+  auto window = desktop.createWindow(Rect{0, 0, 1200, 50});
+  auto pic = window->createPictureBox(1200, 8);
   std::uint32_t seed = 12345;
   auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) & 0xFFFFFFu; };
-  for (int round = 0; round < 40; ++round) {
+  auto px = [](Rgb c) {
+    return Pixel24{static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
+                   static_cast<std::uint8_t>(RedOf(c))};
+  };
+  for (int round = 0; round < 300; ++round) {
     const Rgb tl = next(), tr = next(), bl = next(), br = next();
-    const int w = 1 + static_cast<int>(next() % 399);
-    const int blend = static_cast<int>(next() % 300);
-    FourCornerGradient(pic->dc(), 0, 0, w, 8, tl, tr, bl, br, blend);
-    auto px = [](Rgb c) { return Pixel24{static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
-                                         static_cast<std::uint8_t>(RedOf(c))}; };
+    const int w = 1 + static_cast<int>(next() % (round % 3 == 0 ? 40 : 1400));
+    const int x = round % 4 == 0 ? -static_cast<int>(next() % 200) : 0;
+    const int blend = static_cast<int>(next() % 4000) - (round % 5 == 0 ? 3000 : 0);
+    try {
+      FourCornerGradient(pic->dc(), x, 0, w, 8, tl, tr, bl, br, blend);
+    } catch (const PaintLimit&) {
+      continue;  // a step count of zero
+    }
     const auto left = ColorRamp(8, px(tl), px(bl), blend);
     const auto right = ColorRamp(8, px(tr), px(br), blend);
     for (int r = 0; r < 8; ++r) {
       const auto row = ColorRamp(w, left[r], right[r], blend);
-      for (int x = 0; x < w; ++x) {
-        ASSERT_EQ(pic->point(x, r), MakeRgb(row[x].r, row[x].g, row[x].b)) << "round " << round << " x " << x;
+      for (int c = std::max(0, -x); c < w && x + c < 1200; ++c) {
+        ASSERT_EQ(pic->point(x + c, r), MakeRgb(row[c].r, row[c].g, row[c].b))
+            << "round " << round << " column " << c;
       }
     }
   }

@@ -61,5 +61,39 @@ TEST_F(Rendering, ThemesChangeTheWholeFrame) {
   EXPECT_GT(GreenOf(At(onyx, 300, 20)), 150);
 }
 
+// A form dragged to its size, growing and shrinking on the way, shows
+// exactly what a form placed at that size shows: surfaces reused across
+// resizes, recycled masks and deferred clears leave nothing behind.
+TEST(RenderingAfterDrag, MatchesAFormPlacedAtTheFinalSize) {
+  for (int theme = 0; theme < kBodyThemeCount; ++theme) {
+    soft::SkinStage dragged;
+    dragged.place();
+    dragged.skin().SetBodyTheme(static_cast<BodyThemesGwr>(theme));
+    dragged.tick(20);
+    soft::SimDesktop& desk = dragged.desktop();
+    auto corner = [&] { return dragged.partPoint(gwr_RightCorner); };
+    desk.moveCursor(corner());
+    desk.pressButton(mouse::kLeft);
+    for (int step : {9, 7, 12, -5, -11, 3, -8, 20}) {
+      const Point at = corner();
+      desk.moveCursor(Point{at.x + step, at.y + step / 2});
+    }
+    desk.releaseButton(mouse::kLeft);
+    desk.hover(Point{5, 5}, 30);
+    const Rect final = dragged.form().pixelBounds();
+    ASSERT_NE(final, (Rect{240, 150, 1040, 750}));
+
+    soft::SkinStage placed(Size{1280, 800}, final);
+    placed.place();
+    placed.skin().SetBodyTheme(static_cast<BodyThemesGwr>(theme));
+    placed.tick(20);
+    placed.desktop().hover(Point{5, 5}, 30);
+    const Bitmap a = dragged.render(), b = placed.render();
+    ASSERT_EQ(a.width(), b.width());
+    ASSERT_EQ(a.height(), b.height());
+    EXPECT_EQ(DifferentPixels(a, b, Rect{0, 0, a.width(), a.height()}), 0) << "theme " << theme;
+  }
+}
+
 }  // namespace
 }  // namespace glavo::test

@@ -14,17 +14,44 @@ constexpr Pixel kAlphaMask = 0xFF000000u;
 // Negative or absurd sizes become an empty surface rather than a huge allocation.
 int SaneExtent(int v) { return std::clamp(v, 0, 1 << 15); }
 
+constexpr int kGrowthRoom = 64;
+
 }  // namespace
 
 Bitmap::Bitmap(int width, int height, Pixel fill) { resize(width, height, fill); }
 
-void Bitmap::fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }
+void Bitmap::fill(Pixel p) {
+  pending_ = p;
+  pendingFill_ = true;
+}
 
+// A surface being dragged larger grows by a few pixels per mouse move;
+// keeping room for that many more rows and columns spares a fresh
+// allocation (and its page faults) on every step.
 void Bitmap::resize(int width, int height, Pixel fill) {
   width_ = SaneExtent(width);
   height_ = SaneExtent(height);
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
-  pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
+  if (count() > pixels_.capacity()) {
+    std::vector<Pixel> grown;
+    grown.reserve(static_cast<std::size_t>(width_ + kGrowthRoom) * (height_ + kGrowthRoom));
+    pixels_.swap(grown);
+  } else if (count() < pixels_.capacity() / 4) {
+    // Far smaller: give the memory back.
+    std::vector<Pixel>().swap(pixels_);
+  }
+  this->fill(fill);
+}
+
+void Bitmap::prepareOverwrite() {
+  if (!pendingFill_) return;
+  pixels_.resize(count());
+  pendingFill_ = false;
+}
+
+void Bitmap::settle() const {
+  pixels_.assign(count(), pending_);
+  pendingFill_ = false;
 }
 
 bool SavePng(const Bitmap& bitmap, const std::string& path, bool useAlpha) {

@@ -21,6 +21,9 @@ constexpr Rgb RgbFromPixel(Pixel p) {
   return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
 }
 
+// Filling the whole bitmap (a resize, a clear) is only recorded; the pixels
+// are written when something first looks at them. A surface resized twice
+// or cleared and then painted over whole by a copy is written once.
 class Bitmap {
  public:
   Bitmap() = default;
@@ -30,22 +33,37 @@ class Bitmap {
   int height() const { return height_; }
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-  Pixel* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-  const Pixel* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  Pixel* row(int y) { return pixels().data() + static_cast<std::size_t>(y) * width_; }
+  const Pixel* row(int y) const { return pixels().data() + static_cast<std::size_t>(y) * width_; }
   Pixel& at(int x, int y) { return row(y)[x]; }
   Pixel at(int x, int y) const { return row(y)[x]; }
 
   void fill(Pixel p);
-  // Reallocates to the new size; the content is cleared to `fill`.
+  // Resizes; the content is cleared to `fill`.
   void resize(int width, int height, Pixel fill = 0);
+  // The caller is about to write every pixel: a pending fill is dropped
+  // instead of written. What the pixels hold until then is unspecified.
+  void prepareOverwrite();
 
-  std::vector<Pixel>& pixels() { return pixels_; }
-  const std::vector<Pixel>& pixels() const { return pixels_; }
+  std::vector<Pixel>& pixels() {
+    if (pendingFill_) settle();
+    return pixels_;
+  }
+  const std::vector<Pixel>& pixels() const {
+    if (pendingFill_) settle();
+    return pixels_;
+  }
 
  private:
+  std::size_t count() const { return static_cast<std::size_t>(width_) * height_; }
+  void settle() const;
+
   int width_ = 0;
   int height_ = 0;
-  std::vector<Pixel> pixels_;
+  mutable std::vector<Pixel> pixels_;
+  // While set, every pixel is `pending_` whatever pixels_ holds.
+  mutable bool pendingFill_ = false;
+  Pixel pending_ = 0;
 };
 
 // Writes the bitmap as an 8-bit RGBA PNG. With `useAlpha` false every pixel is

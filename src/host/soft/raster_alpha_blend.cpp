@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "host/soft/raster_blit_axis.h"
 
@@ -72,14 +73,18 @@ bool AlphaBlendCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, co
   const BlitAxis ay(to.y, to.height, from.y, from.height, source.height());
   const Interval cols = Intersect(ax.dst(), {0, target.width()});
   const Interval rows = Intersect(ay.dst(), {0, target.height()});
-  // Stretched nearest-neighbour, as StretchBlt in COLORONCOLOR mode.
+  if (cols.empty() || rows.empty()) return true;
+  // Stretched nearest-neighbour, as StretchBlt in COLORONCOLOR mode. The
+  // source column of each destination column is the same on every row.
+  std::vector<int> sourceCols;
+  sourceCols.reserve(static_cast<std::size_t>(cols.length()));
+  for (std::int64_t x = cols.lo; x < cols.hi; ++x) {
+    sourceCols.push_back(static_cast<int>(ax.sourcesOf(x).last));
+  }
   for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
-    const int sy = static_cast<int>(ay.sourcesOf(y).first);
-    Pixel* out = target.row(static_cast<int>(y));
-    for (std::int64_t x = cols.lo; x < cols.hi; ++x) {
-      const int sx = static_cast<int>(ax.sourcesOf(x).last);
-      out[x] = BlendPixel(out[x], source.at(sx, sy), blend);
-    }
+    const Pixel* in = source.row(static_cast<int>(ay.sourcesOf(y).first));
+    Pixel* out = target.row(static_cast<int>(y)) + cols.lo;
+    for (std::size_t i = 0; i < sourceCols.size(); ++i) out[i] = BlendPixel(out[i], in[sourceCols[i]], blend);
   }
   return true;
 }

@@ -14,13 +14,19 @@ Rect Normalised(const Rect& r) {
 }  // namespace
 
 Coverage::Coverage(const Rect& area)
-    : area_(Normalised(area)),
-      cells_(static_cast<std::size_t>(area_.width()) * static_cast<std::size_t>(area_.height()),
-             0) {}
+    : area_(Normalised(area)), rows_(static_cast<std::size_t>(area_.height())) {}
+
+const Coverage::Row* Coverage::rowAt(int y) const {
+  if (y < area_.top || y >= area_.bottom) return nullptr;
+  return &rows_[static_cast<std::size_t>(y - area_.top)];
+}
 
 bool Coverage::contains(int x, int y) const {
-  if (x < area_.left || x >= area_.right || y < area_.top || y >= area_.bottom) return false;
-  return cells_[static_cast<std::size_t>(y - area_.top) * area_.width() + (x - area_.left)] != 0;
+  const Row* row = rowAt(y);
+  if (row == nullptr) return false;
+  const auto it = std::upper_bound(row->begin(), row->end(), x,
+                                   [](int v, const Span& s) { return v < s.hi; });
+  return it != row->end() && it->lo <= x;
 }
 
 void Coverage::addSpan(std::int64_t row, std::int64_t lo, std::int64_t hi) {
@@ -28,8 +34,30 @@ void Coverage::addSpan(std::int64_t row, std::int64_t lo, std::int64_t hi) {
   lo = std::max<std::int64_t>(lo, area_.left);
   hi = std::min<std::int64_t>(hi, area_.right);
   if (lo >= hi) return;
-  auto* line = cells_.data() + static_cast<std::size_t>(row - area_.top) * area_.width();
-  std::fill(line + (lo - area_.left), line + (hi - area_.left), std::uint8_t{1});
+  const Span add{static_cast<int>(lo), static_cast<int>(hi)};
+  Row& spans = rows_[static_cast<std::size_t>(row - area_.top)];
+  // Shapes are mostly built left to right, so try the end first.
+  if (spans.empty() || add.lo > spans.back().hi) {
+    spans.push_back(add);
+    return;
+  }
+  if (add.lo >= spans.back().lo) {
+    spans.back().hi = std::max(spans.back().hi, add.hi);
+    return;
+  }
+  // First span that touches or lies after the new one, and the end of the
+  // run of spans it swallows.
+  auto first = std::lower_bound(spans.begin(), spans.end(), add.lo,
+                                [](const Span& s, int v) { return s.hi < v; });
+  auto last = first;
+  while (last != spans.end() && last->lo <= add.hi) ++last;
+  if (first == last) {
+    spans.insert(first, add);
+    return;
+  }
+  first->lo = std::min(first->lo, add.lo);
+  first->hi = std::max((last - 1)->hi, add.hi);
+  spans.erase(first + 1, last);
 }
 
 void Coverage::addRect(std::int64_t left, std::int64_t top, std::int64_t right,
@@ -41,11 +69,23 @@ void Coverage::addRect(std::int64_t left, std::int64_t top, std::int64_t right,
 
 void Coverage::subtract(const Coverage& other) {
   for (int y = area_.top; y < area_.bottom; ++y) {
-    for (int x = area_.left; x < area_.right; ++x) {
-      if (other.contains(x, y)) {
-        cells_[static_cast<std::size_t>(y - area_.top) * area_.width() + (x - area_.left)] = 0;
+    const Row* cut = other.rowAt(y);
+    Row& spans = rows_[static_cast<std::size_t>(y - area_.top)];
+    if (cut == nullptr || cut->empty() || spans.empty()) continue;
+    Row kept;
+    auto c = cut->begin();
+    for (Span s : spans) {
+      while (c != cut->end() && c->hi <= s.lo) ++c;
+      // Walk the cuts overlapping s, keeping what lies between them.
+      auto k = c;
+      while (k != cut->end() && k->lo < s.hi) {
+        if (k->lo > s.lo) kept.push_back({s.lo, k->lo});
+        s.lo = std::max(s.lo, k->hi);
+        ++k;
       }
+      if (s.lo < s.hi) kept.push_back(s);
     }
+    spans.swap(kept);
   }
 }
 
@@ -55,13 +95,12 @@ bool Coverage::intersects(std::int64_t left, std::int64_t top, std::int64_t righ
 }
 
 void Coverage::paint(Bitmap& target, Pixel color) const {
-  const int right = std::min(area_.right, target.width());
   const int bottom = std::min(area_.bottom, target.height());
   for (int y = std::max(area_.top, 0); y < bottom; ++y) {
-    const auto* line = cells_.data() + static_cast<std::size_t>(y - area_.top) * area_.width();
     Pixel* out = target.row(y);
-    for (int x = std::max(area_.left, 0); x < right; ++x) {
-      if (line[x - area_.left]) out[x] = color;
+    for (const Span& s : rows_[static_cast<std::size_t>(y - area_.top)]) {
+      const int lo = std::max(s.lo, 0), hi = std::min(s.hi, target.width());
+      if (lo < hi) std::fill(out + lo, out + hi, color);
     }
   }
 }

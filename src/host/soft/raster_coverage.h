@@ -31,8 +31,19 @@ class Coverage {
   void paint(Bitmap& target, Pixel color) const;
 
  private:
+  // Pixels lo <= x < hi of one row.
+  struct Span {
+    int lo;
+    int hi;
+  };
+  // Sorted, disjoint and never touching, so a row's spans are what a
+  // region's bands would be: a large rectangle costs two numbers a row.
+  using Row = std::vector<Span>;
+
+  const Row* rowAt(int y) const;
+
   Rect area_;
-  std::vector<std::uint8_t> cells_;
+  std::vector<Row> rows_;
 };
 
 }  // namespace glavo::soft

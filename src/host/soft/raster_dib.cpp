@@ -94,10 +94,13 @@ int ReadDibRows(const Bitmap& bitmap, int startScan, int lines, const DibHeader&
   int taken = 0;
   for (std::int64_t k = 0; k < window.count; ++k) {
     auto* out = static_cast<std::uint8_t*>(bits) + k * stride;
-    std::memset(out, 0, stride);
     const std::int64_t row = window.imageRowOf(k) + window.offset;
-    if (row < 0 || row >= bitmap.height()) continue;
+    if (row < 0 || row >= bitmap.height()) {
+      std::memset(out, 0, stride);
+      continue;
+    }
     std::memcpy(out, bitmap.row(static_cast<int>(row)), copied);
+    std::memset(out + copied, 0, stride - copied);
     ++taken;
   }
   return taken;
@@ -154,9 +157,13 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
     const std::int64_t imageRow = dy - y + top;
     const std::int64_t memoryRow = topDown ? imageRow : given - 1 - imageRow;
     const auto* in = static_cast<const std::uint8_t*>(bits) + memoryRow * stride;
-    Pixel* out = bitmap.row(static_cast<int>(dy));
-    for (std::int64_t dx = cols.lo; dx < cols.hi; ++dx) {
-      out[dx] = ReadDibPixel(in + (dx - x + srcX) * bytesPerPixel, header.bitCount);
+    Pixel* out = bitmap.row(static_cast<int>(dy)) + cols.lo;
+    const std::uint8_t* from = in + (cols.lo - x + srcX) * bytesPerPixel;
+    const auto count = static_cast<std::size_t>(cols.length());
+    if (header.bitCount == 32) {
+      std::memcpy(out, from, count * 4);
+    } else {
+      for (std::size_t i = 0; i < count; ++i) out[i] = ReadDibPixel(from + 3 * i, 24);
     }
   }
   return static_cast<int>(given);

@@ -98,10 +98,98 @@ bool ReadsOnlyItself(const std::vector<BlitAxis::Sources>& sources, std::int64_t
   return true;
 }
 
+// One pixel per destination pixel (nearest-neighbour) as runs: destination
+// columns [dst, dst + length) read source columns [src, src + length), or
+// the same walked backwards for a mirror.
+struct ColumnRun {
+  std::int64_t dst;
+  std::int64_t src;
+  std::int64_t length;
+  int step;  // +1 or -1 along the source
+};
+
+// The columns whose source pixel exists, grouped into runs.
+std::vector<ColumnRun> NearestRuns(const std::vector<BlitAxis::Sources>& cols, std::int64_t first,
+                                   int sourceWidth) {
+  std::vector<ColumnRun> runs;
+  for (std::size_t i = 0; i < cols.size(); ++i) {
+    const std::int64_t sx = cols[i].last;
+    if (sx < 0 || sx >= sourceWidth) continue;
+    const std::int64_t dx = first + static_cast<std::int64_t>(i);
+    if (!runs.empty()) {
+      ColumnRun& r = runs.back();
+      const bool adjacent = r.dst + r.length == dx;
+      if (adjacent && r.length == 1 && (sx == r.src + 1 || sx == r.src - 1)) {
+        r.step = sx == r.src + 1 ? 1 : -1;
+      }
+      if (adjacent && sx == r.src + r.step * r.length) {
+        ++r.length;
+        continue;
+      }
+    }
+    runs.push_back({dx, sx, 1, 1});
+  }
+  return runs;
+}
+
+class BrightnessTable {
+ public:
+  explicit BrightnessTable(int brightness) {
+    for (int c = 0; c < 256; ++c) table_[c] = static_cast<std::uint8_t>(Brightened(c, brightness) & 0xFFu);
+  }
+  Pixel operator()(Pixel p) const {
+    return (p & 0xFF000000u) | static_cast<Pixel>(table_[(p >> 16) & 0xFFu]) << 16 |
+           static_cast<Pixel>(table_[(p >> 8) & 0xFFu]) << 8 | table_[p & 0xFFu];
+  }
+
+ private:
+  std::array<std::uint8_t, 256> table_{};
+};
+
+bool CoversEveryPixel(const Bitmap& target, const Interval& rows,
+                      const std::vector<BlitAxis::Sources>& rowSources,
+                      const std::vector<ColumnRun>& runs, int sourceHeight) {
+  if (rows.lo != 0 || rows.hi != target.height()) return false;
+  std::int64_t covered = 0;
+  for (const ColumnRun& r : runs) {
+    if (r.dst != covered) return false;
+    covered += r.length;
+  }
+  if (covered != target.width()) return false;
+  return std::all_of(rowSources.begin(), rowSources.end(), [&](const BlitAxis::Sources& s) {
+    return s.first >= 0 && s.first < sourceHeight;
+  });
+}
+
+// The nearest-neighbour copy row by row: plain memory copies where a run
+// reads the source forwards without a brightness change.
+void CopyNearest(Bitmap& target, const Interval& rows, const std::vector<BlitAxis::Sources>& rowSources,
+                 const std::vector<ColumnRun>& runs, const Bitmap& in, int brightness) {
+  const BrightnessTable bright(brightness);
+  if (&in != &target && CoversEveryPixel(target, rows, rowSources, runs, in.height())) {
+    target.prepareOverwrite();
+  }
+  for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
+    const std::int64_t sy = rowSources[static_cast<std::size_t>(y - rows.lo)].first;
+    if (sy < 0 || sy >= in.height()) continue;
+    Pixel* out = target.row(static_cast<int>(y));
+    const Pixel* from = in.row(static_cast<int>(sy));
+    for (const ColumnRun& r : runs) {
+      Pixel* o = out + r.dst;
+      const Pixel* f = from + r.src;
+      if (r.step == 1 && brightness == 0) {
+        if (o != f) std::copy(f, f + r.length, o);
+      } else {
+        for (std::int64_t i = 0; i < r.length; ++i) o[i] = bright(f[i * r.step]);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
-                 int mode, const ColorAdjustment& adjustment) {
+                 int mode, const ColorAdjustment& adjustment, StretchPath path) {
   if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return;
   const BlitAxis ax(to.x, to.width, from.x, from.width, source.width());
   const BlitAxis ay(to.y, to.height, from.y, from.height, source.height());
@@ -124,6 +212,17 @@ void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const
                        ReadsOnlyItself(rowSources, rows.lo);
   const Bitmap snapshot = (selfCopy && !inPlace) ? source : Bitmap();
   const Bitmap& in = (selfCopy && !inPlace) ? snapshot : source;
+  // Without a shrink every destination pixel reads one source pixel, as it
+  // does in COLORONCOLOR mode whatever the sizes.
+  auto single = [](const BlitAxis::Sources& s) { return s.first == s.last; };
+  const bool nearest =
+      mode == kStretchColorOnColor || (std::all_of(colSources.begin(), colSources.end(), single) &&
+                                       std::all_of(rowSources.begin(), rowSources.end(), single));
+  if (nearest && path == StretchPath::kFast) {
+    CopyNearest(target, rows, rowSources, NearestRuns(colSources, cols.lo, in.width()), in,
+                brightness);
+    return;
+  }
   for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
     const BlitAxis::Sources& sy = rowSources[static_cast<std::size_t>(y - rows.lo)];
     Pixel* out = target.row(static_cast<int>(y));

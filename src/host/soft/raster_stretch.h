@@ -20,7 +20,11 @@ struct BlitRect {
 // averages them and applies the brightness of `adjustment` (its other
 // fields have no effect). Pixels whose source lies outside `source` are
 // left alone.
+//
+// `path` kPerPixel forces the straightforward per-pixel walk that the fast
+// row copies must agree with (for tests).
+enum class StretchPath { kFast, kPerPixel };
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
-                 int mode, const ColorAdjustment& adjustment);
+                 int mode, const ColorAdjustment& adjustment, StretchPath path = StretchPath::kFast);
 
 }  // namespace glavo::soft

@@ -169,6 +169,11 @@ void SoftDc::fillRect(const Rect& r, Rgb color) {
   if (t > b) std::swap(t, b), ++t, ++b;
   const Rect area = ClampRect(l, t, rr, b, surface());
   const Pixel p = PixelFromRgb(color & 0xFFFFFFu);
+  if (area.left == 0 && area.top == 0 && area.right == bitmap_.width() &&
+      area.bottom == bitmap_.height()) {
+    bitmap_.fill(p);
+    return;
+  }
   for (int y = area.top; y < area.bottom; ++y) {
     std::fill(bitmap_.row(y) + area.left, bitmap_.row(y) + area.right, p);
   }
