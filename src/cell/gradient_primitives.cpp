@@ -136,43 +136,40 @@ class ChannelRuns {
   std::int64_t end_ = 0;
 };
 
-// Pixels [from, to) of a 24-bit row, all one colour. Each pixel is stored
-// as four bytes whose last one the next pixel overwrites, so the row needs
-// one byte of room after its last pixel.
-void FillPixels24(std::uint8_t* row, std::int64_t from, std::int64_t to, std::uint8_t b,
-                  std::uint8_t g, std::uint8_t r) {
-  const std::uint32_t bgr = b | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(r) << 16;
-  for (std::int64_t i = from; i < to; ++i) std::memcpy(row + 3 * i, &bgr, 4);
+// Writes the channel's bytes for k = first .. first + count - 1 into every
+// third byte of `out`, run by run.
+void WriteChannel(int a, float d, std::int64_t first, std::int64_t count, std::uint8_t* out) {
+  ChannelRuns runs(a, d, first, count);
+  for (std::int64_t at = 0; at < count; runs.next()) {
+    const std::uint8_t v = runs.value();
+    const std::int64_t end = runs.end();
+    for (; at < end; ++at) out[3 * at] = v;
+  }
 }
+
+// The step count of a ramp over indexes 0..n.
+double RampSteps(std::int64_t n, std::int32_t blendSize) {
+  const double steps = RoundHalfEven(blendSize / 10.0 + static_cast<double>(n) + 1.0);
+  if (steps == 0) throw PaintLimit("division by zero");
+  return steps;
+}
+
+// Per index, a channel moves by (b - a) / steps in single precision.
+float RampDelta(int a, int b, double steps) { return static_cast<float>((b - a) / steps); }
 
 // One ramp of ColorRamp: index i gives a + d * i per channel with
 // d = (b - a) / steps in single precision.
 class RampStep {
  public:
   RampStep(std::int64_t n, Pixel24 a, Pixel24 b, std::int32_t blendSize) : a_(a) {
-    const double steps = RoundHalfEven(blendSize / 10.0 + static_cast<double>(n) + 1.0);
-    if (steps == 0) throw PaintLimit("division by zero");
-    dr_ = static_cast<float>((b.r - a.r) / steps);
-    dg_ = static_cast<float>((b.g - a.g) / steps);
-    db_ = static_cast<float>((b.b - a.b) / steps);
+    const double steps = RampSteps(n, blendSize);
+    dr_ = RampDelta(a.r, b.r, steps);
+    dg_ = RampDelta(a.g, b.g, steps);
+    db_ = RampDelta(a.b, b.b, steps);
   }
   Pixel24 at(std::int64_t i) const {
     const double k = static_cast<double>(i);
     return Pixel24{ToByte(a_.b + db_ * k), ToByte(a_.g + dg_ * k), ToByte(a_.r + dr_ * k)};
-  }
-  // Pixels first..first+count-1 as 24-bit DIB bytes (blue, green, red).
-  void write(std::int64_t first, std::size_t count, std::uint8_t* out) const {
-    const auto n = static_cast<std::int64_t>(count);
-    ChannelRuns b(a_.b, db_, first, n), g(a_.g, dg_, first, n), r(a_.r, dr_, first, n);
-    std::int64_t at = 0;
-    while (at < n) {
-      const std::int64_t end = std::min({b.end(), g.end(), r.end()});
-      FillPixels24(out, at, end, b.value(), g.value(), r.value());
-      at = end;
-      for (ChannelRuns* c : {&b, &g, &r}) {
-        if (c->end() == at) c->next();
-      }
-    }
   }
 
  private:
@@ -293,11 +290,24 @@ void FourCornerGradient(DeviceContext& dc, std::int32_t x, std::int32_t y, std::
   const RampStep left(h, ToPixel(topLeft), ToPixel(bottomLeft), blendSize);
   const RampStep right(h, ToPixel(topRight), ToPixel(bottomRight), blendSize);
   const auto count = static_cast<std::size_t>(endCol - firstCol);
-  // The DIB row, and a spare byte for the four-byte stores of FillPixels24.
-  std::vector<std::uint8_t> bytes(((count * 3 + 3) & ~std::size_t{3}) + 1);
+  std::vector<std::uint8_t> bytes((count * 3 + 3) & ~std::size_t{3});
   const DibHeader header{static_cast<int>(count), 1, 24};
+  const double rowSteps = RampSteps(w, blendSize);
+  // A row's channel depends only on that channel's two end values, which
+  // change every few rows at most: a channel like the one of the row before
+  // keeps its bytes.
+  struct Ends {
+    int from = -1, to = -1;
+  } ends[3];
   for (std::int64_t r = firstRow; r < endRow; ++r) {
-    RampStep(w, left.at(r), right.at(r), blendSize).write(firstCol, count, bytes.data());
+    const Pixel24 l = left.at(r), rt = right.at(r);
+    const int from[3] = {l.b, l.g, l.r}, to[3] = {rt.b, rt.g, rt.r};
+    for (int c = 0; c < 3; ++c) {
+      if (ends[c].from == from[c] && ends[c].to == to[c]) continue;
+      WriteChannel(from[c], RampDelta(from[c], to[c], rowSteps), firstCol,
+                   static_cast<std::int64_t>(count), bytes.data() + c);
+      ends[c] = {from[c], to[c]};
+    }
     dc.setDIBitsToDevice(static_cast<int>(x + firstCol), static_cast<int>(y + r),
                          static_cast<int>(count), 1, 0, 0, 0, 1, bytes.data(), header);
   }

@@ -4,6 +4,7 @@
 
 #include "cell/gradient_primitives.h"
 #include "cell/paint_limit.h"
+#include "graphics/color.h"
 #include "host/soft/sim_desktop.h"
 #include "host/soft/sim_surface.h"
 
@@ -114,32 +115,36 @@ namespace {
 // match the ramp formula pixel for pixel, also for steep ramps, clipped
 // rows (a negative x) and blend sizes that shrink the steps.
 TEST(FourCornerRowsTest, MatchTheRampFormulaExactly) {
-  soft::SimDesktop desktop{1200, 50};
-  auto window = desktop.createWindow(Rect{0, 0, 1200, 50});
-  auto pic = window->createPictureBox(1200, 8);
+  soft::SimDesktop desktop{1200, 120};
+  auto window = desktop.createWindow(Rect{0, 0, 1200, 120});
+  auto pic = window->createPictureBox(1200, 120);
   std::uint32_t seed = 12345;
   auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 8) & 0xFFFFFFu; };
   auto px = [](Rgb c) {
     return Pixel24{static_cast<std::uint8_t>(BlueOf(c)), static_cast<std::uint8_t>(GreenOf(c)),
                    static_cast<std::uint8_t>(RedOf(c))};
   };
+  // Near colours over many rows: rows repeat channels of the row before.
+  auto near = [&](Rgb c) { return ShiftColor(c, static_cast<int>(next() % 21) - 10); };
   for (int round = 0; round < 300; ++round) {
-    const Rgb tl = next(), tr = next(), bl = next(), br = next();
+    const int h = round % 2 ? 120 : 8;
+    const Rgb tl = next(), tr = round % 2 ? near(tl) : next();
+    const Rgb bl = round % 2 ? near(tl) : next(), br = round % 2 ? near(tl) : next();
     const int w = 1 + static_cast<int>(next() % (round % 3 == 0 ? 40 : 1400));
     const int x = round % 4 == 0 ? -static_cast<int>(next() % 200) : 0;
     const int blend = static_cast<int>(next() % 4000) - (round % 5 == 0 ? 3000 : 0);
     try {
-      FourCornerGradient(pic->dc(), x, 0, w, 8, tl, tr, bl, br, blend);
+      FourCornerGradient(pic->dc(), x, 0, w, h, tl, tr, bl, br, blend);
     } catch (const PaintLimit&) {
       continue;  // a step count of zero
     }
-    const auto left = ColorRamp(8, px(tl), px(bl), blend);
-    const auto right = ColorRamp(8, px(tr), px(br), blend);
-    for (int r = 0; r < 8; ++r) {
+    const auto left = ColorRamp(h, px(tl), px(bl), blend);
+    const auto right = ColorRamp(h, px(tr), px(br), blend);
+    for (int r = 0; r < h; ++r) {
       const auto row = ColorRamp(w, left[r], right[r], blend);
       for (int c = std::max(0, -x); c < w && x + c < 1200; ++c) {
         ASSERT_EQ(pic->point(x + c, r), MakeRgb(row[c].r, row[c].g, row[c].b))
-            << "round " << round << " column " << c;
+            << "round " << round << " row " << r << " column " << c;
       }
     }
   }

@@ -59,6 +59,33 @@ Pixel BlendPixel(Pixel dst, Pixel src, const BlendFunction& blend) {
   return Compose(out);
 }
 
+PixelBlender::PixelBlender(const BlendFunction& blend)
+    : perPixelAlpha_((blend.alphaFormat & kSourceAlpha) != 0), constantAlpha_(blend.constantAlpha) {
+  for (int v = 0; v < 256; ++v) {
+    if (perPixelAlpha_) {
+      sourcePart_[v] = static_cast<unsigned>(Scaled(v, constantAlpha_));
+      targetPart_[v] = 0;
+    } else {
+      sourcePart_[v] = static_cast<unsigned>(v * constantAlpha_);
+      targetPart_[v] = static_cast<unsigned>(v * (255 - constantAlpha_) + 127);
+    }
+  }
+}
+
+// GDI-drawn sources have alpha 0, and then the target is kept whole and the
+// scaled source added with saturation.
+Pixel PixelBlender::premultiplied(Pixel dst, Pixel src) const {
+  const unsigned alpha = sourcePart_[src >> 24];
+  Pixel out = 0;
+  for (int s = 0; s < 32; s += 8) {
+    const unsigned part = s == 24 ? alpha : sourcePart_[(src >> s) & 0xFFu];
+    unsigned d = (dst >> s) & 0xFFu;
+    if (alpha != 0) d = static_cast<unsigned>(Scaled(static_cast<int>(d), 255 - static_cast<int>(alpha)));
+    out |= static_cast<Pixel>(std::min(part + d, 255u)) << s;
+  }
+  return out;
+}
+
 bool AlphaBlendCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
                     const BlendFunction& blend) {
   if (blend.blendOp != kSourceOver || blend.blendFlags != 0 ||
@@ -81,10 +108,11 @@ bool AlphaBlendCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, co
   for (std::int64_t x = cols.lo; x < cols.hi; ++x) {
     sourceCols.push_back(static_cast<int>(ax.sourcesOf(x).last));
   }
+  const PixelBlender blender(blend);
   for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
     const Pixel* in = source.row(static_cast<int>(ay.sourcesOf(y).first));
     Pixel* out = target.row(static_cast<int>(y)) + cols.lo;
-    for (std::size_t i = 0; i < sourceCols.size(); ++i) out[i] = BlendPixel(out[i], in[sourceCols[i]], blend);
+    for (std::size_t i = 0; i < sourceCols.size(); ++i) out[i] = blender(out[i], in[sourceCols[i]]);
   }
   return true;
 }

@@ -64,7 +64,9 @@ std::int64_t BlitAxis::firstSourceStep(std::int64_t dstStep) const {
 BlitAxis::Sources BlitAxis::sourcesOf(std::int64_t d) const {
   const std::int64_t k = (d - dstOrigin_) * dstInc_;
   std::int64_t first = 0, last = 0;
-  if (!shrinking()) {
+  if (srcLength_ == dstLength_) {
+    first = last = k;  // one to one
+  } else if (!shrinking()) {
     first = last = FloorDiv(static_cast<__int128>(2 * k + 1) * srcLength_ - 1, 2 * dstLength_);
   } else {
     first = firstSourceStep(k);

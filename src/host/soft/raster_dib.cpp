@@ -163,7 +163,14 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
     if (header.bitCount == 32) {
       std::memcpy(out, from, count * 4);
     } else {
-      for (std::size_t i = 0; i < count; ++i) out[i] = ReadDibPixel(from + 3 * i, 24);
+      // Four bytes at a time, the fourth masked off; the last pixel alone,
+      // as its fourth byte may lie past the row.
+      for (std::size_t i = 0; i + 1 < count; ++i) {
+        std::uint32_t v;
+        std::memcpy(&v, from + 3 * i, 4);
+        out[i] = v & 0x00FFFFFFu;
+      }
+      out[count - 1] = ReadDibPixel(from + 3 * (count - 1), 24);
     }
   }
   return static_cast<int>(given);

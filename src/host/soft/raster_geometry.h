@@ -28,8 +28,13 @@ inline Interval Intersect(Interval a, Interval b) {
   return {std::max(a.lo, b.lo), std::min(a.hi, b.hi)};
 }
 
-// Smallest integer >= n / d for d > 0.
+// Smallest integer >= n / d for d > 0. Wide division is slow, so a
+// numerator that fits 64 bits is divided in 64 bits.
 inline std::int64_t CeilDiv(__int128 n, std::int64_t d) {
+  if (n == static_cast<std::int64_t>(n)) {
+    const auto m = static_cast<std::int64_t>(n);
+    return m / d + (m % d != 0 && m > 0);
+  }
   __int128 q = n / d;
   if (n % d != 0 && n > 0) ++q;
   return static_cast<std::int64_t>(q);
@@ -37,6 +42,10 @@ inline std::int64_t CeilDiv(__int128 n, std::int64_t d) {
 
 // Largest integer <= n / d for d > 0.
 inline std::int64_t FloorDiv(__int128 n, std::int64_t d) {
+  if (n == static_cast<std::int64_t>(n)) {
+    const auto m = static_cast<std::int64_t>(n);
+    return m / d - (m % d != 0 && m < 0);
+  }
   __int128 q = n / d;
   if (n % d != 0 && n < 0) --q;
   return static_cast<std::int64_t>(q);

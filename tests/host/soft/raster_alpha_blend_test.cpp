@@ -29,6 +29,23 @@ TEST(AlphaBlendFormula, PremultipliedSourceOver) {
   EXPECT_EQ(BlendPixel(0x00123456, 0xFF000000, Blend(255, true)), 0xFF000000u);
 }
 
+// The tables AlphaBlendCopy blends with give the formula's pixel for every
+// constant alpha, both formats and pixels with and without alpha.
+TEST(AlphaBlendFormula, TablesAgreeWithTheFormula) {
+  std::uint32_t seed = 99;
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (int constant = 0; constant < 256; ++constant) {
+    for (bool sourceAlpha : {false, true}) {
+      const PixelBlender blender(Blend(constant, sourceAlpha));
+      for (int i = 0; i < 400; ++i) {
+        const Pixel dst = next(), src = i % 2 ? next() : next() & 0x00FFFFFFu;
+        ASSERT_EQ(blender(dst, src), BlendPixel(dst, src, Blend(constant, sourceAlpha)))
+            << constant << " " << sourceAlpha << " " << std::hex << dst << " " << src;
+      }
+    }
+  }
+}
+
 TEST(AlphaBlendFormula, SourceWithoutAlphaAddsToTheDestination) {
   // GDI-drawn pixels have alpha 0: the scaled source is added to an
   // unchanged destination.
