@@ -83,6 +83,7 @@ void GlavoCell::DrawTextString(const std::u16string& TextString, OleColor vColor
                                bool vItalic, std::int32_t vLeft, std::int32_t vTop,
                                std::int32_t vRight, std::int32_t vBottom,
                                std::int32_t vEscapement, std::int32_t vOrientation) {
+  painted_.reset();  // the surface now shows more than a paint would
   const FontRef font = surface_->font() ? surface_->font() : surface_->ambientFont();
   const FontObject f = font ? *font : FontObject{};
   const std::u16string face = vFontName.empty() ? f.name : vFontName;

@@ -63,7 +63,30 @@ void GlavoCell::MakeMask(std::int32_t sw, std::int32_t sh) {
   maskShape_ = shape;
 }
 
+GlavoCell::PaintInputs GlavoCell::CurrentPaintInputs() const {
+  const ColorTable& colors = surface_->colors();
+  PaintInputs in;
+  in.caption = caption_;
+  in.icon = icon_;
+  in.fontRef = surface_->font();
+  if (in.fontRef) in.font = *in.fontRef;  // a shared font may change in place
+  in.numbers = {iconSize_,     symbolNo_,    symbolDraw_,    captionRotate_, captionAlignment_,
+                captionShadow_, flipCell_,   borderRoundW_,  borderRoundH_,  splitSize_,
+                blendSize_,    borderStyle_, borderSize_,    cellStyle_,     leftMargin_,
+                surface_->enabled(), pic_->drawWidth()};
+  const OleColor ole[] = {cellColor1_,   cellColor2_,          cellColor3_,
+                          cellColor4_,   borderColor1_,        borderColor2_,
+                          captionColor_, captionShadowColor_,  surface_->maskColor(),
+                          surface_->foreColor(), surface_->fillColor()};
+  for (std::size_t i = 0; i < in.colors.size(); ++i) in.colors[i] = TranslateColor(colors, ole[i]);
+  in.scale = {surface_->scaleWidth(), surface_->scaleHeight()};
+  in.surface = {pic_->width(), pic_->height(), surface_->fillStyle(), surface_->drawWidth()};
+  return in;
+}
+
 void GlavoCell::PaintCell() {
+  painted_.reset();
+  bool cutShort = false;
   const float sw = surface_->scaleWidth();
   const float sh = surface_->scaleHeight();
   try {
@@ -75,7 +98,9 @@ void GlavoCell::PaintCell() {
   } catch (const PaintLimit&) {
     // A step met an arithmetic limit: the drawing ends here and what was
     // drawn so far is shown.
+    cutShort = true;
   } catch (const OverflowError&) {
+    cutShort = true;
   }
   const int W = pic_->width(), H = pic_->height();
   const int SW = static_cast<int>(RoundHalfEven(sw)), SH = static_cast<int>(RoundHalfEven(sh));
@@ -89,6 +114,9 @@ void GlavoCell::PaintCell() {
   }
   surface_->refresh();
   if (!caption_.empty()) DrawCaption();
+  const bool idempotent = cellStyle_ >= 0 && cellStyle_ <= 24 && cellStyle_ != 3 && flipCell_ >= 0 &&
+                          flipCell_ <= 3 && !cutShort;
+  if (idempotent) painted_ = CurrentPaintInputs();
 }
 
 }  // namespace glavo

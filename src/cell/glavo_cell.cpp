@@ -39,7 +39,7 @@ GlavoCell::~GlavoCell() {
 template <typename T, typename V>
 void GlavoCell::Let(T& field, V value, const char* name) {
   field = std::move(value);
-  PaintCell();
+  if (!PaintIsCurrent()) PaintCell();
   NotifyChanged(name);
 }
 
@@ -72,7 +72,11 @@ void GlavoCell::SetFillStyle(std::int16_t v) {
   surface_->setFillStyle(v);
   NotifyChanged("FillStyle");
 }
-DeviceContext& GlavoCell::hdc() { return surface_->dc(); }
+// Whoever holds the context may draw on the surface.
+DeviceContext& GlavoCell::hdc() {
+  painted_.reset();
+  return surface_->dc();
+}
 WindowHandle GlavoCell::hwnd() const { return surface_->hwnd(); }
 WindowHandle GlavoCell::ContainerHwnd() const { return surface_->containerHwnd(); }
 std::int16_t GlavoCell::DrawWidth() const { return surface_->drawWidth(); }

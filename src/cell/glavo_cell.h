@@ -4,8 +4,10 @@
 // that can follow the mouse.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cell/glavo_cell_events.h"
@@ -231,6 +233,25 @@ class GlavoCell final : private ControlEvents {
   };
   MaskShape maskShape_;
   void MakeMask(std::int32_t sw, std::int32_t sh);
+  // Everything a full paint is made from. Painting is idempotent for every
+  // look but the random shimmer, an unknown mirror and a pass cut short by
+  // a limit, so a let that leaves all of it as the last paint found it
+  // keeps the picture instead of painting it again.
+  struct PaintInputs {
+    std::u16string caption;
+    PictureRef icon;
+    FontRef fontRef;
+    FontObject font;
+    std::array<std::int32_t, 17> numbers{};
+    std::array<Rgb, 11> colors{};
+    std::array<float, 2> scale{};
+    std::array<std::int32_t, 4> surface{};
+    friend bool operator==(const PaintInputs&, const PaintInputs&) = default;
+  };
+  PaintInputs CurrentPaintInputs() const;
+  bool PaintIsCurrent() const { return painted_ && *painted_ == CurrentPaintInputs(); }
+  // Empty while the surface may show something a paint would not.
+  std::optional<PaintInputs> painted_;
   std::uint64_t randomState_ = 0;
 };
 

@@ -355,3 +355,85 @@ TEST_F(PaintTest, HugeParametersFinishWithoutHanging) {
 
 }  // namespace
 }  // namespace glavo::testing
+
+namespace glavo::testing {
+namespace {
+
+class Repaint : public CellTest {};
+
+// Painting again with nothing changed shows the same pixels, for every
+// style, border and mirror a cell can have: what lets a let that changes
+// nothing leave the picture as it is.
+TEST_F(Repaint, PaintingTwiceShowsWhatPaintingOnceShows) {
+  Make(47, 23);
+  cell->LoadCellTheme(u"", u"1##12829635##16711680##5##5##2##1##16777215##True##8421504##12829635##10857122##16777215##255##7##0##0##50");
+  cell->SetCaption(u"Caption");
+  cell->SetSymbolDraw(true);
+  std::vector<std::string> changed;
+  for (int flip = 0; flip < 4; ++flip) {
+    for (int border = 0; border < 8; ++border) {
+      for (int style = 0; style < 25; ++style) {
+        if (style == 3) continue;  // random shimmer
+        cell->SetFlipCell(flip);
+        cell->SetBorderStyle(border);
+        cell->SetCellStyle(style);
+        const soft::Bitmap once = surface().image();
+        cell->Refresh();
+        if (surface().image().pixels() != once.pixels()) {
+          changed.push_back(std::to_string(flip) + "/" + std::to_string(border) + "/" + std::to_string(style));
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(changed.empty()) << ::testing::PrintToString(changed);
+}
+
+// A let that changes nothing keeps the picture and still notifies; anything
+// else that shows in a paint makes the same let paint again.
+TEST_F(Repaint, ALetThatChangesNothingKeepsThePicture) {
+  cell->SetCaption(u"Same");
+  const int paints = surface().refreshCount();
+  surface().clearNotifications();
+  cell->SetCaption(u"Same");
+  cell->SetCellStyle(cell->CellStyle());
+  EXPECT_EQ(surface().refreshCount(), paints);
+  EXPECT_EQ(surface().notifications(), (std::vector<std::string>{"Caption", "CellStyle"}));
+
+  cell->SetLeftMargin(7);  // stored only; the next let shows it
+  cell->SetCaption(u"Same");
+  EXPECT_EQ(surface().refreshCount(), paints + 1);
+
+  cell->Font()->bold = true;  // a shared font changed in place
+  cell->SetCaption(u"Same");
+  EXPECT_EQ(surface().refreshCount(), paints + 2);
+
+  cell->SetForeColor(0xFF);  // forwarded to the surface without a paint
+  cell->SetCaption(u"Same");
+  EXPECT_EQ(surface().refreshCount(), paints + 3);
+}
+
+TEST_F(Repaint, DrawingFromOutsideIsPaintedOverByTheNextLet) {
+  Flat(kRed);
+  const soft::Bitmap painted = surface().image();
+  cell->hdc().fillRect(Rect{0, 0, 20, 20}, kBlue);
+  cell->SetCellStyle(cell->CellStyle());
+  EXPECT_EQ(surface().image().pixels(), painted.pixels());
+  cell->DrawTextString(u"x", kBlue, false, 0, 0, u"Arial", 12, false, false, 0, 0, 60, 30, 0, 0);
+  cell->SetCellStyle(cell->CellStyle());
+  EXPECT_EQ(surface().image().pixels(), painted.pixels());
+}
+
+TEST_F(Repaint, TheRandomShimmerAndAnUnknownMirrorAlwaysPaint) {
+  cell->SetCellStyle(3);
+  int paints = surface().refreshCount();
+  cell->SetCellStyle(3);
+  EXPECT_EQ(surface().refreshCount(), paints + 1);
+  cell->SetCellStyle(12);
+  cell->SetFlipCell(9);
+  paints = surface().refreshCount();
+  cell->SetFlipCell(9);
+  EXPECT_EQ(surface().refreshCount(), paints + 1);
+}
+
+}  // namespace
+}  // namespace glavo::testing
