@@ -2,6 +2,8 @@
 // picture box. Each backend provides one.
 #pragma once
 
+#include <cstdint>
+
 #include "host/device_context.h"
 
 namespace glavo {
@@ -15,6 +17,14 @@ class Offscreen {
   virtual void resize(int width, int height) = 0;
   virtual int width() const = 0;
   virtual int height() const = 0;
+  // The pixels, top row first, with alpha 255, into width() * height()
+  // values: what a picture of the image holds.
+  virtual void readOpaque(std::uint32_t* out) {
+    DeviceContext& d = dc();
+    d.getDIBits(d.selectedBitmap(), 0, height(), DibHeader{width(), -height(), 32}, out);
+    const std::size_t n = static_cast<std::size_t>(width()) * height();
+    for (std::size_t i = 0; i < n; ++i) out[i] |= 0xFF000000u;
+  }
 };
 
 }  // namespace glavo

@@ -177,9 +177,7 @@ PictureRef PictureBox::image() const {
   const int w = width(), h = height();
   std::vector<std::uint32_t> bits = recycledPixels();
   bits.resize(static_cast<std::size_t>(w) * h);
-  DeviceContext& d = canvas_->dc();
-  d.getDIBits(d.selectedBitmap(), 0, h, DibHeader{w, -h, 32}, bits.data());
-  for (auto& p : bits) p |= 0xFF000000u;
+  canvas_->readOpaque(bits.data());
   auto picture = std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(bits));
   recent_[1] = std::move(recent_[0]);
   recent_[0] = picture;

@@ -22,7 +22,9 @@ Bitmap::Bitmap(int width, int height, Pixel fill) { resize(width, height, fill);
 
 void Bitmap::fill(Pixel p) {
   pending_ = p;
-  pendingFill_ = true;
+  pendingFill_ = height_ > 0;
+  rowPending_.assign(static_cast<std::size_t>(height_), 1);
+  pendingRows_ = height_;
 }
 
 // A surface being dragged larger grows by a few pixels per mouse move;
@@ -40,19 +42,32 @@ void Bitmap::resize(int width, int height, Pixel fill) {
     // Far smaller: give the memory back.
     std::vector<Pixel>().swap(pixels_);
   }
+  pixels_.resize(count());
   this->fill(fill);
 }
 
-void Bitmap::prepareOverwrite() {
-  if (!pendingFill_) return;
-  pixels_.resize(count());
-  pendingFill_ = false;
+void Bitmap::dropRow(int y) const {
+  if (!rowPending_[static_cast<std::size_t>(y)]) return;
+  rowPending_[static_cast<std::size_t>(y)] = 0;
+  if (--pendingRows_ == 0) pendingFill_ = false;
 }
 
-void Bitmap::settle() const {
-  pixels_.assign(count(), pending_);
-  pendingFill_ = false;
+void Bitmap::settleRow(int y) const {
+  if (!rowPending_[static_cast<std::size_t>(y)]) return;
+  std::fill(rowStart(y), rowStart(y) + width_, pending_);
+  dropRow(y);
 }
+
+void Bitmap::settleAll() const {
+  for (int y = 0; y < height_ && pendingFill_; ++y) settleRow(y);
+}
+
+Pixel* Bitmap::overwriteRow(int y) {
+  if (pendingFill_) dropRow(y);
+  return rowStart(y);
+}
+
+void Bitmap::prepareOverwrite() { pendingFill_ = false; }
 
 bool SavePng(const Bitmap& bitmap, const std::string& path, bool useAlpha) {
   if (bitmap.width() <= 0 || bitmap.height() <= 0) return false;

@@ -89,6 +89,12 @@ void Coverage::subtract(const Coverage& other) {
   }
 }
 
+void Coverage::add(const Coverage& other) {
+  for (int y = std::max(area_.top, other.area_.top); y < std::min(area_.bottom, other.area_.bottom); ++y) {
+    for (const Span& s : *other.rowAt(y)) addSpan(y, s.lo, s.hi);
+  }
+}
+
 bool Coverage::intersects(std::int64_t left, std::int64_t top, std::int64_t right,
                           std::int64_t bottom) const {
   return left < area_.right && right > area_.left && top < area_.bottom && bottom > area_.top;
@@ -97,8 +103,11 @@ bool Coverage::intersects(std::int64_t left, std::int64_t top, std::int64_t righ
 void Coverage::paint(Bitmap& target, Pixel color) const {
   const int bottom = std::min(area_.bottom, target.height());
   for (int y = std::max(area_.top, 0); y < bottom; ++y) {
-    Pixel* out = target.row(y);
-    for (const Span& s : rows_[static_cast<std::size_t>(y - area_.top)]) {
+    const Row& spans = rows_[static_cast<std::size_t>(y - area_.top)];
+    if (spans.empty()) continue;
+    const bool whole = spans.front().lo <= 0 && spans.front().hi >= target.width();
+    Pixel* out = whole ? target.overwriteRow(y) : target.row(y);
+    for (const Span& s : spans) {
       const int lo = std::max(s.lo, 0), hi = std::min(s.hi, target.width());
       if (lo < hi) std::fill(out + lo, out + hi, color);
     }

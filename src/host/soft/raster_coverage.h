@@ -24,6 +24,8 @@ class Coverage {
   void addSpan(std::int64_t row, std::int64_t lo, std::int64_t hi);
   void addRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
   void subtract(const Coverage& other);
+  // Adds every pixel of `other` that lies inside this coverage's area.
+  void add(const Coverage& other);
   bool intersects(std::int64_t left, std::int64_t top, std::int64_t right,
                   std::int64_t bottom) const;
 

@@ -157,7 +157,8 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
     const std::int64_t imageRow = dy - y + top;
     const std::int64_t memoryRow = topDown ? imageRow : given - 1 - imageRow;
     const auto* in = static_cast<const std::uint8_t*>(bits) + memoryRow * stride;
-    Pixel* out = bitmap.row(static_cast<int>(dy)) + cols.lo;
+    const bool wholeRow = cols.lo == 0 && cols.hi == bitmap.width();
+    Pixel* out = (wholeRow ? bitmap.overwriteRow(static_cast<int>(dy)) : bitmap.row(static_cast<int>(dy))) + cols.lo;
     const std::uint8_t* from = in + (cols.lo - x + srcX) * bytesPerPixel;
     const auto count = static_cast<std::size_t>(cols.length());
     if (header.bitCount == 32) {

@@ -146,19 +146,14 @@ class BrightnessTable {
   std::array<std::uint8_t, 256> table_{};
 };
 
-bool CoversEveryPixel(const Bitmap& target, const Interval& rows,
-                      const std::vector<BlitAxis::Sources>& rowSources,
-                      const std::vector<ColumnRun>& runs, int sourceHeight) {
-  if (rows.lo != 0 || rows.hi != target.height()) return false;
+// True when the runs write every column of the target.
+bool CoversWholeRows(const Bitmap& target, const std::vector<ColumnRun>& runs) {
   std::int64_t covered = 0;
   for (const ColumnRun& r : runs) {
     if (r.dst != covered) return false;
     covered += r.length;
   }
-  if (covered != target.width()) return false;
-  return std::all_of(rowSources.begin(), rowSources.end(), [&](const BlitAxis::Sources& s) {
-    return s.first >= 0 && s.first < sourceHeight;
-  });
+  return covered == target.width();
 }
 
 // The nearest-neighbour copy row by row: plain memory copies where a run
@@ -166,13 +161,11 @@ bool CoversEveryPixel(const Bitmap& target, const Interval& rows,
 void CopyNearest(Bitmap& target, const Interval& rows, const std::vector<BlitAxis::Sources>& rowSources,
                  const std::vector<ColumnRun>& runs, const Bitmap& in, int brightness) {
   const BrightnessTable bright(brightness);
-  if (&in != &target && CoversEveryPixel(target, rows, rowSources, runs, in.height())) {
-    target.prepareOverwrite();
-  }
+  const bool wholeRows = &in != &target && CoversWholeRows(target, runs);
   for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
     const std::int64_t sy = rowSources[static_cast<std::size_t>(y - rows.lo)].first;
     if (sy < 0 || sy >= in.height()) continue;
-    Pixel* out = target.row(static_cast<int>(y));
+    Pixel* out = wholeRows ? target.overwriteRow(static_cast<int>(y)) : target.row(static_cast<int>(y));
     const Pixel* from = in.row(static_cast<int>(sy));
     for (const ColumnRun& r : runs) {
       Pixel* o = out + r.dst;

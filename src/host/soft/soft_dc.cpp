@@ -108,6 +108,12 @@ void SoftDc::strokeAndFill(std::vector<Vertex> outlinePoints, Coverage& interior
                            const Rect& reach) {
   Coverage outline(reach);
   addOutline(outline, std::move(outlinePoints), true);
+  if (brushSolid_ && brush_ == pen_) {
+    // One colour: the shape painted once, in whole rows where it spans them.
+    interior.add(outline);
+    interior.paint(bitmap_, brush_);
+    return;
+  }
   if (brushSolid_) {
     interior.subtract(outline);
     interior.paint(bitmap_, brush_);
@@ -174,8 +180,10 @@ void SoftDc::fillRect(const Rect& r, Rgb color) {
     bitmap_.fill(p);
     return;
   }
+  const bool wholeRows = area.left == 0 && area.right == bitmap_.width();
   for (int y = area.top; y < area.bottom; ++y) {
-    std::fill(bitmap_.row(y) + area.left, bitmap_.row(y) + area.right, p);
+    Pixel* row = wholeRows ? bitmap_.overwriteRow(y) : bitmap_.row(y);
+    std::fill(row + area.left, row + area.right, p);
   }
 }
 

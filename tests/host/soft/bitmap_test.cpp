@@ -25,6 +25,19 @@ TEST(Bitmap, ResizesAndFillsShowTheirColourWhereverLookedAt) {
   EXPECT_TRUE(b.pixels().empty());
 }
 
+TEST(Bitmap, AWholeRowWrittenOverSkipsOnlyThatRowsFill) {
+  Bitmap b(3, 3, 0x10);
+  Pixel* row = b.overwriteRow(1);
+  for (int x = 0; x < 3; ++x) row[x] = 0x20 + x;
+  EXPECT_EQ(b.at(2, 0), 0x10u);
+  EXPECT_EQ(b.at(1, 1), 0x21u);
+  EXPECT_EQ(b.at(0, 2), 0x10u);
+  b.at(0, 0) = 0x30;
+  b.overwriteRow(0);  // no fill pending there any more: the row keeps its pixels
+  EXPECT_EQ(b.at(0, 0), 0x30u);
+  EXPECT_EQ(b.pixels(), (std::vector<Pixel>{0x30, 0x10, 0x10, 0x20, 0x21, 0x22, 0x10, 0x10, 0x10}));
+}
+
 TEST(Bitmap, PrepareOverwriteDropsOnlyAPendingFill) {
   Bitmap b(3, 1, 0x10);
   b.at(0, 0) = 0x20;  // written: the fill is no longer pending

@@ -62,6 +62,10 @@ TEST(RasterCoverage, RandomSpansAndSubtractionsMatchAPixelSet) {
     // Adding after a subtraction fills the holes again.
     for (int i = 0; i < 10; ++i) span(a, ma);
     ExpectSame(a, ma, 40, 20);
+    // A union keeps only what lies inside the receiving area.
+    a.add(b);
+    for (const auto& p : mb.pixels) ma.addSpan(p.first, p.second, p.second + 1);
+    ExpectSame(a, ma, 40, 20);
   }
 }
 
