@@ -142,5 +142,25 @@ TEST(SoftDcDib, TransfersOnlyItsOwnBitmap) {
   EXPECT_EQ(buf[4], b.at(1, 1));
 }
 
+// Wide rows take the four-pixel shuffle, their tails and narrow rows the
+// byte path; every width, offset and clip gives the bytes as they are.
+TEST(RasterDib, TwentyFourBitRowsOfEveryWidthKeepTheirBytes) {
+  std::uint32_t seed = 5;
+  for (int width = 1; width <= 40; ++width) {
+    const int stride = DibStride(width, 24);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(stride));
+    for (auto& b : row) b = static_cast<std::uint8_t>(seed = seed * 1103515245u + 12345u, seed >> 16);
+    for (int x : {0, -2, 3}) {
+      Bitmap b(36, 1, 0xFF000000u);
+      DrawDibRows(b, x, 0, width, 1, 0, 0, 0, 1, row.data(), DibHeader{width, 1, 24});
+      for (int i = 0; i < width; ++i) {
+        if (!b.contains(x + i, 0)) continue;
+        const std::uint8_t* p = row.data() + 3 * i;
+        ASSERT_EQ(b.at(x + i, 0), static_cast<Pixel>(p[0] | p[1] << 8 | p[2] << 16)) << width << " " << x << " " << i;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace glavo::soft
