@@ -353,6 +353,16 @@ TEST_F(PaintTest, HugeParametersFinishWithoutHanging) {
   SUCCEED();
 }
 
+// Found by fuzzing: gradient rings (border style 4) 1674 pixels wide with a
+// huge corner width traced a pen disc far larger than the picture at every
+// point of every ring's outline, for minutes.
+TEST_F(PaintTest, WidePenRingsFarLargerThanThePictureFinish) {
+  Make(150, 110);
+  cell->LoadCellTheme(u"", u"1##4210##16777##8##2960427##1674##4##4##1##304##2960427##8421");
+  EXPECT_EQ(cell->BorderStyle(), 4);
+  EXPECT_EQ(cell->BorderSize(), 1674);
+}
+
 }  // namespace
 }  // namespace glavo::testing
 

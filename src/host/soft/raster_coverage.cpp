@@ -36,27 +36,33 @@ void Coverage::addSpan(std::int64_t row, std::int64_t lo, std::int64_t hi) {
   if (lo >= hi) return;
   const Span add{static_cast<int>(lo), static_cast<int>(hi)};
   Row& spans = rows_[static_cast<std::size_t>(row - area_.top)];
+  if (rowFull(spans)) return;
+  merge(spans, add);
+  if (rowFull(spans)) ++fullRows_;
+}
+
+void Coverage::merge(Row& spans, Span span) {
   // Shapes are mostly built left to right, so try the end first.
-  if (spans.empty() || add.lo > spans.back().hi) {
-    spans.push_back(add);
+  if (spans.empty() || span.lo > spans.back().hi) {
+    spans.push_back(span);
     return;
   }
-  if (add.lo >= spans.back().lo) {
-    spans.back().hi = std::max(spans.back().hi, add.hi);
+  if (span.lo >= spans.back().lo) {
+    spans.back().hi = std::max(spans.back().hi, span.hi);
     return;
   }
   // First span that touches or lies after the new one, and the end of the
   // run of spans it swallows.
-  auto first = std::lower_bound(spans.begin(), spans.end(), add.lo,
+  auto first = std::lower_bound(spans.begin(), spans.end(), span.lo,
                                 [](const Span& s, int v) { return s.hi < v; });
   auto last = first;
-  while (last != spans.end() && last->lo <= add.hi) ++last;
+  while (last != spans.end() && last->lo <= span.hi) ++last;
   if (first == last) {
-    spans.insert(first, add);
+    spans.insert(first, span);
     return;
   }
-  first->lo = std::min(first->lo, add.lo);
-  first->hi = std::max((last - 1)->hi, add.hi);
+  first->lo = std::min(first->lo, span.lo);
+  first->hi = std::max((last - 1)->hi, span.hi);
   spans.erase(first + 1, last);
 }
 
@@ -85,7 +91,9 @@ void Coverage::subtract(const Coverage& other) {
       }
       if (s.lo < s.hi) kept.push_back(s);
     }
+    if (rowFull(spans)) --fullRows_;
     spans.swap(kept);
+    if (rowFull(spans)) ++fullRows_;
   }
 }
 

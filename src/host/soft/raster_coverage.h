@@ -19,6 +19,8 @@ class Coverage {
 
   const Rect& area() const { return area_; }
   bool contains(int x, int y) const;
+  // Every pixel of the area is covered: adding more changes nothing.
+  bool full() const { return fullRows_ == area_.height(); }
 
   // Adds the pixels y = row, lo <= x < hi (clipped to the area).
   void addSpan(std::int64_t row, std::int64_t lo, std::int64_t hi);
@@ -43,9 +45,14 @@ class Coverage {
   using Row = std::vector<Span>;
 
   const Row* rowAt(int y) const;
+  static void merge(Row& spans, Span span);
+  bool rowFull(const Row& spans) const {
+    return spans.size() == 1 && spans[0].lo == area_.left && spans[0].hi == area_.right;
+  }
 
   Rect area_;
   std::vector<Row> rows_;
+  int fullRows_ = 0;
 };
 
 }  // namespace glavo::soft

@@ -62,50 +62,74 @@ std::vector<Vertex> EllipseQuadrant(std::int64_t width, std::int64_t height) {
   return points;
 }
 
-bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top, std::int64_t right,
-                        std::int64_t bottom, std::int64_t ellipseWidth,
-                        std::int64_t ellipseHeight) {
-  if (left > right) std::swap(left, right);
-  if (top > bottom) std::swap(top, bottom);
-  // The region covers the box less one pixel at the right and bottom.
-  --right;
-  --bottom;
-  const std::int64_t ew = std::min<std::int64_t>(right - left, std::llabs(ellipseWidth));
-  const std::int64_t eh = std::min<std::int64_t>(bottom - top, std::llabs(ellipseHeight));
-  if (ew < 2 || eh < 2) {
-    coverage.addRect(left, top, right, bottom);
-    return true;
-  }
-  if (!WithinLimit(ew, eh)) return false;
-  if (!coverage.intersects(left, top, right, bottom)) return true;
-  // Inset of each row of the lower half, indexed from the middle row; rows
-  // the walk never reaches (very narrow ellipses) stay empty.
-  constexpr std::int64_t kEmptyRow = -1;
-  std::array<std::int64_t, 64> small;
-  std::vector<std::int64_t> large(eh > 64 ? static_cast<std::size_t>(eh) : 0);
-  std::int64_t* inset = large.empty() ? small.data() : large.data();
-  std::fill(inset, inset + eh, kEmptyRow);
-  inset[eh / 2] = 0;
-  ZinglWalk walk(ew, eh);
-  std::int64_t x = 0, y = eh / 2;
-  while (x <= ew / 2) {
+EllipseRows::EllipseRows(std::int64_t ellipseWidth, std::int64_t ellipseHeight)
+    : width_(ellipseWidth), height_(ellipseHeight),
+      inset_(static_cast<std::size_t>(ellipseHeight - ellipseHeight / 2), -1) {
+  inset_[0] = 0;
+  ZinglWalk walk(width_, height_);
+  std::int64_t x = 0, y = height_ / 2;
+  while (x <= width_ / 2) {
     const auto [movedX, movedY] = walk.step();
     if (movedX) ++x;
     if (movedY) {
       ++y;
-      if (y < eh) inset[y] = x;
+      if (y < height_) inset_[static_cast<std::size_t>(y - height_ / 2)] = x;
     }
   }
-  auto addRow = [&](std::int64_t row, std::int64_t in) {
-    if (in != kEmptyRow) coverage.addSpan(row, left + in, right - in);
+}
+
+std::pair<std::int64_t, std::int64_t> RoundRectEllipse(std::int64_t left, std::int64_t top,
+                                                       std::int64_t right, std::int64_t bottom,
+                                                       std::int64_t ellipseWidth,
+                                                       std::int64_t ellipseHeight) {
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  // The region covers the box less one pixel at the right and bottom.
+  return {std::min<std::int64_t>(right - 1 - left, std::llabs(ellipseWidth)),
+          std::min<std::int64_t>(bottom - 1 - top, std::llabs(ellipseHeight))};
+}
+
+void AddRoundRectRows(Coverage& coverage, std::int64_t left, std::int64_t top, std::int64_t right,
+                      std::int64_t bottom, const EllipseRows& rows) {
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  --right;
+  --bottom;
+  if (coverage.full() || !coverage.intersects(left, top, right, bottom)) return;
+  const std::int64_t eh = rows.height();
+  const Rect& area = coverage.area();
+  auto addRow = [&](std::int64_t row, std::int64_t index) {
+    const std::int64_t in = rows.inset(index);
+    if (in >= 0) coverage.addSpan(row, left + in, right - in);
   };
-  const std::int64_t last = eh - 1;
-  for (std::int64_t i = 0; i < eh / 2; ++i) addRow(top + i, inset[last - i]);
+  // Upper rows top + i take the inset of index eh - 1 - i; lower rows
+  // bottom - eh + i that of index i. Only rows inside the area are visited.
+  const std::int64_t upperFirst = std::max<std::int64_t>(0, area.top - top);
+  const std::int64_t upperEnd = std::min<std::int64_t>(eh / 2, area.bottom - top);
+  for (std::int64_t i = upperFirst; i < upperEnd; ++i) addRow(top + i, eh - 1 - i);
   // The middle row stretches over the whole straight part of the sides.
   coverage.addRect(left, top + eh / 2, right, bottom - eh + eh / 2 + 1);
-  for (std::int64_t i = eh / 2 + 1; i < eh; ++i) {
-    addRow(bottom - eh + i, inset[i]);
+  const std::int64_t lowerFirst = std::max<std::int64_t>(eh / 2 + 1, area.top - (bottom - eh));
+  const std::int64_t lowerEnd = std::min<std::int64_t>(eh, area.bottom - (bottom - eh));
+  for (std::int64_t i = lowerFirst; i < lowerEnd; ++i) addRow(bottom - eh + i, i);
+}
+
+bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top, std::int64_t right,
+                        std::int64_t bottom, std::int64_t ellipseWidth,
+                        std::int64_t ellipseHeight) {
+  const auto [ew, eh] = RoundRectEllipse(left, top, right, bottom, ellipseWidth, ellipseHeight);
+  if (ew < 2 || eh < 2) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    coverage.addRect(left, top, right - 1, bottom - 1);
+    return true;
   }
+  if (!WithinLimit(ew, eh)) return false;
+  if (coverage.full() || !coverage.intersects(std::min(left, right), std::min(top, bottom),
+                                              std::max(left, right) - 1, std::max(top, bottom) - 1)) {
+    return true;
+  }
+  AddRoundRectRows(coverage, left, top, right, bottom, EllipseRows(ew, eh));
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "host/soft/raster_ellipse.h"
@@ -15,19 +16,36 @@ namespace {
 // Half away from zero, as GDI rounds the pen's offsets.
 std::int64_t RoundAway(double v) { return static_cast<std::int64_t>(v > 0 ? v + 0.5 : v - 0.5); }
 
-void AddDisc(Coverage& coverage, const Vertex& centre, int width) {
-  const std::int64_t left = centre.x - width / 2;
-  const std::int64_t right = centre.x + (width + 1) / 2 + 1;
-  const std::int64_t top = centre.y - width / 2;
-  const std::int64_t bottom = centre.y + (width + 1) / 2 + 1;
-  if (!coverage.intersects(left, top, right, bottom)) return;
-  AddRoundRectRegion(coverage, left, top, right, bottom, right - left, bottom - top);
-}
+// The pen's round shape at each joint and end. Every disc of a pen is the
+// same ellipse, so its rows are walked once per outline.
+class Discs {
+ public:
+  explicit Discs(int width) : width_(width) {}
+  void add(Coverage& coverage, const Vertex& centre) {
+    const std::int64_t left = centre.x - width_ / 2;
+    const std::int64_t right = centre.x + (width_ + 1) / 2 + 1;
+    const std::int64_t top = centre.y - width_ / 2;
+    const std::int64_t bottom = centre.y + (width_ + 1) / 2 + 1;
+    if (coverage.full() || !coverage.intersects(left, top, right, bottom)) return;
+    const auto [ew, eh] = RoundRectEllipse(left, top, right, bottom, right - left, bottom - top);
+    if (ew < 2 || eh < 2) {
+      AddRoundRectRegion(coverage, left, top, right, bottom, right - left, bottom - top);
+      return;
+    }
+    if (!rows_) rows_.emplace(ew, eh);
+    AddRoundRectRows(coverage, left, top, right, bottom, *rows_);
+  }
+
+ private:
+  int width_;
+  std::optional<EllipseRows> rows_;
+};
 
 // The body of one segment; false for a segment of length zero.
 bool AddSegment(Coverage& coverage, const Vertex& p1, const Vertex& p2, int width) {
   const std::int64_t dx = p2.x - p1.x, dy = p2.y - p1.y;
   if (dx == 0 && dy == 0) return false;
+  if (coverage.full()) return true;
   if (dy == 0) {
     const std::int64_t top = p1.y - width / 2;
     coverage.addRect(std::min(p1.x, p2.x), top, std::max(p1.x, p2.x), top + width);
@@ -86,21 +104,22 @@ void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed
     return;
   }
   DropRepeatedEnds(points);
+  Discs discs(width);
   const std::size_t n = points.size();
   const std::size_t segments = closed ? n : n - 1;
   auto at = [&](std::size_t i) -> const Vertex& { return points[i % n]; };
   if (!closed) {
-    AddDisc(coverage, points.front(), width);
-    AddDisc(coverage, points.back(), width);
+    discs.add(coverage, points.front());
+    discs.add(coverage, points.back());
   }
   for (std::size_t i = 0; i < segments; ++i) {
     const bool drawn = AddSegment(coverage, at(i), at(i + 1), width);
     // Joints sit where a segment starts; the first segment has none, the
     // last always has one, a closed outline also joins at its start.
     const bool joint = i > 0 && (drawn || i == segments - 1);
-    if (joint) AddDisc(coverage, at(i), width);
+    if (joint) discs.add(coverage, at(i));
   }
-  if (closed) AddDisc(coverage, points.front(), width);
+  if (closed) discs.add(coverage, points.front());
 }
 
 }  // namespace glavo::soft
