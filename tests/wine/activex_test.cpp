@@ -45,7 +45,8 @@ std::string WinePath(const std::string& hostPath) {
   return path;
 }
 
-HostRun RunHost() {
+// `mode` is passed to the host after the output folder ("" for the full tour).
+HostRun RunHost(const std::string& mode = "") {
   HostRun run;
   const std::string exe = Win64Dir() + "/bin/glavo-activex-host.exe";
   const std::string ocx = Win64Dir() + "/bin/glavowrap.ocx";
@@ -61,7 +62,7 @@ HostRun RunHost() {
   }
   // Per process: ctest may run the cases side by side.
   const std::string tag = std::to_string(static_cast<long>(getpid()));
-  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + tag;
+  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + (mode.empty() ? "" : mode + "-") + tag;
   RunCommand("rm -rf " + ShellQuote(run.outDir) + " && mkdir -p " + ShellQuote(run.outDir));
   const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex-" + tag;
   const std::string env = "WINEPREFIX=" + ShellQuote(prefix) +
@@ -73,7 +74,8 @@ HostRun RunHost() {
   const std::string command = env + "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' " +
                               ShellQuote(GLAVO_WINE64) + " explorer /desktop=glavo,1024x768 " +
                               ShellQuote(exe) + " " + ShellQuote(WinePath(ocx)) + " " +
-                              ShellQuote(WinePath(run.outDir)) + " >/dev/null 2>&1";
+                              ShellQuote(WinePath(run.outDir)) + (mode.empty() ? "" : " " + mode) +
+                              " >/dev/null 2>&1";
   RunCommand(command);
   RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
   RunCommand("rm -rf " + ShellQuote(prefix));
@@ -152,6 +154,21 @@ TEST(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {
   // form that refuses stays.
   ExpectChecks({"close_click_raises_event", "refused_close_keeps_form", "alt_f4_clicks_close",
                 "close_click_closes_form"});
+}
+
+// The process's GDI objects (Wine: its GDI handle table, as GetGuiResources
+// is not implemented there) before and after a thousand theme switches and
+// a thousand one-pixel corner drag steps, each through the real control.
+TEST(ActiveXHost, ThemeSwitchesAndDragStepsLeaveTheGdiObjectCountUnchanged) {
+  static const HostRun run = RunHost("resources");
+  if (run.unavailable) GTEST_SKIP() << run.why;
+  ASSERT_TRUE(run.ran) << run.why;
+  for (const char* name : {"gdi_count_sees_objects", "gdi_objects_steady", "drag_steps_ran"}) {
+    auto it = run.checks.find(name);
+    ASSERT_NE(it, run.checks.end()) << name << " was not reached";
+    EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
+    std::printf("%s: %s\n", name, it->second.c_str());
+  }
 }
 
 bool ReadPpm(const std::string& path, int& width, int& height, std::vector<unsigned char>& rgb) {

@@ -41,6 +41,11 @@ std::vector<std::uint32_t> CaptureScreen(const RECT& rect);
 bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height);
 int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b);
 
+// GDI objects the process holds, and how they were counted: the system's
+// own count (GetGuiResources) where it keeps one; Wine answers 0 there, and
+// then the live entries of the process's GDI handle table are counted.
+int GdiObjectCount(std::string& how);
+
 // Property access through IDispatch by name.
 bool PutLong(IDispatch* object, const wchar_t* name, long value);
 bool GetLong(IDispatch* object, const wchar_t* name, long& value);

@@ -1,5 +1,7 @@
 #include "activex_host.h"
 
+#include <winternl.h>
+
 namespace activex_host {
 
 Report::Report(const std::wstring& path) : file_(_wfopen(path.c_str(), L"w")) {}
@@ -18,6 +20,45 @@ void Report::line(const std::string& text) {
   std::fputs(text.c_str(), file_);
   std::fputc('\n', file_);
   std::fflush(file_);
+}
+
+namespace {
+
+// An entry of the GDI handle table the PEB points to (GdiSharedHandleTable).
+struct GdiHandleEntry {
+  std::uint64_t object;
+  std::uint32_t owner;
+  std::uint16_t unique;
+  std::uint8_t type;
+  std::uint8_t flags;
+  std::uint64_t user;
+};
+constexpr int kGdiHandleEntries = 0x10000;
+
+const GdiHandleEntry* GdiHandleTable() {
+  // GdiSharedHandleTable sits at 0xF8 of the 64-bit PEB and 0x94 of the 32-bit one.
+  const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  constexpr std::size_t kOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+  return *reinterpret_cast<GdiHandleEntry* const*>(peb + kOffset);
+}
+
+}  // namespace
+
+int GdiObjectCount(std::string& how) {
+  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (counted != 0) {
+    how = "GetGuiResources";
+    return static_cast<int>(counted);
+  }
+  const GdiHandleEntry* table = GdiHandleTable();
+  if (table == nullptr) {
+    how = "no count available";
+    return -1;
+  }
+  int live = 0;
+  for (int i = 0; i < kGdiHandleEntries; ++i) live += table[i].type != 0;
+  how = "GDI handle table (GetGuiResources answers 0)";
+  return live;
 }
 
 void Pump(int milliseconds) {
