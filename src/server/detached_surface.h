@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "host/control_surface.h"
+#include "host/stored_surface.h"
 #include "host/win32/memory_dc.h"
 
 namespace glavo::server {
 
-class DetachedSurface final : public ControlSurface {
+class DetachedSurface final : public StoredSurface {
  public:
   using ChangeHandler = std::function<void(std::string_view)>;
 
@@ -31,36 +31,14 @@ class DetachedSurface final : public ControlSurface {
   bool visible() const override { return visible_; }
   void setVisible(bool visible) override;
   void bringToFront() override;
-  std::u16string toolTipText() const override { return toolTip_; }
-  void setToolTipText(const std::u16string& text) override { toolTip_ = text; }
 
   float scaleWidth() const override { return static_cast<float>(bounds_.width()); }
   float scaleHeight() const override { return static_cast<float>(bounds_.height()); }
   double pixelsPerPoint() const override { return 96.0 / 72.0; }
 
-  OleColor foreColor() const override { return foreColor_; }
   void setForeColor(OleColor color) override;
-  OleColor backColor() const override { return backColor_; }
   void setBackColor(OleColor color) override;
-  bool enabled() const override { return enabled_; }
-  void setEnabled(bool enabled) override { enabled_ = enabled; }
-  FontRef font() const override { return font_; }
-  void setFont(FontRef font) override { font_ = std::move(font); }
-  OleColor fillColor() const override { return fillColor_; }
-  void setFillColor(OleColor color) override { fillColor_ = color; }
-  std::int16_t fillStyle() const override { return fillStyle_; }
-  void setFillStyle(std::int16_t style) override { fillStyle_ = style; }
-  std::int16_t drawWidth() const override { return drawWidth_; }
-  void setDrawWidth(std::int16_t width) override { drawWidth_ = width; }
-  std::int16_t mousePointer() const override { return mousePointer_; }
-  void setMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
-  PictureRef mouseIcon() const override { return mouseIcon_; }
-  void setMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
 
-  OleColor maskColor() const override { return maskColor_; }
-  void setMaskColor(OleColor color) override { maskColor_ = color; }
-  PictureRef maskPicture() const override { return mask_; }
-  void setMaskPicture(PictureRef mask) override { mask_ = std::move(mask); }
   bool transparentAt(int x, int y) const override;
 
   DeviceContext& dc() override { return canvas_.dc(); }
@@ -99,18 +77,6 @@ class DetachedSurface final : public ControlSurface {
   ChangeHandler onChange_;
   Rect bounds_;
   bool visible_;
-  std::u16string toolTip_;
-  OleColor foreColor_ = 0x80000012;
-  OleColor backColor_ = 0x8000000F;
-  bool enabled_ = true;
-  FontRef font_;
-  OleColor fillColor_ = 0;
-  std::int16_t fillStyle_ = 1;
-  std::int16_t drawWidth_ = 1;
-  std::int16_t mousePointer_ = 0;
-  PictureRef mouseIcon_;
-  OleColor maskColor_ = 0x8000000F;
-  PictureRef mask_;
 };
 
 }  // namespace glavo::server

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "host/control_surface.h"
+#include "host/stored_surface.h"
 #include "host/win32/memory_dc.h"
 
 namespace glavo::win32 {
 
-class WindowSurface final : public ControlSurface {
+class WindowSurface final : public StoredSurface {
  public:
   using ChangeHandler = std::function<void(std::string_view)>;
 
@@ -47,35 +47,19 @@ class WindowSurface final : public ControlSurface {
   bool visible() const override;
   void setVisible(bool visible) override;
   void bringToFront() override;
-  std::u16string toolTipText() const override { return toolTip_; }
   void setToolTipText(const std::u16string& text) override;
 
   float scaleWidth() const override { return static_cast<float>(clientSize().cx); }
   float scaleHeight() const override { return static_cast<float>(clientSize().cy); }
   double pixelsPerPoint() const override;
 
-  OleColor foreColor() const override { return foreColor_; }
   void setForeColor(OleColor color) override;
-  OleColor backColor() const override { return backColor_; }
   void setBackColor(OleColor color) override;
   bool enabled() const override;
   void setEnabled(bool enabled) override;
-  FontRef font() const override { return font_; }
-  void setFont(FontRef font) override { font_ = std::move(font); }
-  OleColor fillColor() const override { return fillColor_; }
-  void setFillColor(OleColor color) override { fillColor_ = color; }
-  std::int16_t fillStyle() const override { return fillStyle_; }
-  void setFillStyle(std::int16_t style) override { fillStyle_ = style; }
-  std::int16_t drawWidth() const override { return drawWidth_; }
-  void setDrawWidth(std::int16_t width) override { drawWidth_ = width; }
-  std::int16_t mousePointer() const override { return mousePointer_; }
-  void setMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
-  PictureRef mouseIcon() const override { return mouseIcon_; }
   void setMouseIcon(PictureRef icon) override;
 
-  OleColor maskColor() const override { return maskColor_; }
   void setMaskColor(OleColor color) override;
-  PictureRef maskPicture() const override { return mask_; }
   void setMaskPicture(PictureRef mask) override;
   bool transparentAt(int x, int y) const override;
 
@@ -122,19 +106,8 @@ class WindowSurface final : public ControlSurface {
   ChangeHandler onChange_;
   bool wasVisible_ = false;
 
-  std::u16string toolTip_;
   HWND toolTipWindow_ = nullptr;
-  OleColor foreColor_ = 0x80000012;
-  OleColor backColor_ = 0x8000000F;
-  FontRef font_;
-  OleColor fillColor_ = 0;
-  std::int16_t fillStyle_ = 1;
-  std::int16_t drawWidth_ = 1;
-  std::int16_t mousePointer_ = 0;
-  PictureRef mouseIcon_;
   HCURSOR customCursor_ = nullptr;
-  OleColor maskColor_ = 0x8000000F;
-  PictureRef mask_;
   std::vector<RECT> regionRects_;  // opaque runs of the region applied last
   bool hasRegion_ = false;
 

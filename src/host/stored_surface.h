@@ -1,0 +1,57 @@
+// The part of a control surface every backend keeps as plain values: the
+// colours, font, fill and pen settings, pointer, tool tip and mask. A
+// backend overrides the setters whose change must reach the platform (the
+// text colour of its context, a window region, a cursor).
+#pragma once
+
+#include <string>
+
+#include "host/control_surface.h"
+
+namespace glavo {
+
+class StoredSurface : public ControlSurface {
+ public:
+  std::u16string toolTipText() const override { return toolTip_; }
+  void setToolTipText(const std::u16string& text) override { toolTip_ = text; }
+
+  OleColor foreColor() const override { return foreColor_; }
+  OleColor backColor() const override { return backColor_; }
+  bool enabled() const override { return enabled_; }
+  void setEnabled(bool enabled) override { enabled_ = enabled; }
+  FontRef font() const override { return font_; }
+  void setFont(FontRef font) override { font_ = std::move(font); }
+  OleColor fillColor() const override { return fillColor_; }
+  void setFillColor(OleColor color) override { fillColor_ = color; }
+  std::int16_t fillStyle() const override { return fillStyle_; }
+  void setFillStyle(std::int16_t style) override { fillStyle_ = style; }
+  std::int16_t drawWidth() const override { return drawWidth_; }
+  void setDrawWidth(std::int16_t width) override { drawWidth_ = width; }
+  std::int16_t mousePointer() const override { return mousePointer_; }
+  void setMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
+  PictureRef mouseIcon() const override { return mouseIcon_; }
+  void setMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
+
+  OleColor maskColor() const override { return maskColor_; }
+  void setMaskColor(OleColor color) override { maskColor_ = color; }
+  PictureRef maskPicture() const override { return mask_; }
+  void setMaskPicture(PictureRef mask) override { mask_ = std::move(mask); }
+
+ protected:
+  // The framework's defaults: button text on a button face, no fill, a
+  // one-pixel pen, the default pointer.
+  std::u16string toolTip_;
+  OleColor foreColor_ = 0x80000012;
+  OleColor backColor_ = 0x8000000F;
+  bool enabled_ = true;
+  FontRef font_;
+  OleColor fillColor_ = 0;
+  std::int16_t fillStyle_ = 1;
+  std::int16_t drawWidth_ = 1;
+  std::int16_t mousePointer_ = 0;
+  PictureRef mouseIcon_;
+  OleColor maskColor_ = 0x8000000F;
+  PictureRef mask_;
+};
+
+}  // namespace glavo
