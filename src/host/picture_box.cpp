@@ -92,7 +92,10 @@ void PictureBox::setFont(const FontObject& font) {
 
 LogFont PictureBox::logFont() const {
   LogFont lf;
-  lf.height = -static_cast<int>(std::floor(font_.size * 96.0 / 72.0));
+  // A size no font can have (infinite, not a number, absurdly large) asks
+  // for the default height, as a caption's font does.
+  const double pixels = std::floor(font_.size * 96.0 / 72.0);
+  lf.height = std::isfinite(pixels) && std::fabs(pixels) < 1e6 ? -static_cast<int>(pixels) : 0;
   lf.weight = font_.bold ? 700 : 400;
   lf.italic = font_.italic;
   lf.underline = font_.underline;

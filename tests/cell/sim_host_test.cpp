@@ -3,6 +3,8 @@
 // pictures.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "host/picture_box.h"
 #include "host/soft/sim_clock.h"
 #include "host/soft/sim_desktop.h"
@@ -180,6 +182,32 @@ TEST_F(PictureBoxTest, SystemColoursAreTranslatedAndTheImageIsASnapshot) {
   EXPECT_EQ(pic->point(3, 3), 0u);
   EXPECT_EQ(shot->width(), 20);
   EXPECT_EQ(pic->point(20, 0), kInvalidColor);
+}
+
+TEST_F(PictureBoxTest, ImagesStillHeldKeepTheirPixelsWhenMemoryIsReused) {
+  PictureRef first = pic->image();
+  const PictureRef second = pic->image();
+  first.reset();  // nobody holds it: its memory may serve the next image
+  pic->pset(3, 3, 0x0000FF);
+  const PictureRef third = pic->image();
+  EXPECT_EQ(second->rgbAt(3, 3), 0xFFFFFFu);
+  EXPECT_EQ(third->rgbAt(3, 3), 0x0000FFu);
+  EXPECT_EQ(third->pixel(0, 0), 0xFFFFFFFFu);  // opaque
+}
+
+// Found by fuzzing a property bag: an infinite font size overflowed the
+// LOGFONT height. Sizes no font can have ask for the default height.
+TEST_F(PictureBoxTest, AFontSizeNoFontCanHaveAsksForTheDefaultHeight) {
+  FontObject font;
+  for (float size : {std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                     std::numeric_limits<float>::quiet_NaN(), 3e38f}) {
+    font.size = size;
+    pic->setFont(font);
+    EXPECT_EQ(pic->logFont().height, 0) << size;
+  }
+  font.size = 12;
+  pic->setFont(font);
+  EXPECT_EQ(pic->logFont().height, -16);
 }
 
 TEST_F(PictureBoxTest, PicturesScaleAndBlendByTheirAlpha) {
