@@ -79,7 +79,7 @@ GlavoCell::PaintInputs GlavoCell::CurrentPaintInputs() const {
                           captionColor_, captionShadowColor_,  surface_->maskColor(),
                           surface_->foreColor(), surface_->fillColor()};
   for (std::size_t i = 0; i < in.colors.size(); ++i) in.colors[i] = TranslateColor(colors, ole[i]);
-  in.scale = {surface_->scaleWidth(), surface_->scaleHeight()};
+  in.scale = {surface_->scaleWidth(), surface_->scaleHeight(), surface_->pixelsPerPoint()};
   in.surface = {pic_->width(), pic_->height(), surface_->fillStyle(), surface_->drawWidth()};
   return in;
 }

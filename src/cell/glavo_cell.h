@@ -244,7 +244,7 @@ class GlavoCell final : private ControlEvents {
     FontObject font;
     std::array<std::int32_t, 17> numbers{};
     std::array<Rgb, 11> colors{};
-    std::array<float, 2> scale{};
+    std::array<double, 3> scale{};  // scale width and height, pixels per point
     std::array<std::int32_t, 4> surface{};
     friend bool operator==(const PaintInputs&, const PaintInputs&) = default;
   };
