@@ -17,6 +17,7 @@ using HostValue = std::variant<std::monostate, bool, std::int32_t, double, std::
 namespace host_error {
 inline constexpr std::int32_t kTypeMismatch = 13;
 inline constexpr std::int32_t kInvalidCall = 5;
+inline constexpr std::int32_t kOverflow = 6;
 inline constexpr std::int32_t kOutOfMemory = 7;
 inline constexpr std::int32_t kNoSuchMember = 438;
 inline constexpr std::int32_t kCannotChange = 383;

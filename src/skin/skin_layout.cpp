@@ -1,10 +1,27 @@
 // The layout pass and the Show sequence: placing the parts around the
 // client area, the caption and window text, the work area.
+#include <limits>
+
 #include "graphics/rounding.h"
 #include "skin/frame_layout.h"
 #include "skin/glavo_skin.h"
 
 namespace glavo {
+
+namespace {
+
+// A part's place in whole pixels. Metrics read from a saved form are not
+// clamped, so a place may lie beyond what the extender can hold: that is
+// the framework's overflow error at the caller, as in any container.
+int ExtenderPixels(double v) {
+  const double r = RoundHalfEven(v);
+  if (!(r >= std::numeric_limits<int>::min() && r <= std::numeric_limits<int>::max())) {
+    throw HostError(host_error::kOverflow, "Overflow");
+  }
+  return static_cast<int>(r);
+}
+
+}  // namespace
 
 double GlavoSkin::FormNumber(const char* member) { return HostToDouble(form().get(member)); }
 
@@ -56,8 +73,8 @@ void GlavoSkin::LayoutParts() {
     const PartPlacement& at = layout.parts[p];
     ControlSurface& s = part(p).surface();
     s.setVisible(at.visible);
-    s.move(static_cast<int>(RoundHalfEven(at.left)), static_cast<int>(RoundHalfEven(at.top)),
-           static_cast<int>(RoundHalfEven(at.width)), static_cast<int>(RoundHalfEven(at.height)));
+    s.move(ExtenderPixels(at.left), ExtenderPixels(at.top), ExtenderPixels(at.width),
+           ExtenderPixels(at.height));
   };
   place(gwr_TitleBar);
   // The borders and corners overlap the title bar's last row; the order in

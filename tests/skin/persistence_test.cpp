@@ -113,6 +113,27 @@ TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
   EXPECT_EQ(loaded.skin().part(gwr_TitleBar).surface().bounds().height(), 150);
 }
 
+// Found by fuzzing: metrics from a saved form are not clamped, and can put
+// a part beyond what an extender can hold (the overflow error) or ask for
+// more pixels than the host has (its out-of-memory error). Either reaches
+// the caller; neither is an undefined conversion.
+TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
+  const std::pair<const char*, std::int32_t> cases[] = {{"BorderSize", INT32_MIN},  // side bars taller than 2^31 - 1
+                                                        {"TitleBarSize", 2000000000}};
+  const std::int32_t expected[] = {host_error::kOverflow, host_error::kOutOfMemory};
+  for (int i = 0; i < 2; ++i) {
+    SimPropertyBag bag;
+    bag.write(cases[i].first, cases[i].second);
+    soft::SkinStage loaded;
+    try {
+      loaded.load(bag);
+      ADD_FAILURE() << cases[i].first << " loaded";
+    } catch (const HostError& e) {
+      EXPECT_EQ(e.number(), expected[i]) << cases[i].first;
+    }
+  }
+}
+
 TEST_F(Persistence, WrittenKeysAreOnlyThoseThatDifferFromTheirDefaults) {
   SimPropertyBag bag;
   skin().WriteProperties(bag);
