@@ -72,9 +72,26 @@ PixelBlender::PixelBlender(const BlendFunction& blend)
   }
 }
 
+namespace {
+
+// Four bytes added at once, each stopping at 255.
+Pixel SaturatingAdd(Pixel a, Pixel b) {
+  constexpr Pixel kLow = 0x7F7F7F7Fu, kHigh = 0x80808080u;
+  const Pixel sum = ((a & kLow) + (b & kLow)) ^ ((a ^ b) & kHigh);
+  const Pixel carried = ((a & b) | ((a | b) & ~sum)) & kHigh;
+  return sum | ((carried >> 7) * 0xFFu);
+}
+
+}  // namespace
+
 // GDI-drawn sources have alpha 0, and then the target is kept whole and the
 // scaled source added with saturation.
 Pixel PixelBlender::premultiplied(Pixel dst, Pixel src) const {
+  if ((src >> 24) == 0) {
+    const Pixel scaled = sourcePart_[src & 0xFFu] | sourcePart_[(src >> 8) & 0xFFu] << 8 |
+                         sourcePart_[(src >> 16) & 0xFFu] << 16;
+    return SaturatingAdd(dst, scaled);
+  }
   const unsigned alpha = sourcePart_[src >> 24];
   Pixel out = 0;
   for (int s = 0; s < 32; s += 8) {
