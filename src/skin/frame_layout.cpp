@@ -1,5 +1,8 @@
 #include "skin/frame_layout.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "graphics/rounding.h"
 
 namespace glavo {
@@ -39,7 +42,7 @@ void PlaceButtons(const FrameInput& in, FrameLayout& out) {
     out.parts[b.part] = {in.clientWidth - used - 2 - bt, 3, bt, bt, b.shown};
     if (b.shown) used += bt;
   }
-  const float icon = static_cast<float>(in.titleBarSize - 6);
+  const float icon = static_cast<float>(static_cast<double>(in.titleBarSize) - 6);
   out.parts[gwr_Icon] = {3, 3, icon, icon, in.showIconButton};
 }
 
@@ -50,8 +53,14 @@ FrameLayout ComputeFrameLayout(const FrameInput& in) {
   PlaceBorders(in, out);
   PlaceButtons(in, out);
   const PartPlacement& icon = out.parts[gwr_Icon];
+  // Metrics from a saved form are not clamped; the margin saturates, and
+  // placing the parts then reports the overflow.
+  const double margin = RoundHalfEven(static_cast<double>(icon.width) + icon.left + 5);
   out.captionLeftMargin =
-      in.showIconButton ? static_cast<std::int32_t>(RoundHalfEven(icon.width + icon.left + 5)) : 7;
+      !in.showIconButton ? 7
+                         : static_cast<std::int32_t>(std::clamp<double>(
+                               margin, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()));
   return out;
 }
 

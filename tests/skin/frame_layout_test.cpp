@@ -110,5 +110,19 @@ TEST(FrameLayout, TinyFormGivesNegativeBackHeightWithoutFailing) {
   EXPECT_EQ(l.parts[gwr_Back].height, 20 - 3 - 30 + 2);
 }
 
+// Found by fuzzing: metrics read from a saved form are not clamped. The
+// icon of a title bar of -2^31 + 1 pixels overflowed a Long; the layout is
+// computed in floating point and the caption margin saturates.
+TEST(FrameLayout, MetricsAtTheEndsOfTheLongRangeComputeWithoutOverflow) {
+  FrameInput in = Example();
+  in.titleBarSize = INT32_MIN + 1;
+  FrameLayout l = ComputeFrameLayout(in);
+  EXPECT_EQ(l.parts[gwr_Icon].width, static_cast<float>(static_cast<double>(INT32_MIN) - 5));
+  EXPECT_EQ(l.captionLeftMargin, static_cast<std::int64_t>(l.parts[gwr_Icon].width) + 8);
+  in.titleBarSize = INT32_MAX;  // the margin would pass 2^31 - 1
+  l = ComputeFrameLayout(in);
+  EXPECT_EQ(l.captionLeftMargin, INT32_MAX);
+}
+
 }  // namespace
 }  // namespace glavo
