@@ -62,18 +62,31 @@ TEST_F(ExtremeCaption, WholeTurnsDoNotChangeTheText) {
   EXPECT_EQ(InkAfter(-3600 * 100, -3600 * 100), upright);
 }
 
+// Metrics from a theme string are not clamped. Negative and oversized
+// ones still lay the frame out; a border of -2^31 would make the side bars
+// taller than any extender holds, and the load ends there (the overflow,
+// like a size the host cannot allocate, ends a load without a report).
 TEST(ExtremeTheme, UnclampedMetricsFromAThemeStillLayOut) {
   soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
   stage.place();
-  std::u16string theme = stage.skin().SaveSkinTheme();
-  const auto metrics = theme.rfind(u"#$#30#$#3#$#24#$#");
+  const std::u16string original = stage.skin().SaveSkinTheme();
+  const auto metrics = original.rfind(u"#$#30#$#3#$#24#$#");
   ASSERT_NE(metrics, std::u16string::npos);
-  theme.replace(metrics, 17, u"#$#-7#$#-2147483648#$#300#$#");
-  stage.skin().LoadSkinTheme(u"", theme);
+  auto withMetrics = [&](const std::u16string& m) {
+    std::u16string theme = original;
+    return theme.replace(metrics, 17, m);
+  };
+  stage.skin().LoadSkinTheme(u"", withMetrics(u"#$#-7#$#2#$#300#$#"));
   EXPECT_EQ(stage.skin().TitleBarSize(), -7);
-  EXPECT_EQ(stage.skin().BorderSize(), kMinLong);
   EXPECT_EQ(stage.skin().part(gwr_CloseButton).surface().bounds().width(), 300);
+  EXPECT_EQ(stage.skin().part(gwr_LeftBar).surface().bounds().width(), 2);
+
+  stage.skin().LoadSkinTheme(u"", withMetrics(u"#$#-7#$#-2147483648#$#300#$#"));
+  EXPECT_EQ(stage.skin().BorderSize(), kMinLong);
   EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction);
+  stage.skin().LoadSkinTheme(u"", original);
+  EXPECT_EQ(stage.skin().part(gwr_CloseButton).surface().bounds().width(), 24);
+  EXPECT_EQ(stage.skin().part(gwr_LeftBar).surface().bounds().width(), 3);
 }
 
 }  // namespace
