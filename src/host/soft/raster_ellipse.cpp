@@ -78,40 +78,52 @@ EllipseRows::EllipseRows(std::int64_t ellipseWidth, std::int64_t ellipseHeight)
   }
 }
 
+namespace {
+
+// A region's box in any corner order, as the pixels it covers: ordered,
+// less one pixel at the right and bottom, both ends included.
+struct RegionBox {
+  std::int64_t left, top, right, bottom;
+};
+
+RegionBox CoveredBox(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  return {left, top, right - 1, bottom - 1};
+}
+
+}  // namespace
+
 std::pair<std::int64_t, std::int64_t> RoundRectEllipse(std::int64_t left, std::int64_t top,
                                                        std::int64_t right, std::int64_t bottom,
                                                        std::int64_t ellipseWidth,
                                                        std::int64_t ellipseHeight) {
-  if (left > right) std::swap(left, right);
-  if (top > bottom) std::swap(top, bottom);
-  // The region covers the box less one pixel at the right and bottom.
-  return {std::min<std::int64_t>(right - 1 - left, std::llabs(ellipseWidth)),
-          std::min<std::int64_t>(bottom - 1 - top, std::llabs(ellipseHeight))};
+  const RegionBox box = CoveredBox(left, top, right, bottom);
+  return {std::min<std::int64_t>(box.right - box.left, std::llabs(ellipseWidth)),
+          std::min<std::int64_t>(box.bottom - box.top, std::llabs(ellipseHeight))};
 }
 
 void AddRoundRectRows(Coverage& coverage, std::int64_t left, std::int64_t top, std::int64_t right,
                       std::int64_t bottom, const EllipseRows& rows) {
-  if (left > right) std::swap(left, right);
-  if (top > bottom) std::swap(top, bottom);
-  --right;
-  --bottom;
-  if (coverage.full() || !coverage.intersects(left, top, right, bottom)) return;
+  const RegionBox box = CoveredBox(left, top, right, bottom);
+  if (coverage.full() || !coverage.intersects(box.left, box.top, box.right, box.bottom)) return;
   const std::int64_t eh = rows.height();
   const Rect& area = coverage.area();
   auto addRow = [&](std::int64_t row, std::int64_t index) {
     const std::int64_t in = rows.inset(index);
-    if (in >= 0) coverage.addSpan(row, left + in, right - in);
+    if (in >= 0) coverage.addSpan(row, box.left + in, box.right - in);
   };
   // Upper rows top + i take the inset of index eh - 1 - i; lower rows
   // bottom - eh + i that of index i. Only rows inside the area are visited.
-  const std::int64_t upperFirst = std::max<std::int64_t>(0, area.top - top);
-  const std::int64_t upperEnd = std::min<std::int64_t>(eh / 2, area.bottom - top);
-  for (std::int64_t i = upperFirst; i < upperEnd; ++i) addRow(top + i, eh - 1 - i);
+  const std::int64_t upperFirst = std::max<std::int64_t>(0, area.top - box.top);
+  const std::int64_t upperEnd = std::min<std::int64_t>(eh / 2, area.bottom - box.top);
+  for (std::int64_t i = upperFirst; i < upperEnd; ++i) addRow(box.top + i, eh - 1 - i);
   // The middle row stretches over the whole straight part of the sides.
-  coverage.addRect(left, top + eh / 2, right, bottom - eh + eh / 2 + 1);
-  const std::int64_t lowerFirst = std::max<std::int64_t>(eh / 2 + 1, area.top - (bottom - eh));
-  const std::int64_t lowerEnd = std::min<std::int64_t>(eh, area.bottom - (bottom - eh));
-  for (std::int64_t i = lowerFirst; i < lowerEnd; ++i) addRow(bottom - eh + i, i);
+  coverage.addRect(box.left, box.top + eh / 2, box.right, box.bottom - eh + eh / 2 + 1);
+  const std::int64_t lowerStart = box.bottom - eh;
+  const std::int64_t lowerFirst = std::max<std::int64_t>(eh / 2 + 1, area.top - lowerStart);
+  const std::int64_t lowerEnd = std::min<std::int64_t>(eh, area.bottom - lowerStart);
+  for (std::int64_t i = lowerFirst; i < lowerEnd; ++i) addRow(lowerStart + i, i);
 }
 
 bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top, std::int64_t right,
@@ -119,17 +131,16 @@ bool AddRoundRectRegion(Coverage& coverage, std::int64_t left, std::int64_t top,
                         std::int64_t ellipseHeight) {
   const auto [ew, eh] = RoundRectEllipse(left, top, right, bottom, ellipseWidth, ellipseHeight);
   if (ew < 2 || eh < 2) {
-    if (left > right) std::swap(left, right);
-    if (top > bottom) std::swap(top, bottom);
-    coverage.addRect(left, top, right - 1, bottom - 1);
+    const RegionBox box = CoveredBox(left, top, right, bottom);
+    coverage.addRect(box.left, box.top, box.right, box.bottom);
     return true;
   }
   if (!WithinLimit(ew, eh)) return false;
-  if (coverage.full() || !coverage.intersects(std::min(left, right), std::min(top, bottom),
-                                              std::max(left, right) - 1, std::max(top, bottom) - 1)) {
-    return true;
+  // The ellipse's rows are walked only when the region can add something.
+  const RegionBox box = CoveredBox(left, top, right, bottom);
+  if (!coverage.full() && coverage.intersects(box.left, box.top, box.right, box.bottom)) {
+    AddRoundRectRows(coverage, left, top, right, bottom, EllipseRows(ew, eh));
   }
-  AddRoundRectRows(coverage, left, top, right, bottom, EllipseRows(ew, eh));
   return true;
 }
 

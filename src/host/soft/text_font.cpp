@@ -274,8 +274,7 @@ CoverageImage Font::Impl::render(char32_t cp, int angleTenths) {
   const double degrees = angleTenths / 10.0;
   if (ref.slot < 0 && !italic && angleTenths % 3600 == 0) {
     // The same pixels every backend draws for these glyphs.
-    SymbolMask mask = SymbolGlyph(cp, em, bold, aa);
-    return CoverageImage{mask.left, mask.top, mask.width, mask.height, std::move(mask.coverage)};
+    return SymbolGlyph(cp, em, bold, aa);
   }
   if (ref.slot < 0) {
     OwnedOutline outline = OwnedOutline::fromContours(library, SymbolOutline(cp, em));

@@ -9,21 +9,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/symbol_coverage.h"
 #include "host/symbol_glyphs.h"
 
 namespace glavo::soft {
 
-// Coverage 0..255 per pixel; (left, top) is the offset of the first pixel
-// from the glyph origin in device pixels (y down).
-struct CoverageImage {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> coverage;
-  bool empty() const { return width <= 0 || height <= 0; }
-  std::uint8_t at(int x, int y) const { return coverage[static_cast<std::size_t>(y) * width + x]; }
-};
+// A glyph's coverage, the same record the portable symbol outlines fill.
+using CoverageImage = SymbolMask;
 
 // An FT_Outline we own (FreeType's allocations, freed with the library).
 class OwnedOutline {
