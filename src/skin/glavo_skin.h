@@ -171,12 +171,17 @@ class GlavoSkin final : private ControlEvents {
   void TakeMaximizeLook();
 
   // Moving and resizing.
+  struct PixelOffset {
+    double x = 0, y = 0;
+  };
   void MoveRequest();
   void ArmMove();
   void BorderMouseIn(SkinPartsGwr part);
-  void DragStep(SkinPartsGwr part, float x, float y);
+  // Returns how far the step itself moved the part on the screen.
+  PixelOffset DragStep(SkinPartsGwr part, float x, float y);
+  bool ResizeForm(SkinPartsGwr part, double dx, double dy);
+  PixelOffset PartScreenOrigin(SkinPartsGwr part);
   void RecordPointer(SkinPartsGwr part, float x, float y);
-  void ReShow();
 
   // Themes.
   std::u16string BuildSkinTheme();

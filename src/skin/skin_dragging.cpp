@@ -52,19 +52,20 @@ void GlavoSkin::RecordPointer(SkinPartsGwr p, float x, float y) {
   }
 }
 
-// The Show sequence once more (its window-style step is skipped while
-// resizing), then the waiting messages, so the form repaints mid-drag.
-void GlavoSkin::ReShow() {
-  ShowSequence();
-  env_.pump.doEvents();
+// The part's top-left corner on the screen, in pixels: the form's origin
+// plus the part's place on the form.
+GlavoSkin::PixelOffset GlavoSkin::PartScreenOrigin(SkinPartsGwr p) {
+  const Rect own = part(p).surface().bounds();
+  const Rect control = surface_->bounds();
+  return {FormNumber("Left") / TwipsX() + control.left + own.left,
+          FormNumber("Top") / TwipsY() + control.top + own.top};
 }
 
-void GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
-  const double dx = (x - lastX_) * TwipsX();
-  const double dy = (y - lastY_) * TwipsY();
+// Changes the form's bounds for a step of `p` by (dx, dy) twips; true when
+// the form is to be shown again.
+bool GlavoSkin::ResizeForm(SkinPartsGwr p, double dx, double dy) {
   const double minWidth = kMinTrackPixels * TwipsX();
   const double minHeight = kMinTrackPixels * TwipsY();
-
   auto growRight = [&] {
     newExtent_ = Whole(FormNumber("Width") + dx);
     if (newExtent_ <= minWidth) return false;
@@ -88,28 +89,34 @@ void GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
   };
 
   switch (p) {
-    case gwr_RightBar:
-      if (growRight()) ReShow();
-      break;
-    case gwr_LeftBar:
-      if (growLeft()) ReShow();
-      break;
-    case gwr_BottomBar:
-      if (growDown()) ReShow();
-      break;
+    case gwr_RightBar: return growRight();
+    case gwr_LeftBar: return growLeft();
+    case gwr_BottomBar: return growDown();
     case gwr_RightCorner:
       growRight();
       growDown();
-      ReShow();
-      break;
+      return true;  // the corners show the form again in any case
     case gwr_LeftCorner:
       growLeft();
       growDown();
-      ReShow();
-      break;
-    default:
-      break;
+      return true;
+    default: return false;
   }
+}
+
+GlavoSkin::PixelOffset GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
+  const double dx = (x - lastX_) * TwipsX();
+  const double dy = (y - lastY_) * TwipsY();
+  const PixelOffset before = PartScreenOrigin(p);
+  if (!ResizeForm(p, dx, dy)) return {};
+  // The Show sequence once more (its window-style step is skipped while
+  // resizing), then the waiting messages, so the form repaints mid-drag.
+  // The part's movement is taken before that dispatch: a mouse move handled
+  // there is a step of its own and accounts for its own movement.
+  ShowSequence();
+  const PixelOffset after = PartScreenOrigin(p);
+  env_.pump.doEvents();
+  return {after.x - before.x, after.y - before.y};
 }
 
 }  // namespace glavo

@@ -106,8 +106,11 @@ void GlavoSkin::PartMouseMove(SkinPartsGwr p, std::int16_t& button, std::int16_t
   if (IsCaptionButton(p)) return;
   RaiseMouse(SkinEventId::kMouseMove, p, button, shift, x, y);
   if (!IsBorder(p)) return;
-  if (resizing_ && !isMaximized_) DragStep(p, x, y);
-  RecordPointer(p, x, y);
+  // The pointer is kept relative to where the step left the part, so the
+  // next event (measured from the moved part) adds only the new movement.
+  PixelOffset moved;
+  if (resizing_ && !isMaximized_) moved = DragStep(p, x, y);
+  RecordPointer(p, static_cast<float>(x - moved.x), static_cast<float>(y - moved.y));
 }
 
 void GlavoSkin::PartMouseUp(SkinPartsGwr p, std::int16_t& button, std::int16_t& shift, float& x,

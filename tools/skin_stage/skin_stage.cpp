@@ -9,7 +9,7 @@ SkinStage::SkinStage(Size screen, Rect form, std::u16string caption)
       screen_(std::make_unique<SimScreen>(screen)),
       windows_(std::make_unique<SimWindowApi>(*desktop_)),
       menus_(std::make_unique<SimMenu>()),
-      pump_(std::make_unique<SimMessagePump>(desktop_->clock())),
+      pump_(std::make_unique<SimMessagePump>(*desktop_)),
       form_(std::make_unique<SimForm>(*desktop_, *screen_, form, std::move(caption))) {
   windows_->addForm(*form_);
   std::unique_ptr<ControlSurface> surface = form_->window().createChild();

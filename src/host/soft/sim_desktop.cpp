@@ -170,6 +170,14 @@ void SimDesktop::hover(Point screen, std::int64_t ms) {
   clock_.advance(ms);
 }
 
+void SimDesktop::deliverQueuedInput() {
+  while (!queuedMoves_.empty()) {
+    const Point next = queuedMoves_.front();
+    queuedMoves_.pop_front();
+    moveCursor(next);
+  }
+}
+
 Bitmap SimDesktop::composite(Pixel background) const {
   Bitmap out(screen_.cx, screen_.cy, background);
   const Rect screen{0, 0, screen_.cx, screen_.cy};

@@ -3,7 +3,9 @@
 // simulated clock, and compositing of the visible windows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -58,6 +60,14 @@ class SimDesktop final : public Desktop {
   void setCapture(SimSurface* surface) { capture_ = surface; }
   // Moves the cursor and lets `ms` milliseconds of timers run.
   void hover(Point screen, std::int64_t ms);
+  // A pointer move that arrives while a handler runs: it waits in the queue
+  // until pending messages are next dispatched, and then reports X and Y
+  // from where its target is at that time.
+  void queueCursorMove(Point screen) { queuedMoves_.push_back(screen); }
+  // Delivers the queued moves, oldest first; a handler that dispatches
+  // again meanwhile takes the next ones itself.
+  void deliverQueuedInput();
+  std::size_t queuedInput() const { return queuedMoves_.size(); }
 
   // Draws every visible top-level window and its children, in z-order,
   // honouring masks, over `background`.
@@ -83,6 +93,7 @@ class SimDesktop final : public Desktop {
   SimSurface* capture_ = nullptr;
   SimSurface* pressed_ = nullptr;
   SimSurface* focus_ = nullptr;
+  std::deque<Point> queuedMoves_;
 };
 
 }  // namespace glavo::soft
