@@ -4,14 +4,33 @@ set -euo pipefail
 PKGS=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig1-dev libpng-dev
       fonts-liberation fonts-dejavu-core mingw-w64 mingw-w64-tools wine64 xvfb xauth
       googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+# Wine's 32-bit loader runs the i686 build (what 32-bit hosts load) in the tests.
+WINE32=wine32:i386
+
+SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
 missing=()
-for p in "${PKGS[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+for p in "${PKGS[@]}" "$WINE32"; do
+  installed "$p" || missing+=("$p")
 done
 if ((${#missing[@]})); then
+  if [[ " ${missing[*]} " == *" $WINE32 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture for $WINE32"
+    $SUDO dpkg --add-architecture i386
+  fi
   echo "setup: installing ${missing[*]}"
-  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  if ! $SUDO apt-get update -qq ||
+     ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+    echo "setup: could not install ${missing[*]} (see apt-get's messages above)." >&2
+    if [[ " ${missing[*]} " == *" $WINE32 "* ]]; then
+      echo "setup: $WINE32 needs the i386 architecture (dpkg --add-architecture i386) and a package" >&2
+      echo "setup: source that carries it; without it the i686 build cannot be tested under Wine." >&2
+    fi
+    exit 1
+  fi
 fi
+for p in "${PKGS[@]}" "$WINE32"; do
+  installed "$p" || { echo "setup: $p is still not installed" >&2; exit 1; }
+done
 echo "setup: all packages present"
