@@ -1,8 +1,9 @@
 // GlavoSkin hosted by Wine's own ATL container window (not ours), driven by
-// real window messages from glavo-activex-host.exe, in a Wine virtual
-// desktop on a private X display. The host writes one CHECK line per
-// behaviour; this suite judges them, the part rectangles against the frame
-// layout, and the screenshots against the software host's rendering.
+// real window messages from glavo-activex-host.exe of each Windows build, in
+// a Wine virtual desktop on a private X display. The host writes one CHECK
+// line per behaviour; this suite judges them, the part rectangles against
+// the frame layout, and the screenshots against the software host's
+// rendering.
 #ifdef GLAVO_SKIN_LAYOUT
 
 #include <gtest/gtest.h>
@@ -27,58 +28,13 @@ namespace {
 
 struct HostRun {
   bool ran = false;
-  bool unavailable = false;  // no Windows build, Wine or X server here
   std::string why;           // why it did not run
   std::string outDir;
   std::map<std::string, std::string> checks;  // name -> "ok ..." / "fail ..."
   std::vector<std::string> parts;              // "x y w h True"
 };
 
-std::string Win64Dir() {
-  const char* env = std::getenv("GLAVO_WIN64_DIR");
-  return env && *env ? env : GLAVO_WIN64_DIR;
-}
-
-std::string WinePath(const std::string& hostPath) {
-  std::string path = "Z:" + hostPath;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
-}
-
-// `mode` is passed to the host after the output folder ("" for the full tour).
-HostRun RunHost(const std::string& mode = "") {
-  HostRun run;
-  const std::string exe = Win64Dir() + "/bin/glavo-activex-host.exe";
-  const std::string ocx = Win64Dir() + "/bin/glavowrap.ocx";
-  if (!FileExists(exe) || !FileExists(ocx)) {
-    run.unavailable = true;
-    run.why = "build the mingw64 preset first (" + exe + ")";
-    return run;
-  }
-  if (RunCommand("command -v xvfb-run >/dev/null").exitCode != 0 || !FileExists(GLAVO_WINE64)) {
-    run.unavailable = true;
-    run.why = "xvfb-run and wine64 are needed";
-    return run;
-  }
-  // Per process: ctest may run the cases side by side.
-  const std::string tag = std::to_string(static_cast<long>(getpid()));
-  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + (mode.empty() ? "" : mode + "-") + tag;
-  RunCommand("rm -rf " + ShellQuote(run.outDir) + " && mkdir -p " + ShellQuote(run.outDir));
-  const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex-" + tag;
-  const std::string env = "WINEPREFIX=" + ShellQuote(prefix) +
-                          " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' GLAVO_OLE_TRACE=" +
-                          ShellQuote(WinePath(run.outDir + "/ole_trace.txt")) + " ";
-  // A wineserver left from a display-less run would make window creation
-  // fail silently.
-  RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
-  const std::string command = env + "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' " +
-                              ShellQuote(GLAVO_WINE64) + " explorer /desktop=glavo,1024x768 " +
-                              ShellQuote(exe) + " " + ShellQuote(WinePath(ocx)) + " " +
-                              ShellQuote(WinePath(run.outDir)) + (mode.empty() ? "" : " " + mode) +
-                              " >/dev/null 2>&1";
-  RunCommand(command);
-  RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
-  RunCommand("rm -rf " + ShellQuote(prefix));
+void ReadResults(HostRun& run) {
   std::istringstream lines(ReadTextFile(run.outDir + "/activex_result.txt"));
   std::string line;
   while (std::getline(lines, line)) {
@@ -95,39 +51,78 @@ HostRun RunHost(const std::string& mode = "") {
       run.ran = true;
     }
   }
-  if (!run.ran) run.why = "the host did not finish; see " + run.outDir;
+}
+
+// Runs `b`'s host with `mode` after the output folder ("" for the full
+// tour), in a fresh prefix of its own whose wineserver starts on the
+// private X display: one left from a display-less run would make window
+// creation fail silently.
+HostRun RunHost(const Bitness& b, const std::string& mode) {
+  HostRun run;
+  const std::string exe = b.bin("glavo-activex-host.exe");
+  const std::string ocx = b.bin("glavowrap.ocx");
+  for (const std::string& path : {exe, ocx}) {
+    if (std::string missing = b.Missing(path); !missing.empty()) {
+      run.why = missing;
+      return run;
+    }
+  }
+  if (RunCommand("command -v xvfb-run").exitCode != 0) {
+    run.why = "xvfb-run was not found; install it: bash scripts/setup.sh";
+    return run;
+  }
+  // Per process: ctest may run the cases side by side.
+  const std::string tag = b.name + "-" + std::to_string(static_cast<long>(getpid()));
+  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + (mode.empty() ? "" : mode + "-") + tag;
+  RunCommand("rm -rf " + ShellQuote(run.outDir) + " && mkdir -p " + ShellQuote(run.outDir));
+  const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex-" + tag;
+  const std::string env = WineEnvironment(prefix) + "GLAVO_OLE_TRACE=" +
+                          ShellQuote(WindowsPath(run.outDir + "/ole_trace.txt")) + " ";
+  StopWineServer(prefix);
+  RunCommand(env + "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' " + ShellQuote(b.loader) +
+             " explorer /desktop=glavo,1024x768 " + ShellQuote(exe) + " " +
+             ShellQuote(WindowsPath(ocx)) + " " + ShellQuote(WindowsPath(run.outDir)) +
+             (mode.empty() ? "" : " " + mode));
+  StopWineServer(prefix);
+  RunCommand("rm -rf " + ShellQuote(prefix));
+  ReadResults(run);
+  if (!run.ran) run.why = "the " + b.name + " host did not finish; see " + run.outDir;
   return run;
 }
 
-const HostRun& HostResult() {
-  static const HostRun run = RunHost();
-  return run;
+// One run per build and mode in a process (ctest runs every case in a
+// process of its own; a plain run of the program runs them all).
+const HostRun& HostResult(const Bitness& b, const std::string& mode = "") {
+  static std::map<std::string, HostRun> runs;
+  const std::string key = b.name + "/" + mode;
+  auto it = runs.find(key);
+  if (it == runs.end()) it = runs.emplace(key, RunHost(b, mode)).first;
+  return it->second;
 }
 
-#define REQUIRE_HOST()                                  \
-  do {                                                  \
-    if (HostResult().unavailable) {                     \
-      GTEST_SKIP() << HostResult().why;                        \
-    }                                                   \
-    ASSERT_TRUE(HostResult().ran) << HostResult().why;                \
-  } while (0)
+class ActiveXHost : public ::testing::TestWithParam<Bitness> {
+ protected:
+  const HostRun& host() const { return HostResult(GetParam()); }
+};
 
-void ExpectChecks(std::initializer_list<const char*> names) {
+#define REQUIRE_HOST() ASSERT_TRUE(host().ran) << host().why
+
+void ExpectChecks(const HostRun& run, std::initializer_list<const char*> names) {
   for (const char* name : names) {
-    auto it = HostResult().checks.find(name);
-    ASSERT_NE(it, HostResult().checks.end()) << name << " was not reached";
+    auto it = run.checks.find(name);
+    ASSERT_NE(it, run.checks.end()) << name << " was not reached";
     EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
   }
 }
 
 // Each case runs the host once (ctest runs every case in its own process).
-TEST(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
+TEST_P(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
   REQUIRE_HOST();
-  ExpectChecks({"register", "atl_container", "control_created", "control_window", "form_borderless",
+  ExpectChecks(host(), {"register", "atl_container", "control_created", "control_window", "form_borderless",
                 "frame_covers_client", "view_object_draw"});
   std::ifstream layout(GLAVO_SKIN_LAYOUT);
   std::string name, x, y, w, h, visible;
-  std::multiset<std::string> actual(HostResult().parts.begin(), HostResult().parts.end());
+  std::multiset<std::string> actual(host().parts.begin(), host().parts.end());
   int expected = 0;
   while (layout >> name >> x >> y >> w >> h >> visible) {
     ++expected;
@@ -140,34 +135,33 @@ TEST(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
   EXPECT_TRUE(actual.empty()) << "unexpected part windows";
 }
 
-TEST(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {
+TEST_P(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {
   REQUIRE_HOST();
   // Theme switches and the hover look.
-  ExpectChecks({"theme_switch_repaints", "hover_over_look", "hover_leaves_normal"});
+  ExpectChecks(host(), {"theme_switch_repaints", "hover_over_look", "hover_leaves_normal"});
   // A title bar double click maximizes to the work area and restores centred.
-  ExpectChecks({"dblclick_maximizes_to_work_area", "maximized_frame_covers_client",
+  ExpectChecks(host(), {"dblclick_maximizes_to_work_area", "maximized_frame_covers_client",
                 "dblclick_restores_centred"});
   // A corner drag grows the form and stops at the minimum size.
-  ExpectChecks({"corner_drag_grows", "corner_drag_stops_at_minimum", "dragged_frame_covers_client",
+  ExpectChecks(host(), {"corner_drag_grows", "corner_drag_stops_at_minimum", "dragged_frame_covers_client",
                 "resized_in_code_relayouts"});
   // The close button and Alt+F4 raise Click and ask the form to close; a
   // form that refuses stays.
-  ExpectChecks({"close_click_raises_event", "refused_close_keeps_form", "alt_f4_clicks_close",
+  ExpectChecks(host(), {"close_click_raises_event", "refused_close_keeps_form", "alt_f4_clicks_close",
                 "close_click_closes_form"});
 }
 
 // The process's GDI objects (Wine: its GDI handle table, as GetGuiResources
 // is not implemented there) before and after a thousand theme switches and
 // a thousand one-pixel corner drag steps, each through the real control.
-TEST(ActiveXHost, ThemeSwitchesAndDragStepsLeaveTheGdiObjectCountUnchanged) {
-  static const HostRun run = RunHost("resources");
-  if (run.unavailable) GTEST_SKIP() << run.why;
+TEST_P(ActiveXHost, ThemeSwitchesAndDragStepsLeaveTheGdiObjectCountUnchanged) {
+  const HostRun& run = HostResult(GetParam(), "resources");
   ASSERT_TRUE(run.ran) << run.why;
   for (const char* name : {"gdi_count_sees_objects", "gdi_objects_steady", "drag_steps_ran"}) {
     auto it = run.checks.find(name);
     ASSERT_NE(it, run.checks.end()) << name << " was not reached";
     EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
-    std::printf("%s: %s\n", name, it->second.c_str());
+    std::printf("%s %s: %s\n", GetParam().name.c_str(), name, it->second.c_str());
   }
 }
 
@@ -202,13 +196,13 @@ double Mismatch(const soft::Bitmap& soft, const std::vector<unsigned char>& scre
   return static_cast<double>(differing) / (static_cast<double>(width) * height);
 }
 
-TEST(ActiveXHost, ScreenshotsMatchTheSoftwareHostPerTheme) {
+TEST_P(ActiveXHost, ScreenshotsMatchTheSoftwareHostPerTheme) {
   REQUIRE_HOST();
   constexpr double kTolerance = 0.01;
   for (int theme = 0; theme < 12; ++theme) {
     int width = 0, height = 0;
     std::vector<unsigned char> screen;
-    ASSERT_TRUE(ReadPpm(HostResult().outDir + "/activex_theme_" + std::to_string(theme) + ".ppm", width, height, screen))
+    ASSERT_TRUE(ReadPpm(host().outDir + "/activex_theme_" + std::to_string(theme) + ".ppm", width, height, screen))
         << "theme " << theme;
     soft::SkinRenderOptions options;
     options.theme = BuiltInSkinTheme(theme);
@@ -216,10 +210,12 @@ TEST(ActiveXHost, ScreenshotsMatchTheSoftwareHostPerTheme) {
     options.height = height;
     options.caption = u"ActiveX host";
     const double share = Mismatch(soft::RenderSkin(options), screen, width, height);
-    std::printf("theme %2d: %.2f%% of pixels differ\n", theme, share * 100);
+    std::printf("%s theme %2d: %.2f%% of pixels differ\n", GetParam().name.c_str(), theme, share * 100);
     EXPECT_LT(share, kTolerance) << "theme " << theme;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, ActiveXHost, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace glavo::wine

@@ -22,8 +22,8 @@ struct Build {
   std::uint16_t optionalMagic;
 };
 
-const Build kWin64{"mingw64", GLAVO_WIN64_DIR, kMachineAmd64, 0x20B};
-const Build kWin32{"mingw32", GLAVO_WIN32_DIR, kMachineI386, 0x10B};
+const Build kWin64{"mingw64", X86_64().buildDir, kMachineAmd64, 0x20B};
+const Build kWin32{"mingw32", I686().buildDir, kMachineI386, 0x10B};
 
 std::string Lower(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(),
@@ -47,9 +47,10 @@ std::vector<std::string> ObjdumpValues(const std::string& dump, const std::strin
 }
 
 std::vector<std::string> ImportedDlls(const std::string& path) {
-  EXPECT_TRUE(FileExists(GLAVO_OBJDUMP))
+  const std::string objdump = X86_64().objdump;  // reads both machines' files
+  EXPECT_TRUE(FileExists(objdump))
       << "x86_64-w64-mingw32-objdump was not found; install mingw-w64 (scripts/setup.sh)";
-  const WineResult dump = RunCommand(ShellQuote(GLAVO_OBJDUMP) + " -p " + ShellQuote(path));
+  const WineResult dump = RunCommand(ShellQuote(objdump) + " -p " + ShellQuote(path));
   EXPECT_EQ(dump.exitCode, 0) << "objdump -p " << path;
   std::vector<std::string> dlls;
   for (const std::string& name : ObjdumpValues(dump.output, "DLL Name:")) dlls.push_back(Lower(name));
@@ -105,7 +106,7 @@ void CheckServer(const Build& build) {
   std::string error;
   ASSERT_TRUE(ReadPeHeader(ocx, header, error));
   EXPECT_NE(header.characteristics & kFileDll, 0) << "glavowrap.ocx is not marked as a DLL";
-  const WineResult dump = RunCommand(ShellQuote(GLAVO_OBJDUMP) + " -p " + ShellQuote(ocx));
+  const WineResult dump = RunCommand(ShellQuote(X86_64().objdump) + " -p " + ShellQuote(ocx));
   for (const char* entry :
        {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"}) {
     // Export table rows end with the plain (undecorated) name.

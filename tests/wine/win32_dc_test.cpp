@@ -1,4 +1,5 @@
-// The Win32 backend's own checks (glavo-win32-check.exe), run under Wine.
+// The Win32 backend's own checks (glavo-win32-check.exe), run under Wine
+// for both Windows builds.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -9,17 +10,18 @@
 namespace glavo::wine {
 namespace {
 
-TEST(Win32Dc, PassesItsChecksOnRealGdi) {
-  const std::string exe = std::string(GLAVO_WIN64_DIR) + "/tools/glavo-win32-check.exe";
-  ASSERT_TRUE(FileExists(exe)) << exe << " is missing; build it with: cmake --preset mingw64 && "
-                                         "cmake --build --preset mingw64 --target glavo-win32-check";
+class Win32Dc : public ::testing::TestWithParam<Bitness> {};
+
+TEST_P(Win32Dc, PassesItsChecksOnRealGdi) {
+  const Bitness& b = GetParam();
+  const std::string exe = b.tool("glavo-win32-check.exe");
+  const std::string missing = b.Missing(exe);
+  ASSERT_TRUE(missing.empty()) << missing;
   // A prefix of its own: stopping one prefix's server must not cut the scene run short.
-  const WineResult run =
-      RunUnderWine(exe, {}, std::string(GLAVO_WINE_PREFIX) + "-check", 300);
-  std::istringstream lines(run.output);
+  const WineResult run = RunUnderWine(b, exe, {}, b.Prefix(std::string(GLAVO_WINE_PREFIX) + "-check"), 300);
   int passed = 0;
   bool finished = false;
-  for (std::string line; std::getline(lines, line);) {
+  for (const std::string& line : run.lines()) {
     if (line.rfind("ok ", 0) == 0) ++passed;
     if (line.rfind("FAIL ", 0) == 0) ADD_FAILURE() << line.substr(5);
     if (line.rfind("done ", 0) == 0) finished = true;
@@ -28,6 +30,8 @@ TEST(Win32Dc, PassesItsChecksOnRealGdi) {
   EXPECT_EQ(run.exitCode, 0) << run.output;
   EXPECT_GE(passed, 30) << run.output;
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, Win32Dc, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace glavo::wine

@@ -1,4 +1,4 @@
-// The demonstration scene drawn through real GDI (the Windows build under
+// The demonstration scene drawn through real GDI (each Windows build under
 // Wine) and through the software host, compared tile by tile.
 #include <gtest/gtest.h>
 
@@ -18,8 +18,12 @@
 namespace glavo::wine {
 namespace {
 
-const std::string kOutDir = GLAVO_TEST_OUTPUT_DIR;
-const std::string kSceneExe = std::string(GLAVO_WIN64_DIR) + "/tools/glavo-scene.exe";
+// Outputs of one build go to a folder of their own: both may run at once.
+std::string OutDir(const Bitness& b) {
+  const std::string dir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/scene-" + b.name;
+  RunCommand("mkdir -p " + ShellQuote(dir));
+  return dir;
+}
 
 // Where a text tile may differ: font hinting and the font itself differ
 // between the system's font engine and ours, so only placement is held.
@@ -77,19 +81,20 @@ TileDiff CompareTile(const scene::Primitive& primitive, const scene::RawImage& w
   return {};
 }
 
-// Runs glavo-scene.exe under Wine; returns an error message, or "" with the
-// rendering and its tile table filled in.
-std::string RenderUnderWine(scene::RawImage& image, std::string& table) {
-  if (!FileExists(kSceneExe)) {
-    return kSceneExe + " is missing; build it with: cmake --preset mingw64 && "
-                       "cmake --build --preset mingw64 --target glavo-scene";
-  }
-  const std::string raw = kOutDir + "/scene-wine.bgra";
-  const std::string tablePath = kOutDir + "/scene-wine-tiles.txt";
+// Runs `b`'s glavo-scene.exe under Wine; returns an error message, or ""
+// with the rendering and its tile table filled in.
+std::string RenderUnderWine(const Bitness& b, const std::string& outDir, scene::RawImage& image,
+                            std::string& table) {
+  const std::string exe = b.tool("glavo-scene.exe");
+  if (std::string missing = b.Missing(exe); !missing.empty()) return missing;
+  const std::string raw = outDir + "/scene-wine.bgra";
+  const std::string tablePath = outDir + "/scene-wine-tiles.txt";
   std::remove(raw.c_str());
-  const WineResult run = RunUnderWine(kSceneExe, {raw, tablePath}, GLAVO_WINE_PREFIX, 300);
+  const WineResult run =
+      RunUnderWine(b, exe, {raw, tablePath}, b.Prefix(GLAVO_WINE_PREFIX), 300);
   if (run.exitCode != 0) {
-    return "wine64 glavo-scene.exe failed (" + std::to_string(run.exitCode) + "):\n" + run.output;
+    return "glavo-scene.exe (" + b.name + ") failed under Wine (" + std::to_string(run.exitCode) +
+           "):\n" + run.output;
   }
   std::string error;
   if (!scene::ReadRawImage(raw, image, error)) return error;
@@ -98,22 +103,25 @@ std::string RenderUnderWine(scene::RawImage& image, std::string& table) {
 }
 
 // One test, so that one Wine run serves it (tests run as separate processes).
-TEST(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
+class WineScene : public ::testing::TestWithParam<Bitness> {};
+
+TEST_P(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
+  const std::string outDir = OutDir(GetParam());
   scene::RawImage wineImage;
   std::string wineTable;
-  const std::string error = RenderUnderWine(wineImage, wineTable);
+  const std::string error = RenderUnderWine(GetParam(), outDir, wineImage, wineTable);
   ASSERT_TRUE(error.empty()) << error;
   ASSERT_EQ(wineTable, scene::TileTable())
       << "the two programs draw different scenes: rebuild glavo-scene.exe";
   const scene::RawImage soft = RenderSoft();
   ASSERT_EQ(wineImage.width, soft.width);
   ASSERT_EQ(wineImage.height, soft.height);
-  SavePng(wineImage, kOutDir + "/scene-wine.png");
-  SavePng(soft, kOutDir + "/scene-soft.png");
-  SaveDiffPng(wineImage, soft, kOutDir + "/scene-diff.png");
+  SavePng(wineImage, outDir + "/scene-wine.png");
+  SavePng(soft, outDir + "/scene-soft.png");
+  SaveDiffPng(wineImage, soft, outDir + "/scene-diff.png");
 
   // The table goes to the console and to scene-report.txt beside the images.
-  std::FILE* report = std::fopen((kOutDir + "/scene-report.txt").c_str(), "w");
+  std::FILE* report = std::fopen((outDir + "/scene-report.txt").c_str(), "w");
   const auto print = [&](const char* format, auto... args) {
     std::printf(format, args...);
     if (report != nullptr) std::fprintf(report, format, args...);
@@ -136,6 +144,8 @@ TEST(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
   std::fflush(stdout);
   if (report != nullptr) std::fclose(report);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, WineScene, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace glavo::wine

@@ -1,12 +1,24 @@
 #include "wine_runner.h"
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace glavo::wine {
+
+std::vector<std::string> WineResult::lines() const {
+  std::vector<std::string> out;
+  std::istringstream in(output);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
+}
 
 std::string ShellQuote(const std::string& s) {
   std::string out = "'";
@@ -29,32 +41,79 @@ std::string ReadTextFile(const std::string& path) {
   return text.str();
 }
 
+std::string WindowsPath(const std::string& hostPath) {
+  std::string out = "Z:" + hostPath;
+  for (char& c : out) {
+    if (c == '/') c = '\\';
+  }
+  return out;
+}
+
 WineResult RunCommand(const std::string& command) {
   WineResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return result;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-  const int status = pclose(pipe);
+  char path[] = "/tmp/glavo_wine_run_XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0) {
+    result.output = "cannot create a temporary file for the output of: " + command;
+    return result;
+  }
+  close(fd);
+  const int status =
+      std::system(("(" + command + ") >" + ShellQuote(path) + " 2>&1 </dev/null").c_str());
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.output = ReadTextFile(path);
+  std::remove(path);
   return result;
 }
 
-WineResult RunUnderWine(const std::string& exe, const std::vector<std::string>& args,
-                        const std::string& prefix, int timeoutSeconds) {
-  if (!FileExists(GLAVO_WINE64)) {
-    return WineResult{127, std::string("wine64 was not found (GLAVO_WINE64 = ") + GLAVO_WINE64 +
-                               "); install the wine64 package (scripts/setup.sh)"};
+std::string WineEnvironment(const std::string& prefix) {
+  return "WINEPREFIX=" + ShellQuote(prefix) + " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' ";
+}
+
+std::string WineServer() { return GLAVO_WINESERVER; }
+
+void StopWineServer(const std::string& prefix) {
+  RunCommand(WineEnvironment(prefix) + "timeout 60 " + ShellQuote(WineServer()) + " -k");
+}
+
+std::string PreparePrefix(const Bitness& bitness, const std::string& prefix,
+                          const std::string& extraEnv) {
+  if (std::string problem = bitness.LoaderProblem(); !problem.empty()) return problem;
+  const bool made = FileExists(prefix + "/system.reg");
+  const std::string wow64Marker = prefix + "/drive_c/windows/syswow64/regsvr32.exe";
+  const bool needs32 = bitness.arch == Arch::kI686;
+  if (made && (!needs32 || FileExists(wow64Marker))) return {};
+  if (made) {
+    StopWineServer(prefix);
+    RunCommand("rm -rf " + ShellQuote(prefix));
   }
-  // mscoree/mshtml off: no Mono or Gecko installer prompt in a fresh prefix.
-  const std::string env = "WINEPREFIX=" + ShellQuote(prefix) +
-                          " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' ";
-  std::string command = env + "timeout " + std::to_string(timeoutSeconds) + " " +
-                        ShellQuote(GLAVO_WINE64) + " " + ShellQuote(exe);
+  // Always the 64-bit wineboot: 32-bit programs run in 64-bit prefixes,
+  // as on 64-bit Windows.
+  const Bitness wine64 = X86_64();
+  if (std::string problem = wine64.LoaderProblem(); !problem.empty()) return problem;
+  const std::string env = WineEnvironment(prefix) + extraEnv + " ";
+  RunCommand(env + "timeout 300 " + ShellQuote(wine64.loader) + " wineboot -i");
+  // A new prefix writes its registry files when its wineserver exits.
+  RunCommand(env + "timeout 120 " + ShellQuote(WineServer()) + " -w");
+  if (!FileExists(prefix + "/system.reg")) return "the Wine prefix " + prefix + " could not be created";
+  if (needs32 && !FileExists(wow64Marker)) {
+    return "the Wine prefix " + prefix + " has no 32-bit side (no " + wow64Marker +
+           "); install wine32:i386 with bash scripts/setup.sh";
+  }
+  return {};
+}
+
+WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
+                        const std::vector<std::string>& args, const std::string& prefix,
+                        int timeoutSeconds) {
+  if (std::string problem = PreparePrefix(bitness, prefix); !problem.empty()) {
+    return WineResult{127, problem};
+  }
+  std::string command = WineEnvironment(prefix) + "timeout " + std::to_string(timeoutSeconds) +
+                        " " + ShellQuote(bitness.loader) + " " + ShellQuote(exe);
   for (const std::string& a : args) command += " " + ShellQuote(a);
-  WineResult result = RunCommand(command + " 2>&1");
-  RunCommand(env + "timeout 60 " + ShellQuote(GLAVO_WINESERVER) + " -k >/dev/null 2>&1");
+  WineResult result = RunCommand(command);
+  StopWineServer(prefix);
   return result;
 }
 

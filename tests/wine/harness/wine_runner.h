@@ -1,27 +1,50 @@
-// Running the Windows build's programs under Wine, in a private prefix.
+// Running the Windows builds' programs under Wine from native tests, in
+// private prefixes under the build folder. See bitness.h for running one
+// case per Windows build.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "bitness.h"
 
 namespace glavo::wine {
 
 struct WineResult {
   int exitCode = -1;
   std::string output;  // stdout and stderr of the program and of Wine
+  std::vector<std::string> lines() const;  // `output` split, without '\r'
 };
 
-// Runs `exe` with `args` under wine64 (WINEDEBUG=-all, a time limit, the
-// prefix `prefix`, created on first use) and stops the prefix's wineserver
-// afterwards. Arguments are passed as they are (host paths work: Wine maps
-// them through its Z: drive).
-WineResult RunUnderWine(const std::string& exe, const std::vector<std::string>& args,
-                        const std::string& prefix, int timeoutSeconds);
-
-bool FileExists(const std::string& path);
-std::string ReadTextFile(const std::string& path);
-// Output of a shell command (stdout only) and its exit status.
+// A shell command's stdout and stderr together, and its exit status. The
+// output goes through a file, not a pipe: Wine leaves helper processes
+// running that would hold a pipe open until their wineserver ends.
 WineResult RunCommand(const std::string& command);
 std::string ShellQuote(const std::string& s);
+bool FileExists(const std::string& path);
+std::string ReadTextFile(const std::string& path);
+// The Windows path of a host path (Wine's Z: drive).
+std::string WindowsPath(const std::string& hostPath);
+
+// "WINEPREFIX=... WINEDEBUG=-all WINEDLLOVERRIDES=..." and a space: no Mono
+// or Gecko installer in a fresh prefix.
+std::string WineEnvironment(const std::string& prefix);
+// Makes `prefix` a 64-bit prefix that runs `bitness`' programs, creating it
+// with wineboot when it is missing, or when it was made before wine32 was
+// installed and so lacks the 32-bit side. `extraEnv` ("NAME=value ...")
+// goes to wineboot. Empty, or why the prefix cannot be used.
+std::string PreparePrefix(const Bitness& bitness, const std::string& prefix,
+                          const std::string& extraEnv = "");
+// The wineserver program, for its -k, -w and -p options.
+std::string WineServer();
+// Stops the prefix's wineserver and everything running in it.
+void StopWineServer(const std::string& prefix);
+
+// Runs `exe` with `args` (passed as they are; host paths work through Z:)
+// with `bitness`' loader in `prefix` (prepared first), under a time limit,
+// and stops the prefix's wineserver afterwards.
+WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
+                        const std::vector<std::string>& args, const std::string& prefix,
+                        int timeoutSeconds);
 
 }  // namespace glavo::wine

@@ -1,0 +1,81 @@
+// The Wine harness itself: what each Windows build runs with, and that a
+// missing build or 32-bit loader is reported with its fix.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "wine_runner.h"
+
+namespace glavo::wine {
+namespace {
+
+TEST(Bitness, BothBuildsInOrderWithTheirPresetsAndSystemFolders) {
+  const auto both = BothBitnesses();
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_EQ(both[0].name, "x86_64");
+  EXPECT_EQ(both[0].preset, "mingw64");
+  EXPECT_EQ(both[0].regsvr32(), "C:\\windows\\system32\\regsvr32.exe");
+  EXPECT_EQ(both[0].typelibPlatform, "win64");
+  EXPECT_EQ(both[0].machine, 0x8664);
+  EXPECT_EQ(both[1].name, "i686");
+  EXPECT_EQ(both[1].preset, "mingw32");
+  // 32-bit system programs of a 64-bit prefix, as on 64-bit Windows.
+  EXPECT_EQ(both[1].regsvr32(), "C:\\windows\\syswow64\\regsvr32.exe");
+  EXPECT_EQ(both[1].cscript(), "C:\\windows\\syswow64\\cscript.exe");
+  EXPECT_EQ(both[1].typelibPlatform, "win32");
+  EXPECT_EQ(both[1].machine, 0x14C);
+  EXPECT_NE(both[0].buildDir, both[1].buildDir);
+  EXPECT_NE(both[0].loader, both[1].loader);
+  EXPECT_NE(both[0].Prefix("/p"), both[1].Prefix("/p")) << "registry state needs a prefix per build";
+}
+
+TEST(Bitness, OutputsLieInTheBuildFolder) {
+  const Bitness b = I686();
+  EXPECT_EQ(b.bin("glavowrap.ocx"), b.buildDir + "/bin/glavowrap.ocx");
+  EXPECT_EQ(b.tool("glavo-scene.exe"), b.buildDir + "/tools/glavo-scene.exe");
+}
+
+TEST(Bitness, AMissingOutputNamesThePresetThatBuildsIt) {
+  const Bitness b = I686();
+  const std::string message = b.Missing(b.bin("no-such-program.exe"));
+  EXPECT_NE(message.find("no-such-program.exe is missing"), std::string::npos) << message;
+  EXPECT_NE(message.find("cmake --build --preset mingw32"), std::string::npos) << message;
+}
+
+// Only a 32-bit ELF program is the 32-bit loader: a 64-bit one, or a
+// wrapper script that falls back to wine64, cannot start the i686 build.
+TEST(Bitness, The32BitLoaderMustBeA32BitProgram) {
+  Bitness b = I686();
+  b.loader = "/bin/sh";  // a 64-bit program on the build machine
+  std::string message = b.LoaderProblem();
+  EXPECT_NE(message.find("wine32:i386"), std::string::npos) << message;
+  EXPECT_NE(message.find("scripts/setup.sh"), std::string::npos) << message;
+
+  const std::string script = std::string(GLAVO_TEST_OUTPUT_DIR) + "/fake-wine";
+  std::FILE* file = std::fopen(script.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs("#!/bin/sh\nexec wine64 \"$@\"\n", file);
+  std::fclose(file);
+  b.loader = script;
+  EXPECT_FALSE(b.LoaderProblem().empty());
+  EXPECT_FALSE(b.Missing(script).empty()) << "an existing file still needs a loader";
+  std::remove(script.c_str());
+
+  b.loader = "/no/such/wine";
+  EXPECT_FALSE(b.LoaderProblem().empty());
+}
+
+TEST(WineRunner, RunCommandKeepsBothStreamsAndTheExitStatus) {
+  const WineResult r = RunCommand("echo out; echo err >&2; printf 'crlf\\r\\n'; exit 3");
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_EQ(r.lines(), (std::vector<std::string>{"out", "err", "crlf"}));
+}
+
+TEST(WineRunner, HostPathsGoThroughTheZDrive) {
+  EXPECT_EQ(WindowsPath("/work/a b/c.ocx"), "Z:\\work\\a b\\c.ocx");
+  EXPECT_EQ(ShellQuote("it's"), "'it'\\''s'");
+}
+
+}  // namespace
+}  // namespace glavo::wine
