@@ -14,24 +14,10 @@
 namespace server_test {
 namespace {
 
-struct Build {
-  const char* name;
-  std::string dir;
-  const char* preset;
-  std::uint16_t machine;
-  const char* objdump;
-  std::uint32_t syskind;  // SYS_WIN32 = 1, SYS_WIN64 = 3
-};
+class BinaryTest : public ::testing::TestWithParam<Bitness> {};
 
-class BinaryTest : public ::testing::TestWithParam<const char*> {
- protected:
-  Build build() const {
-    if (std::string(GetParam()) == "x86_64") {
-      return {"x86_64", Win64Dir(), "mingw64", 0x8664, GLAVO_OBJDUMP64, 3};
-    }
-    return {"i686", Win32Dir(), "mingw32", 0x14C, GLAVO_OBJDUMP32, 1};
-  }
-};
+// The type library's target system: SYS_WIN32 = 1, SYS_WIN64 = 3.
+std::uint32_t Syskind(const Bitness& b) { return b.arch == glavo::wine::Arch::kX86_64 ? 3 : 1; }
 
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -39,11 +25,11 @@ std::string Lower(std::string text) {
 }
 
 TEST_P(BinaryTest, ExportsTheServerEntryPointsUndecorated) {
-  Build b = build();
-  const std::string ocx = b.dir + "/bin/glavowrap.ocx";
-  std::string missing = MissingBuildMessage(ocx, b.preset);
+  const Bitness& b = GetParam();
+  const std::string ocx = OcxPath(b);
+  std::string missing = b.MissingOutput(ocx);
   ASSERT_TRUE(missing.empty()) << missing;
-  RunResult dump = RunShell(Quote(b.objdump) + " -p " + Quote(ocx));
+  WineResult dump = RunCommand(ShellQuote(b.objdump) + " -p " + ShellQuote(ocx));
   ASSERT_EQ(dump.exitCode, 0) << dump.output;
   std::set<std::string> exports;
   bool inExports = false;
@@ -61,11 +47,11 @@ TEST_P(BinaryTest, ExportsTheServerEntryPointsUndecorated) {
 }
 
 TEST_P(BinaryTest, ImportsOnlyWindowsSystemLibraries) {
-  Build b = build();
-  const std::string ocx = b.dir + "/bin/glavowrap.ocx";
-  std::string missing = MissingBuildMessage(ocx, b.preset);
+  const Bitness& b = GetParam();
+  const std::string ocx = OcxPath(b);
+  std::string missing = b.MissingOutput(ocx);
   ASSERT_TRUE(missing.empty()) << missing;
-  RunResult dump = RunShell(Quote(b.objdump) + " -p " + Quote(ocx));
+  WineResult dump = RunCommand(ShellQuote(b.objdump) + " -p " + ShellQuote(ocx));
   ASSERT_EQ(dump.exitCode, 0) << dump.output;
   const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll",
                                         "ole32.dll",    "oleaut32.dll", "msimg32.dll", "msvcrt.dll",
@@ -82,9 +68,9 @@ TEST_P(BinaryTest, ImportsOnlyWindowsSystemLibraries) {
 }
 
 TEST_P(BinaryTest, EmbedsTheTypeLibraryOfItsBitnessAsTypelibOne) {
-  Build b = build();
-  const std::string ocx = b.dir + "/bin/glavowrap.ocx";
-  std::string missing = MissingBuildMessage(ocx, b.preset);
+  const Bitness& b = GetParam();
+  const std::string ocx = OcxPath(b);
+  std::string missing = b.MissingOutput(ocx);
   ASSERT_TRUE(missing.empty()) << missing;
   PeFile pe(ocx);
   ASSERT_TRUE(pe.valid());
@@ -95,11 +81,10 @@ TEST_P(BinaryTest, EmbedsTheTypeLibraryOfItsBitnessAsTypelibOne) {
   EXPECT_EQ(std::string(typelib->begin(), typelib->begin() + 4), "MSFT");
   // The low nibble of the header's flags word is the target system.
   std::uint32_t flags = (*typelib)[20] | ((*typelib)[21] << 8);
-  EXPECT_EQ(flags & 0xF, b.syskind) << "the " << b.name << " build needs its own type library";
+  EXPECT_EQ(flags & 0xF, Syskind(b)) << "the " << b.name << " build needs its own type library";
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBitnesses, BinaryTest, ::testing::Values("x86_64", "i686"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, BinaryTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

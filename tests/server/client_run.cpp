@@ -2,19 +2,19 @@
 
 namespace server_test {
 
-std::string MissingClientMessage() {
-  for (const auto& path : {OcxPath(), ClientPath()}) {
-    std::string missing = MissingBuildMessage(path, "mingw64");
+std::string MissingClientMessage(const Bitness& b) {
+  for (const auto& path : {OcxPath(b), ClientPath(b)}) {
+    std::string missing = b.Missing(path);
     if (!missing.empty()) return missing;
   }
   return {};
 }
 
-RunResult RunClient(const std::string& arguments) {
-  return WineSession::instance().wine(Quote(ClientPath()) + " " + arguments);
+WineResult RunClient(const Bitness& b, const std::string& arguments) {
+  return WineSession::For(b).wine(ShellQuote(ClientPath(b)) + " " + arguments);
 }
 
-std::map<std::string, std::string> Values(const RunResult& run, const std::string& prefix) {
+std::map<std::string, std::string> Values(const WineResult& run, const std::string& prefix) {
   std::map<std::string, std::string> values;
   for (const auto& line : run.lines()) {
     if (line.rfind(prefix + " ", 0) != 0) continue;
@@ -26,7 +26,7 @@ std::map<std::string, std::string> Values(const RunResult& run, const std::strin
   return values;
 }
 
-std::vector<std::string> LinesStartingWith(const RunResult& run, const std::string& prefix) {
+std::vector<std::string> LinesStartingWith(const WineResult& run, const std::string& prefix) {
   std::vector<std::string> out;
   for (const auto& line : run.lines()) {
     if (line.rfind(prefix, 0) == 0) out.push_back(line);

@@ -1,4 +1,4 @@
-// Runs the Windows test client under Wine and indexes its output.
+// Runs a build's Windows test client under Wine and indexes its output.
 #pragma once
 
 #include <map>
@@ -9,14 +9,15 @@
 
 namespace server_test {
 
-// `glavo_server_client <arguments>`; empty `missing` when both the client
-// and the OCX exist, otherwise the message to fail with.
-RunResult RunClient(const std::string& arguments);
-std::string MissingClientMessage();
+// `glavo_server_client <arguments>` of build `b`, in its session.
+WineResult RunClient(const Bitness& b, const std::string& arguments);
+// Empty when `b`'s client and OCX exist and Wine can run them, otherwise
+// the message to fail with.
+std::string MissingClientMessage(const Bitness& b);
 
 // "PREFIX NAME=VALUE" lines of a run, keyed by NAME (first match wins).
-std::map<std::string, std::string> Values(const RunResult& run, const std::string& prefix);
+std::map<std::string, std::string> Values(const WineResult& run, const std::string& prefix);
 // Lines that start with `prefix`, in order.
-std::vector<std::string> LinesStartingWith(const RunResult& run, const std::string& prefix);
+std::vector<std::string> LinesStartingWith(const WineResult& run, const std::string& prefix);
 
 }  // namespace server_test

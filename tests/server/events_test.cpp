@@ -1,5 +1,6 @@
 // Events of GlavoSkin reach advised sinks with by-reference arguments, and
 // what a sink writes back is what the control acts on.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,7 @@ namespace server_test {
 namespace {
 
 // The lines of `run` between the marker "-- <section>" and the next marker.
-std::vector<std::string> Section(const RunResult& run, const std::string& section) {
+std::vector<std::string> Section(const WineResult& run, const std::string& section) {
   std::vector<std::string> out;
   bool inside = false;
   for (const auto& line : run.lines()) {
@@ -24,34 +25,35 @@ std::vector<std::string> Section(const RunResult& run, const std::string& sectio
   return out;
 }
 
-class EventsTest : public ::testing::Test {
+// One client run per build serves every case of that build in a process.
+const WineResult& EventsRun(const Bitness& b) {
+  static std::map<std::string, WineResult> runs;
+  auto it = runs.find(b.name);
+  if (it == runs.end()) {
+    it = runs.emplace(b.name, RunClient(b, "events " + ShellQuote(WindowsPath(OcxPath(b))))).first;
+  }
+  return it->second;
+}
+
+class EventsTest : public ::testing::TestWithParam<Bitness> {
  protected:
-  static void SetUpTestSuite() {
-    if (!MissingClientMessage().empty()) return;
-    run_ = new RunResult(RunClient("events " + Quote(WindowsPath(OcxPath()))));
-  }
-  static void TearDownTestSuite() {
-    delete run_;
-    run_ = nullptr;
-  }
   void SetUp() override {
-    std::string missing = MissingClientMessage();
+    std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
+    run_ = &EventsRun(GetParam());
     ASSERT_EQ(run_->exitCode, 0) << run_->output;
   }
-  static RunResult* run_;
+  const WineResult* run_ = nullptr;
 };
 
-RunResult* EventsTest::run_ = nullptr;
-
-TEST_F(EventsTest, ClassInfoNamesTheEventInterfaceAndSinksConnect) {
+TEST_P(EventsTest, ClassInfoNamesTheEventInterfaceAndSinksConnect) {
   auto v = Values(*run_, "default");
   EXPECT_EQ(v["source"], "__GlavoSkin");
   for (const auto& line : LinesStartingWith(*run_, "advise=")) EXPECT_EQ(line, "advise=0x00000000");
 }
 
 // 4003 = VT_I4|VT_BYREF (the part), 4002 = VT_I2|VT_BYREF, 4004 = VT_R4|VT_BYREF.
-TEST_F(EventsTest, MouseEventsNameThePartUnderThePointer) {
+TEST_P(EventsTest, MouseEventsNameThePartUnderThePointer) {
   EXPECT_EQ(Section(*run_, "title bar press"),
             (std::vector<std::string>{
                 "event 6 MouseDown 4003:0 4002:1 4002:0 4004:100 4004:12",
@@ -68,7 +70,7 @@ TEST_F(EventsTest, MouseEventsNameThePartUnderThePointer) {
   EXPECT_EQ(background[3], "event 1 Click 4003:6");
 }
 
-TEST_F(EventsTest, KeyEventsCarryCodeShiftAndAscii) {
+TEST_P(EventsTest, KeyEventsCarryCodeShiftAndAscii) {
   EXPECT_EQ(Section(*run_, "keys"), (std::vector<std::string>{
                                         "event 3 KeyDown 4002:65 4002:0",
                                         "event 4 KeyPress 4002:97",
@@ -76,18 +78,18 @@ TEST_F(EventsTest, KeyEventsCarryCodeShiftAndAscii) {
                                     }));
 }
 
-TEST_F(EventsTest, PropertyLetsSendChangeNotifications) {
+TEST_P(EventsTest, PropertyLetsSendChangeNotifications) {
   EXPECT_EQ(Section(*run_, "change"), std::vector<std::string>{"changed 4"}) << "BorderSize is 4";
 }
 
-TEST_F(EventsTest, UnadvisedSinksHearNothing) {
+TEST_P(EventsTest, UnadvisedSinksHearNothing) {
   auto v = Values(*run_, "events after");
   EXPECT_EQ(v["unadvise"], "0");
   auto second = Values(*run_, "second");
   EXPECT_EQ(second["unadvise"], "0x80040200") << "CONNECT_E_NOCONNECTION";
 }
 
-TEST_F(EventsTest, ZeroingKeyCodeCancelsAltEnterAndAltF4) {
+TEST_P(EventsTest, ZeroingKeyCodeCancelsAltEnterAndAltF4) {
   // Without a cancelling handler Alt+Enter maximizes and Alt+F4 closes (the
   // close and maximize actions report their buttons).
   EXPECT_EQ(Section(*run_, "shortcuts cancel=0"),
@@ -110,6 +112,8 @@ TEST_F(EventsTest, ZeroingKeyCodeCancelsAltEnterAndAltF4) {
                 "event 5 KeyUp 4002:115 4002:4",
             }));
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, EventsTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

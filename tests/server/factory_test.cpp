@@ -9,7 +9,7 @@
 namespace server_test {
 namespace {
 
-std::map<std::string, std::string> ValuesOf(const RunResult& run) {
+std::map<std::string, std::string> ValuesOf(const WineResult& run) {
   std::map<std::string, std::string> values;
   for (const auto& line : run.lines()) {
     auto eq = line.find('=');
@@ -18,26 +18,26 @@ std::map<std::string, std::string> ValuesOf(const RunResult& run) {
   return values;
 }
 
-class FactoryTest : public ::testing::Test {
+class FactoryTest : public ::testing::TestWithParam<Bitness> {
  protected:
   void SetUp() override {
-    std::string missing = MissingClientMessage();
+    std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
-    RunResult run = RunClient("factory " + Quote(WindowsPath(OcxPath())));
+    WineResult run = RunClient(GetParam(), "factory " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
     ASSERT_EQ(run.exitCode, 0) << run.output;
     v_ = ValuesOf(run);
   }
   std::map<std::string, std::string> v_;
 };
 
-TEST_F(FactoryTest, CreatesOnlyItsOwnClassAndNeverAggregates) {
+TEST_P(FactoryTest, CreatesOnlyItsOwnClassAndNeverAggregates) {
   EXPECT_EQ(v_["factory"], "0x00000000");
   EXPECT_EQ(v_["unknown class"], "0x80040111") << "CLASS_E_CLASSNOTAVAILABLE";
   EXPECT_EQ(v_["aggregation"], "0x80040110") << "CLASS_E_NOAGGREGATION";
   EXPECT_EQ(v_["no such interface"], "0x80004002") << "E_NOINTERFACE";
 }
 
-TEST_F(FactoryTest, ModuleStaysLoadedWhileObjectsOrLocksLive) {
+TEST_P(FactoryTest, ModuleStaysLoadedWhileObjectsOrLocksLive) {
   EXPECT_EQ(v_["unload idle"], "0x00000000");
   EXPECT_EQ(v_["unload locked"], "0x00000001");
   EXPECT_EQ(v_["unload with object"], "0x00000001");
@@ -45,13 +45,15 @@ TEST_F(FactoryTest, ModuleStaysLoadedWhileObjectsOrLocksLive) {
   EXPECT_EQ(v_["unload released"], "0x00000000");
 }
 
-TEST_F(FactoryTest, EveryInterfaceLeadsBackToOneIdentity) {
+TEST_P(FactoryTest, EveryInterfaceLeadsBackToOneIdentity) {
   EXPECT_EQ(v_["interfaces answered"], "8");
   EXPECT_EQ(v_["same identity"], "8");
   EXPECT_EQ(v_["foreign interface"], "0x80004002 cleared");
   EXPECT_EQ(v_["error info dual"], "0x00000000");
   EXPECT_EQ(v_["error info other"], "0x00000001");
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, FactoryTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

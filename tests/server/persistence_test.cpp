@@ -52,16 +52,20 @@ void ExpectTheValuesThatWereSet(const std::map<std::string, std::string>& v) {
   EXPECT_NE(v.at("Font").find(",True)"), std::string::npos) << "italic font: " << v.at("Font");
 }
 
-class PersistenceTest : public ::testing::Test {
+class PersistenceTest : public ::testing::TestWithParam<Bitness> {
  protected:
   void SetUp() override {
-    std::string missing = MissingClientMessage();
+    std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
+  }
+  // `command` ("bag" or "stream") of the client against its own build's OCX.
+  WineResult Run(const std::string& command) {
+    return RunClient(GetParam(), command + " " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
   }
 };
 
-TEST_F(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
-  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+TEST_P(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
+  WineResult run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "save "), std::vector<std::string>{"save 0x00000000"});
@@ -85,16 +89,16 @@ TEST_F(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
   EXPECT_NE(w["SkinThemeData"].find("#$#"), std::string::npos) << "the whole look is saved";
 }
 
-TEST_F(PersistenceTest, FontChangedInPlaceIsSavedWithTheChange) {
-  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+TEST_P(PersistenceTest, FontChangedInPlaceIsSavedWithTheChange) {
+  WineResult run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   auto v = Values(run, "inplace");
   // Made bold through the object the control handed out; still italic.
   EXPECT_NE(v["Font"].find(",True,True)"), std::string::npos) << v["Font"];
 }
 
-TEST_F(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
-  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+TEST_P(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
+  WineResult run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   auto fresh = Values(run, "fresh");
   // The Onyx look makes the background white and fills the theme data;
@@ -107,8 +111,8 @@ TEST_F(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
   }
 }
 
-TEST_F(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
-  RunResult run = RunClient("bag " + Quote(WindowsPath(OcxPath())));
+TEST_P(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
+  WineResult run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(KeysOf(LinesStartingWith(run, "all "), "all "), kKeyOrder);
   auto all = Values(run, "all");
@@ -123,8 +127,8 @@ TEST_F(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
   EXPECT_EQ(all["SkinState"], "0");
 }
 
-TEST_F(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedData) {
-  RunResult run = RunClient("stream " + Quote(WindowsPath(OcxPath())));
+TEST_P(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedData) {
+  WineResult run = Run("stream");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "dirty-before-save "),
@@ -147,6 +151,8 @@ TEST_F(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedD
   auto c = Values(run, "C");
   for (const auto& name : kProperties) EXPECT_EQ(c[name], b[name]) << name << " after a refused load";
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, PersistenceTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

@@ -1,13 +1,13 @@
-// regsvr32 against glavowrap.ocx under Wine: machine and per-user
-// registration write exactly the expected keys, and unregistration removes
-// every one of them.
+// regsvr32 against glavowrap.ocx under Wine, for each build with the
+// regsvr32 of its bitness: machine and per-user registration write exactly
+// the expected keys, and unregistration removes every one of them.
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "wine_session.h"
+#include "client_run.h"
 
 namespace server_test {
 namespace {
@@ -27,7 +27,8 @@ std::vector<std::string> AllAbsent() {
   return rows;
 }
 
-std::vector<std::string> ExpectedRows(const std::string& module) {
+// `platform` is the type library's key for the build: "win64" or "win32".
+std::vector<std::string> ExpectedRows(const std::string& module, const std::string& platform) {
   const std::string folder = module.substr(0, module.rfind('\\'));
   const std::string libid = kLibid.substr(8);
   std::vector<std::string> rows = {
@@ -67,8 +68,8 @@ std::vector<std::string> ExpectedRows(const std::string& module) {
       "key " + kLibid + "\\1.0\\FLAGS",
       "value " + kLibid + "\\1.0\\FLAGS|@=2",
       "key " + kLibid + "\\1.0\\0",
-      "key " + kLibid + "\\1.0\\0\\win64",
-      "value " + kLibid + "\\1.0\\0\\win64|@=" + module,
+      "key " + kLibid + "\\1.0\\0\\" + platform,
+      "value " + kLibid + "\\1.0\\0\\" + platform + "|@=" + module,
       "key " + kLibid + "\\1.0\\HELPDIR",
       "value " + kLibid + "\\1.0\\HELPDIR|@=" + folder,
   };
@@ -91,14 +92,12 @@ std::vector<std::string> ExpectedRows(const std::string& module) {
   return rows;
 }
 
-class RegistrationTest : public ::testing::Test {
+class RegistrationTest : public ::testing::TestWithParam<Bitness> {
  protected:
   void SetUp() override {
-    for (const auto& [path, preset] : {std::pair{OcxPath(), "mingw64"}, {ClientPath(), "mingw64"}}) {
-      std::string missing = MissingBuildMessage(path, preset);
-      ASSERT_TRUE(missing.empty()) << missing;
-    }
-    ocx_ = WindowsPath(OcxPath());
+    std::string missing = MissingClientMessage(GetParam());
+    ASSERT_TRUE(missing.empty()) << missing;
+    ocx_ = WindowsPath(OcxPath(GetParam()));
     // Start from a registry without the server in either scope.
     Regsvr32("/s /u");
     Regsvr32("/s /u /n /i:user");
@@ -108,47 +107,52 @@ class RegistrationTest : public ::testing::Test {
     Regsvr32("/s /u /n /i:user");
   }
 
-  RunResult Regsvr32(const std::string& options) {
-    return WineSession::instance().wine("regsvr32 " + options + " " + Quote(ocx_));
+  WineResult Regsvr32(const std::string& options) {
+    return WineSession::For(GetParam()).regsvr32(options);
   }
+  // The client of the same bitness sees the registry view that build's
+  // hosts see (a 32-bit process reads the WOW64 view).
   std::vector<std::string> Dump(const std::string& scope) {
-    RunResult r = WineSession::instance().wine(Quote(ClientPath()) + " registry " + scope);
+    WineResult r = RunClient(GetParam(), "registry " + scope);
     EXPECT_EQ(r.exitCode, 0) << r.output;
     return r.lines();
   }
+  std::vector<std::string> Expected() const { return ExpectedRows(ocx_, GetParam().typelibPlatform); }
 
   std::string ocx_;
 };
 
-TEST_F(RegistrationTest, MachineRegistrationWritesExactlyTheExpectedKeysAndRemovesThemAll) {
+TEST_P(RegistrationTest, MachineRegistrationWritesExactlyTheExpectedKeysAndRemovesThemAll) {
   ASSERT_EQ(Dump("machine"), AllAbsent());
 
-  RunResult reg = Regsvr32("/s");
+  WineResult reg = Regsvr32("/s");
   ASSERT_EQ(reg.exitCode, 0) << reg.output;
-  EXPECT_EQ(Dump("machine"), ExpectedRows(ocx_));
+  EXPECT_EQ(Dump("machine"), Expected());
   EXPECT_EQ(Dump("user"), AllAbsent()) << "machine registration must not touch the user's classes";
 
   // Registering twice is harmless and changes nothing.
   ASSERT_EQ(Regsvr32("/s").exitCode, 0);
-  EXPECT_EQ(Dump("machine"), ExpectedRows(ocx_));
+  EXPECT_EQ(Dump("machine"), Expected());
 
-  RunResult unreg = Regsvr32("/s /u");
+  WineResult unreg = Regsvr32("/s /u");
   ASSERT_EQ(unreg.exitCode, 0) << unreg.output;
   EXPECT_EQ(Dump("machine"), AllAbsent());
   // Unregistering what is not registered succeeds too.
   EXPECT_EQ(Regsvr32("/s /u").exitCode, 0);
 }
 
-TEST_F(RegistrationTest, PerUserRegistrationWritesTheSameKeysUnderTheUsersClasses) {
-  RunResult reg = Regsvr32("/s /n /i:user");
+TEST_P(RegistrationTest, PerUserRegistrationWritesTheSameKeysUnderTheUsersClasses) {
+  WineResult reg = Regsvr32("/s /n /i:user");
   ASSERT_EQ(reg.exitCode, 0) << reg.output;
-  EXPECT_EQ(Dump("user"), ExpectedRows(ocx_));
+  EXPECT_EQ(Dump("user"), Expected());
   EXPECT_EQ(Dump("machine"), AllAbsent()) << "per-user registration needs no machine keys";
 
-  RunResult unreg = Regsvr32("/s /u /n /i:user");
+  WineResult unreg = Regsvr32("/s /u /n /i:user");
   ASSERT_EQ(unreg.exitCode, 0) << unreg.output;
   EXPECT_EQ(Dump("user"), AllAbsent());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, RegistrationTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

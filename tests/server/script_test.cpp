@@ -1,5 +1,6 @@
 // A VBScript client under Wine creates GlavoSkin by its ProgID, without a
-// container, and works every property and method.
+// container, and works every property and method: each build registered
+// and scripted by the regsvr32 and cscript of its bitness.
 #include <map>
 #include <string>
 
@@ -10,23 +11,20 @@
 namespace server_test {
 namespace {
 
-class ScriptTest : public ::testing::Test {
+class ScriptTest : public ::testing::TestWithParam<Bitness> {
  protected:
   void SetUp() override {
-    std::string missing = MissingBuildMessage(OcxPath(), "mingw64");
+    std::string missing = GetParam().Missing(OcxPath(GetParam()));
     ASSERT_TRUE(missing.empty()) << missing;
-    RunResult reg = WineSession::instance().wine("regsvr32 /s " + Quote(WindowsPath(OcxPath())));
+    WineResult reg = WineSession::For(GetParam()).regsvr32("/s");
     ASSERT_EQ(reg.exitCode, 0) << reg.output;
   }
-  void TearDown() override {
-    WineSession::instance().wine("regsvr32 /s /u " + Quote(WindowsPath(OcxPath())));
-  }
+  void TearDown() override { WineSession::For(GetParam()).regsvr32("/s /u"); }
 
   // Runs a script of tests/server/scripts and maps its "name=value" lines.
   std::map<std::string, std::string> Run(const std::string& script, const std::string& argument) {
-    RunResult r = WineSession::instance().wine(
-        "cscript //nologo " + Quote(WindowsPath(std::string(GLAVO_SERVER_TEST_DIR) + "/scripts/" + script)) +
-        " " + Quote(argument));
+    WineResult r = WineSession::For(GetParam())
+                       .cscript(std::string(GLAVO_SERVER_TEST_DIR) + "/scripts/" + script, argument);
     EXPECT_EQ(r.exitCode, 0) << r.output;
     std::map<std::string, std::string> values;
     for (const auto& line : r.lines()) {
@@ -39,8 +37,9 @@ class ScriptTest : public ::testing::Test {
   std::string output_;
 };
 
-TEST_F(ScriptTest, EveryPropertyAndMethodWorksWithoutAContainer) {
-  const std::string themeFile = std::string(GLAVO_SERVER_WORK_DIR) + "/script_theme.gwr";
+TEST_P(ScriptTest, EveryPropertyAndMethodWorksWithoutAContainer) {
+  const std::string themeFile =
+      std::string(GLAVO_SERVER_WORK_DIR) + "/script_theme_" + GetParam().name + ".gwr";
   std::remove(themeFile.c_str());
   auto v = Run("properties.vbs", WindowsPath(themeFile));
   SCOPED_TRACE(output_);
@@ -95,6 +94,8 @@ TEST_F(ScriptTest, EveryPropertyAndMethodWorksWithoutAContainer) {
   EXPECT_EQ(v["no such member"], "438");
   std::remove(themeFile.c_str());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, ScriptTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

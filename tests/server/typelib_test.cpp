@@ -9,18 +9,18 @@
 namespace server_test {
 namespace {
 
-class TypelibTest : public ::testing::Test {
+class TypelibTest : public ::testing::TestWithParam<Bitness> {
  protected:
   void SetUp() override {
-    std::string missing = MissingClientMessage();
+    std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
-    run_ = RunClient("typelib " + Quote(WindowsPath(OcxPath())));
+    run_ = RunClient(GetParam(), "typelib " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
     ASSERT_EQ(run_.exitCode, 0) << run_.output;
   }
-  RunResult run_;
+  WineResult run_;
 };
 
-TEST_F(TypelibTest, LibraryEnumerationsAndCoclass) {
+TEST_P(TypelibTest, LibraryEnumerationsAndCoclass) {
   const auto lines = run_.lines();
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0], "library Glavowrap \"Glavo Wrap ActiveX Control\" 1.0 flags=10")
@@ -42,7 +42,7 @@ TEST_F(TypelibTest, LibraryEnumerationsAndCoclass) {
             std::vector<std::string>{"coclass GlavoSkin flags=34 _GlavoSkin:1 __GlavoSkin:3"});
 }
 
-TEST_F(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
+TEST_P(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
   EXPECT_EQ(LinesStartingWith(run_, "interface "),
             std::vector<std::string>{"interface _GlavoSkin dual flags=4304"});
   std::vector<std::string> names;
@@ -82,7 +82,7 @@ TEST_F(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
   EXPECT_TRUE(has("member _GlavoSkin 20 get SkinState(SkinStatesGwr* value[retval]) HRESULT"));
 }
 
-TEST_F(TypelibTest, EventInterfaceHasTheEightEventsWithByReferenceParameters) {
+TEST_P(TypelibTest, EventInterfaceHasTheEightEventsWithByReferenceParameters) {
   const std::vector<std::string> expected = {
       "member __GlavoSkin 1 method Click(SkinPartsGwr* SkinPart) void",
       "member __GlavoSkin 2 method DblClick(SkinPartsGwr* SkinPart) void",
@@ -95,6 +95,8 @@ TEST_F(TypelibTest, EventInterfaceHasTheEightEventsWithByReferenceParameters) {
   };
   EXPECT_EQ(LinesStartingWith(run_, "member __GlavoSkin "), expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, TypelibTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace server_test

@@ -1,52 +1,47 @@
 // Running the Windows builds of the server under Wine from native tests:
-// one private prefix in the build folder whose wineserver outlives each
-// test program by a few seconds (a cold Wine start costs seconds, a warm
-// one a fraction) and then stops by itself.
+// one private prefix per build in the build folder (its registry is the
+// state the cases share), whose wineserver outlives each test program by a
+// few seconds (a cold Wine start costs seconds, a warm one a fraction) and
+// then stops by itself. Every case runs once per build (Bitness, from the
+// Wine harness in tests/wine/harness).
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "wine_runner.h"
 
 namespace server_test {
 
-struct RunResult {
-  int exitCode = -1;
-  std::string output;  // stdout and stderr together
-  std::vector<std::string> lines() const;
-};
+using glavo::wine::Bitness;
+using glavo::wine::BitnessName;
+using glavo::wine::BothBitnesses;
+using glavo::wine::RunCommand;
+using glavo::wine::ShellQuote;
+using glavo::wine::WindowsPath;
+using glavo::wine::WineResult;
 
-// The x86_64 build folder (GLAVO_WIN64_DIR, or the environment variable of
-// that name) and its outputs.
-std::string Win64Dir();
-std::string Win32Dir();
-std::string OcxPath();      // <dir>/bin/glavowrap.ocx
-std::string ClientPath();   // <dir>/bin/glavo_server_client.exe
-// Empty when the file exists; otherwise a message naming the command that
-// builds it.
-std::string MissingBuildMessage(const std::string& path, const std::string& preset);
-
-// A Windows path for a host path (the Z: drive).
-std::string WindowsPath(const std::string& hostPath);
+std::string OcxPath(const Bitness& b);     // <build>/bin/glavowrap.ocx
+std::string ClientPath(const Bitness& b);  // <build>/bin/glavo_server_client.exe
 
 class WineSession {
  public:
-  // Creates the prefix on first use.
-  static WineSession& instance();
-  ~WineSession();
+  // The session of `bitness`' prefix, created on first use.
+  static WineSession& For(const Bitness& bitness);
 
   const std::string& prefix() const { return prefix_; }
-  // Runs `wine64 <arguments>` (arguments already quoted for the shell).
-  RunResult wine(const std::string& arguments, int timeoutSeconds = 120);
+  // Runs `<loader> <arguments>` (arguments already quoted for the shell).
+  WineResult wine(const std::string& arguments, int timeoutSeconds = 120);
+  // This build's regsvr32 (the 32-bit one from syswow64 for i686) on its OCX.
+  WineResult regsvr32(const std::string& options);
+  // This build's cscript running `script` (a host path) with `argument`.
+  WineResult cscript(const std::string& script, const std::string& argument);
 
  private:
-  WineSession();
+  explicit WineSession(const Bitness& bitness);
   std::string environment() const;
+  Bitness bitness_;
   std::string prefix_;
-  std::string problem_;
-  bool ready_ = false;
+  std::string problem_;  // empty when the prefix is ready
 };
-
-RunResult RunShell(const std::string& command);
-std::string Quote(const std::string& text);
 
 }  // namespace server_test
