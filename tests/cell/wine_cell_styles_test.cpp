@@ -1,6 +1,6 @@
-// Every fill and border style painted through the Win32 backend under Wine,
-// compared with the software host. Skipped when the Windows build or Wine
-// is not there.
+// Every fill and border style painted through the Win32 backend of each
+// Windows build under Wine, compared with the software host. A missing
+// build, Wine or X server fails the case with the command that fixes it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,17 +13,14 @@
 #include "host/soft/sim_desktop.h"
 #include "host/soft/sim_surface.h"
 #include "raw_image.h"
+#include "wine_runner.h"
 
 namespace glavo::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Quote(const std::string& s) {
-  std::string out = "'";
-  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
+using wine::Bitness;
+using wine::ShellQuote;
 
 scene::RawImage SoftStrip() {
   soft::SimDesktop desktop(kStripCellWidth, kStripCellHeight);
@@ -77,21 +74,29 @@ Difference Compare(const scene::RawImage& win, const scene::RawImage& soft, int 
   return d;
 }
 
-TEST(WineCellStylesTest, EveryStylePaintsThroughGdiLikeTheSoftwareHost) {
-  const std::string exe = GLAVO_CELL_STYLES_EXE;
-  const std::string wine = GLAVO_WINE64;
-  if (!fs::exists(exe) || wine.empty() || !fs::exists(wine)) GTEST_SKIP() << "no Windows build or Wine";
-  if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "no xvfb-run for the windows";
-  const fs::path dir = fs::path(GLAVO_CELL_TEST_OUTPUT_DIR) / "wine-cell-styles";
+class WineCellStylesTest : public ::testing::TestWithParam<Bitness> {};
+
+TEST_P(WineCellStylesTest, EveryStylePaintsThroughGdiLikeTheSoftwareHost) {
+  const Bitness& b = GetParam();
+  const std::string exe = b.tool("glavo-cell-styles.exe");
+  const std::string missing = b.Missing(exe);
+  ASSERT_TRUE(missing.empty()) << missing;
+  ASSERT_EQ(std::system("command -v xvfb-run >/dev/null 2>&1"), 0)
+      << "xvfb-run was not found; install it: bash scripts/setup.sh";
+  const fs::path dir = fs::path(GLAVO_CELL_TEST_OUTPUT_DIR) / ("wine-cell-styles-" + b.name);
   fs::create_directories(dir);
   const fs::path out = dir / "strip.bgra";
   fs::remove(out);
-  const std::string env = "WINEPREFIX=" + Quote((dir / "prefix").string()) + " WINEDEBUG=-all PATH=" +
-                          Quote(fs::path(wine).parent_path().string()) + ":$PATH ";
-  const std::string inner = "timeout 300 " + Quote(wine) + " " + Quote(exe) + " " + Quote(out.string()) +
-                            " >/dev/null 2>&1; status=$?; timeout 60 wineserver -k >/dev/null 2>&1; exit $status";
-  const int status = std::system((env + "timeout 420 xvfb-run -a sh -c " + Quote(inner)).c_str());
-  ASSERT_EQ(status, 0) << "glavo-cell-styles failed under Wine";
+  const std::string prefix = (dir / "prefix").string();
+  const std::string problem = wine::PreparePrefix(b, prefix);
+  ASSERT_TRUE(problem.empty()) << problem;
+  // The wineserver starts inside xvfb-run, so that the windows have a display.
+  const std::string inner = "timeout 300 " + ShellQuote(b.loader) + " " + ShellQuote(exe) + " " +
+                            ShellQuote(out.string()) + " >/dev/null 2>&1; status=$?; timeout 60 " +
+                            ShellQuote(wine::WineServer()) + " -k >/dev/null 2>&1; exit $status";
+  const wine::WineResult run =
+      wine::RunCommand(wine::WineEnvironment(prefix) + "timeout 420 xvfb-run -a sh -c " + ShellQuote(inner));
+  ASSERT_EQ(run.exitCode, 0) << "glavo-cell-styles (" << b.name << ") failed under Wine: " << run.output;
 
   scene::RawImage win;
   std::string error;
@@ -99,15 +104,18 @@ TEST(WineCellStylesTest, EveryStylePaintsThroughGdiLikeTheSoftwareHost) {
   const scene::RawImage soft = SoftStrip();
   ASSERT_EQ(win.width, soft.width);
   ASSERT_EQ(win.height, soft.height);
-  std::printf("%-14s %10s %10s\n", "sample", "mean diff", "off > 8");
+  std::printf("%-6s %-14s %10s %10s\n", "build", "sample", "mean diff", "off > 8");
   for (int index = 0; index < kStripCells; ++index) {
     const Difference d = Compare(win, soft, index);
     const std::string name = index < kStripFillStyles ? "fill " + std::to_string(index)
                                                       : "border " + std::to_string(index - kStripFillStyles);
-    std::printf("%-14s %10.2f %9.1f%%\n", name.c_str(), d.meanAbs, 100 * d.changed);
+    std::printf("%-6s %-14s %10.2f %9.1f%%\n", b.name.c_str(), name.c_str(), d.meanAbs, 100 * d.changed);
     EXPECT_GT(d.colours, 1u) << name << " drew nothing through GDI";
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, WineCellStylesTest, ::testing::ValuesIn(wine::BothBitnesses()),
+                         wine::BitnessName());
 
 }  // namespace
 }  // namespace glavo::testing
