@@ -46,6 +46,10 @@ int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::u
 // then the live entries of the process's GDI handle table are counted.
 int GdiObjectCount(std::string& how);
 
+// Resizes the form at its current bounds by each border part with real
+// pointer input (moves, too small steps, the minimum), one check each.
+void CheckRealDrags(Report& report, HWND form, HWND control);
+
 // Property access through IDispatch by name.
 bool PutLong(IDispatch* object, const wchar_t* name, long value);
 bool GetLong(IDispatch* object, const wchar_t* name, long& value);

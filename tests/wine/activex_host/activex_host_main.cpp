@@ -1,9 +1,10 @@
-// glavo-activex-host.exe OCX OUTDIR [resources]: hosts GlavoSkin in Wine's
-// own ATL container window and checks what a user would see and do.
+// glavo-activex-host.exe OCX OUTDIR [resources|drag]: hosts GlavoSkin in
+// Wine's own ATL container window and checks what a user would see and do.
 // Results go to OUTDIR/activex_result.txt, screenshots to
 // OUTDIR/activex_theme_N.ppm. With "resources" it only checks that a
 // thousand theme switches and a thousand drag steps leave the process's
-// GDI object count as it was.
+// GDI object count as it was; with "drag" it only resizes the form by each
+// border part with real pointer input.
 #include <ocidl.h>
 #include <initguid.h>
 
@@ -96,6 +97,13 @@ HWND PartAt(HWND control, int x, int y) {
 
 void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
   PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+
+// A move of a pointer at `screen`, in the coordinates the system gives it:
+// measured from where `window` is now.
+void PostMoveAt(HWND window, POINT screen, WPARAM keys) {
+  ScreenToClient(window, &screen);
+  Post(window, WM_MOUSEMOVE, keys, screen.x, screen.y);
 }
 
 void Click(HWND window, int x, int y) {
@@ -218,26 +226,28 @@ void CheckDrag(Report& report, HWND form, HWND control) {
   const RECT start = ScreenRect(form);
   const int w0 = start.right - start.left, h0 = start.bottom - start.top;
   HWND corner = PartAt(control, w0 - 2, h0 - 2);
-  int x = 1, y = 1;
+  POINT at{1, 1};
+  ClientToScreen(corner, &at);
   // The pointer arrives over the corner before it presses, as a user's does.
-  Post(corner, WM_MOUSEMOVE, 0, x, y);
-  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  PostMoveAt(corner, at, 0);
+  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
   Pump(100);
-  x += 50;
-  y += 40;
-  Post(corner, WM_MOUSEMOVE, MK_LBUTTON, x, y);
+  at.x += 50;
+  at.y += 40;
+  PostMoveAt(corner, at, MK_LBUTTON);
   Pump(200);
   RECT grown = ScreenRect(form);
   report.check("corner_drag_grows", grown.right - grown.left == w0 + 50 && grown.bottom - grown.top == h0 + 40 &&
                                         grown.left == start.left && grown.top == start.top,
                "form " + RectText(grown));
   for (int step = 0; step < 60; ++step) {
-    x -= 10;
-    y -= 10;
-    Post(corner, WM_MOUSEMOVE, MK_LBUTTON, x, y);
+    at.x -= 10;
+    at.y -= 10;
+    PostMoveAt(corner, at, MK_LBUTTON);
     Pump(30);
   }
-  Post(corner, WM_LBUTTONUP, 0, x, y);
+  ScreenToClient(corner, &at);
+  Post(corner, WM_LBUTTONUP, 0, at.x, at.y);
   Pump(300);
   const RECT small = ScreenRect(form);
   const int w = small.right - small.left, h = small.bottom - small.top;
@@ -265,12 +275,14 @@ void SwitchThemes(IDispatch* skin, int count) {
 void DragSteps(HWND form, HWND control, int count) {
   const RECT start = ScreenRect(form);
   HWND corner = PartAt(control, start.right - start.left - 2, start.bottom - start.top - 2);
-  Post(corner, WM_MOUSEMOVE, 0, 1, 1);
+  POINT grip{1, 1};
+  ClientToScreen(corner, &grip);
+  PostMoveAt(corner, grip, 0);
   Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
   Pump(50);
   for (int i = 0; i < count; ++i) {
-    const int at = i % 2 == 0 ? 2 : 1;  // one pixel out, one pixel back
-    Post(corner, WM_MOUSEMOVE, MK_LBUTTON, at, at);
+    const int out = i % 2 == 0 ? 1 : 0;  // one pixel out, one pixel back
+    PostMoveAt(corner, POINT{grip.x + out, grip.y + out}, MK_LBUTTON);
     Pump(0);
   }
   Post(corner, WM_LBUTTONUP, 0, 1, 1);
@@ -352,7 +364,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 2;
   const std::wstring ocx = argv[1], outDir = argv[2];
-  const bool resourcesOnly = argc > 3 && std::wstring(argv[3]) == L"resources";
+  const std::wstring mode = argc > 3 ? argv[3] : L"";
   Report report(outDir + L"\\activex_result.txt");
   OleInitialize(nullptr);
   HMODULE server = LoadLibraryW(ocx.c_str());
@@ -408,8 +420,10 @@ int wmain(int argc, wchar_t** argv) {
     point->Advise(&sink, &cookie);
   }
 
-  if (resourcesOnly) {
+  if (mode == L"resources") {
     CheckResources(report, skin, state.form, control);
+  } else if (mode == L"drag") {
+    CheckRealDrags(report, state.form, control);
   } else {
     CheckEverything(report, state, skin, unknown, control, sink, outDir);
   }

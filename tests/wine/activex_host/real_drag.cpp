@@ -1,0 +1,184 @@
+// Resizing the form by each border part with real pointer input: the
+// pointer is moved and the button pressed through SendInput, so the system
+// itself generates the mouse messages, each measured from where the part is
+// when the message is taken from the queue.
+#include <string>
+
+#include "activex_host.h"
+
+namespace activex_host {
+namespace {
+
+// A border part, where it lies on the control, and the way the pointer
+// moves to grow the form with it.
+struct Border {
+  const char* name;
+  int dirX;  // -1: drags the left edge, 1: the right edge
+  int dirY;  // 1: drags the bottom edge
+};
+
+constexpr Border kBorders[] = {{"LeftBar", -1, 0}, {"RightBar", 1, 0}, {"BottomBar", 0, 1},
+                               {"LeftCorner", -1, 1}, {"RightCorner", 1, 1}};
+
+// Long enough for every move to be handled on its own rather than folded
+// into the next one.
+constexpr int kSettleMs = 40;
+
+void SendMouse(DWORD flags, POINT at = {}) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  if (flags & MOUSEEVENTF_ABSOLUTE) {
+    // The centre of the pixel, in the 0..65535 range across the screen.
+    input.mi.dx = MulDiv(2 * at.x + 1, 65536, 2 * GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(2 * at.y + 1, 65536, 2 * GetSystemMetrics(SM_CYSCREEN));
+  }
+  SendInput(1, &input, sizeof input);
+  Pump(kSettleMs);
+}
+
+void PointerTo(POINT at) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at); }
+
+POINT Along(POINT from, const Border& b, int pixels) {
+  return POINT{from.x + b.dirX * pixels, from.y + b.dirY * pixels};
+}
+
+// A screen point inside the part, one pixel in from the edge it drags.
+POINT Grip(HWND control, const Border& b) {
+  RECT client{};
+  GetClientRect(control, &client);
+  POINT p{b.dirX < 0 ? 1 : b.dirX > 0 ? client.right - 2 : client.right / 2,
+          b.dirY > 0 ? client.bottom - 2 : client.bottom / 2};
+  ClientToScreen(control, &p);
+  return p;
+}
+
+RECT FormRect(HWND form) {
+  RECT r{};
+  GetWindowRect(form, &r);
+  return r;
+}
+
+std::string Text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+         "x" + std::to_string(r.bottom - r.top);
+}
+
+// How far the dragged edges moved outwards, across and down.
+struct Growth {
+  int x = 0, y = 0;
+};
+
+Growth GrowthOf(const Border& b, const RECT& start, const RECT& now) {
+  Growth g;
+  if (b.dirX > 0) g.x = now.right - start.right;
+  if (b.dirX < 0) g.x = start.left - now.left;
+  if (b.dirY > 0) g.y = now.bottom - start.bottom;
+  return g;
+}
+
+// The edges the part does not drag stay where they were.
+bool OtherEdgesStay(const Border& b, const RECT& start, const RECT& now) {
+  return now.top == start.top && (b.dirX < 0 || now.left == start.left) &&
+         (b.dirX > 0 || now.right == start.right) && (b.dirY > 0 || now.bottom == start.bottom);
+}
+
+// One press-move-release on a border part of the form at `start`.
+class Drag {
+ public:
+  Drag(HWND form, HWND control, const RECT& start, const Border& b) : form_(form), border_(b) {
+    PointerTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 2, 2});
+    SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top,
+                 SWP_NOZORDER);
+    Pump(200);
+    grip_ = Grip(control, b);
+    PointerTo(grip_);
+    // A press soon after the previous drag's at the same place would be
+    // taken as a double click, which starts no drag.
+    Pump(static_cast<int>(GetDoubleClickTime()) + 100);
+    part_ = WindowFromPoint(grip_);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (GetParent(part_) != control) trouble_ += " no part under the grip";
+    if (cursor.x != grip_.x || cursor.y != grip_.y) trouble_ += " pointer not at the grip " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) + " for " + std::to_string(grip_.x) + "," + std::to_string(grip_.y);
+    if (GetCapture() != part_) trouble_ += " the press did not reach the part";
+  }
+  ~Drag() { SendMouse(MOUSEEVENTF_LEFTUP); }
+  Drag(const Drag&) = delete;
+  Drag& operator=(const Drag&) = delete;
+
+  // `count` moves of `pixels` each (negative: shrinking), with the button down.
+  RECT Steps(int count, int pixels) {
+    for (int i = 0; i < count; ++i) {
+      offset_ += pixels;
+      PointerTo(Along(grip_, border_, offset_));
+    }
+    return FormRect(form_);
+  }
+  // What kept the input from being real, or "".
+  const std::string& trouble() const { return trouble_; }
+
+ private:
+  HWND form_;
+  Border border_;
+  POINT grip_{};
+  HWND part_ = nullptr;
+  int offset_ = 0;
+  std::string trouble_;
+};
+
+bool Near(int value, int want) { return value >= want - 1 && value <= want + 1; }
+
+void CheckSmallMoves(Report& report, HWND form, HWND control, const RECT& start, const Border& b) {
+  Drag drag(form, control, start, b);
+  const RECT now = drag.Steps(12, 5);
+  const Growth g = GrowthOf(b, start, now);
+  const bool ok = drag.trouble().empty() && (b.dirX == 0 || Near(g.x, 60)) && (b.dirY == 0 || Near(g.y, 60)) &&
+                  OtherEdgesStay(b, start, now);
+  report.check((std::string("drag_") + b.name + "_small_moves").c_str(), ok,
+               "12 x 5 px grew " + std::to_string(g.x) + " x " + std::to_string(g.y) + " px, form " + Text(now) +
+                   drag.trouble());
+}
+
+void CheckLargeMove(Report& report, HWND form, HWND control, const RECT& start, const Border& b) {
+  Drag drag(form, control, start, b);
+  const RECT now = drag.Steps(1, 50);
+  const Growth g = GrowthOf(b, start, now);
+  const bool ok = drag.trouble().empty() && g.x == (b.dirX ? 50 : 0) && g.y == (b.dirY ? 50 : 0) &&
+                  OtherEdgesStay(b, start, now);
+  report.check((std::string("drag_") + b.name + "_large_move").c_str(), ok,
+               "1 x 50 px grew " + std::to_string(g.x) + " x " + std::to_string(g.y) + " px, form " + Text(now) +
+                   drag.trouble());
+}
+
+// 10-pixel steps inwards from 400 x 300: the height stops at 110 after 19
+// steps, the width at 110 after 29; a corner's width goes on shrinking
+// after its height stopped.
+void CheckMinimum(Report& report, HWND form, HWND control, const RECT& start, const Border& b) {
+  Drag drag(form, control, start, b);
+  const RECT mid = drag.Steps(25, -10);
+  const RECT now = drag.Steps(15, -10);
+  const int w = now.right - now.left, h = now.bottom - now.top;
+  const auto stopped = [](int extent) { return extent > 100 && extent <= 110; };
+  bool ok = drag.trouble().empty() && (b.dirX == 0 || stopped(w)) && (b.dirY == 0 || stopped(h));
+  // The left edge moved only with the width: the right edge stayed.
+  ok = ok && OtherEdgesStay(b, start, now);
+  if (b.dirX && b.dirY) ok = ok && mid.bottom == now.bottom && mid.right - mid.left > w;
+  report.check((std::string("drag_") + b.name + "_minimum").c_str(), ok,
+               "after 25 steps " + Text(mid) + ", after 40 " + Text(now) + drag.trouble());
+}
+
+}  // namespace
+
+void CheckRealDrags(Report& report, HWND form, HWND control) {
+  SetForegroundWindow(form);
+  const RECT start = FormRect(form);
+  for (const Border& b : kBorders) {
+    CheckSmallMoves(report, form, control, start, b);
+    CheckLargeMove(report, form, control, start, b);
+    CheckMinimum(report, form, control, start, b);
+  }
+}
+
+}  // namespace activex_host
