@@ -35,11 +35,32 @@ struct GdiHandleEntry {
 };
 constexpr int kGdiHandleEntries = 0x10000;
 
+// The table through the 64-bit PEB of a 32-bit process under WOW64, a Wine
+// limitation: Wine 8.0 leaves the 32-bit PEB's pointer null there and fills
+// in only the 64-bit PEB's. The 32-bit TEB's WowTebOffset (0xFDC) leads to
+// the 64-bit TEB, whose PEB pointer sits at 0x60; Wine keeps both below 4 GB.
+const GdiHandleEntry* Wow64GdiHandleTable() {
+#ifdef _WIN64
+  return nullptr;
+#else
+  const auto* teb = reinterpret_cast<const unsigned char*>(NtCurrentTeb());
+  const LONG wowTebOffset = *reinterpret_cast<const LONG*>(teb + 0xFDC);
+  if (wowTebOffset == 0) return nullptr;
+  const std::uint64_t peb64 = *reinterpret_cast<const std::uint64_t*>(teb + wowTebOffset + 0x60);
+  if (peb64 == 0 || peb64 > UINTPTR_MAX) return nullptr;
+  const std::uint64_t table = *reinterpret_cast<const std::uint64_t*>(static_cast<std::uintptr_t>(peb64) + 0xF8);
+  if (table > UINTPTR_MAX) return nullptr;
+  return reinterpret_cast<const GdiHandleEntry*>(static_cast<std::uintptr_t>(table));
+#endif
+}
+
 const GdiHandleEntry* GdiHandleTable() {
   // GdiSharedHandleTable sits at 0xF8 of the 64-bit PEB and 0x94 of the 32-bit one.
   const auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
   constexpr std::size_t kOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-  return *reinterpret_cast<GdiHandleEntry* const*>(peb + kOffset);
+  const GdiHandleEntry* table = *reinterpret_cast<GdiHandleEntry* const*>(peb + kOffset);
+  if (table == nullptr) table = Wow64GdiHandleTable();
+  return table;
 }
 
 }  // namespace
