@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/soft/bitmap.h"
+#include "host/soft/png_file.h"
 #include "host/soft/soft_dc.h"
 #include "host/soft/soft_gdi.h"
 #include "image_compare.h"

@@ -7,6 +7,7 @@
 
 #include "cell/glavo_cell.h"
 #include "host/soft/bitmap.h"
+#include "host/soft/png_file.h"
 #include "host/soft/sim_desktop.h"
 #include "host/soft/sim_surface.h"
 

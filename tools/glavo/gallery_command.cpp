@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "host/soft/bitmap.h"
+#include "host/soft/png_file.h"
 #include "skin/body_themes.h"
 #include "skin/skin_names.h"
 #include "skin_options.h"

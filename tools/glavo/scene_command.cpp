@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/soft/bitmap.h"
+#include "host/soft/png_file.h"
 #include "host/soft/soft_dc.h"
 #include "host/soft/soft_gdi.h"
 #include "raw_image.h"

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/soft/bitmap.h"
+#include "host/soft/png_file.h"
 #include "skin/body_themes.h"
 #include "skin_options.h"
 #include "skin_render.h"

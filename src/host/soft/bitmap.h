@@ -81,10 +81,4 @@ class Bitmap {
   Pixel pending_ = 0;
 };
 
-// Writes the bitmap as an 8-bit RGBA PNG. With `useAlpha` false every pixel is
-// written opaque. Returns false (and writes nothing usable) on failure.
-bool SavePng(const Bitmap& bitmap, const std::string& path, bool useAlpha);
-// Reads a PNG into a bitmap (alpha kept). Returns false on failure.
-bool LoadPng(const std::string& path, Bitmap& out);
-
 }  // namespace glavo::soft

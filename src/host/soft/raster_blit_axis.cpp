@@ -23,9 +23,9 @@ std::int64_t CorrectedOrigin(std::int64_t dstOrigin, std::int64_t dstExtent, std
   if (visible.empty()) return dstOrigin;
   const std::int64_t shift = srcOrigin + (srcExtent < 0 ? 1 : 0);
   std::int64_t lo =
-      static_cast<std::int64_t>(static_cast<__int128>(visible.lo - shift) * dstExtent / srcExtent);
+      static_cast<std::int64_t>(static_cast<WideInt>(visible.lo - shift) * dstExtent / srcExtent);
   std::int64_t hi =
-      static_cast<std::int64_t>(static_cast<__int128>(visible.hi - shift) * dstExtent / srcExtent);
+      static_cast<std::int64_t>(static_cast<WideInt>(visible.hi - shift) * dstExtent / srcExtent);
   if (lo > hi) std::swap(lo, hi);
   if (srcExtent < 0 && dstExtent > 0 &&
       (srcOrigin + srcExtent + 1 < visible.lo || srcOrigin > visible.hi)) {
@@ -57,7 +57,7 @@ BlitAxis::BlitAxis(std::int64_t dstOrigin, std::int64_t dstExtent, std::int64_t 
 // position after k major steps is ((2k + 1) * minor - 1) / (2 * major).
 std::int64_t BlitAxis::firstSourceStep(std::int64_t dstStep) const {
   // Smallest source step m whose destination step is dstStep.
-  const __int128 n = static_cast<__int128>(2) * dstStep * srcLength_ - dstLength_ + 1;
+  const WideInt n = static_cast<WideInt>(2) * dstStep * srcLength_ - dstLength_ + 1;
   return std::max<std::int64_t>(0, CeilDiv(n, 2 * dstLength_));
 }
 
@@ -67,7 +67,7 @@ BlitAxis::Sources BlitAxis::sourcesOf(std::int64_t d) const {
   if (srcLength_ == dstLength_) {
     first = last = k;  // one to one
   } else if (!shrinking()) {
-    first = last = FloorDiv(static_cast<__int128>(2 * k + 1) * srcLength_ - 1, 2 * dstLength_);
+    first = last = FloorDiv(static_cast<WideInt>(2 * k + 1) * srcLength_ - 1, 2 * dstLength_);
   } else {
     first = firstSourceStep(k);
     last = std::min(srcLength_, firstSourceStep(k + 1)) - 1;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "host/soft/wide_int.h"
 #include "host/types.h"
 
 namespace glavo::soft {
@@ -30,23 +31,23 @@ inline Interval Intersect(Interval a, Interval b) {
 
 // Smallest integer >= n / d for d > 0. Wide division is slow, so a
 // numerator that fits 64 bits is divided in 64 bits.
-inline std::int64_t CeilDiv(__int128 n, std::int64_t d) {
+inline std::int64_t CeilDiv(WideInt n, std::int64_t d) {
   if (n == static_cast<std::int64_t>(n)) {
     const auto m = static_cast<std::int64_t>(n);
     return m / d + (m % d != 0 && m > 0);
   }
-  __int128 q = n / d;
+  WideInt q = n / d;
   if (n % d != 0 && n > 0) ++q;
   return static_cast<std::int64_t>(q);
 }
 
 // Largest integer <= n / d for d > 0.
-inline std::int64_t FloorDiv(__int128 n, std::int64_t d) {
+inline std::int64_t FloorDiv(WideInt n, std::int64_t d) {
   if (n == static_cast<std::int64_t>(n)) {
     const auto m = static_cast<std::int64_t>(n);
     return m / d - (m % d != 0 && m < 0);
   }
-  __int128 q = n / d;
+  WideInt q = n / d;
   if (n % d != 0 && n < 0) --q;
   return static_cast<std::int64_t>(q);
 }

@@ -94,7 +94,7 @@ void WalkGdiLine(Point from, Point to, const Rect& clip,
   const Interval steps = StepsInside(majorStart, majorInc, major, ClipInterval(clip, xMajor));
   for (std::int64_t m = steps.lo; m < steps.hi; ++m) {
     const std::int64_t n =
-        FloorDiv(static_cast<__int128>(2) * m * minor + bias + major - 1, 2 * major);
+        FloorDiv(static_cast<WideInt>(2) * m * minor + bias + major - 1, 2 * major);
     const std::int64_t minorPos = minorStart + minorInc * n;
     if (minorPos < minorClip.lo || minorPos >= minorClip.hi) continue;
     const std::int64_t majorPos = majorStart + majorInc * m;

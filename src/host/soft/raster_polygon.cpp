@@ -11,7 +11,7 @@ namespace {
 // The x where an edge crosses scan line y, rounded up: the first pixel at or
 // right of the edge.
 std::int64_t CrossingX(const Vertex& a, const Vertex& b, std::int64_t y) {
-  return a.x + CeilDiv(static_cast<__int128>(y - a.y) * (b.x - a.x), b.y - a.y);
+  return a.x + CeilDiv(static_cast<WideInt>(y - a.y) * (b.x - a.x), b.y - a.y);
 }
 
 }  // namespace

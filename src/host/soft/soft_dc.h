@@ -1,105 +1,35 @@
-// Our own GDI memory device context over a 32-bit surface.
+// The software host's device context: our raster, with FreeType text.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
-#include "host/device_context.h"
-#include "host/soft/bitmap.h"
-#include "host/soft/raster_geometry.h"
+#include "host/soft/raster_dc.h"
 #include "host/soft/soft_gdi.h"
 
 namespace glavo::soft {
 
-class Coverage;
+class Font;
 
-// Starts like a fresh memory DC: black one-pixel pen, white solid brush,
-// black text on an opaque white background, GM_COMPATIBLE, BLACKONWHITE
-// stretching, the default colour adjustment and the stock font. The bitmap
-// (its address is the BitmapHandle) and the SoftGdi must outlive the DC.
-class SoftDc final : public DeviceContext {
+// Starts with the stock font selected. The SoftGdi must outlive the DC.
+class SoftDc final : public RasterDc {
  public:
   SoftDc(Bitmap& bitmap, SoftGdi& gdi);
   ~SoftDc() override;
-  SoftDc(const SoftDc&) = delete;
-  SoftDc& operator=(const SoftDc&) = delete;
 
-  Bitmap& bitmap() { return bitmap_; }
-  const Bitmap& bitmap() const { return bitmap_; }
   SoftGdi& gdi() { return gdi_; }
-  Point currentPosition() const { return position_; }
-  int stretchBltMode() const { return stretchMode_; }
-
-  int width() const override { return bitmap_.width(); }
-  int height() const override { return bitmap_.height(); }
-
-  void setPen(Rgb color, int width) override;
-  void setBrush(Rgb color, bool solid) override;
-  void moveTo(int x, int y) override;
-  void lineTo(int x, int y) override;
-  void rectangle(int left, int top, int right, int bottom) override;
-  void roundRect(int left, int top, int right, int bottom, int ellipseWidth,
-                 int ellipseHeight) override;
-  void ellipse(int left, int top, int right, int bottom) override;
-  void fillRect(const Rect& r, Rgb color) override;
-
-  Rgb getPixel(int x, int y) const override;
-  void setPixel(int x, int y, Rgb color) override;
-
-  BitmapHandle selectedBitmap() const override;
-  int getDIBits(BitmapHandle bitmap, int startScan, int lines, const DibHeader& header,
-                void* bits) override;
-  int setDIBits(BitmapHandle bitmap, int startScan, int lines, const DibHeader& header,
-                const void* bits) override;
-  int setDIBitsToDevice(int x, int y, int w, int h, int srcX, int srcY, int startScan, int lines,
-                        const void* bits, const DibHeader& header) override;
-
-  int setStretchBltMode(int mode) override;
-  ColorAdjustment getColorAdjustment() const override { return adjustment_; }
-  void setColorAdjustment(const ColorAdjustment& ca) override { adjustment_ = ca; }
-  bool stretchBlt(int dx, int dy, int dw, int dh, DeviceContext& src, int sx, int sy, int sw,
-                  int sh, std::uint32_t rop) override;
-  bool alphaBlend(int dx, int dy, int dw, int dh, DeviceContext& src, int sx, int sy, int sw,
-                  int sh, const BlendFunction& blend) override;
 
   FontHandle createFont(const LogFont& lf) override;
   FontHandle selectFont(FontHandle font) override;
   bool deleteFont(FontHandle font) override;
   FontHandle selectedFont() const override { return font_; }
 
-  int setGraphicsMode(int mode) override;
-  Rgb setTextColor(Rgb color) override;
-  int setBkMode(int mode) override;
-  Rgb setBkColor(Rgb color) override;
-
   int drawText(std::u16string_view text, Rect& rect, unsigned format) override;
   Size textExtent(std::u16string_view text) override;
   TextMetrics textMetrics() override;
 
  private:
-  Rect surface() const { return {0, 0, bitmap_.width(), bitmap_.height()}; }
-  bool widePen() const { return penWidth_ > 1; }
-  // The part of the surface a shape in `box` can touch with the current pen.
-  Rect reach(const Rect& box) const;
-  void addOutline(Coverage& outline, std::vector<Vertex> points, bool closed) const;
-  // Paints `interior` less the outline with the brush (unless hollow), then
-  // the outline, which may reach anywhere in `reach`.
-  void strokeAndFill(std::vector<Vertex> outline, Coverage& interior, const Rect& reach);
-  void roundedShape(const Rect& box, std::int64_t ellipseWidth, std::int64_t ellipseHeight);
   const Font& currentFont() const;
-  SoftDc* softSource(DeviceContext& src) const;
 
-  Bitmap& bitmap_;
   SoftGdi& gdi_;
-  Pixel pen_ = PixelFromRgb(0);
-  int penWidth_ = 1;
-  Pixel brush_ = PixelFromRgb(0xFFFFFF);
-  bool brushSolid_ = true;
-  Point position_;
-  int stretchMode_ = 1;
-  ColorAdjustment adjustment_;
   FontHandle font_ = 0;
-  TextState text_;
 };
 
 }  // namespace glavo::soft

@@ -7,6 +7,7 @@
 
 #include "host/device_context.h"
 #include "host/soft/bitmap.h"
+#include "host/soft/raster_dc.h"
 
 namespace glavo::soft {
 
@@ -14,12 +15,6 @@ namespace glavo::soft {
 // One TextRenderer is owned by each software host (SoftGdi); it caches faces.
 class Font;
 
-struct TextState {
-  Rgb color = 0;
-  int bkMode = kBkOpaque;
-  Rgb bkColor = 0xFFFFFF;
-  int graphicsMode = kGmCompatible;
-};
 
 class TextRenderer {
  public:

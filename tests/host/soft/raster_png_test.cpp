@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/soft/bitmap.h"
+#include "host/soft/png_file.h"
 
 namespace glavo::soft {
 namespace {
