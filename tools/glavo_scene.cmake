@@ -7,6 +7,7 @@ endif()
 # glavo-win32-check.exe: checks of the Win32 backend that need real GDI; the
 # native suite (tests/wine) runs it under Wine.
 if(WIN32)
-  add_executable(glavo-win32-check ${CMAKE_SOURCE_DIR}/tests/wine/win32/win32_dc_check.cpp)
+  file(GLOB WIN32_CHECK_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/win32/*.cpp)
+  add_executable(glavo-win32-check ${WIN32_CHECK_SOURCES})
   target_link_libraries(glavo-win32-check PRIVATE glavo_win32)
 endif()

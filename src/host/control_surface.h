@@ -47,6 +47,12 @@ class ControlSurface {
   // Showing a hidden surface raises Show.
   virtual void setVisible(bool visible) = 0;
   virtual void bringToFront() = 0;  // top of its siblings' z-order
+  // Between these two a windowed surface may leave the screen as it is
+  // while its children are moved, sized and repainted, and show the result
+  // in one repaint at the release. Calls nest; surfaces without windows
+  // ignore them.
+  virtual void holdRedraw() {}
+  virtual void releaseRedraw() {}
   virtual std::u16string toolTipText() const = 0;
   virtual void setToolTipText(const std::u16string& text) = 0;
 
@@ -113,6 +119,18 @@ class ControlSurface {
   virtual std::unique_ptr<PictureBox> createPictureBox(int width, int height) = 0;
   // A disabled timer with interval 0, ticking on the UI thread.
   virtual std::unique_ptr<Timer> createTimer() = 0;
+};
+
+// Holds a surface's redraw for a scope.
+class HeldRedraw {
+ public:
+  explicit HeldRedraw(ControlSurface& surface) : surface_(surface) { surface_.holdRedraw(); }
+  ~HeldRedraw() { surface_.releaseRedraw(); }
+  HeldRedraw(const HeldRedraw&) = delete;
+  HeldRedraw& operator=(const HeldRedraw&) = delete;
+
+ private:
+  ControlSurface& surface_;
 };
 
 }  // namespace glavo

@@ -25,6 +25,26 @@ class HostForm {
   // The host's Unload statement. The form's own closing events run first
   // and may cancel; a cancelled unload leaves the form as it was.
   virtual void unload() = 0;
+
+  // Between these two, a form may keep the lets of Left, Top, Width and
+  // Height and move its window once at the release (its gets answer with
+  // the kept values meanwhile), so that a drag step that sets the width and
+  // then the height resizes the window once. Forms that apply each let at
+  // once, as a real container's do, ignore them. Calls nest.
+  virtual void holdBounds() {}
+  virtual void releaseBounds() {}
+};
+
+// Holds a form's bounds for a scope.
+class HeldBounds {
+ public:
+  explicit HeldBounds(HostForm& form) : form_(form) { form_.holdBounds(); }
+  ~HeldBounds() { form_.releaseBounds(); }
+  HeldBounds(const HeldBounds&) = delete;
+  HeldBounds& operator=(const HeldBounds&) = delete;
+
+ private:
+  HostForm& form_;
 };
 
 }  // namespace glavo

@@ -1,6 +1,6 @@
 #include "server/skin_snapshot.h"
 
-#include "host/win32/memory_dc.h"
+#include <vector>
 
 namespace glavo::server {
 namespace {
@@ -12,21 +12,32 @@ constexpr SkinPartsGwr kStacking[] = {gwr_TitleBar,  gwr_Back,        gwr_CloseB
                                       gwr_Icon,      gwr_LeftBar,     gwr_RightBar,
                                       gwr_BottomBar, gwr_LeftCorner,  gwr_RightCorner};
 
-void CopyPart(ControlSurface& part, win32::MemoryDc& canvas) {
+// The pixels a surface shows, top row first, whatever draws them.
+std::vector<std::uint32_t> ReadPixels(ControlSurface& surface, int width, int height) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+  DeviceContext& dc = surface.dc();
+  dc.getDIBits(dc.selectedBitmap(), 0, height, DibHeader{width, -height, 32}, pixels.data());
+  return pixels;
+}
+
+struct Canvas {
+  int width;
+  int height;
+  std::vector<std::uint32_t> pixels;
+};
+
+void CopyPart(ControlSurface& part, Canvas& canvas) {
   const Rect at = part.bounds();
   if (!part.visible() || at.width() <= 0 || at.height() <= 0) return;
-  win32::MemoryDc copy(at.width(), at.height());
-  copy.dc().stretchBlt(0, 0, at.width(), at.height(), part.dc(), 0, 0, at.width(), at.height(),
-                       SRCCOPY);
-  GdiFlush();
+  const std::vector<std::uint32_t> copy = ReadPixels(part, at.width(), at.height());
   for (int y = 0; y < at.height(); ++y) {
     const int ty = at.top + y;
-    if (ty < 0 || ty >= canvas.height()) continue;
+    if (ty < 0 || ty >= canvas.height) continue;
     for (int x = 0; x < at.width(); ++x) {
       const int tx = at.left + x;
-      if (tx < 0 || tx >= canvas.width() || part.transparentAt(x, y)) continue;
-      canvas.pixels()[static_cast<std::size_t>(ty) * canvas.width() + tx] =
-          copy.pixels()[static_cast<std::size_t>(y) * at.width() + x];
+      if (tx < 0 || tx >= canvas.width || part.transparentAt(x, y)) continue;
+      canvas.pixels[static_cast<std::size_t>(ty) * canvas.width + tx] =
+          copy[static_cast<std::size_t>(y) * at.width() + x];
     }
   }
 }
@@ -38,13 +49,13 @@ void DrawSkinSnapshot(GlavoSkin& skin, HDC target, const RECT& bounds) {
   const int width = static_cast<int>(own.scaleWidth());
   const int height = static_cast<int>(own.scaleHeight());
   if (width <= 0 || height <= 0) return;
-  win32::MemoryDc canvas(width, height);
-  canvas.dc().stretchBlt(0, 0, width, height, own.dc(), 0, 0, width, height, SRCCOPY);
-  GdiFlush();
+  Canvas canvas{width, height, ReadPixels(own, width, height)};
   for (SkinPartsGwr p : kStacking) CopyPart(skin.part(p).surface(), canvas);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   const int oldMode = SetStretchBltMode(target, COLORONCOLOR);
-  StretchBlt(target, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-             canvas.hdc(), 0, 0, width, height, SRCCOPY);
+  StretchDIBits(target, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, 0, 0,
+                width, height, canvas.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
   SetStretchBltMode(target, oldMode);
 }
 

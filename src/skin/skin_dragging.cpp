@@ -108,7 +108,13 @@ GlavoSkin::PixelOffset GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
   const double dx = (x - lastX_) * TwipsX();
   const double dy = (y - lastY_) * TwipsY();
   const PixelOffset before = PartScreenOrigin(p);
-  if (!ResizeForm(p, dx, dy)) return {};
+  bool changed = false;
+  {
+    // A form that can moves its window once for the whole step.
+    HeldBounds held(form());
+    changed = ResizeForm(p, dx, dy);
+  }
+  if (!changed) return {};
   // The Show sequence once more (its window-style step is skipped while
   // resizing), then the waiting messages, so the form repaints mid-drag.
   // The part's movement is taken before that dispatch: a mouse move handled

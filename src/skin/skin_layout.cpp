@@ -68,6 +68,9 @@ void GlavoSkin::LayoutParts() {
   in.backgroundShow = backgroundShow_;
   const FrameLayout layout = ComputeFrameLayout(in);
 
+  // The parts move and repaint with the screen left alone; it shows the
+  // finished frame in one repaint.
+  HeldRedraw held(*surface_);
   PaintBackground();
   auto place = [&](SkinPartsGwr p) {
     const PartPlacement& at = layout.parts[p];

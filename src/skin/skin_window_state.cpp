@@ -30,6 +30,7 @@ void GlavoSkin::SaveBounds() {
 
 // The work area is asked for anew for each of the four assignments.
 void GlavoSkin::SetWorkAreaBounds() {
+  HeldBounds held(form());
   form().set("Left", GetWorkArea().left * TwipsX());
   form().set("Top", GetWorkArea().top * TwipsY());
   Rect area = GetWorkArea();
@@ -62,6 +63,7 @@ void GlavoSkin::ToggleMaximize() {
       TakeRestoreLook();
     } else {
       if (FormWindowState() == gwr_Maximized) form().set("WindowState", gwr_Normal);
+      HeldBounds held(form());
       form().set("Width", restoreRect_.right - restoreRect_.left);
       form().set("Height", restoreRect_.bottom - restoreRect_.top);
       // Restored forms come back centred on the screen, not where they were.

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   }
   glavo::win32::Win32ColorTable colors;
   CursorDesktop desktop;
-  glavo::win32::WindowSurface form(host, colors, desktop, nullptr, {});
+  glavo::win32::WindowSurface form(host, colors, desktop, nullptr, {}, glavo::win32::Drawing::kGdi);
   glavo::scene::RawImage image;
   image.width = glavo::kStripCellWidth;
   image.height = glavo::kStripCellHeight * glavo::kStripCells;
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     glavo::GlavoCell cell(std::move(surface));
     glavo::PaintStripCell(cell, index);
     GdiFlush();
-    const std::uint32_t* pixels = window->buffer().pixels();
+    const std::uint32_t* pixels = window->buffer().shownPixels();
     const int bufferWidth = window->buffer().width();
     for (int y = 0; y < glavo::kStripCellHeight; ++y) {
       for (int x = 0; x < glavo::kStripCellWidth; ++x) {

@@ -51,4 +51,15 @@ void MemoryDc::resize(int width, int height) {
   height_ = height;
 }
 
+void MemoryDc::present(HDC target, const RECT& area) {
+  GdiFlush();
+  BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, hdc_, area.left, area.top,
+         SRCCOPY);
+}
+
+const std::uint32_t* MemoryDc::shownPixels() {
+  GdiFlush();
+  return pixels_;
+}
+
 }  // namespace glavo::win32

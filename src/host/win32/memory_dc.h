@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "host/offscreen.h"
 #include "host/win32/win32_dc.h"
+#include "host/win32/window_canvas.h"
 
 namespace glavo::win32 {
 
-class MemoryDc final : public Offscreen {
+class MemoryDc final : public WindowCanvas {
  public:
   // A size below 1 is kept at 1 pixel so that the context always has a
   // bitmap. valid() is false only when GDI refuses the resources.
@@ -24,10 +24,14 @@ class MemoryDc final : public Offscreen {
   bool valid() const { return pixels_ != nullptr; }
   DeviceContext& dc() override { return *dc_; }
   Win32Dc& win32Dc() { return *dc_; }
+  const Win32Dc& win32Dc() const { return *dc_; }
   // Reallocates the bitmap; the content is cleared to black.
   void resize(int width, int height) override;
   int width() const override { return width_; }
   int height() const override { return height_; }
+
+  void present(HDC target, const RECT& area) override;
+  const std::uint32_t* shownPixels() override;
 
   HDC hdc() const { return hdc_; }
   HBITMAP bitmap() const { return bitmap_; }

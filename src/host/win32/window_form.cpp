@@ -50,8 +50,14 @@ HostValue WindowForm::get(std::string_view member) {
   if (member == "Height") return (r.bottom - r.top) * ty;
   RECT client{};
   GetClientRect(window_, &client);
-  if (member == "ScaleWidth") return (client.right - client.left) * tx;
-  if (member == "ScaleHeight") return (client.bottom - client.top) * ty;
+  if (boundsKept_) {
+    // The frame keeps its thickness when the kept bounds reach the window.
+    const RECT now = CurrentWindowRect();
+    client.right += (r.right - r.left) - (now.right - now.left);
+    client.bottom += (r.bottom - r.top) - (now.bottom - now.top);
+  }
+  if (member == "ScaleWidth") return std::max<LONG>(0, client.right - client.left) * tx;
+  if (member == "ScaleHeight") return std::max<LONG>(0, client.bottom - client.top) * ty;
   NoMember();
 }
 
@@ -152,11 +158,13 @@ void WindowForm::SetIcon(const PictureRef& picture) {
   cachedPicture_ = picture;
 }
 
-RECT WindowForm::WindowRect() const {
+RECT WindowForm::CurrentWindowRect() const {
   RECT r{};
   GetWindowRect(window_, &r);
   return r;
 }
+
+RECT WindowForm::WindowRect() const { return boundsKept_ ? keptBounds_ : CurrentWindowRect(); }
 
 void WindowForm::SetBounds(std::string_view member, double twips) {
   RECT r = WindowRect();
@@ -166,7 +174,21 @@ void WindowForm::SetBounds(std::string_view member, double twips) {
   if (member == "Top") top = Pixels(twips, ty);
   if (member == "Width") width = std::max(0, Pixels(twips, tx));
   if (member == "Height") height = std::max(0, Pixels(twips, ty));
+  if (holds_ > 0) {
+    keptBounds_ = RECT{left, top, left + width, top + height};
+    boundsKept_ = true;
+    return;
+  }
   SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WindowForm::releaseBounds() {
+  if (holds_ == 0 || --holds_ > 0 || !boundsKept_) return;
+  boundsKept_ = false;
+  const RECT& r = keptBounds_;
+  const RECT now = CurrentWindowRect();
+  if (EqualRect(&r, &now)) return;
+  SetWindowPos(window_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace glavo::win32

@@ -27,6 +27,9 @@ class WindowForm final : public HostForm {
   // Posts WM_CLOSE: the window's owner may refuse it, and the control is
   // never destroyed inside its own click handler.
   void unload() override;
+  void holdBounds() override { ++holds_; }
+  // Moves the window to the bounds kept since the first hold, in one go.
+  void releaseBounds() override;
 
  private:
   std::int32_t BorderStyle() const;
@@ -36,7 +39,9 @@ class WindowForm final : public HostForm {
   void SetWindowState(std::int32_t state);
   PictureRef Icon();
   void SetIcon(const PictureRef& icon);
+  // The window's rectangle, or the one held lets have made.
   RECT WindowRect() const;
+  RECT CurrentWindowRect() const;
   void SetBounds(std::string_view member, double twips);
 
   HWND window_;
@@ -44,6 +49,9 @@ class WindowForm final : public HostForm {
   HICON cachedIcon_ = nullptr;  // the icon the cached picture was made from
   PictureRef cachedPicture_;
   HICON ownIcon_ = nullptr;  // an icon we made and handed to the window
+  int holds_ = 0;
+  bool boundsKept_ = false;
+  RECT keptBounds_{};  // the window rectangle the held lets made
 };
 
 }  // namespace glavo::win32

@@ -61,9 +61,9 @@ LPCWSTR StandardCursor(std::int16_t pointer) {
 }  // namespace
 
 WindowSurface::WindowSurface(HWND parentWindow, const ColorTable& colors, const Desktop& desktop,
-                             WindowSurface* parent, Ambient ambient)
-    : colors_(colors), desktop_(desktop), parent_(parent), ambient_(std::move(ambient)),
-      buffer_(1, 1) {
+                             WindowSurface* parent, Ambient ambient, Drawing drawing)
+    : colors_(colors), desktop_(desktop), parent_(parent), ambient_(std::move(ambient)), drawing_(drawing),
+      buffer_(MakeCanvas(drawing, 1, 1)) {
   if (EnsureWindowClass(kClassName, &WindowSurface::Proc, CS_DBLCLKS)) {
     window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
                               0, 0, 0, parentWindow, nullptr, WindowModule(), this);
@@ -114,10 +114,17 @@ Rect WindowSurface::bounds() const {
 
 void WindowSurface::move(int left, int top, int width, int height) {
   if (!window_) return;
+  width = std::max(0, width);
+  height = std::max(0, height);
+  // A layout pass places every part again; a window already in place costs
+  // the window system nothing.
+  const Rect now = bounds();
+  if (now.left == left && now.top == top && now.width() == width && now.height() == height) return;
   // The buffer repaints everything; bits USER would copy from the old place
   // would only be stale.
-  SetWindowPos(window_, nullptr, left, top, std::max(0, width), std::max(0, height),
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  NoteChildChange();
+
   // WM_SIZE is not sent for a size that did not change; the check is cheap.
   SizeChanged();
 }
@@ -126,7 +133,7 @@ void WindowSurface::SizeChanged() {
   const SIZE now = clientSize();
   if (now.cx == size_.cx && now.cy == size_.cy) return;
   size_ = now;
-  buffer_.resize(now.cx, now.cy);
+  buffer_->resize(now.cx, now.cy);
   dc().setTextColor(Translate(foreColor_));
   ApplyRegion();
   if (sink_) sink_->onResize();
@@ -138,14 +145,41 @@ bool WindowSurface::visible() const {
 }
 
 void WindowSurface::setVisible(bool visible) {
-  if (!window_) return;
-  const bool shown = visible && !this->visible();
+  if (!window_ || visible == this->visible()) return;
+  const bool shown = visible;
   ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+  NoteChildChange();
   if (shown && sink_) sink_->onShow();
 }
 
 void WindowSurface::bringToFront() {
-  if (window_) SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Already above all its siblings: nothing to reorder or repaint.
+  if (!window_ || GetWindow(window_, GW_HWNDPREV) == nullptr) return;
+  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  NoteChildChange();
+}
+
+void WindowSurface::holdRedraw() {
+  if (!window_ || redrawHolds_++ > 0 || !visible()) return;
+  SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+  redrawOff_ = true;
+}
+
+// Everything under the window is painted once, from the buffers.
+void WindowSurface::releaseRedraw() {
+  if (!window_ || redrawHolds_ == 0 || --redrawHolds_ > 0 || !redrawOff_) return;
+  redrawOff_ = false;
+  SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+  // What was invalidated meanwhile was dropped, the window being hidden.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | (childrenChanged_ ? RDW_ALLCHILDREN : 0));
+  childrenChanged_ = false;
+}
+
+// A child's window changed while its root holds the redraw.
+void WindowSurface::NoteChildChange() {
+  WindowSurface* root = this;
+  while (root->parent_) root = root->parent_;
+  if (root != this && root->redrawOff_) root->childrenChanged_ = true;
 }
 
 void WindowSurface::setToolTipText(const std::u16string& text) {
@@ -192,7 +226,7 @@ void WindowSurface::setForeColor(OleColor color) {
 
 void WindowSurface::setBackColor(OleColor color) {
   backColor_ = color;
-  dc().fillRect(Rect{0, 0, buffer_.width(), buffer_.height()}, Translate(color));
+  dc().fillRect(Rect{0, 0, buffer_->width(), buffer_->height()}, Translate(color));
   refresh();
 }
 
@@ -230,47 +264,82 @@ bool WindowSurface::transparentAt(int x, int y) const {
 }
 
 // The region holds the opaque runs of every row; pixels beyond the mask
-// picture are opaque. It is replaced only when it changes, since a cell
-// sets its mask on every repaint.
+// picture are opaque. It depends only on the mask picture, its key colour
+// and the client size, so it is worked out again only when one of them
+// changed, and handed to the window only when the runs differ.
 void WindowSurface::ApplyRegion() {
   if (!window_) return;
   const SIZE size = clientSize();
-  std::vector<RECT> rects;
-  bool anyTransparent = false;
-  for (int y = 0; y < size.cy; ++y) {
-    int x = 0;
-    while (x < size.cx) {
-      while (x < size.cx && transparentAt(x, y)) {
-        anyTransparent = true;
-        ++x;
-      }
-      const int start = x;
-      while (x < size.cx && !transparentAt(x, y)) ++x;
-      if (x > start) rects.push_back(RECT{start, y, x, y + 1});
-    }
-  }
-  if (!anyTransparent) rects.clear();
-  const bool same = hasRegion_ == anyTransparent && rects.size() == regionRects_.size() &&
+  Rgb key = maskColor_;
+  const bool keyed = mask_ && colors_.translate(maskColor_, key);
+  RegionSource source{keyed ? mask_ : nullptr, keyed ? key : 0, size.cx, size.cy};
+  if (source == regionSource_) return;
+  std::vector<RECT> rects = OpaqueRuns(source);
+  regionSource_ = std::move(source);
+  const bool same = rects.size() == regionRects_.size() &&
                     std::equal(rects.begin(), rects.end(), regionRects_.begin(),
                                [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); });
   if (same) return;
-  regionRects_ = rects;
-  hasRegion_ = anyTransparent;
-  if (!anyTransparent) {
+  regionRects_ = std::move(rects);
+  NoteChildChange();
+  if (regionRects_.empty()) {
     SetWindowRgn(window_, nullptr, TRUE);
     return;
   }
-  std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
+  std::vector<char> data(sizeof(RGNDATAHEADER) + regionRects_.size() * sizeof(RECT));
   auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
   header->dwSize = sizeof(RGNDATAHEADER);
   header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(rects.size());
+  header->nCount = static_cast<DWORD>(regionRects_.size());
   header->rcBound = RECT{0, 0, size.cx, size.cy};
-  std::copy(rects.begin(), rects.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
+  std::copy(regionRects_.begin(), regionRects_.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
   HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                                 reinterpret_cast<RGNDATA*>(data.data()));
   // The window owns the region from here on.
   if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
+}
+
+// The opaque runs of each row, rows with the same runs joined into one band
+// (a rounded rectangle is a handful of bands, not a rectangle per row);
+// none at all when nothing is transparent.
+std::vector<RECT> WindowSurface::OpaqueRuns(const RegionSource& source) {
+  std::vector<RECT> rects;
+  const Picture* mask = source.mask.get();
+  if (!mask || mask->empty()) return rects;
+  // The key colour as the picture stores it (0xRRGGBB, alpha aside).
+  const std::uint32_t key = ((source.key & 0xFFu) << 16) | (source.key & 0xFF00u) | ((source.key >> 16) & 0xFFu);
+  const int maskWidth = std::min(mask->width(), static_cast<int>(source.width));
+  const int maskHeight = std::min(mask->height(), static_cast<int>(source.height));
+  bool anyTransparent = false;
+  std::size_t band = 0;  // the first rectangle of the previous row's band
+  std::vector<RECT> row;
+  for (int y = 0; y < source.height; ++y) {
+    const std::uint32_t* pixels = mask->pixels().data() + static_cast<std::size_t>(y) * mask->width();
+    const int keyedWidth = y < maskHeight ? maskWidth : 0;
+    row.clear();
+    int x = 0;
+    while (x < source.width) {
+      const int skipped = x;
+      while (x < keyedWidth && (pixels[x] & 0xFFFFFFu) == key) ++x;
+      anyTransparent = anyTransparent || x > skipped;
+      if (x >= source.width) break;
+      const int start = x;
+      while (x < keyedWidth && (pixels[x] & 0xFFFFFFu) != key) ++x;
+      if (x >= keyedWidth) x = source.width;  // beyond the mask picture: opaque
+      row.push_back(RECT{start, y, x, y + 1});
+    }
+    const bool sameRuns = y > 0 && rects.size() - band == row.size() &&
+                          std::equal(row.begin(), row.end(), rects.begin() + static_cast<std::ptrdiff_t>(band),
+                                     [](const RECT& a, const RECT& b) { return a.left == b.left && a.right == b.right; });
+    if (sameRuns) {
+      for (std::size_t i = band; i < rects.size(); ++i) rects[i].bottom = y + 1;
+    } else {
+      band = rects.size();
+      rects.insert(rects.end(), row.begin(), row.end());
+    }
+  }
+  if (!anyTransparent) rects.clear();
+  return rects;
 }
 
 void WindowSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx,
@@ -281,7 +350,9 @@ void WindowSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, 
 // The window is painted from the buffer at the next WM_PAINT, so what is
 // drawn after a refresh (a cell's caption) shows too.
 void WindowSurface::refresh() {
-  if (window_) InvalidateRect(window_, nullptr, FALSE);
+  if (!window_) return;
+  InvalidateRect(window_, nullptr, FALSE);
+  NoteChildChange();
 }
 
 WindowHandle WindowSurface::containerHwnd() const {
@@ -299,11 +370,11 @@ void WindowSurface::propertyChanged(std::string_view name) {
 }
 
 std::unique_ptr<ControlSurface> WindowSurface::createChild() {
-  return std::make_unique<WindowSurface>(window_, colors_, desktop_, this, ambient_);
+  return std::make_unique<WindowSurface>(window_, colors_, desktop_, this, ambient_, drawing_);
 }
 
 std::unique_ptr<PictureBox> WindowSurface::createPictureBox(int width, int height) {
-  return std::make_unique<PictureBox>(std::make_unique<MemoryDc>(width, height), colors_);
+  return std::make_unique<PictureBox>(MakeCanvas(drawing_, width, height), colors_);
 }
 
 std::unique_ptr<Timer> WindowSurface::createTimer() { return std::make_unique<WindowTimer>(); }
@@ -367,10 +438,7 @@ LRESULT WindowSurface::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void WindowSurface::Paint() {
   PAINTSTRUCT ps;
   HDC target = BeginPaint(window_, &ps);
-  if (target) {
-    GdiFlush();
-    BitBlt(target, 0, 0, buffer_.width(), buffer_.height(), buffer_.hdc(), 0, 0, SRCCOPY);
-  }
+  if (target) buffer_->present(target, ps.rcPaint);
   EndPaint(window_, &ps);
 }
 

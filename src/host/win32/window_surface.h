@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host/stored_surface.h"
-#include "host/win32/memory_dc.h"
+#include "host/win32/window_canvas.h"
 
 namespace glavo::win32 {
 
@@ -29,7 +29,7 @@ class WindowSurface final : public StoredSurface {
   // `desktop` outlive the surface; `parent` is null for the control's own
   // surface.
   WindowSurface(HWND parentWindow, const ColorTable& colors, const Desktop& desktop,
-                WindowSurface* parent, Ambient ambient);
+                WindowSurface* parent, Ambient ambient, Drawing drawing = Drawing::kRaster);
   ~WindowSurface() override;
   WindowSurface(const WindowSurface&) = delete;
   WindowSurface& operator=(const WindowSurface&) = delete;
@@ -39,7 +39,7 @@ class WindowSurface final : public StoredSurface {
   // The surface whose window this is; null for other windows.
   static WindowSurface* FromWindow(HWND window);
   // The back buffer: what the window shows, children excluded.
-  MemoryDc& buffer() { return buffer_; }
+  WindowCanvas& buffer() { return *buffer_; }
 
   void setEventSink(ControlEvents* sink) override { sink_ = sink; }
   Rect bounds() const override;
@@ -47,6 +47,10 @@ class WindowSurface final : public StoredSurface {
   bool visible() const override;
   void setVisible(bool visible) override;
   void bringToFront() override;
+  // WM_SETREDRAW: the window system skips the invalidation and clipping
+  // work of each child's move while redraw is off.
+  void holdRedraw() override;
+  void releaseRedraw() override;
   void setToolTipText(const std::u16string& text) override;
 
   float scaleWidth() const override { return static_cast<float>(clientSize().cx); }
@@ -63,7 +67,7 @@ class WindowSurface final : public StoredSurface {
   void setMaskPicture(PictureRef mask) override;
   bool transparentAt(int x, int y) const override;
 
-  DeviceContext& dc() override { return buffer_.dc(); }
+  DeviceContext& dc() override { return buffer_->dc(); }
   void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
                     int sh, std::uint32_t rop) override;
   void refresh() override;
@@ -89,7 +93,17 @@ class WindowSurface final : public StoredSurface {
   void SizeChanged();
   void Paint();
   bool SetPointer();
+  // What the window region is made from.
+  struct RegionSource {
+    PictureRef mask;  // held, so a new picture cannot reuse its address
+    Rgb key = 0;
+    LONG width = 0;
+    LONG height = 0;
+    bool operator==(const RegionSource&) const = default;
+  };
   void ApplyRegion();
+  void NoteChildChange();
+  static std::vector<RECT> OpaqueRuns(const RegionSource& source);
   void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMove(WPARAM wParam, LPARAM lParam);
   bool Key(UINT message, WPARAM wParam, LPARAM lParam);
@@ -99,17 +113,21 @@ class WindowSurface final : public StoredSurface {
   const Desktop& desktop_;
   WindowSurface* parent_;
   Ambient ambient_;
+  Drawing drawing_;
   HWND window_ = nullptr;
-  MemoryDc buffer_;
+  std::unique_ptr<WindowCanvas> buffer_;
   SIZE size_{0, 0};  // client size the buffer was last sized for
   ControlEvents* sink_ = nullptr;
   ChangeHandler onChange_;
   bool wasVisible_ = false;
+  int redrawHolds_ = 0;
+  bool redrawOff_ = false;  // WM_SETREDRAW turned redraw off for the holds
+  bool childrenChanged_ = false;  // a child moved or repainted meanwhile
 
   HWND toolTipWindow_ = nullptr;
   HCURSOR customCursor_ = nullptr;
-  std::vector<RECT> regionRects_;  // opaque runs of the region applied last
-  bool hasRegion_ = false;
+  RegionSource regionSource_;
+  std::vector<RECT> regionRects_;  // opaque runs of the region applied last; none: no region
 
   // Click bookkeeping: a release raises Click only after a press on this
   // window, and not after a double click.

@@ -10,6 +10,7 @@
 #include "host/win32/memory_dc.h"
 #include "host/win32/win32_color_table.h"
 #include "host/win32/win32_dc.h"
+#include "raster_canvas_check.h"
 
 namespace {
 
@@ -189,6 +190,7 @@ int main() {
   CheckText();
   CheckColorAdjustment();
   CheckColorTable();
+  win32_check::CheckRasterCanvas(&Report);
   std::printf("done %d\n", failures);
   return failures;
 }

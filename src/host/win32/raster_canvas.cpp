@@ -1,0 +1,36 @@
+#include "host/win32/raster_canvas.h"
+
+#include <algorithm>
+
+#include "host/win32/memory_dc.h"
+
+namespace glavo::win32 {
+
+RasterCanvas::RasterCanvas(int width, int height)
+    : bitmap_(std::max(width, 1), std::max(height, 1)), dc_(bitmap_) {}
+
+void RasterCanvas::resize(int width, int height) { bitmap_.resize(std::max(width, 1), std::max(height, 1)); }
+
+// Only the rows of `area` are handed over, as a top-down DIB of their own.
+void RasterCanvas::present(HDC target, const RECT& area) {
+  const int left = std::max<int>(area.left, 0), right = std::min<int>(area.right, width());
+  const int top = std::max<int>(area.top, 0), bottom = std::min<int>(area.bottom, height());
+  if (left >= right || top >= bottom) return;
+  for (int y = top; y < bottom; ++y) bitmap_.row(y);  // settles rows whose fill is pending
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width();
+  info.bmiHeader.biHeight = -(bottom - top);
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  StretchDIBits(target, left, top, right - left, bottom - top, left, 0, right - left, bottom - top,
+                bitmap_.row(top), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+std::unique_ptr<WindowCanvas> MakeCanvas(Drawing drawing, int width, int height) {
+  if (drawing == Drawing::kGdi) return std::make_unique<MemoryDc>(width, height);
+  return std::make_unique<RasterCanvas>(width, height);
+}
+
+}  // namespace glavo::win32
