@@ -18,9 +18,9 @@ class CornerDrag {
 
  private:
   SkinnedForm& form_;
-  // Where the last move was reported, in the corner's own pixels; the skin
-  // measures each step from there.
-  Point last_;
+  // The pointer on the screen; the corner follows it, so each move is one
+  // pixel from where the last step left the corner.
+  Point pointer_;
 };
 
 }  // namespace glavo::bench

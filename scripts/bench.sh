@@ -5,7 +5,7 @@
 # against GDI; theme apply against its 25 ms target.
 #
 #   scripts/bench.sh [regex]     only the benchmarks whose names match
-#   GLAVO_BENCH_NO_WINE=1        skip the Wine comparison
+#   GLAVO_BENCH_NO_WINE=1        skip the Wine comparison and the real control
 #   GLAVO_BENCH_CPU=0            the core to pin to
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,6 +38,8 @@ if [[ -z "${GLAVO_BENCH_NO_WINE:-}" ]]; then
       wine64 "$windows/bench/glavo-bench-gdi.exe" "$prefix_filter" >>"$out/gdi.txt" || true
   done
   WINEPREFIX="$prefix" wineserver -k || true
+  # The real control in a real window, both bitnesses (all themes, both sizes).
+  bash scripts/bench_activex.sh "$out"
 fi
 
-python3 scripts/bench_table.py "$out/native.json" "$out/gdi.txt"
+python3 scripts/bench_table.py "$out/native.json" "$out/gdi.txt" "$out/activex-64.txt" "$out/activex-32.txt"

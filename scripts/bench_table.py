@@ -6,6 +6,9 @@ import sys
 
 DRAG_TARGET_MS = 4.0
 APPLY_TARGET_MS = 25.0
+REAL_DRAG_TARGET_MS = 10.0
+REAL_HOVER_TARGET_MS = 2.0
+REAL_THEME_TARGET_MS = 25.0
 
 
 def native_medians(path):
@@ -32,11 +35,61 @@ def gdi_medians(path):
     return medians, cpu
 
 
+def activex_rows(paths):
+    """The real control's lines: (bits, theme, size) -> {figure: ms}."""
+    rows = {}
+    for path in paths:
+        try:
+            f = open(path)
+        except OSError:
+            continue
+        with f:
+            for line in f:
+                parts = line.split()
+                if len(parts) == 14 and parts[0] == "ACTIVEX":
+                    figures = dict(zip(parts[4::2], map(float, parts[5::2])))
+                    rows[(parts[1], parts[2], parts[3])] = figures
+    return rows
+
+
+def print_activex(rows):
+    """Prints the real-control table; returns the number of missed targets."""
+    if not rows:
+        return 0
+    print("Real control under Wine in the ATL container (median ms): drag step <= %.0f ms at 1920x1080,"
+          % REAL_DRAG_TARGET_MS)
+    print("hover repaint (over, back) <= %.0f ms, theme switch <= %.0f ms; 'plain' is a plain window resized"
+          % (REAL_HOVER_TARGET_MS, REAL_THEME_TARGET_MS))
+    print("the same way, 'x plain' the drag step over it.")
+    print("%-4s %-14s %-10s %8s %8s %8s %8s %8s %8s  %s" % ("bits", "theme", "size", "drag", "plain", "x plain",
+                                                          "over", "back", "theme", "verdict"))
+    misses = 0
+    for (bits, theme, size), f in rows.items():
+        verdict = []
+        if size == "1920x1080" and not 0 <= f["drag"] <= REAL_DRAG_TARGET_MS:
+            verdict.append("SLOW-DRAG")
+        if not (0 <= f["over"] <= REAL_HOVER_TARGET_MS and 0 <= f["back"] <= REAL_HOVER_TARGET_MS):
+            verdict.append("SLOW-HOVER")
+        if not 0 <= f["theme"] <= REAL_THEME_TARGET_MS:
+            verdict.append("SLOW-THEME")
+        misses += bool(verdict)
+        ratio = f["drag"] / f["plain"] if f["plain"] > 0 else None
+        print("%-4s %-14s %-10s %s %s %s %s %s %s  %s" % (bits, theme, size, cell(f["drag"]), cell(f["plain"]),
+                                                        cell(ratio, "{:8.1f}"), cell(f["over"]), cell(f["back"]),
+                                                        cell(f["theme"]), " ".join(verdict) or "ok"))
+    print()
+    return misses
+
+
 def cell(value, fmt="{:8.2f}"):
     return fmt.format(value) if value is not None else "       -"
 
 
 def main():
+    if sys.argv[1] == "--activex":
+        misses = print_activex(activex_rows(sys.argv[2:]))
+        print("targets missed: %d" % misses)
+        return
     native, cpu = native_medians(sys.argv[1])
     gdi, gdi_cpu = gdi_medians(sys.argv[2]) if len(sys.argv) > 2 else ({}, {})
     themes = sorted({n.split("/")[1] for n in native if n.startswith("BM_DragStep/")},
@@ -78,6 +131,7 @@ def main():
         print("%-14s %s %s %s %s  %s" % (t, cell(a), cell(cpu.get("BM_ThemeApply/%s" % t)), cell(g), cell(g / a_cpu if g and a_cpu else None, "{:8.1f}"),
                                       "ok" if ok else "SLOW"))
     print()
+    misses += print_activex(activex_rows(sys.argv[3:]))
     print("targets missed: %d" % misses)
 
 
