@@ -42,10 +42,9 @@ DragRun RunDragHost(const Bitness& b) {
   const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-drag-" + tag;
   RunCommand("rm -rf " + ShellQuote(outDir) + " && mkdir -p " + ShellQuote(outDir));
   StopWineServer(prefix);
-  // The X server's own pointer rests in the middle of its screen: on a
-  // screen twice the desktop's size it lies outside the Wine desktop and
-  // sends it no stray moves mid-drag.
-  RunCommand(WineEnvironment(prefix) + "timeout 300 xvfb-run -a -s '-screen 0 2048x1536x24' " +
+  // The X screen is the Wine desktop's size, so the pointer SendInput
+  // moves is always inside the desktop.
+  RunCommand(WineEnvironment(prefix) + "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' " +
              ShellQuote(b.loader) + " explorer /desktop=glavodrag,1024x768 " + ShellQuote(exe) + " " +
              ShellQuote(WindowsPath(ocx)) + " " + ShellQuote(WindowsPath(outDir)) + " drag");
   StopWineServer(prefix);

@@ -37,7 +37,17 @@ void SendMouse(DWORD flags, POINT at = {}) {
   Pump(kSettleMs);
 }
 
-void PointerTo(POINT at) { SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at); }
+// Wine moves the X server's pointer too; a motion event of the X pointer
+// that still comes from before that move can put the cursor back, as no
+// real pointer ever does. The move is made again until the cursor stays.
+void PointerTo(POINT at) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (cursor.x == at.x && cursor.y == at.y) return;
+  }
+}
 
 POINT Along(POINT from, const Border& b, int pixels) {
   return POINT{from.x + b.dirX * pixels, from.y + b.dirY * pixels};
