@@ -159,12 +159,32 @@ LPARAM PointIn(HWND window, POINT screen) {
   return MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y));
 }
 
+// The lower right corner: the smallest visible part that reaches the
+// control's right and bottom edges (a point there may fall in the corner's
+// transparent rounding, and the bars reach that far too, so the window
+// under a point is no guide).
+HWND CornerPart(HWND control) {
+  RECT own{};
+  GetWindowRect(control, &own);
+  HWND best = nullptr;
+  long bestArea = 0;
+  for (HWND part = GetWindow(control, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+    RECT r{};
+    GetWindowRect(part, &r);
+    const long area = (r.right - r.left) * (r.bottom - r.top);
+    const bool reachesCorner = r.right >= own.right - 1 && r.bottom >= own.bottom - 1;
+    if (IsWindowVisible(part) && reachesCorner && area > 0 && (!best || area < bestArea)) {
+      best = part;
+      bestArea = area;
+    }
+  }
+  return best;
+}
+
 // Corner drag steps: the pointer (a screen position) goes one pixel out
 // and back; each move is reported relative to where the corner is now.
 double TimeDragSteps(HWND form, HWND control) {
-  RECT r{};
-  GetWindowRect(form, &r);
-  HWND corner = PartAt(control, r.right - r.left - 2, r.bottom - r.top - 2);
+  HWND corner = CornerPart(control);
   if (!corner) return -1;
   RECT c{};
   GetWindowRect(corner, &c);
@@ -172,18 +192,26 @@ double TimeDragSteps(HWND form, HWND control) {
   SendMessageW(corner, WM_MOUSEMOVE, 0, PointIn(corner, start));
   SendMessageW(corner, WM_LBUTTONDOWN, MK_LBUTTON, PointIn(corner, start));
   Drain();
+  RECT before{};
+  GetWindowRect(form, &before);
   std::vector<double> times;
+  bool followed = true;  // every step grew or shrank the form by its pixel
   for (int i = 0; i < kDragSteps + kWarmSteps; ++i) {
-    const POINT at{start.x + (i % 2 == 0 ? 1 : 0), start.y + (i % 2 == 0 ? 1 : 0)};
+    const int out = i % 2 == 0 ? 1 : 0;
+    const POINT at{start.x + out, start.y + out};
     const double t0 = Now();
     SendMessageW(corner, WM_MOUSEMOVE, MK_LBUTTON, PointIn(corner, at));
     Drain();
     PaintNow(form);
     if (i >= kWarmSteps) times.push_back(Now() - t0);
+    RECT now{};
+    GetWindowRect(form, &now);
+    followed = followed && now.right - before.right == out && now.bottom - before.bottom == out;
   }
   SendMessageW(corner, WM_LBUTTONUP, 0, PointIn(corner, start));
   Drain();
-  return Median(times);
+  // A step that changed nothing was not timed: say so rather than report it.
+  return followed ? Median(times) : -1;
 }
 
 double TimePlainResize(int width, int height) {

@@ -39,6 +39,8 @@ std::u16string GlavoSkin::BuildSkinTheme() {
 // Stores and pushes what the text holds, field by field as far as it goes;
 // a field it lacks or cannot be read leaves its target as it was.
 void GlavoSkin::ApplySkinTheme(const std::u16string& text) {
+  // Every part repaints; the screen shows the new look once, when all have.
+  HeldRedraw held(*surface_);
   skinThemeData_ = text;
   const std::vector<std::u16string> fields = SplitSkinTheme(text);
   const int count = std::min<int>(static_cast<int>(fields.size()), kSkinThemeFieldCount);
