@@ -11,7 +11,6 @@ export PATH="$PATH:/usr/lib/wine"
 out=$(realpath -m "${1:?usage: bench_activex.sh OUT [themes] [sizes]}")
 themes=${2:-0,1,2,3,4,5,6,7,8,9,10,11}
 sizes=${3:-0,1}
-cpu=${GLAVO_BENCH_CPU:-0}
 mkdir -p "$out"
 
 winpath() { echo "Z:${1//\//\\}"; }
@@ -24,10 +23,10 @@ for bits in 64 32; do
   prefix="$PWD/$build/wineprefix-activex"
   result="$out/activex-$bits.txt"
   rm -f "$result"
-  echo "real control under Wine, $bits-bit (core $cpu)..." >&2
+  echo "real control under Wine, $bits-bit..." >&2
   export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
   timeout 60 wineserver -k >/dev/null 2>&1 || true
-  timeout 1800 xvfb-run -a -s "-screen 0 2048x1280x24" taskset -c "$cpu" \
+  timeout 1800 xvfb-run -a -s "-screen 0 2048x1280x24" \
     wine64 explorer /desktop=glavobench,2000x1200 "$PWD/$build/bin/glavo-bench-activex.exe" \
     "$(winpath "$PWD/$build/bin/glavowrap.ocx")" "$(winpath "$result")" "$themes" "$sizes" >/dev/null 2>&1 || true
   timeout 60 wineserver -k >/dev/null 2>&1 || true
