@@ -20,6 +20,8 @@ class RasterCanvas final : public WindowCanvas {
   int height() const override { return bitmap_.height(); }
   void present(HDC target, const RECT& area) override;
   const std::uint32_t* shownPixels() override { return bitmap_.pixels().data(); }
+  // One pass over the rows, straight from the bitmap.
+  void readOpaque(std::uint32_t* out) override;
 
  private:
   soft::Bitmap bitmap_;

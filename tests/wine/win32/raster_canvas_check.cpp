@@ -115,6 +115,19 @@ void CheckScratchFollowsTheCanvas(Report report) {
   report("raster.text-after-growing", differing == 0, std::to_string(differing) + " pixels differ");
 }
 
+// What a picture of the canvas holds: its pixels, opaque.
+void CheckOpaqueImage(Report report) {
+  RasterCanvas canvas(7, 5);
+  PaintBackground(canvas.dc());
+  canvas.dc().setPixel(3, 2, 0x123456);
+  std::vector<std::uint32_t> image(7 * 5);
+  canvas.readOpaque(image.data());
+  const std::uint32_t* drawn = canvas.shownPixels();
+  int wrong = 0;
+  for (int i = 0; i < 7 * 5; ++i) wrong += image[i] != (drawn[i] | 0xFF000000u);
+  report("raster.opaque-image", wrong == 0 && image[2 * 7 + 3] == 0xFF563412u, std::to_string(wrong) + " pixels wrong");
+}
+
 void CheckResizeClears(Report report) {
   RasterCanvas canvas(10, 10);
   canvas.dc().fillRect(glavo::Rect{0, 0, 10, 10}, 0xFFFFFF);
@@ -169,6 +182,7 @@ void CheckRasterCanvas(Report report) {
   CheckTextStaysInItsRectangle(report);
   CheckScratchFollowsTheCanvas(report);
   CheckResizeClears(report);
+  CheckOpaqueImage(report);
   CheckFontsAreGdiFonts(report);
   CheckPresent(report);
 }
