@@ -1,0 +1,26 @@
+// Running glavo-activex-host.exe of one Windows build in a Wine virtual
+// desktop on a private X display, and reading the lines it writes: one
+// CHECK line per behaviour, one PART line per part window, DONE at the end.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bitness.h"
+
+namespace glavo::wine {
+
+struct HostRun {
+  bool ran = false;
+  std::string why;           // why it did not run
+  std::string outDir;
+  std::map<std::string, std::string> checks;  // name -> "ok ..." / "fail ..."
+  std::vector<std::string> parts;              // "x y w h True"
+};
+
+// Runs `b`'s host with `mode` after the output folder ("" for the full
+// tour), in a fresh prefix of its own.
+HostRun RunHost(const Bitness& b, const std::string& mode);
+
+}  // namespace glavo::wine
