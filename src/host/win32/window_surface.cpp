@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "host/picture_box.h"
+#include "host/soft/bitmap.h"
 #include "host/win32/window_class.h"
 #include "host/win32/window_icon.h"
 #include "host/win32/window_timer.h"
@@ -124,7 +125,6 @@ void WindowSurface::move(int left, int top, int width, int height) {
   // would only be stale.
   SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   NoteChildChange();
-
   // WM_SIZE is not sent for a size that did not change; the check is cheap.
   SizeChanged();
 }
@@ -146,10 +146,9 @@ bool WindowSurface::visible() const {
 
 void WindowSurface::setVisible(bool visible) {
   if (!window_ || visible == this->visible()) return;
-  const bool shown = visible;
   ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
   NoteChildChange();
-  if (shown && sink_) sink_->onShow();
+  if (visible && sink_) sink_->onShow();
 }
 
 void WindowSurface::bringToFront() {
@@ -307,7 +306,7 @@ std::vector<RECT> WindowSurface::OpaqueRuns(const RegionSource& source) {
   const Picture* mask = source.mask.get();
   if (!mask || mask->empty()) return rects;
   // The key colour as the picture stores it (0xRRGGBB, alpha aside).
-  const std::uint32_t key = ((source.key & 0xFFu) << 16) | (source.key & 0xFF00u) | ((source.key >> 16) & 0xFFu);
+  const std::uint32_t key = soft::PixelFromRgb(source.key);
   const int maskWidth = std::min(mask->width(), static_cast<int>(source.width));
   const int maskHeight = std::min(mask->height(), static_cast<int>(source.height));
   bool anyTransparent = false;
