@@ -3,7 +3,8 @@
 set -euo pipefail
 PKGS=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig1-dev libpng-dev
       fonts-liberation fonts-dejavu-core mingw-w64 mingw-w64-tools wine64 xvfb xauth
-      googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+      googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+      libcpp-httplib-dev nlohmann-json3-dev chromium nodejs)
 # Wine's 32-bit loader runs the i686 build (what 32-bit hosts load) in the tests.
 WINE32=wine32:i386
 
@@ -34,3 +35,17 @@ for p in "${PKGS[@]}" "$WINE32"; do
   installed "$p" || { echo "setup: $p is still not installed" >&2; exit 1; }
 done
 echo "setup: all packages present"
+# The theme studio's browser tests: Playwright's driver from the npm registry,
+# pinned by tools/studio/test/package-lock.json, drives the Debian Chromium.
+# Debian's nodejs comes without npm; other builds of nodejs carry their own.
+if ! command -v npm >/dev/null; then
+  echo "setup: installing npm"
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends npm >/dev/null
+fi
+STUDIO_TESTS="$(cd "$(dirname "$0")/.." && pwd)/tools/studio/test"
+if [ ! -d "$STUDIO_TESTS/node_modules/playwright-core" ] ||
+   [ "$STUDIO_TESTS/package-lock.json" -nt "$STUDIO_TESTS/node_modules/.package-lock.json" ]; then
+  echo "setup: installing the studio's browser-test packages (npm ci)"
+  (cd "$STUDIO_TESTS" && npm ci --no-audit --no-fund --loglevel=error)
+fi
+echo "setup: studio test packages present"

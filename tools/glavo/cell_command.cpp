@@ -8,11 +8,9 @@
 #include <string>
 
 #include "cell/cell_theme_record.h"
-#include "cell/glavo_cell.h"
+#include "cell_render.h"
 #include "host/soft/bitmap.h"
 #include "host/soft/png_file.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
 
 namespace glavo::tool {
 
@@ -155,26 +153,7 @@ CellOptions ParseOptions(int argc, char** argv) {
 }
 
 soft::Bitmap PaintCellImage(const CellOptions& o) {
-  soft::SimDesktop desktop(o.width, o.height);
-  auto form = desktop.createWindow(Rect{0, 0, o.width, o.height});
-  GlavoCell cell(form->createChild());
-  cell.InitProperties();
-  if (o.font) cell.surface().setFont(o.font);
-  cell.surface().move(0, 0, o.width, o.height);
-  if (o.caption) cell.SetCaption(*o.caption);
-  if (o.symbol) {
-    cell.SetSymbolNo(*o.symbol);
-    cell.SetSymbolDraw(true);
-  }
-  cell.SetFlipCell(o.flip);
-  // The record is the look of the chosen state; switching to that state
-  // applies it.
-  if (o.state == 0) cell.SetCellStateNormalData(o.record);
-  if (o.state == 1) cell.SetCellStateOverData(o.record);
-  if (o.state == 2) cell.SetCellStateDownData(o.record);
-  cell.surface().setVisible(true);
-  cell.SetCellState(o.state);
-  return static_cast<soft::SimSurface&>(cell.surface()).imageWithMask();
+  return soft::RenderCell({o.record, o.width, o.height, o.caption, o.font, o.symbol, o.flip, o.state});
 }
 
 void Usage(std::FILE* out) {

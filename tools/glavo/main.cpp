@@ -12,6 +12,7 @@ int ThemeCommand(int argc, char** argv);
 int LayoutCommand(int argc, char** argv);
 int SkinCommand(int argc, char** argv);
 int GalleryCommand(int argc, char** argv);
+int StudioCommand(int argc, char** argv);
 }  // namespace glavo::tool
 
 namespace {
@@ -30,6 +31,7 @@ constexpr Subcommand kSubcommands[] = {
     {"layout", glavo::tool::LayoutCommand, "print the frame layout of a skinned form"},
     {"skin", glavo::tool::SkinCommand, "render a whole skinned form to PNG"},
     {"gallery", glavo::tool::GalleryCommand, "render all twelve themes and an index.html"},
+    {"studio", glavo::tool::StudioCommand, "serve the theme studio on 127.0.0.1"},
 };
 
 int Usage(std::FILE* out) {

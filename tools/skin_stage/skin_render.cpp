@@ -9,7 +9,7 @@ constexpr int kHoverMs = 30;
 
 }  // namespace
 
-Bitmap RenderSkin(const SkinRenderOptions& o) {
+Bitmap RenderSkin(const SkinRenderOptions& o, std::vector<PartPlace>* layout) {
   // Room around the form so the pointer can start outside it.
   const Size screen{o.width + 200, o.height + 200};
   SkinStage stage(screen, Rect{100, 100, 100 + o.width, 100 + o.height}, o.caption);
@@ -31,6 +31,14 @@ Bitmap RenderSkin(const SkinRenderOptions& o) {
     stage.skin().part(*o.pressed).SetCellState(2);
   }
   stage.tick(kHoverMs);
+  if (layout) {
+    layout->clear();
+    for (int p = 0; p < kSkinPartCount; ++p) {
+      const auto part = static_cast<SkinPartsGwr>(p);
+      const ControlSurface& s = stage.skin().part(part).surface();
+      layout->push_back({part, s.bounds(), s.visible()});
+    }
+  }
   return stage.render();
 }
 

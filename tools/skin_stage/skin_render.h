@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/soft/bitmap.h"
 #include "skin/skin_enums.h"
@@ -19,7 +20,16 @@ struct SkinRenderOptions {
   std::optional<SkinPartsGwr> pressed;
 };
 
-Bitmap RenderSkin(const SkinRenderOptions& options);
+// Where one part of the rendered form lies, in the form's pixels.
+struct PartPlace {
+  SkinPartsGwr part;
+  Rect bounds;
+  bool visible;
+};
+
+// The form as the screen shows it; `layout`, when given, receives the
+// place of every part.
+Bitmap RenderSkin(const SkinRenderOptions& options, std::vector<PartPlace>* layout = nullptr);
 
 // UTF-8 to UTF-16 and back, for command lines and output.
 std::u16string FromUtf8(const std::string& s);

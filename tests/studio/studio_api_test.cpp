@@ -1,0 +1,288 @@
+// The studio's HTTP API, served in-process on a free port of 127.0.0.1.
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <thread>
+
+#include "host/soft/png_file.h"
+#include "skin/body_themes.h"
+#include "skin_render.h"
+#include "studio/contrast.h"
+#include "studio/studio_server.h"
+
+namespace glavo::studio {
+namespace {
+
+using nlohmann::json;
+
+soft::Bitmap DecodePng(const std::string& bytes) {
+  char path[] = "/tmp/glavo-studio-test-XXXXXX";
+  const int fd = mkstemp(path);
+  soft::Bitmap image;
+  if (fd < 0) return image;
+  std::FILE* f = fdopen(fd, "wb");
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+  soft::LoadPng(path, image);
+  std::remove(path);
+  return image;
+}
+
+std::string Onyx() { return soft::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
+
+class StudioApi : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetUpStudio(server_, GLAVO_STUDIO_PAGE_DIR);
+    port_ = server_.bind_to_any_port("127.0.0.1");
+    ASSERT_GT(port_, 0);
+    thread_ = std::thread([this] { server_.listen_after_bind(); });
+    client_ = std::make_unique<httplib::Client>("127.0.0.1", port_);
+    client_->set_read_timeout(20);
+  }
+  void TearDown() override {
+    server_.stop();
+    if (thread_.joinable()) thread_.join();
+  }
+
+  httplib::Result Post(const std::string& path, const json& body) {
+    return client_->Post(path.c_str(), body.dump(), "application/json");
+  }
+  static json Body(const httplib::Result& r) { return json::parse(r->body, nullptr, false); }
+
+  // The render's image and the place of `part` in it.
+  struct Rendered {
+    soft::Bitmap image;
+    json layout;
+  };
+  Rendered Render(json request) {
+    auto r = Post("/api/render", request);
+    EXPECT_TRUE(r);
+    if (!r) return {};
+    EXPECT_EQ(r->status, 200) << r->body;
+    EXPECT_EQ(r->get_header_value("Content-Type"), "image/png");
+    return {DecodePng(r->body), json::parse(r->get_header_value("X-Glavo-Layout"), nullptr, false)};
+  }
+  static json Place(const json& layout, const std::string& part) {
+    for (const json& p : layout) {
+      if (p["part"] == part) return p;
+    }
+    return {};
+  }
+
+  httplib::Server server_;
+  int port_ = 0;
+  std::thread thread_;
+  std::unique_ptr<httplib::Client> client_;
+};
+
+// Pixels that differ between two images of one size, as a bounding box.
+Rect DifferenceBox(const soft::Bitmap& a, const soft::Bitmap& b) {
+  Rect box{a.width(), a.height(), -1, -1};
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if ((a.at(x, y) & 0xFFFFFF) == (b.at(x, y) & 0xFFFFFF)) continue;
+      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    }
+  }
+  return box;
+}
+
+TEST_F(StudioApi, ListsTheTwelveBuiltInThemesWithTheirStrings) {
+  auto r = client_->Get("/api/themes");
+  ASSERT_TRUE(r);
+  ASSERT_EQ(r->status, 200);
+  const json themes = Body(r)["themes"];
+  ASSERT_EQ(themes.size(), 12u);
+  EXPECT_EQ(themes[0]["name"], "Onyx");
+  EXPECT_EQ(themes[0]["theme"], Onyx());
+  EXPECT_EQ(themes[11]["name"], "SilverLight");
+}
+
+TEST_F(StudioApi, SchemaDescribesEveryFieldAndSystemColour) {
+  auto r = client_->Get("/api/schema");
+  ASSERT_TRUE(r);
+  const json schema = Body(r);
+  EXPECT_EQ(schema["record"].size(), 18u);
+  EXPECT_EQ(schema["record"][14]["kind"], "fillStyle");
+  EXPECT_EQ(schema["looks"].size(), 20u);
+  EXPECT_EQ(schema["looks"][12]["state"], "over");
+  EXPECT_EQ(schema["metrics"][0]["name"], "TitleBarSize");
+  // Button face: 0x8000000F, the default look of a cell's corners.
+  const json face = schema["systemColors"][15];
+  EXPECT_EQ(face["value"], -2147483633);
+  EXPECT_EQ(face["rgb"], "#f0f0f0");
+}
+
+TEST_F(StudioApi, RendersExactlyWhatTheSoftwareHostDraws) {
+  const Rendered got = Render({{"theme", Onyx()}, {"width", 400}, {"height", 300}, {"caption", "Studio"}});
+  ASSERT_EQ(got.image.width(), 400);
+  ASSERT_EQ(got.image.height(), 300);
+  soft::SkinRenderOptions options;
+  options.theme = BuiltInSkinTheme(gwr_Onyx);
+  options.width = 400;
+  options.height = 300;
+  options.caption = u"Studio";
+  const soft::Bitmap expected = soft::RenderSkin(options);
+  EXPECT_EQ(DifferenceBox(got.image, expected).right, -1);
+  const json close = Place(got.layout, "close");
+  EXPECT_EQ(close["visible"], true);
+  EXPECT_EQ(close["width"], 24);  // Onyx's ButtonSize
+  EXPECT_LT(close["left"].get<int>() + 24, 400);
+}
+
+TEST_F(StudioApi, HoverAndPressChangeOnlyThatButton) {
+  const json base = {{"theme", Onyx()}, {"width", 400}, {"height", 300}};
+  const Rendered plain = Render(base);
+  json hovered = base;
+  hovered["hover"] = "close";
+  const Rendered over = Render(hovered);
+  json pressed = base;
+  pressed["pressed"] = "close";
+  const Rendered down = Render(pressed);
+  const json close = Place(plain.layout, "close");
+  const int left = close["left"], top = close["top"], width = close["width"], height = close["height"];
+  for (const Rendered* changed : {&over, &down}) {
+    const Rect box = DifferenceBox(plain.image, changed->image);
+    ASSERT_NE(box.right, -1) << "the button's look did not change";
+    EXPECT_GE(box.left, left);
+    EXPECT_GE(box.top, top);
+    EXPECT_LE(box.right, left + width);
+    EXPECT_LE(box.bottom, top + height);
+  }
+  EXPECT_NE(DifferenceBox(over.image, down.image).right, -1) << "over and down looks are the same";
+}
+
+TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
+  struct Case {
+    std::string body;
+    int status;
+    std::string field;
+  };
+  const std::vector<Case> cases = {
+      {"not json", 400, ""},
+      {"[1,2]", 400, ""},
+      {json{{"width", 400}}.dump(), 400, "theme"},
+      {json{{"theme", 12}}.dump(), 400, "theme"},
+      {json{{"theme", Onyx()}, {"width", 100000}, {"height", 300}}.dump(), 400, "width"},
+      {json{{"theme", Onyx()}, {"width", 400}, {"height", 50}}.dump(), 400, "height"},
+      {json{{"theme", Onyx()}, {"width", 400.5}}.dump(), 400, "width"},
+      {json{{"theme", Onyx()}, {"hover", "nose"}}.dump(), 400, "hover"},
+      {json{{"theme", Onyx()}, {"caption", std::string(300, 'x')}}.dump(), 400, "caption"},
+      {json{{"theme", "1##2#$#3"}}.dump(), 422, "theme"},
+  };
+  for (const Case& c : cases) {
+    auto r = client_->Post("/api/render", c.body, "application/json");
+    ASSERT_TRUE(r) << c.body.substr(0, 60);
+    EXPECT_EQ(r->status, c.status) << c.body.substr(0, 60);
+    const json answer = Body(r);
+    EXPECT_TRUE(answer["error"].is_string() && !answer["error"].get<std::string>().empty()) << r->body;
+    if (!c.field.empty()) {
+      EXPECT_EQ(answer["field"], c.field) << r->body;
+    }
+  }
+  // The server still answers after all of that.
+  EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 200}, {"height", 150}}).image.width(), 200);
+}
+
+TEST_F(StudioApi, LimitsTheSizeOfARequest) {
+  const std::string huge = json{{"theme", std::string(kMaxRequestBytes + 1, 'x')}}.dump();
+  auto r = client_->Post("/api/validate", huge, "application/json");
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->status, 413);
+  EXPECT_NE(r->body.find("larger than"), std::string::npos);
+}
+
+TEST_F(StudioApi, ValidatesWithFieldMessagesAndContrast) {
+  auto good = Post("/api/validate", {{"theme", Onyx()}});
+  ASSERT_TRUE(good);
+  EXPECT_EQ(good->status, 200);
+  const json answer = Body(good);
+  EXPECT_EQ(answer["valid"], true);
+  // The caption, then three states of four buttons.
+  ASSERT_EQ(answer["contrast"].size(), 13u);
+  EXPECT_EQ(answer["contrast"][0]["subject"], "Caption on the title bar");
+  for (const json& c : answer["contrast"]) {
+    EXPECT_GE(c["ratio"].get<double>(), 1.0);
+    EXPECT_LE(c["ratio"].get<double>(), 21.0);
+  }
+
+  std::string bad = Onyx();
+  bad.replace(bad.find("##"), 2, "##x");  // BorderColor1 of the title bar becomes "x..."
+  auto r = Post("/api/validate", {{"theme", bad}});
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->status, 422);
+  const json refused = Body(r);
+  EXPECT_EQ(refused["valid"], false);
+  EXPECT_EQ(refused["problems"][0]["field"], 0);
+  EXPECT_EQ(refused["problems"][0]["position"], 1);
+  EXPECT_NE(refused["error"].get<std::string>().find("BorderColor1"), std::string::npos);
+}
+
+TEST_F(StudioApi, ContrastFollowsTheCaptionColour) {
+  // The title bar's caption made the colour of its fill fails; white on a
+  // black fill passes with the highest ratio.
+  std::string theme = Onyx();
+  const auto first = theme.find("#$#");
+  const std::string flat =
+      "1##0##0##0##0##0##0##CAPTION##False##0##0##0##0##0##0##0##0##50";  // style 0: CellColor1 flat
+  std::string dark = flat;
+  dark.replace(dark.find("CAPTION"), 7, "16777215");
+  std::string same = flat;
+  same.replace(same.find("CAPTION"), 7, "0");
+  auto ratio = [&](const std::string& record) {
+    auto r = Post("/api/validate", {{"theme", record + theme.substr(first)}});
+    return Body(r)["contrast"][0];
+  };
+  const json white = ratio(dark);
+  EXPECT_EQ(white["background"], "#000000");
+  EXPECT_DOUBLE_EQ(white["ratio"].get<double>(), 21.0);
+  EXPECT_EQ(white["ok"], true);
+  const json black = ratio(same);
+  EXPECT_DOUBLE_EQ(black["ratio"].get<double>(), 1.0);
+  EXPECT_EQ(black["ok"], false);
+}
+
+TEST_F(StudioApi, SwatchesShowEveryStyleInTheLooksColours) {
+  const std::string record = "1##12829635##16777215##3##3##1##1##16777215##True##8421504##12829635##10857122##16777215##16777215##7##0##0##50";
+  auto fill = Post("/api/swatches", {{"record", record}, {"kind", "fill"}, {"width", 80}, {"height", 24}});
+  ASSERT_TRUE(fill);
+  ASSERT_EQ(fill->status, 200) << fill->body;
+  const soft::Bitmap sheet = DecodePng(fill->body);
+  EXPECT_EQ(sheet.width(), 80);
+  EXPECT_EQ(sheet.height(), 24 * 25);
+  auto border = Post("/api/swatches", {{"record", record}, {"kind", "border"}});
+  ASSERT_TRUE(border);
+  EXPECT_EQ(DecodePng(border->body).height(), 30 * 8);
+  auto bad = Post("/api/swatches", {{"record", "1##2"}, {"kind", "fill"}});
+  ASSERT_TRUE(bad);
+  EXPECT_EQ(bad->status, 422);
+  auto kind = Post("/api/swatches", {{"record", record}, {"kind", "stripes"}});
+  ASSERT_TRUE(kind);
+  EXPECT_EQ(kind->status, 400);
+}
+
+TEST_F(StudioApi, ServesThePageAndAnswersUnknownPathsWithJson) {
+  auto page = client_->Get("/");
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->status, 200);
+  EXPECT_NE(page->body.find("Theme Studio"), std::string::npos);
+  auto missing = client_->Get("/api/nothing");
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->status, 404);
+  EXPECT_NE(Body(missing)["error"].get<std::string>().find("/api/nothing"), std::string::npos);
+}
+
+TEST(StudioContrast, RatiosFollowWcag) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(MakeRgb(255, 255, 255), MakeRgb(0, 0, 0)), 21.0);
+  EXPECT_DOUBLE_EQ(ContrastRatio(MakeRgb(90, 90, 90), MakeRgb(90, 90, 90)), 1.0);
+  // #777777 on white is the well-known near miss of 4.48:1.
+  EXPECT_NEAR(ContrastRatio(MakeRgb(0x77, 0x77, 0x77), MakeRgb(255, 255, 255)), 4.48, 0.005);
+  // Green weighs most: pure green on black is far brighter than pure blue.
+  EXPECT_GT(ContrastRatio(MakeRgb(0, 255, 0), 0), 5 * ContrastRatio(MakeRgb(0, 0, 255), 0) / 2);
+}
+
+}  // namespace
+}  // namespace glavo::studio

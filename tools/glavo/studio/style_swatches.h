@@ -1,0 +1,18 @@
+// The pictures of the studio's style pickers: one look painted with every
+// fill style, or with every border style, in its own colours.
+#pragma once
+
+#include "host/soft/bitmap.h"
+#include "theme_check.h"
+
+namespace glavo::studio {
+
+enum class SwatchKind { kFill, kBorder };
+
+inline constexpr int kFillStyleCount = 25;
+inline constexpr int kBorderStyleCount = 8;
+
+// A column of swatches, each `width` x `height`, style 0 at the top.
+soft::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width, int height);
+
+}  // namespace glavo::studio

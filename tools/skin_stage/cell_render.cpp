@@ -1,0 +1,32 @@
+#include "cell_render.h"
+
+#include "cell/glavo_cell.h"
+#include "host/soft/sim_desktop.h"
+#include "host/soft/sim_surface.h"
+
+namespace glavo::soft {
+
+Bitmap RenderCell(const CellRenderOptions& o) {
+  SimDesktop desktop(o.width, o.height);
+  auto form = desktop.createWindow(Rect{0, 0, o.width, o.height});
+  GlavoCell cell(form->createChild());
+  cell.InitProperties();
+  if (o.font) cell.surface().setFont(o.font);
+  cell.surface().move(0, 0, o.width, o.height);
+  if (o.caption) cell.SetCaption(*o.caption);
+  if (o.symbol) {
+    cell.SetSymbolNo(*o.symbol);
+    cell.SetSymbolDraw(true);
+  }
+  cell.SetFlipCell(o.flip);
+  // The record is the look of the chosen state; switching to that state
+  // applies it.
+  if (o.state == 0) cell.SetCellStateNormalData(o.record);
+  if (o.state == 1) cell.SetCellStateOverData(o.record);
+  if (o.state == 2) cell.SetCellStateDownData(o.record);
+  cell.surface().setVisible(true);
+  cell.SetCellState(o.state);
+  return static_cast<SimSurface&>(cell.surface()).imageWithMask();
+}
+
+}  // namespace glavo::soft

@@ -1,0 +1,27 @@
+// Painting one cell from a theme record to a bitmap, on a desktop of its own.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "host/font.h"
+#include "host/soft/bitmap.h"
+
+namespace glavo::soft {
+
+struct CellRenderOptions {
+  std::u16string record;  // the look, eighteen values joined by "##"
+  int width = 0;
+  int height = 0;
+  std::optional<std::u16string> caption;
+  FontRef font;
+  std::optional<std::int32_t> symbol;
+  std::int32_t flip = 0;
+  std::int32_t state = 0;  // 0 normal, 1 over, 2 down: the state the record is the look of
+};
+
+// The painted cell; pixels outside the cell's mask have alpha 0.
+Bitmap RenderCell(const CellRenderOptions& options);
+
+}  // namespace glavo::soft
