@@ -89,6 +89,8 @@ function edit(change, key, final) {
 }
 
 function open(text, name) {
+  const builtIn = state.themes.find((t) => t.theme === text && t.name === name);
+  $('builtin').value = builtIn ? String(builtIn.index) : '';
   history.record(state.text, null);
   state.text = text;
   state.saved = text;
@@ -394,7 +396,8 @@ async function start() {
     onError: (error) => showMessages([error.message], 'error'),
   });
   comparePreview = new Preview($('compare-img'), { onError: (error) => showMessages([error.message], 'error') });
-  $('builtin').replaceChildren(...state.themes.map((t) => el('option', { value: t.index, text: t.name })));
+  $('builtin').replaceChildren(el('option', { value: '', text: 'Other…', disabled: true, hidden: true }),
+    ...state.themes.map((t) => el('option', { value: t.index, text: t.name })));
   $('compare-theme').replaceChildren(el('option', { value: 'opened', text: 'As opened' }),
     ...state.themes.map((t) => el('option', { value: t.index, text: t.name })));
   $('compare-theme').value = '3';
@@ -406,6 +409,7 @@ async function start() {
   $('main-dims').textContent = '800 × 600';
   $('compare-dims').textContent = '800 × 600';
   $('metrics-item').addEventListener('click', () => select('metrics'));
+  $('builtin').value = '0';
   state.text = state.themes[0].theme;
   state.saved = state.text;
   state.name = state.themes[0].name;

@@ -40,6 +40,11 @@ export class Preview {
     this.pump();
   }
 
+  // data-settled tells whether the picture shown is the one last asked for.
+  markSettled() {
+    this.img.dataset.settled = String(JSON.stringify(this.wanted()) === this.shownKey);
+  }
+
   setZoom(zoom) {
     this.zoom = zoom;
     this.applySize();
@@ -60,6 +65,7 @@ export class Preview {
   }
 
   async pump() {
+    this.markSettled();
     if (this.busy) return;
     const request = this.wanted();
     const key = JSON.stringify(request);
