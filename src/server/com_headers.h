@@ -7,6 +7,7 @@
 #include <oaidl.h>
 #include <ocidl.h>
 #include <olectl.h>
+#include <objsafe.h>
 
 // The generated declarations give optional BSTR parameters a literal
 // default, which C++ flags as a string-constant conversion.

@@ -4,8 +4,10 @@ namespace glavo::server {
 
 DetachedHost::DetachedHost() : form_(screen_.twipsPerPixelX(), screen_.twipsPerPixelY()) {}
 
-SkinEnvironment DetachedHost::environment() {
-  return SkinEnvironment{form_, screen_, windows_, menus_, pump_};
+SkinEnvironment DetachedHost::environment() { return environment(form_); }
+
+SkinEnvironment DetachedHost::environment(HostForm& form) {
+  return SkinEnvironment{form, screen_, windows_, menus_, pump_};
 }
 
 std::unique_ptr<DetachedSurface> DetachedHost::createSurface(

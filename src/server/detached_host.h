@@ -18,6 +18,9 @@ class DetachedHost {
   DetachedHost();
 
   SkinEnvironment environment();
+  // The same services around a form of the caller's (a container's form
+  // that outlives every skin using it).
+  SkinEnvironment environment(HostForm& form);
   // The control's own surface; reports its property changes to `onChange`.
   std::unique_ptr<DetachedSurface> createSurface(DetachedSurface::ChangeHandler onChange);
 

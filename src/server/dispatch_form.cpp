@@ -10,15 +10,27 @@ namespace {
 
 std::wstring Wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }
 
-[[noreturn]] void Raise(HRESULT hr, const EXCEPINFO& info) {
+// The error number a host raised: a form's own exception keeps its number
+// (VB's 382 for a property it will not set at run time), as Err.Number
+// shows it.
+std::int32_t ErrorNumber(HRESULT hr, const EXCEPINFO& info) {
+  if (hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND) return host_error::kNoSuchMember;
+  if (hr == DISP_E_TYPEMISMATCH) return host_error::kTypeMismatch;
+  if (hr == DISP_E_EXCEPTION) {
+    if (info.wCode) return info.wCode;
+    if (HRESULT_FACILITY(info.scode) == FACILITY_CONTROL) return HRESULT_CODE(info.scode);
+  }
+  return host_error::kInvalidCall;
+}
+
+[[noreturn]] void Raise(HRESULT hr, EXCEPINFO& info) {
+  if (hr == DISP_E_EXCEPTION && info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
   std::string message = "Automation error";
   if (info.bstrDescription) {
     std::wstring text(info.bstrDescription);
     message.assign(text.begin(), text.end());
   }
-  const std::int32_t number = hr == DISP_E_UNKNOWNNAME || hr == DISP_E_MEMBERNOTFOUND ? host_error::kNoSuchMember
-                              : hr == DISP_E_TYPEMISMATCH                              ? host_error::kTypeMismatch
-                                                                                       : host_error::kInvalidCall;
+  const std::int32_t number = ErrorNumber(hr, info);
   SysFreeString(info.bstrSource);
   SysFreeString(info.bstrDescription);
   SysFreeString(info.bstrHelpFile);
@@ -96,12 +108,18 @@ bool HasMembers(IDispatch* object, std::initializer_list<const wchar_t*> names) 
 
 }  // namespace
 
-Microsoft::WRL::ComPtr<IDispatch> DispatchForm::FormOfSite(IOleClientSite* site) {
+Microsoft::WRL::ComPtr<IDispatch> DispatchForm::ExtenderOfSite(IOleClientSite* site) {
   Microsoft::WRL::ComPtr<IOleControlSite> controlSite;
   HRESULT hr = site ? site->QueryInterface(IID_PPV_ARGS(&controlSite)) : E_POINTER;
   TraceQuery("out", IID_IOleControlSite, hr);
   Microsoft::WRL::ComPtr<IDispatch> extender;
-  if (FAILED(hr) || FAILED(controlSite->GetExtendedControl(&extender)) || !extender) return nullptr;
+  if (FAILED(hr) || FAILED(controlSite->GetExtendedControl(&extender))) return nullptr;
+  return extender;
+}
+
+Microsoft::WRL::ComPtr<IDispatch> DispatchForm::FormOfSite(IOleClientSite* site) {
+  Microsoft::WRL::ComPtr<IDispatch> extender = ExtenderOfSite(site);
+  if (!extender) return nullptr;
   DispatchForm probe(extender);
   try {
     VARIANT parent;

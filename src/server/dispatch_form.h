@@ -1,6 +1,7 @@
 // The host form of a container whose extended control has a "Parent" with
-// a form's members (a VB-style form): reached late bound, by name, through
-// IDispatch. Errors of the form come back as HostError.
+// a form's members (a VB-style form), or that extended control itself:
+// reached late bound, by name, through IDispatch. Errors of the form come
+// back as HostError.
 #pragma once
 
 #include <wrl/client.h>
@@ -14,6 +15,9 @@ class DispatchForm final : public HostForm {
  public:
   explicit DispatchForm(Microsoft::WRL::ComPtr<IDispatch> form) : form_(std::move(form)) {}
 
+  // The site's extended control (its Left, Top, Width, Height, Parent),
+  // or null for a container without one.
+  static Microsoft::WRL::ComPtr<IDispatch> ExtenderOfSite(IOleClientSite* site);
   // The extended control's "Parent" when it answers the members a skin
   // needs; null otherwise.
   static Microsoft::WRL::ComPtr<IDispatch> FormOfSite(IOleClientSite* site);

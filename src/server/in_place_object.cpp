@@ -1,5 +1,6 @@
 // IOleInPlaceObject, IOleInPlaceActiveObject and IOleControl: the control's
 // window in the container, its place, and deactivation.
+#include "server/dispatch_form.h"
 #include "server/ole_control.h"
 #include "server/ole_trace.h"
 #include "server/skin_object.h"
@@ -38,10 +39,50 @@ STDMETHODIMP OleControl::SetObjectRects(LPCRECT pos, LPCRECT) {
   char line[80];
   wsprintfA(line, "SetObjectRects(%ld,%ld,%ld,%ld)", pos->left, pos->top, pos->right, pos->bottom);
   TraceCall(line);
-  GlavoSkin* skin = owner_.skin();
-  if (!inPlaceActive_ || !skin) return S_OK;
-  skin->surface().move(pos->left, pos->top, pos->right - pos->left, pos->bottom - pos->top);
+  if (inPlaceActive_) owner_.PlaceWindow(*pos);
   return S_OK;
+}
+
+namespace {
+
+// The container's twips per screen pixel (15 at 96 dpi).
+double TwipsPerPixel() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+bool WindowAt(HWND window, const RECT& want) {
+  RECT r{};
+  if (!window || !GetWindowRect(window, &r)) return false;
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return EqualRect(&r, &want) != 0;
+}
+
+}  // namespace
+
+// A VB-style container keeps the control's rectangle in its extender, so
+// the position goes there (Left and Top, in twips); the size, or the whole
+// rectangle for a container without an extender, goes by OnPosRectChange.
+// Either way the container moves the control through SetObjectRects. An
+// extender without those members is passed over.
+bool OleControl::RequestPlace(int left, int top, int width, int height) {
+  if (!inPlaceSite_ || requesting_) return false;
+  requesting_ = true;
+  const RECT want{left, top, left + width, top + height};
+  if (auto extender = DispatchForm::ExtenderOfSite(site_.Get())) {
+    DispatchForm place(extender);
+    const double twips = TwipsPerPixel();
+    try {
+      if (HostToDouble(place.get("Left")) != left * twips) place.set("Left", left * twips);
+      if (HostToDouble(place.get("Top")) != top * twips) place.set("Top", top * twips);
+    } catch (const HostError&) {
+    }
+  }
+  if (!WindowAt(ControlWindow(), want)) inPlaceSite_->OnPosRectChange(&want);
+  requesting_ = false;
+  return WindowAt(ControlWindow(), want);
 }
 
 STDMETHODIMP OleControl::GetControlInfo(CONTROLINFO* info) {

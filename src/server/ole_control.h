@@ -3,8 +3,11 @@
 // the object's identity and reference count.
 #pragma once
 
+#include <memory>
+
 #include <wrl/client.h>
 
+#include "host/host_form.h"
 #include "server/com_headers.h"
 #include "server/windowed_host.h"
 
@@ -25,6 +28,13 @@ class OleControl final : public IOleObject,
 
   // The interface pointer for `riid` when it is one of ours (AddRef'd).
   HRESULT Query(REFIID riid, void** out);
+
+  // The container's form, when the client site's extended control has one
+  // (set before InitNew by containers that honour SETCLIENTSITEFIRST).
+  std::unique_ptr<HostForm> SiteForm();
+  // The control wants the rectangle (container pixels) and tells its
+  // container; true when the container moved it there.
+  bool RequestPlace(int left, int top, int width, int height);
 
   // IUnknown: the owner's.
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
@@ -108,6 +118,7 @@ class OleControl final : public IOleObject,
   SIZEL extent_{10583, 7938};  // HIMETRIC: 400 x 300 pixels at 96 dpi
   bool inPlaceActive_ = false;
   bool uiActive_ = false;
+  bool requesting_ = false;  // a RequestPlace is asking the container
 };
 
 }  // namespace glavo::server

@@ -196,17 +196,25 @@ HRESULT OleControl::ActivateInPlace(IOleClientSite* site, LPCRECT pos, bool uiAc
   inPlace->GetWindowContext(&frame_, &document, &place, &clip, &frameInfo);
   if (pos) place = *pos;
 
-  std::unique_ptr<HostForm> form;
-  if (auto parent = DispatchForm::FormOfSite(site_.Get())) form = std::make_unique<DispatchForm>(parent);
-  hr = owner_.AttachWindow(std::make_unique<WindowedHost>(container, ReadAmbient(), std::move(form)));
+  // The site is known before the window exists: the control's own Show,
+  // once the container has placed it, asks that site for its rectangle.
+  inPlaceSite_ = inPlace;
+  hr = owner_.AttachWindow(std::make_unique<WindowedHost>(container, ReadAmbient(), SiteForm()));
   if (FAILED(hr)) {
+    inPlaceSite_.Reset();
     inPlace->OnInPlaceDeactivate();
     return hr;
   }
-  inPlaceSite_ = inPlace;
   inPlaceActive_ = true;
   SetObjectRects(&place, &clip);
+  hr = owner_.ShowWindowed();
+  if (FAILED(hr)) return hr;
   return uiActivate ? ActivateUi() : S_OK;
+}
+
+std::unique_ptr<HostForm> OleControl::SiteForm() {
+  if (auto parent = DispatchForm::FormOfSite(site_.Get())) return std::make_unique<DispatchForm>(parent);
+  return nullptr;
 }
 
 HRESULT OleControl::ActivateUi() {

@@ -25,6 +25,11 @@ constexpr RegistryRow kRows[] = {
     {L"CLSID\\{clsid}\\Version", nullptr, L"1.0"},
     {L"CLSID\\{clsid}\\Implemented Categories", nullptr, nullptr},
     {L"CLSID\\{clsid}\\Implemented Categories\\{catid_control}", nullptr, nullptr},
+    // Safe for initialisation (Office loads the persisted look); never
+    // safe for scripting: SaveSkinTheme writes any file it is given.
+    {L"CLSID\\{clsid}\\Implemented Categories\\{catid_safe_init}", nullptr, nullptr},
+    // The 16 x 15 picture of the VB6 and Office control toolboxes.
+    {L"CLSID\\{clsid}\\ToolboxBitmap32", nullptr, L"{module}, 1"},
     {L"Glavowrap.GlavoSkin", nullptr, L"GlavoSkin Control"},
     {L"Glavowrap.GlavoSkin\\CLSID", nullptr, L"{clsid}"},
     {L"Glavowrap.GlavoSkin\\CurVer", nullptr, L"Glavowrap.GlavoSkin.1"},
@@ -61,6 +66,9 @@ constexpr GUID kPSOAInterface = {0x00020424, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46
 constexpr GUID kPSDispatch = {0x00020420, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kCatIdControl = {
     0x40FC6ED4, 0x2438, 0x11CF, {0xA3, 0xDB, 0x08, 0x00, 0x36, 0xF1, 0x25, 0x02}};
+// CATID_SafeForInitializing.
+constexpr GUID kCatIdSafeForInitializing = {
+    0x7DD95802, 0x9882, 0x11CF, {0x9F, 0xA9, 0x00, 0xAA, 0x00, 0x6C, 0x42, 0xC4}};
 
 std::wstring FolderOf(const std::wstring& path) {
   auto slash = path.find_last_of(L"\\/");
@@ -99,6 +107,7 @@ std::vector<ResolvedRow> ResolveRegistration(const std::wstring& modulePath) {
       {L"iid", GuidText(IID__GlavoSkin)},
       {L"diid", GuidText(DIID___GlavoSkin)},
       {L"catid_control", GuidText(kCatIdControl)},
+      {L"catid_safe_init", GuidText(kCatIdSafeForInitializing)},
       {L"psoa", GuidText(kPSOAInterface)},
       {L"psdispatch", GuidText(kPSDispatch)},
       {L"module", modulePath},

@@ -34,7 +34,7 @@ add_custom_target(glavowrap_idl DEPENDS ${GLAVO_IDL_OUT}/glavowrap.tlb ${GLAVO_I
 file(GLOB SERVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
 set(GLAVO_SERVER_RC ${CMAKE_CURRENT_SOURCE_DIR}/glavowrap.rc)
 set_source_files_properties(${GLAVO_SERVER_RC} PROPERTIES
-  OBJECT_DEPENDS ${GLAVO_IDL_OUT}/glavowrap.tlb)
+  OBJECT_DEPENDS "${GLAVO_IDL_OUT}/glavowrap.tlb;${CMAKE_CURRENT_SOURCE_DIR}/toolbox.bmp")
 
 add_library(glavowrap SHARED ${SERVER_SOURCES} ${GLAVO_SERVER_RC}
             ${CMAKE_CURRENT_SOURCE_DIR}/glavowrap.def)

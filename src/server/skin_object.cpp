@@ -44,11 +44,7 @@ HRESULT SkinObject::initialize() {
   try {
     host_ = std::make_unique<DetachedHost>();
     ole_ = std::make_unique<OleControl>(*this);
-    auto surface = host_->createSurface([this](std::string_view name) { OnPropertyChanged(name); });
-    surface_ = surface.get();
-    skin_ = std::make_unique<GlavoSkin>(std::move(surface), host_->environment());
-    skin_->setListener(this);
-    input_ = std::make_unique<WindowlessInput>(*surface_);
+    CreateDetachedSkin(nullptr);
     skin_->InitProperties();
     // Shown at once: the Show sequence lays the frame out on the stand-in form.
     surface_->setVisible(true);
@@ -57,6 +53,17 @@ HRESULT SkinObject::initialize() {
   } catch (...) {
     return ReportCurrentException(IID__GlavoSkin);
   }
+}
+
+void SkinObject::CreateDetachedSkin(HostForm* form) {
+  auto surface = host_->createSurface([this](std::string_view name) { OnPropertyChanged(name); });
+  input_.reset();
+  if (skin_) skin_->setListener(nullptr);
+  skin_.reset();
+  surface_ = surface.get();
+  skin_ = std::make_unique<GlavoSkin>(std::move(surface), form ? host_->environment(*form) : host_->environment());
+  skin_->setListener(this);
+  input_ = std::make_unique<WindowlessInput>(*surface_);
 }
 
 STDMETHODIMP SkinObject::QueryInterface(REFIID riid, void** out) {
@@ -74,6 +81,7 @@ STDMETHODIMP SkinObject::QueryInterface(REFIID riid, void** out) {
       Entry<SkinObject, IOleWindow, IOleInPlaceObjectWindowless>(IID_IOleWindow),
       Entry<SkinObject, IOleInPlaceObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObject),
       Entry<SkinObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObjectWindowless),
+      Entry<SkinObject, IObjectSafety>(IID_IObjectSafety),
   };
   HRESULT hr = ole_ && out ? ole_->Query(riid, out) : E_NOINTERFACE;
   if (FAILED(hr)) hr = QueryFromTable(this, kTable, riid, out);

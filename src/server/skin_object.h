@@ -35,6 +35,7 @@ class SkinObject final : public _GlavoSkin,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
                          public IOleInPlaceObjectWindowless,
+                         public IObjectSafety,
                          private GlavoSkinEvents {
  public:
   SkinObject();
@@ -45,8 +46,13 @@ class SkinObject final : public _GlavoSkin,
 
   // Container embedding (OleControl): the skin moves onto a window the
   // container gives, or back to no window, keeping its properties.
+  // The new window stays hidden until ShowWindowed, so that the control's
+  // Show runs once the container has placed it.
   HRESULT AttachWindow(std::unique_ptr<WindowedHost> host);
+  HRESULT ShowWindowed();
   HRESULT DetachWindow();
+  // The container's placement of the control's window.
+  void PlaceWindow(const RECT& place);
   GlavoSkin* skin() { return skin_.get(); }
   HWND ControlWindow() const;
 
@@ -108,6 +114,7 @@ class SkinObject final : public _GlavoSkin,
   STDMETHODIMP put_AllowSystemMenu(VARIANT_BOOL value) override;
   STDMETHODIMP get_SkinState(::SkinStatesGwr* value) override;
   STDMETHODIMP put_SkinState(::SkinStatesGwr value) override;
+  STDMETHODIMP AboutBox() override;
 
   // IProvideClassInfo2
   STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
@@ -141,6 +148,11 @@ class SkinObject final : public _GlavoSkin,
   STDMETHODIMP OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   STDMETHODIMP GetDropTarget(IDropTarget** target) override;
 
+  // IObjectSafety: safe to initialise from persisted data, not safe for
+  // scripting (SaveSkinTheme writes any file a caller names).
+  STDMETHODIMP GetInterfaceSafetyOptions(REFIID riid, DWORD* supported, DWORD* enabled) override;
+  STDMETHODIMP SetInterfaceSafetyOptions(REFIID riid, DWORD mask, DWORD enabled) override;
+
  private:
   // GlavoSkinEvents: the skin's public events, raised to the sinks.
   void Click(glavo::SkinPartsGwr& SkinPart) override;
@@ -172,13 +184,19 @@ class SkinObject final : public _GlavoSkin,
   void FontObjectChanged();
   HRESULT Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironment env,
                  const std::function<void(GlavoSkin&)>& placed);
+  // A skin without a window whose form is `form` (null: the stand-in form).
+  void CreateDetachedSkin(HostForm* form);
 
   RefCount refs_;
   SkinTypeInfo types_;
   ConnectionPoint events_;
   ConnectionPoint notify_;
   std::unique_ptr<DetachedHost> host_;
+  // The container's form on which InitNew placed the control, before it
+  // had a window.
+  std::unique_ptr<HostForm> siteForm_;
   std::unique_ptr<WindowedHost> windowed_;  // while a container gives a window
+  win32::WindowSurface* windowSurface_ = nullptr;  // owned by skin_ while windowed_
   std::unique_ptr<OleControl> ole_;
   std::unique_ptr<GlavoSkin> skin_;
   DetachedSurface* surface_ = nullptr;  // owned by skin_
@@ -188,6 +206,7 @@ class SkinObject final : public _GlavoSkin,
   FontRef fontSource_;
   Microsoft::WRL::ComPtr<FontWatch> fontWatch_;
   bool dirty_ = false;
+  DWORD safetyEnabled_ = 0;  // the options a container enabled for the persistence interfaces
 };
 
 }  // namespace glavo::server

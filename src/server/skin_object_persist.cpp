@@ -4,6 +4,7 @@
 #include "server/com_property_bag.h"
 #include "server/complete_property_bag.h"
 #include "server/error_info.h"
+#include "server/ole_control.h"
 #include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
 #include "server/stream_format.h"
@@ -18,7 +19,21 @@ STDMETHODIMP SkinObject::GetClassID(CLSID* clsid) {
 
 STDMETHODIMP SkinObject::IsDirty() { return dirty_ ? S_OK : S_FALSE; }
 
+// A container that set its client site first (a VB form) has its form
+// ready: the first placement makes that form borderless and takes its
+// caption. Without one the stand-in form serves, and the window the
+// container gives later is treated as the form (AttachWindow).
 STDMETHODIMP SkinObject::InitNew() {
+  if (!windowed_) {
+    if (auto form = ole_->SiteForm()) {
+      try {
+        CreateDetachedSkin(form.get());
+        siteForm_ = std::move(form);
+      } catch (...) {
+        return ReportCurrentException(IID__GlavoSkin);
+      }
+    }
+  }
   HRESULT hr = Call([](GlavoSkin& skin) { skin.InitProperties(); });
   if (SUCCEEDED(hr)) dirty_ = false;
   return hr;

@@ -52,6 +52,10 @@ std::vector<std::string> ExpectedRows(const std::string& module, const std::stri
       "value " + kClsid + "\\Version|@=1.0",
       "key " + kClsid + "\\Implemented Categories",
       "key " + kClsid + "\\Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}",
+      // Safe for initialising (CATID_SafeForInitializing), and not for scripting.
+      "key " + kClsid + "\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}",
+      "key " + kClsid + "\\ToolboxBitmap32",
+      "value " + kClsid + "\\ToolboxBitmap32|@=" + module + ", 1",
       "key Glavowrap.GlavoSkin",
       "value Glavowrap.GlavoSkin|@=GlavoSkin Control",
       "key Glavowrap.GlavoSkin\\CLSID",
@@ -133,6 +137,14 @@ TEST_P(RegistrationTest, MachineRegistrationWritesExactlyTheExpectedKeysAndRemov
   // Registering twice is harmless and changes nothing.
   ASSERT_EQ(Regsvr32("/s").exitCode, 0);
   EXPECT_EQ(Dump("machine"), Expected());
+
+  // The toolbox picture the class names: 16 x 15, drawn in more than a few colours.
+  WineResult toolbox = RunClient(GetParam(), "toolbox");
+  EXPECT_EQ(toolbox.exitCode, 0) << toolbox.output;
+  const auto pictures = LinesStartingWith(toolbox, "toolbox ");
+  ASSERT_EQ(pictures.size(), 1u) << toolbox.output;
+  EXPECT_EQ(pictures[0].rfind("toolbox 16x15 bpp=24 colours=", 0), 0u) << pictures[0];
+  EXPECT_GE(std::stoi(pictures[0].substr(pictures[0].rfind('=') + 1)), 10) << pictures[0];
 
   WineResult unreg = Regsvr32("/s /u");
   ASSERT_EQ(unreg.exitCode, 0) << unreg.output;

@@ -1,4 +1,5 @@
 // The type library embedded in glavowrap.ocx, as a client reads it.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ TEST_P(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
       "AllowResize", "AllowFullScreen", "ShowHelpButton", "ShowMaximizeButton",
       "ShowMinimizeButton", "ShowIconButton", "ShowCloseButton", "Font", "Enabled", "BackColor",
       "BackgroundShow", "SkinTheme", "SkinThemeFile", "BodyTheme", "ButtonSize",
-      "AllowSystemMenu", "SkinState"};
+      "AllowSystemMenu", "SkinState", "AboutBox"};
   EXPECT_EQ(names, expected);
 
   const auto lines = LinesStartingWith(run_, "member _GlavoSkin ");
@@ -73,6 +74,8 @@ TEST_P(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
   EXPECT_TRUE(has("member _GlavoSkin -512 putref Font(IFontDisp* value) HRESULT"));
   EXPECT_TRUE(has("member _GlavoSkin -514 put Enabled(VARIANT_BOOL value) HRESULT"));
   EXPECT_TRUE(has("member _GlavoSkin -501 get BackColor(OLE_COLOR* value[retval]) HRESULT"));
+  // The About box, offered by property browsers as "(About)".
+  EXPECT_TRUE(has("member _GlavoSkin -552 method AboutBox() HRESULT"));
   // Optional string arguments and a string result.
   EXPECT_TRUE(has("member _GlavoSkin 1 method SaveSkinTheme(BSTR FileName[opt], BSTR* result[retval]) HRESULT"));
   EXPECT_TRUE(has("member _GlavoSkin 2 method LoadSkinTheme(BSTR FileName[opt], BSTR SettingsStr[opt]) HRESULT"));
@@ -94,6 +97,31 @@ TEST_P(TypelibTest, EventInterfaceHasTheEightEventsWithByReferenceParameters) {
       "member __GlavoSkin 8 method MouseUp(SkinPartsGwr* SkinPart, short* Button, short* Shift, float* X, float* Y) void",
   };
   EXPECT_EQ(LinesStartingWith(run_, "member __GlavoSkin "), expected);
+}
+
+// The Object Browser and the property browser's description pane show
+// these: the library, the class, both interfaces, every enumeration, and
+// every method, property and event.
+TEST_P(TypelibTest, TypesAndMembersCarryHelpStrings) {
+  const auto lines = LinesStartingWith(run_, "help ");
+  int types = 0, members = 0;
+  for (const std::string& line : lines) {
+    const std::string label = line.substr(5, line.find(' ', 5) - 5);
+    const std::string text = line.substr(line.find(' ', 5) + 1);
+    const bool constant = label.rfind("gwr_") != std::string::npos;
+    if (constant) continue;  // enumeration constants: see the README
+    EXPECT_GT(text.size(), 10u) << label << " has no help string";
+    (label.find('.') == std::string::npos ? types : members)++;
+  }
+  EXPECT_EQ(types, 7);  // four enumerations, two interfaces, the class
+  // 4 methods (AboutBox included), 20 properties with their gets and lets
+  // (Font has a set too), 8 events.
+  EXPECT_EQ(members, 4 + 41 + 8);
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "help _GlavoSkin.SkinState \"Window state of the frame: normal, minimized or maximized\""),
+            lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "help GlavoSkin \"Themeable window frame control\""),
+            lines.end());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, TypelibTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());

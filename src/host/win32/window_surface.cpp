@@ -117,6 +117,16 @@ void WindowSurface::move(int left, int top, int width, int height) {
   if (!window_) return;
   width = std::max(0, width);
   height = std::max(0, height);
+  const Rect now = bounds();
+  if (now.left == left && now.top == top && now.width() == width && now.height() == height) return;
+  if (placeRequest_ && placeRequest_(left, top, width, height)) return;
+  place(left, top, width, height);
+}
+
+void WindowSurface::place(int left, int top, int width, int height) {
+  if (!window_) return;
+  width = std::max(0, width);
+  height = std::max(0, height);
   // A layout pass places every part again; a window already in place costs
   // the window system nothing.
   const Rect now = bounds();

@@ -19,6 +19,9 @@ namespace glavo::win32 {
 class WindowSurface final : public StoredSurface {
  public:
   using ChangeHandler = std::function<void(std::string_view)>;
+  // Asks the container to put the window at a rectangle of its own pixels;
+  // true when the container did (it places the window through place()).
+  using PlaceRequest = std::function<bool(int left, int top, int width, int height)>;
 
   struct Ambient {
     bool userMode = true;
@@ -36,6 +39,11 @@ class WindowSurface final : public StoredSurface {
 
   bool created() const { return window_ != nullptr; }
   void setChangeHandler(ChangeHandler handler) { onChange_ = std::move(handler); }
+  // With a request set, move() asks the container first, so that the
+  // container's idea of the control's rectangle stays the truth.
+  void setPlaceRequest(PlaceRequest request) { placeRequest_ = std::move(request); }
+  // Puts the window where the container says, without asking anyone.
+  void place(int left, int top, int width, int height);
   // The surface whose window this is; null for other windows.
   static WindowSurface* FromWindow(HWND window);
   // The back buffer: what the window shows, children excluded.
@@ -119,6 +127,7 @@ class WindowSurface final : public StoredSurface {
   SIZE size_{0, 0};  // client size the buffer was last sized for
   ControlEvents* sink_ = nullptr;
   ChangeHandler onChange_;
+  PlaceRequest placeRequest_;
   bool wasVisible_ = false;
   int redrawHolds_ = 0;
   bool redrawOff_ = false;  // WM_SETREDRAW turned redraw off for the holds

@@ -12,6 +12,8 @@ int BagCommand(int argc, wchar_t** argv);
 int StreamCommand(int argc, wchar_t** argv);
 int EventsCommand(int argc, wchar_t** argv);
 int FactoryCommand(int argc, wchar_t** argv);
+int SafetyCommand(int argc, wchar_t** argv);
+int ToolboxCommand(int argc, wchar_t** argv);
 
 namespace {
 
@@ -24,13 +26,14 @@ constexpr Command kCommands[] = {
     {L"typelib", &TypelibCommand}, {L"registry", &RegistryCommand},
     {L"bag", &BagCommand},         {L"stream", &StreamCommand},
     {L"events", &EventsCommand},   {L"factory", &FactoryCommand},
+    {L"safety", &SafetyCommand},   {L"toolbox", &ToolboxCommand},
 };
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events|factory ARGS\n");
+    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events|factory|safety|toolbox ARGS\n");
     return 2;
   }
   CoInitialize(nullptr);

@@ -3,6 +3,7 @@
 //   enum NAME CONST=VALUE ...
 //   member INTERFACE ID KIND NAME(TYPE NAME[opt], ...) TYPE
 //   coclass NAME IMPLTYPE:FLAGS ...
+//   help TYPE[.MEMBER] "HELPSTRING"   (after each type, for it and each member)
 #include <cstdio>
 #include <string>
 
@@ -50,6 +51,14 @@ std::wstring Name(ITypeInfo* info, MEMBERID id) {
   return name;
 }
 
+// The help string the Object Browser shows for a type or one of its members.
+void PrintHelp(ITypeInfo* info, MEMBERID id, const std::wstring& label) {
+  BSTR doc = nullptr;
+  info->GetDocumentation(id, nullptr, &doc, nullptr, nullptr);
+  std::wprintf(L"help %ls \"%ls\"\n", label.c_str(), doc ? doc : L"");
+  SysFreeString(doc);
+}
+
 const wchar_t* KindName(INVOKEKIND kind) {
   switch (kind) {
     case INVOKE_PROPERTYGET: return L"get";
@@ -71,6 +80,13 @@ void PrintEnum(ITypeInfo* info, const TYPEATTR& attr) {
     info->ReleaseVarDesc(var);
   }
   std::wprintf(L"\n");
+  const std::wstring type = Name(info, MEMBERID_NIL);
+  for (UINT i = 0; i < attr.cVars; ++i) {
+    VARDESC* var = nullptr;
+    if (FAILED(info->GetVarDesc(i, &var))) continue;
+    PrintHelp(info, var->memid, type + L"." + Name(info, var->memid));
+    info->ReleaseVarDesc(var);
+  }
 }
 
 void PrintFunctions(ITypeInfo* info, const TYPEATTR& attr, const std::wstring& owner) {
@@ -94,6 +110,7 @@ void PrintFunctions(ITypeInfo* info, const TYPEATTR& attr, const std::wstring& o
     std::wprintf(L"member %ls %ld %ls %ls(%ls) %ls\n", owner.c_str(), func->memid,
                  KindName(func->invkind), names[0] ? names[0] : L"", params.c_str(),
                  TypeName(info, func->elemdescFunc.tdesc).c_str());
+    PrintHelp(info, func->memid, owner + L"." + (names[0] ? names[0] : L""));
     for (UINT n = 0; n < count; ++n) SysFreeString(names[n]);
     info->ReleaseFuncDesc(func);
   }
@@ -142,6 +159,7 @@ void PrintType(ITypeInfo* info) {
     }
     default: std::wprintf(L"type %ls kind=%d\n", name.c_str(), attr->typekind); break;
   }
+  PrintHelp(info, MEMBERID_NIL, name);
   info->ReleaseTypeAttr(attr);
 }
 

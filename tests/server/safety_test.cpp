@@ -1,0 +1,44 @@
+// IObjectSafety of GlavoSkin: safe for initialisation from persisted data,
+// so Office loads a form's saved look; not safe for scripting, since
+// SaveSkinTheme writes any file a caller names.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "client_run.h"
+
+namespace server_test {
+namespace {
+
+class SafetyTest : public ::testing::TestWithParam<Bitness> {};
+
+TEST_P(SafetyTest, SafeForInitializationOnlyNeverForScripting) {
+  const std::string missing = MissingClientMessage(GetParam());
+  ASSERT_TRUE(missing.empty()) << missing;
+  WineResult run = RunClient(GetParam(), "safety " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  SCOPED_TRACE(run.output);
+  EXPECT_EQ(LinesStartingWith(run, "query "), std::vector<std::string>{"query 0x00000000"});
+  const std::vector<std::string> options = {
+      "options IPersistPropertyBag supported=2 enabled=0",
+      "options IPersistStreamInit supported=2 enabled=0",
+      "options IDispatch supported=0 enabled=0",
+      "options IClassFactory hr=0x80004002",  // not an interface of the control
+  };
+  EXPECT_EQ(LinesStartingWith(run, "options "), options);
+  const std::vector<std::string> sets = {
+      "set IPersistPropertyBag data hr=0x00000000", "set IPersistPropertyBag caller hr=0x80004005",
+      "set IPersistStreamInit data hr=0x00000000",  "set IPersistStreamInit caller hr=0x80004005",
+      "set IDispatch data hr=0x80004005",           "set IDispatch caller hr=0x80004005",
+      "set IClassFactory data hr=0x80004002",       "set IClassFactory caller hr=0x80004002",
+  };
+  EXPECT_EQ(LinesStartingWith(run, "set "), sets);
+  // The option a container enabled is reported back.
+  EXPECT_EQ(LinesStartingWith(run, "after "), std::vector<std::string>{"after IPersistPropertyBag enabled=2"});
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, SafetyTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
+
+}  // namespace
+}  // namespace server_test

@@ -1,0 +1,39 @@
+// The container's record of every call between it and the control, one
+// line each, so that the native suite can assert sequences: "LOG who.what
+// detail", "STEP name" between scenarios' stages, "FACT name value" for
+// what the container sees, "DONE" at the end.
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <cstdio>
+#include <string>
+
+namespace vb_container {
+
+class CallLog {
+ public:
+  explicit CallLog(const std::wstring& path);
+  ~CallLog();
+  CallLog(const CallLog&) = delete;
+  CallLog& operator=(const CallLog&) = delete;
+
+  void call(const std::string& text);  // LOG text
+  void step(const std::string& name);  // STEP name
+  void fact(const std::string& name, const std::string& value);
+  void done();
+
+ private:
+  void write(const std::string& line);
+  FILE* file_;
+};
+
+std::string Hex(HRESULT hr);
+// "l t w h" of a rectangle.
+std::string RectText(const RECT& r);
+// A variant as text: numbers, Booleans as True/False, strings in quotes.
+std::string VariantText(const VARIANT& v);
+std::string Narrow(const wchar_t* text);
+
+}  // namespace vb_container

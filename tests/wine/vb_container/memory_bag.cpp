@@ -1,0 +1,52 @@
+#include "memory_bag.h"
+
+#include <oleauto.h>
+
+namespace vb_container {
+
+MemoryBag::~MemoryBag() {
+  for (auto& entry : values_) VariantClear(&entry.second);
+}
+
+STDMETHODIMP MemoryBag::QueryInterface(REFIID riid, void** out) {
+  if (!out) return E_POINTER;
+  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
+    *out = static_cast<IPropertyBag*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *out = nullptr;
+  return E_NOINTERFACE;
+}
+
+// The caller says which type it wants in value->vt (VT_EMPTY: as stored).
+STDMETHODIMP MemoryBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
+  if (!name || !value) return E_POINTER;
+  for (auto& entry : values_) {
+    if (entry.first != name) continue;
+    const VARTYPE wanted = value->vt;
+    VariantInit(value);
+    if (wanted == VT_EMPTY) return VariantCopy(value, &entry.second);
+    return VariantChangeType(value, &entry.second, 0, wanted);
+  }
+  return E_INVALIDARG;
+}
+
+STDMETHODIMP MemoryBag::Write(LPCOLESTR name, VARIANT* value) {
+  if (!name || !value) return E_POINTER;
+  VARIANT copy;
+  VariantInit(&copy);
+  HRESULT hr = VariantCopy(&copy, value);
+  if (FAILED(hr)) return hr;
+  for (auto& entry : values_) {
+    if (entry.first == name) {
+      VariantClear(&entry.second);
+      entry.second = copy;
+      return S_OK;
+    }
+  }
+  values_.emplace_back(name, copy);
+  return S_OK;
+}
+
+}  // namespace vb_container

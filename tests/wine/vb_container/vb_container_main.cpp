@@ -1,0 +1,465 @@
+// glavo-vb-container.exe OCX OUTDIR: hosts GlavoSkin as a VB6 form does, in
+// the designer and at run time, and writes every call between the form and
+// the control to OUTDIR/vb_log.txt (call_log.h). The native suite
+// (tests/wine/vb_container_test.cpp) asserts on the sequences.
+//
+// Scenarios, each with a form of its own: "design" (first placement, Show,
+// the designer's timer, maximize and restore, a drag, saving to a stream and
+// a property bag, close), "run" (loaded from that stream: the timer, a drag,
+// maximize and restore, SkinState, an external resize, a reset that the
+// form refuses at run time, close), "runbag" (loaded from the property bag)
+// and "lacking" (a form without ShowInTaskbar).
+#include <windows.h>
+#include <ole2.h>
+#include <ocidl.h>
+#include <olectl.h>
+#include <initguid.h>
+
+#include <string>
+#include <thread>
+
+#include "call_log.h"
+// The generated declarations give optional BSTR parameters a literal default.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wwrite-strings"
+#include "glavowrap_idl.h"
+#pragma GCC diagnostic pop
+#include "memory_bag.h"
+#include "vb_form.h"
+#include "vb_sinks.h"
+#include "vb_site.h"
+
+using namespace vb_container;
+
+namespace {
+
+void Pump(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+IUnknown* CreateControl(const std::wstring& ocx, CallLog& log) {
+  HMODULE module = LoadLibraryW(ocx.c_str());
+  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+  auto get = module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject"))) : nullptr;
+  IClassFactory* factory = nullptr;
+  if (!get || FAILED(get(CLSID_GlavoSkin, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+    log.fact("error", "cannot load the control");
+    return nullptr;
+  }
+  IUnknown* control = nullptr;
+  factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&control));
+  factory->Release();
+  return control;
+}
+
+template <class T>
+T* Query(IUnknown* object, REFIID riid) {
+  T* out = nullptr;
+  if (object) object->QueryInterface(riid, reinterpret_cast<void**>(&out));
+  return out;
+}
+
+std::string ErrorDescription() {
+  IErrorInfo* info = nullptr;
+  if (GetErrorInfo(0, &info) != S_OK || !info) return "";
+  BSTR text = nullptr;
+  info->GetDescription(&text);
+  std::string out = Narrow(text);
+  SysFreeString(text);
+  info->Release();
+  return out;
+}
+
+// A property let as VB's late-bound call makes it: a failure comes back as
+// DISP_E_EXCEPTION with the control's error in the exception information.
+HRESULT PutLong(IDispatch* object, const wchar_t* name, long value, std::string* error = nullptr) {
+  DISPID id = 0;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(hr)) return hr;
+  VARIANT arg;
+  VariantInit(&arg);
+  arg.vt = VT_I4;
+  arg.lVal = value;
+  DISPID named = DISPID_PROPERTYPUT;
+  DISPPARAMS params{&arg, &named, 1, 1};
+  EXCEPINFO exception{};
+  hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, &exception,
+                      nullptr);
+  if (hr == DISP_E_EXCEPTION && exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
+  if (error && hr == DISP_E_EXCEPTION) {
+    *error = Hex(exception.scode) + " \"" + Narrow(exception.bstrDescription) + "\"";
+  }
+  SysFreeString(exception.bstrSource);
+  SysFreeString(exception.bstrDescription);
+  SysFreeString(exception.bstrHelpFile);
+  return hr;
+}
+
+std::string GetText(IDispatch* object, const wchar_t* name) {
+  DISPID id = 0;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return "?";
+  VARIANT value;
+  VariantInit(&value);
+  DISPPARAMS none{};
+  if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
+                            nullptr))) {
+    return "?";
+  }
+  std::string text = VariantText(value);
+  VariantClear(&value);
+  return text;
+}
+
+// One control on one form: how a VB form creates, places, shows and ends it.
+class Placement {
+ public:
+  Placement(CallLog& log, VbForm& form, bool userMode)
+      : log_(log), form_(form), site_(log, form, userMode, RECT{40, 50, 240, 200}), events_(log, DIID___GlavoSkin),
+        notify_(log) {}
+
+  enum class From { kNew, kStream, kBag };
+
+  // SetClientSite first when the control asks for it (VB honours
+  // OLEMISC_SETCLIENTSITEFIRST), then InitNew or Load, the connections, and
+  // in-place activation at the rectangle where it was dropped.
+  HRESULT create(const std::wstring& ocx, From from, IStream* stream, IPropertyBag* bag) {
+    control_ = CreateControl(ocx, log_);
+    if (!control_) return E_FAIL;
+    ole_ = Query<IOleObject>(control_, IID_IOleObject);
+    dispatch_ = Query<IDispatch>(control_, IID_IDispatch);
+    DWORD misc = 0;
+    ole_->GetMiscStatus(DVASPECT_CONTENT, &misc);
+    const bool siteFirst = (misc & OLEMISC_SETCLIENTSITEFIRST) != 0;
+    log_.call(std::string("container.GetMiscStatus SETCLIENTSITEFIRST=") + (siteFirst ? "1" : "0"));
+    if (siteFirst) setSite();
+    HRESULT hr = E_FAIL;
+    if (from == From::kBag) {
+      auto* persist = Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag);
+      hr = persist->Load(bag, nullptr);
+      persist->Release();
+      log_.call("container.Load(bag) -> " + Hex(hr));
+    } else {
+      auto* persist = Query<IPersistStreamInit>(control_, IID_IPersistStreamInit);
+      hr = from == From::kNew ? persist->InitNew() : persist->Load(stream);
+      persist->Release();
+      log_.call(std::string(from == From::kNew ? "container.InitNew" : "container.Load(stream)") + " -> " +
+                Hex(hr) + (FAILED(hr) ? " " + ErrorDescription() : ""));
+    }
+    if (FAILED(hr)) return hr;
+    if (!siteFirst) setSite();
+    connect();
+    site_.setControl(control_);
+    hr = ole_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, form_.hwnd(), &site_.rect());
+    log_.call("container.DoVerb(INPLACEACTIVATE) -> " + Hex(hr));
+    return hr;
+  }
+
+  IDispatch* dispatch() { return dispatch_; }
+  IUnknown* control() { return control_; }
+
+  HWND window() {
+    HWND hwnd = nullptr;
+    if (auto* window = Query<IOleWindow>(control_, IID_IOleInPlaceObject)) {
+      window->GetWindow(&hwnd);
+      window->Release();
+    }
+    return hwnd;
+  }
+
+  // What the container and the window system each say about the control.
+  void facts(const std::string& stage) {
+    log_.fact(stage + ".extender", RectText(site_.rect()));
+    RECT own{};
+    if (HWND hwnd = window()) {
+      GetWindowRect(hwnd, &own);
+      MapWindowPoints(HWND_DESKTOP, form_.hwnd(), reinterpret_cast<POINT*>(&own), 2);
+    }
+    log_.fact(stage + ".control", RectText(own));
+    RECT client{};
+    GetClientRect(form_.hwnd(), &client);
+    log_.fact(stage + ".client", RectText(client));
+    RECT outer{};
+    GetWindowRect(form_.hwnd(), &outer);
+    log_.fact(stage + ".form", RectText(outer));
+    const LONG_PTR style = GetWindowLongPtrW(form_.hwnd(), GWL_STYLE);
+    log_.fact(stage + ".caption", (style & WS_CAPTION) == WS_CAPTION ? "1" : "0");
+    log_.fact(stage + ".sizing_frame", (style & WS_THICKFRAME) ? "1" : "0");
+    log_.fact(stage + ".iconic", IsIconic(form_.hwnd()) ? "1" : "0");
+  }
+
+  HRESULT saveStream(IStream** out) {
+    CreateStreamOnHGlobal(nullptr, TRUE, out);
+    auto* persist = Query<IPersistStreamInit>(control_, IID_IPersistStreamInit);
+    HRESULT hr = persist->Save(*out, TRUE);
+    persist->Release();
+    LARGE_INTEGER zero{};
+    (*out)->Seek(zero, STREAM_SEEK_SET, nullptr);
+    log_.call("container.Save(stream) -> " + Hex(hr));
+    return hr;
+  }
+
+  HRESULT saveBag(IPropertyBag* bag) {
+    auto* persist = Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag);
+    HRESULT hr = persist->Save(bag, TRUE, FALSE);
+    persist->Release();
+    log_.call("container.Save(bag) -> " + Hex(hr));
+    return hr;
+  }
+
+  // A VB form unloading: deactivate, close, and let go of the site.
+  void close() {
+    if (!ole_) return;
+    disconnect();
+    HRESULT hr = ole_->Close(OLECLOSE_NOSAVE);
+    log_.call("container.Close -> " + Hex(hr));
+    site_.setControl(nullptr);
+    ole_->SetClientSite(nullptr);
+    ole_->Release();
+    dispatch_->Release();
+    const ULONG left = control_->Release();
+    log_.call("container.Release -> " + std::to_string(left));
+    ole_ = nullptr;
+  }
+
+ private:
+  void setSite() {
+    HRESULT hr = ole_->SetClientSite(static_cast<IOleClientSite*>(&site_));
+    log_.call("container.SetClientSite -> " + Hex(hr));
+  }
+
+  void connect() {
+    auto* points = Query<IConnectionPointContainer>(control_, IID_IConnectionPointContainer);
+    if (!points) return;
+    points->FindConnectionPoint(DIID___GlavoSkin, &eventPoint_);
+    points->FindConnectionPoint(IID_IPropertyNotifySink, &notifyPoint_);
+    points->Release();
+    if (eventPoint_) eventPoint_->Advise(&events_, &eventCookie_);
+    if (notifyPoint_) notifyPoint_->Advise(&notify_, &notifyCookie_);
+  }
+
+  void disconnect() {
+    if (eventPoint_) {
+      eventPoint_->Unadvise(eventCookie_);
+      eventPoint_->Release();
+      eventPoint_ = nullptr;
+    }
+    if (notifyPoint_) {
+      notifyPoint_->Unadvise(notifyCookie_);
+      notifyPoint_->Release();
+      notifyPoint_ = nullptr;
+    }
+  }
+
+  CallLog& log_;
+  VbForm& form_;
+  VbSite site_;
+  EventSink events_;
+  NotifySink notify_;
+  IUnknown* control_ = nullptr;
+  IOleObject* ole_ = nullptr;
+  IDispatch* dispatch_ = nullptr;
+  IConnectionPoint* eventPoint_ = nullptr;
+  IConnectionPoint* notifyPoint_ = nullptr;
+  DWORD eventCookie_ = 0, notifyCookie_ = 0;
+};
+
+void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
+  PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+
+// A double click on the title bar: maximize, or restore when maximized.
+void DoubleClickTitle(HWND control) {
+  HWND title = ChildWindowFromPointEx(control, POINT{100, 12}, CWP_SKIPINVISIBLE);
+  Post(title, WM_LBUTTONDOWN, MK_LBUTTON, 60, 12);
+  Post(title, WM_LBUTTONUP, 0, 60, 12);
+  Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 60, 12);
+  Post(title, WM_LBUTTONUP, 0, 60, 12);
+  Pump(500);
+}
+
+// The lower right corner dragged by (dx, dy) in one move.
+void DragCorner(HWND control, int dx, int dy) {
+  RECT r{};
+  GetClientRect(control, &r);
+  HWND corner = ChildWindowFromPointEx(control, POINT{r.right - 2, r.bottom - 2}, CWP_SKIPINVISIBLE);
+  Post(corner, WM_MOUSEMOVE, 0, 1, 1);
+  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
+  Pump(100);
+  Post(corner, WM_MOUSEMOVE, MK_LBUTTON, 1 + dx, 1 + dy);
+  Pump(200);
+  RECT moved{};
+  GetWindowRect(corner, &moved);
+  POINT at{1 + dx, 1 + dy};
+  MapWindowPoints(corner, HWND_DESKTOP, &at, 1);
+  at.x -= moved.left;
+  at.y -= moved.top;
+  Post(corner, WM_LBUTTONUP, 0, at.x, at.y);
+  Pump(200);
+}
+
+// The About box as the property browser's "(About)" opens it: a second
+// thread reads the dialog's title and text while the control's call is
+// modal, then presses OK.
+void ShowAbout(IDispatch* control, CallLog& log) {
+  std::string title, text;
+  std::thread reader([&] {
+    for (int i = 0; i < 200; ++i) {
+      HWND box = FindWindowW(L"#32770", L"About GlavoSkin");
+      if (box) {
+        wchar_t buffer[512] = L"";
+        GetWindowTextW(box, buffer, 512);
+        title = Narrow(buffer);
+        GetDlgItemTextW(box, 0xFFFF, buffer, 512);  // the message text
+        // One log line: line breaks written as \n.
+        for (const char c : Narrow(buffer)) {
+          if (c != '\r') text += c == '\n' ? std::string("\\n") : std::string(1, c);
+        }
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return;
+      }
+      Sleep(25);
+    }
+  });
+  DISPPARAMS none{};
+  const HRESULT hr = control->Invoke(DISPID_ABOUTBOX, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
+                                     nullptr, nullptr, nullptr);
+  reader.join();
+  log.call("container.AboutBox -> " + Hex(hr));
+  log.fact("about.title", "\"" + title + "\"");
+  log.fact("about.text", "\"" + text + "\"");
+}
+
+void Design(const std::wstring& ocx, CallLog& log, IStream** stream, MemoryBag& bag) {
+  log.step("design.place");
+  VbForm::Options options;
+  VbForm form(log, options);
+  Placement placement(log, form, false);
+  placement.create(ocx, Placement::From::kNew, nullptr, nullptr);
+  Pump(300);
+  placement.facts("design.placed");
+  log.fact("design.caption_text", GetText(placement.dispatch(), L"Caption"));
+  log.step("design.quiet");
+  Pump(300);
+  log.step("design.maximize");
+  DoubleClickTitle(placement.window());
+  placement.facts("design.maximized");
+  log.step("design.restore");
+  DoubleClickTitle(placement.window());
+  placement.facts("design.restored");
+  log.step("design.drag");
+  DragCorner(placement.window(), 30, 20);
+  placement.facts("design.dragged");
+  log.step("design.about");
+  ShowAbout(placement.dispatch(), log);
+  log.step("design.save");
+  PutLong(placement.dispatch(), L"BodyTheme", 8);
+  placement.saveStream(stream);
+  placement.saveBag(&bag);
+  log.step("design.close");
+  placement.close();
+  log.fact("design.form_alive", IsWindow(form.hwnd()) ? "1" : "0");
+}
+
+void Run(const std::wstring& ocx, CallLog& log, IStream* stream) {
+  log.step("run.place");
+  VbForm::Options options;
+  options.runMode = true;
+  options.borderStyle = 0;  // as the designer saved it
+  VbForm form(log, options);
+  Placement placement(log, form, true);
+  placement.create(ocx, Placement::From::kStream, stream, nullptr);
+  Pump(300);
+  placement.facts("run.placed");
+  log.fact("run.theme", GetText(placement.dispatch(), L"BodyTheme"));
+  log.step("run.ticking");
+  Pump(300);
+  log.step("run.drag");
+  DragCorner(placement.window(), 40, 30);
+  placement.facts("run.dragged");
+  log.step("run.maximize");
+  DoubleClickTitle(placement.window());
+  placement.facts("run.maximized");
+  log.step("run.restore");
+  DoubleClickTitle(placement.window());
+  placement.facts("run.restored");
+  log.step("run.minimize");
+  log.call("container.SkinState=1 -> " + Hex(PutLong(placement.dispatch(), L"SkinState", 1)));
+  Pump(300);
+  placement.facts("run.minimized");
+  log.step("run.normal");
+  log.call("container.SkinState=0 -> " + Hex(PutLong(placement.dispatch(), L"SkinState", 0)));
+  Pump(300);
+  placement.facts("run.normal");
+  log.step("run.external");
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, 560, 430, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(300);
+  placement.facts("run.external");
+  log.step("run.reset");
+  std::string error;
+  const HRESULT hr = PutLong(placement.dispatch(), L"SkinTheme", 3, &error);
+  log.fact("run.reset_result", Hex(hr));
+  log.fact("run.reset_error", error);
+  log.step("run.close");
+  placement.close();
+}
+
+void RunFromBag(const std::wstring& ocx, CallLog& log, MemoryBag& bag) {
+  log.step("runbag.place");
+  VbForm::Options options;
+  options.runMode = true;
+  options.borderStyle = 0;
+  VbForm form(log, options);
+  Placement placement(log, form, true);
+  placement.create(ocx, Placement::From::kBag, nullptr, &bag);
+  Pump(300);
+  placement.facts("runbag.placed");
+  log.fact("runbag.theme", GetText(placement.dispatch(), L"BodyTheme"));
+  log.fact("runbag.caption_text", GetText(placement.dispatch(), L"Caption"));
+  log.step("runbag.close");
+  placement.close();
+}
+
+void Lacking(const std::wstring& ocx, CallLog& log) {
+  log.step("lacking.place");
+  VbForm::Options options;
+  options.lacking = L"ShowInTaskbar";
+  VbForm form(log, options);
+  Placement placement(log, form, false);
+  const HRESULT hr = placement.create(ocx, Placement::From::kNew, nullptr, nullptr);
+  log.fact("lacking.result", Hex(hr));
+  log.step("lacking.close");
+  placement.close();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  OleInitialize(nullptr);
+  const std::wstring ocx = argv[1];
+  {
+    CallLog log(std::wstring(argv[2]) + L"\\vb_log.txt");
+    IStream* stream = nullptr;
+    MemoryBag bag;
+    Design(ocx, log, &stream, bag);
+    if (stream) {
+      Run(ocx, log, stream);
+      stream->Release();
+    }
+    RunFromBag(ocx, log, bag);
+    Lacking(ocx, log);
+    log.done();
+  }
+  OleUninitialize();
+  return 0;
+}

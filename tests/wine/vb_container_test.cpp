@@ -1,0 +1,192 @@
+// GlavoSkin on a form of a container that behaves as a VB6 form does
+// (glavo-vb-container.exe, tests/wine/vb_container): client site first, an
+// extender whose Parent is the form, ambient properties, the designer and
+// run time. The container logs every call; these cases judge the sequences
+// and the rectangles it saw, for each Windows build.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "vb_container_run.h"
+
+namespace glavo::wine {
+namespace {
+
+// One run per build in a process (ctest runs every case in a process of
+// its own; a plain run of the program runs them all on one).
+const VbContainerRun& RunOf(const Bitness& b) {
+  static std::map<std::string, VbContainerRun> runs;
+  auto it = runs.find(b.name);
+  if (it == runs.end()) it = runs.emplace(b.name, RunVbContainer(b)).first;
+  return it->second;
+}
+
+class VbContainer : public ::testing::TestWithParam<Bitness> {
+ protected:
+  const VbContainerRun& run() const { return RunOf(GetParam()); }
+  // Where `call` first comes among the calls of `step` (starting with it);
+  // -1 when it never does.
+  int indexOf(const std::string& step, const std::string& call) const {
+    const auto& calls = run().calls(step);
+    for (size_t i = 0; i < calls.size(); ++i) {
+      if (calls[i].rfind(call, 0) == 0) return static_cast<int>(i);
+    }
+    return -1;
+  }
+  int count(const std::string& step, const std::string& call) const {
+    const auto& calls = run().calls(step);
+    return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                          [&](const std::string& c) { return c.rfind(call, 0) == 0; }));
+  }
+  // The container's record, the control's window and the form's client area
+  // agree at `stage`.
+  void expectContainerKnowsTheRectangle(const std::string& stage) const {
+    EXPECT_EQ(run().fact(stage + ".extender"), run().fact(stage + ".control")) << stage;
+    EXPECT_EQ(run().fact(stage + ".control"), run().fact(stage + ".client")) << stage;
+  }
+};
+
+#define REQUIRE_RUN() ASSERT_TRUE(run().ran) << run().why
+
+TEST_P(VbContainer, FirstPlacementInTheDesignerMakesTheFormBorderless) {
+  REQUIRE_RUN();
+  const std::string step = "design.place";
+  EXPECT_EQ(run().calls(step).front(), "container.GetMiscStatus SETCLIENTSITEFIRST=1");
+  const int site = indexOf(step, "container.SetClientSite -> 0x00000000");
+  const int border = indexOf(step, "form.put BorderStyle 0");
+  const int taskbar = indexOf(step, "form.put ShowInTaskbar True");
+  const int caption = indexOf(step, "form.get Caption -> \"Form1\"");
+  const int initNew = indexOf(step, "container.InitNew -> 0x00000000");
+  // InitProperties runs inside InitNew, on the form the site leads to.
+  ASSERT_GE(site, 0);
+  EXPECT_LT(site, border);
+  EXPECT_LT(border, taskbar);
+  EXPECT_LT(taskbar, caption);
+  EXPECT_LT(caption, initNew);
+  // The caption is taken into the member, not through the Caption let: no
+  // write back to the form and no change notification (DISPID 6).
+  EXPECT_EQ(count(step, "form.put Caption"), 0);
+  EXPECT_EQ(count(step, "notify.OnChanged 6"), 0);
+  EXPECT_GE(indexOf(step, "ambient.get UserMode -> False"), 0);
+  EXPECT_EQ(run().fact("design.caption_text"), "\"Form1\"");
+  EXPECT_EQ(run().fact("design.placed.caption"), "0");
+  EXPECT_EQ(run().fact("design.placed.sizing_frame"), "0");
+  // A form loaded at run time is left as the designer saved it.
+  for (const char* loaded : {"run.place", "runbag.place"}) {
+    EXPECT_EQ(count(loaded, "form.put BorderStyle"), 0) << loaded;
+    EXPECT_EQ(count(loaded, "form.put ShowInTaskbar"), 0) << loaded;
+    EXPECT_GE(indexOf(loaded, "ambient.get UserMode -> True"), 0) << loaded;
+  }
+}
+
+TEST_P(VbContainer, ShowAsksTheContainerForTheFormsClientArea) {
+  REQUIRE_RUN();
+  for (const std::string step : {"design.place", "run.place", "runbag.place"}) {
+    SCOPED_TRACE(step);
+    // Activated where it was dropped, then its Show moves it through the
+    // extender and OnPosRectChange; the container places it each time.
+    const int dropped = indexOf(step, "site.GetWindowContext -> 40 50 200 150");
+    const int left = indexOf(step, "extender.put Left 0");
+    const int top = indexOf(step, "extender.put Top 0");
+    const int size = indexOf(step, "site.OnPosRectChange 0 0 500 400");
+    const int placed = indexOf(step, "site.SetObjectRects 0 0 500 400");
+    const int done = indexOf(step, "container.DoVerb(INPLACEACTIVATE) -> 0x00000000");
+    ASSERT_GE(dropped, 0);
+    EXPECT_LT(dropped, left);
+    EXPECT_LT(left, top);
+    EXPECT_LT(top, size);
+    EXPECT_LT(size, placed);
+    EXPECT_LT(placed, done);
+  }
+  for (const char* stage : {"design.placed", "design.maximized", "design.restored", "design.dragged",
+                            "run.placed", "run.dragged", "run.maximized", "run.restored", "run.normal",
+                            "run.external", "runbag.placed"}) {
+    expectContainerKnowsTheRectangle(stage);
+  }
+  EXPECT_EQ(run().fact("run.placed.client"), "0 0 500 400");
+}
+
+TEST_P(VbContainer, DragsMaximizeAndStatesWorkInBothModes) {
+  REQUIRE_RUN();
+  // The corner drag grows the form by the pointer's movement, in twips.
+  EXPECT_GE(indexOf("design.drag", "form.put Width 7950"), 0);
+  EXPECT_GE(indexOf("design.drag", "form.put Height 6300"), 0);
+  EXPECT_EQ(run().fact("design.dragged.form"), run().fact("design.restored.form").substr(0, 8) + "530 420");
+  EXPECT_GE(indexOf("run.drag", "form.put Width 8100"), 0);
+  EXPECT_EQ(run().fact("run.dragged.client"), "0 0 540 430");
+  for (const std::string mode : {"design", "run"}) {
+    SCOPED_TRACE(mode);
+    // A double click on the title bar raises DblClick(gwr_TitleBar) and
+    // maximizes to the work area (the whole virtual desktop here).
+    const int click = indexOf(mode + ".maximize", "event 2 0");
+    ASSERT_GE(click, 0);
+    EXPECT_LT(click, indexOf(mode + ".maximize", "form.put Left 0"));
+    EXPECT_EQ(run().fact(mode + ".maximized.form"), "0 0 1024 768");
+    // Restoring gives the size back, centred on the screen.
+    const std::string before = run().fact(mode == "design" ? "design.placed.client" : "run.dragged.client");
+    EXPECT_EQ(run().fact(mode + ".restored.client"), before);
+  }
+  EXPECT_EQ(run().fact("design.restored.form"), "262 184 500 400");
+  // SkinState minimizes and restores the form.
+  EXPECT_GE(indexOf("run.minimize", "form.put WindowState 1"), 0);
+  EXPECT_EQ(run().fact("run.minimized.iconic"), "1");
+  EXPECT_EQ(run().fact("run.normal.iconic"), "0");
+  EXPECT_EQ(run().fact("run.normal.form"), run().fact("run.restored.form"));
+  // A form resized in code: the next tick re-places the control.
+  EXPECT_GE(indexOf("run.external", "site.OnPosRectChange 0 0 560 430"), 0);
+}
+
+TEST_P(VbContainer, TheDesignersTimerStopsAfterOneTickAndAtRunTimeGoesOn) {
+  REQUIRE_RUN();
+  EXPECT_GE(count("design.place", "form.get Width"), 1);
+  EXPECT_EQ(count("design.quiet", "form.get Width"), 0);
+  // 300 ms of 10 ms ticks, each reading the width twice.
+  EXPECT_GE(count("run.ticking", "form.get Width"), 10);
+}
+
+TEST_P(VbContainer, ErrorsOfTheHostReachTheCaller) {
+  REQUIRE_RUN();
+  // A form without ShowInTaskbar: InitNew fails with the host's 438.
+  EXPECT_GE(indexOf("lacking.place", "form.name ShowInTaskbar -> unknown"), 0);
+  EXPECT_EQ(run().fact("lacking.result"), "0x800A01B6");
+  EXPECT_GE(indexOf("lacking.place", "container.InitNew -> 0x800A01B6 Object doesn't support this property or method"), 0);
+  // A reset at run time sets BorderStyle, which the form refuses with 382:
+  // the caller of the SkinTheme let gets that error.
+  EXPECT_GE(indexOf("run.reset", "form.put BorderStyle 0 -> error 382"), 0);
+  EXPECT_EQ(run().fact("run.reset_result"), "0x80020009");  // DISP_E_EXCEPTION, as VB sees it
+  EXPECT_EQ(run().fact("run.reset_error"), "0x800A017E \"Can't set property at run time\"");
+}
+
+TEST_P(VbContainer, SavedInTheDesignerLoadsAtRunTimeAndClosesCleanly) {
+  REQUIRE_RUN();
+  EXPECT_GE(indexOf("design.save", "container.Save(stream) -> 0x00000000"), 0);
+  EXPECT_GE(indexOf("design.save", "container.Save(bag) -> 0x00000000"), 0);
+  EXPECT_EQ(run().fact("run.theme"), "8");
+  EXPECT_EQ(run().fact("runbag.theme"), "8");
+  EXPECT_EQ(run().fact("runbag.caption_text"), "\"Form1\"");
+  for (const std::string step : {"design.close", "run.close", "runbag.close"}) {
+    SCOPED_TRACE(step);
+    const int deactivated = indexOf(step, "site.OnInPlaceDeactivate");
+    ASSERT_GE(deactivated, 0);
+    EXPECT_LT(deactivated, indexOf(step, "container.Close -> 0x00000000"));
+    EXPECT_GE(indexOf(step, "container.Release -> 0"), 0);
+  }
+  EXPECT_EQ(run().fact("design.form_alive"), "1");  // closing the control leaves the form to its owner
+}
+
+TEST_P(VbContainer, TheAboutBoxNamesTheControlItsVersionAndPurpose) {
+  REQUIRE_RUN();
+  EXPECT_GE(indexOf("design.about", "container.AboutBox -> 0x00000000"), 0);
+  EXPECT_EQ(run().fact("about.title"), "\"About GlavoSkin\"");
+  const std::string text = run().fact("about.text");
+  EXPECT_EQ(text.rfind("\"GlavoSkin 1.0.0.0\\n\\nGlavo Wrap ActiveX Control: ", 0), 0u) << text;
+  EXPECT_NE(text.find("themeable window frame"), std::string::npos) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, VbContainer, ::testing::ValuesIn(BothBitnesses()), BitnessName());
+
+}  // namespace
+}  // namespace glavo::wine
