@@ -6,19 +6,23 @@ namespace glavo::soft {
 namespace {
 
 constexpr int kHoverMs = 30;
+// Room around the form so that the pointer can rest outside it; kept small,
+// since every render composites the whole screen. Below the form the room
+// also clears the stage's 40-pixel taskbar.
+constexpr int kMargin = 16;
+constexpr int kBelow = 48;
 
 }  // namespace
 
 Bitmap RenderSkin(const SkinRenderOptions& o, std::vector<PartPlace>* layout) {
-  // Room around the form so the pointer can start outside it.
-  const Size screen{o.width + 200, o.height + 200};
-  SkinStage stage(screen, Rect{100, 100, 100 + o.width, 100 + o.height}, o.caption);
+  const Size screen{o.width + 2 * kMargin, o.height + kMargin + kBelow};
+  SkinStage stage(screen, Rect{kMargin, kMargin, kMargin + o.width, kMargin + o.height}, o.caption);
   stage.place();
   stage.skin().LoadSkinTheme(u"", o.theme);
   stage.skin().SetCaption(o.caption);
   SimDesktop& desktop = stage.desktop();
   // The pointer first rests outside, so that entering a part counts.
-  desktop.hover(Point{10, 10}, kHoverMs);
+  desktop.hover(Point{kMargin / 2, kMargin / 2}, kHoverMs);
   if (o.pressed) {
     desktop.hover(stage.partPoint(*o.pressed), kHoverMs);
     desktop.pressButton(mouse::kLeft);

@@ -47,7 +47,9 @@ Bitmap SkinStage::render() const {
   const int right = std::min(screen.width(), r.right), bottom = std::min(screen.height(), r.bottom);
   Bitmap out(std::max(0, right - left), std::max(0, bottom - top));
   for (int y = top; y < bottom; ++y) {
-    for (int x = left; x < right; ++x) out.at(x - left, y - top) = screen.at(x, y) | 0xFF000000u;
+    const Pixel* src = screen.row(y);
+    Pixel* dst = out.overwriteRow(y - top);
+    for (int x = left; x < right; ++x) dst[x - left] = src[x] | 0xFF000000u;
   }
   return out;
 }

@@ -42,7 +42,9 @@ export class Preview {
 
   // data-settled tells whether the picture shown is the one last asked for.
   markSettled() {
-    this.img.dataset.settled = String(JSON.stringify(this.wanted()) === this.shownKey);
+    const settled = JSON.stringify(this.wanted()) === this.shownKey;
+    this.img.dataset.settled = String(settled);
+    this.img.closest('figure')?.classList.toggle('rendering', !settled);
   }
 
   setZoom(zoom) {
@@ -50,10 +52,11 @@ export class Preview {
     this.applySize();
   }
 
+  // The picture keeps the size it was rendered at until the next one arrives.
   applySize() {
-    if (!this.base) return;
-    this.img.style.width = `${this.base.width * this.zoom}px`;
-    this.img.style.height = `${this.base.height * this.zoom}px`;
+    if (!this.shownSize) return;
+    this.img.style.width = `${this.shownSize.width * this.zoom}px`;
+    this.img.style.height = `${this.shownSize.height * this.zoom}px`;
   }
 
   wanted() {
@@ -82,6 +85,7 @@ export class Preview {
       if (old.startsWith('blob:')) URL.revokeObjectURL(old);
       this.layout = layout;
       this.shownKey = key;
+      this.shownSize = { width: request.width, height: request.height };
       this.img.dataset.hover = request.hover || '';
       this.img.dataset.pressed = request.pressed || '';
       this.img.dataset.rendered = String(Number(this.img.dataset.rendered || 0) + 1);

@@ -42,20 +42,45 @@ bool SavePng(const Bitmap& bitmap, const std::string& path, bool useAlpha) {
 
 std::string EncodePng(const Bitmap& bitmap, bool useAlpha) {
   if (bitmap.width() <= 0 || bitmap.height() <= 0) return {};
-  const std::vector<Pixel> rows = PngRows(bitmap, useAlpha);
-  png_image image = PngHeader(bitmap);
-  // libpng reports the size it needs when the first call has no buffer.
-  png_alloc_size_t size = 0;
-  if (!png_image_write_to_memory(&image, nullptr, &size, 0, rows.data(), bitmap.width() * 4, nullptr)) {
-    png_image_free(&image);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  if (png == nullptr) return {};
+  png_infop info = png_create_info_struct(png);
+  std::string out;
+  std::vector<png_byte> row(static_cast<std::size_t>(bitmap.width()) * (useAlpha ? 4 : 3));
+  if (info == nullptr || setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
     return {};
   }
-  std::string out(size, '\0');
-  const int ok = png_image_write_to_memory(&image, out.data(), &size, 0, rows.data(),
-                                           bitmap.width() * 4, nullptr);
-  png_image_free(&image);
-  if (!ok) return {};
-  out.resize(size);
+  png_set_write_fn(
+      png, &out,
+      [](png_structp p, png_bytep data, png_size_t size) {
+        static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), size);
+      },
+      nullptr);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(bitmap.width()), static_cast<png_uint_32>(bitmap.height()), 8,
+               useAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  // The picture goes to a viewer at once: encoding time counts more than
+  // size. Frames are long runs of one colour, which run-length deflate
+  // without filtering packs well and fast.
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_compression_level(png, 0);
+  png_set_compression_strategy(png, 3);  // Z_RLE
+  png_write_info(png, info);
+  for (int y = 0; y < bitmap.height(); ++y) {
+    const Pixel* src = bitmap.row(y);
+    png_byte* dst = row.data();
+    for (int x = 0; x < bitmap.width(); ++x) {
+      const Pixel p = src[x];
+      *dst++ = static_cast<png_byte>(p >> 16);
+      *dst++ = static_cast<png_byte>(p >> 8);
+      *dst++ = static_cast<png_byte>(p);
+      if (useAlpha) *dst++ = static_cast<png_byte>(p >> 24);
+    }
+    png_write_row(png, row.data());
+  }
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
   return out;
 }
 

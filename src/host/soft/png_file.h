@@ -10,7 +10,8 @@ namespace glavo::soft {
 // Writes the bitmap as an 8-bit RGBA PNG. With `useAlpha` false every pixel is
 // written opaque. Returns false (and writes nothing usable) on failure.
 bool SavePng(const Bitmap& bitmap, const std::string& path, bool useAlpha);
-// The same PNG in memory; empty on failure.
+// An 8-bit RGB (or, with `useAlpha`, RGBA) PNG in memory, compressed for
+// speed rather than size; empty on failure.
 std::string EncodePng(const Bitmap& bitmap, bool useAlpha);
 // Reads a PNG into a bitmap (alpha kept). Returns false on failure.
 bool LoadPng(const std::string& path, Bitmap& out);

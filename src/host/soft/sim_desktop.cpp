@@ -33,11 +33,23 @@ void Paint(const SimSurface& s, Point origin, const Rect& clip, Bitmap& out) {
   const Rect area{std::max(clip.left, o.x), std::max(clip.top, o.y),
                   std::min(clip.right, o.x + b.width()), std::min(clip.bottom, o.y + b.height())};
   const Bitmap& img = s.image();
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) {
-      const int lx = x - o.x, ly = y - o.y;
-      if (!img.contains(lx, ly) || s.transparentAt(lx, ly)) continue;
-      out.at(x, y) = img.at(lx, ly) | 0xFF000000u;
+  // transparentAt, with the mask colour translated once per surface rather
+  // than once per pixel.
+  const PictureRef mask = s.maskPicture();
+  Rgb key = 0;
+  const bool keyed = mask && s.colors().translate(s.maskColor(), key);
+  const Pixel keyPixel = PixelFromRgb(key);
+  const int right = std::min(area.right, o.x + img.width());
+  const int bottom = std::min(area.bottom, o.y + img.height());
+  for (int y = area.top; y < bottom; ++y) {
+    const int ly = y - o.y;
+    const Pixel* src = img.row(ly);
+    Pixel* dst = out.row(y);
+    const bool maskRow = keyed && ly < mask->height();
+    for (int x = area.left; x < right; ++x) {
+      const int lx = x - o.x;
+      if (maskRow && lx < mask->width() && (mask->pixel(lx, ly) & 0x00FFFFFFu) == keyPixel) continue;
+      dst[x] = src[lx] | 0xFF000000u;
     }
   }
   for (const SimSurface* child : s.children()) Paint(*child, o, area, out);
