@@ -5,12 +5,16 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <thread>
+#include <unistd.h>
 
 #include "host/soft/png_file.h"
 #include "skin/body_themes.h"
 #include "skin_render.h"
 #include "studio/contrast.h"
+#include "skin_stage.h"
 #include "studio/studio_server.h"
+#include "studio/theme_check.h"
+#include "studio/theme_fields.h"
 
 namespace glavo::studio {
 namespace {
@@ -273,6 +277,40 @@ TEST_F(StudioApi, ServesThePageAndAnswersUnknownPathsWithJson) {
   ASSERT_TRUE(missing);
   EXPECT_EQ(missing->status, 404);
   EXPECT_NE(Body(missing)["error"].get<std::string>().find("/api/nothing"), std::string::npos);
+}
+
+TEST_F(StudioApi, SurvivesDeeplyNestedAndOddlyTypedBodies) {
+  const std::string nested(200 * 1024, '[');
+  for (const std::string& body : {nested, std::string("{\"theme\": null}"), std::string("{\"theme\": [\"a\"]}"),
+                                  std::string("{\"theme\": \"x\", \"width\": -5}"), std::string("")}) {
+    auto r = client_->Post("/api/render", body, "application/json");
+    ASSERT_TRUE(r) << body.substr(0, 40);
+    EXPECT_GE(r->status, 400) << body.substr(0, 40);
+    EXPECT_LT(r->status, 500) << body.substr(0, 40);
+  }
+  EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 160}, {"height", 120}}).image.height(), 120);
+}
+
+// What the page downloads (the string and a CRLF) is what the control reads
+// and writes back, system colours included.
+TEST(StudioFile, TheControlLoadsAStudioFileUnchanged) {
+  ThemeCheck check = CheckTheme(Onyx());
+  ASSERT_TRUE(check.theme);
+  check.theme->looks[0][kPosCaptionColor] = static_cast<std::int32_t>(0x80000009u);  // title bar text
+  check.theme->metrics[3] = static_cast<std::int32_t>(0x8000000Fu);                // button face
+  check.theme->looks[9][kPosCellColor1] = 0x123456;
+  const std::string text = FormatTheme(*check.theme);
+  char path[] = "/tmp/glavo-studio-theme-XXXXXX";
+  const int fd = mkstemp(path);
+  ASSERT_GE(fd, 0);
+  const std::string file = text + "\r\n";
+  ASSERT_EQ(write(fd, file.data(), file.size()), static_cast<ssize_t>(file.size()));
+  close(fd);
+  soft::SkinStage stage(Size{500, 400}, Rect{0, 0, 400, 300});
+  stage.place();
+  stage.skin().LoadSkinTheme(soft::FromUtf8(path));
+  std::remove(path);
+  EXPECT_EQ(soft::ToUtf8(stage.skin().SaveSkinTheme()), text);
 }
 
 TEST(StudioContrast, RatiosFollowWcag) {
