@@ -9,6 +9,7 @@ APPLY_TARGET_MS = 25.0
 REAL_DRAG_TARGET_MS = 10.0
 REAL_HOVER_TARGET_MS = 2.0
 REAL_THEME_TARGET_MS = 25.0
+STUDIO_TARGET_MS = 30.0
 
 
 def native_medians(path):
@@ -85,6 +86,25 @@ def cell(value, fmt="{:8.2f}"):
     return fmt.format(value) if value is not None else "       -"
 
 
+def print_studio(native, themes):
+    """The theme studio's preview (render and PNG); returns the missed targets."""
+    studio = [n for n in native if n.startswith("BM_StudioPreview/")]
+    if not studio:
+        return 0
+    themes = themes or list(dict.fromkeys(n.split("/")[1] for n in studio))
+    print("Studio preview at 800x600 (median ms; target <= %.0f ms)" % STUDIO_TARGET_MS)
+    print("%-14s %8s %8s  %s" % ("theme", "plain", "hover", "verdict"))
+    misses = 0
+    for t in themes:
+        plain = native.get("BM_StudioPreview/%s/800x600" % t)
+        hover = native.get("BM_StudioPreview/%s/800x600/hover" % t)
+        ok = plain is not None and hover is not None and max(plain, hover) <= STUDIO_TARGET_MS
+        misses += not ok
+        print("%-14s %s %s  %s" % (t, cell(plain), cell(hover), "ok" if ok else "SLOW"))
+    print()
+    return misses
+
+
 def main():
     if sys.argv[1] == "--activex":
         misses = print_activex(activex_rows(sys.argv[2:]))
@@ -131,6 +151,7 @@ def main():
         print("%-14s %s %s %s %s  %s" % (t, cell(a), cell(cpu.get("BM_ThemeApply/%s" % t)), cell(g), cell(g / a_cpu if g and a_cpu else None, "{:8.1f}"),
                                       "ok" if ok else "SLOW"))
     print()
+    misses += print_studio(native, themes)
     misses += print_activex(activex_rows(sys.argv[3:]))
     print("targets missed: %d" % misses)
 
