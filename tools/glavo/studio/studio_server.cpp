@@ -72,7 +72,7 @@ json ProblemsJson(const std::vector<FieldProblem>& problems) {
 json ParseBody(const httplib::Request& req) {
   json body = json::parse(req.body, nullptr, false);
   if (body.is_discarded() || !body.is_object()) {
-    throw RequestError{400, "the request body must be a JSON object", ""};
+    throw RequestError{400, "the request body must be a JSON object in UTF-8", ""};
   }
   return body;
 }
