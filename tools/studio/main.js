@@ -11,6 +11,7 @@ import { oleToHex, deriveLook, recolor, colorPositions } from './colors.js';
 const $ = (id) => document.getElementById(id);
 const DERIVE_AMOUNT = 0.2;
 const VALIDATE_DELAY_MS = 120;
+const SESSION_KEY = 'glavo-studio-session';
 const ACCENTS = ['#2f6fd6', '#0f9d8a', '#7b4fd6', '#d6452f', '#e08a1e', '#3a4a5e', '#c2185b', '#2e7d32'];
 
 const state = {
@@ -70,6 +71,7 @@ function refresh({ inspector = true } = {}) {
   if (inspector) drawInspector(t);
   drawLookList(t);
   updateTitle();
+  saveSession();
   clearTimeout(validateTimer);
   validateTimer = setTimeout(checkTheme, VALIDATE_DELAY_MS);
 }
@@ -99,6 +101,33 @@ function open(text, name) {
   refresh();
 }
 
+// The theme in edit survives a reload of the page.
+function saveSession() {
+  try {
+    localStorage.setItem(SESSION_KEY, JSON.stringify({ text: state.text, name: state.name, saved: state.saved }));
+  } catch { /* storage full or disabled: nothing to keep */ }
+}
+
+async function restoreSession() {
+  let session;
+  try { session = JSON.parse(localStorage.getItem(SESSION_KEY)); } catch { return false; }
+  if (!session || typeof session.text !== 'string') return false;
+  const answer = await api.validate(session.text).catch(() => null);
+  if (!answer || !answer.valid) return false;
+  state.text = session.text;
+  state.saved = typeof session.saved === 'string' ? session.saved : session.text;
+  state.name = String(session.name || 'Restored theme');
+  const builtIn = state.themes.find((t) => t.theme === state.text && t.name === state.name);
+  $('builtin').value = builtIn ? String(builtIn.index) : '';
+  return true;
+}
+
+function showValidity(valid, count) {
+  const badge = $('validity');
+  badge.textContent = valid ? '✓ valid' : `${count} problem${count === 1 ? '' : 's'}`;
+  badge.className = `badge ${valid ? 'ok' : 'warn'}`;
+}
+
 async function checkTheme() {
   const text = state.text;
   let answer;
@@ -109,6 +138,7 @@ async function checkTheme() {
     return;
   }
   if (text !== state.text) return;  // an edit came in meanwhile
+  showValidity(answer.valid, answer.problems.length);
   if (!answer.valid) {
     showMessages(answer.problems.map((p) => p.message), 'error');
     drawContrast([]);
@@ -409,10 +439,12 @@ async function start() {
   $('main-dims').textContent = '800 × 600';
   $('compare-dims').textContent = '800 × 600';
   $('metrics-item').addEventListener('click', () => select('metrics'));
-  $('builtin').value = '0';
-  state.text = state.themes[0].theme;
-  state.saved = state.text;
-  state.name = state.themes[0].name;
+  if (!(await restoreSession())) {
+    $('builtin').value = '0';
+    state.text = state.themes[0].theme;
+    state.saved = state.text;
+    state.name = state.themes[0].name;
+  }
   refresh();
   document.body.dataset.ready = 'true';
 }

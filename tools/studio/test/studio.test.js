@@ -231,3 +231,20 @@ test('copies a look to another part, derives over and down looks, compares side 
   assert.equal(Math.round(a.height), Math.round(b.height));
   await page.click('#compare');
 });
+
+test('an edited theme survives a reload of the page', async () => {
+  await openBuiltIn('Graphite');
+  await page.click('#metrics-item');
+  const before = await renderCount();
+  await page.locator('.field[data-field="TitleBarSize"] input.number').fill('41');
+  await renderedAfter(before);
+  const edited = await exported();
+  assert.equal(edited.trimEnd().split('#$#')[20], '41');
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  await renderedAfter(0);
+  assert.equal(await exported(), edited);
+  assert.equal(await page.textContent('#main-name'), 'Graphite');
+  await page.waitForSelector('#validity.ok');
+  assert.equal(await page.textContent('#validity'), '✓ valid');
+});
