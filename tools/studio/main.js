@@ -211,6 +211,15 @@ function select(selection) {
   state.selection = selection;
   drawInspector(theme());
   drawLookList(theme());
+  pinEditedState();
+}
+
+// An over or down look being edited shows on its button in the preview.
+function pinEditedState() {
+  const owner = state.selection === 'metrics' ? { part: null, state: 0 } : lookOwner(state.selection);
+  const part = owner.part && owner.state > 0 ? owner.part : null;
+  preview.setPin(part, owner.state === 2 ? part : null);
+  if (!preview.hover && !preview.pressed) $('pointer-state').textContent = pointerText(null, null);
 }
 
 // --- look actions ------------------------------------------------------------
@@ -408,10 +417,12 @@ function wireStage() {
 }
 
 function pointerText(hover, pressed) {
+  const pinned = !hover && !pressed;
+  if (pinned) ({ hover, pressed } = preview.pin);
   if (!hover && !pressed) return 'Point at the caption buttons';
   const part = pressed || hover;
   const label = state.schema.looks[lookOfPart(part, state.schema)].label;
-  return `${label}: ${pressed ? 'down' : 'over'} look`;
+  return `${label}: ${pressed ? 'down' : 'over'} look${pinned ? ' (editing)' : ''}`;
 }
 
 async function start() {

@@ -27,6 +27,7 @@ export class Preview {
     this.base = null;         // { theme, width, height, caption }
     this.hover = null;
     this.pressed = null;
+    this.pin = { hover: null, pressed: null };  // shown while the pointer is elsewhere
     this.layout = [];
     this.zoom = 1;
     this.busy = false;
@@ -59,11 +60,19 @@ export class Preview {
     this.img.style.height = `${this.shownSize.height * this.zoom}px`;
   }
 
+  // Shows a button's over or down look without the pointer, for the look
+  // being edited; the pointer takes over while it is on a button.
+  setPin(hover, pressed) {
+    this.pin = { hover, pressed };
+    this.pump();
+  }
+
   wanted() {
     if (!this.base) return null;
     const request = { ...this.base };
-    if (this.hover) request.hover = this.hover;
-    if (this.pressed) request.pressed = this.pressed;
+    const state = this.hover || this.pressed ? this : this.pin;
+    if (state.hover) request.hover = state.hover;
+    if (state.pressed) request.pressed = state.pressed;
     return request;
   }
 

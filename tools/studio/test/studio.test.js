@@ -175,6 +175,18 @@ test('hovering and pressing a caption button shows its over and down looks', asy
   await page.mouse.move(box.x + 200, box.y + 300);
   await page.waitForSelector('#preview-img[data-hover=""]');
   assert.deepEqual(await page.screenshot({ clip }), normal);
+
+  // Editing the over or down look shows it on the button without the pointer.
+  await page.click('.state-tabs [data-state="over"]');
+  await page.waitForSelector('#preview-img[data-hover="close"][data-pressed=""]');
+  await page.mouse.move(box.x + 200, box.y + 300);
+  assert.deepEqual(await page.screenshot({ clip }), over);
+  await page.click('.state-tabs [data-state="down"]');
+  await page.waitForSelector('#preview-img[data-pressed="close"]');
+  await page.mouse.move(box.x + 200, box.y + 300);
+  assert.deepEqual(await page.screenshot({ clip }), down);
+  await page.click('.state-tabs [data-state="normal"]');
+  await page.waitForSelector('#preview-img[data-hover=""][data-pressed=""]');
 });
 
 test('a malformed string, an out-of-range number and a huge size each show their message', async () => {
