@@ -1,5 +1,6 @@
 #include "contrast.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cell_render.h"

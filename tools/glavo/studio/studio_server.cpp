@@ -2,6 +2,8 @@
 
 #include <httplib.h>
 
+#include <cmath>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
