@@ -262,7 +262,13 @@ function applyAccent(accentHex) {
 // --- opening and saving ----------------------------------------------------
 
 async function openChecked(text, name, onRefused) {
-  const answer = await api.validate(text);
+  let answer;
+  try {
+    answer = await api.validate(text);
+  } catch (error) {
+    onRefused(`${name} could not be checked: ${error.message}`, []);
+    return false;
+  }
   if (!answer.valid) {
     const message = `${name} is not a theme the control can read: ${answer.problems[0].message}`;
     onRefused(message, answer.problems);

@@ -200,6 +200,10 @@ test('a malformed string, an out-of-range number and a huge size each show their
   await page.click('#paste-apply');
   await page.waitForFunction(() => /BorderStyle/.test(document.getElementById('paste-error').textContent));
   assert.match(await page.textContent('#paste-error'), /Bottom border \(normal\): BorderStyle must be a whole number from 0 to 7, not '12'/);
+  await page.fill('#paste-text', 'x'.repeat(300000));
+  await page.click('#paste-apply');
+  await page.waitForFunction(() => /larger than/.test(document.getElementById('paste-error').textContent));
+  assert.equal(await page.textContent('#paste-error'), 'Pasted theme could not be checked: the request is larger than 256 KB');
   await page.keyboard.press('Escape');
 
   await page.click('.look-item[data-look="0"]');
