@@ -191,20 +191,34 @@ function drawInspector(t) {
   box.scrollTop = scroll;
 }
 
+// The checks as a table: the caption, then each button in its three states.
 function drawContrast(checks) {
   const failing = checks.filter((c) => !c.ok).length;
   const summary = $('contrast-summary');
   summary.textContent = checks.length ? (failing ? `${failing} low` : 'all pass') : '';
   summary.className = `badge ${failing ? 'warn' : 'ok'}`;
-  $('contrast-list').replaceChildren(...checks.map((c) => el('li', {},
-    el('button.contrast-item', {
+  const table = $('contrast-table');
+  table.replaceChildren();
+  if (!checks.length) return;
+  const byLook = new Map(checks.map((c) => [c.look, c]));
+  const cellOf = (look) => {
+    const c = byLook.get(look);
+    if (!c) return el('td');
+    return el('td', {}, el('button.contrast-cell', {
       type: 'button', 'data-look': c.look, 'data-ok': String(c.ok),
-      title: `${c.subject}: ${c.foreground} on ${c.background} — ${c.ratio}:1, needs ${c.required}:1 (WCAG)`,
+      title: `${c.subject}: ${c.foreground} on ${c.background}, ${c.ratio}:1 (WCAG asks ${c.required}:1)`,
+      style: { color: c.foreground, background: c.background },
       onclick: () => select(c.look),
-    },
-    el('span.sample', { style: { color: c.foreground, background: c.background }, text: 'Aa' }),
-    el('span.subject', { text: c.subject }),
-    el(`span.ratio.${c.ok ? 'ok' : 'warn'}`, { text: `${c.ratio.toFixed(2)}:1` })))));
+    }, c.ratio.toFixed(1)));
+  };
+  table.append(el('thead', {}, el('tr', {}, el('th'), ['Normal', 'Over', 'Down'].map((h) => el('th', { text: h })))));
+  const body = el('tbody');
+  body.append(el('tr', {}, el('th', { text: 'Caption' }), cellOf(0), el('td'), el('td')));
+  for (const [part, looks] of Object.entries(BUTTON_LOOKS)) {
+    const label = state.schema.looks[looks[0]].label.replace(' button', '');
+    body.append(el('tr', {}, el('th', { text: label }), looks.map(cellOf)));
+  }
+  table.append(body);
 }
 
 function select(selection) {
