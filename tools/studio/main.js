@@ -269,8 +269,7 @@ function applyAccent(accentHex) {
     }
     t.metrics[3] = String(recolor(Number(t.metrics[3]), accentHex, colors));
   }, null, true);
-  state.name = `${state.name.replace(/ \(accent #\w+\)$/, '')} (accent ${accentHex})`;
-  updateTitle();
+  toast(`Recoloured to the accent ${accentHex}`);
 }
 
 // --- opening and saving ----------------------------------------------------

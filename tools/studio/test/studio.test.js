@@ -264,3 +264,47 @@ test('an edited theme survives a reload of the page', async () => {
   await page.waitForSelector('#validity.ok');
   assert.equal(await page.textContent('#validity'), '✓ valid');
 });
+
+test('a theme from an accent colour takes its hue and keeps every lightness', async () => {
+  await openBuiltIn('Office2007');
+  const original = (await exported()).trimEnd();
+  await page.click('#accent');
+  await page.fill('#accent-color', '#0f9d8a');
+  const before = await renderCount();
+  await page.click('#accent-apply');
+  await renderedAfter(before);
+  const recoloured = (await exported()).trimEnd();
+  assert.notEqual(recoloured, original);
+
+  const hsl = (ole) => {
+    const [r, g, b] = [ole & 0xff, (ole >> 8) & 0xff, (ole >> 16) & 0xff].map((c) => c / 255);
+    const max = Math.max(r, g, b), min = Math.min(r, g, b), l = (max + min) / 2, d = max - min;
+    if (d === 0) return [0, 0, l];
+    const s = l > 0.5 ? d / (2 - max - min) : d / (max + min);
+    const h = max === r ? ((g - b) / d + 6) % 6 : max === g ? (b - r) / d + 2 : (r - g) / d + 4;
+    return [h * 60, s, l];
+  };
+  const accentHue = hsl(0x8a9d0f)[0];  // #0f9d8a as an OLE colour
+  const colours = (text) => {
+    const fields = text.split('#$#');
+    return [...fields.slice(0, 20).flatMap((r) => r.split('##').filter((_, i) => [1, 2, 7, 9, 10, 11, 12, 13, 16].includes(i))), fields[23]]
+      .map(Number);
+  };
+  const was = colours(original), now = colours(recoloured);
+  assert.equal(was.length, now.length);
+  let coloured = 0;
+  for (let i = 0; i < was.length; i++) {
+    if (was[i] < 0) continue;  // system colours become plain colours
+    const [, s0, l0] = hsl(was[i]);
+    const [h1, s1, l1] = hsl(now[i]);
+    assert.ok(Math.abs(l1 - l0) <= 0.01, `lightness of colour ${i} moved from ${l0} to ${l1}`);
+    if (s0 >= 0.08 && s1 > 0.05 && l0 > 0.05 && l0 < 0.95) {
+      coloured++;
+      const dh = Math.min(Math.abs(h1 - accentHue), 360 - Math.abs(h1 - accentHue));
+      assert.ok(dh <= 4, `colour ${i} has hue ${h1}, the accent ${accentHue}`);
+    }
+  }
+  assert.ok(coloured > 20, `only ${coloured} coloured values were checked`);
+  await page.keyboard.press('Control+z');
+  assert.equal((await exported()).trimEnd(), original, 'undo did not take the accent back');
+});
