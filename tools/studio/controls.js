@@ -90,17 +90,21 @@ export function segmentField(info, text, labels, onChange) {
   return fieldShell(info, group, '.segment');
 }
 
-// Sprites of style swatches per look and kind, fetched once each.
-const spriteCache = new Map();
 const TILE_W = 88, TILE_H = 28;
+const SPRITE_CACHE_SIZE = 60;
 
-function sprite(record, kind) {
-  const key = `${kind}|${record}`;
-  if (!spriteCache.has(key)) {
-    if (spriteCache.size > 60) spriteCache.clear();
-    spriteCache.set(key, api.swatches(record, kind, TILE_W, TILE_H).catch((e) => { spriteCache.delete(key); throw e; }));
+// The style swatch pictures of looks, each fetched once while it is kept.
+export class SwatchSprites {
+  constructor() { this.cache = new Map(); }
+
+  get(record, kind) {
+    const key = `${kind}|${record}`;
+    if (!this.cache.has(key)) {
+      if (this.cache.size > SPRITE_CACHE_SIZE) this.cache.clear();
+      this.cache.set(key, api.swatches(record, kind, TILE_W, TILE_H).catch((e) => { this.cache.delete(key); throw e; }));
+    }
+    return this.cache.get(key);
   }
-  return spriteCache.get(key);
 }
 
 function tile(url, style) {
@@ -108,15 +112,15 @@ function tile(url, style) {
 }
 
 // A picker that shows every style painted in the look's own colours.
-export function styleField(info, text, record, onChange) {
+export function styleField(info, text, record, sprites, onChange) {
   const kind = info.kind === 'fillStyle' ? 'fill' : 'border';
   const count = info.max + 1;
   const current = Number(text);
   const face = el('button.style-face', { type: 'button', 'aria-label': `${info.name}: style ${current}` },
     el('span.tile.loading'), el('span.style-no', { text: `Style ${current}` }), el('span.caret', { text: '▾' }));
-  sprite(record, kind).then((url) => face.firstChild.replaceWith(tile(url, current))).catch(() => {});
+  sprites.get(record, kind).then((url) => face.firstChild.replaceWith(tile(url, current))).catch(() => {});
   face.addEventListener('click', async () => {
-    const url = await sprite(record, kind);
+    const url = await sprites.get(record, kind);
     const grid = el('div.popover.style-grid', { role: 'listbox', 'aria-label': `${info.name} choices` },
       Array.from({ length: count }, (_, s) => el('button.style-choice', {
         type: 'button', role: 'option', 'aria-selected': String(s === current), 'data-style': s,

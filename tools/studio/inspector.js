@@ -21,7 +21,7 @@ function field(info, text, look, ctx, onChange) {
     case 'color': return colorField(info, text, schema.systemColors, onChange);
     case 'bool': return boolField(info, text, onChange);
     case 'fillStyle':
-    case 'borderStyle': return styleField(info, text, formatRecord(look), onChange);
+    case 'borderStyle': return styleField(info, text, formatRecord(look), ctx.sprites, onChange);
     default:
       if (info.name === 'FlipCell') return segmentField(info, text, FLIP_LABELS, onChange);
       return numberField(info, text, onChange, SLIDER_MAX[info.name]);
