@@ -39,7 +39,7 @@ std::string Onyx() { return soft::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
 class StudioApi : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetUpStudio(server_, GLAVO_STUDIO_PAGE_DIR);
+    ASSERT_TRUE(SetUpStudio(server_, GLAVO_STUDIO_PAGE_DIR));
     port_ = server_.bind_to_any_port("127.0.0.1");
     ASSERT_GT(port_, 0);
     thread_ = std::thread([this] { server_.listen_after_bind(); });

@@ -1,6 +1,7 @@
 # glavo studio refuses bad options in one line with exit code 2, before it
 # listens anywhere.
-foreach(bad "studio;--port;99999" "studio;--port;80x" "studio;--port" "studio;--colour;red")
+foreach(bad "studio;--port;99999" "studio;--port;80x" "studio;--port" "studio;--colour;red"
+            "studio;--port;0;--page;/nonexistent/studio")
   execute_process(COMMAND ${GLAVO} ${bad} RESULT_VARIABLE rc ERROR_VARIABLE err TIMEOUT 10)
   string(REGEX MATCHALL "\n" lines "${err}")
   list(LENGTH lines count)

@@ -35,8 +35,7 @@ int StudioCommand(int argc, char** argv) {
       else throw ArgumentError{arg, "unknown option"};
     }
     httplib::Server server;
-    studio::SetUpStudio(server, page);
-    if (!server.is_valid()) throw ArgumentError{"--page", "cannot serve '" + page + "'"};
+    if (!studio::SetUpStudio(server, page)) throw ArgumentError{"--page", "cannot serve '" + page + "' (not a folder)"};
     const int bound = port == 0 ? server.bind_to_any_port("127.0.0.1") : (server.bind_to_port("127.0.0.1", port) ? port : -1);
     if (bound <= 0) {
       std::fprintf(stderr, "glavo studio: --port: cannot listen on 127.0.0.1:%d (in use?)\n", port);

@@ -244,7 +244,7 @@ httplib::Server::Handler Guarded(Handler handler) {
 
 }  // namespace
 
-void SetUpStudio(httplib::Server& server, const std::string& pageDir) {
+bool SetUpStudio(httplib::Server& server, const std::string& pageDir) {
   auto renderer = std::make_shared<std::mutex>();
   server.set_payload_max_length(kMaxRequestBytes);
   server.set_read_timeout(kReadTimeoutSeconds);
@@ -282,7 +282,7 @@ void SetUpStudio(httplib::Server& server, const std::string& pageDir) {
       SendJson(res, 413, {{"error", "the request is larger than " + std::to_string(kMaxRequestBytes / 1024) + " KB"}});
     }
   });
-  server.set_mount_point("/", pageDir);
+  return server.set_mount_point("/", pageDir);
 }
 
 }  // namespace glavo::studio

@@ -19,7 +19,8 @@ inline constexpr int kMaxFormSide = 2560;
 inline constexpr int kMaxCaptionLength = 200;
 inline constexpr int kReadTimeoutSeconds = 5;
 
-// Routes the API under /api and serves the files of `pageDir` at /.
-void SetUpStudio(httplib::Server& server, const std::string& pageDir);
+// Routes the API under /api and serves the files of `pageDir` at /. False
+// when `pageDir` is not a folder that can be served.
+bool SetUpStudio(httplib::Server& server, const std::string& pageDir);
 
 }  // namespace glavo::studio
