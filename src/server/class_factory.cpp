@@ -1,6 +1,7 @@
 #include "server/class_factory.h"
 
 #include "server/com_object.h"
+#include "server/property_page.h"
 #include "server/skin_object.h"
 
 namespace glavo::server {
@@ -8,6 +9,7 @@ namespace {
 
 constexpr CreatableClass kClasses[] = {
     {&CLSID_GlavoSkin, &CreateSkinObject},
+    {&kPropertyPageClsid, &CreatePropertyPage},
 };
 
 class ClassFactory final : public IClassFactory {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "server/com_headers.h"
+#include "server/property_page.h"
 
 namespace glavo::server {
 namespace {
@@ -30,6 +31,10 @@ constexpr RegistryRow kRows[] = {
     {L"CLSID\\{clsid}\\Implemented Categories\\{catid_safe_init}", nullptr, nullptr},
     // The 16 x 15 picture of the VB6 and Office control toolboxes.
     {L"CLSID\\{clsid}\\ToolboxBitmap32", nullptr, L"{module}, 1"},
+    // The property page that the property browser's "(Custom)" opens.
+    {L"CLSID\\{page}", nullptr, L"GlavoSkin Property Page"},
+    {L"CLSID\\{page}\\InprocServer32", nullptr, L"{module}"},
+    {L"CLSID\\{page}\\InprocServer32", L"ThreadingModel", L"Apartment"},
     {L"Glavowrap.GlavoSkin", nullptr, L"GlavoSkin Control"},
     {L"Glavowrap.GlavoSkin\\CLSID", nullptr, L"{clsid}"},
     {L"Glavowrap.GlavoSkin\\CurVer", nullptr, L"Glavowrap.GlavoSkin.1"},
@@ -103,6 +108,7 @@ std::wstring ExpandPlaceholders(const std::wstring& text,
 std::vector<ResolvedRow> ResolveRegistration(const std::wstring& modulePath) {
   const std::pair<std::wstring, std::wstring> lookup[] = {
       {L"clsid", GuidText(CLSID_GlavoSkin)},
+      {L"page", GuidText(kPropertyPageClsid)},
       {L"libid", GuidText(LIBID_Glavowrap)},
       {L"iid", GuidText(IID__GlavoSkin)},
       {L"diid", GuidText(DIID___GlavoSkin)},

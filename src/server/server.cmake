@@ -53,7 +53,7 @@ foreach(lib glavo_skin glavo_cell glavo_graphics glavo_win32)
     target_link_libraries(glavowrap PRIVATE ${lib})
   endif()
 endforeach()
-target_link_libraries(glavowrap PRIVATE oleaut32 ole32 uuid advapi32 user32 gdi32)
+target_link_libraries(glavowrap PRIVATE oleaut32 ole32 uuid advapi32 user32 gdi32 comctl32 comdlg32 uxtheme)
 
 if(GLAVO_BUILD_TESTS AND EXISTS ${CMAKE_SOURCE_DIR}/tests/server/client/client.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/server/client/client.cmake)

@@ -82,6 +82,9 @@ STDMETHODIMP SkinObject::QueryInterface(REFIID riid, void** out) {
       Entry<SkinObject, IOleInPlaceObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObject),
       Entry<SkinObject, IOleInPlaceObjectWindowless>(IID_IOleInPlaceObjectWindowless),
       Entry<SkinObject, IObjectSafety>(IID_IObjectSafety),
+      Entry<SkinObject, ISpecifyPropertyPages>(IID_ISpecifyPropertyPages),
+      Entry<SkinObject, IPerPropertyBrowsing>(IID_IPerPropertyBrowsing),
+      Entry<SkinObject, IQuickActivate>(IID_IQuickActivate),
   };
   HRESULT hr = ole_ && out ? ole_->Query(riid, out) : E_NOINTERFACE;
   if (FAILED(hr)) hr = QueryFromTable(this, kTable, riid, out);

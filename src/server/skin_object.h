@@ -36,6 +36,9 @@ class SkinObject final : public _GlavoSkin,
                          public IPersistPropertyBag,
                          public IOleInPlaceObjectWindowless,
                          public IObjectSafety,
+                         public ISpecifyPropertyPages,
+                         public IPerPropertyBrowsing,
+                         public IQuickActivate,
                          private GlavoSkinEvents {
  public:
   SkinObject();
@@ -152,6 +155,21 @@ class SkinObject final : public _GlavoSkin,
   // scripting (SaveSkinTheme writes any file a caller names).
   STDMETHODIMP GetInterfaceSafetyOptions(REFIID riid, DWORD* supported, DWORD* enabled) override;
   STDMETHODIMP SetInterfaceSafetyOptions(REFIID riid, DWORD mask, DWORD enabled) override;
+
+  // ISpecifyPropertyPages: the control's own page (property_page.h).
+  STDMETHODIMP GetPages(CAUUID* pages) override;
+
+  // IPerPropertyBrowsing: BodyTheme by its themes' names; the page for the
+  // properties it edits.
+  STDMETHODIMP GetDisplayString(DISPID id, BSTR* text) override;
+  STDMETHODIMP MapPropertyToPage(DISPID id, CLSID* page) override;
+  STDMETHODIMP GetPredefinedStrings(DISPID id, CALPOLESTR* strings, CADWORD* cookies) override;
+  STDMETHODIMP GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* value) override;
+
+  // IQuickActivate: the client site, the sinks and the status in one call.
+  STDMETHODIMP QuickActivate(QACONTAINER* container, QACONTROL* control) override;
+  STDMETHODIMP SetContentExtent(LPSIZEL size) override;
+  STDMETHODIMP GetContentExtent(LPSIZEL size) override;
 
  private:
   // GlavoSkinEvents: the skin's public events, raised to the sinks.

@@ -55,7 +55,7 @@ TEST_P(BinaryTest, ImportsOnlyWindowsSystemLibraries) {
   ASSERT_EQ(dump.exitCode, 0) << dump.output;
   const std::set<std::string> system = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll",
                                         "ole32.dll",    "oleaut32.dll", "msimg32.dll", "msvcrt.dll",
-                                        "shell32.dll",  "comdlg32.dll"};
+                                        "shell32.dll",  "comdlg32.dll", "comctl32.dll", "uxtheme.dll"};
   int count = 0;
   for (const auto& line : dump.lines()) {
     auto at = line.find("DLL Name: ");

@@ -13,6 +13,7 @@ namespace server_test {
 namespace {
 
 const std::string kClsid = "CLSID\\{9F067B30-0E5B-4333-856F-D6F51C1BEB19}";
+const std::string kPage = "CLSID\\{D2DCDE7E-0DB2-4234-A463-4BA9FA5C1C29}";
 const std::string kLibid = "TypeLib\\{74C80248-5186-4C96-BB84-E44F9982274B}";
 const std::string kIid = "Interface\\{3406EE48-7E9E-46B4-B339-017D354C4647}";
 const std::string kDiid = "Interface\\{B1FE39DA-C4D2-4264-B6ED-026E7AB8DA82}";
@@ -20,7 +21,7 @@ const std::string kAutomationMarshaler = "{00020424-0000-0000-C000-000000000046}
 const std::string kDispatchMarshaler = "{00020420-0000-0000-C000-000000000046}";
 
 std::vector<std::string> AllAbsent() {
-  std::vector<std::string> rows = {"absent " + kClsid, "absent Glavowrap.GlavoSkin",
+  std::vector<std::string> rows = {"absent " + kClsid, "absent " + kPage, "absent Glavowrap.GlavoSkin",
                                    "absent Glavowrap.GlavoSkin.1", "absent " + kLibid,
                                    "absent " + kIid, "absent " + kDiid};
   std::sort(rows.begin(), rows.end());
@@ -56,6 +57,11 @@ std::vector<std::string> ExpectedRows(const std::string& module, const std::stri
       "key " + kClsid + "\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}",
       "key " + kClsid + "\\ToolboxBitmap32",
       "value " + kClsid + "\\ToolboxBitmap32|@=" + module + ", 1",
+      "key " + kPage,
+      "value " + kPage + "|@=GlavoSkin Property Page",
+      "key " + kPage + "\\InprocServer32",
+      "value " + kPage + "\\InprocServer32|@=" + module,
+      "value " + kPage + "\\InprocServer32|ThreadingModel=Apartment",
       "key Glavowrap.GlavoSkin",
       "value Glavowrap.GlavoSkin|@=GlavoSkin Control",
       "key Glavowrap.GlavoSkin\\CLSID",

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "vb_container_run.h"
+#include "wine_runner.h"
 
 namespace glavo::wine {
 namespace {
@@ -84,6 +85,8 @@ TEST_P(VbContainer, FirstPlacementInTheDesignerMakesTheFormBorderless) {
 
 TEST_P(VbContainer, ShowAsksTheContainerForTheFormsClientArea) {
   REQUIRE_RUN();
+  // The bag scenario connects by IQuickActivate, as VB does when it can.
+  EXPECT_EQ(run().calls("runbag.place").front(), "container.QuickActivate -> 0x00000000 SETCLIENTSITEFIRST=1 events=1 notify=1");
   for (const std::string step : {"design.place", "run.place", "runbag.place"}) {
     SCOPED_TRACE(step);
     // Activated where it was dropped, then its Show moves it through the
@@ -184,6 +187,46 @@ TEST_P(VbContainer, TheAboutBoxNamesTheControlItsVersionAndPurpose) {
   const std::string text = run().fact("about.text");
   EXPECT_EQ(text.rfind("\"GlavoSkin 1.0.0.0\\n\\nGlavo Wrap ActiveX Control: ", 0), 0u) << text;
   EXPECT_NE(text.find("themeable window frame"), std::string::npos) << text;
+}
+
+TEST_P(VbContainer, PropertyBrowserShowsBodyThemeByName) {
+  REQUIRE_RUN();
+  EXPECT_EQ(run().fact("browse.strings"),
+            "0x00000000 Onyx=0,AJAX=1,Graphite=2,Vista=3,iTunes=4,GoogleChrome=5,TintedGlass=6,Office2007=7,"
+            "Candy=8,Safari=9,MediaPlayer=10,SilverLight=11");
+  EXPECT_EQ(run().fact("browse.value9"), "0x00000000 9");
+  EXPECT_EQ(run().fact("browse.display"), "0x00000000 Onyx");
+  EXPECT_EQ(run().fact("browse.page17"), "0x00000000");  // BodyTheme: on the page
+  EXPECT_EQ(run().fact("browse.page6"), "0x80040200");   // Caption: PERPROP_E_NOPAGEAVAILABLE
+}
+
+TEST_P(VbContainer, ThePropertyPageEditsPreviewsAndAppliesThroughTheLets) {
+  REQUIRE_RUN();
+  // The system's frame shows the page (and the suite keeps its picture).
+  EXPECT_GE(indexOf("design.custom", "container.GetPages -> 0x00000000 1"), 0);
+  EXPECT_GE(indexOf("design.custom", "container.OleCreatePropertyFrame -> 0x00000000 screenshot"), 0);
+  EXPECT_TRUE(FileExists(run().outDir + "/property_page.ppm"));
+  // The designer's frame: clean until edited, dirty after, clean after Apply.
+  EXPECT_GE(indexOf("design.page", "frame.GetPageInfo \"Skin\" 472x300"), 0);
+  EXPECT_GE(indexOf("design.page", "frame.Activate -> 0x00000000"), 0);
+  EXPECT_EQ(run().fact("page.dirty_before"), "0x00000001");
+  EXPECT_EQ(run().fact("page.dirty_after"), "0x00000000");
+  EXPECT_EQ(run().fact("page.dirty_applied"), "0x00000001");
+  EXPECT_GE(indexOf("design.page", "frame.OnStatusChange 3"), 0);  // PROPPAGESTATUS_DIRTY | VALIDATE
+  // Apply sets the properties through their lets: each sends its change
+  // notification, BodyTheme (17) before the sizes it would reset.
+  const int theme = indexOf("design.page", "notify.OnChanged 17");
+  const int titleBar = indexOf("design.page", "notify.OnChanged 5");
+  const int help = indexOf("design.page", "notify.OnChanged 9");
+  const int applied = indexOf("design.page", "frame.Apply -> 0x00000000");
+  ASSERT_GE(theme, 0);
+  EXPECT_LT(theme, titleBar);
+  EXPECT_LT(titleBar, applied);
+  EXPECT_LT(help, applied);
+  EXPECT_GE(help, 0);
+  EXPECT_EQ(run().fact("custom.BodyTheme"), "3");
+  EXPECT_EQ(run().fact("custom.TitleBarSize"), "36");
+  EXPECT_EQ(run().fact("custom.ShowHelpButton"), "False");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, VbContainer, ::testing::ValuesIn(BothBitnesses()), BitnessName());

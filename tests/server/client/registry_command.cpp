@@ -58,6 +58,7 @@ int RegistryCommand(int argc, wchar_t** argv) {
   if (!root) return 1;
   const std::wstring roots[] = {
       L"CLSID\\" + GuidText(CLSID_GlavoSkin),
+      L"CLSID\\{D2DCDE7E-0DB2-4234-A463-4BA9FA5C1C29}",  // the property page
       L"Glavowrap.GlavoSkin",
       L"Glavowrap.GlavoSkin.1",
       L"TypeLib\\" + GuidText(LIBID_Glavowrap),

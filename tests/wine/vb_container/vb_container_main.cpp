@@ -13,10 +13,12 @@
 #include <ole2.h>
 #include <ocidl.h>
 #include <olectl.h>
+#include <prsht.h>
 #include <initguid.h>
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "call_log.h"
 // The generated declarations give optional BSTR parameters a literal default.
@@ -25,6 +27,7 @@
 #include "glavowrap_idl.h"
 #pragma GCC diagnostic pop
 #include "memory_bag.h"
+#include "page_frame.h"
 #include "vb_form.h"
 #include "vb_sinks.h"
 #include "vb_site.h"
@@ -132,16 +135,23 @@ class Placement {
   // SetClientSite first when the control asks for it (VB honours
   // OLEMISC_SETCLIENTSITEFIRST), then InitNew or Load, the connections, and
   // in-place activation at the rectangle where it was dropped.
-  HRESULT create(const std::wstring& ocx, From from, IStream* stream, IPropertyBag* bag) {
+  // With `quick`, one IQuickActivate call stands for the client site, the
+  // status and the connections, as VB uses it when a control offers it.
+  HRESULT create(const std::wstring& ocx, From from, IStream* stream, IPropertyBag* bag, bool quick = false) {
     control_ = CreateControl(ocx, log_);
     if (!control_) return E_FAIL;
     ole_ = Query<IOleObject>(control_, IID_IOleObject);
     dispatch_ = Query<IDispatch>(control_, IID_IDispatch);
-    DWORD misc = 0;
-    ole_->GetMiscStatus(DVASPECT_CONTENT, &misc);
-    const bool siteFirst = (misc & OLEMISC_SETCLIENTSITEFIRST) != 0;
-    log_.call(std::string("container.GetMiscStatus SETCLIENTSITEFIRST=") + (siteFirst ? "1" : "0"));
-    if (siteFirst) setSite();
+    bool siteFirst = false;
+    if (quick) {
+      quickActivate();
+    } else {
+      DWORD misc = 0;
+      ole_->GetMiscStatus(DVASPECT_CONTENT, &misc);
+      siteFirst = (misc & OLEMISC_SETCLIENTSITEFIRST) != 0;
+      log_.call(std::string("container.GetMiscStatus SETCLIENTSITEFIRST=") + (siteFirst ? "1" : "0"));
+      if (siteFirst) setSite();
+    }
     HRESULT hr = E_FAIL;
     if (from == From::kBag) {
       auto* persist = Query<IPersistPropertyBag>(control_, IID_IPersistPropertyBag);
@@ -156,8 +166,10 @@ class Placement {
                 Hex(hr) + (FAILED(hr) ? " " + ErrorDescription() : ""));
     }
     if (FAILED(hr)) return hr;
-    if (!siteFirst) setSite();
-    connect();
+    if (!quick) {
+      if (!siteFirst) setSite();
+      connect();
+    }
     site_.setControl(control_);
     hr = ole_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site_, 0, form_.hwnd(), &site_.rect());
     log_.call("container.DoVerb(INPLACEACTIVATE) -> " + Hex(hr));
@@ -235,6 +247,36 @@ class Placement {
   void setSite() {
     HRESULT hr = ole_->SetClientSite(static_cast<IOleClientSite*>(&site_));
     log_.call("container.SetClientSite -> " + Hex(hr));
+  }
+
+  void quickActivate() {
+    auto* quick = Query<IQuickActivate>(control_, IID_IQuickActivate);
+    if (!quick) {
+      log_.call("container.QuickActivate unsupported");
+      return;
+    }
+    QACONTAINER container{};
+    container.cbSize = sizeof(container);
+    container.pClientSite = static_cast<IOleClientSite*>(&site_);
+    container.pPropertyNotifySink = &notify_;
+    container.pUnkEventSink = &events_;
+    container.dwAmbientFlags = QACONTAINER_USERMODE | QACONTAINER_MESSAGEREFLECT;
+    container.lcid = 1033;
+    QACONTROL control{};
+    control.cbSize = sizeof(control);
+    const HRESULT hr = quick->QuickActivate(&container, &control);
+    quick->Release();
+    log_.call("container.QuickActivate -> " + Hex(hr) + " SETCLIENTSITEFIRST=" +
+              ((control.dwMiscStatus & OLEMISC_SETCLIENTSITEFIRST) ? "1" : "0") +
+              " events=" + (control.dwEventCookie ? "1" : "0") + " notify=" + (control.dwPropNotifyCookie ? "1" : "0"));
+    auto* points = Query<IConnectionPointContainer>(control_, IID_IConnectionPointContainer);
+    if (!points) return;
+    // Kept to disconnect at close, as after Advise.
+    points->FindConnectionPoint(DIID___GlavoSkin, &eventPoint_);
+    points->FindConnectionPoint(IID_IPropertyNotifySink, &notifyPoint_);
+    points->Release();
+    eventCookie_ = control.dwEventCookie;
+    notifyCookie_ = control.dwPropNotifyCookie;
   }
 
   void connect() {
@@ -339,7 +381,201 @@ void ShowAbout(IDispatch* control, CallLog& log) {
   log.fact("about.text", "\"" + text + "\"");
 }
 
-void Design(const std::wstring& ocx, CallLog& log, IStream** stream, MemoryBag& bag) {
+// The window of class `cls` inside a top-level window of this process.
+struct Found {
+  const wchar_t* cls;
+  HWND top = nullptr;
+  HWND inner = nullptr;
+};
+
+struct ChildSearch {
+  const wchar_t* cls;
+  HWND hit = nullptr;
+};
+
+BOOL CALLBACK FindChild(HWND child, LPARAM param) {
+  auto* search = reinterpret_cast<ChildSearch*>(param);
+  wchar_t name[64] = L"";
+  GetClassNameW(child, name, 64);
+  if (lstrcmpW(name, search->cls) != 0) return TRUE;
+  search->hit = child;
+  return FALSE;
+}
+
+BOOL CALLBACK FindInTopLevel(HWND top, LPARAM param) {
+  auto* found = reinterpret_cast<Found*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(top, &process);
+  if (process != GetCurrentProcessId()) return TRUE;
+  ChildSearch search{found->cls};
+  EnumChildWindows(top, FindChild, reinterpret_cast<LPARAM>(&search));
+  if (!search.hit) return TRUE;
+  found->top = top;
+  found->inner = search.hit;
+  return FALSE;
+}
+
+// What the screen shows of `window`, as a binary PPM file.
+bool SaveScreenshot(HWND window, const std::wstring& path) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  FILE* file = _wfopen(path.c_str(), L"wb");
+  if (file) {
+    std::fprintf(file, "P6\n%d %d\n255\n", w, h);
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    for (int i = 0; i < w * h; ++i) {
+      const unsigned char rgb[3] = {pixels[i * 4 + 2], pixels[i * 4 + 1], pixels[i * 4]};
+      std::fwrite(rgb, 1, 3, file);
+    }
+    std::fclose(file);
+  }
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return file != nullptr;
+}
+
+// How a property browser shows BodyTheme: by the names the control gives.
+void BrowseBodyTheme(IUnknown* control, CallLog& log) {
+  auto* browsing = Query<IPerPropertyBrowsing>(control, IID_IPerPropertyBrowsing);
+  if (!browsing) {
+    log.fact("browse.interface", "missing");
+    return;
+  }
+  CALPOLESTR strings{};
+  CADWORD cookies{};
+  HRESULT hr = browsing->GetPredefinedStrings(17, &strings, &cookies);
+  std::string names;
+  for (ULONG i = 0; i < strings.cElems; ++i) {
+    names += (i ? "," : "") + Narrow(strings.pElems[i]) + "=" + std::to_string(cookies.pElems[i]);
+    CoTaskMemFree(strings.pElems[i]);
+  }
+  CoTaskMemFree(strings.pElems);
+  CoTaskMemFree(cookies.pElems);
+  log.fact("browse.strings", Hex(hr) + " " + names);
+  VARIANT value;
+  VariantInit(&value);
+  hr = browsing->GetPredefinedValue(17, 9, &value);
+  log.fact("browse.value9", Hex(hr) + " " + VariantText(value));
+  BSTR shown = nullptr;
+  hr = browsing->GetDisplayString(17, &shown);
+  log.fact("browse.display", Hex(hr) + " " + Narrow(shown));
+  SysFreeString(shown);
+  CLSID page{};
+  log.fact("browse.page17", Hex(browsing->MapPropertyToPage(17, &page)));
+  log.fact("browse.page6", Hex(browsing->MapPropertyToPage(6, &page)));  // Caption: no page
+  browsing->Release();
+}
+
+// What a user does on the page: Vista, a 36-pixel title bar, no help button.
+void EditPage(HWND page) {
+  HWND theme = GetDlgItem(page, 100);
+  SendMessageW(theme, CB_SETCURSEL, 3, 0);
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(100, CBN_SELCHANGE), reinterpret_cast<LPARAM>(theme));
+  SetDlgItemInt(page, 110, 36, TRUE);                    // title bar height
+  SendMessageW(GetDlgItem(page, 133), BM_CLICK, 0, 0);  // the help button off
+}
+
+// The control's pages in the system's property frame (OleCreatePropertyFrame).
+// While the frame is modal a second thread does what a user would, takes a
+// screenshot of the frame and presses OK. (Wine's frame never calls Apply:
+// ApplyThroughPage checks that.)
+void ShowCustomPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir) {
+  // The frame creates each page by its class, as registration would let it.
+  HMODULE module = GetModuleHandleW(ocx.c_str());
+  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+  auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  auto* specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
+  CAUUID pages{};
+  HRESULT hr = specify ? specify->GetPages(&pages) : E_NOINTERFACE;
+  if (specify) specify->Release();
+  log.call("container.GetPages -> " + Hex(hr) + " " + std::to_string(pages.cElems));
+  if (FAILED(hr)) return;
+  std::vector<DWORD> cookies;
+  for (ULONG i = 0; i < pages.cElems; ++i) {
+    IClassFactory* factory = nullptr;
+    DWORD cookie = 0;
+    if (get && SUCCEEDED(get(pages.pElems[i], IID_IClassFactory, reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(CoRegisterClassObject(pages.pElems[i], factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie))) {
+      cookies.push_back(cookie);
+    }
+    if (factory) factory->Release();
+  }
+  std::string seen = "no frame";
+  std::thread user([&] {
+    Found found{L"GlavoSkinPropertyPage"};
+    for (int i = 0; i < 100 && !found.inner; ++i) {
+      Sleep(50);
+      EnumWindows(FindInTopLevel, reinterpret_cast<LPARAM>(&found));
+    }
+    if (!found.inner) {
+      // No page: close whatever dialog the frame is, so the call returns.
+      Found frame{L"Button"};
+      EnumWindows(FindInTopLevel, reinterpret_cast<LPARAM>(&frame));
+      if (frame.top) {
+        wchar_t title[128] = L"";
+        GetWindowTextW(frame.top, title, 128);
+        seen = "no page in \"" + Narrow(title) + "\"";
+        PostMessageW(frame.top, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+      }
+      return;
+    }
+    Sleep(300);
+    EditPage(found.inner);
+    Sleep(500);
+    seen = SaveScreenshot(found.top, outDir + L"\\property_page.ppm") ? "screenshot" : "no screenshot";
+    PostMessageW(found.top, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  });
+  IUnknown* objects[] = {control};
+  hr = OleCreatePropertyFrame(nullptr, 40, 40, L"GlavoSkin1", 1, objects, pages.cElems, pages.pElems,
+                              LOCALE_USER_DEFAULT, 0, nullptr);
+  user.join();
+  for (DWORD cookie : cookies) CoRevokeClassObject(cookie);
+  CoTaskMemFree(pages.pElems);
+  log.call("container.OleCreatePropertyFrame -> " + Hex(hr) + " " + seen);
+}
+
+// The designer's own frame: the page edited, then Apply, which sets the
+// control's properties through their lets (the change notifications show).
+void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx) {
+  HMODULE module = GetModuleHandleW(ocx.c_str());
+  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+  auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  auto* specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
+  CAUUID pages{};
+  if (!specify || FAILED(specify->GetPages(&pages)) || pages.cElems == 0) {
+    log.call("frame.no pages");
+    if (specify) specify->Release();
+    return;
+  }
+  specify->Release();
+  IClassFactory* factory = nullptr;
+  get(pages.pElems[0], IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  CoTaskMemFree(pages.pElems);
+  {
+    PageFrame frame(log, factory, control);
+    log.fact("page.dirty_before", Hex(frame.dirty()));
+    if (HWND page = frame.page()) EditPage(page);
+    Pump(200);
+    log.fact("page.dirty_after", Hex(frame.dirty()));
+    frame.apply();
+    log.fact("page.dirty_applied", Hex(frame.dirty()));
+  }
+  if (factory) factory->Release();
+}
+
+void Design(const std::wstring& ocx, const std::wstring& outDir, CallLog& log, IStream** stream, MemoryBag& bag) {
   log.step("design.place");
   VbForm::Options options;
   VbForm form(log, options);
@@ -361,6 +597,15 @@ void Design(const std::wstring& ocx, CallLog& log, IStream** stream, MemoryBag& 
   placement.facts("design.dragged");
   log.step("design.about");
   ShowAbout(placement.dispatch(), log);
+  log.step("design.browse");
+  BrowseBodyTheme(placement.control(), log);
+  log.step("design.custom");
+  ShowCustomPage(placement.control(), log, ocx, outDir);
+  log.step("design.page");
+  ApplyThroughPage(placement.control(), log, ocx);
+  log.fact("custom.BodyTheme", GetText(placement.dispatch(), L"BodyTheme"));
+  log.fact("custom.TitleBarSize", GetText(placement.dispatch(), L"TitleBarSize"));
+  log.fact("custom.ShowHelpButton", GetText(placement.dispatch(), L"ShowHelpButton"));
   log.step("design.save");
   PutLong(placement.dispatch(), L"BodyTheme", 8);
   placement.saveStream(stream);
@@ -420,7 +665,7 @@ void RunFromBag(const std::wstring& ocx, CallLog& log, MemoryBag& bag) {
   options.borderStyle = 0;
   VbForm form(log, options);
   Placement placement(log, form, true);
-  placement.create(ocx, Placement::From::kBag, nullptr, &bag);
+  placement.create(ocx, Placement::From::kBag, nullptr, &bag, true);
   Pump(300);
   placement.facts("runbag.placed");
   log.fact("runbag.theme", GetText(placement.dispatch(), L"BodyTheme"));
@@ -451,7 +696,7 @@ int wmain(int argc, wchar_t** argv) {
     CallLog log(std::wstring(argv[2]) + L"\\vb_log.txt");
     IStream* stream = nullptr;
     MemoryBag bag;
-    Design(ocx, log, &stream, bag);
+    Design(ocx, argv[2], log, &stream, bag);
     if (stream) {
       Run(ocx, log, stream);
       stream->Release();
