@@ -200,7 +200,7 @@ TEST_P(VbContainer, PropertyBrowserShowsBodyThemeByName) {
   EXPECT_EQ(run().fact("browse.page6"), "0x80040200");   // Caption: PERPROP_E_NOPAGEAVAILABLE
 }
 
-TEST_P(VbContainer, ThePropertyPageEditsPreviewsAndAppliesThroughTheLets) {
+TEST_P(VbContainer, ThePropertyPageEditsLoadsSavesAndAppliesThroughTheLets) {
   REQUIRE_RUN();
   // The system's frame shows the page (and the suite keeps its picture).
   EXPECT_GE(indexOf("design.custom", "container.GetPages -> 0x00000000 1"), 0);
@@ -227,6 +227,15 @@ TEST_P(VbContainer, ThePropertyPageEditsPreviewsAndAppliesThroughTheLets) {
   EXPECT_EQ(run().fact("custom.BodyTheme"), "3");
   EXPECT_EQ(run().fact("custom.TitleBarSize"), "36");
   EXPECT_EQ(run().fact("custom.ShowHelpButton"), "False");
+  // Save theme file writes the control's look; Load theme file (another look
+  // meanwhile) marks the page changed and changes the control only on Apply.
+  EXPECT_EQ(run().fact("page.saved_equals_look"), "1");
+  EXPECT_EQ(run().fact("page.other_differs"), "1");
+  EXPECT_EQ(run().fact("page.load_dirty"), "0x00000000");
+  EXPECT_EQ(run().fact("page.load_before_apply_unchanged"), "1");
+  EXPECT_EQ(run().fact("page.loaded_equals_file"), "1");
+  const std::string files = run().fact("page.loaded_theme_file");
+  EXPECT_EQ(files.substr(0, files.size() / 2), files.substr(files.size() / 2 + 1)) << files;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, VbContainer, ::testing::ValuesIn(BothBitnesses()), BitnessName());

@@ -548,7 +548,49 @@ void ShowCustomPage(IUnknown* control, CallLog& log, const std::wstring& ocx, co
 
 // The designer's own frame: the page edited, then Apply, which sets the
 // control's properties through their lets (the change notifications show).
-void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx) {
+// Presses a page button that opens the system's file dialog (titled
+// `title`), and answers the dialog from a second thread with `path`, as a
+// user typing the name.
+void ChooseFile(HWND page, int button, const wchar_t* title, const std::wstring& path) {
+  std::thread user([&] {
+    for (int i = 0; i < 100; ++i) {
+      Sleep(50);
+      HWND dialog = FindWindowW(L"#32770", title);
+      if (!dialog) continue;
+      Sleep(200);
+      SetDlgItemTextW(dialog, 0x47C, path.c_str());  // the file name box (cmb13)
+      SetDlgItemTextW(dialog, 0x480, path.c_str());  // or its plain edit (edt1)
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      return;
+    }
+  });
+  SendMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+  user.join();
+}
+
+std::string SkinTheme(IDispatch* control) {
+  DISPID id = 0;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(L"SaveSkinTheme")};
+  control->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  VARIANT result;
+  VariantInit(&result);
+  DISPPARAMS none{};
+  control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, &result, nullptr, nullptr);
+  std::string text = result.vt == VT_BSTR ? Narrow(result.bstrVal) : "";
+  VariantClear(&result);
+  return text;
+}
+
+std::string FirstLine(const std::wstring& path) {
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (!file) return "(no file)";
+  std::string line;
+  for (int c = std::fgetc(file); c != EOF && c != '\r' && c != '\n'; c = std::fgetc(file)) line += static_cast<char>(c);
+  std::fclose(file);
+  return line;
+}
+
+void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir) {
   HMODULE module = GetModuleHandleW(ocx.c_str());
   using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
   auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
@@ -571,6 +613,26 @@ void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx) 
     log.fact("page.dirty_after", Hex(frame.dirty()));
     frame.apply();
     log.fact("page.dirty_applied", Hex(frame.dirty()));
+    auto* dispatch = Query<IDispatch>(control, IID_IDispatch);
+    log.fact("custom.BodyTheme", GetText(dispatch, L"BodyTheme"));
+    log.fact("custom.TitleBarSize", GetText(dispatch, L"TitleBarSize"));
+    log.fact("custom.ShowHelpButton", GetText(dispatch, L"ShowHelpButton"));
+    // Save theme file: the control's look, written through its lets.
+    const std::wstring saved = outDir + L"\\saved.gwr";
+    ChooseFile(frame.page(), 151, L"Save As", saved);
+    log.fact("page.saved_equals_look", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
+    // Load theme file: another look meanwhile, then the saved one back.
+    PutLong(dispatch, L"BodyTheme", 8);
+    PutLong(dispatch, L"TitleBarSize", 50);
+    const std::string other = SkinTheme(dispatch);
+    log.fact("page.other_differs", other != FirstLine(saved) ? "1" : "0");
+    ChooseFile(frame.page(), 150, L"Open", saved);
+    log.fact("page.load_dirty", Hex(frame.dirty()));
+    log.fact("page.load_before_apply_unchanged", SkinTheme(dispatch) == other ? "1" : "0");
+    frame.apply();
+    log.fact("page.loaded_equals_file", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
+    log.fact("page.loaded_theme_file", "\"" + Narrow(saved.c_str()) + "\" " + GetText(dispatch, L"SkinThemeFile"));
+    dispatch->Release();
   }
   if (factory) factory->Release();
 }
@@ -602,10 +664,7 @@ void Design(const std::wstring& ocx, const std::wstring& outDir, CallLog& log, I
   log.step("design.custom");
   ShowCustomPage(placement.control(), log, ocx, outDir);
   log.step("design.page");
-  ApplyThroughPage(placement.control(), log, ocx);
-  log.fact("custom.BodyTheme", GetText(placement.dispatch(), L"BodyTheme"));
-  log.fact("custom.TitleBarSize", GetText(placement.dispatch(), L"TitleBarSize"));
-  log.fact("custom.ShowHelpButton", GetText(placement.dispatch(), L"ShowHelpButton"));
+  ApplyThroughPage(placement.control(), log, ocx, outDir);
   log.step("design.save");
   PutLong(placement.dispatch(), L"BodyTheme", 8);
   placement.saveStream(stream);
