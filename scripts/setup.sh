@@ -4,7 +4,7 @@ set -euo pipefail
 PKGS=(cmake ninja-build g++ pkg-config libfreetype-dev libfontconfig1-dev libpng-dev
       fonts-liberation fonts-dejavu-core mingw-w64 mingw-w64-tools wine64 xvfb xauth
       googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-      libcpp-httplib-dev nlohmann-json3-dev chromium nodejs)
+      libcpp-httplib-dev nlohmann-json3-dev chromium nodejs python3)
 # Wine's 32-bit loader runs the i686 build (what 32-bit hosts load) in the tests.
 WINE32=wine32:i386
 

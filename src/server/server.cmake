@@ -20,13 +20,20 @@ find_path(GLAVO_STDOLE_DIR stdole2.tlb
 set(GLAVO_IDL ${CMAKE_CURRENT_SOURCE_DIR}/idl/glavowrap.idl)
 set(GLAVO_IDL_OUT ${CMAKE_CURRENT_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${GLAVO_IDL_OUT})
+# widl takes no help string on an enumeration constant; constant_help.py
+# adds them (idl/constant_help.txt) to the compiled library.
+find_package(Python3 COMPONENTS Interpreter REQUIRED)
 add_custom_command(
   OUTPUT ${GLAVO_IDL_OUT}/glavowrap.tlb ${GLAVO_IDL_OUT}/glavowrap_idl.h
   COMMAND ${GLAVO_WIDL} ${GLAVO_WIDL_BITS} -I ${CMAKE_CURRENT_SOURCE_DIR}/idl
-          -L ${GLAVO_STDOLE_DIR} -t -o ${GLAVO_IDL_OUT}/glavowrap.tlb ${GLAVO_IDL}
+          -L ${GLAVO_STDOLE_DIR} -t -o ${GLAVO_IDL_OUT}/glavowrap_widl.tlb ${GLAVO_IDL}
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/idl/constant_help.py
+          ${GLAVO_IDL_OUT}/glavowrap_widl.tlb ${CMAKE_CURRENT_SOURCE_DIR}/idl/constant_help.txt
+          ${GLAVO_IDL_OUT}/glavowrap.tlb
   COMMAND ${GLAVO_WIDL} ${GLAVO_WIDL_BITS} -I ${CMAKE_CURRENT_SOURCE_DIR}/idl
           -h -o ${GLAVO_IDL_OUT}/glavowrap_idl.h ${GLAVO_IDL}
   DEPENDS ${GLAVO_IDL} ${CMAKE_CURRENT_SOURCE_DIR}/idl/oaidl.idl
+          ${CMAKE_CURRENT_SOURCE_DIR}/idl/constant_help.py ${CMAKE_CURRENT_SOURCE_DIR}/idl/constant_help.txt
   COMMENT "Compiling the Glavowrap type library (${GLAVO_WIDL_BITS})"
   VERBATIM)
 add_custom_target(glavowrap_idl DEPENDS ${GLAVO_IDL_OUT}/glavowrap.tlb ${GLAVO_IDL_OUT}/glavowrap_idl.h)
