@@ -16,7 +16,7 @@ build=$(realpath -m "${GLAVO_FUZZ_BUILD:-build/fuzz}")
 flags="-g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-  targets=(skin_theme cell_theme caption property_bag skin_session)
+  targets=(skin_theme cell_theme caption property_bag skin_session stream)
 fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \

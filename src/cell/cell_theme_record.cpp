@@ -1,13 +1,12 @@
 #include "cell/cell_theme_record.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
-#include <system_error>
 
-#include "cell/leading_number.h"
+#include "host/number_text.h"
+#include "host/whole_file.h"
 
 namespace glavo {
 
@@ -22,19 +21,15 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
-// Whether the piece is a number as a whole (blanks allowed), which is what
-// a Boolean conversion accepts besides the two words.
-bool IsWholeNumber(std::u16string_view piece) {
-  std::string ascii;
+// The piece as a number, read as its numeric pieces are: blanks, tabs and
+// line feeds are ignored wherever they stand, and the rest must be one
+// number as a whole.
+std::optional<double> WholePieceNumber(std::u16string_view piece) {
+  std::u16string packed;
   for (char16_t c : piece) {
-    if (c == u' ' || c == u'\t') continue;
-    if (c > 127) return false;
-    ascii.push_back(static_cast<char>(c));
+    if (c != u' ' && c != u'\t' && c != u'\n') packed.push_back(c);
   }
-  if (ascii.empty()) return false;
-  char* end = nullptr;
-  std::strtod(ascii.c_str(), &end);
-  return end == ascii.c_str() + ascii.size();
+  return WholeNumber(packed);
 }
 
 std::filesystem::path PathOf(const std::u16string& fileName) { return std::filesystem::path(fileName); }
@@ -75,7 +70,8 @@ std::u16string FormatRecordBool(bool value) { return value ? u"True" : u"False";
 std::optional<bool> ParseRecordBool(std::u16string_view piece) {
   if (EqualsIgnoringCase(piece, u"true")) return true;
   if (EqualsIgnoringCase(piece, u"false")) return false;
-  if (IsWholeNumber(piece)) return LeadingNumber(piece) != 0;
+  // A number too large for a double is an overflow, not True.
+  if (auto number = WholePieceNumber(piece); number && std::isfinite(*number)) return *number != 0;
   return std::nullopt;
 }
 
@@ -90,39 +86,11 @@ std::optional<std::u16string> ReadFirstLine(const std::u16string& fileName) {
 }
 
 bool WriteLineFile(const std::u16string& fileName, std::u16string_view line) {
-  const std::filesystem::path target = PathOf(fileName);
-  std::filesystem::path temp = target;
-  temp += ".tmp" + std::to_string(std::random_device{}());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (char16_t c : line) out.put(c < 256 ? static_cast<char>(c) : '?');
-    out.write("\r\n", 2);
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    // Some platforms refuse to rename over an existing file.
-    std::error_code removeError;
-    if (std::filesystem::is_regular_file(target, removeError)) {
-      std::filesystem::remove(target, removeError);
-      ec.clear();
-      std::filesystem::rename(temp, target, ec);
-    }
-  }
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
-  }
-  return true;
+  std::string bytes;
+  bytes.reserve(line.size() + 2);
+  for (char16_t c : line) bytes.push_back(c < 256 ? static_cast<char>(c) : '?');
+  bytes += "\r\n";
+  return WriteWholeFile(PathOf(fileName), bytes);
 }
 
 }  // namespace glavo

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "host/number_text.h"
+
 namespace glavo {
 namespace {
 
@@ -32,17 +34,10 @@ std::string Narrow(const std::u16string& s) {
 }
 
 double ParseNumber(const std::u16string& text) {
-  std::string s = Narrow(text);
-  std::size_t used = 0;
-  double v = 0;
-  try {
-    v = std::stod(s, &used);
-  } catch (...) {
-    Mismatch();
-  }
-  while (used < s.size() && (s[used] == ' ' || s[used] == '\t')) ++used;
-  if (used != s.size()) Mismatch();
-  return v;
+  const std::optional<double> v = WholeNumber(text);
+  if (!v) Mismatch();
+  if (!std::isfinite(*v)) throw HostError(host_error::kOverflow, "Overflow");
+  return *v;
 }
 
 }  // namespace

@@ -3,34 +3,21 @@
 #include <cmath>
 #include <limits>
 
+#include "host/number_text.h"
+
 namespace glavo {
 
 namespace {
-
-// Text to number the way automation converts a stored string: the whole
-// text must be a number (blanks around it allowed).
-std::optional<double> ParseNumber(const std::u16string& text) {
-  std::string narrow;
-  for (char16_t c : text) {
-    if (c > 127) return std::nullopt;
-    narrow.push_back(static_cast<char>(c));
-  }
-  try {
-    std::size_t used = 0;
-    const double v = std::stod(narrow, &used);
-    while (used < narrow.size() && (narrow[used] == ' ' || narrow[used] == '\t')) ++used;
-    if (used != narrow.size()) return std::nullopt;
-    return v;
-  } catch (...) {
-    return std::nullopt;
-  }
-}
 
 std::optional<double> AsNumber(const PropertyValue& v) {
   if (auto p = std::get_if<std::int32_t>(&v)) return *p;
   if (auto p = std::get_if<double>(&v)) return *p;
   if (auto p = std::get_if<bool>(&v)) return *p ? -1.0 : 0.0;
-  if (auto p = std::get_if<std::u16string>(&v)) return ParseNumber(*p);
+  if (auto p = std::get_if<std::u16string>(&v)) {
+    // The whole text, as automation reads it; too large for a double is no value.
+    const auto d = WholeNumber(*p);
+    return d && std::isfinite(*d) ? d : std::nullopt;
+  }
   return std::nullopt;
 }
 

@@ -116,6 +116,23 @@ TEST_F(ThemeRecordTest, BadPiecesFollowTheReadingRules) {
   EXPECT_FALSE(cell->CaptionShadow());
 }
 
+TEST_F(ThemeRecordTest, OnlyRealNumbersSwitchTheCaptionShadow) {
+  const std::u16string head = u"1##0##0##3##3##1##1##0##";
+  for (const char16_t* piece : {u"inf", u"nan", u"Infinity", u"0x1"}) {
+    cell->SetCaptionShadow(true);
+    cell->LoadCellTheme(u"", head + piece);
+    EXPECT_TRUE(cell->CaptionShadow()) << "not a number, so kept";
+    cell->SetCaptionShadow(false);
+    cell->LoadCellTheme(u"", head + piece);
+    EXPECT_FALSE(cell->CaptionShadow()) << "not a number, so kept";
+  }
+  cell->LoadCellTheme(u"", head + u"&H10");
+  EXPECT_TRUE(cell->CaptionShadow());
+  cell->LoadCellTheme(u"", head + u"0");
+  cell->LoadCellTheme(u"", head + u"&O7");
+  EXPECT_TRUE(cell->CaptionShadow());
+}
+
 TEST_F(ThemeRecordTest, SavingToAFileWritesTheRecordAndALineEnd) {
   TempDir dir;
   const std::u16string file = dir.file("look.gcr");

@@ -11,6 +11,7 @@
 #include "host/win32/win32_color_table.h"
 #include "host/win32/win32_dc.h"
 #include "raster_canvas_check.h"
+#include "whole_file_check.h"
 
 namespace {
 
@@ -191,6 +192,7 @@ int main() {
   CheckColorAdjustment();
   CheckColorTable();
   win32_check::CheckRasterCanvas(&Report);
+  win32_check::CheckWholeFile(&Report);
   std::printf("done %d\n", failures);
   return failures;
 }
