@@ -1,0 +1,225 @@
+// hostile OCX TEMPDIR: every settable property of a control gets values of
+// the wrong kind (Empty, Null, an object that is no font or picture, an
+// array, texts that are no numbers, doubles beyond a Long, a text with an
+// embedded NUL); the theme methods get wrong argument types and theme files
+// that are folders, missing, 5 MB long or binary. Each call may fail, but
+// only with an automation error, and the control must work afterwards.
+// Prints "put NAME VALUE HRESULT", "bad-error ..." for an exception
+// without a description, "unusable ..." when the control stopped working,
+// "caption-nul True|False", "caption-million True|False",
+// "file KIND HRESULT kept True|False", then "unusable N" and "done".
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "client.h"
+
+namespace {
+
+struct Named {
+  const wchar_t* name;
+  VARIANT value;
+};
+
+VARIANT Make(VARTYPE vt) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = vt;
+  return v;
+}
+
+VARIANT Text(const std::wstring& s) {
+  VARIANT v = Make(VT_BSTR);
+  v.bstrVal = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
+  return v;
+}
+
+VARIANT Double(double d) {
+  VARIANT v = Make(VT_R8);
+  v.dblVal = d;
+  return v;
+}
+
+VARIANT Array() {
+  VARIANT v = Make(VT_ARRAY | VT_I4);
+  v.parray = SafeArrayCreateVector(VT_I4, 0, 3);
+  return v;
+}
+
+VARIANT Object(IDispatch* notAFont) {
+  VARIANT v = Make(VT_DISPATCH);
+  v.pdispVal = notAFont;
+  notAFont->AddRef();
+  return v;
+}
+
+std::vector<Named> HostileValues(IDispatch* notAFont) {
+  return {{L"empty", Make(VT_EMPTY)},
+          {L"null", Make(VT_NULL)},
+          {L"object", Object(notAFont)},
+          {L"array", Array()},
+          {L"text-abc", Text(L"abc")},
+          {L"text-inf", Text(L"inf")},
+          {L"text-0x1", Text(L"0x1")},
+          {L"double-1e300", Double(1e300)},
+          {L"double-3e9", Double(3e9)},
+          {L"text-nul", Text(std::wstring(L"1\0" L"2", 3))}};
+}
+
+struct Invoked {
+  HRESULT hr;
+  bool clear;  // an exception comes with a description
+};
+
+Invoked Call(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT> args, VARIANT* result = nullptr) {
+  DISPID named = DISPID_PROPERTYPUT;
+  const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+  std::vector<VARIANTARG> reversed(args.rbegin(), args.rend());
+  DISPPARAMS params = {reversed.data(), put ? &named : nullptr, static_cast<UINT>(reversed.size()), put ? 1u : 0u};
+  EXCEPINFO info = {};
+  UINT argError = 0;
+  const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &argError);
+  const bool clear = hr != DISP_E_EXCEPTION || (info.bstrDescription && SysStringLen(info.bstrDescription) > 0);
+  SysFreeString(info.bstrDescription);
+  SysFreeString(info.bstrSource);
+  SysFreeString(info.bstrHelpFile);
+  return {hr, clear};
+}
+
+DISPID IdOf(IDispatch* object, const wchar_t* name) {
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  DISPID id = DISPID_UNKNOWN;
+  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  return id;
+}
+
+std::wstring Theme(IDispatch* skin) {
+  VARIANT result = Make(VT_EMPTY);
+  Call(skin, IdOf(skin, L"SaveSkinTheme"), DISPATCH_METHOD, {}, &result);
+  std::wstring text = result.vt == VT_BSTR && result.bstrVal ? std::wstring(result.bstrVal, SysStringLen(result.bstrVal)) : L"";
+  VariantClear(&result);
+  return text;
+}
+
+bool Usable(IDispatch* skin) {
+  const std::wstring theme = Theme(skin);
+  std::size_t fields = theme.empty() ? 0 : 1;
+  for (std::size_t at = theme.find(L"#$#"); at != std::wstring::npos; at = theme.find(L"#$#", at + 3)) ++fields;
+  VARIANT title = Text(L"Usable");
+  const bool ok = fields == 24 && SUCCEEDED(client::PutProperty(skin, L"Caption", title));
+  VariantClear(&title);
+  return ok;
+}
+
+// The names of the properties a client can set, from the type information.
+std::vector<std::pair<std::wstring, DISPID>> SettableProperties(IDispatch* skin) {
+  std::vector<std::pair<std::wstring, DISPID>> out;
+  ITypeInfo* type = nullptr;
+  if (FAILED(skin->GetTypeInfo(0, LOCALE_USER_DEFAULT, &type))) return out;
+  TYPEATTR* attr = nullptr;
+  type->GetTypeAttr(&attr);
+  for (UINT i = 0; attr && i < attr->cFuncs; ++i) {
+    FUNCDESC* f = nullptr;
+    if (FAILED(type->GetFuncDesc(i, &f))) continue;
+    if (f->invkind == INVOKE_PROPERTYPUT) {
+      BSTR name = nullptr;
+      UINT got = 0;
+      type->GetNames(f->memid, &name, 1, &got);
+      if (name) out.emplace_back(name, f->memid);
+      SysFreeString(name);
+    }
+    type->ReleaseFuncDesc(f);
+  }
+  if (attr) type->ReleaseTypeAttr(attr);
+  type->Release();
+  return out;
+}
+
+std::wstring CaptionOf(IDispatch* skin) {
+  VARIANT v;
+  client::GetProperty(skin, L"Caption", v);
+  std::wstring text = v.vt == VT_BSTR && v.bstrVal ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L"?";
+  VariantClear(&v);
+  return text;
+}
+
+bool CaptionKept(IDispatch* skin, const std::wstring& caption) {
+  VARIANT v = Text(caption);
+  const HRESULT hr = client::PutProperty(skin, L"Caption", v);
+  VariantClear(&v);
+  return SUCCEEDED(hr) && CaptionOf(skin) == caption;
+}
+
+}  // namespace
+
+int HostileCommand(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  IDispatch* skin = client::CreateSkin(argv[0]);
+  if (!skin) return 1;
+  IPersistStreamInit* persist = nullptr;
+  skin->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
+  if (persist) persist->InitNew();
+  IDispatch* notAFont = client::CreateSkin(argv[0]);
+  const std::wstring dir = argv[1];
+  VARIANT themeFile = Text(dir + L"\\hostile.gwr");  // theme actions write here, not in the current folder
+  int unusable = 0;
+  auto check = [&](const std::wstring& what) {
+    client::PutProperty(skin, L"SkinThemeFile", themeFile);
+    if (!Usable(skin)) {
+      ++unusable;
+      std::wprintf(L"unusable after %ls\n", what.c_str());
+    }
+  };
+
+  std::vector<Named> values = HostileValues(notAFont);
+  for (const auto& [name, id] : SettableProperties(skin)) {
+    for (auto& value : values) {
+      for (WORD flags : {WORD(DISPATCH_PROPERTYPUT), WORD(DISPATCH_PROPERTYPUTREF)}) {
+        const Invoked r = Call(skin, id, flags, {value.value});
+        if (flags == DISPATCH_PROPERTYPUT) std::wprintf(L"put %ls %ls %ls\n", name.c_str(), value.name, client::Hex(r.hr).c_str());
+        if (!r.clear) std::wprintf(L"bad-error %ls %ls\n", name.c_str(), value.name);
+        check(name + L" " + value.name);
+      }
+    }
+  }
+  for (const wchar_t* method : {L"SaveSkinTheme", L"LoadSkinTheme"}) {
+    for (auto& value : values) {
+      if (value.value.vt == VT_BSTR) continue;  // texts are file names: tried below on purpose
+      const Invoked r = Call(skin, IdOf(skin, method), DISPATCH_METHOD, {value.value});
+      std::wprintf(L"call %ls %ls %ls\n", method, value.name, client::Hex(r.hr).c_str());
+      if (!r.clear) std::wprintf(L"bad-error %ls %ls\n", method, value.name);
+      check(std::wstring(method) + L" " + value.name);
+    }
+  }
+
+  std::wprintf(L"caption-nul %ls\n", CaptionKept(skin, std::wstring(L"left\0right", 10)) ? L"True" : L"False");
+  std::wprintf(L"caption-million %ls\n", CaptionKept(skin, std::wstring(1000000, L'm')) ? L"True" : L"False");
+  check(L"captions");
+
+  // Theme files: a folder, a missing file, 5 MB of text, binary bytes.
+  const std::wstring big = dir + L"\\big.gwr", binary = dir + L"\\binary.gwr";
+  {
+    std::ofstream(big.c_str(), std::ios::binary) << std::string(5 << 20, '7');
+    std::ofstream out(binary.c_str(), std::ios::binary);
+    for (int i = 0; i < 70000; ++i) out.put(static_cast<char>((i * 131) ^ (i >> 3)));
+  }
+  const std::pair<const wchar_t*, std::wstring> files[] = {
+      {L"folder", dir}, {L"missing", dir + L"\\missing.gwr"}, {L"big", big}, {L"binary", binary}};
+  for (const auto& [kind, path] : files) {
+    const std::wstring before = Theme(skin);
+    VARIANT name = Text(path);
+    const Invoked r = Call(skin, IdOf(skin, L"LoadSkinTheme"), DISPATCH_METHOD, {name});
+    VariantClear(&name);
+    std::wprintf(L"file %ls %ls kept %ls\n", kind, client::Hex(r.hr).c_str(), Theme(skin) == before ? L"True" : L"False");
+    check(std::wstring(L"file ") + kind);
+  }
+
+  for (auto& value : values) VariantClear(&value.value);
+  VariantClear(&themeFile);
+  std::wprintf(L"unusable %d\ndone\n", unusable);
+  if (persist) persist->Release();
+  notAFont->Release();
+  skin->Release();
+  return 0;
+}

@@ -1,0 +1,60 @@
+// Hostile automation input through the real IDispatch, in both bitnesses:
+// wrong VARIANT types for every settable property and the theme methods,
+// texts with NULs, a caption of a million characters, theme files that are
+// folders, missing, huge or binary.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "client_run.h"
+#include "wine_session.h"
+
+namespace server_test {
+namespace {
+
+class HostileInputTest : public ::testing::TestWithParam<Bitness> {};
+
+TEST_P(HostileInputTest, WrongValuesFailWithAnAutomationErrorAndTheControlKeepsWorking) {
+  const Bitness& b = GetParam();
+  const std::string missing = MissingClientMessage(b);
+  ASSERT_TRUE(missing.empty()) << missing;
+  const std::filesystem::path dir = std::filesystem::path(GLAVO_SERVER_WORK_DIR) / ("hostile-" + b.name);
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  const WineResult run = WineSession::For(b).wine(ShellQuote(ClientPath(b)) + " hostile " +
+                                                      ShellQuote(WindowsPath(OcxPath(b))) + " " +
+                                                      ShellQuote(WindowsPath(dir.string())),
+                                                  280);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  SCOPED_TRACE(run.output.substr(0, 20000));
+  EXPECT_EQ(LinesStartingWith(run, "done"), std::vector<std::string>{"done"});
+  EXPECT_EQ(LinesStartingWith(run, "unusable"), std::vector<std::string>{"unusable 0"});
+  EXPECT_TRUE(LinesStartingWith(run, "bad-error").empty());
+  EXPECT_GE(LinesStartingWith(run, "put ").size(), 150u) << "every settable property with every value";
+  EXPECT_EQ(LinesStartingWith(run, "caption-nul "), std::vector<std::string>{"caption-nul True"});
+  EXPECT_EQ(LinesStartingWith(run, "caption-million "), std::vector<std::string>{"caption-million True"});
+  for (const char* kind : {"folder", "missing"}) {
+    bool seen = false;
+    for (const std::string& line : LinesStartingWith(run, std::string("file ") + kind + " ")) {
+      seen = true;
+      EXPECT_NE(line.find("kept True"), std::string::npos) << line;
+    }
+    EXPECT_TRUE(seen) << kind;
+  }
+  // Texts that are no numbers, and doubles beyond a Long, are refused where
+  // a number is wanted.
+  for (const char* put : {"put BorderSize text-abc ", "put BorderSize text-inf ", "put BorderSize text-0x1 ",
+                          "put TitleBarSize text-abc ", "put AllowResize text-inf "}) {
+    EXPECT_EQ(LinesStartingWith(run, put), std::vector<std::string>{std::string(put) + "0x80020005"});
+  }
+  EXPECT_EQ(LinesStartingWith(run, "put BorderSize double-1e300 "),
+            std::vector<std::string>{"put BorderSize double-1e300 0x8002000A"});
+  std::filesystem::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, HostileInputTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
+
+}  // namespace
+}  // namespace server_test
