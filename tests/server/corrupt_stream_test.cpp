@@ -15,7 +15,7 @@ namespace {
 // More mutations per run with GLAVO_CORRUPT_STREAMS (the CI uses the default).
 int Mutations() {
   const char* n = std::getenv("GLAVO_CORRUPT_STREAMS");
-  return n && std::atoi(n) > 0 ? std::atoi(n) : 1400;
+  return n && std::atoi(n) > 0 ? std::atoi(n) : 1050;
 }
 
 class CorruptStreamTest : public ::testing::TestWithParam<Bitness> {};
