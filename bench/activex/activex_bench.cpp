@@ -2,18 +2,23 @@
 // top-level window through the system's ATL container (AtlAxWin), timed
 // the way a user feels it. Per theme and form size it measures
 //   drag   a lower-right-corner drag step: a synchronous WM_MOUSEMOVE to
-//          the corner part, the pointer alternately one pixel out and back
+//          the corner part, the pointer alternately one pixel in and back
 //          (as real input reports it, relative to where the part is now),
 //          then everything the step left to paint;
 //   plain  a plain top-level window of the same size resized the same way:
 //          the window system's own cost of a step;
+//   dragx, plainx  the same, one pixel out and back instead. Both sizes
+//          are multiples of 32, and Wine keeps a top-level window's pixels
+//          in a surface rounded up to 32 pixels: an inward step stays in
+//          the surface, as 31 of 32 one-pixel steps of a real drag do, an
+//          outward one makes Wine allocate and fill a new surface.
 //   over   the hover repaint of the close button: the messages dispatched
 //          from the pointer's arrival until the button has painted its over
 //          look (back: until it has painted its normal look again);
 //   theme  a BodyTheme switch from the previous theme, painted.
 // Each figure is the median of its repetitions, in milliseconds. Written
 // to OUT (the program may run inside a virtual desktop without a console):
-//   ACTIVEX <bits> <theme> <WxH> drag <ms> plain <ms> over <ms> back <ms> theme <ms>
+//   ACTIVEX <bits> <theme> <WxH> drag <ms> plain <ms> dragx <ms> plainx <ms> over <ms> back <ms> theme <ms>
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
@@ -181,9 +186,10 @@ HWND CornerPart(HWND control) {
   return best;
 }
 
-// Corner drag steps: the pointer (a screen position) goes one pixel out
-// and back; each move is reported relative to where the corner is now.
-double TimeDragSteps(HWND form, HWND control) {
+// Corner drag steps: the pointer (a screen position) goes one pixel in
+// the direction `out` (+1 outwards, -1 inwards) and back; each move is
+// reported relative to where the corner is now.
+double TimeDragSteps(HWND form, HWND control, int direction) {
   HWND corner = CornerPart(control);
   if (!corner) return -1;
   RECT c{};
@@ -197,7 +203,7 @@ double TimeDragSteps(HWND form, HWND control) {
   std::vector<double> times;
   bool followed = true;  // every step grew or shrank the form by its pixel
   for (int i = 0; i < kDragSteps + kWarmSteps; ++i) {
-    const int out = i % 2 == 0 ? 1 : 0;
+    const int out = i % 2 == 0 ? direction : 0;
     const POINT at{start.x + out, start.y + out};
     const double t0 = Now();
     SendMessageW(corner, WM_MOUSEMOVE, MK_LBUTTON, PointIn(corner, at));
@@ -214,12 +220,12 @@ double TimeDragSteps(HWND form, HWND control) {
   return followed ? Median(times) : -1;
 }
 
-double TimePlainResize(int width, int height) {
+double TimePlainResize(int width, int height, int direction) {
   HWND plain = CreateForm(width, height, WS_POPUP | WS_VISIBLE);
   Pump(100);
   std::vector<double> times;
   for (int i = 0; i < kDragSteps + kWarmSteps; ++i) {
-    const int grow = i % 2 == 0 ? 1 : 0;
+    const int grow = i % 2 == 0 ? direction : 0;
     const double t0 = Now();
     SetWindowPos(plain, nullptr, 0, 0, width + grow, height + grow, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     Drain();
@@ -351,16 +357,19 @@ int wmain(int argc, wchar_t** argv) {
     // The control made the form borderless; it is now exactly this size.
     SetWindowPos(form.window, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER);
     Pump(200);
-    const double plain = TimePlainResize(size.cx, size.cy);
+    const double plain = TimePlainResize(size.cx, size.cy, -1);
+    const double plainOut = TimePlainResize(size.cx, size.cy, 1);
     for (int theme : themes) {
       if (theme < 0 || theme > 11) continue;
       const double themeSwitch = TimeThemeSwitch(form.window, control.skin, theme);
       Pump(50);
-      const double drag = TimeDragSteps(form.window, control.window);
+      const double drag = TimeDragSteps(form.window, control.window, -1);
+      const double dragOut = TimeDragSteps(form.window, control.window, 1);
       double over = 0, back = 0;
       TimeHover(form.window, control.window, over, back);
-      std::fprintf(out, "ACTIVEX %d %ls %ldx%ld drag %.3f plain %.3f over %.3f back %.3f theme %.3f\n", bits,
-                   kThemeNames[theme], size.cx, size.cy, drag, plain, over, back, themeSwitch);
+      std::fprintf(out, "ACTIVEX %d %ls %ldx%ld drag %.3f plain %.3f dragx %.3f plainx %.3f over %.3f back %.3f theme %.3f\n",
+                   bits, kThemeNames[theme], size.cx, size.cy, drag, plain, dragOut, plainOut, over, back,
+                   themeSwitch);
       std::fflush(out);
     }
     control.skin->Release();

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
+#include "host/opaque_runs.h"
 #include "host/picture_box.h"
-#include "host/soft/bitmap.h"
 #include "host/win32/window_class.h"
 #include "host/win32/window_icon.h"
 #include "host/win32/window_timer.h"
@@ -145,8 +145,10 @@ void WindowSurface::SizeChanged() {
   size_ = now;
   buffer_->resize(now.cx, now.cy);
   dc().setTextColor(Translate(foreColor_));
-  ApplyRegion();
+  // A part that shapes itself sets its new mask while it repaints for the
+  // new size; the region is worked out once, after that.
   if (sink_) sink_->onResize();
+  ApplyRegion();
   refresh();
 }
 
@@ -283,7 +285,10 @@ void WindowSurface::ApplyRegion() {
   const bool keyed = mask_ && colors_.translate(maskColor_, key);
   RegionSource source{keyed ? mask_ : nullptr, keyed ? key : 0, size.cx, size.cy};
   if (source == regionSource_) return;
-  std::vector<RECT> rects = OpaqueRuns(source);
+  std::vector<RECT> rects;
+  for (const Rect& r : OpaqueRuns(source.mask.get(), source.key, source.width, source.height)) {
+    rects.push_back(RECT{r.left, r.top, r.right, r.bottom});
+  }
   regionSource_ = std::move(source);
   const bool same = rects.size() == regionRects_.size() &&
                     std::equal(rects.begin(), rects.end(), regionRects_.begin(),
@@ -306,49 +311,6 @@ void WindowSurface::ApplyRegion() {
                                 reinterpret_cast<RGNDATA*>(data.data()));
   // The window owns the region from here on.
   if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
-}
-
-// The opaque runs of each row, rows with the same runs joined into one band
-// (a rounded rectangle is a handful of bands, not a rectangle per row);
-// none at all when nothing is transparent.
-std::vector<RECT> WindowSurface::OpaqueRuns(const RegionSource& source) {
-  std::vector<RECT> rects;
-  const Picture* mask = source.mask.get();
-  if (!mask || mask->empty()) return rects;
-  // The key colour as the picture stores it (0xRRGGBB, alpha aside).
-  const std::uint32_t key = soft::PixelFromRgb(source.key);
-  const int maskWidth = std::min(mask->width(), static_cast<int>(source.width));
-  const int maskHeight = std::min(mask->height(), static_cast<int>(source.height));
-  bool anyTransparent = false;
-  std::size_t band = 0;  // the first rectangle of the previous row's band
-  std::vector<RECT> row;
-  for (int y = 0; y < source.height; ++y) {
-    const std::uint32_t* pixels = mask->pixels().data() + static_cast<std::size_t>(y) * mask->width();
-    const int keyedWidth = y < maskHeight ? maskWidth : 0;
-    row.clear();
-    int x = 0;
-    while (x < source.width) {
-      const int skipped = x;
-      while (x < keyedWidth && (pixels[x] & 0xFFFFFFu) == key) ++x;
-      anyTransparent = anyTransparent || x > skipped;
-      if (x >= source.width) break;
-      const int start = x;
-      while (x < keyedWidth && (pixels[x] & 0xFFFFFFu) != key) ++x;
-      if (x >= keyedWidth) x = source.width;  // beyond the mask picture: opaque
-      row.push_back(RECT{start, y, x, y + 1});
-    }
-    const bool sameRuns = y > 0 && rects.size() - band == row.size() &&
-                          std::equal(row.begin(), row.end(), rects.begin() + static_cast<std::ptrdiff_t>(band),
-                                     [](const RECT& a, const RECT& b) { return a.left == b.left && a.right == b.right; });
-    if (sameRuns) {
-      for (std::size_t i = band; i < rects.size(); ++i) rects[i].bottom = y + 1;
-    } else {
-      band = rects.size();
-      rects.insert(rects.end(), row.begin(), row.end());
-    }
-  }
-  if (!anyTransparent) rects.clear();
-  return rects;
 }
 
 void WindowSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx,

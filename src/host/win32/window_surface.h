@@ -111,7 +111,6 @@ class WindowSurface final : public StoredSurface {
   };
   void ApplyRegion();
   void NoteChildChange();
-  static std::vector<RECT> OpaqueRuns(const RegionSource& source);
   void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMove(WPARAM wParam, LPARAM lParam);
   bool Key(UINT message, WPARAM wParam, LPARAM lParam);
