@@ -52,6 +52,20 @@ std::wstring FileNameOnly(const std::wstring& path) {
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
+// The system's file dialog for a theme file; false when the user cancelled.
+bool AskThemeFile(HWND owner, bool save, wchar_t (&path)[MAX_PATH]) {
+  path[0] = L'\0';
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = L"Skin themes (*.gwr)\0*.gwr\0All files (*.*)\0*.*\0";
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrDefExt = L"gwr";
+  dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  return save ? GetSaveFileNameW(&dialog) != FALSE : GetOpenFileNameW(&dialog) != FALSE;
+}
+
 }  // namespace
 
 LRESULT CALLBACK SkinPropertyPage::PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -238,16 +252,8 @@ void SkinPropertyPage::Command(int id, int code) {
 }
 
 void SkinPropertyPage::LoadThemeFile() {
-  wchar_t path[MAX_PATH] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = L"Skin themes (*.gwr)\0*.gwr\0All files (*.*)\0*.*\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"gwr";
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameW(&dialog)) return;
+  wchar_t path[MAX_PATH];
+  if (!AskThemeFile(window_, false, path)) return;
   values_.themeFile = path;
   values_.lookFromFile = true;
   SendDlgItemMessageW(window_, kTheme, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -260,16 +266,8 @@ void SkinPropertyPage::LoadThemeFile() {
 // Writes the controls' look, with the page's changes applied first, through
 // the SkinThemeFile and SkinTheme lets.
 void SkinPropertyPage::SaveThemeFile() {
-  wchar_t path[MAX_PATH] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = L"Skin themes (*.gwr)\0*.gwr\0All files (*.*)\0*.*\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = MAX_PATH;
-  dialog.lpstrDefExt = L"gwr";
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&dialog) || objects_.empty()) return;
+  wchar_t path[MAX_PATH];
+  if (!AskThemeFile(window_, true, path) || objects_.empty()) return;
   if (FAILED(Apply())) return;
   if (site_) site_->OnStatusChange(PROPPAGESTATUS_CLEAN);
   IDispatch* object = objects_.front().Get();
