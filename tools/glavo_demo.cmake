@@ -19,7 +19,7 @@ if(WIN32 AND TARGET glavowrap)
   target_include_directories(glavo-activex-host PRIVATE ${CMAKE_BINARY_DIR}/src/server/generated)
   target_compile_definitions(glavo-activex-host PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
   target_link_options(glavo-activex-host PRIVATE -municode -static -static-libgcc -static-libstdc++)
-  target_link_libraries(glavo-activex-host PRIVATE ole32 oleaut32 uuid user32 gdi32)
+  target_link_libraries(glavo-activex-host PRIVATE ole32 oleaut32 uuid user32 gdi32 psapi)
 
   file(GLOB VB_CONTAINER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/vb_container/*.cpp)
   add_executable(glavo-vb-container ${VB_CONTAINER_SOURCES})

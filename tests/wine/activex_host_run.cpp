@@ -34,7 +34,7 @@ void ReadResults(HostRun& run) {
 // tour), in a fresh prefix of its own whose wineserver starts on the
 // private X display: one left from a display-less run would make window
 // creation fail silently.
-HostRun RunHost(const Bitness& b, const std::string& mode) {
+HostRun RunHost(const Bitness& b, const std::string& mode, int timeoutSeconds) {
   HostRun run;
   const std::string exe = b.bin("glavo-activex-host.exe");
   const std::string ocx = b.bin("glavowrap.ocx");
@@ -50,13 +50,15 @@ HostRun RunHost(const Bitness& b, const std::string& mode) {
   }
   // Per process: ctest may run the cases side by side.
   const std::string tag = b.name + "-" + std::to_string(static_cast<long>(getpid()));
-  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + (mode.empty() ? "" : mode + "-") + tag;
+  std::string folder = mode;
+  for (char& c : folder) c = c == ' ' ? '-' : c;
+  run.outDir = std::string(GLAVO_TEST_OUTPUT_DIR) + "/activex-" + (mode.empty() ? "" : folder + "-") + tag;
   RunCommand("rm -rf " + ShellQuote(run.outDir) + " && mkdir -p " + ShellQuote(run.outDir));
   const std::string prefix = std::string(GLAVO_WINE_PREFIX) + "-activex-" + tag;
   const std::string env = WineEnvironment(prefix) + "GLAVO_OLE_TRACE=" +
                           ShellQuote(WindowsPath(run.outDir + "/ole_trace.txt")) + " ";
   StopWineServer(prefix);
-  RunCommand(env + "timeout 300 xvfb-run -a -s '-screen 0 1024x768x24' " + ShellQuote(b.loader) +
+  RunCommand(env + "timeout " + std::to_string(timeoutSeconds) + " xvfb-run -a -s '-screen 0 1024x768x24' " + ShellQuote(b.loader) +
              " explorer /desktop=glavo,1024x768 " + ShellQuote(exe) + " " +
              ShellQuote(WindowsPath(ocx)) + " " + ShellQuote(WindowsPath(run.outDir)) +
              (mode.empty() ? "" : " " + mode));

@@ -20,7 +20,7 @@ struct HostRun {
 };
 
 // Runs `b`'s host with `mode` after the output folder ("" for the full
-// tour), in a fresh prefix of its own.
-HostRun RunHost(const Bitness& b, const std::string& mode);
+// tour), in a fresh prefix of its own, stopped after `timeoutSeconds`.
+HostRun RunHost(const Bitness& b, const std::string& mode, int timeoutSeconds = 300);
 
 }  // namespace glavo::wine

@@ -50,6 +50,10 @@ int GdiObjectCount(std::string& how);
 // pointer input (moves, too small steps, the minimum), one check each.
 void CheckRealDrags(Report& report, HWND form, HWND control);
 
+// Rounds of scripted use for `seconds`, sampling GDI objects, USER objects
+// and private bytes (soak.cpp).
+void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int seconds);
+
 // Property access through IDispatch by name.
 bool PutLong(IDispatch* object, const wchar_t* name, long value);
 bool GetLong(IDispatch* object, const wchar_t* name, long& value);

@@ -1,10 +1,11 @@
-// glavo-activex-host.exe OCX OUTDIR [resources|drag]: hosts GlavoSkin in
+// glavo-activex-host.exe OCX OUTDIR [resources|drag|soak SECONDS]: hosts GlavoSkin in
 // Wine's own ATL container window and checks what a user would see and do.
 // Results go to OUTDIR/activex_result.txt, screenshots to
 // OUTDIR/activex_theme_N.ppm. With "resources" it only checks that a
 // thousand theme switches and a thousand drag steps leave the process's
 // GDI object count as it was; with "drag" it only resizes the form by each
-// border part with real pointer input.
+// border part with real pointer input; with "soak" it runs rounds of use
+// for SECONDS, sampling the process's resources.
 #include <ocidl.h>
 #include <initguid.h>
 
@@ -422,6 +423,9 @@ int wmain(int argc, wchar_t** argv) {
 
   if (mode == L"resources") {
     CheckResources(report, skin, state.form, control);
+  } else if (mode == L"soak") {
+    state.refuseClose = true;
+    RunSoak(report, skin, state.form, control, argc > 4 ? _wtoi(argv[4]) : 60);
   } else if (mode == L"drag") {
     CheckRealDrags(report, state.form, control);
   } else {

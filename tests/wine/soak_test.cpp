@@ -1,0 +1,97 @@
+// The real control in Wine's ATL container, used for a while in both
+// bitnesses (buttons hovered and pressed, every border dragged, maximized
+// and restored in both modes, minimized and restored, themes, caption and
+// metrics changed, saved and loaded), its GDI objects, USER objects and
+// private bytes sampled every few seconds: all must stay flat.
+// GLAVO_SOAK_SECONDS sets the length (CI: 60).
+#ifdef GLAVO_SKIN_LAYOUT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "activex_host_run.h"
+#include "wine_runner.h"
+
+namespace glavo::wine {
+namespace {
+
+struct Sample {
+  double seconds;
+  double gdi, user, privateKb;
+};
+
+// Slope of `value` over time, per hour: the median of the slopes between
+// every two samples, so that one busy moment of the heap does not pass for
+// a trend.
+double SlopePerHour(const std::vector<Sample>& samples, double Sample::*value) {
+  std::vector<double> slopes;
+  for (std::size_t i = 0; i < samples.size(); ++i) {
+    for (std::size_t j = i + 1; j < samples.size(); ++j) {
+      const double dt = samples[j].seconds - samples[i].seconds;
+      if (dt > 0) slopes.push_back((samples[j].*value - samples[i].*value) / dt * 3600);
+    }
+  }
+  if (slopes.empty()) return 0;
+  std::nth_element(slopes.begin(), slopes.begin() + slopes.size() / 2, slopes.end());
+  return slopes[slopes.size() / 2];
+}
+
+int SoakSeconds() {
+  const char* s = std::getenv("GLAVO_SOAK_SECONDS");
+  return s && std::atoi(s) > 0 ? std::atoi(s) : 60;
+}
+
+class Soak : public ::testing::TestWithParam<Bitness> {};
+
+TEST_P(Soak, LongUseLeavesGdiUserObjectsAndPrivateBytesFlat) {
+  const int seconds = SoakSeconds();
+  const HostRun run = RunHost(GetParam(), "soak " + std::to_string(seconds), seconds + 240);
+  ASSERT_TRUE(run.ran) << run.why;
+  ASSERT_EQ(run.checks.count("soak_ran"), 1u);
+  EXPECT_EQ(run.checks.at("soak_ran").rfind("ok", 0), 0u) << run.checks.at("soak_ran");
+  std::istringstream lines(ReadTextFile(run.outDir + "/activex_result.txt"));
+  std::vector<Sample> all;
+  double warmed = -1;
+  for (std::string line; std::getline(lines, line);) {
+    Sample s{};
+    if (std::sscanf(line.c_str(), "SAMPLE %lf %lf %lf %lf", &s.seconds, &s.gdi, &s.user, &s.privateKb) == 4) all.push_back(s);
+    std::sscanf(line.c_str(), "WARMED %lf", &warmed);
+  }
+  // The rounds until every theme was shown once warm up: what is made once
+  // and kept (fonts, theme pictures) exists after them.
+  ASSERT_GE(warmed, 0) << "the run ended before every theme was shown";
+  std::vector<Sample> steady;
+  for (const auto& s : all) {
+    if (s.seconds >= warmed) steady.push_back(s);
+  }
+  ASSERT_GE(steady.size(), 5u) << "too few samples";
+  const double gdi = SlopePerHour(steady, &Sample::gdi), user = SlopePerHour(steady, &Sample::user),
+               priv = SlopePerHour(steady, &Sample::privateKb);
+  std::printf("%s soak %d s, %zu samples: GDI %.0f..%.0f, slope %.1f/h; USER %.0f..%.0f, slope %.1f/h; "
+              "private %.0f..%.0f KB, slope %.0f KB/h\n",
+              GetParam().name.c_str(), seconds, all.size(), steady.front().gdi, steady.back().gdi, gdi,
+              steady.front().user, steady.back().user, user, steady.front().privateKb, steady.back().privateKb, priv);
+  auto range = [&](double Sample::*value) {
+    const auto [lo, hi] = std::minmax_element(steady.begin(), steady.end(),
+                                              [&](const Sample& a, const Sample& b) { return a.*value < b.*value; });
+    return (*hi).*value - (*lo).*value;
+  };
+  EXPECT_GT(steady.front().gdi, 0);
+  EXPECT_GT(steady.front().privateKb, 0);
+  EXPECT_EQ(range(&Sample::gdi), 0) << "GDI objects changed while in steady use";
+  EXPECT_EQ(range(&Sample::user), 0) << "USER objects changed while in steady use";
+  // Private bytes move with the heap's own bookkeeping; a leak of even one
+  // small theme string a round would pass this by far.
+  EXPECT_LT(priv, 20 * 1024) << "private bytes grow " << priv << " KB per hour";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, Soak, ::testing::ValuesIn(BothBitnesses()), BitnessName());
+
+}  // namespace
+}  // namespace glavo::wine
+#endif  // GLAVO_SKIN_LAYOUT
