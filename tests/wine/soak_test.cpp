@@ -3,8 +3,8 @@
 // and restored in both modes, minimized and restored, themes, caption and
 // metrics changed, saved and loaded), its GDI objects, USER objects and
 // private bytes sampled every few seconds: all must stay flat.
-// GLAVO_SOAK_SECONDS sets the length (CI: 60); a run of more than about six
-// minutes needs a larger ctest --timeout, or the test program run directly.
+// GLAVO_SOAK_SECONDS sets the length (CI: 60); a run of nine minutes or
+// more needs a larger ctest --timeout, or the test program run directly.
 #ifdef GLAVO_SKIN_LAYOUT
 #include <gtest/gtest.h>
 
