@@ -1,6 +1,6 @@
 // A small element builder: el('div.class', {attr: value, onclick: fn}, children...).
-export function el(spec, attrs = {}, ...children) {
-  const [tag, ...classes] = spec.split('.');
+export function el(selector, attrs = {}, ...children) {
+  const [tag, ...classes] = selector.split('.');
   const node = document.createElement(tag || 'div');
   if (classes.length) node.className = classes.join(' ');
   for (const [key, value] of Object.entries(attrs || {})) {
