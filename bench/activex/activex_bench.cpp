@@ -156,45 +156,46 @@ bool PutLong(IDispatch* object, const wchar_t* name, long value) {
                                   nullptr, nullptr));
 }
 
-// The visible part window under a point of the control (control pixels).
-HWND PartAt(HWND control, int x, int y) { return ChildWindowFromPointEx(control, POINT{x, y}, CWP_SKIPINVISIBLE); }
+bool GetLong(IDispatch* object, const wchar_t* name, long& value) {
+  DISPID id = 0;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return false;
+  DISPPARAMS none{};
+  VARIANT result;
+  VariantInit(&result);
+  if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr,
+                            nullptr)) ||
+      FAILED(VariantChangeType(&result, &result, 0, VT_I4))) {
+    return false;
+  }
+  value = result.lVal;
+  return true;
+}
 
 LPARAM PointIn(HWND window, POINT screen) {
   ScreenToClient(window, &screen);
   return MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y));
 }
 
-// The lower right corner: the smallest visible part that reaches the
-// control's right and bottom edges (a point there may fall in the corner's
-// transparent rounding, and the bars reach that far too, so the window
-// under a point is no guide).
-HWND CornerPart(HWND control) {
+// A screen point inside the lower right corner part, one pixel in from its
+// top left (the outer edge may be rounded): the corner is a square of the
+// border's size ending a pixel short of the right edge.
+bool CornerStart(HWND control, IDispatch* skin, POINT& start) {
+  long border = 0;
+  if (!GetLong(skin, L"BorderSize", border) || border < 2) return false;
   RECT own{};
-  GetWindowRect(control, &own);
-  HWND best = nullptr;
-  long bestArea = 0;
-  for (HWND part = GetWindow(control, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
-    RECT r{};
-    GetWindowRect(part, &r);
-    const long area = (r.right - r.left) * (r.bottom - r.top);
-    const bool reachesCorner = r.right >= own.right - 1 && r.bottom >= own.bottom - 1;
-    if (IsWindowVisible(part) && reachesCorner && area > 0 && (!best || area < bestArea)) {
-      best = part;
-      bestArea = area;
-    }
-  }
-  return best;
+  GetClientRect(control, &own);
+  start = POINT{own.right - border, own.bottom - border + 1};
+  return ClientToScreen(control, &start) != FALSE;
 }
 
 // Corner drag steps: the pointer (a screen position) goes one pixel in
 // the direction `out` (+1 outwards, -1 inwards) and back; each move is
 // reported relative to where the corner is now.
-double TimeDragSteps(HWND form, HWND control, int direction) {
-  HWND corner = CornerPart(control);
-  if (!corner) return -1;
-  RECT c{};
-  GetWindowRect(corner, &c);
-  const POINT start{c.left + 1, c.top + 1};
+double TimeDragSteps(HWND form, HWND control, IDispatch* skin, int direction) {
+  HWND corner = control;  // the window that gets the pointer over the corner part
+  POINT start{};
+  if (!CornerStart(control, skin, start)) return -1;
   SendMessageW(corner, WM_MOUSEMOVE, 0, PointIn(corner, start));
   SendMessageW(corner, WM_LBUTTONDOWN, MK_LBUTTON, PointIn(corner, start));
   Drain();
@@ -258,23 +259,18 @@ double DispatchUntilPainted(HWND window) {
 }
 
 // The close button's over look and back, through the real hover poll.
-void TimeHover(HWND form, HWND control, double& over, double& back) {
+// The close button is the rightmost caption button: a square of ButtonSize
+// three pixels down, two in from the right edge.
+void TimeHover(HWND form, HWND control, IDispatch* skin, double& over, double& back) {
   RECT r{};
   GetWindowRect(control, &r);
-  HWND button = nullptr;
-  for (int x = r.right - r.left - 4; x > (r.right - r.left) / 2 && !button; x -= 2) {
-    HWND h = PartAt(control, x, 15);
-    RECT hr{};
-    GetWindowRect(h, &hr);
-    if (h && h != control && hr.right - hr.left < 60) button = h;
-  }
-  if (!button) {
+  long size = 0;
+  if (!GetLong(skin, L"ButtonSize", size) || size < 4) {
     over = back = -1;
     return;
   }
-  RECT b{};
-  GetWindowRect(button, &b);
-  const POINT inside{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+  HWND button = control;  // the window that gets the pointer over the button
+  const POINT inside{r.right - 2 - size / 2, r.top + 3 + size / 2};
   const POINT outside{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   std::vector<double> overs, backs;
   for (int i = 0; i < kHoverRounds; ++i) {
@@ -363,10 +359,10 @@ int wmain(int argc, wchar_t** argv) {
       if (theme < 0 || theme > 11) continue;
       const double themeSwitch = TimeThemeSwitch(form.window, control.skin, theme);
       Pump(50);
-      const double drag = TimeDragSteps(form.window, control.window, -1);
-      const double dragOut = TimeDragSteps(form.window, control.window, 1);
+      const double drag = TimeDragSteps(form.window, control.window, control.skin, -1);
+      const double dragOut = TimeDragSteps(form.window, control.window, control.skin, 1);
       double over = 0, back = 0;
-      TimeHover(form.window, control.window, over, back);
+      TimeHover(form.window, control.window, control.skin, over, back);
       std::fprintf(out, "ACTIVEX %d %ls %ldx%ld drag %.3f plain %.3f dragx %.3f plainx %.3f over %.3f back %.3f theme %.3f\n",
                    bits, kThemeNames[theme], size.cx, size.cy, drag, plain, dragOut, plainOut, over, back,
                    themeSwitch);

@@ -66,7 +66,7 @@ void GlavoCell::onLostFocus() {
 
 bool GlavoCell::IsMouseOver() {
   lastCursor_ = surface_->desktop().cursorPos();
-  return surface_->desktop().windowFromPoint(lastCursor_) == surface_->hwnd();
+  return surface_->isUnder(lastCursor_);
 }
 
 void GlavoCell::OverTimerTick() {

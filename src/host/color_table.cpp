@@ -59,4 +59,10 @@ bool DefaultColorTable::translate(OleColor color, Rgb& out) const {
   return false;
 }
 
+Rgb ColorTable::shown(OleColor color) const {
+  Rgb rgb = color;
+  if (!translate(color, rgb)) rgb = color & 0xFFFFFFu;
+  return rgb;
+}
+
 }  // namespace glavo

@@ -12,6 +12,10 @@ class ColorTable {
   // system colour (0x800000nn) maps to the current colour of index nn.
   // Returns false for an invalid value, leaving `out` untouched.
   virtual bool translate(OleColor color, Rgb& out) const = 0;
+  // What a surface shows for a colour: its translation, or for a value
+  // that does not translate, its low three bytes taken as RGB, as GDI
+  // would read them.
+  Rgb shown(OleColor color) const;
 };
 
 // The Windows default system colours; what the software host answers.

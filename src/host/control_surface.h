@@ -104,6 +104,9 @@ class ControlSurface {
   // --- Handles and ambient properties.
   virtual WindowHandle hwnd() const = 0;
   virtual WindowHandle containerHwnd() const = 0;
+  // True when a pointer at `screen` (screen pixels) reaches this surface,
+  // not a window or part above it.
+  virtual bool isUnder(Point screen) const { return desktop().windowFromPoint(screen) == hwnd(); }
   virtual FontRef ambientFont() const = 0;
   virtual bool userMode() const = 0;  // false in a designer
   virtual const ColorTable& colors() const = 0;

@@ -1,7 +1,8 @@
 // The part of a control surface every backend keeps as plain values: the
-// colours, font, fill and pen settings, pointer, tool tip and mask. A
-// backend overrides the setters whose change must reach the platform (the
-// text colour of its context, a window region, a cursor).
+// colours, font, fill and pen settings, pointer, tool tip and mask, and
+// what follows from them alone (the text colour of the context, the back
+// colour fill, transparency under the mask). A backend overrides the
+// setters whose change must reach the platform (a window region, a cursor).
 #pragma once
 
 #include <string>
@@ -16,7 +17,11 @@ class StoredSurface : public ControlSurface {
   void setToolTipText(const std::u16string& text) override { toolTip_ = text; }
 
   OleColor foreColor() const override { return foreColor_; }
+  // Also the text colour of dc().
+  void setForeColor(OleColor color) override;
   OleColor backColor() const override { return backColor_; }
+  // Fills the whole surface with the colour.
+  void setBackColor(OleColor color) override;
   bool enabled() const override { return enabled_; }
   void setEnabled(bool enabled) override { enabled_ = enabled; }
   FontRef font() const override { return font_; }
@@ -36,8 +41,17 @@ class StoredSurface : public ControlSurface {
   void setMaskColor(OleColor color) override { maskColor_ = color; }
   PictureRef maskPicture() const override { return mask_; }
   void setMaskPicture(PictureRef mask) override { mask_ = std::move(mask); }
+  bool transparentAt(int x, int y) const override;
+
+  void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
+                    int sh, std::uint32_t rop) override;
 
  protected:
+  // The colour the surface shows for an OLE colour (ColorTable::shown).
+  Rgb Shown(OleColor color) const { return colors().shown(color); }
+  // The mask colour as RGB; false when the mask makes nothing transparent.
+  bool MaskKey(Rgb& key) const;
+
   // The framework's defaults: button text on a button face, no fill, a
   // one-pixel pen, the default pointer.
   std::u16string toolTip_;

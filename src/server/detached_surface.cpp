@@ -47,12 +47,6 @@ void DetachedSurface::bringToFront() {
   siblings.push_back(this);
 }
 
-Rgb DetachedSurface::Translate(OleColor color) const {
-  Rgb rgb = color;
-  if (!colors_.translate(color, rgb)) rgb = color & 0xFFFFFFu;
-  return rgb;
-}
-
 void DetachedSurface::move(int left, int top, int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
@@ -60,7 +54,7 @@ void DetachedSurface::move(int left, int top, int width, int height) {
   bounds_ = Rect{left, top, left + width, top + height};
   if (!resized) return;
   canvas_.resize(width, height);
-  dc().setTextColor(Translate(foreColor_));
+  dc().setTextColor(Shown(foreColor_));
   if (sink_) sink_->onResize();
 }
 
@@ -68,28 +62,6 @@ void DetachedSurface::setVisible(bool visible) {
   const bool shown = visible && !visible_;
   visible_ = visible;
   if (shown && sink_) sink_->onShow();
-}
-
-void DetachedSurface::setForeColor(OleColor color) {
-  foreColor_ = color;
-  dc().setTextColor(Translate(color));
-}
-
-void DetachedSurface::setBackColor(OleColor color) {
-  backColor_ = color;
-  dc().fillRect(Rect{0, 0, canvas_.width(), canvas_.height()}, Translate(color));
-}
-
-bool DetachedSurface::transparentAt(int x, int y) const {
-  if (!mask_ || x < 0 || y < 0 || x >= mask_->width() || y >= mask_->height()) return false;
-  Rgb key = maskColor_;
-  if (!colors_.translate(maskColor_, key)) return false;
-  return mask_->rgbAt(x, y) == key;
-}
-
-void DetachedSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx,
-                                   int sy, int sw, int sh, std::uint32_t rop) {
-  dc().stretchBlt(dx, dy, dw, dh, source, sx, sy, sw, sh, rop);
 }
 
 FontRef DetachedSurface::ambientFont() const {

@@ -36,14 +36,7 @@ class DetachedSurface final : public StoredSurface {
   float scaleHeight() const override { return static_cast<float>(bounds_.height()); }
   double pixelsPerPoint() const override { return 96.0 / 72.0; }
 
-  void setForeColor(OleColor color) override;
-  void setBackColor(OleColor color) override;
-
-  bool transparentAt(int x, int y) const override;
-
   DeviceContext& dc() override { return canvas_.dc(); }
-  void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
-                    int sh, std::uint32_t rop) override;
   void refresh() override {}
 
   WindowHandle hwnd() const override { return 0; }
@@ -66,8 +59,6 @@ class DetachedSurface final : public StoredSurface {
   const std::vector<DetachedSurface*>& children() const { return children_; }
 
  private:
-  Rgb Translate(OleColor color) const;
-
   const ColorTable& colors_;
   const Desktop& desktop_;
   DetachedSurface* parent_;

@@ -16,7 +16,7 @@ SkinEnvironment WindowedHost::environment() {
 }
 
 std::unique_ptr<win32::WindowSurface> WindowedHost::createSurface() {
-  return std::make_unique<win32::WindowSurface>(container_, colors_, desktop_, nullptr, ambient_);
+  return std::make_unique<win32::WindowSurface>(container_, colors_, desktop_, ambient_);
 }
 
 }  // namespace glavo::server

@@ -82,27 +82,23 @@ bool WindowlessInput::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
       if (sink) sink->onMouseMove(buttons, shift, hit.x, hit.y);
       return true;
     }
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: {
-      captured_ = hit.surface;
-      clickArmed_ = message == WM_LBUTTONDOWN;
-      std::int16_t button = ButtonOf(message);
-      if (sink) sink->onMouseDown(button, shift, hit.x, hit.y);
-      return true;
-    }
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
-      // The second press of a double click: DblClick instead of a new Click.
       captured_ = hit.surface;
-      clickArmed_ = false;
-      if (message == WM_LBUTTONDBLCLK && sink) sink->onDblClick();
+      std::int16_t button = ButtonOf(message);
+      // The second press of a double click: DblClick instead of a new Click.
+      const bool second = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+      const bool doubleClick = clicks_.press(second);
+      if (doubleClick && sink) sink->onDblClick();
+      if (!doubleClick && sink) sink->onMouseDown(button, shift, hit.x, hit.y);
       return true;
     }
     case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
       std::int16_t button = ButtonOf(message);
       const Rect b = hit.surface->bounds();
       const bool inside = hit.x >= 0 && hit.y >= 0 && hit.x < b.width() && hit.y < b.height();
-      const bool click = clickArmed_ && message == WM_LBUTTONUP && inside;
+      const bool click = clicks_.release(inside);
       captured_ = nullptr;
-      clickArmed_ = false;
       if (sink) sink->onMouseUp(button, shift, hit.x, hit.y);
       if (click && sink) sink->onClick();
       return true;

@@ -4,6 +4,7 @@
 // pointer captured while a button is held, as a windowed control gets them.
 #pragma once
 
+#include "host/click_tracker.h"
 #include "server/com_headers.h"
 #include "server/detached_surface.h"
 
@@ -28,7 +29,7 @@ class WindowlessInput {
 
   DetachedSurface& root_;
   DetachedSurface* captured_ = nullptr;
-  bool clickArmed_ = false;
+  ClickTracker clicks_;
 };
 
 }  // namespace glavo::server

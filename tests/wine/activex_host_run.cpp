@@ -17,11 +17,6 @@ void ReadResults(HostRun& run) {
     if (line.rfind("CHECK ", 0) == 0) {
       const auto space = line.find(' ', 6);
       run.checks[line.substr(6, space - 6)] = space == std::string::npos ? "" : line.substr(space + 1);
-    } else if (line.rfind("PART ", 0) == 0) {
-      std::istringstream fields(line.substr(5));
-      std::string x, y, w, h, visible;
-      fields >> x >> y >> w >> h >> visible;
-      run.parts.push_back(x + " " + y + " " + w + " " + h + " " + visible);
     } else if (line == "DONE") {
       run.ran = true;
     }

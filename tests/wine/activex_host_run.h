@@ -16,7 +16,6 @@ struct HostRun {
   std::string why;           // why it did not run
   std::string outDir;
   std::map<std::string, std::string> checks;  // name -> "ok ..." / "fail ..."
-  std::vector<std::string> parts;              // "x y w h True"
 };
 
 // Runs `b`'s host with `mode` after the output folder ("" for the full

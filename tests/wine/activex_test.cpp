@@ -55,23 +55,11 @@ void ExpectChecks(const HostRun& run, std::initializer_list<const char*> names) 
 }
 
 // Each case runs the host once (ctest runs every case in its own process).
+// Where the parts stand is checked by the screenshot comparison below.
 TEST_P(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
   REQUIRE_HOST();
   ExpectChecks(host(), {"register", "atl_container", "control_created", "control_window", "form_borderless",
-                "frame_covers_client", "view_object_draw"});
-  std::ifstream layout(GLAVO_SKIN_LAYOUT);
-  std::string name, x, y, w, h, visible;
-  std::multiset<std::string> actual(host().parts.begin(), host().parts.end());
-  int expected = 0;
-  while (layout >> name >> x >> y >> w >> h >> visible) {
-    ++expected;
-    const std::string want = x + " " + y + " " + w + " " + h + " " + visible;
-    auto it = actual.find(want);
-    EXPECT_NE(it, actual.end()) << name << " should stand at " << want;
-    if (it != actual.end()) actual.erase(it);
-  }
-  EXPECT_EQ(expected, 12);
-  EXPECT_TRUE(actual.empty()) << "unexpected part windows";
+                "frame_covers_client", "parts_without_windows", "view_object_draw"});
 }
 
 TEST_P(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {

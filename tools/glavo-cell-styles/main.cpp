@@ -13,6 +13,7 @@
 #include "cell/cell_style_strip.h"
 #include "cell/glavo_cell.h"
 #include "host/win32/win32_color_table.h"
+#include "host/win32/inner_surface.h"
 #include "host/win32/window_surface.h"
 #include "raw_image.h"
 
@@ -45,19 +46,19 @@ int main(int argc, char** argv) {
   }
   glavo::win32::Win32ColorTable colors;
   CursorDesktop desktop;
-  glavo::win32::WindowSurface form(host, colors, desktop, nullptr, {}, glavo::win32::Drawing::kGdi);
+  glavo::win32::WindowSurface form(host, colors, desktop, {}, glavo::win32::Drawing::kGdi);
   glavo::scene::RawImage image;
   image.width = glavo::kStripCellWidth;
   image.height = glavo::kStripCellHeight * glavo::kStripCells;
   image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
   for (int index = 0; index < glavo::kStripCells; ++index) {
     auto surface = form.createChild();
-    auto* window = static_cast<glavo::win32::WindowSurface*>(surface.get());
+    auto* part = static_cast<glavo::win32::InnerSurface*>(surface.get());
     glavo::GlavoCell cell(std::move(surface));
     glavo::PaintStripCell(cell, index);
     GdiFlush();
-    const std::uint32_t* pixels = window->buffer().shownPixels();
-    const int bufferWidth = window->buffer().width();
+    const std::uint32_t* pixels = part->canvas().shownPixels();
+    const int bufferWidth = part->canvas().width();
     for (int y = 0; y < glavo::kStripCellHeight; ++y) {
       for (int x = 0; x < glavo::kStripCellWidth; ++x) {
         image.pixels[static_cast<std::size_t>(index * glavo::kStripCellHeight + y) * image.width + x] =

@@ -128,6 +128,7 @@ void SimDesktop::pressButton(std::int16_t button, std::int16_t shift) {
   if (!capture_) {
     capture_ = surfaceAt(cursor_);
     pressed_ = capture_;
+    clicks_.press(false);
     setFocus(capture_);
   }
   deliverMouse(capture_, kDown, button, shift);
@@ -138,10 +139,10 @@ void SimDesktop::releaseButton(std::int16_t button, std::int16_t shift) {
   buttons_ = static_cast<std::int16_t>(buttons_ & ~button);
   if (buttons_ == 0) capture_ = nullptr;
   deliverMouse(target, kUp, button, shift);
-  if (buttons_ == 0 && pressed_ && pressed_ == surfaceAt(cursor_) && pressed_->eventSink()) {
-    pressed_->eventSink()->onClick();
-  }
-  if (buttons_ == 0) pressed_ = nullptr;
+  if (buttons_ != 0) return;
+  const bool click = clicks_.release(pressed_ && pressed_ == surfaceAt(cursor_));
+  if (click && pressed_->eventSink()) pressed_->eventSink()->onClick();
+  pressed_ = nullptr;
 }
 
 void SimDesktop::click(std::int16_t button, std::int16_t shift) {
@@ -153,8 +154,10 @@ void SimDesktop::doubleClick(std::int16_t button, std::int16_t shift) {
   click(button, shift);
   // The second press arrives as DblClick instead of MouseDown.
   SimSurface* target = surfaceAt(cursor_);
+  clicks_.press(true);
   if (target && target->eventSink()) target->eventSink()->onDblClick();
   if (target) deliverMouse(target, kUp, button, shift);
+  clicks_.release(true);
 }
 
 void SimDesktop::keyDown(std::int16_t keyCode, std::int16_t shift) {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "host/click_tracker.h"
 #include "host/color_table.h"
 #include "host/desktop.h"
 #include "host/soft/bitmap.h"
@@ -92,6 +93,7 @@ class SimDesktop final : public Desktop {
   std::int16_t buttons_ = 0;
   SimSurface* capture_ = nullptr;
   SimSurface* pressed_ = nullptr;
+  ClickTracker clicks_;
   SimSurface* focus_ = nullptr;
   std::deque<Point> queuedMoves_;
 };

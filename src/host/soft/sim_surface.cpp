@@ -55,33 +55,7 @@ void SimSurface::bringToFront() {
   }
 }
 
-void SimSurface::setForeColor(OleColor color) {
-  foreColor_ = color;
-  Rgb rgb = color;
-  if (!colors().translate(color, rgb)) rgb = color & 0xFFFFFFu;
-  dc().setTextColor(rgb);
-}
-
-void SimSurface::setBackColor(OleColor color) {
-  backColor_ = color;
-  Rgb rgb = color;
-  if (!colors().translate(color, rgb)) rgb = color & 0xFFFFFFu;
-  dc().fillRect(Rect{0, 0, canvas_->width(), canvas_->height()}, rgb);
-}
-
-bool SimSurface::transparentAt(int x, int y) const {
-  if (!mask_ || x < 0 || y < 0 || x >= mask_->width() || y >= mask_->height()) return false;
-  Rgb key = maskColor_;
-  if (!colors().translate(maskColor_, key)) return false;
-  return mask_->rgbAt(x, y) == key;
-}
-
 DeviceContext& SimSurface::dc() { return canvas_->dc(); }
-
-void SimSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy,
-                              int sw, int sh, std::uint32_t rop) {
-  dc().stretchBlt(dx, dy, dw, dh, source, sx, sy, sw, sh, rop);
-}
 
 WindowHandle SimSurface::containerHwnd() const { return parent_ ? parent_->hwnd() : 0; }
 

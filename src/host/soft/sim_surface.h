@@ -33,14 +33,7 @@ class SimSurface final : public StoredSurface {
   float scaleHeight() const override { return static_cast<float>(bounds_.height()); }
   double pixelsPerPoint() const override { return 96.0 / 72.0; }
 
-  void setForeColor(OleColor color) override;
-  void setBackColor(OleColor color) override;
-
-  bool transparentAt(int x, int y) const override;
-
   DeviceContext& dc() override;
-  void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
-                    int sh, std::uint32_t rop) override;
   void refresh() override { ++refreshCount_; }
 
   WindowHandle hwnd() const override { return handle_; }

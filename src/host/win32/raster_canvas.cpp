@@ -17,15 +17,21 @@ void RasterCanvas::present(HDC target, const RECT& area) {
   const int top = std::max<int>(area.top, 0), bottom = std::min<int>(area.bottom, height());
   if (left >= right || top >= bottom) return;
   for (int y = top; y < bottom; ++y) bitmap_.row(y);  // settles rows whose fill is pending
+  PresentRows(target, bitmap_.row(top), width(), RECT{left, top, right, bottom});
+}
+
+void PresentRows(HDC target, const std::uint32_t* firstRow, int stride, const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width();
-  info.bmiHeader.biHeight = -(bottom - top);
+  info.bmiHeader.biWidth = stride;
+  info.bmiHeader.biHeight = -height;
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
-  StretchDIBits(target, left, top, right - left, bottom - top, left, 0, right - left, bottom - top,
-                bitmap_.row(top), &info, DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(target, area.left, area.top, width, height, area.left, 0, width, height, firstRow, &info,
+                DIB_RGB_COLORS, SRCCOPY);
 }
 
 void RasterCanvas::readOpaque(std::uint32_t* out) {

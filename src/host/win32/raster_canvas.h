@@ -20,6 +20,7 @@ class RasterCanvas final : public WindowCanvas {
   int height() const override { return bitmap_.height(); }
   void present(HDC target, const RECT& area) override;
   const std::uint32_t* shownPixels() override { return bitmap_.pixels().data(); }
+  const std::uint32_t* shownRow(int y) override { return bitmap_.row(y); }
   // One pass over the rows, straight from the bitmap.
   void readOpaque(std::uint32_t* out) override;
 

@@ -4,11 +4,12 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/opaque_runs.h"
 #include "host/picture_box.h"
+#include "host/win32/inner_surface.h"
 #include "host/win32/window_class.h"
-#include "host/win32/window_icon.h"
 #include "host/win32/window_timer.h"
 
 namespace glavo::win32 {
@@ -40,39 +41,22 @@ std::int16_t ButtonOf(UINT message) {
   }
 }
 
-// The standard pointer shapes by MousePointer value; null: keep the arrow.
-LPCWSTR StandardCursor(std::int16_t pointer) {
-  switch (pointer) {
-    case 2: return IDC_CROSS;
-    case 3: return IDC_IBEAM;
-    case 5: case pointer::kSizeAll: return IDC_SIZEALL;
-    case pointer::kSizeNESW: return IDC_SIZENESW;
-    case pointer::kSizeNS: return IDC_SIZENS;
-    case pointer::kSizeNWSE: return IDC_SIZENWSE;
-    case pointer::kSizeWE: return IDC_SIZEWE;
-    case 10: return IDC_UPARROW;
-    case 11: return IDC_WAIT;
-    case 12: return IDC_NO;
-    case 13: return IDC_APPSTARTING;
-    case 14: return IDC_HELP;
-    default: return IDC_ARROW;
-  }
+Rect Union(const Rect& a, const Rect& b) {
+  if (a.left >= a.right || a.top >= a.bottom) return b;
+  if (b.left >= b.right || b.top >= b.bottom) return a;
+  return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+              std::max(a.bottom, b.bottom)};
 }
 
 }  // namespace
 
 WindowSurface::WindowSurface(HWND parentWindow, const ColorTable& colors, const Desktop& desktop,
-                             WindowSurface* parent, Ambient ambient, Drawing drawing)
-    : colors_(colors), desktop_(desktop), parent_(parent), ambient_(std::move(ambient)), drawing_(drawing),
+                             Ambient ambient, Drawing drawing)
+    : colors_(colors), desktop_(desktop), ambient_(std::move(ambient)), drawing_(drawing),
       buffer_(MakeCanvas(drawing, 1, 1)) {
   if (EnsureWindowClass(kClassName, &WindowSurface::Proc, CS_DBLCLKS)) {
     window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
                               0, 0, 0, parentWindow, nullptr, WindowModule(), this);
-  }
-  // A control's later children lie above its earlier ones, as on a form
-  // designed in that order; USER would put each new one at the bottom.
-  if (window_ && parent_) {
-    SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   setForeColor(foreColor_);
 }
@@ -83,7 +67,6 @@ WindowSurface::~WindowSurface() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
   }
-  if (customCursor_) DestroyCursor(customCursor_);
 }
 
 WindowSurface* WindowSurface::FromWindow(HWND window) {
@@ -91,12 +74,6 @@ WindowSurface* WindowSurface::FromWindow(HWND window) {
   wchar_t name[64] = {};
   if (!GetClassNameW(window, name, 64) || lstrcmpW(name, kClassName) != 0) return nullptr;
   return reinterpret_cast<WindowSurface*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-Rgb WindowSurface::Translate(OleColor color) const {
-  Rgb rgb = color;
-  if (!colors_.translate(color, rgb)) rgb = color & 0xFFFFFFu;
-  return rgb;
 }
 
 SIZE WindowSurface::clientSize() const {
@@ -134,7 +111,6 @@ void WindowSurface::place(int left, int top, int width, int height) {
   // The buffer repaints everything; bits USER would copy from the old place
   // would only be stale.
   SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
-  NoteChildChange();
   // WM_SIZE is not sent for a size that did not change; the check is cheap.
   SizeChanged();
 }
@@ -144,7 +120,7 @@ void WindowSurface::SizeChanged() {
   if (now.cx == size_.cx && now.cy == size_.cy) return;
   size_ = now;
   buffer_->resize(now.cx, now.cy);
-  dc().setTextColor(Translate(foreColor_));
+  dc().setTextColor(Shown(foreColor_));
   // A part that shapes itself sets its new mask while it repaints for the
   // new size; the region is worked out once, after that.
   if (sink_) sink_->onResize();
@@ -159,7 +135,6 @@ bool WindowSurface::visible() const {
 void WindowSurface::setVisible(bool visible) {
   if (!window_ || visible == this->visible()) return;
   ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
-  NoteChildChange();
   if (visible && sink_) sink_->onShow();
 }
 
@@ -167,60 +142,60 @@ void WindowSurface::bringToFront() {
   // Already above all its siblings: nothing to reorder or repaint.
   if (!window_ || GetWindow(window_, GW_HWNDPREV) == nullptr) return;
   SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  NoteChildChange();
 }
 
-void WindowSurface::holdRedraw() {
-  if (!window_ || redrawHolds_++ > 0 || !visible()) return;
-  SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-  redrawOff_ = true;
-}
+void WindowSurface::holdRedraw() { ++redrawHolds_; }
 
-// Everything under the window is painted once, from the buffers.
 void WindowSurface::releaseRedraw() {
-  if (!window_ || redrawHolds_ == 0 || --redrawHolds_ > 0 || !redrawOff_) return;
-  redrawOff_ = false;
-  SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-  // What was invalidated meanwhile was dropped, the window being hidden.
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | (childrenChanged_ ? RDW_ALLCHILDREN : 0));
-  childrenChanged_ = false;
+  if (redrawHolds_ == 0 || --redrawHolds_ > 0) return;
+  const Rect area = held_;
+  held_ = Rect{};
+  invalidate(area);
 }
 
-// A child's window changed while its root holds the redraw.
-void WindowSurface::NoteChildChange() {
-  WindowSurface* root = this;
-  while (root->parent_) root = root->parent_;
-  if (root != this && root->redrawOff_) root->childrenChanged_ = true;
+void WindowSurface::invalidate(const Rect& area) {
+  if (!window_ || area.left >= area.right || area.top >= area.bottom) return;
+  if (redrawHolds_ > 0) {
+    held_ = Union(held_, area);
+    return;
+  }
+  const RECT r{area.left, area.top, area.right, area.bottom};
+  InvalidateRect(window_, &r, FALSE);
 }
 
 void WindowSurface::setToolTipText(const std::u16string& text) {
   toolTip_ = text;
-  if (!window_) return;
-  if (!toolTipWindow_ && !text.empty()) {
-    // Loading the common controls registers the tool tip class.
-    LoadLibraryW(L"comctl32.dll");
-    toolTipWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                     WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                     WindowModule(), nullptr);
-    if (!toolTipWindow_) return;
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = window_;
-    info.uId = reinterpret_cast<UINT_PTR>(window_);
-    info.lpszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(toolTip_.c_str()));
-    SendMessageW(toolTipWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    return;
-  }
+  if (!text.empty()) ensureToolTip();
+}
+
+// One tool covers the window; its text is asked for when it is about to
+// show, from the surface under the pointer.
+void WindowSurface::ensureToolTip() {
+  if (!window_ || toolTipWindow_) return;
+  // Loading the common controls registers the tool tip class.
+  LoadLibraryW(L"comctl32.dll");
+  toolTipWindow_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                   WindowModule(), nullptr);
   if (!toolTipWindow_) return;
   TOOLINFOW info{};
   info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = window_;
   info.uId = reinterpret_cast<UINT_PTR>(window_);
-  info.lpszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(toolTip_.c_str()));
-  SendMessageW(toolTipWindow_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-  SendMessageW(toolTipWindow_, TTM_ACTIVATE, !text.empty(), 0);
+  info.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(toolTipWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+LRESULT WindowSurface::ToolTipText(NMHDR* header) {
+  auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const ControlSurface* under = surfaceAt(Point{cursor.x, cursor.y});
+  tipText_ = under ? under->toolTipText() : std::u16string();
+  info->lpszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(tipText_.c_str()));
+  info->hinst = nullptr;
+  return 0;
 }
 
 double WindowSurface::pixelsPerPoint() const {
@@ -230,14 +205,8 @@ double WindowSurface::pixelsPerPoint() const {
   return (dpi > 0 ? dpi : 96) / 72.0;
 }
 
-void WindowSurface::setForeColor(OleColor color) {
-  foreColor_ = color;
-  dc().setTextColor(Translate(color));
-}
-
 void WindowSurface::setBackColor(OleColor color) {
-  backColor_ = color;
-  dc().fillRect(Rect{0, 0, buffer_->width(), buffer_->height()}, Translate(color));
+  StoredSurface::setBackColor(color);
   refresh();
 }
 
@@ -249,12 +218,7 @@ void WindowSurface::setEnabled(bool enabled) {
 
 void WindowSurface::setMouseIcon(PictureRef icon) {
   mouseIcon_ = std::move(icon);
-  if (customCursor_) DestroyCursor(customCursor_);
-  customCursor_ = nullptr;
-  if (mouseIcon_ && !mouseIcon_->empty()) {
-    const POINT hot = PictureHotSpot(*mouseIcon_);
-    customCursor_ = CursorFromPicture(*mouseIcon_, hot.x, hot.y);
-  }
+  shape_.setIcon(mouseIcon_);
 }
 
 void WindowSurface::setMaskColor(OleColor color) {
@@ -267,13 +231,6 @@ void WindowSurface::setMaskPicture(PictureRef mask) {
   ApplyRegion();
 }
 
-bool WindowSurface::transparentAt(int x, int y) const {
-  if (!mask_ || x < 0 || y < 0 || x >= mask_->width() || y >= mask_->height()) return false;
-  Rgb key = maskColor_;
-  if (!colors_.translate(maskColor_, key)) return false;
-  return mask_->rgbAt(x, y) == key;
-}
-
 // The region holds the opaque runs of every row; pixels beyond the mask
 // picture are opaque. It depends only on the mask picture, its key colour
 // and the client size, so it is worked out again only when one of them
@@ -281,8 +238,8 @@ bool WindowSurface::transparentAt(int x, int y) const {
 void WindowSurface::ApplyRegion() {
   if (!window_) return;
   const SIZE size = clientSize();
-  Rgb key = maskColor_;
-  const bool keyed = mask_ && colors_.translate(maskColor_, key);
+  Rgb key = 0;
+  const bool keyed = MaskKey(key);
   RegionSource source{keyed ? mask_ : nullptr, keyed ? key : 0, size.cx, size.cy};
   if (source == regionSource_) return;
   std::vector<RECT> rects;
@@ -295,7 +252,6 @@ void WindowSurface::ApplyRegion() {
                                [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); });
   if (same) return;
   regionRects_ = std::move(rects);
-  NoteChildChange();
   if (regionRects_.empty()) {
     SetWindowRgn(window_, nullptr, TRUE);
     return;
@@ -313,17 +269,11 @@ void WindowSurface::ApplyRegion() {
   if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
 }
 
-void WindowSurface::paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx,
-                                 int sy, int sw, int sh, std::uint32_t rop) {
-  dc().stretchBlt(dx, dy, dw, dh, source, sx, sy, sw, sh, rop);
-}
-
 // The window is painted from the buffer at the next WM_PAINT, so what is
 // drawn after a refresh (a cell's caption) shows too.
 void WindowSurface::refresh() {
-  if (!window_) return;
-  InvalidateRect(window_, nullptr, FALSE);
-  NoteChildChange();
+  const SIZE size = clientSize();
+  invalidate(Rect{0, 0, size.cx, size.cy});
 }
 
 WindowHandle WindowSurface::containerHwnd() const {
@@ -331,7 +281,6 @@ WindowHandle WindowSurface::containerHwnd() const {
 }
 
 FontRef WindowSurface::ambientFont() const {
-  if (parent_ && parent_->font()) return parent_->font();
   if (ambient_.font) return ambient_.font;
   return std::make_shared<FontObject>();
 }
@@ -341,7 +290,7 @@ void WindowSurface::propertyChanged(std::string_view name) {
 }
 
 std::unique_ptr<ControlSurface> WindowSurface::createChild() {
-  return std::make_unique<WindowSurface>(window_, colors_, desktop_, this, ambient_, drawing_);
+  return std::make_unique<InnerSurface>(*this, nullptr);
 }
 
 std::unique_ptr<PictureBox> WindowSurface::createPictureBox(int width, int height) {
@@ -383,8 +332,18 @@ LRESULT WindowSurface::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       MouseMove(wParam, lParam);
       return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != window_) pressed_ = false;
+      if (reinterpret_cast<HWND>(lParam) != window_) {
+        clicks_.cancel();
+        captured_ = nullptr;
+      }
       return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header && header->hwndFrom == toolTipWindow_ && header->code == TTN_GETDISPINFOW) {
+        return ToolTipText(header);
+      }
+      break;
+    }
     case WM_KEYDOWN: case WM_KEYUP: case WM_SYSKEYDOWN: case WM_SYSKEYUP: case WM_CHAR:
       if (Key(message, wParam, lParam)) return 0;
       break;
@@ -409,67 +368,153 @@ LRESULT WindowSurface::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void WindowSurface::Paint() {
   PAINTSTRUCT ps;
   HDC target = BeginPaint(window_, &ps);
-  if (target) buffer_->present(target, ps.rcPaint);
+  if (target && layers_.empty()) buffer_->present(target, ps.rcPaint);
+  if (target && !layers_.empty()) {
+    const int width = buffer_->width(), height = buffer_->height();
+    const RECT area{std::max<LONG>(ps.rcPaint.left, 0), std::max<LONG>(ps.rcPaint.top, 0),
+                    std::min<LONG>(ps.rcPaint.right, width), std::min<LONG>(ps.rcPaint.bottom, height)};
+    if (area.left < area.right && area.top < area.bottom) {
+      Compose(area);
+      PresentRows(target, frame_.data() + static_cast<std::size_t>(area.top) * width, width, area);
+    }
+  }
   EndPaint(window_, &ps);
 }
 
-// Every pointer value is answered here: a part's default arrow must not give
-// way to the shape its parent shows.
-bool WindowSurface::SetPointer() {
-  if (mousePointer_ == pointer::kCustom && customCursor_) {
-    SetCursor(customCursor_);
-    return true;
+// The buffer, with the inner surfaces over it, into the frame. The
+// buffer's pixels are copied only where no part covers them: at a full
+// frame that is a few strips rather than the whole window.
+void WindowSurface::Compose(const RECT& area) {
+  const int width = buffer_->width();
+  frame_.resize(static_cast<std::size_t>(width) * buffer_->height());
+  std::vector<std::pair<int, int>> spans;
+  for (int y = area.top; y < area.bottom; ++y) {
+    spans.clear();
+    for (const InnerSurface* layer : layers_) layer->coveredSpans(y, spans);
+    std::sort(spans.begin(), spans.end());
+    std::uint32_t* out = frame_.data() + static_cast<std::size_t>(y) * width;
+    const std::uint32_t* own = nullptr;  // the buffer's row, settled only when needed
+    int x = area.left;
+    auto copyTo = [&](int end) {
+      end = std::min<int>(end, area.right);
+      if (x >= end) return;
+      if (!own) own = buffer_->shownRow(y);
+      std::memcpy(out + x, own + x, static_cast<std::size_t>(end - x) * sizeof(std::uint32_t));
+    };
+    for (const auto& [left, right] : spans) {
+      copyTo(left);
+      x = std::max(x, right);
+    }
+    copyTo(area.right);
   }
-  SetCursor(LoadCursorW(nullptr, StandardCursor(mousePointer_)));
+  const Rect clip{area.left, area.top, area.right, area.bottom};
+  for (InnerSurface* layer : layers_) layer->compose(frame_.data(), width, clip, Point{0, 0});
+}
+
+WindowSurface::Target WindowSurface::TargetOf(ControlSurface* surface) const {
+  Target target;
+  target.surface = surface;
+  if (surface == this || surface == nullptr) {
+    target.surface = const_cast<WindowSurface*>(this);
+    target.sink = sink_;
+    return target;
+  }
+  auto* inner = static_cast<InnerSurface*>(surface);
+  target.sink = inner->eventSink();
+  target.origin = inner->origin();
+  return target;
+}
+
+// The topmost inner surface at the point, else the window itself.
+WindowSurface::Target WindowSurface::TargetAt(Point client) const {
+  for (auto it = layers_.rbegin(); it != layers_.rend(); ++it) {
+    if (InnerSurface* hit = (*it)->hit(client)) return TargetOf(hit);
+  }
+  return TargetOf(nullptr);
+}
+
+// While a button is held, the surface pressed keeps the pointer.
+WindowSurface::Target WindowSurface::PointerTarget(Point client) const {
+  return captured_ ? TargetOf(captured_) : TargetAt(client);
+}
+
+const ControlSurface* WindowSurface::surfaceAt(Point screen) const {
+  if (!window_ || desktop_.windowFromPoint(screen) != hwnd()) return nullptr;
+  POINT p{screen.x, screen.y};
+  ScreenToClient(window_, &p);
+  return TargetAt(Point{p.x, p.y}).surface;
+}
+
+void WindowSurface::forget(const InnerSurface* surface) {
+  if (captured_ == surface) captured_ = nullptr;
+  if (hovered_ == surface) hovered_ = nullptr;
+}
+
+bool WindowSurface::SetPointer() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(window_, &cursor);
+  const Target target = PointerTarget(Point{cursor.x, cursor.y});
+  if (target.surface != this) {
+    static_cast<InnerSurface*>(target.surface)->showPointer();
+  } else {
+    shape_.show(mousePointer_);
+  }
   return true;
 }
 
 void WindowSurface::FocusControl() {
-  WindowSurface* root = this;
-  while (root->parent_) root = root->parent_;
-  if (root->window_ && GetFocus() != root->window_) SetFocus(root->window_);
+  if (window_ && GetFocus() != window_) SetFocus(window_);
 }
 
 void WindowSurface::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
+  const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   std::int16_t button = ButtonOf(message);
   std::int16_t shift = ShiftState();
-  float x = static_cast<float>(GET_X_LPARAM(lParam));
-  float y = static_cast<float>(GET_Y_LPARAM(lParam));
   const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
   const bool dbl = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
+  const Target target = PointerTarget(at);
+  float x = static_cast<float>(at.x - target.origin.x);
+  float y = static_cast<float>(at.y - target.origin.y);
   if (down || dbl) {
     FocusControl();
     SetCapture(window_);
-    pressed_ = true;
-    afterDoubleClick_ = dbl;
-    if (!sink_) return;
+    captured_ = target.surface;
     // A double click replaces the second press: DblClick, then MouseUp.
-    if (dbl) {
-      sink_->onDblClick();
+    const bool doubleClick = clicks_.press(dbl);
+    if (!target.sink) return;
+    if (doubleClick) {
+      target.sink->onDblClick();
     } else {
-      sink_->onMouseDown(button, shift, x, y);
+      target.sink->onMouseDown(button, shift, x, y);
     }
     return;
   }
-  const bool wasPressed = pressed_;
-  const bool afterDouble = afterDoubleClick_;
-  pressed_ = false;
-  afterDoubleClick_ = false;
-  if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == window_) ReleaseCapture();
-  if (!sink_) return;
-  const SIZE size = clientSize();
-  const bool inside = x >= 0 && y >= 0 && x < size.cx && y < size.cy;
-  sink_->onMouseUp(button, shift, x, y);
-  if (wasPressed && !afterDouble && inside && button != mouse::kMiddle && sink_) sink_->onClick();
+  const Rect place = target.surface->bounds();
+  const bool inside = x >= 0 && y >= 0 && x < place.width() && y < place.height();
+  // Before the capture goes: losing it cancels a press.
+  const bool click = clicks_.release(inside);
+  if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
+    captured_ = nullptr;
+    if (GetCapture() == window_) ReleaseCapture();
+  }
+  if (!target.sink) return;
+  target.sink->onMouseUp(button, shift, x, y);
+  if (click) target.sink->onClick();
 }
 
 void WindowSurface::MouseMove(WPARAM wParam, LPARAM lParam) {
-  if (!sink_) return;
+  const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const Target target = PointerTarget(at);
+  // The tip of the surface left behind goes; the next one is asked for.
+  if (hovered_ != target.surface && toolTipWindow_) SendMessageW(toolTipWindow_, TTM_POP, 0, 0);
+  hovered_ = target.surface;
+  if (!target.sink) return;
   std::int16_t button = HeldButtons(wParam);
   std::int16_t shift = ShiftState();
-  float x = static_cast<float>(GET_X_LPARAM(lParam));
-  float y = static_cast<float>(GET_Y_LPARAM(lParam));
-  sink_->onMouseMove(button, shift, x, y);
+  float x = static_cast<float>(at.x - target.origin.x);
+  float y = static_cast<float>(at.y - target.origin.y);
+  target.sink->onMouseMove(button, shift, x, y);
 }
 
 bool WindowSurface::Key(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,7 +1,9 @@
 // The control surface as a real child window: a back buffer that the
 // control draws on and WM_PAINT shows, the mask as a window region, mouse
 // and key messages turned into control events, pointers by WM_SETCURSOR,
-// a tool tip, and child windows for the parts a control owns.
+// a tool tip. The parts a control owns are inner surfaces without windows
+// of their own: the window shows them over its buffer and routes the
+// pointer, its shape and the tool tip to the one under it.
 #pragma once
 
 #include <windows.h>
@@ -11,10 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "host/click_tracker.h"
 #include "host/stored_surface.h"
+#include "host/win32/pointer_shape.h"
 #include "host/win32/window_canvas.h"
 
 namespace glavo::win32 {
+
+class InnerSurface;
 
 class WindowSurface final : public StoredSurface {
  public:
@@ -29,10 +35,9 @@ class WindowSurface final : public StoredSurface {
   };
 
   // A hidden child window of `parentWindow` at (0, 0), 0 x 0. `colors` and
-  // `desktop` outlive the surface; `parent` is null for the control's own
-  // surface.
-  WindowSurface(HWND parentWindow, const ColorTable& colors, const Desktop& desktop,
-                WindowSurface* parent, Ambient ambient, Drawing drawing = Drawing::kRaster);
+  // `desktop` outlive the surface.
+  WindowSurface(HWND parentWindow, const ColorTable& colors, const Desktop& desktop, Ambient ambient,
+                Drawing drawing = Drawing::kRaster);
   ~WindowSurface() override;
   WindowSurface(const WindowSurface&) = delete;
   WindowSurface& operator=(const WindowSurface&) = delete;
@@ -55,8 +60,8 @@ class WindowSurface final : public StoredSurface {
   bool visible() const override;
   void setVisible(bool visible) override;
   void bringToFront() override;
-  // WM_SETREDRAW: the window system skips the invalidation and clipping
-  // work of each child's move while redraw is off.
+  // What is to be shown again is collected meanwhile and handed to the
+  // window system once, at the release.
   void holdRedraw() override;
   void releaseRedraw() override;
   void setToolTipText(const std::u16string& text) override;
@@ -65,7 +70,6 @@ class WindowSurface final : public StoredSurface {
   float scaleHeight() const override { return static_cast<float>(clientSize().cy); }
   double pixelsPerPoint() const override;
 
-  void setForeColor(OleColor color) override;
   void setBackColor(OleColor color) override;
   bool enabled() const override;
   void setEnabled(bool enabled) override;
@@ -73,15 +77,13 @@ class WindowSurface final : public StoredSurface {
 
   void setMaskColor(OleColor color) override;
   void setMaskPicture(PictureRef mask) override;
-  bool transparentAt(int x, int y) const override;
 
   DeviceContext& dc() override { return buffer_->dc(); }
-  void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
-                    int sh, std::uint32_t rop) override;
   void refresh() override;
 
   WindowHandle hwnd() const override { return reinterpret_cast<WindowHandle>(window_); }
   WindowHandle containerHwnd() const override;
+  bool isUnder(Point screen) const override { return surfaceAt(screen) == this; }
   FontRef ambientFont() const override;
   bool userMode() const override { return ambient_.userMode; }
   const ColorTable& colors() const override { return colors_; }
@@ -93,13 +95,36 @@ class WindowSurface final : public StoredSurface {
   std::unique_ptr<PictureBox> createPictureBox(int width, int height) override;
   std::unique_ptr<Timer> createTimer() override;
 
+  // --- For the inner surfaces.
+  Drawing drawing() const { return drawing_; }
+  // The inner surfaces directly inside the window, bottom first.
+  std::vector<InnerSurface*>& layers() { return layers_; }
+  // `area` (client pixels) is to be shown again.
+  void invalidate(const Rect& area);
+  // The surface is going: no input is routed to it any more.
+  void forget(const InnerSurface* surface);
+  void ensureToolTip();
+  // The surface a pointer at `screen` reaches: this one, one of its inner
+  // surfaces, or null when another window is there.
+  const ControlSurface* surfaceAt(Point screen) const;
+
  private:
+  // Where pointer input goes: the window itself or an inner surface, with
+  // the origin of its coordinates in the window's.
+  struct Target {
+    ControlSurface* surface = nullptr;
+    ControlEvents* sink = nullptr;
+    Point origin;
+  };
+  Target TargetOf(ControlSurface* surface) const;
+  Target TargetAt(Point client) const;
+  Target PointerTarget(Point client) const;
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   SIZE clientSize() const;
-  Rgb Translate(OleColor color) const;
   void SizeChanged();
   void Paint();
+  void Compose(const RECT& area);
   bool SetPointer();
   // What the window region is made from.
   struct RegionSource {
@@ -110,15 +135,14 @@ class WindowSurface final : public StoredSurface {
     bool operator==(const RegionSource&) const = default;
   };
   void ApplyRegion();
-  void NoteChildChange();
   void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMove(WPARAM wParam, LPARAM lParam);
   bool Key(UINT message, WPARAM wParam, LPARAM lParam);
   void FocusControl();
+  LRESULT ToolTipText(NMHDR* header);
 
   const ColorTable& colors_;
   const Desktop& desktop_;
-  WindowSurface* parent_;
   Ambient ambient_;
   Drawing drawing_;
   HWND window_ = nullptr;
@@ -129,18 +153,20 @@ class WindowSurface final : public StoredSurface {
   PlaceRequest placeRequest_;
   bool wasVisible_ = false;
   int redrawHolds_ = 0;
-  bool redrawOff_ = false;  // WM_SETREDRAW turned redraw off for the holds
-  bool childrenChanged_ = false;  // a child moved or repainted meanwhile
+  Rect held_;  // what is to be shown again once the holds are released
+
+  std::vector<InnerSurface*> layers_;
+  std::vector<std::uint32_t> frame_;  // the buffer with the inner surfaces over it
 
   HWND toolTipWindow_ = nullptr;
-  HCURSOR customCursor_ = nullptr;
+  std::u16string tipText_;  // the text the tool tip shows now
+  PointerShape shape_;
   RegionSource regionSource_;
   std::vector<RECT> regionRects_;  // opaque runs of the region applied last; none: no region
 
-  // Click bookkeeping: a release raises Click only after a press on this
-  // window, and not after a double click.
-  bool pressed_ = false;
-  bool afterDoubleClick_ = false;
+  ControlSurface* captured_ = nullptr;  // gets the pointer while a button is held
+  const ControlSurface* hovered_ = nullptr;  // under the pointer at its last move
+  ClickTracker clicks_;
 };
 
 }  // namespace glavo::win32

@@ -91,9 +91,15 @@ std::string RectText(const RECT& r) {
   return text;
 }
 
-// The part window under a point of the control (control pixels).
-HWND PartAt(HWND control, int x, int y) {
-  return ChildWindowFromPointEx(control, POINT{x, y}, CWP_SKIPINVISIBLE);
+// The lower right corner part, one pixel in from its top left (its outer
+// edge may be rounded), in control pixels: the corner is a square of the
+// border's size ending a pixel short of the right edge.
+POINT CornerGrip(IDispatch* skin, HWND control) {
+  long border = 0;
+  GetLong(skin, L"BorderSize", border);
+  RECT own{};
+  GetClientRect(control, &own);
+  return POINT{own.right - border, own.bottom - border + 1};
 }
 
 void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
@@ -140,15 +146,12 @@ bool DrawnLikeScreen(IUnknown* control, const RECT& area, const std::wstring& ou
   return SUCCEEDED(hr) && CountDifferent(drawn, CaptureScreen(area)) < w * h / 50;
 }
 
-void ListParts(Report& report, HWND control) {
-  for (HWND child = GetWindow(control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    RECT r = ScreenRect(child);
-    MapWindowPoints(HWND_DESKTOP, control, reinterpret_cast<POINT*>(&r), 2);
-    RECT box{};
-    const int kind = GetWindowRgnBox(child, &box);
-    report.line("PART " + RectText(r) + ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) ? " True" : " False") +
-                " region " + std::to_string(kind) + " " + RectText(box));
-  }
+// The parts are drawn inside the control's one window: the window system
+// moves, sizes and paints a single window for the whole frame.
+void CheckOneWindow(Report& report, HWND control) {
+  int children = 0;
+  for (HWND child = GetWindow(control, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) ++children;
+  report.check("parts_without_windows", children == 0, std::to_string(children) + " child windows");
 }
 
 void CheckThemes(Report& report, IDispatch* skin, HWND form, const std::wstring& outDir) {
@@ -170,17 +173,24 @@ void CheckThemes(Report& report, IDispatch* skin, HWND form, const std::wstring&
   Pump(300);
 }
 
-void CheckHover(Report& report, HWND control) {
-  HWND max = PartAt(control, 362, 15);
-  const RECT area = ScreenRect(max);
+// The maximize button: the second caption button from the right, squares
+// of ButtonSize three pixels down, two in from the right edge.
+void CheckHover(Report& report, IDispatch* skin, HWND control) {
+  long size = 0;
+  GetLong(skin, L"ButtonSize", size);
+  RECT own{};
+  GetClientRect(control, &own);
+  RECT area{own.right - 2 - 2 * size, 3, own.right - 2 - size, 3 + size};
+  MapWindowPoints(control, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
   const auto before = CaptureScreen(area);
-  SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
-  Post(max, WM_MOUSEMOVE, 0, 12, 12);
+  POINT centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  SetCursorPos(centre.x, centre.y);
+  PostMoveAt(control, centre, 0);
   Pump(400);
   const auto over = CaptureScreen(area);
   POINT cursor{};
   GetCursorPos(&cursor);
-  const bool underCursor = WindowFromPoint(cursor) == max;
+  const bool underCursor = WindowFromPoint(cursor) == control;
   SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
   Pump(400);
   const auto after = CaptureScreen(area);
@@ -195,7 +205,7 @@ void CheckHover(Report& report, HWND control) {
 
 void CheckMaximize(Report& report, HWND form, HWND control) {
   const RECT normal = ScreenRect(form);
-  HWND title = PartAt(control, 200, 15);
+  HWND title = control;
   Post(title, WM_LBUTTONDOWN, MK_LBUTTON, 200, 15);
   Post(title, WM_LBUTTONUP, 0, 200, 15);
   Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 15);
@@ -223,15 +233,16 @@ void CheckMaximize(Report& report, HWND form, HWND control) {
                "form " + RectText(back) + " expected origin " + std::to_string(cx) + " " + std::to_string(cy));
 }
 
-void CheckDrag(Report& report, HWND form, HWND control) {
+void CheckDrag(Report& report, IDispatch* skin, HWND form, HWND control) {
   const RECT start = ScreenRect(form);
   const int w0 = start.right - start.left, h0 = start.bottom - start.top;
-  HWND corner = PartAt(control, w0 - 2, h0 - 2);
-  POINT at{1, 1};
+  HWND corner = control;
+  const POINT grip = CornerGrip(skin, control);
+  POINT at = grip;
   ClientToScreen(corner, &at);
   // The pointer arrives over the corner before it presses, as a user's does.
   PostMoveAt(corner, at, 0);
-  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
+  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, grip.x, grip.y);
   Pump(100);
   at.x += 50;
   at.y += 40;
@@ -273,20 +284,20 @@ void SwitchThemes(IDispatch* skin, int count) {
   Pump(200);
 }
 
-void DragSteps(HWND form, HWND control, int count) {
-  const RECT start = ScreenRect(form);
-  HWND corner = PartAt(control, start.right - start.left - 2, start.bottom - start.top - 2);
-  POINT grip{1, 1};
+void DragSteps(IDispatch* skin, HWND control, int count) {
+  HWND corner = control;
+  const POINT local = CornerGrip(skin, control);
+  POINT grip = local;
   ClientToScreen(corner, &grip);
   PostMoveAt(corner, grip, 0);
-  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
+  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, local.x, local.y);
   Pump(50);
   for (int i = 0; i < count; ++i) {
     const int out = i % 2 == 0 ? 1 : 0;  // one pixel out, one pixel back
     PostMoveAt(corner, POINT{grip.x + out, grip.y + out}, MK_LBUTTON);
     Pump(0);
   }
-  Post(corner, WM_LBUTTONUP, 0, 1, 1);
+  Post(corner, WM_LBUTTONUP, 0, local.x, local.y);
   Pump(200);
 }
 
@@ -294,7 +305,7 @@ void CheckResources(Report& report, IDispatch* skin, HWND form, HWND control) {
   // A first round creates whatever is made once and kept (cached fonts,
   // cursors); the count is taken after it.
   SwitchThemes(skin, 12);
-  DragSteps(form, control, 20);
+  DragSteps(skin, control, 20);
   std::string how;
   const int before = GdiObjectCount(how);
   // The count sees an object come and go.
@@ -306,7 +317,7 @@ void CheckResources(Report& report, IDispatch* skin, HWND form, HWND control) {
   const RECT start = ScreenRect(form);
   SwitchThemes(skin, 1000);
   const int afterThemes = GdiObjectCount(how);
-  DragSteps(form, control, 1000);
+  DragSteps(skin, control, 1000);
   const int afterDrags = GdiObjectCount(how);
   const RECT end = ScreenRect(form);
   const std::string counts = "before " + std::to_string(before) + ", after 1000 theme switches " +
@@ -321,7 +332,7 @@ void CheckResources(Report& report, IDispatch* skin, HWND form, HWND control) {
 void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink) {
   state.refuseClose = true;
   sink.clicks.clear();
-  Click(PartAt(control, 386, 15), 12, 12);
+  Click(control, 386, 15);
   report.check("close_click_raises_event", sink.clicks.size() == 1 && sink.clicks[0] == gwr_CloseButton,
                std::to_string(sink.clicks.size()) + " clicks");
   report.check("refused_close_keeps_form", state.closeRequests == 1 && !state.destroyed && IsWindow(state.form),
@@ -334,7 +345,7 @@ void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink)
                                           state.closeRequests == 2 && IsWindow(state.form),
                std::to_string(sink.clicks.size()) + " clicks, " + std::to_string(state.closeRequests) + " close requests");
   state.refuseClose = false;
-  Click(PartAt(control, 386, 15), 12, 12);
+  Click(control, 386, 15);
   Pump(300);
   report.check("close_click_closes_form", state.destroyed && !IsWindow(state.form), "");
 }
@@ -346,7 +357,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
   report.check("form_borderless", EqualRect(&formRect, &clientRect) != 0, "client " + RectText(clientRect));
   const RECT own = ScreenRect(control);
   report.check("frame_covers_client", EqualRect(&own, &clientRect) != 0, "control " + RectText(own));
-  ListParts(report, control);
+  CheckOneWindow(report, control);
   {
     const RECT area = ClientScreenRect(state.form);
     SavePpm(outDir + L"\\activex_start.ppm", CaptureScreen(area), area.right - area.left, area.bottom - area.top);
@@ -354,9 +365,9 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
   }
 
   CheckThemes(report, skin, state.form, outDir);
-  CheckHover(report, control);
+  CheckHover(report, skin, control);
   CheckMaximize(report, state.form, control);
-  CheckDrag(report, state.form, control);
+  CheckDrag(report, skin, state.form, control);
   CheckClose(report, state, control, sink);
 }
 

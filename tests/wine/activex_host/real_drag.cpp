@@ -106,13 +106,15 @@ class Drag {
     // A press soon after the previous drag's at the same place would be
     // taken as a double click, which starts no drag.
     Pump(static_cast<int>(GetDoubleClickTime()) + 100);
-    part_ = WindowFromPoint(grip_);
+    // The parts have no windows: the control's window takes the press and
+    // hands it to the part under the pointer.
+    const bool controlUnder = WindowFromPoint(grip_) == control;
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     POINT cursor{};
     GetCursorPos(&cursor);
-    if (GetParent(part_) != control) trouble_ += " no part under the grip";
+    if (!controlUnder) trouble_ += " the control is not under the grip";
     if (cursor.x != grip_.x || cursor.y != grip_.y) trouble_ += " pointer not at the grip " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) + " for " + std::to_string(grip_.x) + "," + std::to_string(grip_.y);
-    if (GetCapture() != part_) trouble_ += " the press did not reach the part";
+    if (GetCapture() != control) trouble_ += " the press did not reach the control";
   }
   ~Drag() { SendMouse(MOUSEEVENTF_LEFTUP); }
   Drag(const Drag&) = delete;
@@ -133,7 +135,6 @@ class Drag {
   HWND form_;
   Border border_;
   POINT grip_{};
-  HWND part_ = nullptr;
   int offset_ = 0;
   std::string trouble_;
 };

@@ -16,6 +16,7 @@
 #include <prsht.h>
 #include <initguid.h>
 
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -321,31 +322,29 @@ void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
 
 // A double click on the title bar: maximize, or restore when maximized.
 void DoubleClickTitle(HWND control) {
-  HWND title = ChildWindowFromPointEx(control, POINT{100, 12}, CWP_SKIPINVISIBLE);
-  Post(title, WM_LBUTTONDOWN, MK_LBUTTON, 60, 12);
-  Post(title, WM_LBUTTONUP, 0, 60, 12);
-  Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 60, 12);
-  Post(title, WM_LBUTTONUP, 0, 60, 12);
+  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, 60, 12);
+  Post(control, WM_LBUTTONUP, 0, 60, 12);
+  Post(control, WM_LBUTTONDBLCLK, MK_LBUTTON, 60, 12);
+  Post(control, WM_LBUTTONUP, 0, 60, 12);
   Pump(500);
 }
 
-// The lower right corner dragged by (dx, dy) in one move.
-void DragCorner(HWND control, int dx, int dy) {
+// The lower right corner dragged by (dx, dy) in one move. The grip is one
+// pixel in from the corner part's top left (its outer edge may be
+// rounded): the part is a square of the border's size ending a pixel
+// short of the right edge. The control keeps its place while the form
+// grows to the right and down.
+void DragCorner(HWND control, IDispatch* skin, int dx, int dy) {
+  const int border = std::atoi(GetText(skin, L"BorderSize").c_str());
   RECT r{};
   GetClientRect(control, &r);
-  HWND corner = ChildWindowFromPointEx(control, POINT{r.right - 2, r.bottom - 2}, CWP_SKIPINVISIBLE);
-  Post(corner, WM_MOUSEMOVE, 0, 1, 1);
-  Post(corner, WM_LBUTTONDOWN, MK_LBUTTON, 1, 1);
+  const POINT grip{r.right - border, r.bottom - border + 1};
+  Post(control, WM_MOUSEMOVE, 0, grip.x, grip.y);
+  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, grip.x, grip.y);
   Pump(100);
-  Post(corner, WM_MOUSEMOVE, MK_LBUTTON, 1 + dx, 1 + dy);
+  Post(control, WM_MOUSEMOVE, MK_LBUTTON, grip.x + dx, grip.y + dy);
   Pump(200);
-  RECT moved{};
-  GetWindowRect(corner, &moved);
-  POINT at{1 + dx, 1 + dy};
-  MapWindowPoints(corner, HWND_DESKTOP, &at, 1);
-  at.x -= moved.left;
-  at.y -= moved.top;
-  Post(corner, WM_LBUTTONUP, 0, at.x, at.y);
+  Post(control, WM_LBUTTONUP, 0, grip.x + dx, grip.y + dy);
   Pump(200);
 }
 
@@ -655,7 +654,7 @@ void Design(const std::wstring& ocx, const std::wstring& outDir, CallLog& log, I
   DoubleClickTitle(placement.window());
   placement.facts("design.restored");
   log.step("design.drag");
-  DragCorner(placement.window(), 30, 20);
+  DragCorner(placement.window(), placement.dispatch(), 30, 20);
   placement.facts("design.dragged");
   log.step("design.about");
   ShowAbout(placement.dispatch(), log);
@@ -688,7 +687,7 @@ void Run(const std::wstring& ocx, CallLog& log, IStream* stream) {
   log.step("run.ticking");
   Pump(300);
   log.step("run.drag");
-  DragCorner(placement.window(), 40, 30);
+  DragCorner(placement.window(), placement.dispatch(), 40, 30);
   placement.facts("run.dragged");
   log.step("run.maximize");
   DoubleClickTitle(placement.window());
