@@ -178,14 +178,16 @@ LPARAM PointIn(HWND window, POINT screen) {
 }
 
 // A screen point inside the lower right corner part, one pixel in from its
-// top left (the outer edge may be rounded): the corner is a square of the
-// border's size ending a pixel short of the right edge.
+// top left where it is wider than a pixel (the outer edge may be rounded):
+// the corner is a square of the border's size ending a pixel short of the
+// right edge.
 bool CornerStart(HWND control, IDispatch* skin, POINT& start) {
   long border = 0;
-  if (!GetLong(skin, L"BorderSize", border) || border < 2) return false;
+  if (!GetLong(skin, L"BorderSize", border) || border < 1) return false;
   RECT own{};
   GetClientRect(control, &own);
-  start = POINT{own.right - border, own.bottom - border + 1};
+  const long in = border > 1 ? 1 : 0;
+  start = POINT{own.right - border - 1 + in, own.bottom - border + in};
   return ClientToScreen(control, &start) != FALSE;
 }
 

@@ -91,15 +91,16 @@ std::string RectText(const RECT& r) {
   return text;
 }
 
-// The lower right corner part, one pixel in from its top left (its outer
-// edge may be rounded), in control pixels: the corner is a square of the
+// The lower right corner part, one pixel in from its top left where it is
+// wider than a pixel (its outer edge may be rounded), in control pixels: the corner is a square of the
 // border's size ending a pixel short of the right edge.
 POINT CornerGrip(IDispatch* skin, HWND control) {
   long border = 0;
   GetLong(skin, L"BorderSize", border);
   RECT own{};
   GetClientRect(control, &own);
-  return POINT{own.right - border, own.bottom - border + 1};
+  const long in = border > 1 ? 1 : 0;
+  return POINT{own.right - border - 1 + in, own.bottom - border + in};
 }
 
 void Post(HWND window, UINT message, WPARAM keys, int x, int y) {

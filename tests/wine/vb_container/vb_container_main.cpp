@@ -330,15 +330,16 @@ void DoubleClickTitle(HWND control) {
 }
 
 // The lower right corner dragged by (dx, dy) in one move. The grip is one
-// pixel in from the corner part's top left (its outer edge may be
-// rounded): the part is a square of the border's size ending a pixel
+// pixel in from the corner part's top left where it is wider than a pixel
+// (its outer edge may be rounded): the part is a square of the border's size ending a pixel
 // short of the right edge. The control keeps its place while the form
 // grows to the right and down.
 void DragCorner(HWND control, IDispatch* skin, int dx, int dy) {
   const int border = std::atoi(GetText(skin, L"BorderSize").c_str());
   RECT r{};
   GetClientRect(control, &r);
-  const POINT grip{r.right - border, r.bottom - border + 1};
+  const int in = border > 1 ? 1 : 0;
+  const POINT grip{r.right - border - 1 + in, r.bottom - border + in};
   Post(control, WM_MOUSEMOVE, 0, grip.x, grip.y);
   Post(control, WM_LBUTTONDOWN, MK_LBUTTON, grip.x, grip.y);
   Pump(100);
