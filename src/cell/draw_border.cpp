@@ -1,4 +1,5 @@
-// The cell's border in one of eight styles, built from rounded outlines.
+// The cell's border in one of eight styles, built from rounded outlines;
+// every style starts with the outline just outside the picture.
 #include <cmath>
 
 #include "cell/glavo_cell.h"
@@ -53,20 +54,23 @@ void GlavoCell::DrawBorder() {
     return RingColors(c1, c2, S);
   };
   outline(-1, -1, W1 + 1, H1 + 1, c1);
+  using enum CellBorderStyle;
   switch (borderStyle_) {
-    case 1:
+    case kOutline:
+      break;
+    case kSolid:
       pic.setDrawWidth(S);
       outline(0, 0, W1, H1, c1);
       break;
-    case 2:
+    case kDouble:
       outline(0, 0, W1, H1, c1);
       outline(0, 0, W1 + 1, H1 + 1, c2);
       break;
-    case 3:
+    case kInset:
       outline(1, 1, W1 - 1, H1 - 1, c2);
       outline(1, 1, W1, H1, c1);
       break;
-    case 4: {
+    case kRings: {
       pic.setDrawWidth(S);
       const RingColors ring = ringsOrLimit();
       for (std::int64_t i = S; i >= 0; --i) {
@@ -77,12 +81,12 @@ void GlavoCell::DrawBorder() {
       }
       break;
     }
-    case 5:
+    case kFramed:
       pic.setDrawWidth(S);
       outline(S, S, W1 - S, H1 - S, c2);
       outline(0, 0, W1, H1, c1);
       break;
-    case 6: {
+    case kSideRings: {
       const RingColors ring = ringsOrLimit();
       for (std::int64_t i = S; i >= 0; --i) {
         pic.setForeColor(ring.at(i));
@@ -92,7 +96,7 @@ void GlavoCell::DrawBorder() {
       }
       break;
     }
-    case 7: {
+    case kTopBottomRings: {
       const RingColors ring = ringsOrLimit();
       for (std::int64_t i = S; i >= 0; --i) {
         pic.setForeColor(ring.at(i));
@@ -102,8 +106,6 @@ void GlavoCell::DrawBorder() {
       }
       break;
     }
-    default:
-      break;
   }
 }
 

@@ -64,7 +64,7 @@ void GlavoSkin::ApplySkinTheme(const std::u16string& text) {
   }
   for (int b = 0; b < kCaptionButtonCount; ++b) part(kCaptionButtons[b]).SetCellStateOverData(buttonOverData_[b]);
   for (int b = 0; b < kCaptionButtonCount; ++b) part(kCaptionButtons[b]).SetCellStateDownData(buttonDownData_[b]);
-  for (int i = 0; i < kSkinPartCount; ++i) part(static_cast<SkinPartsGwr>(i)).SetCellState(0);
+  for (int i = 0; i < kSkinPartCount; ++i) part(static_cast<SkinPartsGwr>(i)).SetCellState(CellLookState::kNormal);
   LayoutParts();
 }
 

@@ -126,7 +126,7 @@ int CellSheetCommand(int argc, char** argv) {
     const int x = kMargin + (style % kColumns) * (kCellW + kGapX);
     const int cy = y + (style / kColumns) * (kCellH + kGapY);
     auto cell = MakeCell(*sheet, x, cy, kLooks[0]);
-    cell->SetCellStyle(12);
+    cell->SetCellStyle(OptionNumber(CellFillStyle::kVertical));
     cell->SetCellColor1(MakeRgb(236, 240, 246));
     cell->SetCellColor2(MakeRgb(200, 212, 228));
     cell->SetCaptionColor(MakeRgb(30, 40, 60));
