@@ -4,9 +4,12 @@
 #include "activex_host.h"
 
 #include <ocidl.h>
+#include <olectl.h>
 #include <psapi.h>
 
 #include <string>
+
+#include "glavowrap_idl.h"
 
 namespace activex_host {
 
@@ -14,18 +17,25 @@ namespace {
 
 constexpr DWORD kSampleEveryMs = 3000;
 
-HWND PartAtPoint(HWND control, int x, int y) { return ChildWindowFromPointEx(control, POINT{x, y}, CWP_SKIPINVISIBLE); }
-
-void PostAt(HWND window, UINT message, WPARAM keys, POINT screen) {
-  ScreenToClient(window, &screen);
-  PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+// Every mouse message of the soak goes through here, at control-client
+// coordinates, as the pointer would deliver it: to the window holding the
+// capture when that is the control or one of its parts, else to the part
+// under the point, in that window's own coordinates.
+void Pointer(HWND control, UINT message, int x, int y, WPARAM keys) {
+  POINT at{x, y};
+  HWND target = GetCapture();
+  if (!target || (target != control && !IsChild(control, target))) {
+    target = ChildWindowFromPointEx(control, at, CWP_SKIPINVISIBLE);
+    if (!target) target = control;
+  }
+  POINT screen = at;
+  ClientToScreen(control, &screen);
+  SetCursorPos(screen.x, screen.y);
+  MapWindowPoints(control, target, &at, 1);
+  PostMessageW(target, message, keys, MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
 }
 
-POINT CentreOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
 
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
@@ -74,29 +84,83 @@ bool PutText(IDispatch* object, const wchar_t* name, const std::wstring& text) {
   return SUCCEEDED(hr);
 }
 
-// Hover, then press and release away from the button: its looks change,
-// no click happens.
-void HoverAndPressButtons(HWND control) {
+// Hears the control's MouseMove events: the parts that raise them are not
+// caption buttons, which is how the soak finds the buttons without knowing
+// how the control lays them out (a theme brings its own button size).
+class MoveListener final : public IDispatch {
+ public:
+  bool heard = false;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___GlavoSkin)) {
+      *out = this;
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    if (id == kMouseMoveEvent) heard = true;
+    return S_OK;
+  }
+
+ private:
+  static constexpr DISPID kMouseMoveEvent = 7;
+};
+
+// Connects a listener for the soak's length.
+class Listening {
+ public:
+  Listening(IDispatch* skin, IDispatch* listener) {
+    IConnectionPointContainer* points = nullptr;
+    if (SUCCEEDED(skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) {
+      if (SUCCEEDED(points->FindConnectionPoint(DIID___GlavoSkin, &point_)) && FAILED(point_->Advise(listener, &cookie_))) {
+        point_->Release();
+        point_ = nullptr;
+      }
+      points->Release();
+    }
+  }
+  ~Listening() {
+    if (!point_) return;
+    point_->Unadvise(cookie_);
+    point_->Release();
+  }
+  bool connected() const { return point_ != nullptr; }
+
+ private:
+  IConnectionPoint* point_ = nullptr;
+  DWORD cookie_ = 0;
+};
+
+// From the right edge leftwards along the buttons' row: hover each point,
+// and where no MouseMove event answers (a caption button), press and
+// release away from it: its looks change, no click happens. The first
+// point that answers is the title bar, where a press would start a move.
+void HoverAndPressButtons(MoveListener& listener, HWND control) {
   RECT r{};
   GetClientRect(control, &r);
-  for (int fromRight = 14; fromRight < 110; fromRight += 24) {
-    HWND button = PartAtPoint(control, r.right - fromRight, 15);
-    RECT box{};
-    GetWindowRect(button, &box);
-    // Only the buttons: a press on the title bar would start a move.
-    if (!button || button == control || box.right - box.left > 40) continue;
-    const POINT at = CentreOf(button);
-    SetCursorPos(at.x, at.y);
-    PostAt(button, WM_MOUSEMOVE, 0, at);
+  constexpr int kRow = 12;  // inside every button: they start 3 pixels down and are at least 18 high
+  for (int fromRight = 8; fromRight < r.right / 2; fromRight += 16) {
+    const int x = r.right - fromRight;
+    listener.heard = false;
+    Pointer(control, WM_MOUSEMOVE, x, kRow, 0);
     Pump(40);
-    PostAt(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (listener.heard) break;
+    Pointer(control, WM_LBUTTONDOWN, x, kRow, MK_LBUTTON);
     Pump(30);
-    const POINT away{at.x, at.y + 80};
-    PostAt(button, WM_MOUSEMOVE, MK_LBUTTON, away);
-    PostAt(button, WM_LBUTTONUP, 0, away);
+    Pointer(control, WM_MOUSEMOVE, x, kRow + 80, MK_LBUTTON);
+    Pointer(control, WM_LBUTTONUP, x, kRow + 80, 0);
     Pump(30);
   }
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  ParkPointer();
 }
 
 // Each border part: pressed, moved out and back, released.
@@ -110,20 +174,24 @@ void DragBorders(HWND form, HWND control) {
   RECT start{};
   GetWindowRect(form, &start);
   for (POINT grip : grips) {
-    HWND part = PartAtPoint(control, grip.x, grip.y);
-    if (!part || part == control) continue;
-    POINT at = grip;
-    MapWindowPoints(control, HWND_DESKTOP, &at, 1);
-    PostAt(part, WM_MOUSEMOVE, 0, at);
-    PostAt(part, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Pointer(control, WM_MOUSEMOVE, grip.x, grip.y, 0);
+    Pointer(control, WM_LBUTTONDOWN, grip.x, grip.y, MK_LBUTTON);
     Pump(20);
+    // The steps are fixed on the screen while the control moves under them.
+    POINT pressed = grip;
+    ClientToScreen(control, &pressed);
     for (int step : {6, 12, 6, 0}) {
-      PostAt(part, WM_MOUSEMOVE, MK_LBUTTON, POINT{at.x + step, at.y + step});
+      POINT at{pressed.x + step, pressed.y + step};
+      ScreenToClient(control, &at);
+      Pointer(control, WM_MOUSEMOVE, at.x, at.y, MK_LBUTTON);
       Pump(15);
     }
-    PostAt(part, WM_LBUTTONUP, 0, at);
+    POINT at = pressed;
+    ScreenToClient(control, &at);
+    Pointer(control, WM_LBUTTONUP, at.x, at.y, 0);
     Pump(20);
   }
+  ParkPointer();
   SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
 }
 
@@ -133,9 +201,8 @@ void MaximizeAndRestore(IDispatch* skin, HWND control) {
     for (int i = 0; i < 2; ++i) {
       RECT r{};
       GetClientRect(control, &r);
-      HWND title = PartAtPoint(control, r.right / 3, 15);
-      PostMessageW(title, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
-      PostMessageW(title, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+      Pointer(control, WM_LBUTTONDBLCLK, r.right / 3, 10, MK_LBUTTON);
+      Pointer(control, WM_LBUTTONUP, r.right / 3, 10, 0);
       Pump(150);
     }
   }
@@ -160,13 +227,13 @@ void SaveAndLoad(IDispatch* skin) {
   persist->Release();
 }
 
-void Round(Report& report, IDispatch* skin, HWND form, HWND control, int round) {
+void Round(Report& report, MoveListener& listener, IDispatch* skin, HWND form, HWND control, int round) {
   // The first round names its steps, so that a step that hangs shows.
   auto step = [&](const char* name) {
     if (round == 0) report.line(std::string("STEP ") + name);
   };
   step("buttons");
-  HoverAndPressButtons(control);
+  HoverAndPressButtons(listener, control);
   step("borders");
   DragBorders(form, control);
   step("maximize");
@@ -190,6 +257,8 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
   DWORD nextSample = start;
   int rounds = 0;
   int samples = 0;
+  MoveListener listener;
+  const Listening listening(skin, &listener);
   while (static_cast<LONG>(GetTickCount() - start) < seconds * 1000) {
     if (static_cast<LONG>(GetTickCount() - nextSample) >= 0) {
       report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
@@ -197,14 +266,14 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
       ++samples;
       nextSample += kSampleEveryMs;
     }
-    Round(report, skin, form, control, rounds++);
+    Round(report, listener, skin, form, control, rounds++);
     // Every theme once, and every size: what is made once and kept exists now.
     if (rounds == 12) report.line("WARMED " + std::to_string((GetTickCount() - start) / 1000.0));
   }
   report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
               " " + std::to_string(UserObjectCount()) + " " + std::to_string(PrivateKilobytes()));
   report.line("SOAK rounds " + std::to_string(rounds) + " gdi counted by " + how);
-  report.check("soak_ran", rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
+  report.check("soak_ran", listening.connected() && rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
                std::to_string(rounds) + " rounds, " + std::to_string(samples + 1) + " samples");
 }
 
