@@ -32,7 +32,7 @@ double GlavoCell::NextRandom() {
   return static_cast<double>(r >> 11) * (1.0 / 9007199254740992.0);
 }
 
-void GlavoCell::FillCell() {
+FillInputs GlavoCell::CurrentFillInputs() const {
   const ColorTable& colors = surface_->colors();
   FillInputs in;
   in.c1 = TranslateColor(colors, cellColor1_);
@@ -46,7 +46,11 @@ void GlavoCell::FillCell() {
   in.borderSize = borderSize_;
   in.roundW = borderRoundW_;
   in.roundH = borderRoundH_;
-  FillCellStyle(*pic_, in, [this] { return NextRandom(); });
+  return in;
+}
+
+void GlavoCell::FillCell() {
+  FillCellStyle(*pic_, CurrentFillInputs(), [this] { return NextRandom(); });
 }
 
 // The transparent shape: a white rounded rectangle on black. The fill
@@ -71,6 +75,7 @@ GlavoCell::PaintInputs GlavoCell::CurrentPaintInputs() const {
   in.icon = icon_;
   in.fontRef = surface_->font();
   if (in.fontRef) in.font = *in.fontRef;  // a shared font may change in place
+  in.fill = CurrentFillInputs();
   in.iconSize = iconSize_;
   in.symbolNo = symbolNo_;
   in.captionAlignment = captionAlignment_;
@@ -80,17 +85,7 @@ GlavoCell::PaintInputs GlavoCell::CurrentPaintInputs() const {
   in.captionShadow = captionShadow_;
   in.enabled = surface_->enabled();
   in.flip = flipCell_;
-  in.fillStyle = cellStyle_;
   in.borderStyle = borderStyle_;
-  in.borderSize = borderSize_;
-  in.roundW = borderRoundW_;
-  in.roundH = borderRoundH_;
-  in.splitSize = splitSize_;
-  in.blendSize = blendSize_;
-  in.cellColor1 = rgb(cellColor1_);
-  in.cellColor2 = rgb(cellColor2_);
-  in.cellColor3 = rgb(cellColor3_);
-  in.cellColor4 = rgb(cellColor4_);
   in.borderColor1 = rgb(borderColor1_);
   in.borderColor2 = rgb(borderColor2_);
   in.captionColor = rgb(captionColor_);

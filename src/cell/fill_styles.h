@@ -20,6 +20,7 @@ struct FillInputs {
   std::int32_t borderSize = 1;
   std::int32_t roundW = 3;
   std::int32_t roundH = 3;
+  friend bool operator==(const FillInputs&, const FillInputs&) = default;
 };
 
 // Source of the [0, 1) random numbers style 3 draws its shimmer with.

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "cell/cell_options.h"
+#include "cell/fill_styles.h"
 #include "cell/glavo_cell_events.h"
 #include "host/control_surface.h"
 #include "host/property_bag.h"
@@ -182,8 +184,13 @@ class GlavoCell final : private ControlEvents {
   void SelectCaptionFont(const LogFont& lf);
   void DrawCornerArc(PictureBox& target, std::int32_t cx, std::int32_t cy, std::int32_t rx,
                      std::int32_t ry, float startAngle, float stopAngle, Rgb color);
-  void DrawCaptionText(const std::u16string& text, Rect rect, unsigned flags, bool shadow,
+  void DrawSurfaceText(const std::u16string& text, Rect rect, unsigned flags, bool shadow,
                        OleColor shadowColor, OleColor color);
+  // Text with its optional shadow on `dc`; `setInk` gives the colour of
+  // the next drawing (the surface's or the picture's fore colour).
+  void DrawShadowedText(DeviceContext& dc, const std::function<void(OleColor)>& setInk,
+                        const std::u16string& text, Rect rect, unsigned flags, bool shadow,
+                        OleColor shadowColor, OleColor color);
   double NextRandom();
 
   std::unique_ptr<ControlSurface> surface_;
@@ -247,15 +254,13 @@ class GlavoCell final : private ControlEvents {
     PictureRef icon;
     FontRef fontRef;
     FontObject font;
-    // The cell's own fields.
+    FillInputs fill;  // the body's colours (translated), style and shape
+    // The cell's other fields.
     std::int32_t iconSize = 0, symbolNo = 0, captionAlignment = 0, leftMargin = 0;
     bool symbolDraw = false, captionRotate = false, captionShadow = false, enabled = false;
     CellFlip flip = CellFlip::kNone;
-    CellFillStyle fillStyle = CellFillStyle::kGlow;
     CellBorderStyle borderStyle = CellBorderStyle::kSolid;
-    std::int32_t borderSize = 0, roundW = 0, roundH = 0, splitSize = 0, blendSize = 0;
-    // Every colour as painted, after translation.
-    Rgb cellColor1 = 0, cellColor2 = 0, cellColor3 = 0, cellColor4 = 0;
+    // The other colours as painted, after translation.
     Rgb borderColor1 = 0, borderColor2 = 0, captionColor = 0, captionShadowColor = 0;
     Rgb maskColor = 0, foreColor = 0, fillColor = 0;
     // The surface and the hidden picture.
@@ -264,6 +269,7 @@ class GlavoCell final : private ControlEvents {
     std::int32_t picWidth = 0, picHeight = 0, picDrawWidth = 0;
     friend bool operator==(const PaintInputs&, const PaintInputs&) = default;
   };
+  FillInputs CurrentFillInputs() const;
   PaintInputs CurrentPaintInputs() const;
   bool PaintIsCurrent() const { return painted_ && *painted_ == CurrentPaintInputs(); }
   // Empty while the surface may show something a paint would not.
