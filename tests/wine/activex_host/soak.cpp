@@ -195,6 +195,94 @@ void DragBorders(HWND form, HWND control) {
   SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
 }
 
+// A modal loop (the system menu's, the title bar's move) runs inside the
+// dispatch of the press that starts it, so what happens in it is scripted
+// ahead on a timer of the form, which the loop dispatches. The script's
+// later ticks keep ending the loop until the press's pump returns, so no
+// loop outlives its step.
+struct ModalScript {
+  enum Kind { kMenu, kMove } kind;
+  HWND control;
+  POINT pressed;  // screen point of the press
+  int tick = 0;
+  bool seen = false;  // the loop was running at a tick
+};
+
+constexpr UINT_PTR kModalTimer = 0x50A4;
+constexpr wchar_t kModalScriptProperty[] = L"GlavoSoakModalScript";
+
+bool InLoop(DWORD flags) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & flags);
+}
+
+void PointerAtScreen(HWND control, UINT message, POINT screen, WPARAM keys) {
+  ScreenToClient(control, &screen);
+  Pointer(control, message, screen.x, screen.y, keys);
+}
+
+// The menu: seen open, then closed. The move: two steps of the pointer
+// with the button held, then its release.
+void CALLBACK ModalTick(HWND form, UINT, UINT_PTR, DWORD) {
+  auto* script = static_cast<ModalScript*>(GetPropW(form, kModalScriptProperty));
+  if (!script) return;
+  const int tick = ++script->tick;
+  if (script->kind == ModalScript::kMenu) {
+    script->seen = script->seen || InLoop(GUI_INMENUMODE | GUI_POPUPMENUMODE);
+    if (tick >= 2) EndMenu();
+    return;
+  }
+  const bool moving = InLoop(GUI_INMOVESIZE);
+  script->seen = script->seen || moving;
+  const int step = tick < 3 ? tick : 2;
+  const POINT at{script->pressed.x + 30 * step, script->pressed.y + 20 * step};
+  if (tick < 3) {
+    PointerAtScreen(script->control, WM_MOUSEMOVE, at, MK_LBUTTON);
+  } else if (tick == 3 || moving) {
+    PointerAtScreen(script->control, WM_LBUTTONUP, at, 0);
+  }
+}
+
+// Presses at `x`, `y` (control-client) with `script` running, releases
+// once the loop has ended, and tells whether the loop was seen.
+bool PressIntoModalLoop(HWND form, HWND control, ModalScript script, int x, int y) {
+  POINT pressed{x, y};
+  ClientToScreen(control, &pressed);
+  script.pressed = pressed;
+  SetPropW(form, kModalScriptProperty, &script);
+  SetTimer(form, kModalTimer, 60, ModalTick);
+  Pointer(control, WM_MOUSEMOVE, x, y, 0);
+  Pointer(control, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+  Pump(400);
+  KillTimer(form, kModalTimer);
+  RemovePropW(form, kModalScriptProperty);
+  if (script.kind == ModalScript::kMenu) Pointer(control, WM_LBUTTONUP, x, y, 0);
+  Pump(20);
+  ParkPointer();
+  return script.seen;
+}
+
+struct ModalTally {
+  int menus = 0;  // system menus seen open and closed
+  int moves = 0;  // title bar drags that ran the move loop and moved the form
+};
+
+// The icon opens the system menu on a press; the title bar moves the form.
+void SystemMenuAndTitleDrag(IDispatch* skin, HWND form, HWND control, ModalTally& tally) {
+  long titleBar = 0;
+  if (!GetLong(skin, L"TitleBarSize", titleBar)) return;
+  if (PressIntoModalLoop(form, control, {ModalScript::kMenu, control}, 6, 6)) ++tally.menus;
+  RECT start{}, end{};
+  GetWindowRect(form, &start);
+  RECT r{};
+  GetClientRect(control, &r);
+  const bool looped = PressIntoModalLoop(form, control, {ModalScript::kMove, control}, r.right / 3, 10);
+  GetWindowRect(form, &end);
+  if (looped && (end.left != start.left || end.top != start.top)) ++tally.moves;
+  SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
+}
+
 void MaximizeAndRestore(IDispatch* skin, HWND control) {
   for (long fullScreen : {0L, -1L}) {
     PutLong(skin, L"AllowFullScreen", fullScreen);
@@ -227,7 +315,7 @@ void SaveAndLoad(IDispatch* skin) {
   persist->Release();
 }
 
-void Round(Report& report, MoveListener& listener, IDispatch* skin, HWND form, HWND control, int round) {
+void Round(Report& report, MoveListener& listener, ModalTally& tally, IDispatch* skin, HWND form, HWND control, int round) {
   // The first round names its steps, so that a step that hangs shows.
   auto step = [&](const char* name) {
     if (round == 0) report.line(std::string("STEP ") + name);
@@ -238,6 +326,8 @@ void Round(Report& report, MoveListener& listener, IDispatch* skin, HWND form, H
   DragBorders(form, control);
   step("maximize");
   MaximizeAndRestore(skin, control);
+  step("system menu and title drag");
+  SystemMenuAndTitleDrag(skin, form, control, tally);
   step("properties");
   PutLong(skin, L"BodyTheme", round % 12);
   PutText(skin, L"Caption", L"Soak round " + std::to_wstring(round));
@@ -258,6 +348,7 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
   int rounds = 0;
   int samples = 0;
   MoveListener listener;
+  ModalTally tally;
   const Listening listening(skin, &listener);
   while (static_cast<LONG>(GetTickCount() - start) < seconds * 1000) {
     if (static_cast<LONG>(GetTickCount() - nextSample) >= 0) {
@@ -266,7 +357,7 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
       ++samples;
       nextSample += kSampleEveryMs;
     }
-    Round(report, listener, skin, form, control, rounds++);
+    Round(report, listener, tally, skin, form, control, rounds++);
     // Every theme once, and every size: what is made once and kept exists now.
     if (rounds == 12) report.line("WARMED " + std::to_string((GetTickCount() - start) / 1000.0));
   }
@@ -275,6 +366,10 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
   report.line("SOAK rounds " + std::to_string(rounds) + " gdi counted by " + how);
   report.check("soak_ran", listening.connected() && rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
                std::to_string(rounds) + " rounds, " + std::to_string(samples + 1) + " samples");
+  report.check("system_menu", tally.menus == rounds,
+               std::to_string(tally.menus) + " of " + std::to_string(rounds) + " opened and closed");
+  report.check("title_drag", tally.moves == rounds,
+               std::to_string(tally.moves) + " of " + std::to_string(rounds) + " moved the form in the move loop");
 }
 
 }  // namespace activex_host
