@@ -62,13 +62,21 @@ TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
   EXPECT_FALSE(LeadingInt32(u"1e300").has_value());
 }
 
+// Words in any case, or a piece that is a number by the one number grammar.
 TEST(RecordBoolTest, ReadsWordsInAnyCaseAndWholeNumbers) {
   EXPECT_EQ(ParseRecordBool(u"TRUE"), true);
   EXPECT_EQ(ParseRecordBool(u"false"), false);
   EXPECT_EQ(ParseRecordBool(u"0"), false);
   EXPECT_EQ(ParseRecordBool(u"-1"), true);
-  EXPECT_FALSE(ParseRecordBool(u"maybe").has_value());
-  EXPECT_FALSE(ParseRecordBool(u"").has_value());
+  EXPECT_EQ(ParseRecordBool(u"&H10"), true);
+  EXPECT_EQ(ParseRecordBool(u"&O7"), true);
+  EXPECT_EQ(ParseRecordBool(u"&H0"), false);
+  EXPECT_EQ(ParseRecordBool(u" 0 \n"), false);
+  EXPECT_EQ(ParseRecordBool(u"1 0"), true);  // blanks inside are ignored, as in numeric pieces
+  for (const char16_t* text : {u"maybe", u"", u"inf", u"nan", u"Infinity", u"0x1", u"0x0", u"-nan",
+                               u"1e400", u"&H"}) {
+    EXPECT_FALSE(ParseRecordBool(text).has_value()) << ::testing::PrintToString(std::u16string(text));
+  }
 }
 
 TEST_F(ThemeRecordTest, ARecordSurvivesALoadSaveRoundTrip) {
@@ -116,20 +124,16 @@ TEST_F(ThemeRecordTest, BadPiecesFollowTheReadingRules) {
   EXPECT_FALSE(cell->CaptionShadow());
 }
 
-TEST_F(ThemeRecordTest, OnlyRealNumbersSwitchTheCaptionShadow) {
+// The record reading applies that rule: a piece that is no Boolean keeps
+// the field as it was, either way.
+TEST_F(ThemeRecordTest, OnlyBooleanPiecesSwitchTheCaptionShadow) {
   const std::u16string head = u"1##0##0##3##3##1##1##0##";
-  for (const char16_t* piece : {u"inf", u"nan", u"Infinity", u"0x1"}) {
-    cell->SetCaptionShadow(true);
-    cell->LoadCellTheme(u"", head + piece);
-    EXPECT_TRUE(cell->CaptionShadow()) << "not a number, so kept";
-    cell->SetCaptionShadow(false);
-    cell->LoadCellTheme(u"", head + piece);
-    EXPECT_FALSE(cell->CaptionShadow()) << "not a number, so kept";
+  for (bool before : {true, false}) {
+    cell->SetCaptionShadow(before);
+    cell->LoadCellTheme(u"", head + u"inf");
+    EXPECT_EQ(cell->CaptionShadow(), before);
   }
   cell->LoadCellTheme(u"", head + u"&H10");
-  EXPECT_TRUE(cell->CaptionShadow());
-  cell->LoadCellTheme(u"", head + u"0");
-  cell->LoadCellTheme(u"", head + u"&O7");
   EXPECT_TRUE(cell->CaptionShadow());
 }
 
