@@ -33,7 +33,14 @@ TEST_P(HostileInputTest, WrongValuesFailWithAnAutomationErrorAndTheControlKeepsW
   EXPECT_EQ(LinesStartingWith(run, "unusable"), std::vector<std::string>{"unusable 0"});
   EXPECT_TRUE(LinesStartingWith(run, "bad-error").empty());
   EXPECT_GE(LinesStartingWith(run, "put ").size(), 150u) << "every settable property with every value";
+  // A BSTR's length counts, not its first NUL: a caption keeps what follows
+  // it, and "1\0 2" is no number for a number, an enumeration or a truth value.
   EXPECT_EQ(LinesStartingWith(run, "caption-nul "), std::vector<std::string>{"caption-nul True"});
+  EXPECT_EQ(LinesStartingWith(run, "nul-number "),
+            (std::vector<std::string>{"nul-number BorderSize 0x80020005 kept True",
+                                      "nul-number TitleBarSize 0x80020005 kept True",
+                                      "nul-number BodyTheme 0x80020005 kept True",
+                                      "nul-number AllowResize 0x80020005 kept True"}));
   EXPECT_EQ(LinesStartingWith(run, "caption-million "), std::vector<std::string>{"caption-million True"});
   for (const char* kind : {"folder", "missing"}) {
     bool seen = false;

@@ -6,7 +6,8 @@
 // only with an automation error, and the control must work afterwards.
 // Prints "put NAME VALUE HRESULT", "bad-error ..." for an exception
 // without a description, "unusable ..." when the control stopped working,
-// "caption-nul True|False", "caption-million True|False",
+// "nul-number NAME HRESULT kept True|False" for a number text cut by a
+// NUL, "caption-nul True|False", "caption-million True|False",
 // "file KIND HRESULT kept True|False", then "unusable N" and "done".
 #include <cstdio>
 #include <fstream>
@@ -151,6 +152,37 @@ bool CaptionKept(IDispatch* skin, const std::wstring& caption) {
   return SUCCEEDED(hr) && CaptionOf(skin) == caption;
 }
 
+VARIANT Long(long n) {
+  VARIANT v = Make(VT_I4);
+  v.lVal = n;
+  return v;
+}
+
+long LongOf(IDispatch* skin, const wchar_t* name) {
+  VARIANT v;
+  client::GetProperty(skin, name, v);
+  const long n = SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)) ? v.lVal : -12345;
+  VariantClear(&v);
+  return n;
+}
+
+// "1\0 2" where a number or truth value is wanted is no number, though the
+// system's conversion would read the 1 before the NUL: the let fails and
+// the property keeps its value (each value before differs from 1).
+void CheckCutNumbers(IDispatch* skin) {
+  const std::pair<const wchar_t*, long> lets[] = {
+      {L"BorderSize", 7}, {L"TitleBarSize", 41}, {L"BodyTheme", 8}, {L"AllowResize", 0}};
+  for (const auto& [name, before] : lets) {
+    VARIANT value = Long(before);
+    client::PutProperty(skin, name, value);
+    VARIANT cut = Text(std::wstring(L"1\0 2", 4));
+    const HRESULT hr = client::PutProperty(skin, name, cut);
+    VariantClear(&cut);
+    std::wprintf(L"nul-number %ls %ls kept %ls\n", name, client::Hex(hr).c_str(),
+                 LongOf(skin, name) == before ? L"True" : L"False");
+  }
+}
+
 }  // namespace
 
 int HostileCommand(int argc, wchar_t** argv) {
@@ -193,6 +225,8 @@ int HostileCommand(int argc, wchar_t** argv) {
     }
   }
 
+  CheckCutNumbers(skin);
+  check(L"cut numbers");
   std::wprintf(L"caption-nul %ls\n", CaptionKept(skin, std::wstring(L"left\0right", 10)) ? L"True" : L"False");
   std::wprintf(L"caption-million %ls\n", CaptionKept(skin, std::wstring(1000000, L'm')) ? L"True" : L"False");
   check(L"captions");
