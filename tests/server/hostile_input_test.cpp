@@ -36,6 +36,8 @@ TEST_P(HostileInputTest, WrongValuesFailWithAnAutomationErrorAndTheControlKeepsW
   // A BSTR's length counts, not its first NUL: a caption keeps what follows
   // it, and "1\0 2" is no number for a number, an enumeration or a truth value.
   EXPECT_EQ(LinesStartingWith(run, "caption-nul "), std::vector<std::string>{"caption-nul True"});
+  EXPECT_EQ(LinesStartingWith(run, "form-caption-nul "), std::vector<std::string>{"form-caption-nul 0x00000000 True"})
+      << "a VB-style form's caption with a NUL, taken on the first placement";
   EXPECT_EQ(LinesStartingWith(run, "nul-number "),
             (std::vector<std::string>{"nul-number BorderSize 0x80020005 kept True",
                                       "nul-number TitleBarSize 0x80020005 kept True",

@@ -8,7 +8,7 @@
 // Prints "put NAME VALUE HRESULT", "bad-error ..." for an exception
 // without a description, "unusable ..." when the control stopped working,
 // "nul-number NAME HRESULT kept True|False" for a number text cut by a
-// NUL, "caption-nul True|False", "caption-million True|False",
+// NUL, "form-caption-nul HRESULT True|False" for a form's caption, "caption-nul True|False", "caption-million True|False",
 // "file KIND HRESULT kept True|False", "locked ..." (CheckLockedFiles),
 // then "unusable N" and "done".
 #include <cstdio>
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "client.h"
+#include "form_site.h"
 
 #include <sddl.h>
 
@@ -273,6 +274,33 @@ void CheckAccessListKept(IDispatch* skin, const std::wstring& dir) {
                FileText(path) != "old\r\n" ? L"True" : L"False");
 }
 
+// A control placed first on a VB-style form takes the form's caption: one
+// with a NUL arrives whole. Prints "form-caption-nul HRESULT True|False".
+void CheckFormCaption(const wchar_t* ocx) {
+  client::FakeForm form;
+  client::FormSite site(form);
+  const std::wstring caption(L"left\0right", 10);
+  VARIANT text = Text(caption);
+  form.setValue(L"Caption", text);
+  VariantClear(&text);
+  IDispatch* skin = client::CreateSkin(ocx);
+  if (!skin) return;
+  IOleObject* ole = nullptr;
+  IPersistStreamInit* persist = nullptr;
+  HRESULT hr = skin->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole));
+  if (SUCCEEDED(hr)) hr = ole->SetClientSite(&site);
+  if (SUCCEEDED(hr)) hr = skin->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
+  if (SUCCEEDED(hr)) hr = persist->InitNew();
+  std::wprintf(L"form-caption-nul %ls %ls\n", client::Hex(hr).c_str(), CaptionOf(skin) == caption ? L"True" : L"False");
+  if (persist) persist->Release();
+  if (ole) {
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
+    ole->Release();
+  }
+  skin->Release();
+}
+
 }  // namespace
 
 int HostileCommand(int argc, wchar_t** argv) {
@@ -315,6 +343,7 @@ int HostileCommand(int argc, wchar_t** argv) {
     }
   }
 
+  CheckFormCaption(argv[0]);
   CheckCutNumbers(skin);
   check(L"cut numbers");
   std::wprintf(L"caption-nul %ls\n", CaptionKept(skin, std::wstring(L"left\0right", 10)) ? L"True" : L"False");
