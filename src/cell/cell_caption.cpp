@@ -104,7 +104,7 @@ void GlavoCell::DrawTextString(const std::u16string& TextString, OleColor vColor
   const int right = vRight == -1 ? Whole(surface_->scaleWidth()) : vRight;
   const int bottom = vBottom == -1 ? Whole(surface_->scaleHeight()) : vBottom;
   DrawSurfaceText(DecodeCaptionText(TextString), Rect{vLeft, vTop, right, bottom},
-                  CaptionFlags(vAlignment), vShadow, vShadowColor, vColor);
+                  CaptionFlags(CellCaptionAlignment{vAlignment}), vShadow, vShadowColor, vColor);
 }
 
 }  // namespace glavo

@@ -20,7 +20,7 @@ inline constexpr CellFillStyle kCellStyle = CellFillStyle::kGlow;
 inline constexpr std::int32_t kSplitSize = 50;
 inline constexpr std::int32_t kBlendSize = 1;
 inline constexpr std::int32_t kBorderRound = 3;
-inline constexpr std::int32_t kCaptionAlignment = 2;
+inline constexpr CellCaptionAlignment kCaptionAlignment = CellCaptionAlignment::kCenter;
 inline constexpr std::int32_t kSymbolNo = 1;
 inline constexpr std::int32_t kIconSize = 20;
 

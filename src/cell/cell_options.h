@@ -59,6 +59,14 @@ enum class CellFlip : std::int32_t {
   kBoth = 3,
 };
 
+// Where the caption sits across the cell (CaptionAlignment); it is always
+// centred from top to bottom.
+enum class CellCaptionAlignment : std::int32_t {
+  kLeft = 0,
+  kRight = 1,
+  kCenter = 2,
+};
+
 // The look a cell shows (CellState).
 enum class CellLookState : std::int32_t {
   kNormal = 0,

@@ -81,7 +81,7 @@ void GlavoCell::ReadProperties(const PropertyBag& bag) {
   s.setMouseIcon(ReadPicture(bag, "MouseIcon", nullptr));
   s.setMousePointer(ReadInteger(bag, "MousePointer", cell_defaults::kMousePointer));
   caption_ = ReadString(bag, "Caption", u"");
-  captionAlignment_ = ReadLong(bag, "CaptionAlignment", cell_defaults::kCaptionAlignment);
+  captionAlignment_ = ReadOption(bag, "CaptionAlignment", cell_defaults::kCaptionAlignment);
   captionColor_ = AsColor(ReadLong(bag, "CaptionColor", 0));
   captionShadow_ = ReadBool(bag, "CaptionShadow", false);
   captionShadowColor_ = AsColor(ReadLong(bag, "CaptionShadowColor", 0));
@@ -129,7 +129,7 @@ void GlavoCell::WriteProperties(PropertyBag& bag) const {
   WritePicture(bag, "MouseIcon", s.mouseIcon());
   WriteInteger(bag, "MousePointer", s.mousePointer(), cell_defaults::kMousePointer);
   WriteString(bag, "Caption", caption_, u"");
-  WriteLong(bag, "CaptionAlignment", captionAlignment_, cell_defaults::kCaptionAlignment);
+  WriteOption(bag, "CaptionAlignment", captionAlignment_, cell_defaults::kCaptionAlignment);
   WriteLong(bag, "CaptionColor", AsLong(captionColor_), 0);
   WriteBool(bag, "CaptionShadow", captionShadow_, false);
   WriteLong(bag, "CaptionShadowColor", AsLong(captionShadowColor_), 0);

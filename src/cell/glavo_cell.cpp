@@ -117,7 +117,9 @@ void GlavoCell::SetBorderRoundW(std::int32_t v) { Let(borderRoundW_, v, "BorderR
 void GlavoCell::SetBorderRoundH(std::int32_t v) { Let(borderRoundH_, v, "BorderRoundH"); }
 void GlavoCell::SetFlipCell(std::int32_t v) { Let(flipCell_, CellFlip{v}, "FlipCell"); }
 void GlavoCell::SetCaption(const std::u16string& v) { Let(caption_, v, "Caption"); }
-void GlavoCell::SetCaptionAlignment(std::int32_t v) { Let(captionAlignment_, v, "CaptionAlignment"); }
+void GlavoCell::SetCaptionAlignment(std::int32_t v) {
+  Let(captionAlignment_, CellCaptionAlignment{v}, "CaptionAlignment");
+}
 void GlavoCell::SetCaptionColor(OleColor v) { Let(captionColor_, v, "CaptionColor"); }
 void GlavoCell::SetCaptionShadow(bool v) { Let(captionShadow_, v, "CaptionShadow"); }
 void GlavoCell::SetCaptionShadowColor(OleColor v) { Let(captionShadowColor_, v, "CaptionShadowColor"); }

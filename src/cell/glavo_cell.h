@@ -96,7 +96,7 @@ class GlavoCell final : private ControlEvents {
   void SetFlipCell(std::int32_t v);
   const std::u16string& Caption() const { return caption_; }
   void SetCaption(const std::u16string& v);
-  std::int32_t CaptionAlignment() const { return captionAlignment_; }
+  std::int32_t CaptionAlignment() const { return OptionNumber(captionAlignment_); }
   void SetCaptionAlignment(std::int32_t v);
   OleColor CaptionColor() const { return captionColor_; }
   void SetCaptionColor(OleColor v);
@@ -211,7 +211,7 @@ class GlavoCell final : private ControlEvents {
   bool symbolDraw_ = false;
   bool captionRotate_ = false;
   std::u16string caption_;
-  std::int32_t captionAlignment_ = 2;
+  CellCaptionAlignment captionAlignment_ = CellCaptionAlignment::kCenter;
   OleColor captionColor_ = 0;
   bool captionShadow_ = false;
   OleColor captionShadowColor_ = 0;
@@ -256,7 +256,8 @@ class GlavoCell final : private ControlEvents {
     FontObject font;
     FillInputs fill;  // the body's colours (translated), style and shape
     // The cell's other fields.
-    std::int32_t iconSize = 0, symbolNo = 0, captionAlignment = 0, leftMargin = 0;
+    std::int32_t iconSize = 0, symbolNo = 0, leftMargin = 0;
+    CellCaptionAlignment captionAlignment = CellCaptionAlignment::kCenter;
     bool symbolDraw = false, captionRotate = false, captionShadow = false, enabled = false;
     CellFlip flip = CellFlip::kNone;
     CellBorderStyle borderStyle = CellBorderStyle::kSolid;

@@ -247,10 +247,10 @@ TEST(CaptionTextTest, EscapesDecodeToCodeUnits) {
   EXPECT_EQ(DecodeCaptionText(u"~$99999z"), u"z");    // beyond 65535: no character
   EXPECT_EQ(DecodeCaptionText(u"~$-0001z"), u"z");
   EXPECT_EQ(DecodeCaptionText(u"~ $"), u"~ $");
-  EXPECT_EQ(CaptionFlags(2), 21u);
-  EXPECT_EQ(CaptionFlags(1), 22u);
-  EXPECT_EQ(CaptionFlags(0), 20u);
-  EXPECT_EQ(CaptionFlags(3), 0u);
+  EXPECT_EQ(CaptionFlags(CellCaptionAlignment::kCenter), 21u);
+  EXPECT_EQ(CaptionFlags(CellCaptionAlignment::kRight), 22u);
+  EXPECT_EQ(CaptionFlags(CellCaptionAlignment::kLeft), 20u);
+  EXPECT_EQ(CaptionFlags(CellCaptionAlignment{3}), 0u);
   const LogFont lf = CaptionLogFont(u"A very long face name that exceeds the limit", 9.75f, 4.0 / 3, true,
                                     false, false, false, -900, -2700);
   EXPECT_EQ(lf.faceName.size(), 31u);
