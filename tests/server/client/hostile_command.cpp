@@ -312,6 +312,9 @@ int HostileCommand(int argc, wchar_t** argv) {
   if (persist) persist->InitNew();
   IDispatch* notAFont = client::CreateSkin(argv[0]);
   const std::wstring dir = argv[1];
+  // A number given as a theme method's file name is a file name: it is
+  // written in the current folder, which the test then removes.
+  SetCurrentDirectoryW(dir.c_str());
   VARIANT themeFile = Text(dir + L"\\hostile.gwr");  // theme actions write here, not in the current folder
   int unusable = 0;
   auto check = [&](const std::wstring& what) {
