@@ -2,7 +2,7 @@
 # the system's ATL container window; and the test containers that the native
 # suite (tests/wine) runs under Wine against the real OCX: ATL's, and one
 # that behaves as a VB6 form.
-if(WIN32 AND TARGET glavowrap)
+if(WIN32)
   file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/glavo-demo/*.cpp)
   add_executable(glavo-demo WIN32 ${DEMO_SOURCES})
   add_dependencies(glavo-demo glavowrap glavowrap_idl)

@@ -1,6 +1,6 @@
 # The theme studio's server side (native builds only): a library of its own
 # so that the tests can run it in-process; the glavo tool serves it.
-if(NOT WIN32 AND TARGET glavo_skin)
+if(NOT WIN32)
   find_package(PkgConfig REQUIRED)
   pkg_check_modules(CPP_HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
   find_package(nlohmann_json 3 REQUIRED)
@@ -10,8 +10,6 @@ if(NOT WIN32 AND TARGET glavo_skin)
   target_link_libraries(glavo_studio PUBLIC glavo_skin_stage glavo_skin glavo_cell glavo_soft
                         PkgConfig::CPP_HTTPLIB nlohmann_json::nlohmann_json)
   set(GLAVO_STUDIO_PAGE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/studio CACHE INTERNAL "the studio page's files")
-  if(TARGET glavo)
-    target_link_libraries(glavo PRIVATE glavo_studio)
-    target_compile_definitions(glavo PRIVATE GLAVO_STUDIO_PAGE_DIR="${GLAVO_STUDIO_PAGE_DIR}")
-  endif()
+  target_link_libraries(glavo PRIVATE glavo_studio)
+  target_compile_definitions(glavo PRIVATE GLAVO_STUDIO_PAGE_DIR="${GLAVO_STUDIO_PAGE_DIR}")
 endif()

@@ -43,11 +43,11 @@ LogFont CaptionLogFont(const std::u16string& face, float size, double pixelsPerP
   return lf;
 }
 
-unsigned CaptionFlags(std::int32_t alignment) {
+unsigned CaptionFlags(CellCaptionAlignment alignment) {
   switch (alignment) {
-    case 0: return dt::kLeft | dt::kVCenter | dt::kWordBreak;
-    case 1: return dt::kRight | dt::kVCenter | dt::kWordBreak;
-    case 2: return dt::kCenter | dt::kVCenter | dt::kWordBreak;
+    case CellCaptionAlignment::kLeft: return dt::kLeft | dt::kVCenter | dt::kWordBreak;
+    case CellCaptionAlignment::kRight: return dt::kRight | dt::kVCenter | dt::kWordBreak;
+    case CellCaptionAlignment::kCenter: return dt::kCenter | dt::kVCenter | dt::kWordBreak;
     default: return 0;
   }
 }

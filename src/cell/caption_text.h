@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "cell/cell_options.h"
 #include "host/device_context.h"
 #include "host/font.h"
 
@@ -20,8 +21,8 @@ LogFont CaptionLogFont(const std::u16string& face, float size, double pixelsPerP
                        bool italic, bool underline, bool strikeOut, int escapement,
                        int orientation);
 
-// DrawTextW flags of an alignment value: 0 left, 1 right, 2 centred (all
-// word-wrapped), anything else top-left unwrapped.
-unsigned CaptionFlags(std::int32_t alignment);
+// DrawTextW flags of an alignment, vertically centred and word-wrapped; an
+// alignment outside the list gives top-left unwrapped text.
+unsigned CaptionFlags(CellCaptionAlignment alignment);
 
 }  // namespace glavo

@@ -35,18 +35,24 @@ void GlavoCell::SelectCaptionFont(const LogFont& lf) {
 
 // Shadow one pixel right of and below the text, which itself sits one
 // pixel left of and above the rectangle.
-void GlavoCell::DrawCaptionText(const std::u16string& text, Rect rect, unsigned flags, bool shadow,
-                                OleColor shadowColor, OleColor color) {
-  DeviceContext& dc = surface_->dc();
+void GlavoCell::DrawShadowedText(DeviceContext& dc, const std::function<void(OleColor)>& setInk,
+                                 const std::u16string& text, Rect rect, unsigned flags, bool shadow,
+                                 OleColor shadowColor, OleColor color) {
   dc.setBkMode(kBkTransparent);
   if (shadow) {
-    surface_->setForeColor(shadowColor);
+    setInk(shadowColor);
     Rect r = rect;
     dc.drawText(text, r, flags);
   }
   rect = Rect{rect.left - 1, rect.top - 1, rect.right - 1, rect.bottom - 1};
-  surface_->setForeColor(color);
+  setInk(color);
   dc.drawText(text, rect, flags);
+}
+
+void GlavoCell::DrawSurfaceText(const std::u16string& text, Rect rect, unsigned flags, bool shadow,
+                                OleColor shadowColor, OleColor color) {
+  DrawShadowedText(surface_->dc(), [this](OleColor c) { surface_->setForeColor(c); }, text, rect,
+                   flags, shadow, shadowColor, color);
 }
 
 void GlavoCell::DrawCaption() {
@@ -74,7 +80,7 @@ void GlavoCell::DrawCaption() {
   } else {
     rect = Rect{leftMargin_, Whole((SH - BH) / 2), Whole(SW), Whole(SH)};
   }
-  DrawCaptionText(text, rect, flags, captionShadow_, captionShadowColor_, captionColor_);
+  DrawSurfaceText(text, rect, flags, captionShadow_, captionShadowColor_, captionColor_);
 }
 
 void GlavoCell::DrawTextString(const std::u16string& TextString, OleColor vColor, bool vShadow,
@@ -97,8 +103,8 @@ void GlavoCell::DrawTextString(const std::u16string& TextString, OleColor vColor
                                    tenths(vOrientation)));
   const int right = vRight == -1 ? Whole(surface_->scaleWidth()) : vRight;
   const int bottom = vBottom == -1 ? Whole(surface_->scaleHeight()) : vBottom;
-  DrawCaptionText(DecodeCaptionText(TextString), Rect{vLeft, vTop, right, bottom},
-                  CaptionFlags(vAlignment), vShadow, vShadowColor, vColor);
+  DrawSurfaceText(DecodeCaptionText(TextString), Rect{vLeft, vTop, right, bottom},
+                  CaptionFlags(CellCaptionAlignment{vAlignment}), vShadow, vShadowColor, vColor);
 }
 
 }  // namespace glavo

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "cell/cell_options.h"
 #include "host/types.h"
 
 namespace glavo::cell_defaults {
@@ -13,13 +14,13 @@ inline constexpr OleColor kMaskColor = 0x8000000Fu;  // button face
 inline constexpr std::int16_t kFillStyle = 1;        // transparent
 inline constexpr std::int16_t kDrawWidth = 1;
 inline constexpr std::int16_t kMousePointer = 99;    // custom, from MouseIcon
-inline constexpr std::int32_t kBorderStyle = 1;
+inline constexpr CellBorderStyle kBorderStyle = CellBorderStyle::kSolid;
 inline constexpr std::int32_t kBorderSize = 1;
-inline constexpr std::int32_t kCellStyle = 0;
+inline constexpr CellFillStyle kCellStyle = CellFillStyle::kGlow;
 inline constexpr std::int32_t kSplitSize = 50;
 inline constexpr std::int32_t kBlendSize = 1;
 inline constexpr std::int32_t kBorderRound = 3;
-inline constexpr std::int32_t kCaptionAlignment = 2;
+inline constexpr CellCaptionAlignment kCaptionAlignment = CellCaptionAlignment::kCenter;
 inline constexpr std::int32_t kSymbolNo = 1;
 inline constexpr std::int32_t kIconSize = 20;
 

@@ -42,15 +42,9 @@ void GlavoCell::DrawSymbolGlyph() {
   const double SW = surface_->scaleWidth(), SH = surface_->scaleHeight();
   const double TH = dc.textExtent(text).cy;
   Rect rect{1, RoundToInt32((SH - TH) / 2), RoundToInt32(SW), RoundToInt32(SH)};
-  const unsigned flags = dt::kCenter | dt::kVCenter | dt::kWordBreak;
-  if (captionShadow_) {
-    pic_->setForeColor(captionShadowColor_);
-    Rect r = rect;
-    dc.drawText(text, r, flags);
-  }
-  rect = Rect{rect.left - 1, rect.top - 1, rect.right - 1, rect.bottom - 1};
-  pic_->setForeColor(captionColor_);
-  dc.drawText(text, rect, flags);
+  DrawShadowedText(dc, [this](OleColor c) { pic_->setForeColor(c); }, text, rect,
+                   dt::kCenter | dt::kVCenter | dt::kWordBreak, captionShadow_, captionShadowColor_,
+                   captionColor_);
 }
 
 void GlavoCell::DrawIcon() {

@@ -32,7 +32,7 @@ double GlavoCell::NextRandom() {
   return static_cast<double>(r >> 11) * (1.0 / 9007199254740992.0);
 }
 
-void GlavoCell::FillCell() {
+FillInputs GlavoCell::CurrentFillInputs() const {
   const ColorTable& colors = surface_->colors();
   FillInputs in;
   in.c1 = TranslateColor(colors, cellColor1_);
@@ -46,7 +46,11 @@ void GlavoCell::FillCell() {
   in.borderSize = borderSize_;
   in.roundW = borderRoundW_;
   in.roundH = borderRoundH_;
-  FillCellStyle(*pic_, in, [this] { return NextRandom(); });
+  return in;
+}
+
+void GlavoCell::FillCell() {
+  FillCellStyle(*pic_, CurrentFillInputs(), [this] { return NextRandom(); });
 }
 
 // The transparent shape: a white rounded rectangle on black. The fill
@@ -65,22 +69,38 @@ void GlavoCell::MakeMask(std::int32_t sw, std::int32_t sh) {
 
 GlavoCell::PaintInputs GlavoCell::CurrentPaintInputs() const {
   const ColorTable& colors = surface_->colors();
+  auto rgb = [&](OleColor c) { return TranslateColor(colors, c); };
   PaintInputs in;
   in.caption = caption_;
   in.icon = icon_;
   in.fontRef = surface_->font();
   if (in.fontRef) in.font = *in.fontRef;  // a shared font may change in place
-  in.numbers = {iconSize_,     symbolNo_,    symbolDraw_,    captionRotate_, captionAlignment_,
-                captionShadow_, flipCell_,   borderRoundW_,  borderRoundH_,  splitSize_,
-                blendSize_,    borderStyle_, borderSize_,    cellStyle_,     leftMargin_,
-                surface_->enabled(), pic_->drawWidth()};
-  const OleColor ole[] = {cellColor1_,   cellColor2_,          cellColor3_,
-                          cellColor4_,   borderColor1_,        borderColor2_,
-                          captionColor_, captionShadowColor_,  surface_->maskColor(),
-                          surface_->foreColor(), surface_->fillColor()};
-  for (std::size_t i = 0; i < in.colors.size(); ++i) in.colors[i] = TranslateColor(colors, ole[i]);
-  in.scale = {surface_->scaleWidth(), surface_->scaleHeight(), surface_->pixelsPerPoint()};
-  in.surface = {pic_->width(), pic_->height(), surface_->fillStyle(), surface_->drawWidth()};
+  in.fill = CurrentFillInputs();
+  in.iconSize = iconSize_;
+  in.symbolNo = symbolNo_;
+  in.captionAlignment = captionAlignment_;
+  in.leftMargin = leftMargin_;
+  in.symbolDraw = symbolDraw_;
+  in.captionRotate = captionRotate_;
+  in.captionShadow = captionShadow_;
+  in.enabled = surface_->enabled();
+  in.flip = flipCell_;
+  in.borderStyle = borderStyle_;
+  in.borderColor1 = rgb(borderColor1_);
+  in.borderColor2 = rgb(borderColor2_);
+  in.captionColor = rgb(captionColor_);
+  in.captionShadowColor = rgb(captionShadowColor_);
+  in.maskColor = rgb(surface_->maskColor());
+  in.foreColor = rgb(surface_->foreColor());
+  in.fillColor = rgb(surface_->fillColor());
+  in.scaleWidth = surface_->scaleWidth();
+  in.scaleHeight = surface_->scaleHeight();
+  in.pixelsPerPoint = surface_->pixelsPerPoint();
+  in.surfaceFillStyle = surface_->fillStyle();
+  in.surfaceDrawWidth = surface_->drawWidth();
+  in.picWidth = pic_->width();
+  in.picHeight = pic_->height();
+  in.picDrawWidth = pic_->drawWidth();
   return in;
 }
 
@@ -105,17 +125,18 @@ void GlavoCell::PaintCell() {
   const int W = pic_->width(), H = pic_->height();
   const int SW = static_cast<int>(RoundHalfEven(sw)), SH = static_cast<int>(RoundHalfEven(sh));
   DeviceContext& source = pic_->dc();
+  bool mirrored = true;
   switch (flipCell_) {
-    case 0: surface_->paintPicture(source, 0, 0, SW + 1, SH + 1, 0, 0, W, H, kSrcCopy); break;
-    case 1: surface_->paintPicture(source, SW - 1, 0, -SW, SH + 1, 0, 0, W, H, kSrcCopy); break;
-    case 2: surface_->paintPicture(source, 0, SH - 1, SW + 1, -SH - 1, 0, 0, W, H, kSrcCopy); break;
-    case 3: surface_->paintPicture(source, SW - 1, SH - 1, -SW, -SH - 1, 0, 0, W, H, kSrcCopy); break;
-    default: break;  // the surface keeps its previous image
+    case CellFlip::kNone: surface_->paintPicture(source, 0, 0, SW + 1, SH + 1, 0, 0, W, H, kSrcCopy); break;
+    case CellFlip::kLeftRight: surface_->paintPicture(source, SW - 1, 0, -SW, SH + 1, 0, 0, W, H, kSrcCopy); break;
+    case CellFlip::kTopBottom: surface_->paintPicture(source, 0, SH - 1, SW + 1, -SH - 1, 0, 0, W, H, kSrcCopy); break;
+    case CellFlip::kBoth: surface_->paintPicture(source, SW - 1, SH - 1, -SW, -SH - 1, 0, 0, W, H, kSrcCopy); break;
+    default: mirrored = false; break;  // the surface keeps its previous image
   }
   surface_->refresh();
   if (!caption_.empty()) DrawCaption();
-  const bool idempotent = cellStyle_ >= 0 && cellStyle_ <= 24 && cellStyle_ != 3 && flipCell_ >= 0 &&
-                          flipCell_ <= 3 && !cutShort;
+  const bool knownStyle = OptionNumber(cellStyle_) >= 0 && OptionNumber(cellStyle_) < kCellFillStyleCount;
+  const bool idempotent = knownStyle && cellStyle_ != CellFillStyle::kShimmer && mirrored && !cutShort;
   if (idempotent) painted_ = CurrentPaintInputs();
 }
 

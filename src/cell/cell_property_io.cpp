@@ -11,6 +11,16 @@ namespace {
 std::int32_t AsLong(OleColor c) { return static_cast<std::int32_t>(c); }
 OleColor AsColor(std::int32_t v) { return static_cast<OleColor>(v); }
 
+template <typename Option>
+Option ReadOption(const PropertyBag& bag, const char* key, Option fallback) {
+  return Option{ReadLong(bag, key, OptionNumber(fallback))};
+}
+
+template <typename Option>
+void WriteOption(PropertyBag& bag, const char* key, Option value, Option fallback) {
+  WriteLong(bag, key, OptionNumber(value), OptionNumber(fallback));
+}
+
 bool SameFont(const FontRef& a, const FontRef& b) {
   if (!a || !b) return a == b;
   return *a == *b;
@@ -28,7 +38,7 @@ void GlavoCell::InitProperties() {
   splitSize_ = cell_defaults::kSplitSize;
   blendSize_ = cell_defaults::kBlendSize;
   borderRoundW_ = borderRoundH_ = cell_defaults::kBorderRound;
-  flipCell_ = 0;
+  flipCell_ = CellFlip::kNone;
   caption_.clear();
   captionAlignment_ = cell_defaults::kCaptionAlignment;
   captionColor_ = captionShadowColor_ = 0;
@@ -37,7 +47,7 @@ void GlavoCell::InitProperties() {
   symbolDraw_ = false;
   icon_ = std::make_shared<Picture>();  // an empty picture, not nothing
   iconSize_ = cell_defaults::kIconSize;
-  cellState_ = 0;
+  cellState_ = CellLookState::kNormal;
   cellStateUpdate_ = false;
   normalData_.clear();
   overData_.clear();
@@ -59,19 +69,19 @@ void GlavoCell::ReadProperties(const PropertyBag& bag) {
   cellColor2_ = AsColor(ReadLong(bag, "CellColor2", 0));
   cellColor3_ = AsColor(ReadLong(bag, "CellColor3", 0));
   cellColor4_ = AsColor(ReadLong(bag, "CellColor4", 0));
-  borderStyle_ = ReadLong(bag, "BorderStyle", cell_defaults::kBorderStyle);
+  borderStyle_ = ReadOption(bag, "BorderStyle", cell_defaults::kBorderStyle);
   borderSize_ = ReadLong(bag, "BorderSize", cell_defaults::kBorderSize);
-  cellStyle_ = ReadLong(bag, "CellStyle", cell_defaults::kCellStyle);
+  cellStyle_ = ReadOption(bag, "CellStyle", cell_defaults::kCellStyle);
   splitSize_ = ReadLong(bag, "SplitSize", cell_defaults::kSplitSize);
   blendSize_ = ReadLong(bag, "BlendSize", cell_defaults::kBlendSize);
   s.setMaskColor(AsColor(ReadLong(bag, "MaskColor", AsLong(cell_defaults::kMaskColor))));
   borderRoundW_ = ReadLong(bag, "BorderRoundW", cell_defaults::kBorderRound);
   borderRoundH_ = ReadLong(bag, "BorderRoundH", cell_defaults::kBorderRound);
-  flipCell_ = ReadLong(bag, "FlipCell", 0);
+  flipCell_ = ReadOption(bag, "FlipCell", CellFlip::kNone);
   s.setMouseIcon(ReadPicture(bag, "MouseIcon", nullptr));
   s.setMousePointer(ReadInteger(bag, "MousePointer", cell_defaults::kMousePointer));
   caption_ = ReadString(bag, "Caption", u"");
-  captionAlignment_ = ReadLong(bag, "CaptionAlignment", cell_defaults::kCaptionAlignment);
+  captionAlignment_ = ReadOption(bag, "CaptionAlignment", cell_defaults::kCaptionAlignment);
   captionColor_ = AsColor(ReadLong(bag, "CaptionColor", 0));
   captionShadow_ = ReadBool(bag, "CaptionShadow", false);
   captionShadowColor_ = AsColor(ReadLong(bag, "CaptionShadowColor", 0));
@@ -80,7 +90,7 @@ void GlavoCell::ReadProperties(const PropertyBag& bag) {
   symbolDraw_ = ReadBool(bag, "SymbolDraw", false);
   icon_ = ReadPicture(bag, "Icon", nullptr);
   iconSize_ = ReadLong(bag, "IconSize", cell_defaults::kIconSize);
-  cellState_ = ReadLong(bag, "CellState", 0);
+  cellState_ = ReadOption(bag, "CellState", CellLookState::kNormal);
   cellStateUpdate_ = ReadBool(bag, "CellStateUpdate", false);
   normalData_ = ReadString(bag, "CellStateNormalData", u"");
   overData_ = ReadString(bag, "CellStateOverData", u"");
@@ -107,19 +117,19 @@ void GlavoCell::WriteProperties(PropertyBag& bag) const {
   WriteLong(bag, "CellColor2", AsLong(cellColor2_), 0);
   WriteLong(bag, "CellColor3", AsLong(cellColor3_), 0);
   WriteLong(bag, "CellColor4", AsLong(cellColor4_), 0);
-  WriteLong(bag, "BorderStyle", borderStyle_, cell_defaults::kBorderStyle);
+  WriteOption(bag, "BorderStyle", borderStyle_, cell_defaults::kBorderStyle);
   WriteLong(bag, "BorderSize", borderSize_, cell_defaults::kBorderSize);
-  WriteLong(bag, "CellStyle", cellStyle_, cell_defaults::kCellStyle);
+  WriteOption(bag, "CellStyle", cellStyle_, cell_defaults::kCellStyle);
   WriteLong(bag, "SplitSize", splitSize_, cell_defaults::kSplitSize);
   WriteLong(bag, "BlendSize", blendSize_, cell_defaults::kBlendSize);
   WriteLong(bag, "MaskColor", AsLong(s.maskColor()), AsLong(cell_defaults::kMaskColor));
   WriteLong(bag, "BorderRoundW", borderRoundW_, cell_defaults::kBorderRound);
   WriteLong(bag, "BorderRoundH", borderRoundH_, cell_defaults::kBorderRound);
-  WriteLong(bag, "FlipCell", flipCell_, 0);
+  WriteOption(bag, "FlipCell", flipCell_, CellFlip::kNone);
   WritePicture(bag, "MouseIcon", s.mouseIcon());
   WriteInteger(bag, "MousePointer", s.mousePointer(), cell_defaults::kMousePointer);
   WriteString(bag, "Caption", caption_, u"");
-  WriteLong(bag, "CaptionAlignment", captionAlignment_, cell_defaults::kCaptionAlignment);
+  WriteOption(bag, "CaptionAlignment", captionAlignment_, cell_defaults::kCaptionAlignment);
   WriteLong(bag, "CaptionColor", AsLong(captionColor_), 0);
   WriteBool(bag, "CaptionShadow", captionShadow_, false);
   WriteLong(bag, "CaptionShadowColor", AsLong(captionShadowColor_), 0);
@@ -128,7 +138,7 @@ void GlavoCell::WriteProperties(PropertyBag& bag) const {
   WriteBool(bag, "SymbolDraw", symbolDraw_, false);
   WritePicture(bag, "Icon", icon_ && !icon_->empty() ? icon_ : nullptr);
   WriteLong(bag, "IconSize", iconSize_, cell_defaults::kIconSize);
-  WriteLong(bag, "CellState", cellState_, 0);
+  WriteOption(bag, "CellState", cellState_, CellLookState::kNormal);
   WriteBool(bag, "CellStateUpdate", cellStateUpdate_, false);
   WriteString(bag, "CellStateNormalData", normalData_, u"");
   WriteString(bag, "CellStateOverData", overData_, u"");

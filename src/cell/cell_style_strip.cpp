@@ -12,7 +12,7 @@ void PaintStripCell(GlavoCell& cell, int index) {
   if (index < kStripFillStyles) {
     cell.SetCellStyle(index);
   } else {
-    cell.SetCellStyle(12);
+    cell.SetCellStyle(OptionNumber(CellFillStyle::kVertical));
     cell.SetBorderStyle(index - kStripFillStyles);
   }
   cell.surface().setVisible(true);

@@ -9,8 +9,8 @@ namespace glavo {
 
 inline constexpr int kStripCellWidth = 120;
 inline constexpr int kStripCellHeight = 30;
-inline constexpr int kStripFillStyles = 25;
-inline constexpr int kStripBorderStyles = 8;
+inline constexpr int kStripFillStyles = kCellFillStyleCount;
+inline constexpr int kStripBorderStyles = kCellBorderStyleCount;
 inline constexpr int kStripCells = kStripFillStyles + kStripBorderStyles;
 
 // Sets up `cell` (a fresh cell on a child surface) as sample `index`:

@@ -8,6 +8,8 @@ namespace glavo {
 namespace {
 
 std::u16string Long(std::int32_t v) { return FormatRecordLong(v); }
+template <typename Option>
+std::u16string Number(Option o) { return FormatRecordLong(OptionNumber(o)); }
 std::u16string Color(OleColor c) { return FormatRecordLong(static_cast<std::int32_t>(c)); }
 
 }  // namespace
@@ -16,10 +18,10 @@ std::u16string GlavoCell::SaveCellTheme(const std::u16string& fileName) {
   // Alphabetical order of the property names.
   const std::u16string record = JoinRecord({
       Long(blendSize_), Color(borderColor1_), Color(borderColor2_), Long(borderRoundH_),
-      Long(borderRoundW_), Long(borderSize_), Long(borderStyle_), Color(captionColor_),
+      Long(borderRoundW_), Long(borderSize_), Number(borderStyle_), Color(captionColor_),
       FormatRecordBool(captionShadow_), Color(captionShadowColor_), Color(cellColor1_),
-      Color(cellColor2_), Color(cellColor3_), Color(cellColor4_), Long(cellStyle_),
-      Long(flipCell_), Color(surface_->maskColor()), Long(splitSize_)});
+      Color(cellColor2_), Color(cellColor3_), Color(cellColor4_), Number(cellStyle_),
+      Number(flipCell_), Color(surface_->maskColor()), Long(splitSize_)});
   if (!fileName.empty()) WriteLineFile(fileName, record);  // failure is not reported
   return record;
 }
@@ -37,8 +39,9 @@ void GlavoCell::LoadCellTheme(const std::u16string& fileName, const std::u16stri
   auto color = [&](std::size_t position, OleColor& field) {
     number(position, [&](std::int32_t v) { field = static_cast<OleColor>(v); });
   };
-  auto whole = [&](std::size_t position, std::int32_t& field) {
-    number(position, [&](std::int32_t v) { field = v; });
+  auto whole = [&](std::size_t position, auto& field) {
+    using Field = std::remove_reference_t<decltype(field)>;
+    number(position, [&](std::int32_t v) { field = Field{v}; });
   };
   whole(1, blendSize_);
   color(2, borderColor1_);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "cell/field_text.h"
 #include "host/number_text.h"
 #include "host/whole_file.h"
 
@@ -37,33 +38,14 @@ std::filesystem::path PathOf(const std::u16string& fileName) { return std::files
 }  // namespace
 
 std::vector<std::u16string> SplitRecord(std::u16string_view text) {
-  std::vector<std::u16string> pieces;
-  if (text.empty()) return pieces;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t at = text.find(kRecordSeparator, start);
-    if (at == std::u16string_view::npos) {
-      pieces.emplace_back(text.substr(start));
-      return pieces;
-    }
-    pieces.emplace_back(text.substr(start, at - start));
-    start = at + kRecordSeparator.size();
-  }
+  return SplitAt(text, kRecordSeparator);
 }
 
 std::u16string JoinRecord(const std::vector<std::u16string>& pieces) {
-  std::u16string out;
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    if (i > 0) out += kRecordSeparator;
-    out += pieces[i];
-  }
-  return out;
+  return JoinWith(pieces, kRecordSeparator);
 }
 
-std::u16string FormatRecordLong(std::int32_t value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
+std::u16string FormatRecordLong(std::int32_t value) { return DecimalText(value); }
 
 std::u16string FormatRecordBool(bool value) { return value ? u"True" : u"False"; }
 

@@ -1,4 +1,5 @@
-// The cell's border in one of eight styles, built from rounded outlines.
+// The cell's border in one of eight styles, built from rounded outlines;
+// every style starts with the outline just outside the picture.
 #include <cmath>
 
 #include "cell/glavo_cell.h"
@@ -48,61 +49,55 @@ void GlavoCell::DrawBorder() {
   auto outline = [&](std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d, Rgb k) {
     SmoothRect(pic, I32(a), I32(b), I32(c), I32(d), borderRoundW_, borderRoundH_, k, false);
   };
-  auto ringsOrLimit = [&] {
+  // Rings S down to 0, each drawn in its colour as the picture translates it.
+  auto eachRing = [&](auto draw) {
     if (S > kMaxRings) throw PaintLimit("too many rings");
-    return RingColors(c1, c2, S);
+    const RingColors ring(c1, c2, S);
+    for (std::int64_t i = S; i >= 0; --i) {
+      pic.setForeColor(ring.at(i));
+      draw(i, pic.translate(pic.foreColor()));
+    }
   };
   outline(-1, -1, W1 + 1, H1 + 1, c1);
+  using enum CellBorderStyle;
   switch (borderStyle_) {
-    case 1:
+    case kOutline:
+      break;
+    case kSolid:
       pic.setDrawWidth(S);
       outline(0, 0, W1, H1, c1);
       break;
-    case 2:
+    case kDouble:
       outline(0, 0, W1, H1, c1);
       outline(0, 0, W1 + 1, H1 + 1, c2);
       break;
-    case 3:
+    case kInset:
       outline(1, 1, W1 - 1, H1 - 1, c2);
       outline(1, 1, W1, H1, c1);
       break;
-    case 4: {
+    case kRings:
       pic.setDrawWidth(S);
-      const RingColors ring = ringsOrLimit();
-      for (std::int64_t i = S; i >= 0; --i) {
-        pic.setForeColor(ring.at(i));
-        const Rgb k = pic.translate(pic.foreColor());
+      eachRing([&](std::int64_t i, Rgb k) {
         outline(i, i, W1 - i, H1 - i, k);
         pic.dc().roundRect(I32(i), I32(i), I32(W1 - i), I32(H1 - i), borderRoundW_, borderRoundH_);
-      }
+      });
       break;
-    }
-    case 5:
+    case kFramed:
       pic.setDrawWidth(S);
       outline(S, S, W1 - S, H1 - S, c2);
       outline(0, 0, W1, H1, c1);
       break;
-    case 6: {
-      const RingColors ring = ringsOrLimit();
-      for (std::int64_t i = S; i >= 0; --i) {
-        pic.setForeColor(ring.at(i));
-        const Rgb k = pic.translate(pic.foreColor());
+    case kSideRings:
+      eachRing([&](std::int64_t i, Rgb k) {
         outline(i, 0, -i, H1, k);
         outline(W1 + i, 0, W1 - i, H1, k);
-      }
+      });
       break;
-    }
-    case 7: {
-      const RingColors ring = ringsOrLimit();
-      for (std::int64_t i = S; i >= 0; --i) {
-        pic.setForeColor(ring.at(i));
-        const Rgb k = pic.translate(pic.foreColor());
+    case kTopBottomRings:
+      eachRing([&](std::int64_t i, Rgb k) {
         outline(0, i, W1, -i, k);
         outline(0, H1 + i, W1, H1 - i, k);
-      }
-      break;
-    }
-    default:
+      });
       break;
   }
 }

@@ -24,24 +24,29 @@ struct Fill {
   double SP;  // height below the split (styles 13, 14: width right of it)
 
   std::int32_t L(double v) const { return RoundToInt32(v); }
-  void GF(double x1, double y1, double x2, double y2, Rgb a, Rgb b, int mode) const {
+  // Two-colour gradient between two corners.
+  void Gradient(double x1, double y1, double x2, double y2, Rgb a, Rgb b,
+                GradientMode mode = GradientMode::kTopToBottom) const {
     GradientFill(pic, L(x1), L(y1), L(x2), L(y2), a, b, mode, in.blendSize);
   }
-  void FC(double x, double y, double w, double h, Rgb tl, Rgb tr, Rgb bl, Rgb br) const {
+  // Bilinear gradient of a rectangle between its four corner colours.
+  void CornerGradient(double x, double y, double w, double h, Rgb tl, Rgb tr, Rgb bl, Rgb br) const {
     FourCornerGradient(pic.dc(), L(x), L(y), L(w), L(h), tl, tr, bl, br, in.blendSize);
   }
-  void AC(double dx, double dy, double dw, double dh, double sx, double sy, double sw, double sh,
-          double alpha) const {
+  // A band of the picture copied translucently over another band of it.
+  void TranslucentCopy(double dx, double dy, double dw, double dh, double sx, double sy, double sw,
+                       double sh, double alpha) const {
     AlphaCopy(pic.dc(), L(dx), L(dy), L(dw), L(dh), pic.dc(), L(sx), L(sy), L(sw), L(sh), L(alpha), 1);
   }
-  void APB(double brightness, double x, double y, double w, double h) const {
-    AdjustPictureBrightness(pic.dc(), L(brightness), L(x), L(y), L(w), L(h));
+  // Lightens (or, below 0, darkens) a rectangle of the picture.
+  void Brighten(double amount, double x, double y, double w, double h) const {
+    AdjustPictureBrightness(pic.dc(), L(amount), L(x), L(y), L(w), L(h));
   }
   void Line(double x1, double y1, double x2, double y2, Rgb c) const { pic.line(x1, y1, x2, y2, c); }
   // The reflection loop: thin bands copied from three quarters down.
   void Reflection(double a, bool fromBottom) const {
     for (int i = 15; i >= 1; --i) {
-      AC(0, fromBottom ? H - i : i, W, 2, 0, H * 3 / 4, W, 2, RoundHalfEven(a * (15 - i) * (15 - i)));
+      TranslucentCopy(0, fromBottom ? H - i : i, W, 2, 0, H * 3 / 4, W, 2, RoundHalfEven(a * (15 - i) * (15 - i)));
     }
   }
 };
@@ -59,12 +64,12 @@ std::int64_t Last(double bound) { return static_cast<std::int64_t>(std::floor(bo
 
 void Glow(const Fill& f) {  // 0
   const double bs = f.in.borderSize;
-  f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c1, 1);
-  f.GF(bs, bs, f.W - bs, f.H * 3 / 5, f.in.c2, f.in.c1, 1);
+  f.Gradient(0, 0, f.W, f.H, f.in.c1, f.in.c1);
+  f.Gradient(bs, bs, f.W - bs, f.H * 3 / 5, f.in.c2, f.in.c1);
 }
 
 void Frames(const Fill& f) {  // 1
-  f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c1, 1);
+  f.Gradient(0, 0, f.W, f.H, f.in.c1, f.in.c1);
   const int split = f.in.splitSize;
   if (split == 0) throw PaintLimit("division by zero");
   // Frames beyond the picture's size lie wholly outside it.
@@ -80,7 +85,7 @@ void Frames(const Fill& f) {  // 1
 
 void Bevel(const Fill& f) {  // 2
   const Rgb c1 = f.in.c1;
-  f.GF(0, 0, f.W, f.H, c1, f.in.c2, 1);
+  f.Gradient(0, 0, f.W, f.H, c1, f.in.c2);
   for (int i = 1; i <= 10; ++i) f.Line(0, 1 + i, f.W, 1 + i, ShiftColor(c1, 30 - 3 * i));
   for (int i = 10; i >= 1; --i) f.Line(0, f.H - 1 - i, f.W, f.H - 1 - i, ShiftColor(c1, 30 - 3 * i));
   for (int i = 1; i <= 3; ++i) {
@@ -90,24 +95,24 @@ void Bevel(const Fill& f) {  // 2
 
 void Shimmer(const Fill& f, const UnitRandom& random) {  // 3
   const Rgb c1 = f.in.c1, c2 = f.in.c2, mid = BlendColors(c1, c2), light = ShiftColor(c2, 100);
-  f.GF(0, 0, f.W, 10, light, mid, 1);
-  f.GF(0, f.H - 10, f.W, f.H, mid, light, 1);
-  f.FC(0, 10, f.W / 2, f.H - 20, c1, c1, c1, c2);
-  f.FC(f.W / 2, 10, f.W / 2, f.H - 20, c1, c1, c2, c1);
+  f.Gradient(0, 0, f.W, 10, light, mid);
+  f.Gradient(0, f.H - 10, f.W, f.H, mid, light);
+  f.CornerGradient(0, 10, f.W / 2, f.H - 20, c1, c1, c1, c2);
+  f.CornerGradient(f.W / 2, 10, f.W / 2, f.H - 20, c1, c1, c2, c1);
   f.Reflection(0.1, true);
   for (int i = 0; i <= 10; ++i) {
-    f.AC(i * f.W / 10, 0, 5 * i, f.H, 0, 0, 10, f.H, RoundHalfEven(i * i / 5.0 * random()));
-    f.AC(f.W - i * f.W / 10, 0, 5 * i, f.H, f.W - 10, 0, 10, f.H, RoundHalfEven(i * i / 5.0 * random()));
+    f.TranslucentCopy(i * f.W / 10, 0, 5 * i, f.H, 0, 0, 10, f.H, RoundHalfEven(i * i / 5.0 * random()));
+    f.TranslucentCopy(f.W - i * f.W / 10, 0, 5 * i, f.H, f.W - 10, 0, 10, f.H, RoundHalfEven(i * i / 5.0 * random()));
   }
 }
 
 void SoftBands(const Fill& f, bool twoTone) {  // 4, 5
   const double bs = f.in.borderSize, split = f.in.splitSize;
   if (twoTone) {
-    f.GF(0, 0, f.W, f.H / 2, BlendColors(f.in.c3, f.in.c1), f.in.c1, 1);
-    f.GF(0, f.H / 2, f.W, f.H, f.in.c2, BlendColors(f.in.c4, f.in.c2), 1);
+    f.Gradient(0, 0, f.W, f.H / 2, BlendColors(f.in.c3, f.in.c1), f.in.c1);
+    f.Gradient(0, f.H / 2, f.W, f.H, f.in.c2, BlendColors(f.in.c4, f.in.c2));
   } else {
-    f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c2, 1);
+    f.Gradient(0, 0, f.W, f.H, f.in.c1, f.in.c2);
   }
   if (Last(split / 4) > kMaxSteps) throw PaintLimit("too many steps");
   for (std::int64_t i = 1; i <= Last(split / 4); ++i) {
@@ -115,13 +120,13 @@ void SoftBands(const Fill& f, bool twoTone) {  // 4, 5
     const double inset = twoTone ? 0 : i / 4.0;
     const double width = twoTone ? f.W - 2 * bs : f.W - 2 * bs - i / 2.0;
     const double height = i * f.H / (split + 1);
-    f.APB(split / 4 - i, bs + inset, bs, width, height);
-    f.APB(split / 4 - i, bs + inset, f.H - bs - i, width, height);
+    f.Brighten(split / 4 - i, bs + inset, bs, width, height);
+    f.Brighten(split / 4 - i, bs + inset, f.H - bs - i, width, height);
   }
 }
 
 void RoundedSteps(const Fill& f) {  // 6
-  f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c2, 1);
+  f.Gradient(0, 0, f.W, f.H, f.in.c1, f.in.c2);
   const int px = f.L(f.W / 2);
   // A very low cell reads its sample from the last row instead of outside.
   const int py = std::min(f.L(f.SP + 13), f.pic.height() - 1);
@@ -143,12 +148,12 @@ void RoundedSteps(const Fill& f) {  // 6
 }
 
 void TwoGradients(const Fill& f) {  // 7
-  f.GF(0, 0, f.W, f.H - f.SP, f.in.c3, f.in.c1, 1);
-  f.GF(0, f.H - f.SP, f.W, f.H, f.in.c2, f.in.c4, 1);
+  f.Gradient(0, 0, f.W, f.H - f.SP, f.in.c3, f.in.c1);
+  f.Gradient(0, f.H - f.SP, f.W, f.H, f.in.c2, f.in.c4);
 }
 
 void Capsule(const Fill& f) {  // 8
-  f.GF(0, 0, f.W, f.H, f.in.c1, f.in.c2, 1);
+  f.Gradient(0, 0, f.W, f.H, f.in.c1, f.in.c2);
   const std::int32_t k = f.L(f.H / 6);
   if (k == 0) throw PaintLimit("division by zero");
   const Rgb mid = BlendColors(f.in.c1, f.in.c2);
@@ -168,47 +173,47 @@ void EdgeLines(const Fill& f) {  // the lines of 9 and 16
 
 void Plate(const Fill& f, bool radial) {  // 9, 16
   const Rgb c1 = f.in.c1;
-  f.GF(0, 0, f.W, f.H, ShiftColor(c1, 142), c1, 1);
-  if (radial) f.GF(f.W / 2, 2, f.W, f.H, ShiftColor(c1, 142), c1, 2);
+  f.Gradient(0, 0, f.W, f.H, ShiftColor(c1, 142), c1);
+  if (radial) f.Gradient(f.W / 2, 2, f.W, f.H, ShiftColor(c1, 142), c1, GradientMode::kRadial);
   EdgeLines(f);
 }
 
 void Glass(const Fill& f) {  // 10
   const Rgb c1 = f.in.c1, c2 = f.in.c2, c3 = f.in.c3, c4 = f.in.c4;
   const double W = f.W, H = f.H, SP = f.SP;
-  f.GF(0, 0, W, H - SP, ShiftColor(c1, 100), c1, 1);
-  f.GF(0, H - SP, W, H, c2, ShiftColor(c2, 60), 1);
-  f.FC(0, 0, W / 2, SP, ShiftColor(c1, 60), c3, c1, c1);
-  f.FC(W / 2, 0, W / 2, SP, c3, ShiftColor(c1, 60), c1, c1);
-  f.FC(0, H - SP / 2, W / 2, SP / 2, ShiftColor(c2, 30), ShiftColor(c2, 30), ShiftColor(c2, 50), c4);
-  f.FC(W / 2, H - SP / 2, W / 2, SP / 2, ShiftColor(c2, 30), ShiftColor(c2, 30), c4, ShiftColor(c2, 50));
+  f.Gradient(0, 0, W, H - SP, ShiftColor(c1, 100), c1);
+  f.Gradient(0, H - SP, W, H, c2, ShiftColor(c2, 60));
+  f.CornerGradient(0, 0, W / 2, SP, ShiftColor(c1, 60), c3, c1, c1);
+  f.CornerGradient(W / 2, 0, W / 2, SP, c3, ShiftColor(c1, 60), c1, c1);
+  f.CornerGradient(0, H - SP / 2, W / 2, SP / 2, ShiftColor(c2, 30), ShiftColor(c2, 30), ShiftColor(c2, 50), c4);
+  f.CornerGradient(W / 2, H - SP / 2, W / 2, SP / 2, ShiftColor(c2, 30), ShiftColor(c2, 30), c4, ShiftColor(c2, 50));
   f.Reflection(0.55, true);
 }
 
 void Gloss(const Fill& f) {  // 11
   const Rgb c1 = f.in.c1, c2 = f.in.c2;
-  f.GF(0, 0, f.W, f.H - f.SP, ShiftColor(c2, 100), BlendColors(c1, c2), 1);
-  f.FC(0, f.H - f.SP, f.W / 2, f.SP, c1, c1, c1, c2);
-  f.FC(f.W / 2, f.H - f.SP, f.W / 2, f.SP, c1, c1, c2, c1);
+  f.Gradient(0, 0, f.W, f.H - f.SP, ShiftColor(c2, 100), BlendColors(c1, c2));
+  f.CornerGradient(0, f.H - f.SP, f.W / 2, f.SP, c1, c1, c1, c2);
+  f.CornerGradient(f.W / 2, f.H - f.SP, f.W / 2, f.SP, c1, c1, c2, c1);
   f.Reflection(0.55, true);
 }
 
 void Columns(const Fill& f, bool mirrored) {  // 13, 14
   const double sp = f.W - f.W * f.in.splitSize / 100.0;
-  f.FC(0, 0, f.W - sp, f.H, f.in.c1, f.in.c2, f.in.c1, f.in.c2);
-  f.FC(f.W - sp, 0, sp, f.H, f.in.c2, f.in.c1, f.in.c2, f.in.c1);
+  f.CornerGradient(0, 0, f.W - sp, f.H, f.in.c1, f.in.c2, f.in.c1, f.in.c2);
+  f.CornerGradient(f.W - sp, 0, sp, f.H, f.in.c2, f.in.c1, f.in.c2, f.in.c1);
   if (!mirrored) return;
   const std::int32_t h = f.L(f.H);
   for (std::int64_t i = 0; i <= Last(f.H); ++i) {
     const auto distance = f.L(std::fabs(static_cast<double>(i) - f.H / 2));
-    f.AC(0, f.H - i, f.W, 2, 0, f.H * 3 / 4, f.W, 2, ScaleValue(distance, 0, h, 100, 255));
+    f.TranslucentCopy(0, f.H - i, f.W, 2, 0, f.H * 3 / 4, f.W, 2, ScaleValue(distance, 0, h, 100, 255));
   }
 }
 
 void Sheen(const Fill& f) {  // 15
-  f.FC(0, 0, f.W / 2, f.H, f.in.c1, f.in.c1, f.in.c1, f.in.c2);
-  f.FC(f.W / 2, 0, f.W / 2, f.H, f.in.c1, f.in.c1, f.in.c2, f.in.c1);
-  for (std::int64_t i = 1; i <= Last(f.SP); ++i) f.AC(0, i, f.W, 2, 0, 1, f.W, 1, 100 + f.SP);
+  f.CornerGradient(0, 0, f.W / 2, f.H, f.in.c1, f.in.c1, f.in.c1, f.in.c2);
+  f.CornerGradient(f.W / 2, 0, f.W / 2, f.H, f.in.c1, f.in.c1, f.in.c2, f.in.c1);
+  for (std::int64_t i = 1; i <= Last(f.SP); ++i) f.TranslucentCopy(0, i, f.W, 2, 0, 1, f.W, 1, 100 + f.SP);
   f.Reflection(0.55, false);
 }
 
@@ -216,10 +221,10 @@ void Vignette(const Fill& f) {  // 17
   TwoGradients(f);
   for (int i = 0; i <= 12; ++i) {
     const double a = -(6 - i / 2.0) * (6 - i / 2.0) / 4;
-    f.APB(a, 0, f.H - i, f.W, i);
-    f.APB(a, 0, 0, i, f.H);
-    f.APB(a, f.W - i, 0, i, f.H);
-    f.APB(-(12 - i) * (12 - i) / 4.0, 0, 0, f.W, i);
+    f.Brighten(a, 0, f.H - i, f.W, i);
+    f.Brighten(a, 0, 0, i, f.H);
+    f.Brighten(a, f.W - i, 0, i, f.H);
+    f.Brighten(-(12 - i) * (12 - i) / 4.0, 0, 0, f.W, i);
   }
 }
 
@@ -228,10 +233,10 @@ void Quadrants(const Fill& f) {  // 18
   auto D = [](Rgb c) { return ShiftColor(c, -50); };
   const Rgb c1 = f.in.c1, c2 = f.in.c2;
   const double W = f.W, H = f.H, SP = f.SP;
-  f.FC(0, 0, W / 2, H - SP, D(c2), D(c1), U(c1), U(c2));
-  f.FC(W / 2, 0, W / 2, H - SP, D(c1), D(c2), U(c2), U(c1));
-  f.FC(0, H - SP, W / 2, SP, U(c1), U(c2), D(c2), D(c1));
-  f.FC(W / 2, H - SP, W / 2, SP, U(c2), U(c1), D(c1), D(c2));
+  f.CornerGradient(0, 0, W / 2, H - SP, D(c2), D(c1), U(c1), U(c2));
+  f.CornerGradient(W / 2, 0, W / 2, H - SP, D(c1), D(c2), U(c2), U(c1));
+  f.CornerGradient(0, H - SP, W / 2, SP, U(c1), U(c2), D(c2), D(c1));
+  f.CornerGradient(W / 2, H - SP, W / 2, SP, U(c2), U(c1), D(c1), D(c2));
 }
 
 void SplitLine(const Fill& f) {  // 19
@@ -245,33 +250,33 @@ void FillCellStyle(PictureBox& pic, const FillInputs& in, const UnitRandom& rand
   const double W = pic.scaleWidth(), H = pic.scaleHeight();
   const Fill f{pic, in, W, H, H - H * in.splitSize / 100.0};
   pic.filledBox(0, 0, W, H, in.maskColor);
+  using enum CellFillStyle;
   switch (in.style) {
-    case 0: Glow(f); break;
-    case 1: Frames(f); break;
-    case 2: Bevel(f); break;
-    case 3: Shimmer(f, random); break;
-    case 4: SoftBands(f, true); break;
-    case 5: SoftBands(f, false); break;
-    case 6: RoundedSteps(f); break;
-    case 7: TwoGradients(f); break;
-    case 8: Capsule(f); break;
-    case 9: Plate(f, false); break;
-    case 10: Glass(f); break;
-    case 11: Gloss(f); break;
-    case 12: f.GF(0, 0, W, H, in.c1, in.c2, 1); break;
-    case 13: Columns(f, false); break;
-    case 14: Columns(f, true); break;
-    case 15: Sheen(f); break;
-    case 16: Plate(f, true); break;
-    case 17: Vignette(f); break;
-    case 18: Quadrants(f); break;
-    case 19: SplitLine(f); break;
-    case 20: f.FC(0, 0, W, H, in.c3, in.c1, in.c2, in.c4); break;
-    case 21: f.GF(0, 0, W, H, in.c1, in.c2, 3); break;
-    case 22: f.GF(0, 0, W, H, in.c1, in.c2, 4); break;
-    case 23: f.GF(0, 0, W, H, in.c1, in.c2, 5); break;
-    case 24: f.GF(0, 0, W, H, in.c1, in.c2, 6); break;
-    default: break;
+    case kGlow: Glow(f); break;
+    case kFrames: Frames(f); break;
+    case kBevel: Bevel(f); break;
+    case kShimmer: Shimmer(f, random); break;
+    case kTwoToneBands: SoftBands(f, true); break;
+    case kSoftBands: SoftBands(f, false); break;
+    case kRoundedSteps: RoundedSteps(f); break;
+    case kTwoGradients: TwoGradients(f); break;
+    case kCapsule: Capsule(f); break;
+    case kPlate: Plate(f, false); break;
+    case kGlass: Glass(f); break;
+    case kGloss: Gloss(f); break;
+    case kVertical: f.Gradient(0, 0, W, H, in.c1, in.c2); break;
+    case kColumns: Columns(f, false); break;
+    case kMirroredColumns: Columns(f, true); break;
+    case kSheen: Sheen(f); break;
+    case kRadialPlate: Plate(f, true); break;
+    case kVignette: Vignette(f); break;
+    case kQuadrants: Quadrants(f); break;
+    case kSplitLine: SplitLine(f); break;
+    case kFourCorners: f.CornerGradient(0, 0, W, H, in.c3, in.c1, in.c2, in.c4); break;
+    case kRowBands: f.Gradient(0, 0, W, H, in.c1, in.c2, GradientMode::kRowBands); break;
+    case kColumnBands: f.Gradient(0, 0, W, H, in.c1, in.c2, GradientMode::kColumnBands); break;
+    case kRowWaves: f.Gradient(0, 0, W, H, in.c1, in.c2, GradientMode::kRowWaves); break;
+    case kColumnWaves: f.Gradient(0, 0, W, H, in.c1, in.c2, GradientMode::kColumnWaves); break;
   }
 }
 

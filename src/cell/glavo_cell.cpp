@@ -108,16 +108,18 @@ void GlavoCell::SetCellColor1(OleColor v) { Let(cellColor1_, v, "CellColor1"); }
 void GlavoCell::SetCellColor2(OleColor v) { Let(cellColor2_, v, "CellColor2"); }
 void GlavoCell::SetCellColor3(OleColor v) { Let(cellColor3_, v, "CellColor3"); }
 void GlavoCell::SetCellColor4(OleColor v) { Let(cellColor4_, v, "CellColor4"); }
-void GlavoCell::SetBorderStyle(std::int32_t v) { Let(borderStyle_, v, "BorderStyle"); }
+void GlavoCell::SetBorderStyle(std::int32_t v) { Let(borderStyle_, CellBorderStyle{v}, "BorderStyle"); }
 void GlavoCell::SetBorderSize(std::int32_t v) { Let(borderSize_, v, "BorderSize"); }
-void GlavoCell::SetCellStyle(std::int32_t v) { Let(cellStyle_, v, "CellStyle"); }
+void GlavoCell::SetCellStyle(std::int32_t v) { Let(cellStyle_, CellFillStyle{v}, "CellStyle"); }
 void GlavoCell::SetSplitSize(std::int32_t v) { Let(splitSize_, v, "SplitSize"); }
 void GlavoCell::SetBlendSize(std::int32_t v) { Let(blendSize_, v, "BlendSize"); }
 void GlavoCell::SetBorderRoundW(std::int32_t v) { Let(borderRoundW_, v, "BorderRoundW"); }
 void GlavoCell::SetBorderRoundH(std::int32_t v) { Let(borderRoundH_, v, "BorderRoundH"); }
-void GlavoCell::SetFlipCell(std::int32_t v) { Let(flipCell_, v, "FlipCell"); }
+void GlavoCell::SetFlipCell(std::int32_t v) { Let(flipCell_, CellFlip{v}, "FlipCell"); }
 void GlavoCell::SetCaption(const std::u16string& v) { Let(caption_, v, "Caption"); }
-void GlavoCell::SetCaptionAlignment(std::int32_t v) { Let(captionAlignment_, v, "CaptionAlignment"); }
+void GlavoCell::SetCaptionAlignment(std::int32_t v) {
+  Let(captionAlignment_, CellCaptionAlignment{v}, "CaptionAlignment");
+}
 void GlavoCell::SetCaptionColor(OleColor v) { Let(captionColor_, v, "CaptionColor"); }
 void GlavoCell::SetCaptionShadow(bool v) { Let(captionShadow_, v, "CaptionShadow"); }
 void GlavoCell::SetCaptionShadowColor(OleColor v) { Let(captionShadowColor_, v, "CaptionShadowColor"); }
@@ -149,11 +151,19 @@ void GlavoCell::SetDoubleClickEnable(bool v) {
   NotifyChanged("DoubleClickEnable");
 }
 
+// The stored look of each state.
+const std::u16string* GlavoCell::StateData(CellLookState state) const {
+  switch (state) {
+    case CellLookState::kNormal: return &normalData_;
+    case CellLookState::kOver: return &overData_;
+    case CellLookState::kDown: return &downData_;
+  }
+  return nullptr;
+}
+
 void GlavoCell::SetCellState(std::int32_t v) {
-  cellState_ = v;
-  if (v == 0) LoadCellTheme(u"", normalData_);
-  if (v == 1) LoadCellTheme(u"", overData_);
-  if (v == 2) LoadCellTheme(u"", downData_);
+  cellState_ = CellLookState{v};
+  if (const std::u16string* look = StateData(cellState_)) LoadCellTheme(u"", *look);
   NotifyChanged("CellState");
 }
 
@@ -161,9 +171,9 @@ void GlavoCell::SetCellStateUpdate(bool v) {
   cellStateUpdate_ = v;
   if (v) {
     const std::u16string look = SaveCellTheme();
-    if (cellState_ == 0) SetCellStateNormalData(look);
-    if (cellState_ == 1) SetCellStateOverData(look);
-    if (cellState_ == 2) SetCellStateDownData(look);
+    if (cellState_ == CellLookState::kNormal) SetCellStateNormalData(look);
+    if (cellState_ == CellLookState::kOver) SetCellStateOverData(look);
+    if (cellState_ == CellLookState::kDown) SetCellStateDownData(look);
   }
   cellStateUpdate_ = false;
   NotifyChanged("CellStateUpdate");

@@ -4,12 +4,14 @@
 // that can follow the mouse.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "cell/cell_options.h"
+#include "cell/fill_styles.h"
 #include "cell/glavo_cell_events.h"
 #include "host/control_surface.h"
 #include "host/property_bag.h"
@@ -74,11 +76,13 @@ class GlavoCell final : private ControlEvents {
   void SetCellColor3(OleColor v);
   OleColor CellColor4() const { return cellColor4_; }
   void SetCellColor4(OleColor v);
-  std::int32_t BorderStyle() const { return borderStyle_; }
+  // The enumerated options read and take their numbers (cell/cell_options.h),
+  // as property bags, records and callers hold them.
+  std::int32_t BorderStyle() const { return OptionNumber(borderStyle_); }
   void SetBorderStyle(std::int32_t v);
   std::int32_t BorderSize() const { return borderSize_; }
   void SetBorderSize(std::int32_t v);
-  std::int32_t CellStyle() const { return cellStyle_; }
+  std::int32_t CellStyle() const { return OptionNumber(cellStyle_); }
   void SetCellStyle(std::int32_t v);
   std::int32_t SplitSize() const { return splitSize_; }
   void SetSplitSize(std::int32_t v);
@@ -88,11 +92,11 @@ class GlavoCell final : private ControlEvents {
   void SetBorderRoundW(std::int32_t v);
   std::int32_t BorderRoundH() const { return borderRoundH_; }
   void SetBorderRoundH(std::int32_t v);
-  std::int32_t FlipCell() const { return flipCell_; }
+  std::int32_t FlipCell() const { return OptionNumber(flipCell_); }
   void SetFlipCell(std::int32_t v);
   const std::u16string& Caption() const { return caption_; }
   void SetCaption(const std::u16string& v);
-  std::int32_t CaptionAlignment() const { return captionAlignment_; }
+  std::int32_t CaptionAlignment() const { return OptionNumber(captionAlignment_); }
   void SetCaptionAlignment(std::int32_t v);
   OleColor CaptionColor() const { return captionColor_; }
   void SetCaptionColor(OleColor v);
@@ -110,9 +114,11 @@ class GlavoCell final : private ControlEvents {
   void SetIcon(PictureRef v);
   std::int32_t IconSize() const { return iconSize_; }
   void SetIconSize(std::int32_t v);
-  // Applies the stored look of the state (0, 1, 2) and repaints.
-  std::int32_t CellState() const { return cellState_; }
+  // Applies the stored look of the state and repaints; a number outside
+  // the states is stored and notified but changes no look.
+  std::int32_t CellState() const { return OptionNumber(cellState_); }
   void SetCellState(std::int32_t v);
+  void SetCellState(CellLookState v) { SetCellState(OptionNumber(v)); }
   // Command: True records the current look into the current state's data.
   bool CellStateUpdate() const { return cellStateUpdate_; }
   void SetCellStateUpdate(bool v);
@@ -161,6 +167,7 @@ class GlavoCell final : private ControlEvents {
   void onMouseUp(std::int16_t& button, std::int16_t& shift, float& x, float& y) override;
   void onLostFocus() override;
 
+  const std::u16string* StateData(CellLookState state) const;
   void OverTimerTick();
   bool IsMouseOver();
   void RaiseClickKind(bool doubleClick);
@@ -177,8 +184,13 @@ class GlavoCell final : private ControlEvents {
   void SelectCaptionFont(const LogFont& lf);
   void DrawCornerArc(PictureBox& target, std::int32_t cx, std::int32_t cy, std::int32_t rx,
                      std::int32_t ry, float startAngle, float stopAngle, Rgb color);
-  void DrawCaptionText(const std::u16string& text, Rect rect, unsigned flags, bool shadow,
+  void DrawSurfaceText(const std::u16string& text, Rect rect, unsigned flags, bool shadow,
                        OleColor shadowColor, OleColor color);
+  // Text with its optional shadow on `dc`; `setInk` gives the colour of
+  // the next drawing (the surface's or the picture's fore colour).
+  void DrawShadowedText(DeviceContext& dc, const std::function<void(OleColor)>& setInk,
+                        const std::u16string& text, Rect rect, unsigned flags, bool shadow,
+                        OleColor shadowColor, OleColor color);
   double NextRandom();
 
   std::unique_ptr<ControlSurface> surface_;
@@ -191,7 +203,7 @@ class GlavoCell final : private ControlEvents {
   std::u16string normalData_;
   std::u16string overData_;
   std::u16string downData_;
-  std::int32_t cellState_ = 0;
+  CellLookState cellState_ = CellLookState::kNormal;
   bool cellStateUpdate_ = false;
   std::int32_t iconSize_ = 20;
   PictureRef icon_;
@@ -199,18 +211,18 @@ class GlavoCell final : private ControlEvents {
   bool symbolDraw_ = false;
   bool captionRotate_ = false;
   std::u16string caption_;
-  std::int32_t captionAlignment_ = 2;
+  CellCaptionAlignment captionAlignment_ = CellCaptionAlignment::kCenter;
   OleColor captionColor_ = 0;
   bool captionShadow_ = false;
   OleColor captionShadowColor_ = 0;
-  std::int32_t flipCell_ = 0;
+  CellFlip flipCell_ = CellFlip::kNone;
   std::int32_t borderRoundW_ = 3;
   std::int32_t borderRoundH_ = 3;
   std::int32_t splitSize_ = 50;
   std::int32_t blendSize_ = 1;
-  std::int32_t borderStyle_ = 1;
+  CellBorderStyle borderStyle_ = CellBorderStyle::kSolid;
   std::int32_t borderSize_ = 1;
-  std::int32_t cellStyle_ = 0;
+  CellFillStyle cellStyle_ = CellFillStyle::kGlow;
   OleColor borderColor1_ = 0;
   OleColor borderColor2_ = 0;
   OleColor cellColor1_ = 0;
@@ -242,12 +254,23 @@ class GlavoCell final : private ControlEvents {
     PictureRef icon;
     FontRef fontRef;
     FontObject font;
-    std::array<std::int32_t, 17> numbers{};
-    std::array<Rgb, 11> colors{};
-    std::array<double, 3> scale{};  // scale width and height, pixels per point
-    std::array<std::int32_t, 4> surface{};
+    FillInputs fill;  // the body's colours (translated), style and shape
+    // The cell's other fields.
+    std::int32_t iconSize = 0, symbolNo = 0, leftMargin = 0;
+    CellCaptionAlignment captionAlignment = CellCaptionAlignment::kCenter;
+    bool symbolDraw = false, captionRotate = false, captionShadow = false, enabled = false;
+    CellFlip flip = CellFlip::kNone;
+    CellBorderStyle borderStyle = CellBorderStyle::kSolid;
+    // The other colours as painted, after translation.
+    Rgb borderColor1 = 0, borderColor2 = 0, captionColor = 0, captionShadowColor = 0;
+    Rgb maskColor = 0, foreColor = 0, fillColor = 0;
+    // The surface and the hidden picture.
+    double scaleWidth = 0, scaleHeight = 0, pixelsPerPoint = 0;
+    std::int32_t surfaceFillStyle = 0, surfaceDrawWidth = 0;
+    std::int32_t picWidth = 0, picHeight = 0, picDrawWidth = 0;
     friend bool operator==(const PaintInputs&, const PaintInputs&) = default;
   };
+  FillInputs CurrentFillInputs() const;
   PaintInputs CurrentPaintInputs() const;
   bool PaintIsCurrent() const { return painted_ && *painted_ == CurrentPaintInputs(); }
   // Empty while the surface may show something a paint would not.

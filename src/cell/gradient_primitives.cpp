@@ -211,8 +211,9 @@ void ConcentricCircles(PictureBox& pic, std::int32_t cx, std::int32_t cy, std::i
 }  // namespace
 
 void GradientFill(PictureBox& pic, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                  std::int32_t y2, Rgb c1, Rgb c2, std::int32_t mode, std::int32_t blendSize) {
-  if (mode < 0 || mode > 6) return;
+                  std::int32_t y2, Rgb c1, Rgb c2, GradientMode mode, std::int32_t blendSize) {
+  using enum GradientMode;
+  if (mode < kLeftToRight || mode > kColumnWaves) return;
   const double blend = blendSize != 0 ? blendSize : 1;
   const Channels a = SplitChannels(c1);
   const Channels b = SplitChannels(c2);
@@ -220,29 +221,29 @@ void GradientFill(PictureBox& pic, std::int32_t x1, std::int32_t y1, std::int32_
   const double dx = static_cast<double>(x2) - x1;
   double n = 0;
   switch (mode) {
-    case 0: n = dx / blend; break;
-    case 1: n = dy / blend; break;
-    case 2: n = std::max(pic.scaleWidth(), pic.scaleHeight()); break;
-    case 3: n = dy; break;
-    case 4: n = dx + 1; break;
-    case 5: n = dy; break;
-    case 6: n = dx; break;
+    case kLeftToRight: n = dx / blend; break;
+    case kTopToBottom: n = dy / blend; break;
+    case kRadial: n = std::max(pic.scaleWidth(), pic.scaleHeight()); break;
+    case kRowBands: n = dy; break;
+    case kColumnBands: n = dx + 1; break;
+    case kRowWaves: n = dy; break;
+    case kColumnWaves: n = dx; break;
   }
-  if (mode != 2 && n == 0) n = 1;
+  if (mode != kRadial && n == 0) n = 1;
   if (n == 0) throw PaintLimit("division by zero");
   const Steps d{(b.r - a.r) / n, (b.g - a.g) / n, (b.b - a.b) / n};
 
-  if (mode == 2) {
+  if (mode == kRadial) {
     pic.setDrawWidth(2);
     ConcentricCircles(pic, x1, y1, static_cast<std::int64_t>(n), a, d);
     return;
   }
-  const bool columns = mode == 0 || mode == 4 || mode == 6;
+  const bool columns = mode == kLeftToRight || mode == kColumnBands || mode == kColumnWaves;
   const std::int64_t span = columns ? static_cast<std::int64_t>(x2) - x1 : static_cast<std::int64_t>(y2) - y1;
   std::int64_t from = columns ? x1 : y1;
   std::int64_t to = columns ? x2 : y2;
   if (from > to) return;
-  if ((mode == 3 || mode == 4) && span == 0) throw PaintLimit("division by zero");
+  if ((mode == kRowBands || mode == kColumnBands) && span == 0) throw PaintLimit("division by zero");
   // Lines outside the picture draw nothing, and each line's colour depends
   // on its own coordinate only, so the loop can skip them.
   const std::int64_t limit = columns ? pic.width() : pic.height();
@@ -251,12 +252,13 @@ void GradientFill(PictureBox& pic, std::int32_t x1, std::int32_t y1, std::int32_
   for (std::int64_t i = from; i <= to; ++i) {
     double k = 0;
     switch (mode) {
-      case 0: k = static_cast<double>(i - x1); break;
-      case 1: k = static_cast<double>(i - y1); break;
-      case 3:
-      case 4: k = static_cast<double>(ModOrLimit(Nearest(static_cast<double>(i) * span / blend), span)); break;
-      case 5:
-      case 6: k = static_cast<double>(Nearest(std::fabs(std::cos((span - i) / blend) * span))); break;
+      case kLeftToRight: k = static_cast<double>(i - x1); break;
+      case kTopToBottom: k = static_cast<double>(i - y1); break;
+      case kRowBands:
+      case kColumnBands: k = static_cast<double>(ModOrLimit(Nearest(static_cast<double>(i) * span / blend), span)); break;
+      case kRowWaves:
+      case kColumnWaves: k = static_cast<double>(Nearest(std::fabs(std::cos((span - i) / blend) * span))); break;
+      case kRadial: break;
     }
     const Rgb color = StepColor(a, d, k);
     if (columns) {

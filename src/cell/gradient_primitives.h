@@ -10,12 +10,23 @@
 
 namespace glavo {
 
+// How GradientFill runs from the first colour to the second.
+enum class GradientMode : std::int32_t {
+  kLeftToRight = 0,  // column by column, one step per blendSize columns
+  kTopToBottom = 1,  // row by row, one step per blendSize rows
+  kRadial = 2,       // circles out from (x1, y1)
+  kRowBands = 3,     // rows in repeating ramps blendSize rows long
+  kColumnBands = 4,  // columns in repeating ramps
+  kRowWaves = 5,     // rows following a cosine of the row
+  kColumnWaves = 6,  // columns following a cosine of the column
+};
+
 // Line-by-line two-colour gradient between the corners (x1, y1) and
-// (x2, y2) in one of the modes 0 to 6, drawn with the picture box's own
-// line and circle operations. `blendSize` 0 counts as 1. Other modes draw
-// nothing. Mode 2 leaves the draw width at 2.
+// (x2, y2), drawn with the picture box's own line and circle operations.
+// `blendSize` 0 counts as 1. A mode outside the list draws nothing. The
+// radial mode leaves the draw width at 2.
 void GradientFill(PictureBox& pic, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                  std::int32_t y2, Rgb c1, Rgb c2, std::int32_t mode, std::int32_t blendSize);
+                  std::int32_t y2, Rgb c1, Rgb c2, GradientMode mode, std::int32_t blendSize);
 
 // A colour as the three bytes of a 24-bit DIB pixel.
 struct Pixel24 {

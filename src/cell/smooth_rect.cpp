@@ -6,17 +6,10 @@
 #include "cell/glavo_cell.h"
 #include "graphics/line_gs.h"
 #include "graphics/rounding.h"
-#include "host/message_box.h"
 
 namespace glavo {
 
 namespace {
-
-// The arcs never show a message; LineGS still wants somewhere to send one.
-class NoMessages final : public MessageBox {
- public:
-  void show(const std::u16string&, const std::u16string&, unsigned) override {}
-};
 
 constexpr int kArcMargin = 3;  // a sample spreads over the pixels around it
 
@@ -48,8 +41,7 @@ void GlavoCell::DrawCornerArc(PictureBox& target, std::int32_t cx, std::int32_t 
   const int previousMode = picture.setStretchBltMode(kStretchColorOnColor);
   window.setStretchBltMode(kStretchColorOnColor);
   window.stretchBlt(0, 0, w, h, picture, x0, y0, w, h, kSrcCopy);
-  NoMessages messages;
-  LineGS gs(surface_->colors(), messages);
+  LineGS gs(surface_->colors());  // the copy is always taken first
   gs.DIB(window, window.selectedBitmap(), w, h);
   gs.ArcDIB(static_cast<std::int32_t>(cx - left), static_cast<std::int32_t>(cy - top), rx, ry,
             startAngle, stopAngle, color, 0);

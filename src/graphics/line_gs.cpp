@@ -25,7 +25,9 @@ constexpr std::uint32_t WithDibColor(std::uint32_t p, Rgb c) {
 }  // namespace
 
 LineGS::LineGS(const ColorTable& colors, MessageBox& messages)
-    : colors_(colors), messages_(messages) {}
+    : colors_(colors), messages_(&messages) {}
+
+LineGS::LineGS(const ColorTable& colors) : colors_(colors) {}
 
 void LineGS::DIB(DeviceContext& hdc, BitmapHandle handle, std::int32_t W1, std::int32_t H1) {
   targetDC_ = &hdc;
@@ -176,8 +178,11 @@ void LineGS::SplatDIB(std::int32_t x1, std::int32_t y1, float cx, float cy) {
   for (const SplatPixel& p : SplatPoint(x1, y1, cx, cy)) PlotDIB(p.x, p.y, p.intensity);
 }
 
+// A usage error of the caller, told the way LineGS's callers expect it
+// (docs/error-policy.md): the one message the core shows.
 void LineGS::MissingDibMessage(const char16_t* method) {
-  messages_.show(u"You must create a DIB array\r\nbefore calling " + std::u16string(method) + u".",
+  if (messages_ == nullptr) return;
+  messages_->show(u"You must create a DIB array\r\nbefore calling " + std::u16string(method) + u".",
                  std::u16string(), kMbOk);
 }
 

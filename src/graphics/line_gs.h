@@ -31,12 +31,16 @@ class LineGS {
   // `colors` translates drawing colours; `messages` shows the message of a
   // DIB drawing called without a DIB copy. Both must outlive the object.
   LineGS(const ColorTable& colors, MessageBox& messages);
+  // For callers that always take the DIB copy first: the message has no
+  // one to tell, and a DIB drawing without a copy only draws nothing.
+  explicit LineGS(const ColorTable& colors);
 
   // Copies the top w1 x h1 pixels of `bitmap` into the DIB array (the part
   // outside the bitmap reads as black) and makes the DIB methods ready. The
   // context is kept for Array2Pic and must stay alive until then. A size
-  // below 1, a size above kMaxDibPixels, or a bitmap of which no row can be
-  // read leaves no array and the DIB methods not ready.
+  // below 1, a size above kMaxDibPixels, a copy there is no memory for, or a
+  // bitmap of which no row can be read leaves no array and the DIB methods
+  // not ready.
   void DIB(DeviceContext& hdc, BitmapHandle handle, std::int32_t W1, std::int32_t H1);
 
   // Whole ellipse with centre (X1, Y1) and semi-axes RadiusX, RadiusY.
@@ -93,7 +97,7 @@ class LineGS {
   void MissingDibMessage(const char16_t* method);
 
   const ColorTable& colors_;
-  MessageBox& messages_;
+  MessageBox* messages_ = nullptr;
   DeviceContext* targetDC_ = nullptr;
   BitmapHandle dibHandle_ = 0;
   std::int32_t dibWidth_ = 0;

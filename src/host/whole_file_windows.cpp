@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "host/whole_file.h"
 
@@ -71,6 +72,26 @@ bool Replace(HANDLE h, std::string_view bytes) {
          ::FlushFileBuffers(h);
 }
 
+// The access list of a file as a self-relative descriptor; empty when it
+// cannot be read.
+std::vector<unsigned char> AccessList(const std::wstring& path) {
+  DWORD needed = 0;
+  ::GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  std::vector<unsigned char> descriptor(needed);
+  if (!needed || !::GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed)) {
+    return {};
+  }
+  return descriptor;
+}
+
+// Not every implementation of ReplaceFileW carries the access list over
+// (Wine's keeps the new file's own permissions): the old one is set again
+// where it differs.
+void RestoreAccessList(const std::wstring& path, std::vector<unsigned char>& before) {
+  if (before.empty() || AccessList(path) == before) return;
+  ::SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, before.data());
+}
+
 // The new content in a fresh sibling that then takes the target's place:
 // ReplaceFileW carries the target's ACLs and attributes over to it.
 bool ReplaceViaSibling(const std::wstring& target, DWORD attributes, std::string_view bytes, bool& noSibling) {
@@ -81,6 +102,7 @@ bool ReplaceViaSibling(const std::wstring& target, DWORD attributes, std::string
     noSibling = true;
     return false;
   }
+  std::vector<unsigned char> accessList = exists ? AccessList(target) : std::vector<unsigned char>{};
   bool ok = WriteAll(h.get(), bytes) && ::FlushFileBuffers(h.get());
   ok = h.close() && ok;
   if (ok) {
@@ -92,8 +114,9 @@ bool ReplaceViaSibling(const std::wstring& target, DWORD attributes, std::string
     ::DeleteFileW(temp.c_str());
     return false;
   }
-  // Not every implementation of ReplaceFileW carries the attributes over.
+  // Nor the attributes.
   if (exists) ::SetFileAttributesW(target.c_str(), attributes);
+  RestoreAccessList(target, accessList);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "host/win32/window_icon.h"
+#include "server/bstr.h"
 #include "server/ole_trace.h"
 
 namespace glavo::server {
@@ -27,7 +28,7 @@ std::int32_t ErrorNumber(HRESULT hr, const EXCEPINFO& info) {
   if (hr == DISP_E_EXCEPTION && info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
   std::string message = "Automation error";
   if (info.bstrDescription) {
-    std::wstring text(info.bstrDescription);
+    const std::u16string text = FromBstr(info.bstrDescription);
     message.assign(text.begin(), text.end());
   }
   const std::int32_t number = ErrorNumber(hr, info);
@@ -52,7 +53,7 @@ HostValue FromVariant(VARIANT& v) {
   switch (v.vt) {
     case VT_EMPTY: case VT_NULL: return std::monostate{};
     case VT_BOOL: return v.boolVal != VARIANT_FALSE;
-    case VT_BSTR: return std::u16string(reinterpret_cast<const char16_t*>(v.bstrVal ? v.bstrVal : L""));
+    case VT_BSTR: return FromBstr(v.bstrVal);  // whole: a host's text may hold NULs
     case VT_DISPATCH: case VT_UNKNOWN: return PictureFromOle(v.punkVal);
     case VT_R4: case VT_R8: case VT_CY: case VT_DATE:
       if (SUCCEEDED(VariantChangeType(&v, &v, 0, VT_R8))) return v.dblVal;

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "server/dispatch_arguments.h"
 #include "server/enumerator.h"
 #include "server/error_info.h"
 #include "server/ole_control.h"
@@ -132,6 +133,9 @@ STDMETHODIMP SkinObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count,
 STDMETHODIMP SkinObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params,
                                 VARIANT* result, EXCEPINFO* exception, UINT* argError) {
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  if (const HRESULT refused = RefuseCutTexts(types_.vtable.Get(), id, flags, params, argError); FAILED(refused)) {
+    return refused;
+  }
   // The vtable half of the dual interface: Invoke calls our methods through it.
   return types_.vtable->Invoke(static_cast<_GlavoSkin*>(this), id, flags, params, result,
                                exception, argError);

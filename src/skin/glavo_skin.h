@@ -154,7 +154,10 @@ class GlavoSkin final : private ControlEvents {
   // Layout.
   void ShowSequence();
   void AddWindowMenuStyles();
-  void LayoutParts();
+  // With kSkipPart (theme loading), a part the host cannot place keeps its
+  // old place and the pass goes on; otherwise the host's error ends it.
+  enum class PlaceFailure { kRaise, kSkipPart };
+  void LayoutParts(PlaceFailure onFailure = PlaceFailure::kRaise);
   void PaintBackground();
   Rect GetWorkArea();
   void SetUniText(HostForm* target, const std::u16string& text);

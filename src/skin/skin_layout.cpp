@@ -5,6 +5,7 @@
 #include "graphics/rounding.h"
 #include "skin/frame_layout.h"
 #include "skin/glavo_skin.h"
+#include "skin/quiet_step.h"
 
 namespace glavo {
 
@@ -50,7 +51,7 @@ void GlavoSkin::AddWindowMenuStyles() {
                                                        kWsSysMenu | kWsMinimizeBox | kWsMaximizeBox));
 }
 
-void GlavoSkin::LayoutParts() {
+void GlavoSkin::LayoutParts(PlaceFailure onFailure) {
   if (titleBarSize_ == 0) titleBarSize_ = 30;
   if (borderSize_ == 0) borderSize_ = 3;
 
@@ -73,11 +74,18 @@ void GlavoSkin::LayoutParts() {
   HeldRedraw held(*surface_);
   PaintBackground();
   auto place = [&](SkinPartsGwr p) {
-    const PartPlacement& at = layout.parts[p];
-    ControlSurface& s = part(p).surface();
-    s.setVisible(at.visible);
-    s.move(ExtenderPixels(at.left), ExtenderPixels(at.top), ExtenderPixels(at.width),
-           ExtenderPixels(at.height));
+    auto step = [&] {
+      const PartPlacement& at = layout.parts[p];
+      ControlSurface& s = part(p).surface();
+      s.setVisible(at.visible);
+      s.move(ExtenderPixels(at.left), ExtenderPixels(at.top), ExtenderPixels(at.width),
+             ExtenderPixels(at.height));
+    };
+    if (onFailure == PlaceFailure::kSkipPart) {
+      RunQuietly(step);
+    } else {
+      step();
+    }
   };
   place(gwr_TitleBar);
   // The borders and corners overlap the title bar's last row; the order in
@@ -133,11 +141,8 @@ void GlavoSkin::SetUniText(HostForm* target, const std::u16string& text) {
     env_.windows.setWindowText(hwnd, text);
     return;
   }
-  try {
-    target->set("", text);
-  } catch (const HostError&) {
-    // Setting the default property of an unknown kind of object is best effort.
-  }
+  // Setting the default property of an unknown kind of object is best effort.
+  RunQuietly([&] { target->set("", text); });
 }
 
 }  // namespace glavo

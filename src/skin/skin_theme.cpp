@@ -5,6 +5,7 @@
 #include "skin/body_themes.h"
 #include "skin/glavo_skin.h"
 #include "cell/leading_number.h"
+#include "skin/quiet_step.h"
 #include "skin/skin_theme_string.h"
 
 namespace glavo {
@@ -64,8 +65,9 @@ void GlavoSkin::ApplySkinTheme(const std::u16string& text) {
   }
   for (int b = 0; b < kCaptionButtonCount; ++b) part(kCaptionButtons[b]).SetCellStateOverData(buttonOverData_[b]);
   for (int b = 0; b < kCaptionButtonCount; ++b) part(kCaptionButtons[b]).SetCellStateDownData(buttonDownData_[b]);
-  for (int i = 0; i < kSkinPartCount; ++i) part(static_cast<SkinPartsGwr>(i)).SetCellState(0);
-  LayoutParts();
+  for (int i = 0; i < kSkinPartCount; ++i) part(static_cast<SkinPartsGwr>(i)).SetCellState(CellLookState::kNormal);
+  // A part the host cannot place is skipped, not the rest of the frame.
+  LayoutParts(PlaceFailure::kSkipPart);
 }
 
 std::u16string GlavoSkin::SaveSkinTheme(const std::u16string& FileName) {
@@ -81,12 +83,9 @@ void GlavoSkin::LoadSkinTheme(const std::u16string& FileName, const std::u16stri
     if (auto line = ReadFirstLine(FileName)) text = *line;
   }
   if (!SettingsStr.empty()) text = SettingsStr;
-  // Loading reports nothing: a size the host refuses to allocate for a part
-  // ends the load where it failed.
-  try {
-    ApplySkinTheme(text);
-  } catch (const HostError&) {
-  }
+  // Loading reports nothing: an error of the host form's members (which
+  // the layout pass reads) ends the load quietly.
+  RunQuietly([&] { ApplySkinTheme(text); });
 }
 
 void GlavoSkin::SetBodyTheme(std::int32_t v) {

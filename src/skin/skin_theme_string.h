@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cell/field_text.h"  // DecimalText, as the numeric fields are written
+
 namespace glavo {
 
 inline constexpr std::u16string_view kSkinThemeSeparator = u"#$#";
@@ -22,8 +24,5 @@ inline constexpr int kFieldFirstDown = 16;
 // without a separator gives one field.
 std::vector<std::u16string> SplitSkinTheme(std::u16string_view text);
 std::u16string JoinSkinTheme(const std::vector<std::u16string>& fields);
-
-// Decimal text of a 32-bit signed value, as the numeric fields are written.
-std::u16string DecimalText(std::int32_t value);
 
 }  // namespace glavo

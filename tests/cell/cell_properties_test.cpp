@@ -13,32 +13,22 @@ constexpr const char16_t* kDefaultRecord =
     u"1##0##0##3##3##1##1##0##False##0##0##0##0##0##0##0##-2147483633##50";
 
 TEST_F(PropertiesTest, NewCellStartsWithTheDocumentedDefaults) {
-  EXPECT_EQ(cell->BorderStyle(), 1);
-  EXPECT_EQ(cell->BorderSize(), 1);
-  EXPECT_EQ(cell->SplitSize(), 50);
-  EXPECT_EQ(cell->BlendSize(), 1);
-  EXPECT_EQ(cell->BorderRoundW(), 3);
-  EXPECT_EQ(cell->BorderRoundH(), 3);
+  // The record holds the look's eighteen fields, mask colour included.
+  EXPECT_EQ(cell->SaveCellTheme(), kDefaultRecord);
   EXPECT_EQ(cell->SymbolNo(), 1);
   EXPECT_EQ(cell->CaptionAlignment(), 2);
   EXPECT_EQ(cell->IconSize(), 20);
-  for (OleColor c : {cell->BorderColor1(), cell->BorderColor2(), cell->CellColor1(), cell->CellColor2(),
-                     cell->CellColor3(), cell->CellColor4(), cell->CaptionColor(), cell->CaptionShadowColor()}) {
-    EXPECT_EQ(c, 0u);
-  }
-  for (bool b : {cell->CaptionShadow(), cell->CaptionRotate(), cell->SymbolDraw(), cell->CellStateUpdate(),
-                 cell->Animate(), cell->DoubleClickEnable()}) {
+  for (bool b : {cell->CaptionRotate(), cell->SymbolDraw(), cell->CellStateUpdate(), cell->Animate(),
+                 cell->DoubleClickEnable()}) {
     EXPECT_FALSE(b);
   }
   EXPECT_EQ(cell->ForeColor(), 0x80000012u);
-  EXPECT_EQ(cell->MaskColor(), 0x8000000Fu);
   EXPECT_EQ(cell->MousePointer(), 99);
   EXPECT_EQ(cell->FillStyle(), 1);
   EXPECT_EQ(cell->DrawWidth(), 1);
   EXPECT_TRUE(cell->Enabled());
   ASSERT_NE(cell->Icon(), nullptr);  // an empty picture, not nothing
   EXPECT_TRUE(cell->Icon()->empty());
-  EXPECT_EQ(cell->SaveCellTheme(), kDefaultRecord);
 }
 
 TEST_F(PropertiesTest, LookLetsRepaintAndNotifyOtherLetsOnlyNotify) {

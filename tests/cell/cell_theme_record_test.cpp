@@ -41,7 +41,7 @@ std::string Slurp(const std::u16string& name) {
 
 TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
   EXPECT_EQ(LeadingNumber(u"12.5"), 12.5);
-  EXPECT_EQ(LeadingInt32(u"12.5"), 12);
+  EXPECT_EQ(LeadingInt32(u"12.5"), 12);  // ties go to the even neighbour
   EXPECT_EQ(LeadingInt32(u"13.5"), 14);
   EXPECT_EQ(LeadingInt32(u"&H10"), 16);
   EXPECT_EQ(LeadingInt32(u"&o17"), 15);
@@ -49,26 +49,34 @@ TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
   EXPECT_EQ(LeadingInt32(u" 1 2\t3\n"), 123);
   EXPECT_EQ(LeadingInt32(u"-42abc"), -42);
   EXPECT_EQ(LeadingInt32(u"1e3"), 1000);
+  EXPECT_EQ(LeadingInt32(u"2e2px"), 200);
   EXPECT_EQ(LeadingInt32(u"2e"), 2);
   EXPECT_EQ(LeadingInt32(u"abc"), 0);
   EXPECT_EQ(LeadingInt32(u""), 0);
   EXPECT_EQ(LeadingInt32(u"-"), 0);
   EXPECT_EQ(LeadingInt32(u".5"), 0);  // half to even
   EXPECT_EQ(LeadingInt32(u"-2147483648"), INT32_MIN);
+  EXPECT_EQ(LeadingInt32(u"2147483647"), INT32_MAX);
   EXPECT_FALSE(LeadingInt32(u"2147483648").has_value());
+  EXPECT_FALSE(LeadingInt32(u"-2147483649").has_value());
   EXPECT_FALSE(LeadingInt32(u"1e300").has_value());
 }
 
-TEST(RecordTextTest, SplitsAtEverySeparator) {
-  EXPECT_TRUE(SplitRecord(u"").empty());
-  EXPECT_EQ(SplitRecord(u"a##b####c"), (std::vector<std::u16string>{u"a", u"b", u"", u"c"}));
-  EXPECT_EQ(SplitRecord(u"a###b"), (std::vector<std::u16string>{u"a", u"#b"}));
+// Words in any case, or a piece that is a number by the one number grammar.
+TEST(RecordBoolTest, ReadsWordsInAnyCaseAndWholeNumbers) {
   EXPECT_EQ(ParseRecordBool(u"TRUE"), true);
   EXPECT_EQ(ParseRecordBool(u"false"), false);
   EXPECT_EQ(ParseRecordBool(u"0"), false);
   EXPECT_EQ(ParseRecordBool(u"-1"), true);
-  EXPECT_FALSE(ParseRecordBool(u"maybe").has_value());
-  EXPECT_FALSE(ParseRecordBool(u"").has_value());
+  EXPECT_EQ(ParseRecordBool(u"&H10"), true);
+  EXPECT_EQ(ParseRecordBool(u"&O7"), true);
+  EXPECT_EQ(ParseRecordBool(u"&H0"), false);
+  EXPECT_EQ(ParseRecordBool(u" 0 \n"), false);
+  EXPECT_EQ(ParseRecordBool(u"1 0"), true);  // blanks inside are ignored, as in numeric pieces
+  for (const char16_t* text : {u"maybe", u"", u"inf", u"nan", u"Infinity", u"0x1", u"0x0", u"-nan",
+                               u"1e400", u"&H"}) {
+    EXPECT_FALSE(ParseRecordBool(text).has_value()) << ::testing::PrintToString(std::u16string(text));
+  }
 }
 
 TEST_F(ThemeRecordTest, ARecordSurvivesALoadSaveRoundTrip) {
@@ -116,20 +124,16 @@ TEST_F(ThemeRecordTest, BadPiecesFollowTheReadingRules) {
   EXPECT_FALSE(cell->CaptionShadow());
 }
 
-TEST_F(ThemeRecordTest, OnlyRealNumbersSwitchTheCaptionShadow) {
+// The record reading applies that rule: a piece that is no Boolean keeps
+// the field as it was, either way.
+TEST_F(ThemeRecordTest, OnlyBooleanPiecesSwitchTheCaptionShadow) {
   const std::u16string head = u"1##0##0##3##3##1##1##0##";
-  for (const char16_t* piece : {u"inf", u"nan", u"Infinity", u"0x1"}) {
-    cell->SetCaptionShadow(true);
-    cell->LoadCellTheme(u"", head + piece);
-    EXPECT_TRUE(cell->CaptionShadow()) << "not a number, so kept";
-    cell->SetCaptionShadow(false);
-    cell->LoadCellTheme(u"", head + piece);
-    EXPECT_FALSE(cell->CaptionShadow()) << "not a number, so kept";
+  for (bool before : {true, false}) {
+    cell->SetCaptionShadow(before);
+    cell->LoadCellTheme(u"", head + u"inf");
+    EXPECT_EQ(cell->CaptionShadow(), before);
   }
   cell->LoadCellTheme(u"", head + u"&H10");
-  EXPECT_TRUE(cell->CaptionShadow());
-  cell->LoadCellTheme(u"", head + u"0");
-  cell->LoadCellTheme(u"", head + u"&O7");
   EXPECT_TRUE(cell->CaptionShadow());
 }
 

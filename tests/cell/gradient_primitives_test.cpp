@@ -21,7 +21,7 @@ class GradientTest : public ::testing::Test {
 };
 
 TEST_F(GradientTest, RowModeStepsFromTheFirstColourToTheSecond) {
-  GradientFill(*pic, 0, 0, 19, 10, MakeRgb(0, 0, 0), MakeRgb(100, 200, 250), 1, 1);
+  GradientFill(*pic, 0, 0, 19, 10, MakeRgb(0, 0, 0), MakeRgb(100, 200, 250), GradientMode::kTopToBottom, 1);
   EXPECT_EQ(pic->point(5, 0), MakeRgb(0, 0, 0));
   EXPECT_EQ(pic->point(5, 5), MakeRgb(50, 100, 125));
   EXPECT_EQ(pic->point(5, 10), MakeRgb(100, 200, 250));
@@ -30,48 +30,48 @@ TEST_F(GradientTest, RowModeStepsFromTheFirstColourToTheSecond) {
 }
 
 TEST_F(GradientTest, ABlendSizeReachesTheSecondColourEarlyAndRunsOnClamped) {
-  GradientFill(*pic, 0, 0, 20, 10, MakeRgb(0, 0, 0), MakeRgb(100, 0, 200), 1, 2);
+  GradientFill(*pic, 0, 0, 20, 10, MakeRgb(0, 0, 0), MakeRgb(100, 0, 200), GradientMode::kTopToBottom, 2);
   EXPECT_EQ(pic->point(5, 5), MakeRgb(100, 0, 200));
   EXPECT_EQ(pic->point(5, 8), MakeRgb(160, 0, 255));
 }
 
 TEST_F(GradientTest, ColumnModeAndEqualColoursGiveASolidBlock) {
-  GradientFill(*pic, 2, 3, 12, 15, MakeRgb(1, 2, 3), MakeRgb(1, 2, 3), 0, 1);
+  GradientFill(*pic, 2, 3, 12, 15, MakeRgb(1, 2, 3), MakeRgb(1, 2, 3), GradientMode::kLeftToRight, 1);
   for (int x = 2; x <= 12; ++x) EXPECT_EQ(pic->point(x, 9), MakeRgb(1, 2, 3));
   EXPECT_EQ(pic->point(7, 15), MakeRgb(9, 9, 9));
 }
 
 TEST_F(GradientTest, ReversedCornersDrawNothing) {
-  GradientFill(*pic, 10, 10, 2, 2, 0xFF, 0xFF, 0, 1);
-  GradientFill(*pic, 2, 10, 12, 2, 0xFF, 0xFF, 1, 1);
+  GradientFill(*pic, 10, 10, 2, 2, 0xFF, 0xFF, GradientMode::kLeftToRight, 1);
+  GradientFill(*pic, 2, 10, 12, 2, 0xFF, 0xFF, GradientMode::kTopToBottom, 1);
   for (int y = 0; y < 20; ++y) {
     for (int x = 0; x < 20; ++x) ASSERT_EQ(pic->point(x, y), MakeRgb(9, 9, 9));
   }
 }
 
 TEST_F(GradientTest, ModeThreeWithBlendOneIsSolid) {
-  GradientFill(*pic, 0, 0, 20, 20, MakeRgb(10, 20, 30), MakeRgb(200, 200, 200), 3, 1);
+  GradientFill(*pic, 0, 0, 20, 20, MakeRgb(10, 20, 30), MakeRgb(200, 200, 200), GradientMode::kRowBands, 1);
   EXPECT_EQ(pic->point(4, 3), MakeRgb(10, 20, 30));
   EXPECT_EQ(pic->point(4, 17), MakeRgb(10, 20, 30));
 }
 
 TEST_F(GradientTest, ModeFourRepeatsItsRampAcrossTheWidth) {
-  GradientFill(*pic, 0, 0, 20, 20, MakeRgb(0, 0, 0), MakeRgb(210, 0, 0), 4, 3);
+  GradientFill(*pic, 0, 0, 20, 20, MakeRgb(0, 0, 0), MakeRgb(210, 0, 0), GradientMode::kColumnBands, 3);
   // k = round(i * 20 / 3) mod 20; n = 21: column 1 gives k = 7.
   EXPECT_EQ(pic->point(1, 5), MakeRgb(70, 0, 0));
   EXPECT_EQ(pic->point(3, 5), MakeRgb(0, 0, 0));
 }
 
 TEST_F(GradientTest, TheModuloModesMeetTheirLimitOnAnEmptyRectangle) {
-  EXPECT_THROW(GradientFill(*pic, 0, 5, 20, 5, 0, 0xFF, 3, 1), PaintLimit);
-  EXPECT_THROW(GradientFill(*pic, 5, 0, 5, 20, 0, 0xFF, 4, 1), PaintLimit);
-  EXPECT_NO_THROW(GradientFill(*pic, 0, 5, 20, 5, 0, 0xFF, 1, 1));  // one line in c1
+  EXPECT_THROW(GradientFill(*pic, 0, 5, 20, 5, 0, 0xFF, GradientMode::kRowBands, 1), PaintLimit);
+  EXPECT_THROW(GradientFill(*pic, 5, 0, 5, 20, 0, 0xFF, GradientMode::kColumnBands, 1), PaintLimit);
+  EXPECT_NO_THROW(GradientFill(*pic, 0, 5, 20, 5, 0, 0xFF, GradientMode::kTopToBottom, 1));  // one line in c1
   EXPECT_EQ(pic->point(3, 5), 0u);
-  EXPECT_NO_THROW(GradientFill(*pic, 0, 0, 20, 20, 0, 0xFF, 7, 1));  // unknown mode: nothing
+  EXPECT_NO_THROW(GradientFill(*pic, 0, 0, 20, 20, 0, 0xFF, static_cast<GradientMode>(7), 1));  // unknown mode: nothing
 }
 
 TEST_F(GradientTest, ModeTwoDrawsCirclesAndLeavesTheDrawWidthAtTwo) {
-  GradientFill(*pic, 10, 10, 20, 20, MakeRgb(255, 0, 0), MakeRgb(255, 0, 0), 2, 1);
+  GradientFill(*pic, 10, 10, 20, 20, MakeRgb(255, 0, 0), MakeRgb(255, 0, 0), GradientMode::kRadial, 1);
   EXPECT_EQ(pic->drawWidth(), 2);
   EXPECT_EQ(pic->point(10, 10), MakeRgb(255, 0, 0));
   EXPECT_EQ(pic->point(0, 0), MakeRgb(255, 0, 0));

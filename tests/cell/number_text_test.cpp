@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "cell/cell_theme_record.h"
 #include "host/host_value.h"
 #include "host/number_text.h"
 #include "host/property_bag.h"
@@ -34,17 +33,6 @@ TEST(NumberTextTest, APrefixStopsAtTheFirstCharacterThatDoesNotFit) {
   EXPECT_EQ(ReadNumberPrefix(u"&H1fz").value, 31.0);
   EXPECT_EQ(ReadNumberPrefix(u"&H1fz").length, 4u);
   EXPECT_EQ(ReadNumberPrefix(u"2e+").length, 1u);
-}
-
-TEST(NumberTextTest, ACaptionShadowPieceIsANumberOnlyByTheSameGrammar) {
-  EXPECT_EQ(ParseRecordBool(u"&H10"), true);
-  EXPECT_EQ(ParseRecordBool(u"&O7"), true);
-  EXPECT_EQ(ParseRecordBool(u"&H0"), false);
-  EXPECT_EQ(ParseRecordBool(u" 0 \n"), false);
-  EXPECT_EQ(ParseRecordBool(u"1 0"), true);  // blanks inside are ignored, as in numeric pieces
-  for (const char16_t* text : {u"inf", u"nan", u"Infinity", u"0x1", u"0x0", u"-nan", u"1e400", u"&H"}) {
-    EXPECT_FALSE(ParseRecordBool(text).has_value());
-  }
 }
 
 TEST(NumberTextTest, AutomationAndStoredTextsReadNumbersTheSameWay) {

@@ -215,6 +215,13 @@ TEST(LineGS, LineAndCircleWithoutDibShowTheMessageAndDrawNothing) {
   }
   d.gs.Array2Pic();
   EXPECT_EQ(CountChanged(c, kWhite, [](int, int) { return true; }), 0);
+
+  // Built without a message box, the same calls only draw nothing.
+  LineGS quiet(d.colors);
+  quiet.LineDIB(1, 1, 8, 8, kBlack);
+  quiet.CircleDIB(5, 5, 3, 3, kBlack, 1);
+  quiet.Array2Pic();
+  EXPECT_EQ(CountChanged(c, kWhite, [](int, int) { return true; }), 0);
 }
 
 TEST(LineGS, ArrayToPictureEndsTheSeries) {

@@ -14,6 +14,14 @@ WineResult RunClient(const Bitness& b, const std::string& arguments) {
   return WineSession::For(b).wine(ShellQuote(ClientPath(b)) + " " + arguments);
 }
 
+const WineResult& SharedClientRun(const Bitness& b, const std::string& arguments) {
+  static std::map<std::string, WineResult> runs;
+  const std::string key = b.name + " " + arguments;
+  auto it = runs.find(key);
+  if (it == runs.end()) it = runs.emplace(key, RunClient(b, arguments)).first;
+  return it->second;
+}
+
 std::map<std::string, std::string> Values(const WineResult& run, const std::string& prefix) {
   std::map<std::string, std::string> values;
   for (const auto& line : run.lines()) {

@@ -11,6 +11,9 @@ namespace server_test {
 
 // `glavo_server_client <arguments>` of build `b`, in its session.
 WineResult RunClient(const Bitness& b, const std::string& arguments);
+// The same, run once per test program and build: the cases of a suite run
+// in one test program (tests/server/CMakeLists.txt) and read one run.
+const WineResult& SharedClientRun(const Bitness& b, const std::string& arguments);
 // Empty when `b`'s client and OCX exist and Wine can run them, otherwise
 // the message to fail with.
 std::string MissingClientMessage(const Bitness& b);

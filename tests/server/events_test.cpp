@@ -25,22 +25,12 @@ std::vector<std::string> Section(const WineResult& run, const std::string& secti
   return out;
 }
 
-// One client run per build serves every case of that build in a process.
-const WineResult& EventsRun(const Bitness& b) {
-  static std::map<std::string, WineResult> runs;
-  auto it = runs.find(b.name);
-  if (it == runs.end()) {
-    it = runs.emplace(b.name, RunClient(b, "events " + ShellQuote(WindowsPath(OcxPath(b))))).first;
-  }
-  return it->second;
-}
-
 class EventsTest : public ::testing::TestWithParam<Bitness> {
  protected:
   void SetUp() override {
     std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
-    run_ = &EventsRun(GetParam());
+    run_ = &SharedClientRun(GetParam(), "events " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
     ASSERT_EQ(run_->exitCode, 0) << run_->output;
   }
   const WineResult* run_ = nullptr;

@@ -23,7 +23,7 @@ class FactoryTest : public ::testing::TestWithParam<Bitness> {
   void SetUp() override {
     std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
-    WineResult run = RunClient(GetParam(), "factory " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
+    const WineResult& run = SharedClientRun(GetParam(), "factory " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
     ASSERT_EQ(run.exitCode, 0) << run.output;
     v_ = ValuesOf(run);
   }

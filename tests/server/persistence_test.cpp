@@ -59,13 +59,13 @@ class PersistenceTest : public ::testing::TestWithParam<Bitness> {
     ASSERT_TRUE(missing.empty()) << missing;
   }
   // `command` ("bag" or "stream") of the client against its own build's OCX.
-  WineResult Run(const std::string& command) {
-    return RunClient(GetParam(), command + " " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
+  const WineResult& Run(const std::string& command) {
+    return SharedClientRun(GetParam(), command + " " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
   }
 };
 
 TEST_P(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
-  WineResult run = Run("bag");
+  const WineResult& run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "save "), std::vector<std::string>{"save 0x00000000"});
@@ -90,7 +90,7 @@ TEST_P(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
 }
 
 TEST_P(PersistenceTest, FontChangedInPlaceIsSavedWithTheChange) {
-  WineResult run = Run("bag");
+  const WineResult& run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   auto v = Values(run, "inplace");
   // Made bold through the object the control handed out; still italic.
@@ -98,7 +98,7 @@ TEST_P(PersistenceTest, FontChangedInPlaceIsSavedWithTheChange) {
 }
 
 TEST_P(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
-  WineResult run = Run("bag");
+  const WineResult& run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   auto fresh = Values(run, "fresh");
   // The Onyx look makes the background white and fills the theme data;
@@ -112,7 +112,7 @@ TEST_P(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
 }
 
 TEST_P(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
-  WineResult run = Run("bag");
+  const WineResult& run = Run("bag");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_EQ(KeysOf(LinesStartingWith(run, "all "), "all "), kKeyOrder);
   auto all = Values(run, "all");
@@ -128,7 +128,7 @@ TEST_P(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
 }
 
 TEST_P(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedData) {
-  WineResult run = Run("stream");
+  const WineResult& run = Run("stream");
   ASSERT_EQ(run.exitCode, 0) << run.output;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "dirty-before-save "),

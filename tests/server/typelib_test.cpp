@@ -15,14 +15,14 @@ class TypelibTest : public ::testing::TestWithParam<Bitness> {
   void SetUp() override {
     std::string missing = MissingClientMessage(GetParam());
     ASSERT_TRUE(missing.empty()) << missing;
-    run_ = RunClient(GetParam(), "typelib " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-    ASSERT_EQ(run_.exitCode, 0) << run_.output;
+    run_ = &SharedClientRun(GetParam(), "typelib " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
+    ASSERT_EQ(run_->exitCode, 0) << run_->output;
   }
-  WineResult run_;
+  const WineResult* run_ = nullptr;
 };
 
 TEST_P(TypelibTest, LibraryEnumerationsAndCoclass) {
-  const auto lines = run_.lines();
+  const auto lines = run_->lines();
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines[0], "library Glavowrap \"Glavo Wrap ActiveX Control\" 1.0 flags=10")
       << "LIBFLAG_FCONTROL | LIBFLAG_FHASDISKIMAGE";
@@ -36,18 +36,18 @@ TEST_P(TypelibTest, LibraryEnumerationsAndCoclass) {
       "gwr_MinimizeButton=9 gwr_HelpButton=10 gwr_Icon=11",
       "enum ThemeSettingsGwr gwr_NoAction=0 gwr_SaveTheme=1 gwr_LoadTheme=2 gwr_ResetTheme=3",
   };
-  EXPECT_EQ(LinesStartingWith(run_, "enum "), enums);
+  EXPECT_EQ(LinesStartingWith(*run_, "enum "), enums);
   // Creatable control; the dual interface is the default, the event
   // interface the default source (IMPLTYPEFLAG_FDEFAULT | FSOURCE = 3).
-  EXPECT_EQ(LinesStartingWith(run_, "coclass "),
+  EXPECT_EQ(LinesStartingWith(*run_, "coclass "),
             std::vector<std::string>{"coclass GlavoSkin flags=34 _GlavoSkin:1 __GlavoSkin:3"});
 }
 
 TEST_P(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
-  EXPECT_EQ(LinesStartingWith(run_, "interface "),
+  EXPECT_EQ(LinesStartingWith(*run_, "interface "),
             std::vector<std::string>{"interface _GlavoSkin dual flags=4304"});
   std::vector<std::string> names;
-  for (const auto& line : LinesStartingWith(run_, "member _GlavoSkin ")) {
+  for (const auto& line : LinesStartingWith(*run_, "member _GlavoSkin ")) {
     std::string rest = line.substr(18);
     std::string kind = rest.substr(rest.find(' ') + 1);
     std::string name = kind.substr(kind.find(' ') + 1);
@@ -62,7 +62,7 @@ TEST_P(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
       "AllowSystemMenu", "SkinState", "AboutBox"};
   EXPECT_EQ(names, expected);
 
-  const auto lines = LinesStartingWith(run_, "member _GlavoSkin ");
+  const auto lines = LinesStartingWith(*run_, "member _GlavoSkin ");
   auto has = [&](const std::string& text) {
     for (const auto& line : lines) {
       if (line == text) return true;
@@ -96,14 +96,14 @@ TEST_P(TypelibTest, EventInterfaceHasTheEightEventsWithByReferenceParameters) {
       "member __GlavoSkin 7 method MouseMove(SkinPartsGwr* SkinPart, short* Button, short* Shift, float* X, float* Y) void",
       "member __GlavoSkin 8 method MouseUp(SkinPartsGwr* SkinPart, short* Button, short* Shift, float* X, float* Y) void",
   };
-  EXPECT_EQ(LinesStartingWith(run_, "member __GlavoSkin "), expected);
+  EXPECT_EQ(LinesStartingWith(*run_, "member __GlavoSkin "), expected);
 }
 
 // The Object Browser and the property browser's description pane show
 // these: the library, the class, both interfaces, every enumeration and
 // constant, and every method, property and event.
 TEST_P(TypelibTest, TypesAndMembersCarryHelpStrings) {
-  const auto lines = LinesStartingWith(run_, "help ");
+  const auto lines = LinesStartingWith(*run_, "help ");
   int types = 0, members = 0, constants = 0;
   for (const std::string& line : lines) {
     const std::string label = line.substr(5, line.find(' ', 5) - 5);

@@ -129,6 +129,22 @@ TEST_F(ThemeActions, GarbageIsAppliedFieldByFieldAsFarAsItGoes) {
   EXPECT_EQ(skin().part(gwr_Back).CellStateNormalData(), u"zz");
 }
 
+// Loading reports nothing, and a part the host cannot allocate is skipped
+// on its own: the rest of the frame still takes the new theme's layout.
+TEST_F(ThemeActions, APartTheHostCannotPlaceLeavesTheRestOfTheThemeApplied) {
+  std::vector<std::u16string> f = SplitSkinTheme(BuiltInSkinTheme(gwr_Vista));
+  f[20] = u"50";          // title bar
+  f[22] = u"2000000000";  // buttons wider than the host can allocate
+  const Rect closeBefore = partBounds(gwr_CloseButton);
+  EXPECT_NO_THROW(skin().LoadSkinTheme(u"", JoinSkinTheme(f)));
+  EXPECT_EQ(partBounds(gwr_CloseButton), closeBefore);
+  // Placed after the buttons: before, the load stopped short of it.
+  EXPECT_EQ(partBounds(gwr_Icon), (Rect{3, 3, 47, 47}));
+  EXPECT_EQ(partBounds(gwr_TitleBar).height(), 50);
+  EXPECT_EQ(skin().part(gwr_TitleBar).CellStateNormalData(), f[0]);
+  EXPECT_EQ(skin().SkinThemeData(), JoinSkinTheme(f));
+}
+
 TEST_F(ThemeActions, ShortTextsChangeOnlyWhatTheyHold) {
   std::vector<std::u16string> f = SplitSkinTheme(BuiltInSkinTheme(gwr_Graphite));
   f.resize(21);

@@ -1,50 +1,21 @@
-// The skin theme string, its numbers, and the twelve built-in themes.
+// The skin theme string's separator, the twelve built-in themes and the
+// names of themes and parts.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "skin/body_themes.h"
-#include "cell/leading_number.h"
 #include "skin/skin_names.h"
 #include "skin/skin_theme_string.h"
 
 namespace glavo {
 namespace {
 
-TEST(SkinThemeSplit, EmptyTextHasNoFieldsAndPlainTextOne) {
-  EXPECT_TRUE(SplitSkinTheme(u"").empty());
-  EXPECT_EQ(SplitSkinTheme(u"abc"), std::vector<std::u16string>{u"abc"});
-}
-
+// A skin theme holds records: their "##" is not its separator.
 TEST(SkinThemeSplit, KeepsEmptyFieldsAndLeavesRecordSeparatorsAlone) {
   const auto f = SplitSkinTheme(u"1##2#$##$#x#$#");
-  ASSERT_EQ(f.size(), 4u);
-  EXPECT_EQ(f[0], u"1##2");
-  EXPECT_EQ(f[1], u"");
-  EXPECT_EQ(f[2], u"x");
-  EXPECT_EQ(f[3], u"");
+  EXPECT_EQ(f, (std::vector<std::u16string>{u"1##2", u"", u"x", u""}));
   EXPECT_EQ(JoinSkinTheme(f), u"1##2#$##$#x#$#");
-}
-
-TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
-  EXPECT_EQ(LeadingInt32(u"30"), 30);
-  EXPECT_EQ(LeadingInt32(u"30.5"), 30);  // ties go to the even neighbour
-  EXPECT_EQ(LeadingInt32(u"31.5"), 32);
-  EXPECT_EQ(LeadingInt32(u"abc"), 0);
-  EXPECT_EQ(LeadingInt32(u""), 0);
-  EXPECT_EQ(LeadingInt32(u" 1 2x"), 12);  // blanks are ignored wherever they stand
-  EXPECT_EQ(LeadingInt32(u"-2147483633"), -2147483633);
-  EXPECT_EQ(LeadingInt32(u"&H10"), 16);
-  EXPECT_EQ(LeadingInt32(u"&O17"), 15);
-  EXPECT_EQ(LeadingInt32(u"2e2px"), 200);
-  EXPECT_EQ(LeadingInt32(u"7e"), 7);
-}
-
-TEST(LeadingNumber, OutOfRangeGivesNothing) {
-  EXPECT_FALSE(LeadingInt32(u"2147483648").has_value());
-  EXPECT_FALSE(LeadingInt32(u"-2147483649").has_value());
-  EXPECT_TRUE(LeadingInt32(u"2147483647").has_value());
-  EXPECT_FALSE(LeadingInt32(u"1e400").has_value());
 }
 
 // The published Onyx theme, written out independently of how the built-in

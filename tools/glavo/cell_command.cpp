@@ -25,7 +25,7 @@ struct CellOptions {
   std::optional<std::u16string> caption;
   FontRef font;
   std::optional<std::int32_t> symbol;
-  std::int32_t flip = 0;
+  std::optional<std::int32_t> flip;
   std::int32_t state = 0;
   std::string output;
 };

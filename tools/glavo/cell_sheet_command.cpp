@@ -95,7 +95,7 @@ int CellSheetCommand(int argc, char** argv) {
     std::fprintf(stderr, "glavo cell-sheet: -o: is required\n");
     return 2;
   }
-  const int fillRows = (25 + kColumns - 1) / kColumns;
+  const int fillRows = (kCellFillStyleCount + kColumns - 1) / kColumns;
   const int width = 2 * kMargin + kColumns * kCellW + (kColumns - 1) * kGapX;
   const int height = kMargin + kHeader + fillRows * (kCellH + kGapY) + kHeader + 2 * (kCellH + kGapY) + kMargin;
   soft::SimDesktop desktop(width, height);
@@ -105,13 +105,13 @@ int CellSheetCommand(int argc, char** argv) {
   int y = kMargin;
   Label(*sheet, kMargin, y, u"Fill styles (CellStyle 0 to 24)", 18, true);
   y += kHeader;
-  for (int style = 0; style < 25; ++style) {
+  for (int style = 0; style < kCellFillStyleCount; ++style) {
     const int x = kMargin + (style % kColumns) * (kCellW + kGapX);
     const int cy = y + (style / kColumns) * (kCellH + kGapY);
     auto cell = MakeCell(*sheet, x, cy, kLooks[(style / kColumns) % 4]);
     cell->SetCellStyle(style);
     // The pattern styles show their repeats only with a BlendSize above 1.
-    const bool patterned = style >= 21;
+    const bool patterned = style >= OptionNumber(CellFillStyle::kRowBands);
     if (patterned) cell->SetBlendSize(6);
     cell->SetCaption(Text("Style " + std::to_string(style)));
     cell->surface().setVisible(true);
@@ -122,11 +122,11 @@ int CellSheetCommand(int argc, char** argv) {
   y += fillRows * (kCellH + kGapY);
   Label(*sheet, kMargin, y, u"Border styles (BorderStyle 0 to 7, BorderSize 3)", 18, true);
   y += kHeader;
-  for (int style = 0; style < 8; ++style) {
+  for (int style = 0; style < kCellBorderStyleCount; ++style) {
     const int x = kMargin + (style % kColumns) * (kCellW + kGapX);
     const int cy = y + (style / kColumns) * (kCellH + kGapY);
     auto cell = MakeCell(*sheet, x, cy, kLooks[0]);
-    cell->SetCellStyle(12);
+    cell->SetCellStyle(OptionNumber(CellFillStyle::kVertical));
     cell->SetCellColor1(MakeRgb(236, 240, 246));
     cell->SetCellColor2(MakeRgb(200, 212, 228));
     cell->SetCaptionColor(MakeRgb(30, 40, 60));

@@ -18,7 +18,6 @@ Bitmap RenderCell(const CellRenderOptions& o) {
     cell.SetSymbolNo(*o.symbol);
     cell.SetSymbolDraw(true);
   }
-  cell.SetFlipCell(o.flip);
   // The record is the look of the chosen state; switching to that state
   // applies it.
   if (o.state == 0) cell.SetCellStateNormalData(o.record);
@@ -26,6 +25,8 @@ Bitmap RenderCell(const CellRenderOptions& o) {
   if (o.state == 2) cell.SetCellStateDownData(o.record);
   cell.surface().setVisible(true);
   cell.SetCellState(o.state);
+  // After the record, which carries a flip of its own.
+  if (o.flip) cell.SetFlipCell(*o.flip);
   return static_cast<SimSurface&>(cell.surface()).imageWithMask();
 }
 

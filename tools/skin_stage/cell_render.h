@@ -17,7 +17,8 @@ struct CellRenderOptions {
   std::optional<std::u16string> caption;
   FontRef font;
   std::optional<std::int32_t> symbol;
-  std::int32_t flip = 0;
+  // When set, wins over the record's own flip field.
+  std::optional<std::int32_t> flip;
   std::int32_t state = 0;  // 0 normal, 1 over, 2 down: the state the record is the look of
 };
 

@@ -2,18 +2,25 @@
 // the wrong kind (Empty, Null, an object that is no font or picture, an
 // array, texts that are no numbers, doubles beyond a Long, a text with an
 // embedded NUL); the theme methods get wrong argument types and theme files
-// that are folders, missing, 5 MB long or binary. Each call may fail, but
-// only with an automation error, and the control must work afterwards.
+// that are folders, missing, locked by another handle, 5 MB long or binary.
+// Each call may fail, but only with an automation error, and the control
+// must work afterwards.
 // Prints "put NAME VALUE HRESULT", "bad-error ..." for an exception
 // without a description, "unusable ..." when the control stopped working,
-// "caption-nul True|False", "caption-million True|False",
-// "file KIND HRESULT kept True|False", then "unusable N" and "done".
+// "nul-number NAME HRESULT kept True|False" for a number text cut by a
+// NUL, "form-caption-nul HRESULT True|False" for a form's caption, "caption-nul True|False", "caption-million True|False",
+// "file KIND HRESULT kept True|False", "locked ..." (CheckLockedFiles),
+// then "unusable N" and "done".
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "client.h"
+#include "form_site.h"
+
+#include <sddl.h>
 
 namespace {
 
@@ -151,6 +158,149 @@ bool CaptionKept(IDispatch* skin, const std::wstring& caption) {
   return SUCCEEDED(hr) && CaptionOf(skin) == caption;
 }
 
+VARIANT Long(long n) {
+  VARIANT v = Make(VT_I4);
+  v.lVal = n;
+  return v;
+}
+
+long LongOf(IDispatch* skin, const wchar_t* name) {
+  VARIANT v;
+  client::GetProperty(skin, name, v);
+  const long n = SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)) ? v.lVal : -12345;
+  VariantClear(&v);
+  return n;
+}
+
+// "1\0 2" where a number or truth value is wanted is no number, though the
+// system's conversion would read the 1 before the NUL: the let fails and
+// the property keeps its value (each value before differs from 1).
+void CheckCutNumbers(IDispatch* skin) {
+  const std::pair<const wchar_t*, long> lets[] = {
+      {L"BorderSize", 7}, {L"TitleBarSize", 41}, {L"BodyTheme", 8}, {L"AllowResize", 0}};
+  for (const auto& [name, before] : lets) {
+    VARIANT value = Long(before);
+    client::PutProperty(skin, name, value);
+    VARIANT cut = Text(std::wstring(L"1\0 2", 4));
+    const HRESULT hr = client::PutProperty(skin, name, cut);
+    VariantClear(&cut);
+    std::wprintf(L"nul-number %ls %ls kept %ls\n", name, client::Hex(hr).c_str(),
+                 LongOf(skin, name) == before ? L"True" : L"False");
+  }
+}
+
+std::string FileText(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::wstring CallForText(IDispatch* skin, const wchar_t* method, const std::wstring& path, HRESULT& hr) {
+  VARIANT name = Text(path), result = Make(VT_EMPTY);
+  hr = Call(skin, IdOf(skin, method), DISPATCH_METHOD, {name}, &result).hr;
+  std::wstring text = result.vt == VT_BSTR && result.bstrVal ? std::wstring(result.bstrVal, SysStringLen(result.bstrVal)) : L"";
+  VariantClear(&name);
+  VariantClear(&result);
+  return text;
+}
+
+// A theme file held open by another handle that shares nothing, or only
+// reading: no error reaches the caller; loading reads nothing (the look
+// stays) or, where reading is shared, the file; saving still returns the
+// theme and leaves the file's content as it was. Prints "locked SHARING
+// load HRESULT look kept|loaded save HRESULT returned True|False content
+// kept True|False".
+void CheckLockedFiles(IDispatch* skin, const std::wstring& dir) {
+  const std::wstring path = dir + L"\\locked.gwr";
+  VARIANT theme = Long(3);
+  client::PutProperty(skin, L"BodyTheme", theme);
+  const std::wstring onFile = Theme(skin);
+  std::ofstream(path.c_str(), std::ios::binary) << std::string(onFile.begin(), onFile.end()) << "\r\n";
+  const std::string content = FileText(path);
+  const std::pair<const wchar_t*, DWORD> sharings[] = {{L"none", 0}, {L"read", FILE_SHARE_READ}};
+  for (const auto& [name, sharing] : sharings) {
+    theme.lVal = 5;
+    client::PutProperty(skin, L"BodyTheme", theme);
+    const std::wstring shown = Theme(skin);
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    HRESULT loaded = E_FAIL, saved = E_FAIL;
+    CallForText(skin, L"LoadSkinTheme", path, loaded);
+    const std::wstring after = Theme(skin);
+    const wchar_t* look = after == shown ? L"kept" : after == onFile ? L"loaded" : L"changed";
+    const std::wstring returned = CallForText(skin, L"SaveSkinTheme", path, saved);
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    std::wprintf(L"locked %ls held %ls load %ls look %ls save %ls returned %ls content kept %ls\n", name,
+                 held != INVALID_HANDLE_VALUE ? L"True" : L"False", client::Hex(loaded).c_str(), look,
+                 client::Hex(saved).c_str(), returned == after ? L"True" : L"False",
+                 FileText(path) == content ? L"True" : L"False");
+  }
+}
+
+// The file's access list in SDDL, or "" when it cannot be read.
+std::wstring AccessList(const std::wstring& path) {
+  DWORD needed = 0;
+  GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  std::vector<BYTE> descriptor(needed ? needed : 1);
+  if (!needed || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed)) return L"";
+  LPWSTR text = nullptr;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
+                                                            &text, nullptr)) {
+    return L"";
+  }
+  std::wstring out = text;
+  LocalFree(text);
+  return out;
+}
+
+// A save keeps the access list a theme file has: one set here (protected,
+// full control for the system and the administrators, reading for users)
+// is read back, then compared after SaveSkinTheme wrote the file. Prints
+// "acl set ERROR SDDL" and "acl saved HRESULT SDDL written True|False".
+void CheckAccessListKept(IDispatch* skin, const std::wstring& dir) {
+  const std::wstring path = dir + L"\\acl.gwr";
+  std::ofstream(path.c_str(), std::ios::binary) << "old\r\n";
+  PSECURITY_DESCRIPTOR wanted = nullptr;
+  DWORD setError = 0;
+  if (ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FR;;;BU)", SDDL_REVISION_1,
+                                                           &wanted, nullptr)) {
+    if (!SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, wanted)) setError = GetLastError();
+    LocalFree(wanted);
+  } else {
+    setError = GetLastError();
+  }
+  std::wprintf(L"acl set %lu %ls\n", setError, AccessList(path).c_str());
+  HRESULT saved = E_FAIL;
+  CallForText(skin, L"SaveSkinTheme", path, saved);
+  std::wprintf(L"acl saved %ls %ls written %ls\n", client::Hex(saved).c_str(), AccessList(path).c_str(),
+               FileText(path) != "old\r\n" ? L"True" : L"False");
+}
+
+// A control placed first on a VB-style form takes the form's caption: one
+// with a NUL arrives whole. Prints "form-caption-nul HRESULT True|False".
+void CheckFormCaption(const wchar_t* ocx) {
+  client::FakeForm form;
+  client::FormSite site(form);
+  const std::wstring caption(L"left\0right", 10);
+  VARIANT text = Text(caption);
+  form.setValue(L"Caption", text);
+  VariantClear(&text);
+  IDispatch* skin = client::CreateSkin(ocx);
+  if (!skin) return;
+  IOleObject* ole = nullptr;
+  IPersistStreamInit* persist = nullptr;
+  HRESULT hr = skin->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole));
+  if (SUCCEEDED(hr)) hr = ole->SetClientSite(&site);
+  if (SUCCEEDED(hr)) hr = skin->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
+  if (SUCCEEDED(hr)) hr = persist->InitNew();
+  std::wprintf(L"form-caption-nul %ls %ls\n", client::Hex(hr).c_str(), CaptionOf(skin) == caption ? L"True" : L"False");
+  if (persist) persist->Release();
+  if (ole) {
+    ole->Close(OLECLOSE_NOSAVE);
+    ole->SetClientSite(nullptr);
+    ole->Release();
+  }
+  skin->Release();
+}
+
 }  // namespace
 
 int HostileCommand(int argc, wchar_t** argv) {
@@ -162,6 +312,9 @@ int HostileCommand(int argc, wchar_t** argv) {
   if (persist) persist->InitNew();
   IDispatch* notAFont = client::CreateSkin(argv[0]);
   const std::wstring dir = argv[1];
+  // A number given as a theme method's file name is a file name: it is
+  // written in the current folder, which the test then removes.
+  SetCurrentDirectoryW(dir.c_str());
   VARIANT themeFile = Text(dir + L"\\hostile.gwr");  // theme actions write here, not in the current folder
   int unusable = 0;
   auto check = [&](const std::wstring& what) {
@@ -193,6 +346,9 @@ int HostileCommand(int argc, wchar_t** argv) {
     }
   }
 
+  CheckFormCaption(argv[0]);
+  CheckCutNumbers(skin);
+  check(L"cut numbers");
   std::wprintf(L"caption-nul %ls\n", CaptionKept(skin, std::wstring(L"left\0right", 10)) ? L"True" : L"False");
   std::wprintf(L"caption-million %ls\n", CaptionKept(skin, std::wstring(1000000, L'm')) ? L"True" : L"False");
   check(L"captions");
@@ -214,6 +370,11 @@ int HostileCommand(int argc, wchar_t** argv) {
     std::wprintf(L"file %ls %ls kept %ls\n", kind, client::Hex(r.hr).c_str(), Theme(skin) == before ? L"True" : L"False");
     check(std::wstring(L"file ") + kind);
   }
+
+  CheckLockedFiles(skin, dir);
+  check(L"locked files");
+  CheckAccessListKept(skin, dir);
+  check(L"access list");
 
   for (auto& value : values) VariantClear(&value.value);
   VariantClear(&themeFile);

@@ -4,9 +4,12 @@
 #include "activex_host.h"
 
 #include <ocidl.h>
+#include <olectl.h>
 #include <psapi.h>
 
 #include <string>
+
+#include "glavowrap_idl.h"
 
 namespace activex_host {
 
@@ -14,18 +17,25 @@ namespace {
 
 constexpr DWORD kSampleEveryMs = 3000;
 
-HWND PartAtPoint(HWND control, int x, int y) { return ChildWindowFromPointEx(control, POINT{x, y}, CWP_SKIPINVISIBLE); }
-
-void PostAt(HWND window, UINT message, WPARAM keys, POINT screen) {
-  ScreenToClient(window, &screen);
-  PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y)));
+// Every mouse message of the soak goes through here, at control-client
+// coordinates, as the pointer would deliver it: to the window holding the
+// capture when that is the control or one of its parts, else to the part
+// under the point, in that window's own coordinates.
+void Pointer(HWND control, UINT message, int x, int y, WPARAM keys) {
+  POINT at{x, y};
+  HWND target = GetCapture();
+  if (!target || (target != control && !IsChild(control, target))) {
+    target = ChildWindowFromPointEx(control, at, CWP_SKIPINVISIBLE);
+    if (!target) target = control;
+  }
+  POINT screen = at;
+  ClientToScreen(control, &screen);
+  SetCursorPos(screen.x, screen.y);
+  MapWindowPoints(control, target, &at, 1);
+  PostMessageW(target, message, keys, MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
 }
 
-POINT CentreOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
+void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
 
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
@@ -74,29 +84,83 @@ bool PutText(IDispatch* object, const wchar_t* name, const std::wstring& text) {
   return SUCCEEDED(hr);
 }
 
-// Hover, then press and release away from the button: its looks change,
-// no click happens.
-void HoverAndPressButtons(HWND control) {
+// Hears the control's MouseMove events: the parts that raise them are not
+// caption buttons, which is how the soak finds the buttons without knowing
+// how the control lays them out (a theme brings its own button size).
+class MoveListener final : public IDispatch {
+ public:
+  bool heard = false;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___GlavoSkin)) {
+      *out = this;
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    if (id == kMouseMoveEvent) heard = true;
+    return S_OK;
+  }
+
+ private:
+  static constexpr DISPID kMouseMoveEvent = 7;
+};
+
+// Connects a listener for the soak's length.
+class Listening {
+ public:
+  Listening(IDispatch* skin, IDispatch* listener) {
+    IConnectionPointContainer* points = nullptr;
+    if (SUCCEEDED(skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) {
+      if (SUCCEEDED(points->FindConnectionPoint(DIID___GlavoSkin, &point_)) && FAILED(point_->Advise(listener, &cookie_))) {
+        point_->Release();
+        point_ = nullptr;
+      }
+      points->Release();
+    }
+  }
+  ~Listening() {
+    if (!point_) return;
+    point_->Unadvise(cookie_);
+    point_->Release();
+  }
+  bool connected() const { return point_ != nullptr; }
+
+ private:
+  IConnectionPoint* point_ = nullptr;
+  DWORD cookie_ = 0;
+};
+
+// From the right edge leftwards along the buttons' row: hover each point,
+// and where no MouseMove event answers (a caption button), press and
+// release away from it: its looks change, no click happens. The first
+// point that answers is the title bar, where a press would start a move.
+void HoverAndPressButtons(MoveListener& listener, HWND control) {
   RECT r{};
   GetClientRect(control, &r);
-  for (int fromRight = 14; fromRight < 110; fromRight += 24) {
-    HWND button = PartAtPoint(control, r.right - fromRight, 15);
-    RECT box{};
-    GetWindowRect(button, &box);
-    // Only the buttons: a press on the title bar would start a move.
-    if (!button || button == control || box.right - box.left > 40) continue;
-    const POINT at = CentreOf(button);
-    SetCursorPos(at.x, at.y);
-    PostAt(button, WM_MOUSEMOVE, 0, at);
+  constexpr int kRow = 12;  // inside every button: they start 3 pixels down and are at least 18 high
+  for (int fromRight = 8; fromRight < r.right / 2; fromRight += 16) {
+    const int x = r.right - fromRight;
+    listener.heard = false;
+    Pointer(control, WM_MOUSEMOVE, x, kRow, 0);
     Pump(40);
-    PostAt(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (listener.heard) break;
+    Pointer(control, WM_LBUTTONDOWN, x, kRow, MK_LBUTTON);
     Pump(30);
-    const POINT away{at.x, at.y + 80};
-    PostAt(button, WM_MOUSEMOVE, MK_LBUTTON, away);
-    PostAt(button, WM_LBUTTONUP, 0, away);
+    Pointer(control, WM_MOUSEMOVE, x, kRow + 80, MK_LBUTTON);
+    Pointer(control, WM_LBUTTONUP, x, kRow + 80, 0);
     Pump(30);
   }
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  ParkPointer();
 }
 
 // Each border part: pressed, moved out and back, released.
@@ -110,20 +174,112 @@ void DragBorders(HWND form, HWND control) {
   RECT start{};
   GetWindowRect(form, &start);
   for (POINT grip : grips) {
-    HWND part = PartAtPoint(control, grip.x, grip.y);
-    if (!part || part == control) continue;
-    POINT at = grip;
-    MapWindowPoints(control, HWND_DESKTOP, &at, 1);
-    PostAt(part, WM_MOUSEMOVE, 0, at);
-    PostAt(part, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    Pointer(control, WM_MOUSEMOVE, grip.x, grip.y, 0);
+    Pointer(control, WM_LBUTTONDOWN, grip.x, grip.y, MK_LBUTTON);
     Pump(20);
+    // The steps are fixed on the screen while the control moves under them.
+    POINT pressed = grip;
+    ClientToScreen(control, &pressed);
     for (int step : {6, 12, 6, 0}) {
-      PostAt(part, WM_MOUSEMOVE, MK_LBUTTON, POINT{at.x + step, at.y + step});
+      POINT at{pressed.x + step, pressed.y + step};
+      ScreenToClient(control, &at);
+      Pointer(control, WM_MOUSEMOVE, at.x, at.y, MK_LBUTTON);
       Pump(15);
     }
-    PostAt(part, WM_LBUTTONUP, 0, at);
+    POINT at = pressed;
+    ScreenToClient(control, &at);
+    Pointer(control, WM_LBUTTONUP, at.x, at.y, 0);
     Pump(20);
   }
+  ParkPointer();
+  SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
+}
+
+// A modal loop (the system menu's, the title bar's move) runs inside the
+// dispatch of the press that starts it, so what happens in it is scripted
+// ahead on a timer of the form, which the loop dispatches. The script's
+// later ticks keep ending the loop until the press's pump returns, so no
+// loop outlives its step.
+struct ModalScript {
+  enum Kind { kMenu, kMove } kind;
+  HWND control;
+  POINT pressed;  // screen point of the press
+  int tick = 0;
+  bool seen = false;  // the loop was running at a tick
+};
+
+constexpr UINT_PTR kModalTimer = 0x50A4;
+constexpr wchar_t kModalScriptProperty[] = L"GlavoSoakModalScript";
+
+bool InLoop(DWORD flags) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & flags);
+}
+
+void PointerAtScreen(HWND control, UINT message, POINT screen, WPARAM keys) {
+  ScreenToClient(control, &screen);
+  Pointer(control, message, screen.x, screen.y, keys);
+}
+
+// The menu: seen open, then closed. The move: two steps of the pointer
+// with the button held, then its release.
+void CALLBACK ModalTick(HWND form, UINT, UINT_PTR, DWORD) {
+  auto* script = static_cast<ModalScript*>(GetPropW(form, kModalScriptProperty));
+  if (!script) return;
+  const int tick = ++script->tick;
+  if (script->kind == ModalScript::kMenu) {
+    script->seen = script->seen || InLoop(GUI_INMENUMODE | GUI_POPUPMENUMODE);
+    if (tick >= 2) EndMenu();
+    return;
+  }
+  const bool moving = InLoop(GUI_INMOVESIZE);
+  script->seen = script->seen || moving;
+  const int step = tick < 3 ? tick : 2;
+  const POINT at{script->pressed.x + 30 * step, script->pressed.y + 20 * step};
+  if (tick < 3) {
+    PointerAtScreen(script->control, WM_MOUSEMOVE, at, MK_LBUTTON);
+  } else if (tick == 3 || moving) {
+    PointerAtScreen(script->control, WM_LBUTTONUP, at, 0);
+  }
+}
+
+// Presses at `x`, `y` (control-client) with `script` running, releases
+// once the loop has ended, and tells whether the loop was seen.
+bool PressIntoModalLoop(HWND form, HWND control, ModalScript script, int x, int y) {
+  POINT pressed{x, y};
+  ClientToScreen(control, &pressed);
+  script.pressed = pressed;
+  SetPropW(form, kModalScriptProperty, &script);
+  SetTimer(form, kModalTimer, 60, ModalTick);
+  Pointer(control, WM_MOUSEMOVE, x, y, 0);
+  Pointer(control, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
+  Pump(200);  // the loop runs inside this pump: it returns only once the loop has ended
+  KillTimer(form, kModalTimer);
+  RemovePropW(form, kModalScriptProperty);
+  if (script.kind == ModalScript::kMenu) Pointer(control, WM_LBUTTONUP, x, y, 0);
+  Pump(20);
+  ParkPointer();
+  return script.seen;
+}
+
+struct ModalTally {
+  int menus = 0;  // system menus seen open and closed
+  int moves = 0;  // title bar drags that ran the move loop and moved the form
+};
+
+// The icon opens the system menu on a press; the title bar moves the form.
+void SystemMenuAndTitleDrag(IDispatch* skin, HWND form, HWND control, ModalTally& tally) {
+  long titleBar = 0;
+  if (!GetLong(skin, L"TitleBarSize", titleBar)) return;
+  if (PressIntoModalLoop(form, control, {ModalScript::kMenu, control}, 6, 6)) ++tally.menus;
+  RECT start{}, end{};
+  GetWindowRect(form, &start);
+  RECT r{};
+  GetClientRect(control, &r);
+  const bool looped = PressIntoModalLoop(form, control, {ModalScript::kMove, control}, r.right / 3, 10);
+  GetWindowRect(form, &end);
+  if (looped && (end.left != start.left || end.top != start.top)) ++tally.moves;
   SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
 }
 
@@ -133,9 +289,8 @@ void MaximizeAndRestore(IDispatch* skin, HWND control) {
     for (int i = 0; i < 2; ++i) {
       RECT r{};
       GetClientRect(control, &r);
-      HWND title = PartAtPoint(control, r.right / 3, 15);
-      PostMessageW(title, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
-      PostMessageW(title, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+      Pointer(control, WM_LBUTTONDBLCLK, r.right / 3, 10, MK_LBUTTON);
+      Pointer(control, WM_LBUTTONUP, r.right / 3, 10, 0);
       Pump(150);
     }
   }
@@ -160,25 +315,37 @@ void SaveAndLoad(IDispatch* skin) {
   persist->Release();
 }
 
-void Round(Report& report, IDispatch* skin, HWND form, HWND control, int round) {
+// GLAVO_SOAK_STEPS (a comma-separated list of the step names below)
+// limits the rounds to those steps, to tell which of them a trend in the
+// samples comes from; unset, every step runs.
+bool StepChosen(const char* name) {
+  wchar_t chosen[256];
+  const DWORD n = GetEnvironmentVariableW(L"GLAVO_SOAK_STEPS", chosen, 256);
+  if (n == 0 || n >= 256) return true;
+  const std::wstring list = L"," + std::wstring(chosen, n) + L",";
+  const std::string narrow(name);
+  return list.find(L"," + std::wstring(narrow.begin(), narrow.end()) + L",") != std::wstring::npos;
+}
+
+void Round(Report& report, MoveListener& listener, ModalTally& tally, IDispatch* skin, HWND form, HWND control, int round) {
   // The first round names its steps, so that a step that hangs shows.
   auto step = [&](const char* name) {
+    if (!StepChosen(name)) return false;
     if (round == 0) report.line(std::string("STEP ") + name);
+    return true;
   };
-  step("buttons");
-  HoverAndPressButtons(control);
-  step("borders");
-  DragBorders(form, control);
-  step("maximize");
-  MaximizeAndRestore(skin, control);
-  step("properties");
-  PutLong(skin, L"BodyTheme", round % 12);
-  PutText(skin, L"Caption", L"Soak round " + std::to_wstring(round));
-  PutLong(skin, L"TitleBarSize", round % 2 ? 34 : 30);
-  PutLong(skin, L"BorderSize", round % 2 ? 5 : 3);
-  PutLong(skin, L"ButtonSize", round % 2 ? 20 : 24);
-  step("persistence");
-  SaveAndLoad(skin);
+  if (step("buttons")) HoverAndPressButtons(listener, control);
+  if (step("borders")) DragBorders(form, control);
+  if (step("maximize")) MaximizeAndRestore(skin, control);
+  if (step("modal")) SystemMenuAndTitleDrag(skin, form, control, tally);
+  if (step("properties")) {
+    PutLong(skin, L"BodyTheme", round % 12);
+    PutText(skin, L"Caption", L"Soak round " + std::to_wstring(round));
+    PutLong(skin, L"TitleBarSize", round % 2 ? 34 : 30);
+    PutLong(skin, L"BorderSize", round % 2 ? 5 : 3);
+    PutLong(skin, L"ButtonSize", round % 2 ? 20 : 24);
+  }
+  if (step("persistence")) SaveAndLoad(skin);
   Pump(50);
 }
 
@@ -190,6 +357,9 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
   DWORD nextSample = start;
   int rounds = 0;
   int samples = 0;
+  MoveListener listener;
+  ModalTally tally;
+  const Listening listening(skin, &listener);
   while (static_cast<LONG>(GetTickCount() - start) < seconds * 1000) {
     if (static_cast<LONG>(GetTickCount() - nextSample) >= 0) {
       report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
@@ -197,15 +367,20 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
       ++samples;
       nextSample += kSampleEveryMs;
     }
-    Round(report, skin, form, control, rounds++);
+    Round(report, listener, tally, skin, form, control, rounds++);
     // Every theme once, and every size: what is made once and kept exists now.
     if (rounds == 12) report.line("WARMED " + std::to_string((GetTickCount() - start) / 1000.0));
   }
   report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
               " " + std::to_string(UserObjectCount()) + " " + std::to_string(PrivateKilobytes()));
   report.line("SOAK rounds " + std::to_string(rounds) + " gdi counted by " + how);
-  report.check("soak_ran", rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
+  report.check("soak_ran", listening.connected() && rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
                std::to_string(rounds) + " rounds, " + std::to_string(samples + 1) + " samples");
+  const int modalRounds = StepChosen("modal") ? rounds : 0;
+  report.check("system_menu", tally.menus == modalRounds,
+               std::to_string(tally.menus) + " of " + std::to_string(modalRounds) + " opened and closed");
+  report.check("title_drag", tally.moves == modalRounds,
+               std::to_string(tally.moves) + " of " + std::to_string(modalRounds) + " moved the form in the move loop");
 }
 
 }  // namespace activex_host

@@ -2,6 +2,7 @@
 // fill style, or with every border style, in its own colours.
 #pragma once
 
+#include "cell/cell_options.h"
 #include "host/soft/bitmap.h"
 #include "theme_check.h"
 
@@ -9,8 +10,8 @@ namespace glavo::studio {
 
 enum class SwatchKind { kFill, kBorder };
 
-inline constexpr int kFillStyleCount = 25;
-inline constexpr int kBorderStyleCount = 8;
+inline constexpr int kFillStyleCount = kCellFillStyleCount;
+inline constexpr int kBorderStyleCount = kCellBorderStyleCount;
 
 // A column of swatches, each `width` x `height`, style 0 at the top.
 soft::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width, int height);
