@@ -91,9 +91,16 @@ TEST_P(Soak, LongUseLeavesGdiUserObjectsAndPrivateBytesFlat) {
   EXPECT_GT(steady.front().privateKb, 0);
   EXPECT_EQ(range(&Sample::gdi), 0) << "GDI objects changed while in steady use";
   EXPECT_EQ(range(&Sample::user), 0) << "USER objects changed while in steady use";
-  // Private bytes move with the heap's own bookkeeping; a leak of even one
-  // small theme string a round would pass this by far.
-  EXPECT_LT(priv, 20 * 1024) << "private bytes grow " << priv << " KB per hour";
+  // Private bytes move with the heap's own bookkeeping by a few hundred KB
+  // either way. Over five minutes and more that averages out, and a leak of
+  // even one small theme string a round would pass this by far; over CI's
+  // minute it does not (a 150 KB swing in 20 steady seconds reads as
+  // 27 MB/h), so there only a leak of a megabyte a minute shows.
+  if (steady.back().seconds - steady.front().seconds >= 300) {
+    EXPECT_LT(priv, 20 * 1024) << "private bytes grow " << priv << " KB per hour";
+  } else {
+    EXPECT_LT(range(&Sample::privateKb), 1024) << "private bytes moved by a megabyte or more";
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, Soak, ::testing::ValuesIn(BothBitnesses()), BitnessName());

@@ -244,12 +244,12 @@ void CALLBACK ModalTick(HWND form, UINT, UINT_PTR, DWORD) {
   }
 }
 
-// Presses at `x`, `y` (control-client) with `script` running, releases
-// once the loop has ended, and tells whether the loop was seen.
-bool PressIntoModalLoop(HWND form, HWND control, ModalScript script, int x, int y) {
+// Presses at `x`, `y` (control-client) with a script of `kind` running,
+// releases once the loop has ended, and tells whether the loop was seen.
+bool PressIntoModalLoop(HWND form, HWND control, ModalScript::Kind kind, int x, int y) {
   POINT pressed{x, y};
   ClientToScreen(control, &pressed);
-  script.pressed = pressed;
+  ModalScript script{kind, control, pressed};
   SetPropW(form, kModalScriptProperty, &script);
   SetTimer(form, kModalTimer, 60, ModalTick);
   Pointer(control, WM_MOUSEMOVE, x, y, 0);
@@ -269,15 +269,13 @@ struct ModalTally {
 };
 
 // The icon opens the system menu on a press; the title bar moves the form.
-void SystemMenuAndTitleDrag(IDispatch* skin, HWND form, HWND control, ModalTally& tally) {
-  long titleBar = 0;
-  if (!GetLong(skin, L"TitleBarSize", titleBar)) return;
-  if (PressIntoModalLoop(form, control, {ModalScript::kMenu, control}, 6, 6)) ++tally.menus;
+void SystemMenuAndTitleDrag(HWND form, HWND control, ModalTally& tally) {
+  if (PressIntoModalLoop(form, control, ModalScript::kMenu, 6, 6)) ++tally.menus;
   RECT start{}, end{};
   GetWindowRect(form, &start);
   RECT r{};
   GetClientRect(control, &r);
-  const bool looped = PressIntoModalLoop(form, control, {ModalScript::kMove, control}, r.right / 3, 10);
+  const bool looped = PressIntoModalLoop(form, control, ModalScript::kMove, r.right / 3, 10);
   GetWindowRect(form, &end);
   if (looped && (end.left != start.left || end.top != start.top)) ++tally.moves;
   SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
@@ -337,7 +335,7 @@ void Round(Report& report, MoveListener& listener, ModalTally& tally, IDispatch*
   if (step("buttons")) HoverAndPressButtons(listener, control);
   if (step("borders")) DragBorders(form, control);
   if (step("maximize")) MaximizeAndRestore(skin, control);
-  if (step("modal")) SystemMenuAndTitleDrag(skin, form, control, tally);
+  if (step("modal")) SystemMenuAndTitleDrag(form, control, tally);
   if (step("properties")) {
     PutLong(skin, L"BodyTheme", round % 12);
     PutText(skin, L"Caption", L"Soak round " + std::to_wstring(round));
@@ -349,10 +347,23 @@ void Round(Report& report, MoveListener& listener, ModalTally& tally, IDispatch*
   Pump(50);
 }
 
+// The system loads a standard cursor once for the process and keeps it
+// (three bitmaps each under Wine); which of them a run first meets late
+// depends on where the pointer rests when the system asks for one, so all
+// are loaded before sampling, as the warm-up rounds make what the control
+// keeps.
+void LoadSharedCursors() {
+  for (LPCWSTR id : {IDC_ARROW, IDC_IBEAM, IDC_WAIT, IDC_CROSS, IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,
+                     IDC_SIZENS, IDC_SIZEALL, IDC_NO, IDC_HAND, IDC_APPSTARTING, IDC_HELP}) {
+    LoadCursorW(nullptr, id);
+  }
+}
+
 }  // namespace
 
 void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int seconds) {
   std::string how;
+  LoadSharedCursors();
   const DWORD start = GetTickCount();
   DWORD nextSample = start;
   int rounds = 0;
