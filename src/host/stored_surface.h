@@ -35,12 +35,21 @@ class StoredSurface : public ControlSurface {
   std::int16_t mousePointer() const override { return mousePointer_; }
   void setMousePointer(std::int16_t pointer) override { mousePointer_ = pointer; }
   PictureRef mouseIcon() const override { return mouseIcon_; }
-  void setMouseIcon(PictureRef icon) override { mouseIcon_ = std::move(icon); }
+  void setMouseIcon(PictureRef icon) override {
+    mouseIcon_ = std::move(icon);
+    MouseIconChanged();
+  }
 
   OleColor maskColor() const override { return maskColor_; }
-  void setMaskColor(OleColor color) override { maskColor_ = color; }
+  void setMaskColor(OleColor color) override {
+    maskColor_ = color;
+    MaskChanged();
+  }
   PictureRef maskPicture() const override { return mask_; }
-  void setMaskPicture(PictureRef mask) override { mask_ = std::move(mask); }
+  void setMaskPicture(PictureRef mask) override {
+    mask_ = std::move(mask);
+    MaskChanged();
+  }
   bool transparentAt(int x, int y) const override;
 
   void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
@@ -51,6 +60,11 @@ class StoredSurface : public ControlSurface {
   Rgb Shown(OleColor color) const { return colors().shown(color); }
   // The mask colour as RGB; false when the mask makes nothing transparent.
   bool MaskKey(Rgb& key) const;
+  // The mask picture when its colour makes part of it transparent, else null.
+  PictureRef KeyedMask(Rgb& key) const { return MaskKey(key) ? mask_ : nullptr; }
+  // What a backend does when the mask or the mouse icon changed.
+  virtual void MaskChanged() {}
+  virtual void MouseIconChanged() {}
 
   // The framework's defaults: button text on a button face, no fill, a
   // one-pixel pen, the default pointer.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/opaque_runs.h"
 #include "host/picture_box.h"
 #include "host/win32/window_surface.h"
 #include "host/win32/window_timer.h"
@@ -104,31 +103,9 @@ void InnerSurface::setBackColor(OleColor color) {
   refresh();
 }
 
-void InnerSurface::setMouseIcon(PictureRef icon) {
-  mouseIcon_ = std::move(icon);
-  shape_.setIcon(mouseIcon_);
-}
-
-void InnerSurface::setMaskColor(OleColor color) {
-  maskColor_ = color;
-  UpdateRuns();
-}
-
-void InnerSurface::setMaskPicture(PictureRef mask) {
-  mask_ = std::move(mask);
-  UpdateRuns();
-}
-
-// The runs depend only on the mask picture, its key colour and the size, so
-// they are worked out again only when one of them changed.
 void InnerSurface::UpdateRuns() {
   Rgb key = 0;
-  const bool keyed = MaskKey(key);
-  RunSource source{keyed ? mask_ : nullptr, keyed ? key : 0, bounds_.width(), bounds_.height()};
-  if (source == runSource_) return;
-  runs_ = OpaqueRuns(source.mask.get(), source.key, source.width, source.height);
-  runSource_ = std::move(source);
-  Invalidate();
+  if (runs_.update(KeyedMask(key), key, bounds_.width(), bounds_.height())) Invalidate();
 }
 
 // Shown at the root's next paint, so what is drawn after a refresh (a
@@ -173,12 +150,12 @@ InnerSurface* InnerSurface::hit(Point p) {
 
 void InnerSurface::coveredSpans(int y, std::vector<std::pair<int, int>>& spans) const {
   if (!visible_ || y < bounds_.top || y >= bounds_.bottom || bounds_.left >= bounds_.right) return;
-  if (runs_.empty()) {
+  if (runs_.runs().empty()) {
     spans.emplace_back(bounds_.left, bounds_.right);
     return;
   }
   const int local = y - bounds_.top;
-  for (const Rect& run : runs_) {
+  for (const Rect& run : runs_.runs()) {
     if (local >= run.top && local < run.bottom) {
       spans.emplace_back(bounds_.left + run.left, bounds_.left + std::min(run.right, bounds_.width()));
     }
@@ -199,10 +176,10 @@ void InnerSurface::compose(std::uint32_t* frame, int stride, const Rect& clip, P
                   static_cast<std::size_t>(r.right - r.left) * sizeof(std::uint32_t));
     }
   };
-  if (runs_.empty()) {
+  if (runs_.runs().empty()) {
     copy(whole);
   } else {
-    for (const Rect& run : runs_) copy(Intersect(run, whole));
+    for (const Rect& run : runs_.runs()) copy(Intersect(run, whole));
   }
   const Rect inner = Intersect(Offset(whole, o), clip);
   if (inner.left >= inner.right) return;

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/mask_runs.h"
 #include "host/stored_surface.h"
 #include "host/win32/pointer_shape.h"
 #include "host/win32/window_canvas.h"
@@ -44,9 +45,6 @@ class InnerSurface final : public StoredSurface {
   double pixelsPerPoint() const override;
 
   void setBackColor(OleColor color) override;
-  void setMouseIcon(PictureRef icon) override;
-  void setMaskColor(OleColor color) override;
-  void setMaskPicture(PictureRef mask) override;
 
   DeviceContext& dc() override { return canvas_->dc(); }
   void refresh() override;
@@ -85,6 +83,8 @@ class InnerSurface final : public StoredSurface {
   std::vector<InnerSurface*>& Siblings();
   // Its whole rectangle is to be shown again.
   void Invalidate();
+  void MaskChanged() override { UpdateRuns(); }
+  void MouseIconChanged() override { shape_.setIcon(mouseIcon_); }
   void UpdateRuns();
 
   WindowSurface& root_;
@@ -95,17 +95,7 @@ class InnerSurface final : public StoredSurface {
   Rect bounds_;
   bool visible_ = false;
   PointerShape shape_;
-  // The opaque runs of the mask over the current size (empty: all opaque)
-  // and what they were worked out from.
-  struct RunSource {
-    PictureRef mask;  // held, so a new picture cannot reuse its address
-    Rgb key = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const RunSource&) const = default;
-  };
-  RunSource runSource_;
-  std::vector<Rect> runs_;
+  MaskRuns runs_;
 };
 
 }  // namespace glavo::win32

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "host/opaque_runs.h"
 #include "host/picture_box.h"
 #include "host/win32/inner_surface.h"
 #include "host/win32/window_class.h"
@@ -216,21 +215,6 @@ void WindowSurface::setEnabled(bool enabled) {
   if (window_) EnableWindow(window_, enabled);
 }
 
-void WindowSurface::setMouseIcon(PictureRef icon) {
-  mouseIcon_ = std::move(icon);
-  shape_.setIcon(mouseIcon_);
-}
-
-void WindowSurface::setMaskColor(OleColor color) {
-  maskColor_ = color;
-  ApplyRegion();
-}
-
-void WindowSurface::setMaskPicture(PictureRef mask) {
-  mask_ = std::move(mask);
-  ApplyRegion();
-}
-
 // The region holds the opaque runs of every row; pixels beyond the mask
 // picture are opaque. It depends only on the mask picture, its key colour
 // and the client size, so it is worked out again only when one of them
@@ -239,32 +223,21 @@ void WindowSurface::ApplyRegion() {
   if (!window_) return;
   const SIZE size = clientSize();
   Rgb key = 0;
-  const bool keyed = MaskKey(key);
-  RegionSource source{keyed ? mask_ : nullptr, keyed ? key : 0, size.cx, size.cy};
-  if (source == regionSource_) return;
-  std::vector<RECT> rects;
-  for (const Rect& r : OpaqueRuns(source.mask.get(), source.key, source.width, source.height)) {
-    rects.push_back(RECT{r.left, r.top, r.right, r.bottom});
-  }
-  regionSource_ = std::move(source);
-  const bool same = rects.size() == regionRects_.size() &&
-                    std::equal(rects.begin(), rects.end(), regionRects_.begin(),
-                               [](const RECT& a, const RECT& b) { return EqualRect(&a, &b); });
-  if (same) return;
-  regionRects_ = std::move(rects);
-  if (regionRects_.empty()) {
+  if (!region_.update(KeyedMask(key), key, size.cx, size.cy)) return;
+  const std::vector<Rect>& runs = region_.runs();
+  if (runs.empty()) {
     SetWindowRgn(window_, nullptr, TRUE);
     return;
   }
-  std::vector<char> data(sizeof(RGNDATAHEADER) + regionRects_.size() * sizeof(RECT));
+  std::vector<char> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
   auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
   header->dwSize = sizeof(RGNDATAHEADER);
   header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(regionRects_.size());
+  header->nCount = static_cast<DWORD>(runs.size());
   header->rcBound = RECT{0, 0, size.cx, size.cy};
-  std::copy(regionRects_.begin(), regionRects_.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
-  HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                reinterpret_cast<RGNDATA*>(data.data()));
+  auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+  for (std::size_t i = 0; i < runs.size(); ++i) rects[i] = RECT{runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
+  HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
   // The window owns the region from here on.
   if (region && !SetWindowRgn(window_, region, TRUE)) DeleteObject(region);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/click_tracker.h"
+#include "host/mask_runs.h"
 #include "host/stored_surface.h"
 #include "host/win32/pointer_shape.h"
 #include "host/win32/window_canvas.h"
@@ -73,10 +74,7 @@ class WindowSurface final : public StoredSurface {
   void setBackColor(OleColor color) override;
   bool enabled() const override;
   void setEnabled(bool enabled) override;
-  void setMouseIcon(PictureRef icon) override;
 
-  void setMaskColor(OleColor color) override;
-  void setMaskPicture(PictureRef mask) override;
 
   DeviceContext& dc() override { return buffer_->dc(); }
   void refresh() override;
@@ -126,14 +124,8 @@ class WindowSurface final : public StoredSurface {
   void Paint();
   void Compose(const RECT& area);
   bool SetPointer();
-  // What the window region is made from.
-  struct RegionSource {
-    PictureRef mask;  // held, so a new picture cannot reuse its address
-    Rgb key = 0;
-    LONG width = 0;
-    LONG height = 0;
-    bool operator==(const RegionSource&) const = default;
-  };
+  void MaskChanged() override { ApplyRegion(); }
+  void MouseIconChanged() override { shape_.setIcon(mouseIcon_); }
   void ApplyRegion();
   void MouseButton(UINT message, WPARAM wParam, LPARAM lParam);
   void MouseMove(WPARAM wParam, LPARAM lParam);
@@ -161,8 +153,7 @@ class WindowSurface final : public StoredSurface {
   HWND toolTipWindow_ = nullptr;
   std::u16string tipText_;  // the text the tool tip shows now
   PointerShape shape_;
-  RegionSource regionSource_;
-  std::vector<RECT> regionRects_;  // opaque runs of the region applied last; none: no region
+  MaskRuns region_;  // the runs of the window region applied last; none: no region
 
   ControlSurface* captured_ = nullptr;  // gets the pointer while a button is held
   const ControlSurface* hovered_ = nullptr;  // under the pointer at its last move
