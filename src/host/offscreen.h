@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "host/device_context.h"
+#include "host/row_fills.h"
 
 namespace glavo {
 
@@ -18,8 +19,10 @@ class Offscreen {
   virtual int width() const = 0;
   virtual int height() const = 0;
   // The pixels, top row first, with alpha 255, into width() * height()
-  // values: what a picture of the image holds.
-  virtual void readOpaque(std::uint32_t* out) {
+  // values: what a picture of the image holds. A canvas that keeps rows of
+  // one value as such may set them in `fills` and leave them out of `out`.
+  virtual void readOpaque(std::uint32_t* out, RowFills& fills) {
+    fills.reset(0);
     DeviceContext& d = dc();
     d.getDIBits(d.selectedBitmap(), 0, height(), DibHeader{width(), -height(), 32}, out);
     const std::size_t n = static_cast<std::size_t>(width()) * height();

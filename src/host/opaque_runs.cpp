@@ -40,6 +40,42 @@ bool SameRow(const std::uint32_t* a, const std::uint32_t* b, int count) {
   return diff == 0;
 }
 
+// A row of the mask as far as it reaches (keyedWidth pixels): one value
+// throughout, or its pixels.
+struct RowShape {
+  int keyedWidth = 0;
+  bool uniform = false;
+  std::uint32_t value = 0;
+  const std::uint32_t* pixels = nullptr;
+
+  bool same(const RowShape& o) const {
+    if (keyedWidth != o.keyedWidth) return false;
+    if (keyedWidth == 0) return true;
+    if (uniform || o.uniform) return uniform && o.uniform && value == o.value;
+    return SameRow(pixels, o.pixels, keyedWidth);
+  }
+  void runs(int width, int y, std::uint32_t key, std::vector<Rect>& row, bool& transparent) const {
+    if (!uniform) {
+      RowRuns(pixels, keyedWidth, width, y, key, row, transparent);
+      return;
+    }
+    row.clear();
+    const bool keyed = (value & 0xFFFFFFu) == key;
+    transparent = transparent || keyed;
+    const int start = keyed ? keyedWidth : 0;
+    if (start < width) row.push_back(Rect{start, y, width, y + 1});
+  }
+};
+
+RowShape ShapeOf(const Picture& mask, int y, int keyedWidth) {
+  RowShape shape;
+  shape.keyedWidth = keyedWidth;
+  if (keyedWidth == 0) return shape;
+  shape.uniform = mask.uniformRow(y, shape.value);
+  if (!shape.uniform) shape.pixels = mask.row(y);
+  return shape;
+}
+
 bool SameRuns(const std::vector<Rect>& rects, std::size_t band, const std::vector<Rect>& row) {
   return rects.size() - band == row.size() &&
          std::equal(row.begin(), row.end(), rects.begin() + static_cast<std::ptrdiff_t>(band),
@@ -58,17 +94,14 @@ std::vector<Rect> OpaqueRuns(const Picture* mask, Rgb key, int width, int height
   bool anyTransparent = false;
   std::size_t band = 0;  // the first rectangle of the band the previous row joined
   std::vector<Rect> row;
-  const std::uint32_t* previous = nullptr;
+  RowShape previous;
   for (int y = 0; y < height; ++y) {
-    const int keyedWidth = y < maskHeight ? maskWidth : 0;
-    const std::uint32_t* pixels =
-        keyedWidth > 0 ? mask->pixels().data() + static_cast<std::size_t>(y) * mask->width() : nullptr;
-    // Most rows of a large part repeat the row above byte for byte; their
-    // runs extend the band without a look at each pixel.
-    const bool repeats = y > 0 && (y < maskHeight) == (y - 1 < maskHeight) &&
-                         (keyedWidth == 0 || SameRow(pixels, previous, keyedWidth));
-    previous = pixels;
-    if (!repeats) RowRuns(pixels, keyedWidth, width, y, keyPixel, row, anyTransparent);
+    const RowShape shape = ShapeOf(*mask, y, y < maskHeight ? maskWidth : 0);
+    // Most rows of a large part repeat the row above; their runs extend the
+    // band without a look at each pixel.
+    const bool repeats = y > 0 && shape.same(previous);
+    previous = shape;
+    if (!repeats) shape.runs(width, y, keyPixel, row, anyTransparent);
     if (repeats || (y > 0 && SameRuns(rects, band, row))) {
       for (std::size_t i = band; i < rects.size(); ++i) rects[i].bottom = y + 1;
       continue;

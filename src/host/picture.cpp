@@ -65,14 +65,37 @@ Picture::Picture(PictureType type, int width, int height, std::vector<std::uint3
   pixels_.resize(static_cast<std::size_t>(width_) * height_, 0);
 }
 
+Picture::Picture(PictureType type, int width, int height, std::vector<std::uint32_t> pixels, RowFills fills)
+    : Picture(type, width, height, std::move(pixels)) {
+  fills_ = std::move(fills);
+}
+
 std::vector<std::uint32_t> Picture::releasePixels() {
   type_ = PictureType::kNone;
   width_ = height_ = 0;
+  fills_.reset(0);
   return std::exchange(pixels_, {});
+}
+
+const std::uint32_t* Picture::row(int y) const {
+  std::uint32_t* start = pixels_.data() + static_cast<std::size_t>(y) * width_;
+  std::uint32_t value = 0;
+  if (fills_.get(y, value)) {
+    std::fill(start, start + width_, value);
+    fills_.drop(y);
+  }
+  return start;
+}
+
+const std::vector<std::uint32_t>& Picture::pixels() const {
+  for (int y = 0; y < height_ && fills_.any(); ++y) row(y);
+  return pixels_;
 }
 
 std::uint32_t Picture::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  std::uint32_t value = 0;
+  if (fills_.get(y, value)) return value;
   return pixels_[static_cast<std::size_t>(y) * width_ + x];
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host/device_context.h"
+#include "host/row_fills.h"
 
 namespace glavo {
 
@@ -17,12 +18,19 @@ class Picture {
  public:
   Picture() = default;  // the empty picture (type kNone, 0 x 0)
   Picture(PictureType type, int width, int height, std::vector<std::uint32_t> pixels);
+  // Rows set in `fills` are that value throughout; their pixels need not
+  // be written yet.
+  Picture(PictureType type, int width, int height, std::vector<std::uint32_t> pixels, RowFills fills);
 
   PictureType type() const { return type_; }
   bool empty() const { return type_ == PictureType::kNone || width_ <= 0 || height_ <= 0; }
   int width() const { return width_; }   // pixels
   int height() const { return height_; }
-  const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+  const std::vector<std::uint32_t>& pixels() const;
+  // Row y (0 <= y < height), width() pixels.
+  const std::uint32_t* row(int y) const;
+  // True when row y is one value throughout, without writing its pixels.
+  bool uniformRow(int y, std::uint32_t& value) const { return fills_.get(y, value); }
   std::uint32_t pixel(int x, int y) const;  // 0 outside
   Rgb rgbAt(int x, int y) const;            // colour without alpha; kInvalidColor outside
 
@@ -40,7 +48,9 @@ class Picture {
   PictureType type_ = PictureType::kNone;
   int width_ = 0;
   int height_ = 0;
-  std::vector<std::uint32_t> pixels_;
+  // Rows of fills_ are written into pixels_ when first read pixel by pixel.
+  mutable std::vector<std::uint32_t> pixels_;
+  mutable RowFills fills_;
 };
 
 // Pictures are shared by reference and released with their last holder.

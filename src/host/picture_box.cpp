@@ -180,8 +180,9 @@ PictureRef PictureBox::image() const {
   const int w = width(), h = height();
   std::vector<std::uint32_t> bits = recycledPixels();
   bits.resize(static_cast<std::size_t>(w) * h);
-  canvas_->readOpaque(bits.data());
-  auto picture = std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(bits));
+  RowFills fills;
+  canvas_->readOpaque(bits.data(), fills);
+  auto picture = std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(bits), std::move(fills));
   recent_[1] = std::move(recent_[0]);
   recent_[0] = picture;
   return picture;

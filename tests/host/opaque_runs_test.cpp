@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace glavo {
@@ -75,6 +76,43 @@ TEST(OpaqueRuns, RandomMasksCoverExactlyTheOpaquePixels) {
     const int height = std::max(1, h + static_cast<int>(random() % 11) - 5);
     ExpectMatchesPixels(mask, kKey, kKeyPixel, width, height);
     if (HasFatalFailure()) return;
+  }
+}
+
+// The same mask with its one-value rows given as row fills (their pixels
+// left as garbage) has the same runs and the same pixels.
+TEST(OpaqueRuns, RowFillsGiveTheSameRunsAsTheirPixels) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 200; ++round) {
+    const int w = 1 + static_cast<int>(random() % 30), h = 1 + static_cast<int>(random() % 30);
+    const Picture plain = RandomMask(random, w, h);
+    std::vector<std::uint32_t> pixels = plain.pixels();
+    RowFills fills;
+    fills.reset(h);
+    for (int y = 0; y < h; ++y) {
+      if (random() % 4 == 0) {  // a wholly keyed row
+        std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * w, w, kKeyPixel);
+      }
+      const std::uint32_t first = pixels[static_cast<std::size_t>(y) * w];
+      const bool uniform = std::all_of(pixels.begin() + static_cast<std::ptrdiff_t>(y) * w,
+                                       pixels.begin() + static_cast<std::ptrdiff_t>(y + 1) * w,
+                                       [&](std::uint32_t p) { return p == first; });
+      if (!uniform || random() % 3 == 0) continue;
+      fills.set(y, first);
+      std::fill_n(pixels.begin() + static_cast<std::ptrdiff_t>(y) * w, w, 0x12345678u);
+    }
+    std::vector<std::uint32_t> written = pixels;
+    for (int y = 0; y < h; ++y) {
+      std::uint32_t value = 0;
+      if (fills.get(y, value)) std::fill_n(written.begin() + static_cast<std::ptrdiff_t>(y) * w, w, value);
+    }
+    const Picture lazy(PictureType::kBitmap, w, h, std::move(pixels), fills);
+    const Picture full(PictureType::kBitmap, w, h, std::move(written));
+    const int width = std::max(1, w + static_cast<int>(random() % 7) - 3);
+    const int height = std::max(1, h + static_cast<int>(random() % 7) - 3);
+    ASSERT_EQ(OpaqueRuns(&lazy, kKey, width, height), OpaqueRuns(&full, kKey, width, height)) << "round " << round;
+    EXPECT_EQ(lazy.pixel(w - 1, h - 1), full.pixel(w - 1, h - 1));
+    ASSERT_EQ(lazy.pixels(), full.pixels());
   }
 }
 

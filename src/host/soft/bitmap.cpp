@@ -17,11 +17,11 @@ constexpr int kGrowthRoom = 64;
 Bitmap::Bitmap(int width, int height, Pixel fill) { resize(width, height, fill); }
 
 void Bitmap::fill(Pixel p) {
-  pending_ = p;
-  pendingFill_ = height_ > 0;
-  rowPending_.assign(static_cast<std::size_t>(height_), 1);
-  pendingRows_ = height_;
+  pending_.reset(height_);
+  for (int y = 0; y < height_; ++y) pending_.set(y, p);
 }
+
+void Bitmap::fillRow(int y, Pixel p) { pending_.set(y, p); }
 
 // A surface being dragged larger grows by a few pixels per mouse move;
 // keeping room for that many more rows and columns spares a fresh
@@ -42,27 +42,43 @@ void Bitmap::resize(int width, int height, Pixel fill) {
   this->fill(fill);
 }
 
-void Bitmap::dropRow(int y) const {
-  if (!rowPending_[static_cast<std::size_t>(y)]) return;
-  rowPending_[static_cast<std::size_t>(y)] = 0;
-  if (--pendingRows_ == 0) pendingFill_ = false;
-}
-
 void Bitmap::settleRow(int y) const {
-  if (!rowPending_[static_cast<std::size_t>(y)]) return;
-  std::fill(rowStart(y), rowStart(y) + width_, pending_);
-  dropRow(y);
+  Pixel p = 0;
+  if (!pending_.get(y, p)) return;
+  std::fill(rowStart(y), rowStart(y) + width_, p);
+  pending_.drop(y);
 }
 
 void Bitmap::settleAll() const {
-  for (int y = 0; y < height_ && pendingFill_; ++y) settleRow(y);
+  for (int y = 0; y < height_ && pending_.any(); ++y) settleRow(y);
 }
 
 Pixel* Bitmap::overwriteRow(int y) {
-  if (pendingFill_) dropRow(y);
+  pending_.drop(y);
   return rowStart(y);
 }
 
-void Bitmap::prepareOverwrite() { pendingFill_ = false; }
+void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p) {
+  if (left >= right) return;
+  if (left == 0 && right == bitmap.width()) {
+    bitmap.fillRow(y, p);
+    return;
+  }
+  Pixel* row = bitmap.row(y);
+  std::fill(row + left, row + right, p);
+}
+
+void Bitmap::readOpaque(Pixel* out, RowFills& fills) const {
+  fills.reset(height_);
+  for (int y = 0; y < height_; ++y, out += width_) {
+    Pixel p = 0;
+    if (pending_.get(y, p)) {
+      fills.set(y, p | 0xFF000000u);
+      continue;
+    }
+    const Pixel* in = row(y);
+    for (int x = 0; x < width_; ++x) out[x] = in[x] | 0xFF000000u;
+  }
+}
 
 }  // namespace glavo::soft

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/row_fills.h"
 #include "host/types.h"
 
 namespace glavo::soft {
@@ -21,10 +22,17 @@ constexpr Rgb RgbFromPixel(Pixel p) {
   return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
 }
 
-// Filling the whole bitmap (a resize, a clear) is only recorded; a row's
-// pixels are written when something first looks at that row, and not at
-// all when the row is written over whole first. A surface resized twice,
-// or cleared and then painted over by a copy, is written once.
+// Filling the whole bitmap (a resize, a clear) or a whole row is only
+// recorded; a row's pixels are written when something first looks at that
+// row, and not at all when the row is written over whole first. A surface
+// resized twice, or cleared and then painted over by a copy, is written
+// once; a reader that asks (pendingRow) can take a filled row as its one
+// value.
+class Bitmap;
+
+// Pixels [left, right) of row y set to `p`; a whole row is only recorded.
+void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p);
+
 class Bitmap {
  public:
   Bitmap() = default;
@@ -35,11 +43,11 @@ class Bitmap {
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
   Pixel* row(int y) {
-    if (pendingFill_) settleRow(y);
+    if (pending_.any()) settleRow(y);
     return rowStart(y);
   }
   const Pixel* row(int y) const {
-    if (pendingFill_) settleRow(y);
+    if (pending_.any()) settleRow(y);
     return rowStart(y);
   }
   Pixel& at(int x, int y) { return row(y)[x]; }
@@ -49,36 +57,36 @@ class Bitmap {
   Pixel* overwriteRow(int y);
 
   void fill(Pixel p);
+  // Row y all `p` (0 <= y < height).
+  void fillRow(int y, Pixel p);
+  // True when row y is a recorded fill not yet written; `p` is its value.
+  bool pendingRow(int y, Pixel& p) const { return pending_.get(y, p); }
   // Resizes; the content is cleared to `fill`.
   void resize(int width, int height, Pixel fill = 0);
-  // overwriteRow for every row.
-  void prepareOverwrite();
 
   std::vector<Pixel>& pixels() {
-    if (pendingFill_) settleAll();
+    if (pending_.any()) settleAll();
     return pixels_;
   }
   const std::vector<Pixel>& pixels() const {
-    if (pendingFill_) settleAll();
+    if (pending_.any()) settleAll();
     return pixels_;
   }
+  // The pixels with alpha 255, width() per row, into `out`; a row that is
+  // still a recorded fill is set in `fills` instead of written.
+  void readOpaque(Pixel* out, RowFills& fills) const;
 
  private:
   std::size_t count() const { return static_cast<std::size_t>(width_) * height_; }
   Pixel* rowStart(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
   void settleRow(int y) const;
   void settleAll() const;
-  void dropRow(int y) const;
 
   int width_ = 0;
   int height_ = 0;
   mutable std::vector<Pixel> pixels_;
-  // While pendingFill_ is set, the rows marked here are all `pending_`
-  // whatever pixels_ holds.
-  mutable bool pendingFill_ = false;
-  mutable std::vector<std::uint8_t> rowPending_;
-  mutable int pendingRows_ = 0;
-  Pixel pending_ = 0;
+  // Rows recorded as one value, whatever pixels_ holds there.
+  mutable RowFills pending_;
 };
 
 }  // namespace glavo::soft

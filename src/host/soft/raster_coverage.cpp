@@ -113,11 +113,8 @@ void Coverage::paint(Bitmap& target, Pixel color) const {
   for (int y = std::max(area_.top, 0); y < bottom; ++y) {
     const Row& spans = rows_[static_cast<std::size_t>(y - area_.top)];
     if (spans.empty()) continue;
-    const bool whole = spans.front().lo <= 0 && spans.front().hi >= target.width();
-    Pixel* out = whole ? target.overwriteRow(y) : target.row(y);
     for (const Span& s : spans) {
-      const int lo = std::max(s.lo, 0), hi = std::min(s.hi, target.width());
-      if (lo < hi) std::fill(out + lo, out + hi, color);
+      FillSpan(target, y, std::max(s.lo, 0), std::min(s.hi, target.width()), color);
     }
   }
 }

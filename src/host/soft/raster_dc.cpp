@@ -85,6 +85,12 @@ void RasterDc::addOutline(Coverage& outline, std::vector<Vertex> points, bool cl
 void RasterDc::lineTo(int x, int y) {
   const Point from = position_;
   position_ = {x, y};
+  if (!widePen() && from.y == y) {
+    // Gradients are made of such lines: one fill per row, not a pixel at a time.
+    const Interval run = HorizontalRun(from, {x, y}, surface());
+    if (!run.empty()) FillSpan(bitmap_, y, static_cast<int>(run.lo), static_cast<int>(run.hi), pen_);
+    return;
+  }
   if (!widePen()) {
     WalkGdiLine(from, {x, y}, surface(), [this](int px, int py) { bitmap_.at(px, py) = pen_; });
     return;
@@ -171,11 +177,7 @@ void RasterDc::fillRect(const Rect& r, Rgb color) {
     bitmap_.fill(p);
     return;
   }
-  const bool wholeRows = area.left == 0 && area.right == bitmap_.width();
-  for (int y = area.top; y < area.bottom; ++y) {
-    Pixel* row = wholeRows ? bitmap_.overwriteRow(y) : bitmap_.row(y);
-    std::fill(row + area.left, row + area.right, p);
-  }
+  for (int y = area.top; y < area.bottom; ++y) FillSpan(bitmap_, y, area.left, area.right, p);
 }
 
 Rgb RasterDc::getPixel(int x, int y) const {

@@ -47,8 +47,7 @@ Interval RunInterval(std::int64_t a, std::int64_t b) {
 void WalkStraight(Point from, Point to, const Rect& clip,
                   const std::function<void(int, int)>& plot) {
   if (from.y == to.y) {
-    if (from.y < clip.top || from.y >= clip.bottom) return;
-    const Interval run = Intersect(RunInterval(from.x, to.x), ClipInterval(clip, true));
+    const Interval run = HorizontalRun(from, to, clip);
     for (std::int64_t x = run.lo; x < run.hi; ++x) plot(static_cast<int>(x), from.y);
     return;
   }
@@ -65,6 +64,11 @@ Interval StepsInside(std::int64_t start, int inc, std::int64_t length, Interval 
 }
 
 }  // namespace
+
+Interval HorizontalRun(Point from, Point to, const Rect& clip) {
+  if (from.y < clip.top || from.y >= clip.bottom) return {};
+  return Intersect(RunInterval(from.x, to.x), ClipInterval(clip, true));
+}
 
 void WalkGdiLine(Point from, Point to, const Rect& clip,
                  const std::function<void(int, int)>& plot) {

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "host/soft/raster_geometry.h"
 #include "host/types.h"
 
 namespace glavo::soft {
@@ -12,5 +13,9 @@ namespace glavo::soft {
 // only pixels inside `clip` are visited. Cost is bounded by the clip size,
 // whatever the coordinates.
 void WalkGdiLine(Point from, Point to, const Rect& clip, const std::function<void(int, int)>& plot);
+
+// The columns of row from.y that a horizontal line (from.y == to.y) sets
+// inside `clip`: the same pixels WalkGdiLine visits, as one run.
+Interval HorizontalRun(Point from, Point to, const Rect& clip);
 
 }  // namespace glavo::soft

@@ -165,6 +165,11 @@ void CopyNearest(Bitmap& target, const Interval& rows, const std::vector<BlitAxi
   for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
     const std::int64_t sy = rowSources[static_cast<std::size_t>(y - rows.lo)].first;
     if (sy < 0 || sy >= in.height()) continue;
+    Pixel fill = 0;
+    if (wholeRows && in.pendingRow(static_cast<int>(sy), fill)) {
+      target.fillRow(static_cast<int>(y), bright(fill));
+      continue;
+    }
     Pixel* out = wholeRows ? target.overwriteRow(static_cast<int>(y)) : target.row(static_cast<int>(y));
     const Pixel* from = in.row(static_cast<int>(sy));
     for (const ColumnRun& r : runs) {

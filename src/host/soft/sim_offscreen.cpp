@@ -34,12 +34,4 @@ void SimOffscreen::resize(int width, int height) {
   bitmap_->resize(s.cx, s.cy, 0);
 }
 
-void SimOffscreen::readOpaque(std::uint32_t* out) {
-  const Bitmap& b = *bitmap_;
-  for (int y = 0; y < b.height(); ++y, out += b.width()) {
-    const Pixel* row = b.row(y);
-    for (int x = 0; x < b.width(); ++x) out[x] = row[x] | 0xFF000000u;
-  }
-}
-
 }  // namespace glavo::soft

@@ -26,8 +26,7 @@ class SimOffscreen final : public Offscreen {
   void resize(int width, int height) override;
   int width() const override { return bitmap_->width(); }
   int height() const override { return bitmap_->height(); }
-  // One pass over the bitmap instead of a copy and then a pass over the copy.
-  void readOpaque(std::uint32_t* out) override;
+  void readOpaque(std::uint32_t* out, RowFills& fills) override { bitmap_->readOpaque(out, fills); }
   Bitmap& bitmap() { return *bitmap_; }
   const Bitmap& bitmap() const { return *bitmap_; }
 

@@ -34,14 +34,6 @@ void PresentRows(HDC target, const std::uint32_t* firstRow, int stride, const RE
                 DIB_RGB_COLORS, SRCCOPY);
 }
 
-void RasterCanvas::readOpaque(std::uint32_t* out) {
-  const int w = width();
-  for (int y = 0; y < height(); ++y, out += w) {
-    const soft::Pixel* row = bitmap_.row(y);
-    for (int x = 0; x < w; ++x) out[x] = row[x] | 0xFF000000u;
-  }
-}
-
 std::unique_ptr<WindowCanvas> MakeCanvas(Drawing drawing, int width, int height) {
   if (drawing == Drawing::kGdi) return std::make_unique<MemoryDc>(width, height);
   return std::make_unique<RasterCanvas>(width, height);

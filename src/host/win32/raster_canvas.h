@@ -21,8 +21,7 @@ class RasterCanvas final : public WindowCanvas {
   void present(HDC target, const RECT& area) override;
   const std::uint32_t* shownPixels() override { return bitmap_.pixels().data(); }
   const std::uint32_t* shownRow(int y) override { return bitmap_.row(y); }
-  // One pass over the rows, straight from the bitmap.
-  void readOpaque(std::uint32_t* out) override;
+  void readOpaque(std::uint32_t* out, RowFills& fills) override { bitmap_.readOpaque(out, fills); }
 
  private:
   soft::Bitmap bitmap_;

@@ -38,17 +38,32 @@ TEST(Bitmap, AWholeRowWrittenOverSkipsOnlyThatRowsFill) {
   EXPECT_EQ(b.pixels(), (std::vector<Pixel>{0x30, 0x10, 0x10, 0x20, 0x21, 0x22, 0x10, 0x10, 0x10}));
 }
 
-TEST(Bitmap, PrepareOverwriteDropsOnlyAPendingFill) {
-  Bitmap b(3, 1, 0x10);
-  b.at(0, 0) = 0x20;  // written: the fill is no longer pending
-  b.prepareOverwrite();
-  EXPECT_EQ(b.at(0, 0), 0x20u);
-  EXPECT_EQ(b.at(2, 0), 0x10u);
-  b.fill(0x30);
-  b.prepareOverwrite();
-  for (Pixel& p : b.pixels()) p = 0x40;
-  EXPECT_EQ(b.at(1, 0), 0x40u);
-  EXPECT_EQ(b.pixels().size(), 3u);
+// Whole-row spans are recorded as fills: a reader that asks sees the one
+// value, any other look sees the pixels, and a partial span writes pixels.
+TEST(Bitmap, WholeRowSpansStayFillsUntilLookedAt) {
+  Bitmap b(4, 3, 0x10);
+  FillSpan(b, 1, 0, 4, 0x20);
+  FillSpan(b, 2, 1, 3, 0x30);
+  Pixel p = 0;
+  EXPECT_TRUE(b.pendingRow(1, p));
+  EXPECT_EQ(p, 0x20u);
+  EXPECT_FALSE(b.pendingRow(2, p));  // a partial span wrote the row
+  EXPECT_EQ(b.at(0, 2), 0x10u);
+  EXPECT_EQ(b.at(1, 2), 0x30u);
+
+  std::vector<Pixel> out(12, 0);
+  RowFills fills;
+  b.readOpaque(out.data(), fills);
+  EXPECT_TRUE(fills.get(0, p) && p == 0xFF000010u);
+  EXPECT_TRUE(fills.get(1, p) && p == 0xFF000020u);
+  EXPECT_FALSE(fills.get(2, p));
+  EXPECT_EQ(out[0], 0u);  // a fill row is left out of the pixels
+  EXPECT_EQ(std::vector<Pixel>(out.begin() + 8, out.end()),
+            (std::vector<Pixel>{0xFF000010u, 0xFF000030u, 0xFF000030u, 0xFF000010u}));
+
+  b.at(3, 1) = 0x40;  // a write settles the fill first
+  EXPECT_FALSE(b.pendingRow(1, p));
+  EXPECT_EQ(b.pixels(), (std::vector<Pixel>{0x10, 0x10, 0x10, 0x10, 0x20, 0x20, 0x20, 0x40, 0x10, 0x30, 0x30, 0x10}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // hand-over to a window's device context.
 #include "raster_canvas_check.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -121,7 +122,12 @@ void CheckOpaqueImage(Report report) {
   PaintBackground(canvas.dc());
   canvas.dc().setPixel(3, 2, 0x123456);
   std::vector<std::uint32_t> image(7 * 5);
-  canvas.readOpaque(image.data());
+  RowFills fills;
+  canvas.readOpaque(image.data(), fills);
+  for (int y = 0; y < 5; ++y) {
+    std::uint32_t value = 0;
+    if (fills.get(y, value)) std::fill_n(image.begin() + y * 7, 7, value);
+  }
   const std::uint32_t* drawn = canvas.shownPixels();
   int wrong = 0;
   for (int i = 0; i < 7 * 5; ++i) wrong += image[i] != (drawn[i] | 0xFF000000u);
