@@ -58,12 +58,20 @@ Pixel* Bitmap::overwriteRow(int y) {
   return rowStart(y);
 }
 
+void Bitmap::set(int x, int y, Pixel p) {
+  Pixel recorded = 0;
+  if (pending_.get(y, recorded) && recorded == p) return;
+  row(y)[x] = p;
+}
+
 void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p) {
   if (left >= right) return;
+  Pixel recorded = 0;
   if (left == 0 && right == bitmap.width()) {
     bitmap.fillRow(y, p);
     return;
   }
+  if (bitmap.pendingRow(y, recorded) && recorded == p) return;
   Pixel* row = bitmap.row(y);
   std::fill(row + left, row + right, p);
 }

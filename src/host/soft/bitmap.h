@@ -51,6 +51,8 @@ class Bitmap {
     return rowStart(y);
   }
   Pixel& at(int x, int y) { return row(y)[x]; }
+  // Pixel (x, y) set to `p`; a row recorded as `p` already stays recorded.
+  void set(int x, int y, Pixel p);
   Pixel at(int x, int y) const { return row(y)[x]; }
   // Row y for a caller that writes every pixel of it: a fill pending there
   // is dropped instead of written. The pixels hold anything until then.

@@ -92,7 +92,7 @@ void RasterDc::lineTo(int x, int y) {
     return;
   }
   if (!widePen()) {
-    WalkGdiLine(from, {x, y}, surface(), [this](int px, int py) { bitmap_.at(px, py) = pen_; });
+    WalkGdiLine(from, {x, y}, surface(), [this](int px, int py) { bitmap_.set(px, py, pen_); });
     return;
   }
   const Rect box = OrderedRect(from.x, from.y, x, y);
@@ -186,7 +186,7 @@ Rgb RasterDc::getPixel(int x, int y) const {
 }
 
 void RasterDc::setPixel(int x, int y, Rgb color) {
-  if (bitmap_.contains(x, y)) bitmap_.at(x, y) = PixelFromRgb(color & 0xFFFFFFu);
+  if (bitmap_.contains(x, y)) bitmap_.set(x, y, PixelFromRgb(color & 0xFFFFFFu));
 }
 
 BitmapHandle RasterDc::selectedBitmap() const { return reinterpret_cast<BitmapHandle>(&bitmap_); }

@@ -61,7 +61,10 @@ TEST(Bitmap, WholeRowSpansStayFillsUntilLookedAt) {
   EXPECT_EQ(std::vector<Pixel>(out.begin() + 8, out.end()),
             (std::vector<Pixel>{0xFF000010u, 0xFF000030u, 0xFF000030u, 0xFF000010u}));
 
-  b.at(3, 1) = 0x40;  // a write settles the fill first
+  b.set(2, 1, 0x20);  // the recorded value again: still a fill
+  FillSpan(b, 1, 1, 3, 0x20);
+  EXPECT_TRUE(b.pendingRow(1, p));
+  b.set(3, 1, 0x40);  // another value settles the fill first
   EXPECT_FALSE(b.pendingRow(1, p));
   EXPECT_EQ(b.pixels(), (std::vector<Pixel>{0x10, 0x10, 0x10, 0x10, 0x20, 0x20, 0x20, 0x40, 0x10, 0x30, 0x30, 0x10}));
 }
