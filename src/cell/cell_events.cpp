@@ -79,7 +79,9 @@ void GlavoCell::OverTimerTick() {
     pointerOutside_ = true;
     return;
   }
-  if (IsMouseOver() && pointerOutside_) {
+  // The pointer was found over the cell just now; a second look would cost
+  // another trip to the window system for the same answer.
+  if (pointerOutside_) {
     if (listener_) listener_->MouseIn();
     if (animate_) SetCellState(1);
     pointerOutside_ = false;

@@ -179,7 +179,16 @@ std::vector<std::uint32_t> PictureBox::recycledPixels() const {
 PictureRef PictureBox::image() const {
   const int w = width(), h = height();
   std::vector<std::uint32_t> bits = recycledPixels();
-  bits.resize(static_cast<std::size_t>(w) * h);
+  const std::size_t count = static_cast<std::size_t>(w) * h;
+  if (bits.capacity() < count) {
+    // A picture box being dragged larger grows a few pixels a step: room
+    // for that spares a fresh allocation, and a copy of the old pixels, on
+    // every step.
+    constexpr std::size_t kGrowthRoom = 64;
+    bits.clear();
+    bits.reserve((static_cast<std::size_t>(w) + kGrowthRoom) * (static_cast<std::size_t>(h) + kGrowthRoom));
+  }
+  bits.resize(count);
   RowFills fills;
   canvas_->readOpaque(bits.data(), fills);
   auto picture = std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(bits), std::move(fills));
