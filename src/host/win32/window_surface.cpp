@@ -197,11 +197,17 @@ LRESULT WindowSurface::ToolTipText(NMHDR* header) {
   return 0;
 }
 
+// The screen's logical resolution is fixed for the life of a process (a
+// process that is not per-monitor aware sees the system's), and asking the
+// window system for it is a round trip: it is read once.
 double WindowSurface::pixelsPerPoint() const {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return (dpi > 0 ? dpi : 96) / 72.0;
+  if (pixelsPerPoint_ == 0) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    pixelsPerPoint_ = (dpi > 0 ? dpi : 96) / 72.0;
+  }
+  return pixelsPerPoint_;
 }
 
 void WindowSurface::setBackColor(OleColor color) {

@@ -144,6 +144,7 @@ class WindowSurface final : public StoredSurface {
   ChangeHandler onChange_;
   PlaceRequest placeRequest_;
   bool wasVisible_ = false;
+  mutable double pixelsPerPoint_ = 0;  // 0: not read yet
   int redrawHolds_ = 0;
   Rect held_;  // what is to be shown again once the holds are released
 
