@@ -162,7 +162,8 @@ void InnerSurface::coveredSpans(int y, std::vector<std::pair<int, int>>& spans) 
   }
 }
 
-void InnerSurface::compose(std::uint32_t* frame, int stride, const Rect& clip, Point parentOrigin) {
+void InnerSurface::compose(std::uint32_t* frame, int stride, int frameTop, const Rect& clip,
+                           Point parentOrigin) {
   if (!visible_ || bounds_.width() <= 0 || bounds_.height() <= 0) return;
   const Point o{parentOrigin.x + bounds_.left, parentOrigin.y + bounds_.top};
   const Rect whole{0, 0, bounds_.width(), bounds_.height()};
@@ -171,7 +172,7 @@ void InnerSurface::compose(std::uint32_t* frame, int stride, const Rect& clip, P
   auto copy = [&](const Rect& local) {
     const Rect r = Intersect(Offset(local, o), clip);
     for (int y = r.top; y < r.bottom; ++y) {
-      std::memcpy(frame + static_cast<std::size_t>(y) * stride + r.left,
+      std::memcpy(frame + static_cast<std::size_t>(y - frameTop) * stride + r.left,
                   pixels + static_cast<std::size_t>(y - o.y) * width + (r.left - o.x),
                   static_cast<std::size_t>(r.right - r.left) * sizeof(std::uint32_t));
     }
@@ -183,7 +184,7 @@ void InnerSurface::compose(std::uint32_t* frame, int stride, const Rect& clip, P
   }
   const Rect inner = Intersect(Offset(whole, o), clip);
   if (inner.left >= inner.right) return;
-  for (InnerSurface* child : children_) child->compose(frame, stride, inner, o);
+  for (InnerSurface* child : children_) child->compose(frame, stride, frameTop, inner, o);
 }
 
 }  // namespace glavo::win32

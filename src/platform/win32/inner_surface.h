@@ -72,8 +72,9 @@ class InnerSurface final : public StoredSurface {
   // parent's coordinates) where no mask makes it transparent; null: none.
   InnerSurface* hit(Point p);
   // Copies what the subtree shows within `clip` (root coordinates) onto
-  // `frame`, the root's picture of `stride` pixels a row.
-  void compose(std::uint32_t* frame, int stride, const Rect& clip, Point parentOrigin);
+  // `frame`, rows of the root's picture from row `frameTop` on, `stride`
+  // pixels a row.
+  void compose(std::uint32_t* frame, int stride, int frameTop, const Rect& clip, Point parentOrigin);
   void showPointer() const { shape_.show(mousePointer_); }
   // Adds the spans of row `y` (parent coordinates) that the surface covers
   // with opaque pixels, as [left, right) pairs in parent coordinates.

@@ -15,6 +15,9 @@ namespace glavo::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"GlavoControlWindow";
+// A band of the frame: small enough to stay in cache between being
+// composed and being handed over, large enough that the hand-overs are few.
+constexpr int kBandBytes = 256 * 1024;
 
 std::int16_t ShiftState() {
   std::int16_t shift = 0;
@@ -347,17 +350,30 @@ LRESULT WindowSurface::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void WindowSurface::Paint() {
   PAINTSTRUCT ps;
   HDC target = BeginPaint(window_, &ps);
-  if (target && layers_.empty()) buffer_->present(target, ps.rcPaint);
-  if (target && !layers_.empty()) {
-    const int width = buffer_->width(), height = buffer_->height();
-    const RECT area{std::max<LONG>(ps.rcPaint.left, 0), std::max<LONG>(ps.rcPaint.top, 0),
-                    std::min<LONG>(ps.rcPaint.right, width), std::min<LONG>(ps.rcPaint.bottom, height)};
-    if (area.left < area.right && area.top < area.bottom) {
-      Compose(area);
-      PresentRows(target, frame_.data() + static_cast<std::size_t>(area.top) * width, width, area);
-    }
-  }
+  if (target) Show(target, ps.rcPaint);
   EndPaint(window_, &ps);
+}
+
+// The frame is composed and handed to the window a band of rows at a
+// time, so that a band is still in the processor's cache when it is read
+// again for the window.
+void WindowSurface::Show(HDC target, const RECT& dirty) {
+  if (layers_.empty()) {
+    buffer_->present(target, dirty);
+    return;
+  }
+  const int width = buffer_->width(), height = buffer_->height();
+  const RECT area{std::max<LONG>(dirty.left, 0), std::max<LONG>(dirty.top, 0), std::min<LONG>(dirty.right, width),
+                  std::min<LONG>(dirty.bottom, height)};
+  if (area.left >= area.right || area.top >= area.bottom) return;
+  const int bandRows = std::clamp<int>(kBandBytes / static_cast<int>(width * sizeof(std::uint32_t)), 16,
+                                       std::max<int>(16, area.bottom - area.top));
+  frame_.resize(static_cast<std::size_t>(width) * bandRows);
+  for (LONG top = area.top; top < area.bottom; top += bandRows) {
+    const RECT band{area.left, top, area.right, std::min<LONG>(top + bandRows, area.bottom)};
+    Compose(band);
+    PresentRows(target, frame_.data(), width, band);
+  }
 }
 
 // The buffer, with the inner surfaces over it, into the frame. The
@@ -365,13 +381,12 @@ void WindowSurface::Paint() {
 // frame that is a few strips rather than the whole window.
 void WindowSurface::Compose(const RECT& area) {
   const int width = buffer_->width();
-  frame_.resize(static_cast<std::size_t>(width) * buffer_->height());
   std::vector<std::pair<int, int>> spans;
   for (int y = area.top; y < area.bottom; ++y) {
     spans.clear();
     for (const InnerSurface* layer : layers_) layer->coveredSpans(y, spans);
     std::sort(spans.begin(), spans.end());
-    std::uint32_t* out = frame_.data() + static_cast<std::size_t>(y) * width;
+    std::uint32_t* out = frame_.data() + static_cast<std::size_t>(y - area.top) * width;
     const std::uint32_t* own = nullptr;  // the buffer's row, settled only when needed
     int x = area.left;
     auto copyTo = [&](int end) {
@@ -387,7 +402,7 @@ void WindowSurface::Compose(const RECT& area) {
     copyTo(area.right);
   }
   const Rect clip{area.left, area.top, area.right, area.bottom};
-  for (InnerSurface* layer : layers_) layer->compose(frame_.data(), width, clip, Point{0, 0});
+  for (InnerSurface* layer : layers_) layer->compose(frame_.data(), width, area.top, clip, Point{0, 0});
 }
 
 WindowSurface::Target WindowSurface::TargetOf(ControlSurface* surface) const {

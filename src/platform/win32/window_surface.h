@@ -122,6 +122,8 @@ class WindowSurface final : public StoredSurface {
   SIZE clientSize() const;
   void SizeChanged();
   void Paint();
+  void Show(HDC target, const RECT& dirty);
+  // The rows of `area` into the frame, its first row at the frame's top.
   void Compose(const RECT& area);
   bool SetPointer();
   void MaskChanged() override { ApplyRegion(); }
@@ -149,7 +151,7 @@ class WindowSurface final : public StoredSurface {
   Rect held_;  // what is to be shown again once the holds are released
 
   std::vector<InnerSurface*> layers_;
-  std::vector<std::uint32_t> frame_;  // the buffer with the inner surfaces over it
+  std::vector<std::uint32_t> frame_;  // a band of the buffer with the inner surfaces over it
 
   HWND toolTipWindow_ = nullptr;
   std::u16string tipText_;  // the text the tool tip shows now
