@@ -131,6 +131,13 @@ void RasterDc::rectangle(int left, int top, int right, int bottom) {
     return;
   }
   if (box.left == box.right || box.top == box.bottom) return;
+  if (!widePen() && brushSolid_ && brush_ == pen_ && box.right - box.left >= 2 && box.bottom - box.top >= 2) {
+    // A one-pixel outline in the fill's own colour: the outline and the
+    // interior together are the whole box, filled a row at a time.
+    const Rect clipped = ClampRect(box.left, box.top, box.right, box.bottom, surface());
+    for (int y = clipped.top; y < clipped.bottom; ++y) FillSpan(bitmap_, y, clipped.left, clipped.right, brush_);
+    return;
+  }
   interior.addRect(box.left, box.top, static_cast<std::int64_t>(box.right) - 1,
                    static_cast<std::int64_t>(box.bottom) - 1);
   strokeAndFill(RectangleOutline(box), interior, area);

@@ -137,6 +137,37 @@ TEST_F(RasterShapes, RoundRectEllipseWiderThanTheBoxIsClampedToIt) {
   EXPECT_EQ(art(), clamped);
 }
 
+// An outline in the fill's own colour covers exactly what an outline and a
+// fill in two colours cover together, whatever the corners and clipping.
+TEST_F(RasterShapes, OneColourRectangleCoversTheOutlineAndTheInside) {
+  auto covered = [](const std::string& art) {
+    std::string mask = art;
+    for (char& c : mask) c = (c == '#' || c == 'o') ? 'x' : c;
+    return mask;
+  };
+  for (int l = -2; l < 9; l += 3) {
+    for (int t = -2; t < 8; t += 2) {
+      for (int r = -1; r < 11; r += 2) {
+        for (int b = 0; b < 9; b += 3) {
+          SoftDc& two = canvas(8, 6);
+          two.setPen(kBlack, 1);
+          two.rectangle(l, t, r, b);
+          const std::string expected = covered(art());
+          SoftDc& one = canvas(8, 6);
+          one.setPen(kBlue, 1);
+          one.rectangle(l, t, r, b);
+          ASSERT_EQ(covered(art()), expected) << l << "," << t << "," << r << "," << b;
+        }
+      }
+    }
+  }
+  canvas(8, 6).setPen(kBlue, 1);
+  dc_->rectangle(0, 1, 8, 5);  // whole rows: kept as row fills
+  Pixel p = 0;
+  EXPECT_TRUE(bitmap_.pendingRow(2, p));
+  EXPECT_EQ(p, PixelFromRgb(kBlue));
+}
+
 TEST_F(RasterShapes, RoundRectWithTinyCornersIsARectangle) {
   canvas(8, 6).roundRect(1, 1, 7, 5, 2, 9);
   const std::string tiny = art();
