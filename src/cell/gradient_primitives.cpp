@@ -137,13 +137,13 @@ class ChannelRuns {
 };
 
 // Writes the channel's bytes for k = first .. first + count - 1 into every
-// third byte of `out`, run by run.
+// fourth byte of `out`, run by run.
 void WriteChannel(int a, float d, std::int64_t first, std::int64_t count, std::uint8_t* out) {
   ChannelRuns runs(a, d, first, count);
   for (std::int64_t at = 0; at < count; runs.next()) {
     const std::uint8_t v = runs.value();
     const std::int64_t end = runs.end();
-    for (; at < end; ++at) out[3 * at] = v;
+    for (; at < end; ++at) out[4 * at] = v;
   }
 }
 
@@ -292,8 +292,10 @@ void FourCornerGradient(DeviceContext& dc, std::int32_t x, std::int32_t y, std::
   const RampStep left(h, ToPixel(topLeft), ToPixel(bottomLeft), blendSize);
   const RampStep right(h, ToPixel(topRight), ToPixel(bottomRight), blendSize);
   const auto count = static_cast<std::size_t>(endCol - firstCol);
-  std::vector<std::uint8_t> bytes((count * 3 + 3) & ~std::size_t{3});
-  const DibHeader header{static_cast<int>(count), 1, 24};
+  // 32-bit rows (the fourth byte stays 0): they are taken as they are,
+  // without a conversion from three bytes a pixel.
+  std::vector<std::uint8_t> bytes(count * 4);
+  const DibHeader header{static_cast<int>(count), 1, 32};
   const double rowSteps = RampSteps(w, blendSize);
   // A row's channel depends only on that channel's two end values, which
   // change every few rows at most: a channel like the one of the row before

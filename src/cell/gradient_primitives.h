@@ -41,7 +41,7 @@ struct Pixel24 {
 std::vector<Pixel24> ColorRamp(std::int32_t n, Pixel24 a, Pixel24 b, std::int32_t blendSize);
 
 // Bilinear gradient of the rectangle (x, y, w, h) between four corner
-// colours, written row by row as 24-bit DIB rows.
+// colours, written row by row as 32-bit DIB rows.
 void FourCornerGradient(DeviceContext& dc, std::int32_t x, std::int32_t y, std::int32_t w,
                         std::int32_t h, Rgb topLeft, Rgb topRight, Rgb bottomLeft,
                         Rgb bottomRight, std::int32_t blendSize);
