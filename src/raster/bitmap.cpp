@@ -53,6 +53,18 @@ void Bitmap::settleAll() const {
   for (int y = 0; y < height_ && pending_.any(); ++y) settleRow(y);
 }
 
+Pixel* Bitmap::overwriteSpan(int y, int left, int right) {
+  Pixel p = 0;
+  if (!pending_.get(y, p)) return rowStart(y);
+  Pixel* row = rowStart(y);
+  left = std::clamp(left, 0, width_);
+  right = std::clamp(right, left, width_);
+  std::fill(row, row + left, p);
+  std::fill(row + right, row + width_, p);
+  pending_.drop(y);
+  return row;
+}
+
 Pixel* Bitmap::overwriteRow(int y) {
   pending_.drop(y);
   return rowStart(y);
@@ -72,7 +84,7 @@ void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p) {
     return;
   }
   if (bitmap.pendingRow(y, recorded) && recorded == p) return;
-  Pixel* row = bitmap.row(y);
+  Pixel* row = bitmap.overwriteSpan(y, left, right);
   std::fill(row + left, row + right, p);
 }
 

@@ -57,6 +57,9 @@ class Bitmap {
   // Row y for a caller that writes every pixel of it: a fill pending there
   // is dropped instead of written. The pixels hold anything until then.
   Pixel* overwriteRow(int y);
+  // Row y for a caller that writes every pixel of [left, right) of it: a
+  // fill pending there is written only outside that span.
+  Pixel* overwriteSpan(int y, int left, int right);
 
   void fill(Pixel p);
   // Row y all `p` (0 <= y < height).

@@ -192,14 +192,14 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
       Intersect({srcCols.lo - srcX + x, srcCols.hi - srcX + x}, {0, bitmap.width()});
   const Interval destRows =
       Intersect({srcRows.lo - top + y, srcRows.hi - top + y}, {0, bitmap.height()});
+  if (cols.empty()) return static_cast<int>(given);
   const std::size_t stride = static_cast<std::size_t>(DibStride(header.width, header.bitCount));
   const int bytesPerPixel = header.bitCount / 8;
   for (std::int64_t dy = destRows.lo; dy < destRows.hi; ++dy) {
     const std::int64_t imageRow = dy - y + top;
     const std::int64_t memoryRow = topDown ? imageRow : given - 1 - imageRow;
     const auto* in = static_cast<const std::uint8_t*>(bits) + memoryRow * stride;
-    const bool wholeRow = cols.lo == 0 && cols.hi == bitmap.width();
-    Pixel* out = (wholeRow ? bitmap.overwriteRow(static_cast<int>(dy)) : bitmap.row(static_cast<int>(dy))) + cols.lo;
+    Pixel* out = bitmap.overwriteSpan(static_cast<int>(dy), static_cast<int>(cols.lo), static_cast<int>(cols.hi)) + cols.lo;
     const std::uint8_t* from = in + (cols.lo - x + srcX) * bytesPerPixel;
     const auto count = static_cast<std::size_t>(cols.length());
     if (header.bitCount == 32) {
