@@ -122,7 +122,7 @@ void CheckOpaqueImage(Report report) {
   PaintBackground(canvas.dc());
   canvas.dc().setPixel(3, 2, 0x123456);
   std::vector<std::uint32_t> image(7 * 5);
-  RowFills fills;
+  glavo::RowFills fills;
   canvas.readOpaque(image.data(), fills);
   for (int y = 0; y < 5; ++y) {
     std::uint32_t value = 0;
