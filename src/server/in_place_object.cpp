@@ -75,8 +75,8 @@ bool OleControl::RequestPlace(int left, int top, int width, int height) {
     DispatchForm place(extender);
     const double twips = TwipsPerPixel();
     try {
-      if (HostToDouble(place.get("Left")) != left * twips) place.set("Left", left * twips);
-      if (HostToDouble(place.get("Top")) != top * twips) place.set("Top", top * twips);
+      if (place.bound(FormBound::kLeft) != left * twips) place.setBound(FormBound::kLeft, left * twips);
+      if (place.bound(FormBound::kTop) != top * twips) place.setBound(FormBound::kTop, top * twips);
     } catch (const HostError&) {
     }
   }

@@ -51,11 +51,11 @@ HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
     surface_ = nullptr;
     windowSurface_ = window;
     // Read first: the new skin's first layout writes its caption to the form.
-    const std::u16string title = placeOnWindow ? HostToString(form.get("Caption")) : u"";
+    const std::u16string title = placeOnWindow ? form.caption() : u"";
     HRESULT hr = Rehost(std::move(surface), host->environment(), [&](GlavoSkin& skin) {
       if (!placeOnWindow) return;
-      form.set("BorderStyle", 0);
-      form.set("ShowInTaskbar", true);
+      form.setBorderStyle(FormBorderStyle::kNone);
+      form.setShowInTaskbar(true);
       if (skin.Caption().empty()) skin.SetCaption(title);
     });
     // The previous host goes only after the skin that used it.

@@ -150,7 +150,7 @@ void GlavoSkin::SetButtonSize(std::int32_t v) {
 
 void GlavoSkin::SetCaption(const std::u16string& v) {
   caption_ = v;
-  form().set("Caption", v);
+  form().setCaption(v);
   LayoutParts();
   Changed("Caption");
 }
@@ -235,7 +235,7 @@ void GlavoSkin::SetSkinThemeFile(const std::u16string& v) {
 
 void GlavoSkin::SetSkinState(std::int32_t v) {
   skinState_ = v;
-  if (v >= gwr_Normal && v <= gwr_Maximized) form().set("WindowState", v);
+  if (v >= gwr_Normal && v <= gwr_Maximized) form().setWindowState(static_cast<FormWindowState>(v));
   Changed("SkinState");
 }
 

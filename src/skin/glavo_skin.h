@@ -153,6 +153,7 @@ class GlavoSkin final : private ControlEvents {
 
   // Layout.
   void ShowSequence();
+  Rect ClientPixels();
   void AddWindowMenuStyles();
   // With kSkipPart (theme loading), a part the host cannot place keeps its
   // old place and the pass goes on; otherwise the host's error ends it.
@@ -160,7 +161,7 @@ class GlavoSkin final : private ControlEvents {
   void LayoutParts(PlaceFailure onFailure = PlaceFailure::kRaise);
   void PaintBackground();
   Rect GetWorkArea();
-  void SetUniText(HostForm* target, const std::u16string& text);
+  void SetUniText(const std::u16string& text);
 
   // Window states.
   void ToggleMaximize();
@@ -192,8 +193,6 @@ class GlavoSkin final : private ControlEvents {
 
   // Host access.
   HostForm& form() { return env_.form; }
-  double FormNumber(const char* member);
-  std::int32_t FormWindowState();
   double TwipsX() const { return env_.screen.twipsPerPixelX(); }
   double TwipsY() const { return env_.screen.twipsPerPixelY(); }
   void Changed(const char* property) { surface_->propertyChanged(property); }

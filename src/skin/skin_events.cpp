@@ -52,7 +52,7 @@ void GlavoSkin::MaximizeClick() {
 
 void GlavoSkin::MinimizeClick() {
   RaiseClick(gwr_MinimizeButton);
-  form().set("WindowState", gwr_Minimized);
+  form().setWindowState(FormWindowState::kMinimized);
 }
 
 void GlavoSkin::ShowSystemMenu() {
