@@ -80,10 +80,17 @@ HRESULT SkinObject::ShowWindowed() {
   }
 }
 
-void SkinObject::PlaceWindow(const RECT& place) {
+void SkinObject::Place(const RECT& place) {
+  const int width = place.right - place.left, height = place.bottom - place.top;
   if (windowSurface_) {
-    windowSurface_->place(place.left, place.top, place.right - place.left, place.bottom - place.top);
+    windowSurface_->place(place.left, place.top, width, height);
+  } else if (surface_) {
+    surface_->move(0, 0, width, height);
   }
+}
+
+bool SkinObject::TakeMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return input_ && input_->deliver(message, wParam, lParam);
 }
 
 HRESULT SkinObject::DetachWindow() {

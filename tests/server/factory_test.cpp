@@ -48,6 +48,8 @@ TEST_P(FactoryTest, ModuleStaysLoadedWhileObjectsOrLocksLive) {
 TEST_P(FactoryTest, EveryInterfaceLeadsBackToOneIdentity) {
   EXPECT_EQ(v_["interfaces answered"], "8");
   EXPECT_EQ(v_["same identity"], "8");
+  EXPECT_EQ(v_["in-place objects"], "one");
+  EXPECT_EQ(v_["windowless window"], "0x80004005");  // E_FAIL: it has none
   EXPECT_EQ(v_["foreign interface"], "0x80004002 cleared");
   EXPECT_EQ(v_["error info dual"], "0x00000000");
   EXPECT_EQ(v_["error info other"], "0x00000001");

@@ -59,7 +59,7 @@ void ExpectChecks(const HostRun& run, std::initializer_list<const char*> names) 
 TEST_P(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
   REQUIRE_HOST();
   ExpectChecks(host(), {"register", "atl_container", "control_created", "control_window", "form_borderless",
-                "frame_covers_client", "parts_without_windows", "view_object_draw"});
+                "frame_covers_client", "parts_without_windows", "one_in_place_object", "view_object_draw"});
 }
 
 TEST_P(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {

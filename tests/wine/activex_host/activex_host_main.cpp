@@ -351,6 +351,25 @@ void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink)
   report.check("close_click_closes_form", state.destroyed && !IsWindow(state.form), "");
 }
 
+// A container that asks for the windowless in-place interface reaches the
+// same object as through IOleInPlaceObject, which knows the control's
+// window and leaves its messages to it.
+void CheckInPlaceObject(Report& report, IUnknown* unknown, HWND control) {
+  IOleInPlaceObject* inPlace = nullptr;
+  IOleInPlaceObjectWindowless* windowless = nullptr;
+  unknown->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace));
+  unknown->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
+  HWND window = nullptr;
+  LRESULT result = 0;
+  const HRESULT got = windowless ? windowless->GetWindow(&window) : E_NOINTERFACE;
+  const HRESULT message = windowless ? windowless->OnWindowMessage(WM_MOUSEMOVE, 0, 0, &result) : E_NOINTERFACE;
+  const bool one = inPlace && windowless && inPlace == static_cast<IOleInPlaceObject*>(windowless);
+  report.check("one_in_place_object", one && got == S_OK && window == control && message == S_FALSE,
+               "GetWindow " + std::to_string(got) + " message " + std::to_string(message));
+  if (inPlace) inPlace->Release();
+  if (windowless) windowless->Release();
+}
+
 // The whole tour: layout, drawing, themes, hover, maximize, drag, close.
 void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown* unknown, HWND control,
                      ClickSink& sink, const std::wstring& outDir) {
@@ -359,6 +378,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
   const RECT own = ScreenRect(control);
   report.check("frame_covers_client", EqualRect(&own, &clientRect) != 0, "control " + RectText(own));
   CheckOneWindow(report, control);
+  CheckInPlaceObject(report, unknown, control);
   {
     const RECT area = ClientScreenRect(state.form);
     SavePpm(outDir + L"\\activex_start.ppm", CaptureScreen(area), area.right - area.left, area.bottom - area.top);
