@@ -197,11 +197,17 @@ double DispatchForm::bound(FormBound which) { return HostToDouble(get(NameOf(whi
 
 void DispatchForm::setBound(FormBound which, double twips) { set(NameOf(which), twips); }
 
-FormWindowState DispatchForm::windowState() { return static_cast<FormWindowState>(HostToLong(get("WindowState"))); }
+FormWindowState DispatchForm::windowState() {
+  return static_cast<FormWindowState>(HostToLong(get("WindowState")));
+}
 
-void DispatchForm::setWindowState(FormWindowState state) { set("WindowState", static_cast<std::int32_t>(state)); }
+void DispatchForm::setWindowState(FormWindowState state) {
+  set("WindowState", static_cast<std::int32_t>(state));
+}
 
-void DispatchForm::setBorderStyle(FormBorderStyle style) { set("BorderStyle", static_cast<std::int32_t>(style)); }
+void DispatchForm::setBorderStyle(FormBorderStyle style) {
+  set("BorderStyle", static_cast<std::int32_t>(style));
+}
 
 // Handles are 32-bit values, sign-extended in a 64-bit process.
 WindowHandle DispatchForm::hwnd() { return static_cast<WindowHandle>(HostToLong(get("hwnd"))); }

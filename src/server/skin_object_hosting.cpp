@@ -1,8 +1,7 @@
 // Moving the skin between a container's window and no window at all: the
-// skin is built anew on the other surface with the same properties.
+// same skin is re-bound to the other surface and host.
 #include "server/error_info.h"
 #include "server/ole_control.h"
-#include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
 #include "server/windowless_input.h"
 
@@ -14,18 +13,9 @@ HWND SkinObject::ControlWindow() const {
 
 HRESULT SkinObject::Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironment env,
                            const std::function<void(GlavoSkin&)>& placed) {
-  OrderedPropertyBag bag;
-  skin_->WriteProperties(bag);
-  ControlSurface& shown = *surface;
-  auto fresh = std::make_unique<GlavoSkin>(std::move(surface), env);
-  fresh->setListener(this);
-  fresh->ReadProperties(bag);
-  // A look that came from BodyTheme alone is not in the bag as theme data.
-  if (fresh->SkinThemeData().empty()) fresh->SetBodyTheme(fresh->BodyTheme());
-  if (placed) placed(*fresh);
-  skin_->setListener(nullptr);
-  skin_ = std::move(fresh);
-  if (!windowSurface_) shown.setVisible(true);
+  skin_->Rebind(std::move(surface), env);
+  if (placed) placed(*skin_);
+  if (!windowSurface_) skin_->surface().setVisible(true);
   return S_OK;
 }
 
@@ -43,28 +33,29 @@ HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
     surface->setPlaceRequest([this](int left, int top, int width, int height) {
       return ole_->RequestPlace(left, top, width, height);
     });
-    win32::WindowSurface* window = surface.get();
     HostForm& form = host->form();
     const bool placeOnWindow = host->formIsWindow();
+    // Read first: the skin's first layout there writes its caption to the form.
+    const std::u16string title = placeOnWindow ? form.caption() : u"";
     // The windowless input path serves only the surface without a window.
     input_.reset();
     surface_ = nullptr;
-    windowSurface_ = window;
-    // Read first: the new skin's first layout writes its caption to the form.
-    const std::u16string title = placeOnWindow ? form.caption() : u"";
-    HRESULT hr = Rehost(std::move(surface), host->environment(), [&](GlavoSkin& skin) {
+    windowSurface_ = surface.get();
+    windowed_ = std::move(host);
+    HRESULT hr = Rehost(std::move(surface), windowed_->environment(), [&](GlavoSkin& skin) {
       if (!placeOnWindow) return;
       form.setBorderStyle(FormBorderStyle::kNone);
       form.setShowInTaskbar(true);
       if (skin.Caption().empty()) skin.SetCaption(title);
     });
-    // The previous host goes only after the skin that used it.
-    windowed_ = std::move(host);
+    // The container's form goes only after the skin has left it.
     siteForm_.reset();
     return hr;
   } catch (...) {
-    windowSurface_ = nullptr;
-    return ReportCurrentException(IID__GlavoSkin);
+    const HRESULT hr = ReportCurrentException(IID__GlavoSkin);
+    // Back to no window, as before the attempt.
+    DetachWindow();
+    return hr;
   }
 }
 

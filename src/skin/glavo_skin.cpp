@@ -44,17 +44,24 @@ FontRef DesignFont(const char16_t* name, float size, bool bold, std::int16_t cha
 
 GlavoSkin::GlavoSkin(std::unique_ptr<ControlSurface> surface, SkinEnvironment env)
     : surface_(std::move(surface)), env_(env), handCursor_(HandCursor()) {
+  CreateSystemMenu();
+  TakeSurface();
+}
+
+GlavoSkin::~GlavoSkin() { LeaveSurface(); }
+
+// The parts with their design settings and the running timer, on surface_.
+void GlavoSkin::TakeSurface() {
   surface_->setEventSink(this);
   CreateParts();
   ApplyPartDesign();
-  CreateSystemMenu();
   tmrDetect_ = surface_->createTimer();
   tmrDetect_->setInterval(10);
   tmrDetect_->setHandler([this] { TimerTick(); });
   tmrDetect_->setEnabled(true);
 }
 
-GlavoSkin::~GlavoSkin() {
+void GlavoSkin::LeaveSurface() {
   tmrDetect_->setEnabled(false);
   for (auto& part : parts_) part->setListener(nullptr);
   surface_->setEventSink(nullptr);

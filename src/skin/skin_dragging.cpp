@@ -27,9 +27,9 @@ std::int16_t ResizePointer(SkinPartsGwr part) {
 // The system runs its modal move loop as for a press on a caption; the call
 // returns when the button is released.
 void GlavoSkin::MoveRequest() {
-  env_.windows.releaseCapture();
+  env_->windows.releaseCapture();
   const WindowHandle hwnd = form().hwnd();
-  env_.windows.sendMessage(hwnd, kWmNcLButtonDown, kHtCaption, 0);
+  env_->windows.sendMessage(hwnd, kWmNcLButtonDown, kHtCaption, 0);
   surface_->setMousePointer(savedMousePointer_);
   moveArmed_ = false;
 }
@@ -121,7 +121,7 @@ GlavoSkin::PixelOffset GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
   // there is a step of its own and accounts for its own movement.
   ShowSequence();
   const PixelOffset after = PartScreenOrigin(p);
-  env_.pump.doEvents();
+  env_->pump.doEvents();
   return {after.x - before.x, after.y - before.y};
 }
 

@@ -57,7 +57,7 @@ void GlavoSkin::MinimizeClick() {
 
 void GlavoSkin::ShowSystemMenu() {
   if (!allowSystemMenu_) return;
-  const int chosen = env_.menus.popup(*surface_, mnuSys_, borderSize_, titleBarSize_, kPopupLeftAlign);
+  const int chosen = env_->menus.popup(*surface_, mnuSys_, borderSize_, titleBarSize_, kPopupLeftAlign);
   RunMenuItem(chosen);
 }
 

@@ -44,8 +44,8 @@ Rect GlavoSkin::ClientPixels() {
 
 void GlavoSkin::AddWindowMenuStyles() {
   const WindowHandle hwnd = form().hwnd();
-  const std::int32_t style = env_.windows.getWindowLong(hwnd, kGwlStyle);
-  env_.windows.setWindowLong(hwnd, kGwlStyle,
+  const std::int32_t style = env_->windows.getWindowLong(hwnd, kGwlStyle);
+  env_->windows.setWindowLong(hwnd, kGwlStyle,
                              static_cast<std::int32_t>(static_cast<std::uint32_t>(style) |
                                                        kWsSysMenu | kWsMinimizeBox | kWsMaximizeBox));
 }
@@ -124,18 +124,18 @@ void GlavoSkin::PaintBackground() {
 // taskbar sits.
 Rect GlavoSkin::GetWorkArea() {
   Rect tray;
-  const WindowHandle trayWindow = env_.windows.findWindow("Shell_traywnd", "");
-  if (trayWindow != 0) env_.windows.getWindowRect(trayWindow, tray);
+  const WindowHandle trayWindow = env_->windows.findWindow("Shell_traywnd", "");
+  if (trayWindow != 0) env_->windows.getWindowRect(trayWindow, tray);
   const auto trayHeight = static_cast<std::int16_t>(tray.bottom - tray.top);
   Rect desktop;
-  env_.windows.getWindowRect(env_.windows.desktopWindow(), desktop);
+  env_->windows.getWindowRect(env_->windows.desktopWindow(), desktop);
   desktop.bottom -= trayHeight;
   return desktop;
 }
 
 // A form without a window has no window text to set.
 void GlavoSkin::SetUniText(const std::u16string& text) {
-  if (form().isWindowed()) env_.windows.setWindowText(form().hwnd(), text);
+  if (form().isWindowed()) env_->windows.setWindowText(form().hwnd(), text);
 }
 
 }  // namespace glavo

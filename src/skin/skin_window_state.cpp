@@ -40,16 +40,20 @@ void GlavoSkin::SetWorkAreaBounds() {
 
 void GlavoSkin::TakeRestoreLook() {
   isMaximized_ = true;
-  part(gwr_MaximizeButton).SetSymbolNo(kSymbolRestore);
-  part(gwr_MaximizeButton).surface().setToolTipText(u"Restore");
+  ShowMaximizeButtonAs(true);
   mnuSys_[mnuRestore].caption = u"Restore   (Alt + Enter)";
 }
 
 void GlavoSkin::TakeMaximizeLook() {
   isMaximized_ = false;
-  part(gwr_MaximizeButton).SetSymbolNo(kSymbolMaximize);
-  part(gwr_MaximizeButton).surface().setToolTipText(u"Maximize");
+  ShowMaximizeButtonAs(false);
   mnuSys_[mnuRestore].caption = u"Maximize   (Alt + Enter)";
+}
+
+// The maximize button's glyph and tool tip: restore or maximize.
+void GlavoSkin::ShowMaximizeButtonAs(bool restore) {
+  part(gwr_MaximizeButton).SetSymbolNo(restore ? kSymbolRestore : kSymbolMaximize);
+  part(gwr_MaximizeButton).surface().setToolTipText(restore ? u"Restore" : u"Maximize");
 }
 
 void GlavoSkin::ToggleMaximize() {
@@ -68,8 +72,8 @@ void GlavoSkin::ToggleMaximize() {
       form().setBound(FormBound::kWidth, restoreRect_.right - restoreRect_.left);
       form().setBound(FormBound::kHeight, restoreRect_.bottom - restoreRect_.top);
       // Restored forms come back centred on the screen, not where they were.
-      form().setBound(FormBound::kLeft, (env_.screen.width() - form().bound(FormBound::kWidth)) / 2);
-      form().setBound(FormBound::kTop, (env_.screen.height() - form().bound(FormBound::kHeight)) / 2);
+      form().setBound(FormBound::kLeft, (env_->screen.width() - form().bound(FormBound::kWidth)) / 2);
+      form().setBound(FormBound::kTop, (env_->screen.height() - form().bound(FormBound::kHeight)) / 2);
       TakeMaximizeLook();
     }
   } else {
@@ -135,13 +139,11 @@ void GlavoSkin::ResizeBookkeeping() {
   const FormWindowState state = form().windowState();
   if (state == FormWindowState::kMaximized) {
     isMaximized_ = true;
-    part(gwr_MaximizeButton).SetSymbolNo(kSymbolRestore);
-    part(gwr_MaximizeButton).surface().setToolTipText(u"Restore");
+    ShowMaximizeButtonAs(true);
     mnuSys_[mnuRestore].caption = u"Restore";
   } else if (state == FormWindowState::kNormal) {
     isMaximized_ = false;
-    part(gwr_MaximizeButton).SetSymbolNo(kSymbolMaximize);
-    part(gwr_MaximizeButton).surface().setToolTipText(u"Maximize");
+    ShowMaximizeButtonAs(false);
     mnuSys_[mnuRestore].caption = u"Maximize";
   }
 }

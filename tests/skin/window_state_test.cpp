@@ -44,6 +44,27 @@ TEST_F(WindowStates, WorkAreaMaximizeAndRestoreCentred) {
   EXPECT_EQ(log.events, (std::vector<std::string>{"Click(8)", "Click(8)"}));
 }
 
+// Re-bound to a new surface, the same control goes on: maximized, with the
+// bounds to restore, its events, and drawn as before.
+TEST_F(WindowStates, ReboundControlKeepsItsMaximizedStateAndBoundsToRestore) {
+  skin().SetBodyTheme(gwr_Vista);
+  skin().SetCaption(u"Orders");
+  clickAt(stage.partPoint(gwr_MaximizeButton));
+  desktop().hover(stage.partPoint(gwr_Back), 30);
+  const TwipsRect restore = skin().RestoreRect();
+  const soft::Bitmap before = stage.render();
+  stage.rebind();
+  stage.tick(30);
+  EXPECT_TRUE(skin().IsMaximized());
+  EXPECT_EQ(skin().SkinState(), gwr_Maximized);
+  EXPECT_EQ(skin().RestoreRect(), restore);
+  EXPECT_EQ(maxToolTip(), u"Restore");
+  EXPECT_TRUE(stage.render().pixels() == before.pixels());
+  clickAt(stage.partPoint(gwr_MaximizeButton));
+  EXPECT_EQ(formPixels(), (Rect{240, 100, 1040, 700}));
+  EXPECT_EQ(log.events, (std::vector<std::string>{"Click(8)", "Click(8)"}));
+}
+
 TEST_F(WindowStates, TitleBarDoubleClickTogglesInBothModes) {
   doubleClickTitle();
   EXPECT_EQ(formPixels(), kWorkArea);

@@ -204,7 +204,36 @@ void CheckHover(Report& report, IDispatch* skin, HWND control) {
                std::to_string(CountDifferent(before, after)) + " pixels differ after leaving");
 }
 
-void CheckMaximize(Report& report, HWND form, HWND control) {
+// The container deactivates the control in place and activates it again on
+// its window; the control's new window, or null.
+HWND Reactivate(IUnknown* unknown, HWND container) {
+  IOleInPlaceObject* inPlace = nullptr;
+  IOleObject* ole = nullptr;
+  IOleClientSite* site = nullptr;
+  HWND control = nullptr;
+  if (SUCCEEDED(unknown->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace))) &&
+      SUCCEEDED(unknown->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) &&
+      SUCCEEDED(ole->GetClientSite(&site)) && site) {
+    inPlace->InPlaceDeactivate();
+    Pump(100);
+    RECT place{};
+    GetClientRect(container, &place);
+    if (SUCCEEDED(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, container, &place))) {
+      inPlace->GetWindow(&control);
+    }
+  }
+  if (site) site->Release();
+  if (ole) ole->Release();
+  if (inPlace) inPlace->Release();
+  Pump(300);
+  return control;
+}
+
+// Maximized by a title bar double click, re-bound to a new window by the
+// container, and restored by a second double click; the control's window
+// at the end.
+HWND CheckMaximize(Report& report, const FormState& state, IDispatch* skin, IUnknown* unknown, HWND control) {
+  const HWND form = state.form;
   const RECT normal = ScreenRect(form);
   HWND title = control;
   Post(title, WM_LBUTTONDOWN, MK_LBUTTON, 200, 15);
@@ -223,6 +252,13 @@ void CheckMaximize(Report& report, HWND form, HWND control) {
   report.check("maximized_frame_covers_client", EqualRect(&client, &maxed) != 0 &&
                                                     EqualRect(&client, &(const RECT&)ScreenRect(control)) != 0,
                "control " + RectText(ScreenRect(control)));
+  control = Reactivate(unknown, state.axWindow);
+  long skinState = -1;
+  GetLong(skin, L"SkinState", skinState);
+  const RECT rebound = ScreenRect(form);
+  report.check("rebind_keeps_maximized", control && skinState == 2 && EqualRect(&rebound, &maxed) != 0,
+               "SkinState " + std::to_string(skinState) + " form " + RectText(rebound));
+  title = control;
   Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 15);
   Post(title, WM_LBUTTONUP, 0, 200, 15);
   Pump(600);
@@ -232,6 +268,7 @@ void CheckMaximize(Report& report, HWND form, HWND control) {
   const bool sized = w == normal.right - normal.left && h == normal.bottom - normal.top;
   report.check("dblclick_restores_centred", sized && std::abs(back.left - cx) <= 1 && std::abs(back.top - cy) <= 1,
                "form " + RectText(back) + " expected origin " + std::to_string(cx) + " " + std::to_string(cy));
+  return control;
 }
 
 void CheckDrag(Report& report, IDispatch* skin, HWND form, HWND control) {
@@ -387,7 +424,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
 
   CheckThemes(report, skin, state.form, outDir);
   CheckHover(report, skin, control);
-  CheckMaximize(report, state.form, control);
+  control = CheckMaximize(report, state, skin, unknown, control);
   CheckDrag(report, skin, state.form, control);
   CheckClose(report, state, control, sink);
 }
