@@ -1,9 +1,9 @@
 // Moving the skin between a container's window and no window at all: the
 // same skin is re-bound to the other surface and host.
+#include "platform/win32/windowless_input.h"
 #include "server/error_info.h"
 #include "server/ole_control.h"
 #include "server/skin_object.h"
-#include "server/windowless_input.h"
 
 namespace glavo::server {
 

@@ -83,7 +83,7 @@ void CheckImage(const Build& build, const std::string& path, const std::string& 
 }
 
 void CheckScene(const Build& build) {
-  const std::string exe = build.dir + "/tools/glavo-scene.exe";
+  const std::string exe = build.dir + "/bin/glavo-scene.exe";
   CheckImage(build, exe, "glavo-scene");
   if (::testing::Test::HasFatalFailure()) return;
   PeHeader header;
