@@ -10,6 +10,8 @@
 
 namespace {
 
+using client::Print;
+
 class EventSink final : public IDispatch {
  public:
   // A sink that cancels Alt+F4 and Alt+Enter zeroes KeyCode in KeyDown.
@@ -109,9 +111,6 @@ std::wstring Read(IDispatch* skin, const wchar_t* name) {
   return text;
 }
 
-void Print(const wchar_t* name, const std::wstring& value) {
-  std::wprintf(L"%ls=%ls\n", name, value.c_str());
-}
 
 // One control fed Alt+Enter and Alt+F4 by a sink that does or does not
 // cancel them; prints the control's state afterwards.
