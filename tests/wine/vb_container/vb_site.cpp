@@ -156,17 +156,6 @@ STDMETHODIMP VbSite::GetExtendedControl(IDispatch** out) {
   return S_OK;
 }
 
-STDMETHODIMP VbSite::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info) *info = nullptr;
-  return DISP_E_BADINDEX;
-}
-
 STDMETHODIMP VbSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) {
   VARIANT v;
   VariantInit(&v);

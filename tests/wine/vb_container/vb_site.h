@@ -10,6 +10,7 @@
 #include <olectl.h>
 
 #include "call_log.h"
+#include "com_answers.h"
 #include "vb_extender.h"
 
 namespace vb_container {
@@ -69,8 +70,8 @@ class VbSite final : public IOleClientSite,
   STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
   // IDispatch: the ambient properties.
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return NoTypeInfoCount(count); }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return NoTypeInfo(info); }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                       UINT*) override;
