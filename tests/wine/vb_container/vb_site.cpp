@@ -70,11 +70,6 @@ STDMETHODIMP VbSite::QueryInterface(REFIID riid, void** out) {
   return S_OK;
 }
 
-STDMETHODIMP VbSite::SaveObject() {
-  log_.call("site.SaveObject");
-  return S_OK;
-}
-
 STDMETHODIMP VbSite::GetMoniker(DWORD, DWORD, IMoniker** out) {
   if (out) *out = nullptr;
   return E_NOTIMPL;
@@ -85,33 +80,9 @@ STDMETHODIMP VbSite::GetContainer(IOleContainer** out) {
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP VbSite::ShowObject() {
-  log_.call("site.ShowObject");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnShowWindow(BOOL) { return S_OK; }
-
-STDMETHODIMP VbSite::RequestNewObjectLayout() { return E_NOTIMPL; }
-
 STDMETHODIMP VbSite::GetWindow(HWND* window) {
   if (!window) return E_POINTER;
   *window = form_.hwnd();
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::CanInPlaceActivate() {
-  log_.call("site.CanInPlaceActivate");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnInPlaceActivate() {
-  log_.call("site.OnInPlaceActivate");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnUIActivate() {
-  log_.call("site.OnUIActivate");
   return S_OK;
 }
 
@@ -128,16 +99,6 @@ STDMETHODIMP VbSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWin
     info->haccel = nullptr;
     info->cAccelEntries = 0;
   }
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnUIDeactivate(BOOL) {
-  log_.call("site.OnUIDeactivate");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnInPlaceDeactivate() {
-  log_.call("site.OnInPlaceDeactivate");
   return S_OK;
 }
 
