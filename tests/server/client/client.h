@@ -28,6 +28,16 @@ VARIANT Text(const std::wstring& s);
 // A string value's text (embedded NULs kept); `otherwise` for any other kind.
 std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise = L"");
 
+// QueryInterface of a test object: `self` under IUnknown, `iid` and `also`
+// (where it is not IID_NULL). The objects live on the stack: no counting.
+template <class Interface>
+HRESULT QueryOne(Interface* self, REFIID riid, void** out, REFIID iid, REFIID also = IID_NULL) {
+  const bool mine = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, iid) ||
+                    (!IsEqualIID(also, IID_NULL) && IsEqualIID(riid, also));
+  *out = mine ? self : nullptr;
+  return mine ? S_OK : E_NOINTERFACE;
+}
+
 // Prints "NAME=VALUE".
 void Print(const wchar_t* name, const std::wstring& value);
 

@@ -19,13 +19,7 @@ class EventSink final : public IDispatch {
   int received = 0;
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-        IsEqualIID(riid, DIID___GlavoSkin)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return client::QueryOne<IDispatch>(this, riid, out, IID_IDispatch, DIID___GlavoSkin);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }
@@ -63,12 +57,7 @@ class EventSink final : public IDispatch {
 class ChangeSink final : public IPropertyNotifySink {
  public:
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyNotifySink)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return client::QueryOne<IPropertyNotifySink>(this, riid, out, IID_IPropertyNotifySink);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }

@@ -25,12 +25,7 @@ constexpr const wchar_t* kProperties[] = {
 class RecordingBag final : public IPropertyBag {
  public:
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return client::QueryOne<IPropertyBag>(this, riid, out, IID_IPropertyBag);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }
