@@ -1,6 +1,6 @@
 #include "drag_step.h"
 
-#include "host/soft/sim_surface.h"
+#include "platform/sim/sim_surface.h"
 
 namespace glavo::bench {
 namespace {

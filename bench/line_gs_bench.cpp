@@ -3,11 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "graphics/line_gs.h"
-#include "host/color_table.h"
-#include "host/message_box.h"
-#include "host/soft/bitmap.h"
-#include "host/soft/soft_dc.h"
-#include "host/soft/soft_gdi.h"
+#include "platform/sim/soft_dc.h"
+#include "platform/sim/soft_gdi.h"
+#include "raster/bitmap.h"
+#include "runtime/color_table.h"
+#include "runtime/message_box.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cell/glavo_cell.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_form.h"
-#include "host/soft/sim_menu.h"
-#include "host/soft/sim_message_pump.h"
-#include "host/soft/sim_screen.h"
-#include "host/soft/sim_window_api.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_form.h"
+#include "platform/sim/sim_menu.h"
+#include "platform/sim/sim_message_pump.h"
+#include "platform/sim/sim_screen.h"
+#include "platform/sim/sim_window_api.h"
 #include "skin/glavo_skin.h"
 
 namespace {

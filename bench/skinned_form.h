@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "host/types.h"
-#include "skin_stage.h"
+#include "draw/types.h"
+#include "stage/skin_stage.h"
 
 namespace glavo::bench {
 

@@ -3,10 +3,10 @@
 // as the PNG the page shows. The HTTP round trip on 127.0.0.1 is not timed.
 #include <benchmark/benchmark.h>
 
-#include "host/soft/png_file.h"
+#include "raster/png_file.h"
 #include "skin/body_themes.h"
-#include "skin_render.h"
 #include "skinned_form.h"
+#include "stage/skin_render.h"
 
 namespace glavo::bench {
 namespace {

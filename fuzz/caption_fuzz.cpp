@@ -10,8 +10,8 @@
 #include "cell/glavo_cell.h"
 #include "fuzz_check.h"
 #include "fuzz_text.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace glavo;

@@ -15,11 +15,11 @@
 #include "cell/glavo_cell.h"
 #include "fuzz_check.h"
 #include "fuzz_text.h"
-#include "host/host_value.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_property_bag.h"
-#include "host/soft/sim_surface.h"
-#include "skin_stage.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_property_bag.h"
+#include "platform/sim/sim_surface.h"
+#include "runtime/host_value.h"
+#include "stage/skin_stage.h"
 
 namespace {
 

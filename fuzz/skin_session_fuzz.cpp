@@ -15,8 +15,8 @@
 
 #include "fuzz_check.h"
 #include "fuzz_text.h"
-#include "host/host_value.h"
-#include "skin_stage.h"
+#include "runtime/host_value.h"
+#include "stage/skin_stage.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "fuzz_check.h"
 #include "fuzz_text.h"
-#include "skin_stage.h"
+#include "stage/skin_stage.h"
 
 // A fresh small form per input, so every finding replays on its own; the
 // size keeps huge metrics from the text cheap to paint.

@@ -9,9 +9,9 @@
 
 #include "fuzz_check.h"
 #include "fuzz_text.h"
-#include "host/host_value.h"
+#include "runtime/host_value.h"
 #include "server/stream_codec.h"
-#include "skin_stage.h"
+#include "stage/skin_stage.h"
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
 

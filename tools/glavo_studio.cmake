@@ -7,7 +7,7 @@ if(NOT WIN32)
   file(GLOB STUDIO_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/glavo/studio/*.cpp)
   add_library(glavo_studio STATIC ${STUDIO_SOURCES})
   target_include_directories(glavo_studio PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/glavo)
-  target_link_libraries(glavo_studio PUBLIC glavo_skin_stage glavo_skin glavo_cell glavo_soft
+  target_link_libraries(glavo_studio PUBLIC glavo_stage glavo_skin glavo_cell glavo_sim
                         PkgConfig::CPP_HTTPLIB nlohmann_json::nlohmann_json)
   set(GLAVO_STUDIO_PAGE_DIR ${CMAKE_CURRENT_SOURCE_DIR}/studio CACHE INTERNAL "the studio page's files")
   target_link_libraries(glavo PRIVATE glavo_studio)

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "server/detached_host.h"
+#include "platform/win32/detached_host.h"
 #include "skin/glavo_skin.h"
 #include "skin/skin_names.h"
 

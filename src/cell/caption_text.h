@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "cell/cell_options.h"
-#include "host/device_context.h"
-#include "host/font.h"
+#include "draw/device_context.h"
+#include "runtime/font.h"
 
 namespace glavo {
 

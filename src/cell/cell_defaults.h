@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "cell/cell_options.h"
-#include "host/types.h"
+#include "draw/types.h"
 
 namespace glavo::cell_defaults {
 

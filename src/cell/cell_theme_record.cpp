@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cell/field_text.h"
-#include "host/number_text.h"
-#include "host/whole_file.h"
+#include "runtime/number_text.h"
+#include "runtime/whole_file.h"
 
 namespace glavo {
 

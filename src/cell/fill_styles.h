@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "cell/cell_options.h"
-#include "host/picture_box.h"
+#include "runtime/picture_box.h"
 
 namespace glavo {
 

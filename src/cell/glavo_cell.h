@@ -13,8 +13,8 @@
 #include "cell/cell_options.h"
 #include "cell/fill_styles.h"
 #include "cell/glavo_cell_events.h"
-#include "host/control_surface.h"
-#include "host/property_bag.h"
+#include "runtime/control_surface.h"
+#include "runtime/property_bag.h"
 
 namespace glavo {
 

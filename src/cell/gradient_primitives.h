@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/device_context.h"
-#include "host/picture_box.h"
+#include "draw/device_context.h"
+#include "runtime/picture_box.h"
 
 namespace glavo {
 

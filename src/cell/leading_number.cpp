@@ -4,7 +4,7 @@
 #include <string>
 
 #include "graphics/rounding.h"
-#include "host/number_text.h"
+#include "runtime/number_text.h"
 
 namespace glavo {
 

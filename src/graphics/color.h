@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "host/color_table.h"
-#include "host/device_context.h"
-#include "host/types.h"
+#include "draw/device_context.h"
+#include "draw/types.h"
+#include "runtime/color_table.h"
 
 namespace glavo {
 

@@ -1,7 +1,7 @@
 // How an anti-aliased primitive mixes its colour into one pixel.
 #pragma once
 
-#include "host/types.h"
+#include "draw/types.h"
 
 namespace glavo {
 

@@ -15,11 +15,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "draw/device_context.h"
+#include "draw/types.h"
 #include "graphics/intensity_blend.h"
-#include "host/color_table.h"
-#include "host/device_context.h"
-#include "host/message_box.h"
-#include "host/types.h"
+#include "runtime/color_table.h"
+#include "runtime/message_box.h"
 
 namespace glavo {
 

@@ -2,7 +2,7 @@
 // control reads and writes its properties through one code path.
 #pragma once
 
-#include "host/property_bag.h"
+#include "runtime/property_bag.h"
 #include "server/com_headers.h"
 
 namespace glavo::server {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/win32/window_icon.h"
+#include "platform/win32/window_icon.h"
 #include "server/bstr.h"
 #include "server/ole_trace.h"
 

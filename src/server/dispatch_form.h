@@ -6,7 +6,7 @@
 
 #include <wrl/client.h>
 
-#include "host/host_form.h"
+#include "runtime/host_form.h"
 #include "server/com_headers.h"
 
 namespace glavo::server {

@@ -6,7 +6,7 @@
 
 #include <wrl/client.h>
 
-#include "host/host_value.h"
+#include "runtime/host_value.h"
 #include "server/bstr.h"
 
 namespace glavo::server {

@@ -3,7 +3,7 @@
 
 #include <wrl/client.h>
 
-#include "host/font.h"
+#include "runtime/font.h"
 #include "server/com_headers.h"
 
 namespace glavo::server {

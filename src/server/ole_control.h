@@ -7,9 +7,9 @@
 
 #include <wrl/client.h>
 
-#include "host/host_form.h"
+#include "platform/win32/windowed_host.h"
+#include "runtime/host_form.h"
 #include "server/com_headers.h"
-#include "server/windowed_host.h"
 
 namespace glavo::server {
 

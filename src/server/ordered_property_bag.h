@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/property_bag.h"
+#include "runtime/property_bag.h"
 
 namespace glavo::server {
 

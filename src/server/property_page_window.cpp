@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "host/win32/window_class.h"
+#include "platform/win32/window_class.h"
 #include "server/dispatch_property.h"
 #include "skin/skin_names.h"
 

@@ -55,10 +55,6 @@ if(NOT CMAKE_SIZEOF_VOID_P EQUAL 8)
   # Undecorated stdcall exports, as regsvr32 looks them up by plain name.
   target_link_options(glavowrap PRIVATE -Wl,--kill-at,--enable-stdcall-fixup)
 endif()
-target_link_libraries(glavowrap PRIVATE glavo_skin glavo_cell glavo_graphics glavo_win32)
+target_link_libraries(glavowrap PRIVATE glavo_win32 glavo_skin glavo_cell glavo_graphics)
 target_link_libraries(glavowrap PRIVATE oleaut32 ole32 uuid advapi32 user32 gdi32 comctl32 comdlg32 uxtheme)
 
-# The test client is left out only when the tests are (a choice, not a gap).
-if(GLAVO_BUILD_TESTS)
-  include(${CMAKE_SOURCE_DIR}/tests/server/client/client.cmake)
-endif()

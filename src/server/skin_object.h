@@ -12,14 +12,14 @@
 
 #include <wrl/client.h>
 
+#include "platform/win32/detached_host.h"
+#include "platform/win32/windowed_host.h"
+#include "platform/win32/windowless_input.h"
 #include "server/com_headers.h"
 #include "server/com_object.h"
 #include "server/connection_point.h"
-#include "server/detached_host.h"
 #include "server/font_watch.h"
 #include "server/type_library.h"
-#include "server/windowed_host.h"
-#include "server/windowless_input.h"
 #include "skin/glavo_skin.h"
 
 namespace glavo::server {

@@ -1,5 +1,5 @@
 // The About box (DISPID_ABOUTBOX): property browsers offer it as "(About)".
-#include "host/win32/win32_message_box.h"
+#include "platform/win32/win32_message_box.h"
 #include "server/skin_object.h"
 #include "server/version.h"
 

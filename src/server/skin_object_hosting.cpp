@@ -1,10 +1,10 @@
 // Moving the skin between a container's window and no window at all: the
 // skin is built anew on the other surface with the same properties.
+#include "platform/win32/windowless_input.h"
 #include "server/error_info.h"
 #include "server/ole_control.h"
 #include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
-#include "server/windowless_input.h"
 
 namespace glavo::server {
 

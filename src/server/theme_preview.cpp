@@ -1,8 +1,8 @@
 #include "server/theme_preview.h"
 
-#include "host/win32/window_class.h"
-#include "host/win32/window_icon.h"
-#include "server/detached_form.h"
+#include "platform/win32/detached_form.h"
+#include "platform/win32/window_class.h"
+#include "platform/win32/window_icon.h"
 
 namespace glavo::server {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "server/windowed_host.h"
+#include "platform/win32/windowed_host.h"
 #include "skin/glavo_skin.h"
 
 namespace glavo::server {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "cell/glavo_cell.h"
-#include "host/control_surface.h"
-#include "host/popup_menu.h"
-#include "host/property_bag.h"
+#include "runtime/control_surface.h"
+#include "runtime/popup_menu.h"
+#include "runtime/property_bag.h"
 #include "skin/glavo_skin_events.h"
 #include "skin/skin_enums.h"
 #include "skin/skin_environment.h"

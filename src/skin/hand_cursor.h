@@ -1,7 +1,7 @@
 // The hand-shaped pointer the caption buttons show.
 #pragma once
 
-#include "host/picture.h"
+#include "draw/picture.h"
 
 namespace glavo {
 

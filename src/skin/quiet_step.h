@@ -5,7 +5,7 @@
 // the caller (docs/error-policy.md).
 #pragma once
 
-#include "host/host_value.h"
+#include "runtime/host_value.h"
 
 namespace glavo {
 

@@ -3,11 +3,11 @@
 // message pump. The host owns all of them; they outlive the skin.
 #pragma once
 
-#include "host/host_form.h"
-#include "host/message_pump.h"
-#include "host/popup_menu.h"
-#include "host/screen.h"
-#include "host/window_api.h"
+#include "runtime/host_form.h"
+#include "runtime/message_pump.h"
+#include "runtime/popup_menu.h"
+#include "runtime/screen.h"
+#include "runtime/window_api.h"
 
 namespace glavo {
 

@@ -1,10 +1,10 @@
 // The skin theme: building the theme string from the parts, applying one,
 // theme files, the built-in body themes and the theme actions.
 #include "cell/cell_theme_record.h"
-#include "host/host_value.h"
+#include "cell/leading_number.h"
+#include "runtime/host_value.h"
 #include "skin/body_themes.h"
 #include "skin/glavo_skin.h"
-#include "cell/leading_number.h"
 #include "skin/quiet_step.h"
 #include "skin/skin_theme_string.h"
 

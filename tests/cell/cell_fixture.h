@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "cell/glavo_cell.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
-#include "host/soft/soft_gdi.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
+#include "platform/sim/soft_gdi.h"
 
 namespace glavo::testing {
 

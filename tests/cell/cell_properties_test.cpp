@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "cell_fixture.h"
-#include "host/soft/sim_property_bag.h"
+#include "platform/sim/sim_property_bag.h"
 
 namespace glavo::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include "cell/gradient_primitives.h"
 #include "cell/paint_limit.h"
 #include "graphics/color.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
 
 namespace glavo::testing {
 namespace {

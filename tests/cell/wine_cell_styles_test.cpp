@@ -10,9 +10,9 @@
 #include <string>
 
 #include "cell/cell_style_strip.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
-#include "raw_image.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
+#include "scene/raw_image.h"
 #include "wine_runner.h"
 
 namespace glavo::testing {
@@ -78,7 +78,7 @@ class WineCellStylesTest : public ::testing::TestWithParam<Bitness> {};
 
 TEST_P(WineCellStylesTest, EveryStylePaintsThroughGdiLikeTheSoftwareHost) {
   const Bitness& b = GetParam();
-  const std::string exe = b.tool("glavo-cell-styles.exe");
+  const std::string exe = b.bin("glavo-cell-styles.exe");
   const std::string missing = b.Missing(exe);
   ASSERT_TRUE(missing.empty()) << missing;
   ASSERT_EQ(std::system("command -v xvfb-run >/dev/null 2>&1"), 0)

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "host/message_box.h"
-#include "host/soft/bitmap.h"
-#include "host/soft/soft_dc.h"
-#include "host/soft/soft_gdi.h"
+#include "platform/sim/soft_dc.h"
+#include "platform/sim/soft_gdi.h"
+#include "raster/bitmap.h"
+#include "runtime/message_box.h"
 
 namespace glavo::testing {
 

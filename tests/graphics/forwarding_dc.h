@@ -2,7 +2,7 @@
 // override single operations (a failing GetPixel, a recorded transfer).
 #pragma once
 
-#include "host/device_context.h"
+#include "draw/device_context.h"
 
 namespace glavo::testing {
 

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "cell/glavo_cell.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_property_bag.h"
-#include "host/soft/sim_surface.h"
-#include "skin_stage.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_property_bag.h"
+#include "platform/sim/sim_surface.h"
+#include "stage/skin_stage.h"
 
 namespace glavo {
 namespace {

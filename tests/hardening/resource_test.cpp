@@ -6,10 +6,10 @@
 #include <string>
 
 #include "cell/glavo_cell.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
-#include "host/soft/soft_gdi.h"
-#include "skin_stage.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
+#include "platform/sim/soft_gdi.h"
+#include "stage/skin_stage.h"
 
 namespace glavo {
 namespace {

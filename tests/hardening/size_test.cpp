@@ -7,10 +7,10 @@
 
 #include "cell/cell_theme_record.h"
 
-#include "host/host_value.h"
-#include "host/soft/sim_offscreen.h"
-#include "host/soft/sim_surface.h"
-#include "skin_stage.h"
+#include "platform/sim/sim_offscreen.h"
+#include "platform/sim/sim_surface.h"
+#include "runtime/host_value.h"
+#include "stage/skin_stage.h"
 
 namespace glavo {
 namespace {

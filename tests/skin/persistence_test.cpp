@@ -1,7 +1,7 @@
 // First placement, the property bag, and the property lets.
 #include <gtest/gtest.h>
 
-#include "host/soft/sim_property_bag.h"
+#include "platform/sim/sim_property_bag.h"
 #include "skin/body_themes.h"
 #include "skin/skin_theme_string.h"
 #include "skin_test_support.h"

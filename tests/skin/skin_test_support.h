@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin_stage.h"
+#include "stage/skin_stage.h"
 
 namespace glavo::test {
 

@@ -7,11 +7,11 @@
 #include <thread>
 #include <unistd.h>
 
-#include "host/soft/png_file.h"
+#include "raster/png_file.h"
 #include "skin/body_themes.h"
-#include "skin_render.h"
+#include "stage/skin_render.h"
+#include "stage/skin_stage.h"
 #include "studio/contrast.h"
-#include "skin_stage.h"
 #include "studio/studio_server.h"
 #include "studio/theme_check.h"
 #include "studio/theme_fields.h"

@@ -19,11 +19,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/body_themes.h"
-#include "skin_render.h"
-#include "skin_stage.h"
-#include "text_mask.h"
 #include "activex_host_run.h"
+#include "skin/body_themes.h"
+#include "stage/skin_render.h"
+#include "stage/skin_stage.h"
+#include "text_mask.h"
 #include "wine_runner.h"
 
 namespace glavo::wine {

@@ -33,7 +33,6 @@ TEST(Bitness, BothBuildsInOrderWithTheirPresetsAndSystemFolders) {
 TEST(Bitness, OutputsLieInTheBuildFolder) {
   const Bitness b = I686();
   EXPECT_EQ(b.bin("glavowrap.ocx"), b.buildDir + "/bin/glavowrap.ocx");
-  EXPECT_EQ(b.tool("glavo-scene.exe"), b.buildDir + "/tools/glavo-scene.exe");
 }
 
 TEST(Bitness, AMissingOutputNamesThePresetThatBuildsIt) {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "host/device_context.h"
+#include "draw/device_context.h"
 
 namespace glavo::wine {
 namespace {

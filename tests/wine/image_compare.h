@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "host/types.h"
-#include "raw_image.h"
+#include "draw/types.h"
+#include "scene/raw_image.h"
 
 namespace glavo::wine {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host/device_context.h"
+#include "draw/device_context.h"
 
 namespace glavo::wine {
 namespace {

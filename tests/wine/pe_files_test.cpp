@@ -85,7 +85,7 @@ TEST_P(PeFiles, ServerIsADllWithTheEntryPointsAndTheTypeLibraryOfItsBitness) {
 
 TEST_P(PeFiles, SceneProgramIsAConsoleProgramDrawingThroughGdi) {
   PeFile exe("");
-  ASSERT_NO_FATAL_FAILURE(Read(GetParam().tool("glavo-scene.exe"), exe));
+  ASSERT_NO_FATAL_FAILURE(Read(GetParam().bin("glavo-scene.exe"), exe));
   EXPECT_EQ(exe.characteristics() & kFileDll, 0) << "glavo-scene.exe is marked as a DLL";
   EXPECT_EQ(exe.subsystem(), 3) << "glavo-scene.exe should be a console program";
   const std::set<std::string> dlls = Imports();

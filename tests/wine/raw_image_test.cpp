@@ -1,4 +1,4 @@
-#include "raw_image.h"
+#include "scene/raw_image.h"
 
 #include <gtest/gtest.h>
 

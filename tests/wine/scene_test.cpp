@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "host/soft/bitmap.h"
-#include "host/soft/soft_dc.h"
-#include "host/soft/soft_gdi.h"
-#include "scene.h"
-#include "tile_table.h"
+#include "platform/sim/soft_dc.h"
+#include "platform/sim/soft_gdi.h"
+#include "raster/bitmap.h"
+#include "scene/scene.h"
+#include "scene/tile_table.h"
 
 namespace glavo::scene {
 namespace {

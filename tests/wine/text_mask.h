@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/soft/bitmap.h"
+#include "raster/bitmap.h"
 
 namespace glavo::wine {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/body_themes.h"
-#include "skin_render.h"
+#include "stage/skin_render.h"
 
 namespace glavo::wine {
 namespace {

@@ -14,7 +14,7 @@ class Win32Dc : public ::testing::TestWithParam<Bitness> {};
 
 TEST_P(Win32Dc, PassesItsChecksOnRealGdi) {
   const Bitness& b = GetParam();
-  const std::string exe = b.tool("glavo-win32-check.exe");
+  const std::string exe = b.bin("glavo-win32-check.exe");
   const std::string missing = b.Missing(exe);
   ASSERT_TRUE(missing.empty()) << missing;
   // A prefix of its own: stopping one prefix's server must not cut the scene run short.

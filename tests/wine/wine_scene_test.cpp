@@ -5,15 +5,15 @@
 #include <cstdio>
 #include <string>
 
-#include "host/soft/bitmap.h"
-#include "host/soft/png_file.h"
-#include "host/soft/soft_dc.h"
-#include "host/soft/soft_gdi.h"
 #include "image_compare.h"
-#include "palette.h"
-#include "raw_image.h"
-#include "scene.h"
-#include "tile_table.h"
+#include "platform/sim/soft_dc.h"
+#include "platform/sim/soft_gdi.h"
+#include "raster/bitmap.h"
+#include "raster/png_file.h"
+#include "scene/palette.h"
+#include "scene/raw_image.h"
+#include "scene/scene.h"
+#include "scene/tile_table.h"
 #include "wine_runner.h"
 
 namespace glavo::wine {
@@ -86,7 +86,7 @@ TileDiff CompareTile(const scene::Primitive& primitive, const scene::RawImage& w
 // with the rendering and its tile table filled in.
 std::string RenderUnderWine(const Bitness& b, const std::string& outDir, scene::RawImage& image,
                             std::string& table) {
-  const std::string exe = b.tool("glavo-scene.exe");
+  const std::string exe = b.bin("glavo-scene.exe");
   if (std::string missing = b.Missing(exe); !missing.empty()) return missing;
   const std::string raw = outDir + "/scene-wine.bgra";
   const std::string tablePath = outDir + "/scene-wine-tiles.txt";

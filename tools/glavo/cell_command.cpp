@@ -8,9 +8,9 @@
 #include <string>
 
 #include "cell/cell_theme_record.h"
-#include "cell_render.h"
-#include "host/soft/bitmap.h"
-#include "host/soft/png_file.h"
+#include "raster/bitmap.h"
+#include "raster/png_file.h"
+#include "stage/cell_render.h"
 
 namespace glavo::tool {
 

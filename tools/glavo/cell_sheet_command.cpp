@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "cell/glavo_cell.h"
-#include "host/soft/bitmap.h"
-#include "host/soft/png_file.h"
-#include "host/soft/sim_desktop.h"
-#include "host/soft/sim_surface.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_surface.h"
+#include "raster/bitmap.h"
+#include "raster/png_file.h"
 
 namespace glavo::tool {
 

@@ -8,7 +8,7 @@
 #include "skin/body_themes.h"
 #include "skin/skin_names.h"
 #include "skin_options.h"
-#include "skin_stage.h"
+#include "stage/skin_stage.h"
 
 namespace glavo::tool {
 namespace {

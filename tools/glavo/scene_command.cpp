@@ -4,12 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "host/soft/bitmap.h"
-#include "host/soft/png_file.h"
-#include "host/soft/soft_dc.h"
-#include "host/soft/soft_gdi.h"
-#include "raw_image.h"
-#include "scene.h"
+#include "platform/sim/soft_dc.h"
+#include "platform/sim/soft_gdi.h"
+#include "raster/bitmap.h"
+#include "raster/png_file.h"
+#include "scene/raw_image.h"
+#include "scene/scene.h"
 
 namespace glavo::tool {
 namespace {

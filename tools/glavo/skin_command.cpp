@@ -2,11 +2,11 @@
 #include <cstdio>
 #include <string>
 
-#include "host/soft/bitmap.h"
-#include "host/soft/png_file.h"
+#include "raster/bitmap.h"
+#include "raster/png_file.h"
 #include "skin/body_themes.h"
 #include "skin_options.h"
-#include "skin_render.h"
+#include "stage/skin_render.h"
 
 namespace glavo::tool {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "skin/body_themes.h"
 #include "skin/skin_names.h"
-#include "skin_render.h"
+#include "stage/skin_render.h"
 
 namespace glavo::tool {
 

@@ -27,7 +27,6 @@ bool IsElf32Executable(const std::string& path) {
 }  // namespace
 
 std::string Bitness::bin(const std::string& file) const { return buildDir + "/bin/" + file; }
-std::string Bitness::tool(const std::string& file) const { return buildDir + "/tools/" + file; }
 std::string Bitness::regsvr32() const { return systemDir + "\\regsvr32.exe"; }
 std::string Bitness::cscript() const { return systemDir + "\\cscript.exe"; }
 std::string Bitness::Prefix(const std::string& base) const { return base + "-" + name; }

@@ -46,7 +46,6 @@ struct Bitness {
   std::uint16_t machine;        // PE machine: 0x8664 or 0x14C
 
   std::string bin(const std::string& file) const;   // <buildDir>/bin/<file>
-  std::string tool(const std::string& file) const;  // <buildDir>/tools/<file>
   std::string regsvr32() const;                     // this bitness' regsvr32.exe (Windows path)
   std::string cscript() const;                      // this bitness' cscript.exe (Windows path)
   // `base` with the bitness appended: one prefix per bitness.

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cell_render.h"
-#include "host/color_table.h"
-#include "skin_render.h"
+#include "runtime/color_table.h"
+#include "stage/cell_render.h"
+#include "stage/skin_render.h"
 #include "theme_fields.h"
 
 namespace glavo::studio {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/types.h"
+#include "draw/types.h"
 #include "theme_check.h"
 
 namespace glavo::studio {

@@ -9,11 +9,11 @@
 #include <nlohmann/json.hpp>
 
 #include "contrast.h"
-#include "host/color_table.h"
-#include "host/soft/png_file.h"
+#include "raster/png_file.h"
+#include "runtime/color_table.h"
 #include "skin/body_themes.h"
 #include "skin/skin_names.h"
-#include "skin_render.h"
+#include "stage/skin_render.h"
 #include "style_swatches.h"
 #include "theme_check.h"
 #include "theme_fields.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "cell_render.h"
-#include "skin_render.h"
+#include "stage/cell_render.h"
+#include "stage/skin_render.h"
 
 namespace glavo::studio {
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cell/cell_options.h"
-#include "host/soft/bitmap.h"
+#include "raster/bitmap.h"
 #include "theme_check.h"
 
 namespace glavo::studio {

@@ -1,6 +1,6 @@
 #include "theme_fields.h"
 
-#include "host/color_table.h"
+#include "runtime/color_table.h"
 
 namespace glavo::studio {
 

@@ -1,0 +1,40 @@
+// A software memory device context: a bitmap with a SoftDc over it.
+#pragma once
+
+#include <memory>
+
+#include "draw/offscreen.h"
+#include "raster/bitmap.h"
+
+namespace glavo::soft {
+
+class SoftGdi;
+class SoftDc;
+
+// The largest bitmap the software host allocates: a side of 32768 pixels and
+// 2^27 pixels (512 MB) in all, well above an 8K display. Larger requests
+// raise HostError(kOutOfMemory), as GDI refuses the bitmap.
+inline constexpr int kMaxOffscreenSide = 1 << 15;
+inline constexpr long long kMaxOffscreenPixels = 1LL << 27;
+
+class SimOffscreen final : public Offscreen {
+ public:
+  SimOffscreen(SoftGdi& gdi, int width, int height);
+  ~SimOffscreen() override;
+
+  DeviceContext& dc() override;
+  void resize(int width, int height) override;
+  int width() const override { return bitmap_->width(); }
+  int height() const override { return bitmap_->height(); }
+  // One pass over the bitmap instead of a copy and then a pass over the copy.
+  void readOpaque(std::uint32_t* out) override;
+  Bitmap& bitmap() { return *bitmap_; }
+  const Bitmap& bitmap() const { return *bitmap_; }
+
+ private:
+  SoftGdi& gdi_;
+  std::unique_ptr<Bitmap> bitmap_;
+  std::unique_ptr<SoftDc> dc_;
+};
+
+}  // namespace glavo::soft

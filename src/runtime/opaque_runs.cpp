@@ -1,0 +1,83 @@
+#include "runtime/opaque_runs.h"
+
+#include <algorithm>
+
+#include "raster/bitmap.h"
+
+namespace glavo {
+
+namespace {
+
+// One row's opaque runs; `transparent` is set when the row has a key pixel.
+void RowRuns(const std::uint32_t* pixels, int keyedWidth, int width, int y, std::uint32_t key,
+             std::vector<Rect>& row, bool& transparent) {
+  row.clear();
+  int x = 0;
+  while (x < width) {
+    const int skipped = x;
+    while (x < keyedWidth && (pixels[x] & 0xFFFFFFu) == key) ++x;
+    transparent = transparent || x > skipped;
+    if (x >= width) break;
+    const int start = x;
+    while (x < keyedWidth && (pixels[x] & 0xFFFFFFu) != key) ++x;
+    if (x >= keyedWidth) x = width;  // beyond the mask picture: opaque
+    row.push_back(Rect{start, y, x, y + 1});
+  }
+}
+
+// Byte-for-byte equality of two rows, a block at a time (the C runtime's
+// memcmp goes a byte at a time on some hosts).
+bool SameRow(const std::uint32_t* a, const std::uint32_t* b, int count) {
+  constexpr int kBlock = 16;
+  int x = 0;
+  for (; x + kBlock <= count; x += kBlock) {
+    std::uint32_t diff = 0;
+    for (int k = 0; k < kBlock; ++k) diff |= a[x + k] ^ b[x + k];
+    if (diff != 0) return false;
+  }
+  std::uint32_t diff = 0;
+  for (; x < count; ++x) diff |= a[x] ^ b[x];
+  return diff == 0;
+}
+
+bool SameRuns(const std::vector<Rect>& rects, std::size_t band, const std::vector<Rect>& row) {
+  return rects.size() - band == row.size() &&
+         std::equal(row.begin(), row.end(), rects.begin() + static_cast<std::ptrdiff_t>(band),
+                    [](const Rect& a, const Rect& b) { return a.left == b.left && a.right == b.right; });
+}
+
+}  // namespace
+
+std::vector<Rect> OpaqueRuns(const Picture* mask, Rgb key, int width, int height) {
+  std::vector<Rect> rects;
+  if (!mask || mask->empty() || width <= 0 || height <= 0) return rects;
+  // The key colour as the picture stores it (0xRRGGBB, alpha aside).
+  const std::uint32_t keyPixel = soft::PixelFromRgb(key);
+  const int maskWidth = std::min(mask->width(), width);
+  const int maskHeight = std::min(mask->height(), height);
+  bool anyTransparent = false;
+  std::size_t band = 0;  // the first rectangle of the band the previous row joined
+  std::vector<Rect> row;
+  const std::uint32_t* previous = nullptr;
+  for (int y = 0; y < height; ++y) {
+    const int keyedWidth = y < maskHeight ? maskWidth : 0;
+    const std::uint32_t* pixels =
+        keyedWidth > 0 ? mask->pixels().data() + static_cast<std::size_t>(y) * mask->width() : nullptr;
+    // Most rows of a large part repeat the row above byte for byte; their
+    // runs extend the band without a look at each pixel.
+    const bool repeats = y > 0 && (y < maskHeight) == (y - 1 < maskHeight) &&
+                         (keyedWidth == 0 || SameRow(pixels, previous, keyedWidth));
+    previous = pixels;
+    if (!repeats) RowRuns(pixels, keyedWidth, width, y, keyPixel, row, anyTransparent);
+    if (repeats || (y > 0 && SameRuns(rects, band, row))) {
+      for (std::size_t i = band; i < rects.size(); ++i) rects[i].bottom = y + 1;
+      continue;
+    }
+    band = rects.size();
+    rects.insert(rects.end(), row.begin(), row.end());
+  }
+  if (!anyTransparent) rects.clear();
+  return rects;
+}
+
+}  // namespace glavo

@@ -1,0 +1,57 @@
+#include "stage/skin_stage.h"
+
+#include <algorithm>
+
+namespace glavo::soft {
+
+SkinStage::SkinStage(Size screen, Rect form, std::u16string caption)
+    : desktop_(std::make_unique<SimDesktop>(screen.cx, screen.cy)),
+      screen_(std::make_unique<SimScreen>(screen)),
+      windows_(std::make_unique<SimWindowApi>(*desktop_)),
+      menus_(std::make_unique<SimMenu>()),
+      pump_(std::make_unique<SimMessagePump>(*desktop_)),
+      form_(std::make_unique<SimForm>(*desktop_, *screen_, form, std::move(caption))) {
+  windows_->addForm(*form_);
+  std::unique_ptr<ControlSurface> surface = form_->window().createChild();
+  skinSurface_ = static_cast<SimSurface*>(surface.get());
+  skin_ = std::make_unique<GlavoSkin>(std::move(surface),
+                                      SkinEnvironment{*form_, *screen_, *windows_, *menus_, *pump_});
+}
+
+SkinStage::~SkinStage() {
+  skin_.reset();
+  form_.reset();
+}
+
+void SkinStage::place() {
+  skin_->InitProperties();
+  skinSurface_->setVisible(true);
+}
+
+void SkinStage::load(const PropertyBag& bag) {
+  skin_->ReadProperties(bag);
+  skinSurface_->setVisible(true);
+}
+
+Point SkinStage::partPoint(SkinPartsGwr part, int dx, int dy) const {
+  auto& surface = static_cast<SimSurface&>(skin_->part(part).surface());
+  const Point origin = surface.screenOrigin();
+  const Rect b = surface.bounds();
+  return Point{origin.x + b.width() / 2 + dx, origin.y + b.height() / 2 + dy};
+}
+
+Bitmap SkinStage::render() const {
+  const Bitmap screen = desktop_->composite();
+  const Rect r = form_->pixelBounds();
+  const int left = std::max(0, r.left), top = std::max(0, r.top);
+  const int right = std::min(screen.width(), r.right), bottom = std::min(screen.height(), r.bottom);
+  Bitmap out(std::max(0, right - left), std::max(0, bottom - top));
+  for (int y = top; y < bottom; ++y) {
+    const Pixel* src = screen.row(y);
+    Pixel* dst = out.overwriteRow(y - top);
+    for (int x = left; x < right; ++x) dst[x - left] = src[x] | 0xFF000000u;
+  }
+  return out;
+}
+
+}  // namespace glavo::soft

@@ -1,0 +1,42 @@
+// Text for the software device context: fonts from LOGFONT descriptions
+// (FreeType + fontconfig), DrawTextW layout, text extents.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "draw/device_context.h"
+#include "raster/bitmap.h"
+#include "raster/raster_dc.h"
+
+namespace glavo::soft {
+
+// A realised font: face, pixel size, style and rotation. Immutable.
+// One TextRenderer is owned by each software host (SoftGdi); it caches faces.
+class Font;
+
+
+class TextRenderer {
+ public:
+  TextRenderer();
+  ~TextRenderer();
+  TextRenderer(const TextRenderer&) = delete;
+  TextRenderer& operator=(const TextRenderer&) = delete;
+
+  // Never fails: an unknown face falls back like GDI's font mapper does.
+  std::shared_ptr<const Font> createFont(const LogFont& lf);
+  // The font a fresh device context has selected (GDI's System font).
+  std::shared_ptr<const Font> defaultFont();
+
+  // DrawTextW onto `target`, clipped to `clip`; returns the text height.
+  int drawText(Bitmap& target, const Rect& clip, const Font& font, std::u16string_view text,
+               Rect& rect, unsigned format, const TextState& state);
+  Size textExtent(const Font& font, std::u16string_view text);
+  TextMetrics metrics(const Font& font);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace glavo::soft

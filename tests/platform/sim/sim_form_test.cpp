@@ -1,0 +1,105 @@
+// The software host's form, window manager and late-bound values, as the
+// skin relies on them.
+#include <gtest/gtest.h>
+
+#include "platform/sim/sim_form.h"
+#include "platform/sim/sim_window_api.h"
+
+namespace glavo::soft {
+namespace {
+
+class SimFormTest : public testing::Test {
+ protected:
+  SimDesktop desktop{1024, 768};
+  SimScreen screen{Size{1024, 768}};
+  SimForm form{desktop, screen, Rect{100, 50, 500, 350}, u"Orders"};
+};
+
+TEST_F(SimFormTest, BoundsAreTwipsAndTheWindowFollowsInPixels) {
+  EXPECT_EQ(HostToDouble(form.get("Left")), 1500);
+  EXPECT_EQ(HostToDouble(form.get("Width")), 6000);
+  form.set("Width", 7500.0);
+  form.set("Top", std::int32_t{1200});
+  EXPECT_EQ(form.pixelBounds(), (Rect{100, 80, 600, 380}));
+  EXPECT_EQ(form.window().bounds(), (Rect{100, 80, 600, 380}));
+  // A bordered form's client area is smaller than the window; a borderless one is not.
+  EXPECT_LT(HostToDouble(form.get("ScaleHeight")), HostToDouble(form.get("Height")));
+  form.set("BorderStyle", 0);
+  EXPECT_EQ(HostToDouble(form.get("ScaleWidth")), 7500);
+  EXPECT_EQ(HostToDouble(form.get("ScaleHeight")), 4500);
+}
+
+TEST_F(SimFormTest, UnknownMembersAndBadValuesRaiseTheHostsError) {
+  auto number = [&](auto call) {
+    try {
+      call();
+    } catch (const HostError& e) {
+      return e.number();
+    }
+    return 0;
+  };
+  EXPECT_EQ(number([&] { form.get("Colour"); }), 438);
+  EXPECT_EQ(number([&] { form.set("Colour", 1); }), 438);
+  EXPECT_EQ(number([&] { form.set("hwnd", 5); }), 383);
+  EXPECT_EQ(number([&] { form.set("Width", std::u16string(u"wide")); }), 13);
+  EXPECT_EQ(number([&] { form.set("WindowState", 3); }), 380);
+  form.set("WindowState", 2);
+  EXPECT_EQ(number([&] { form.set("Left", 0.0); }), 384);
+  form.removeMember("Icon");
+  EXPECT_EQ(number([&] { form.get("Icon"); }), 438);
+}
+
+TEST_F(SimFormTest, MaximizedCoversTheScreenAndRestoresItsBounds) {
+  form.set("WindowState", 2);
+  EXPECT_EQ(form.pixelBounds(), (Rect{0, 0, 1024, 768}));
+  EXPECT_EQ(HostToDouble(form.get("Width")), 1024 * 15);
+  form.set("WindowState", 1);
+  EXPECT_FALSE(form.window().visible());
+  form.set("WindowState", 0);
+  EXPECT_TRUE(form.window().visible());
+  EXPECT_EQ(form.pixelBounds(), (Rect{100, 50, 500, 350}));
+}
+
+TEST_F(SimFormTest, UnloadCanBeRefused) {
+  bool refuse = true;
+  form.setQueryUnload([&] { return refuse; });
+  form.unload();
+  EXPECT_TRUE(form.loaded());
+  refuse = false;
+  form.unload();
+  EXPECT_FALSE(form.loaded());
+  EXPECT_FALSE(form.window().visible());
+  EXPECT_EQ(form.unloadRequests(), 2);
+}
+
+TEST_F(SimFormTest, WindowManagerKnowsStylesTextTaskbarAndDesktop) {
+  SimWindowApi windows(desktop);
+  const WindowHandle hwnd = form.hwnd();
+  EXPECT_EQ(windows.setWindowLong(hwnd, kGwlStyle, 0x12340000), 0x16CF0000);
+  EXPECT_EQ(windows.getWindowLong(hwnd, kGwlStyle), 0x12340000);
+  windows.setWindowText(hwnd, u"\u0436");
+  EXPECT_EQ(windows.windowText(hwnd), u"\u0436");
+  const WindowHandle tray = windows.findWindow("Shell_TrayWnd", "");
+  Rect r;
+  ASSERT_TRUE(windows.getWindowRect(tray, r));
+  EXPECT_EQ(r, (Rect{0, 728, 1024, 768}));
+  ASSERT_TRUE(windows.getWindowRect(windows.desktopWindow(), r));
+  EXPECT_EQ(r, (Rect{0, 0, 1024, 768}));
+  EXPECT_EQ(windows.findWindow("Shell_TrayWnd", "Taskbar"), 0u);
+  EXPECT_FALSE(windows.getWindowRect(0xDEAD, r));
+}
+
+TEST(HostValueConversion, ConvertsAsAutomationDoes) {
+  EXPECT_EQ(HostToLong(2.5), 2);
+  EXPECT_EQ(HostToLong(3.5), 4);
+  EXPECT_EQ(HostToLong(std::u16string(u" 42 ")), 42);
+  EXPECT_TRUE(HostToBool(std::u16string(u"TRUE")));
+  EXPECT_FALSE(HostToBool(0.0));
+  EXPECT_EQ(HostToString(true), u"True");
+  EXPECT_EQ(HostToString(12.0), u"12");
+  EXPECT_THROW(HostToLong(1e12), HostError);
+  EXPECT_THROW(HostToPicture(std::int32_t{1}), HostError);
+}
+
+}  // namespace
+}  // namespace glavo::soft

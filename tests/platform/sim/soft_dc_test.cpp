@@ -1,0 +1,177 @@
+#include "platform/sim/soft_dc.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "raster_art.h"
+
+namespace glavo::soft {
+namespace {
+
+using testing::Art;
+using testing::Rows;
+using testing::WhiteBitmap;
+
+TEST(SoftDcDefaults, FreshContextDrawsLikeANewMemoryDc) {
+  SoftGdi gdi;
+  Bitmap b(6, 5, 0x00FF0000);  // red
+  SoftDc dc(b, gdi);
+  dc.rectangle(0, 0, 5, 4);
+  EXPECT_EQ(dc.getPixel(0, 0), 0u);         // black pen
+  EXPECT_EQ(dc.getPixel(2, 2), 0xFFFFFFu);  // white brush
+  EXPECT_EQ(dc.getPixel(4, 1), 0u);
+  EXPECT_EQ(dc.getPixel(5, 1), 0x0000FFu);  // right column left out
+  EXPECT_EQ(dc.setStretchBltMode(kStretchColorOnColor), 1);
+  EXPECT_EQ(dc.setGraphicsMode(kGmAdvanced), kGmCompatible);
+  EXPECT_EQ(dc.setTextColor(0x123456), 0u);
+  EXPECT_EQ(dc.setBkMode(kBkTransparent), kBkOpaque);
+  EXPECT_EQ(dc.setBkColor(0), 0xFFFFFFu);
+  const ColorAdjustment ca = dc.getColorAdjustment();
+  EXPECT_EQ(ca.brightness, 0);
+  EXPECT_EQ(ca.redGamma, 10000);
+  EXPECT_EQ(ca.referenceWhite, 10000);
+  EXPECT_EQ(dc.selectedFont(), gdi.stockFont());
+}
+
+TEST(SoftDcDefaults, InvalidModesAreRefused) {
+  SoftGdi gdi;
+  Bitmap b(1, 1);
+  SoftDc dc(b, gdi);
+  EXPECT_EQ(dc.setStretchBltMode(0), 0);
+  EXPECT_EQ(dc.setStretchBltMode(5), 0);
+  EXPECT_EQ(dc.stretchBltMode(), 1);
+  EXPECT_EQ(dc.setBkMode(3), 0);
+  EXPECT_EQ(dc.setGraphicsMode(7), 0);
+}
+
+TEST(SoftDcPixels, OutsideReadsInvalidAndWritesNothing) {
+  SoftGdi gdi;
+  Bitmap b = WhiteBitmap(3, 2);
+  SoftDc dc(b, gdi);
+  dc.setPixel(1, 1, 0xFF000000u | 0x0000FF);  // the high byte is not a colour
+  EXPECT_EQ(dc.getPixel(1, 1), 0x0000FFu);
+  EXPECT_EQ(b.at(1, 1) >> 24, 0u);  // GDI leaves alpha at 0
+  dc.setPixel(-1, 0, 0);
+  dc.setPixel(3, 0, 0);
+  dc.setPixel(0, 2, 0);
+  EXPECT_EQ(dc.getPixel(-1, 0), kInvalidColor);
+  EXPECT_EQ(dc.getPixel(3, 1), kInvalidColor);
+  EXPECT_EQ(dc.getPixel(0, 2), kInvalidColor);
+  EXPECT_EQ(Art(b), Rows({"...", ".?."}));
+}
+
+TEST(SoftDcPixels, FollowsTheBitmapWhenItIsResized) {
+  SoftGdi gdi;
+  Bitmap b = WhiteBitmap(2, 2);
+  SoftDc dc(b, gdi);
+  b.resize(5, 3, 0);
+  EXPECT_EQ(dc.width(), 5);
+  EXPECT_EQ(dc.height(), 3);
+  dc.setPixel(4, 2, 0xFFFFFF);
+  EXPECT_EQ(dc.getPixel(4, 2), 0xFFFFFFu);
+}
+
+TEST(SoftDcPen, PenWidthBelowOneDrawsOnePixel) {
+  SoftGdi gdi;
+  Bitmap thin = WhiteBitmap(6, 3), zero = WhiteBitmap(6, 3);
+  SoftDc a(thin, gdi), b(zero, gdi);
+  a.setPen(0, 1);
+  b.setPen(0, -4);
+  for (SoftDc* dc : {&a, &b}) {
+    dc->moveTo(0, 1);
+    dc->lineTo(5, 1);
+  }
+  EXPECT_EQ(Art(thin), Rows({"......",
+                             "#####.",
+                             "......"}));
+  EXPECT_EQ(Art(zero), Art(thin));
+}
+
+TEST(SoftDcFonts, CreatedFontsAreCountedUntilDeleted) {
+  SoftGdi gdi;
+  Bitmap b(4, 4);
+  SoftDc dc(b, gdi);
+  EXPECT_EQ(gdi.liveFonts(), 0);
+  LogFont lf;
+  lf.height = -12;
+  lf.faceName = "Arial";
+  const FontHandle f1 = dc.createFont(lf);
+  const FontHandle f2 = dc.createFont(lf);
+  EXPECT_NE(f1, 0u);
+  EXPECT_NE(f1, f2);  // two objects even for one description
+  EXPECT_EQ(gdi.liveFonts(), 2);
+  EXPECT_TRUE(dc.deleteFont(f2));
+  EXPECT_FALSE(dc.deleteFont(f2));  // already gone
+  EXPECT_EQ(gdi.liveFonts(), 1);
+  EXPECT_TRUE(dc.deleteFont(f1));
+  EXPECT_EQ(gdi.liveFonts(), 0);
+}
+
+TEST(SoftDcFonts, SelectedFontCannotBeDeleted) {
+  SoftGdi gdi;
+  Bitmap b(4, 4);
+  auto dc = std::make_unique<SoftDc>(b, gdi);
+  const FontHandle font = dc->createFont(LogFont{});
+  EXPECT_EQ(dc->selectFont(font), gdi.stockFont());
+  EXPECT_FALSE(dc->deleteFont(font));
+  EXPECT_EQ(gdi.liveFonts(), 1);
+  EXPECT_EQ(dc->selectFont(gdi.stockFont()), font);
+  EXPECT_TRUE(dc->deleteFont(font));
+  // A font selected into a context that goes away becomes deletable.
+  const FontHandle other = dc->createFont(LogFont{});
+  dc->selectFont(other);
+  dc.reset();
+  EXPECT_TRUE(gdi.deleteFont(other));
+  EXPECT_EQ(gdi.liveFonts(), 0);
+}
+
+TEST(SoftDcFonts, SelectedInTwoContextsNeedsBothToLetGo) {
+  SoftGdi gdi;
+  Bitmap b1(2, 2), b2(2, 2);
+  SoftDc a(b1, gdi), b(b2, gdi);
+  const FontHandle font = a.createFont(LogFont{});
+  a.selectFont(font);
+  b.selectFont(font);
+  a.selectFont(gdi.stockFont());
+  EXPECT_FALSE(gdi.deleteFont(font));
+  b.selectFont(gdi.stockFont());
+  EXPECT_TRUE(gdi.deleteFont(font));
+}
+
+TEST(SoftDcFonts, BogusHandlesAreRefusedAndTheStockFontStays) {
+  SoftGdi gdi;
+  Bitmap b(2, 2);
+  SoftDc dc(b, gdi);
+  EXPECT_EQ(dc.selectFont(0), 0u);
+  EXPECT_EQ(dc.selectFont(12345), 0u);
+  EXPECT_EQ(dc.selectedFont(), gdi.stockFont());
+  EXPECT_FALSE(dc.deleteFont(0));
+  EXPECT_FALSE(dc.deleteFont(12345));
+  EXPECT_TRUE(dc.deleteFont(gdi.stockFont()));  // succeeds, does nothing
+  EXPECT_TRUE(gdi.isFont(gdi.stockFont()));
+  EXPECT_EQ(gdi.liveFonts(), 0);
+}
+
+TEST(SoftDcText, TextGoesThroughTheSelectedFont) {
+  SoftGdi gdi;
+  Bitmap b = WhiteBitmap(80, 30);
+  SoftDc dc(b, gdi);
+  LogFont lf;
+  lf.height = -20;
+  const FontHandle big = dc.createFont(lf);
+  const Size stock = dc.textExtent(u"Hello");
+  dc.selectFont(big);
+  const Size large = dc.textExtent(u"Hello");
+  EXPECT_GT(stock.cx, 0);
+  EXPECT_NE(large.cy, stock.cy);
+  Rect r{2, 2, 78, 28};
+  dc.setBkMode(kBkTransparent);
+  EXPECT_GT(dc.drawText(u"Hello", r, dt::kLeft | dt::kSingleLine), 0);
+  EXPECT_NE(Art(b).find('#'), std::string::npos);  // black text
+  dc.selectFont(gdi.stockFont());
+  dc.deleteFont(big);
+}
+
+}  // namespace
+}  // namespace glavo::soft

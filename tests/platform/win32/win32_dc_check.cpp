@@ -1,0 +1,198 @@
+// Checks of the Win32 backend that need real GDI, run under Wine by the
+// native test suite. Prints "ok <name>" or "FAIL <name>: <detail>" per
+// check and exits with the number of failures.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/win32/memory_dc.h"
+#include "platform/win32/win32_color_table.h"
+#include "platform/win32/win32_dc.h"
+#include "raster_canvas_check.h"
+#include "whole_file_check.h"
+
+namespace {
+
+using glavo::win32::MemoryDc;
+using glavo::win32::Win32Dc;
+
+int failures = 0;
+
+void Report(const char* name, bool ok, const std::string& detail = {}) {
+  if (ok) {
+    std::printf("ok %s\n", name);
+  } else {
+    ++failures;
+    std::printf("FAIL %s: %s\n", name, detail.c_str());
+  }
+}
+
+std::string Hex(unsigned v) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%08X", v);
+  return buf;
+}
+
+glavo::LogFont Arial13() {
+  glavo::LogFont lf;
+  lf.height = -13;
+  lf.quality = 4;
+  lf.faceName = "Arial";
+  return lf;
+}
+
+void CheckFontLifetime() {
+  MemoryDc canvas(8, 8);
+  glavo::DeviceContext& dc = canvas.dc();
+  const glavo::FontHandle stock = dc.selectedFont();
+  const glavo::FontHandle font = dc.createFont(Arial13());
+  Report("font.created", font != 0 && GetObjectType(reinterpret_cast<HGDIOBJ>(font)) == OBJ_FONT);
+  Report("font.select-returns-previous", dc.selectFont(font) == stock);
+  Report("font.selected-refuses-delete", !dc.deleteFont(font));
+  Report("font.still-alive", GetObjectType(reinterpret_cast<HGDIOBJ>(font)) == OBJ_FONT);
+  dc.selectFont(stock);
+  Report("font.deselected-deletes", dc.deleteFont(font));
+  Report("font.gone", GetObjectType(reinterpret_cast<HGDIOBJ>(font)) == 0);
+  Report("font.second-delete-refused", !dc.deleteFont(font));
+  Report("font.null-refused", !dc.deleteFont(0));
+  Report("font.stock-delete-is-harmless",
+         dc.deleteFont(reinterpret_cast<glavo::FontHandle>(GetStockObject(SYSTEM_FONT))) &&
+             GetObjectType(GetStockObject(SYSTEM_FONT)) == OBJ_FONT);
+}
+
+void CheckObjectsAreReleased() {
+  HGDIOBJ pen = nullptr, brush = nullptr, font = nullptr, firstPen = nullptr;
+  HDC hdc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ originalPen = GetCurrentObject(hdc, OBJ_PEN);
+  {
+    Win32Dc dc(hdc);
+    dc.setPen(0x0000FF, 3);
+    firstPen = GetCurrentObject(hdc, OBJ_PEN);
+    dc.setPen(0x00FF00, 1);
+    pen = GetCurrentObject(hdc, OBJ_PEN);
+    Report("pen.replaced-is-deleted", GetObjectType(firstPen) == 0);
+    dc.setBrush(0xFF0000, true);
+    brush = GetCurrentObject(hdc, OBJ_BRUSH);
+    dc.selectFont(dc.createFont(Arial13()));  // left selected on purpose
+    font = GetCurrentObject(hdc, OBJ_FONT);
+  }
+  Report("dc.restores-original-pen", GetCurrentObject(hdc, OBJ_PEN) == originalPen);
+  Report("dc.deletes-its-pen", GetObjectType(pen) == 0);
+  Report("dc.deletes-its-brush", GetObjectType(brush) == 0);
+  Report("dc.deletes-its-fonts", GetObjectType(font) == 0);
+  DeleteDC(hdc);
+}
+
+void CheckShapesUsePenAndBrush() {
+  MemoryDc canvas(40, 40);
+  glavo::DeviceContext& dc = canvas.dc();
+  dc.fillRect({0, 0, 40, 40}, 0xFFFFFF);
+  dc.setPen(0x0000FF, 1);  // red
+  dc.setBrush(0x00FF00, true);
+  dc.rectangle(2, 2, 20, 20);
+  Report("rectangle.outline", dc.getPixel(2, 10) == 0x0000FF, Hex(dc.getPixel(2, 10)));
+  Report("rectangle.right-exclusive", dc.getPixel(20, 10) == 0xFFFFFF, Hex(dc.getPixel(20, 10)));
+  Report("rectangle.interior", dc.getPixel(10, 10) == 0x00FF00, Hex(dc.getPixel(10, 10)));
+  dc.setBrush(0, false);
+  dc.rectangle(22, 2, 38, 20);
+  Report("hollow-brush.leaves-interior", dc.getPixel(30, 10) == 0xFFFFFF, Hex(dc.getPixel(30, 10)));
+  dc.moveTo(0, 30);
+  dc.lineTo(10, 30);
+  Report("lineTo.excludes-end", dc.getPixel(9, 30) == 0x0000FF && dc.getPixel(10, 30) == 0xFFFFFF);
+  Report("getPixel.outside-is-invalid", dc.getPixel(40, 0) == glavo::kInvalidColor);
+}
+
+void CheckDibTransfers() {
+  MemoryDc canvas(5, 3);
+  glavo::DeviceContext& dc = canvas.dc();
+  dc.setPixel(1, 2, 0x00332211);  // RGB(0x11, 0x22, 0x33)
+  std::vector<std::uint32_t> bits(15, 0xDEADBEEF);
+  const glavo::DibHeader topDown{5, -3, 32};
+  const int rows = dc.getDIBits(dc.selectedBitmap(), 0, 3, topDown, bits.data());
+  Report("getDIBits.rows", rows == 3, std::to_string(rows));
+  Report("getDIBits.top-down-bgrx", (bits[2 * 5 + 1] & 0xFFFFFF) == 0x112233,
+         Hex(bits[2 * 5 + 1]));
+  bits[0] = 0x00ABCDEF;
+  const int written = dc.setDIBits(dc.selectedBitmap(), 0, 3, topDown, bits.data());
+  Report("setDIBits.rows", written == 3, std::to_string(written));
+  Report("setDIBits.visible-to-getPixel", dc.getPixel(0, 0) == 0x00EFCDAB, Hex(dc.getPixel(0, 0)));
+  Report("selectedBitmap.is-the-dib-section",
+         dc.selectedBitmap() == reinterpret_cast<glavo::BitmapHandle>(canvas.bitmap()));
+  Report("dc.size", dc.width() == 5 && dc.height() == 3);
+}
+
+void CheckMemoryDcResize() {
+  MemoryDc canvas(4, 4);
+  canvas.dc().fillRect({0, 0, 4, 4}, 0xFFFFFF);
+  canvas.resize(6, 2);
+  GdiFlush();
+  Report("resize.size", canvas.width() == 6 && canvas.height() == 2 && canvas.dc().width() == 6 &&
+                            canvas.dc().height() == 2);
+  Report("resize.clears-to-black", canvas.dc().getPixel(3, 1) == 0);
+  canvas.resize(0, -5);
+  Report("resize.keeps-one-pixel", canvas.width() == 1 && canvas.height() == 1 &&
+                                       canvas.dc().width() == 1);
+}
+
+void CheckText() {
+  MemoryDc canvas(200, 60);
+  glavo::DeviceContext& dc = canvas.dc();
+  const glavo::FontHandle font = dc.createFont(Arial13());
+  const glavo::FontHandle previous = dc.selectFont(font);
+  const glavo::TextMetrics tm = dc.textMetrics();
+  Report("textMetrics.arial-13", tm.height >= 13 && tm.height <= 17 && tm.ascent > tm.descent,
+         std::to_string(tm.height));
+  const glavo::Size wide = dc.textExtent(u"WWWW");
+  const glavo::Size narrow = dc.textExtent(u"iiii");
+  Report("textExtent.widths", wide.cx > narrow.cx && narrow.cx > 0 && wide.cy == tm.height);
+  glavo::Rect box{10, 5, 60, 5};
+  const int height = dc.drawText(u"one two three four", box,
+                                 glavo::dt::kWordBreak | glavo::dt::kCalcRect);
+  Report("drawText.calcrect-wraps", box.bottom - box.top == height && height >= 2 * tm.height &&
+                                        box.right <= 60,
+         std::to_string(height));
+  dc.selectFont(previous);
+  dc.deleteFont(font);
+}
+
+void CheckColorAdjustment() {
+  MemoryDc canvas(4, 4);
+  glavo::DeviceContext& dc = canvas.dc();
+  // Whether or not the system keeps a record, reading one gives a usable,
+  // neutral adjustment that a brightness change can start from.
+  const glavo::ColorAdjustment ca = dc.getColorAdjustment();
+  Report("coloradjust.neutral", ca.size == 24 && ca.redGamma == 10000 && ca.brightness == 0 &&
+                                    ca.referenceWhite == 10000,
+         std::to_string(ca.size) + " " + std::to_string(ca.redGamma));
+  Report("stretchmode.returns-previous", dc.setStretchBltMode(glavo::kStretchHalftone) != 0 &&
+                                             dc.setStretchBltMode(glavo::kStretchColorOnColor) ==
+                                                 glavo::kStretchHalftone);
+}
+
+void CheckColorTable() {
+  glavo::win32::Win32ColorTable colors;
+  glavo::Rgb out = 0x123;
+  Report("color.rgb-passes", colors.translate(0x00336699, out) && out == 0x00336699);
+  Report("color.system", colors.translate(0x8000000F, out) && out == GetSysColor(COLOR_BTNFACE));
+  out = 0x123;
+  Report("color.invalid-refused", !colors.translate(0x80FFFFFF, out) && out == 0x123);
+}
+
+}  // namespace
+
+int main() {
+  CheckFontLifetime();
+  CheckObjectsAreReleased();
+  CheckShapesUsePenAndBrush();
+  CheckDibTransfers();
+  CheckMemoryDcResize();
+  CheckText();
+  CheckColorAdjustment();
+  CheckColorTable();
+  win32_check::CheckRasterCanvas(&Report);
+  win32_check::CheckWholeFile(&Report);
+  std::printf("done %d\n", failures);
+  return failures;
+}

@@ -1,0 +1,36 @@
+// Pictures of small surfaces as text, so raster expectations read as the
+// pixels they describe: '.' white, '#' black, 'o' blue, '?' anything else.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "raster/bitmap.h"
+
+namespace glavo::soft::testing {
+
+inline constexpr Rgb kWhite = 0xFFFFFF;
+inline constexpr Rgb kBlack = 0x000000;
+inline constexpr Rgb kBlue = 0xFF0000;
+
+inline std::string Art(const Bitmap& b) {
+  std::string out;
+  for (int y = 0; y < b.height(); ++y) {
+    for (int x = 0; x < b.width(); ++x) {
+      const Rgb c = RgbFromPixel(b.at(x, y)) & 0xFFFFFF;
+      out += c == kWhite ? '.' : c == kBlack ? '#' : c == kBlue ? 'o' : '?';
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+inline std::string Rows(const std::vector<std::string>& rows) {
+  std::string out;
+  for (const auto& r : rows) out += r + '\n';
+  return out;
+}
+
+inline Bitmap WhiteBitmap(int w, int h) { return Bitmap(w, h, PixelFromRgb(kWhite)); }
+
+}  // namespace glavo::soft::testing

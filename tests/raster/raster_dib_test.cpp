@@ -1,0 +1,166 @@
+#include "raster/raster_dib.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/sim/soft_dc.h"
+
+namespace glavo::soft {
+namespace {
+
+Bitmap Numbered(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.at(x, y) = static_cast<Pixel>(0x01000000 * (y + 1) + x + 1);
+  return b;
+}
+
+TEST(RasterDib, RowsArePaddedToFourBytes) {
+  EXPECT_EQ(DibStride(3, 24), 12);
+  EXPECT_EQ(DibStride(4, 24), 12);
+  EXPECT_EQ(DibStride(5, 24), 16);
+  EXPECT_EQ(DibStride(3, 32), 12);
+}
+
+TEST(RasterDib, TopDownReadCopiesTheOverlapAndZeroesTheRest) {
+  const Bitmap b = Numbered(5, 4);
+  std::vector<std::uint32_t> buf(7 * 6, 0xDEADBEEF);
+  const DibHeader h{7, -6, 32};
+  EXPECT_EQ(ReadDibRows(b, 0, 6, h, buf.data()), 4);
+  EXPECT_EQ(buf[0], b.at(0, 0));
+  EXPECT_EQ(buf[7 * 3 + 4], b.at(4, 3));
+  EXPECT_EQ(buf[5], 0u);          // beyond the bitmap's width
+  EXPECT_EQ(buf[7 * 5 + 2], 0u);  // beyond its height
+}
+
+TEST(RasterDib, BottomUpScansCountFromTheBottomRow) {
+  const Bitmap b = Numbered(3, 4);
+  std::vector<std::uint32_t> buf(3 * 2, 0);
+  EXPECT_EQ(ReadDibRows(b, 1, 2, DibHeader{3, 4, 32}, buf.data()), 2);
+  EXPECT_EQ(buf[0], b.at(0, 2));  // scan 1 = second row from the bottom
+  EXPECT_EQ(buf[3], b.at(0, 1));
+}
+
+TEST(RasterDib, WriteBackRoundTripsAndCountsTheScansGiven) {
+  Bitmap b = Numbered(5, 4);
+  const Bitmap original = b;
+  const DibHeader h{7, -6, 32};
+  std::vector<std::uint32_t> buf(7 * 6);
+  ASSERT_EQ(ReadDibRows(b, 0, 6, h, buf.data()), 4);
+  for (auto& p : buf) p ^= 0x00FF00FF;
+  EXPECT_EQ(WriteDibRows(b, 0, 6, h, buf.data()), 6);
+  EXPECT_EQ(b.at(1, 2), original.at(1, 2) ^ 0x00FF00FFu);
+  for (auto& p : buf) p ^= 0x00FF00FF;
+  WriteDibRows(b, 0, 6, h, buf.data());
+  EXPECT_EQ(b.pixels(), original.pixels());
+}
+
+TEST(RasterDib, TallBottomUpDibLiesOverTheBitmapFromTheTop) {
+  const Bitmap b = Numbered(3, 2);
+  std::vector<std::uint32_t> buf(3 * 4, 0xDEADBEEF);
+  EXPECT_EQ(ReadDibRows(b, 0, 4, DibHeader{3, 4, 32}, buf.data()), 2);
+  // Memory starts with the DIB's bottom rows, which are below the bitmap.
+  EXPECT_EQ(buf[0], 0u);
+  EXPECT_EQ(buf[3], 0u);
+  EXPECT_EQ(buf[6], b.at(0, 1));
+  EXPECT_EQ(buf[9], b.at(0, 0));
+}
+
+TEST(RasterDib, ScanCountsFollowGdiQuirks) {
+  Bitmap b = Numbered(2, 2);
+  std::vector<std::uint32_t> buf(16, 7);
+  // A start beyond the DIB reads nothing yet answers 1.
+  EXPECT_EQ(ReadDibRows(b, 2, 2, DibHeader{2, 2, 32}, buf.data()), 1);
+  EXPECT_EQ(buf[0], 7u);
+  // Writing from beyond a bottom-up DIB counts the lines, writes nothing.
+  EXPECT_EQ(WriteDibRows(b, 5, 3, DibHeader{2, 2, 32}, buf.data()), 3);
+  // A bottom-up write is limited to the DIB's rows, a top-down one is not.
+  EXPECT_EQ(WriteDibRows(b, 1, 5, DibHeader{2, 2, 32}, buf.data()), 1);
+  EXPECT_EQ(b.at(0, 0), 7u);  // scan 1 of a 2-row bottom-up DIB is the top row
+  EXPECT_EQ(WriteDibRows(b, 0, 5, DibHeader{2, -2, 32}, buf.data()), 5);
+}
+
+TEST(RasterDib, UnusableArgumentsTransferNothing) {
+  Bitmap b = Numbered(2, 2);
+  std::vector<std::uint32_t> buf(16, 7);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 2, 24}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{0, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 0, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 2, DibHeader{2, 2, 32}, nullptr), 0);
+  EXPECT_EQ(ReadDibRows(b, -1, 2, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(ReadDibRows(b, 0, 0, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(WriteDibRows(b, 0, -3, DibHeader{2, 2, 32}, buf.data()), 0);
+  EXPECT_EQ(b.pixels(), Numbered(2, 2).pixels());
+  EXPECT_EQ(buf[0], 7u);
+}
+
+TEST(RasterDib, DeviceRowsBottomUpLandUpsideDown) {
+  Bitmap b(6, 5, 0x00FFFFFF);
+  const std::uint8_t rows[2][12] = {{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0},
+                                    {10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0}};
+  EXPECT_EQ(DrawDibRows(b, 1, 1, 3, 2, 0, 0, 0, 2, rows, DibHeader{3, 2, 24}), 2);
+  // The first row in memory is the bottom one; bytes are blue, green, red.
+  EXPECT_EQ(b.at(1, 2), 0x00030201u);
+  EXPECT_EQ(b.at(3, 2), 0x00090807u);
+  EXPECT_EQ(b.at(1, 1), 0x001E140Au);
+  EXPECT_EQ(b.at(0, 1), 0x00FFFFFFu);
+  EXPECT_EQ(b.at(4, 1), 0x00FFFFFFu);
+  // Top-down rows keep their order.
+  DrawDibRows(b, 2, 3, 3, 2, 0, 0, 0, 2, rows, DibHeader{3, -2, 24});
+  EXPECT_EQ(b.at(2, 3), 0x00030201u);
+  EXPECT_EQ(b.at(2, 4), 0x001E140Au);
+}
+
+TEST(RasterDib, DeviceRowsClipAtEveryEdge) {
+  Bitmap b(3, 2, 0x00FFFFFF);
+  const std::uint32_t row[4] = {0x11, 0x22, 0x33, 0x44};
+  DrawDibRows(b, -1, 1, 4, 1, 0, 0, 0, 1, row, DibHeader{4, 1, 32});
+  EXPECT_EQ(b.at(0, 1), 0x22u);
+  EXPECT_EQ(b.at(2, 1), 0x44u);
+  EXPECT_EQ(b.at(0, 0), 0x00FFFFFFu);
+  // A source corner partly outside the DIB only moves what exists.
+  DrawDibRows(b, 0, 0, 3, 1, 2, 0, 0, 1, row, DibHeader{4, 1, 32});
+  EXPECT_EQ(b.at(0, 0), 0x33u);
+  EXPECT_EQ(b.at(1, 0), 0x44u);
+  EXPECT_EQ(b.at(2, 0), 0x00FFFFFFu);
+  EXPECT_EQ(DrawDibRows(b, 0, 0, 3, 1, 0, 0, 0, 1, row, DibHeader{4, 1, 16}), 0);
+  DrawDibRows(b, 2000000000, -2000000000, 2000000000, 2000000000, 0, 0, 0, 1, row,
+              DibHeader{4, 1, 32});
+}
+
+TEST(SoftDcDib, TransfersOnlyItsOwnBitmap) {
+  SoftGdi gdi;
+  Bitmap b = Numbered(3, 2), other(3, 2);
+  SoftDc dc(b, gdi);
+  std::vector<std::uint32_t> buf(6);
+  EXPECT_EQ(
+      dc.getDIBits(reinterpret_cast<BitmapHandle>(&other), 0, 2, DibHeader{3, -2, 32}, buf.data()),
+      0);
+  EXPECT_EQ(dc.getDIBits(dc.selectedBitmap(), 0, 2, DibHeader{3, -2, 32}, buf.data()), 2);
+  EXPECT_EQ(buf[4], b.at(1, 1));
+}
+
+// Wide rows take the four-pixel shuffle, their tails and narrow rows the
+// byte path; every width, offset and clip gives the bytes as they are.
+TEST(RasterDib, TwentyFourBitRowsOfEveryWidthKeepTheirBytes) {
+  std::uint32_t seed = 5;
+  for (int width = 1; width <= 40; ++width) {
+    const int stride = DibStride(width, 24);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(stride));
+    for (auto& b : row) b = static_cast<std::uint8_t>(seed = seed * 1103515245u + 12345u, seed >> 16);
+    for (int x : {0, -2, 3}) {
+      Bitmap b(36, 1, 0xFF000000u);
+      DrawDibRows(b, x, 0, width, 1, 0, 0, 0, 1, row.data(), DibHeader{width, 1, 24});
+      for (int i = 0; i < width; ++i) {
+        if (!b.contains(x + i, 0)) continue;
+        const std::uint8_t* p = row.data() + 3 * i;
+        ASSERT_EQ(b.at(x + i, 0), static_cast<Pixel>(p[0] | p[1] << 8 | p[2] << 16)) << width << " " << x << " " << i;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace glavo::soft

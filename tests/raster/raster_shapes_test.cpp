@@ -1,0 +1,273 @@
+// Rectangle, RoundRect, Ellipse and wide pens through the device context.
+// The pictures are what GDI draws for the same calls.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/sim/soft_dc.h"
+#include "raster_art.h"
+
+namespace glavo::soft {
+namespace {
+
+using testing::Art;
+using testing::kBlack;
+using testing::kBlue;
+using testing::Rows;
+using testing::WhiteBitmap;
+
+class RasterShapes : public ::testing::Test {
+ protected:
+  SoftDc& canvas(int w, int h) {
+    bitmap_ = WhiteBitmap(w, h);
+    dc_ = std::make_unique<SoftDc>(bitmap_, gdi_);
+    dc_->setBrush(kBlue, true);
+    return *dc_;
+  }
+  std::string art() const { return Art(bitmap_); }
+
+  SoftGdi gdi_;
+  Bitmap bitmap_;
+  std::unique_ptr<SoftDc> dc_;
+};
+
+// The right column and bottom row stay out; corners in any order, the
+// advanced mode's inclusive corners and corner ellipses too small to round
+// anything draw the same box.
+TEST_F(RasterShapes, RectangleLeavesRightColumnAndBottomRowOut) {
+  canvas(8, 6).rectangle(1, 1, 7, 5);
+  const std::string box = art();
+  EXPECT_EQ(box, Rows({"........",
+                       ".######.",
+                       ".#oooo#.",
+                       ".#oooo#.",
+                       ".######.",
+                       "........"}));
+  canvas(8, 6).rectangle(7, 5, 1, 1);
+  EXPECT_EQ(art(), box) << "inverted corners";
+  canvas(8, 6).roundRect(1, 1, 7, 5, 2, 9);
+  EXPECT_EQ(art(), box) << "tiny round corners";
+  SoftDc& dc = canvas(8, 6);
+  dc.setGraphicsMode(kGmAdvanced);
+  dc.rectangle(1, 1, 6, 4);
+  EXPECT_EQ(art(), box) << "advanced mode";
+}
+
+TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
+  SoftDc& dc = canvas(6, 4);
+  dc.rectangle(2, 1, 2, 3);
+  dc.rectangle(1, 2, 4, 2);
+  dc.roundRect(3, 0, 3, 4, 2, 2);
+  dc.ellipse(1, 1, 5, 1);
+  EXPECT_EQ(art(), Rows({"......",
+                         "......",
+                         "......",
+                         "......"}));
+}
+
+TEST_F(RasterShapes, WidePenRectangleIsCentredOnTheOutlineWithRoundCorners) {
+  SoftDc& dc = canvas(20, 16);
+  dc.setPen(kBlack, 3);
+  dc.rectangle(3, 2, 16, 13);
+  EXPECT_EQ(art(), Rows({"....................",
+                         "...#############....",
+                         "..###############...",
+                         "..###############...",
+                         "..###ooooooooo###...",
+                         "..###ooooooooo###...",
+                         "..###ooooooooo###...",
+                         "..###ooooooooo###...",
+                         "..###ooooooooo###...",
+                         "..###ooooooooo###...",
+                         "..###ooooooooo###...",
+                         "..###############...",
+                         "..###############...",
+                         "...#############....",
+                         "....................",
+                         "...................."}));
+}
+
+TEST_F(RasterShapes, RoundRectCornersFollowTheEllipse) {
+  canvas(20, 16).roundRect(1, 1, 19, 15, 6, 6);
+  EXPECT_EQ(art(), Rows({"....................",
+                         "...##############...",
+                         "..#oooooooooooooo#..",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         ".#oooooooooooooooo#.",
+                         "..#oooooooooooooo#..",
+                         "...##############...",
+                         "...................."}));
+}
+
+TEST_F(RasterShapes, RoundRectEllipseWiderThanTheBoxIsClampedToIt) {
+  canvas(20, 16).roundRect(2, 2, 18, 14, 40, 3);
+  const std::string clamped = art();
+  EXPECT_EQ(clamped, Rows({"....................",
+                           "....................",
+                           ".....##########.....",
+                           "..###oooooooooo###..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..#oooooooooooooo#..",
+                           "..###oooooooooo###..",
+                           ".....##########.....",
+                           "....................",
+                           "...................."}));
+  canvas(20, 16).roundRect(2, 2, 18, 14, 16, 3);
+  EXPECT_EQ(art(), clamped);
+}
+
+TEST_F(RasterShapes, EllipseFillsItsBoxLessRightAndBottom) {
+  canvas(20, 16).ellipse(2, 1, 17, 14);
+  EXPECT_EQ(art(), Rows({"....................",
+                         ".......#####........",
+                         ".....##ooooo##......",
+                         "....#ooooooooo#.....",
+                         "...#ooooooooooo#....",
+                         "..#ooooooooooooo#...",
+                         "..#ooooooooooooo#...",
+                         "..#ooooooooooooo#...",
+                         "..#ooooooooooooo#...",
+                         "..#ooooooooooooo#...",
+                         "...#ooooooooooo#....",
+                         "....#ooooooooo#.....",
+                         ".....##ooooo##......",
+                         ".......#####........",
+                         "....................",
+                         "...................."}));
+}
+
+TEST_F(RasterShapes, HollowBrushLeavesTheInsideAndEvenPensLeanUpLeft) {
+  SoftDc& dc = canvas(20, 16);
+  dc.setBrush(kBlue, false);
+  dc.setPen(kBlack, 2);
+  dc.ellipse(2, 1, 17, 14);
+  EXPECT_EQ(art(), Rows({"......######........",
+                         "....##########......",
+                         "...#####..#####.....",
+                         "..####......####....",
+                         ".####........####...",
+                         ".###..........###...",
+                         ".##............##...",
+                         ".##............##...",
+                         ".##............##...",
+                         ".###..........###...",
+                         ".####........####...",
+                         "..#####....#####....",
+                         "...############.....",
+                         ".....########.......",
+                         "....................",
+                         "...................."}));
+}
+
+TEST_F(RasterShapes, TinyEllipses) {
+  SoftDc& dc = canvas(10, 6);
+  dc.ellipse(1, 1, 4, 5);
+  dc.ellipse(6, 2, 7, 3);
+  EXPECT_EQ(art(), Rows({"..........",
+                         "..#.......",
+                         ".#o#......",
+                         ".#o#......",
+                         "..#.......",
+                         ".........."}));
+}
+
+TEST_F(RasterShapes, NarrowEllipseEndsInItsOutline) {
+  canvas(12, 5).ellipse(9, 4, 6, -4);
+  EXPECT_EQ(art(), Rows({"......#o#...",
+                         "......#o#...",
+                         ".......#....",
+                         "............",
+                         "............"}));
+}
+
+TEST_F(RasterShapes, WideLinesHaveRoundCapsAtBothEnds) {
+  SoftDc& dc = canvas(24, 18);
+  dc.setPen(kBlack, 3);
+  dc.moveTo(4, 5);
+  dc.lineTo(19, 11);
+  dc.moveTo(4, 15);
+  dc.lineTo(12, 15);
+  dc.moveTo(20, 2);
+  dc.lineTo(20, 2);
+  EXPECT_EQ(
+      art(),
+      Rows({"........................",
+            "....................#...",
+            "...................###..",
+            "....................#...",
+            "....####................",
+            "...#######..............",
+            "...##########...........",
+            "......#########.........",
+            "........##########......",
+            "...........#########....",
+            ".............#######....",
+            "................#####...",
+            "...................#....",
+            "........................",
+            "....#########...........",
+            "...###########..........",
+            "....#########...........",
+            "........................"}));
+}
+
+TEST_F(RasterShapes, WildCoordinatesClipWithoutStalling) {
+  SoftDc& dc = canvas(12, 8);
+  // A box far larger than the surface: only its interior shows.
+  dc.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+  EXPECT_EQ(art(), Rows({"oooooooooooo",
+                         "oooooooooooo",
+                         "oooooooooooo",
+                         "oooooooooooo",
+                         "oooooooooooo",
+                         "oooooooooooo",
+                         "oooooooooooo",
+                         "oooooooooooo"}));
+  // Curves too large to trace are skipped, as GDI gives up on them.
+  canvas(12, 8);
+  dc_->setPen(kBlack, 1 << 30);
+  dc_->ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+  dc_->roundRect(INT_MIN, -5, INT_MAX, 5, INT_MAX, INT_MIN);
+  EXPECT_EQ(art(), Rows(std::vector<std::string>(8, "............")));
+  // Lines across the whole coordinate range end (a stall fails by timeout).
+  dc_->moveTo(INT_MIN, INT_MAX);
+  dc_->lineTo(INT_MAX, INT_MIN);
+  dc_->setPen(kBlack, 1);
+  dc_->moveTo(INT_MAX, INT_MAX);
+  dc_->lineTo(INT_MIN, INT_MIN);
+}
+
+TEST_F(RasterShapes, FillRectCoversLeftTopAndLeavesRightBottom) {
+  SoftDc& dc = canvas(10, 8);
+  dc.fillRect({1, 1, 4, 3}, kBlack);
+  dc.fillRect({8, 7, 6, 4}, kBlue);  // inverted sides, as a pattern blit
+  dc.fillRect({-100, 0, 100, 1}, kBlack);
+  dc.fillRect({3, 4, 3, 9}, kBlack);      // no width, nothing
+  dc.fillRect({100, 2, 200, 5}, kBlack);  // wholly outside, nothing
+  dc.fillRect({-9, 2, -3, 5}, kBlack);
+  EXPECT_EQ(art(), Rows({"##########",
+                         ".###......",
+                         ".###......",
+                         "..........",
+                         "..........",
+                         ".......oo.",
+                         ".......oo.",
+                         ".......oo."}));
+}
+
+}  // namespace
+}  // namespace glavo::soft

@@ -1,0 +1,215 @@
+#include "raster/raster_stretch.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "platform/sim/soft_dc.h"
+
+namespace glavo::soft {
+namespace {
+
+// Every source pixel is unique: 0x00YYXX10 encodes its position.
+Pixel Marker(int x, int y) { return static_cast<Pixel>(0x10 | (x << 8) | (y << 16)); }
+int MarkX(Pixel p) { return static_cast<int>((p >> 8) & 0xFF); }
+int MarkY(Pixel p) { return static_cast<int>((p >> 16) & 0xFF); }
+
+Bitmap MarkedSource(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.at(x, y) = Marker(x, y);
+  return b;
+}
+
+constexpr Pixel kUntouched = 0x00FFFFFF;
+
+// Source column read by each destination column of row `row` (-1: untouched).
+std::vector<int> ColumnsOf(const Bitmap& b, int row) {
+  std::vector<int> out;
+  for (int x = 0; x < b.width(); ++x)
+    out.push_back(b.at(x, row) == kUntouched ? -1 : MarkX(b.at(x, row)));
+  return out;
+}
+std::vector<int> RowsOf(const Bitmap& b, int column) {
+  std::vector<int> out;
+  for (int y = 0; y < b.height(); ++y)
+    out.push_back(b.at(column, y) == kUntouched ? -1 : MarkY(b.at(column, y)));
+  return out;
+}
+
+class RasterStretch : public ::testing::Test {
+ protected:
+  Bitmap blit(int tw, int th, BlitRect to, int sw, int sh, BlitRect from, int mode = 1) {
+    Bitmap target(tw, th, kUntouched);
+    StretchCopy(target, to, MarkedSource(sw, sh), from, mode, ColorAdjustment{});
+    return target;
+  }
+};
+
+TEST_F(RasterStretch, NegativeDestinationWidthMirrorsOntoTheColumnsBeforeTheOrigin) {
+  // The cell's mirrored copy: destination left W - 1, width -W.
+  const Bitmap b = blit(11, 1, {8, 0, -9, 1}, 9, 1, {0, 0, 9, 1});
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{8, 7, 6, 5, 4, 3, 2, 1, 0, -1, -1}));
+}
+
+TEST_F(RasterStretch, MirroredHeightOneLongerLosesTheLastSourceRow) {
+  // The cell's upside-down copy: top H - 1, height -H - 1 covers rows -1..H-1.
+  const Bitmap b = blit(1, 9, {0, 6, 1, -8}, 1, 7, {0, 0, 1, 7});
+  EXPECT_EQ(RowsOf(b, 0), (std::vector<int>{5, 4, 3, 3, 2, 1, 0, -1, -1}));
+}
+
+TEST_F(RasterStretch, OneWiderRepeatsAMiddleColumn) {
+  const Bitmap b = blit(11, 1, {0, 0, 10, 1}, 9, 1, {0, 0, 9, 1});
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{0, 1, 2, 3, 4, 4, 5, 6, 7, 8, -1}));
+}
+
+TEST_F(RasterStretch, MirroredSourceAndBothNegative) {
+  EXPECT_EQ(ColumnsOf(blit(6, 1, {0, 0, 4, 1}, 4, 1, {3, 0, -4, 1}), 0),
+            (std::vector<int>{3, 2, 1, 0, -1, -1}));
+  // Two negative extents cancel: no mirror, each covers origin - 3 .. origin.
+  EXPECT_EQ(ColumnsOf(blit(6, 1, {4, 0, -4, 1}, 6, 1, {5, 0, -4, 1}), 0),
+            (std::vector<int>{-1, 2, 3, 4, 5, -1}));
+}
+
+TEST_F(RasterStretch, MirroredSourceOutsideItsSurfaceSlidesTheDestination) {
+  // Source columns 1, 0, -1, -2 mirrored onto 3 columns at 7: only column 1
+  // exists, and GDI places it at the far end instead of mirroring it.
+  const Bitmap b = blit(12, 10, {7, 8, 3, 2}, 13, 11, {1, 0, -4, 1});
+  EXPECT_EQ(ColumnsOf(b, 8), (std::vector<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, -1}));
+  EXPECT_EQ(ColumnsOf(b, 9), ColumnsOf(b, 8));
+}
+
+TEST_F(RasterStretch, ShrinkingKeepsTheLastColumnAndFirstRowOfEachRun) {
+  const Bitmap b = blit(5, 4, {0, 0, 5, 4}, 9, 7, {0, 0, 9, 7}, kStretchColorOnColor);
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{1, 3, 4, 6, 8}));
+  EXPECT_EQ(RowsOf(b, 0), (std::vector<int>{0, 2, 4, 5}));
+}
+
+TEST_F(RasterStretch, BlackOnWhiteShrinkAndsTheDroppedPixels) {
+  Bitmap source(2, 1);
+  source.at(0, 0) = 0x00F0F00F;
+  source.at(1, 0) = 0x003CFF3C;
+  Bitmap target(1, 1, kUntouched);
+  StretchCopy(target, {0, 0, 1, 1}, source, {0, 0, 2, 1}, 1, ColorAdjustment{});
+  EXPECT_EQ(target.at(0, 0), 0x0030F00Cu);
+  StretchCopy(target, {0, 0, 1, 1}, source, {0, 0, 2, 1}, 2, ColorAdjustment{});
+  EXPECT_EQ(target.at(0, 0), 0x00FCFF3Fu);
+}
+
+TEST_F(RasterStretch, SourceOutsideItsBitmapLeavesTheDestination) {
+  const Bitmap b = blit(6, 1, {0, 0, 6, 1}, 4, 1, {-2, 0, 6, 1});
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{-1, -1, 0, 1, 2, 3}));
+}
+
+TEST_F(RasterStretch, CopyOntoItselfReadsTheSourceFirst) {
+  Bitmap b = MarkedSource(6, 1);
+  StretchCopy(b, {5, 0, -6, 1}, b, {0, 0, 6, 1}, 1, ColorAdjustment{});
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{5, 4, 3, 2, 1, 0}));
+  Bitmap shifted = MarkedSource(6, 1);
+  StretchCopy(shifted, {1, 0, 5, 1}, shifted, {0, 0, 5, 1}, 1, ColorAdjustment{});
+  EXPECT_EQ(ColumnsOf(shifted, 0), (std::vector<int>{0, 0, 1, 2, 3, 4}));
+}
+
+// A copy onto the same place skips the snapshot; it must give exactly what a
+// copy from a separate, identical source gives, in every mode.
+TEST_F(RasterStretch, CopyOntoTheSamePlaceEqualsACopyFromASeparateSource) {
+  ColorAdjustment ca;
+  ca.brightness = 37;
+  const BlitRect places[] = {{0, 0, 7, 5}, {2, 1, 4, 3}, {-3, -2, 12, 9}, {6, 4, 5, 5}};
+  for (int mode : {1, kStretchColorOnColor, kStretchHalftone}) {
+    for (const BlitRect& r : places) {
+      Bitmap same = MarkedSource(7, 5);
+      Bitmap viaCopy = MarkedSource(7, 5);
+      const Bitmap separate = MarkedSource(7, 5);
+      StretchCopy(same, r, same, r, mode, ca);
+      StretchCopy(viaCopy, r, separate, r, mode, ca);
+      EXPECT_EQ(same.pixels(), viaCopy.pixels()) << "mode " << mode << " at " << r.x << "," << r.y;
+    }
+  }
+}
+
+TEST_F(RasterStretch, ZeroAndHugeExtentsAreHarmless) {
+  Bitmap b = blit(4, 4, {0, 0, 0, 4}, 4, 4, {0, 0, 4, 4});
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{-1, -1, -1, -1}));
+  b = blit(4, 1, {-2000000000, 0, 2100000000, 1}, 4, 1, {0, 0, 4, 1});
+  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{3, 3, 3, 3}));
+}
+
+// Brightness in HALFTONE mode: an additive shift of brightness * 255 / 100.
+class HalftoneBrightness : public ::testing::Test {
+ protected:
+  Pixel adjust(Pixel in, int brightness, int mode = kStretchHalftone) {
+    Bitmap b(1, 1, in);
+    ColorAdjustment ca;
+    ca.brightness = static_cast<std::int16_t>(brightness);
+    StretchCopy(b, {0, 0, 1, 1}, b, {0, 0, 1, 1}, mode, ca);
+    return b.at(0, 0);
+  }
+};
+
+TEST_F(HalftoneBrightness, ShiftsEveryChannelAndKeepsAlpha) {
+  EXPECT_EQ(adjust(0x80406080, 0), 0x80406080u);
+  EXPECT_EQ(adjust(0x80406080, 20), 0x807393B3u);   // +51
+  EXPECT_EQ(adjust(0x00406080, -20), 0x000D2D4Du);  // -51
+  EXPECT_EQ(adjust(0x00406080, 50), 0x00C0E0FFu);   // +128, clamped at 255
+}
+
+TEST_F(HalftoneBrightness, ExtremesClampToWhiteAndBlack) {
+  EXPECT_EQ(adjust(0x00010203, 100), 0x00FFFFFFu);
+  EXPECT_EQ(adjust(0x00FEFDFC, -100), 0x00000000u);
+  EXPECT_EQ(adjust(0x00406080, 250), adjust(0x00406080, 100));
+  EXPECT_EQ(adjust(0x00406080, -250), adjust(0x00406080, -100));
+}
+
+TEST_F(HalftoneBrightness, OtherModesIgnoreTheAdjustment) {
+  EXPECT_EQ(adjust(0x00406080, 50, kStretchColorOnColor), 0x00406080u);
+  EXPECT_EQ(adjust(0x00406080, -50, 1), 0x00406080u);
+}
+
+TEST(SoftDcStretch, DeviceContextUsesItsModeAndAdjustment) {
+  SoftGdi gdi;
+  Bitmap b(2, 1, 0x00404040);
+  SoftDc dc(b, gdi);
+  ColorAdjustment ca = dc.getColorAdjustment();
+  ca.brightness = 100;
+  dc.setColorAdjustment(ca);
+  EXPECT_TRUE(dc.stretchBlt(0, 0, 1, 1, dc, 0, 0, 1, 1, kSrcCopy));
+  EXPECT_EQ(b.at(0, 0), 0x00404040u);  // BLACKONWHITE: no adjustment
+  EXPECT_EQ(dc.setStretchBltMode(kStretchHalftone), 1);
+  EXPECT_TRUE(dc.stretchBlt(0, 0, 1, 1, dc, 0, 0, 1, 1, kSrcCopy));
+  EXPECT_EQ(b.at(0, 0), 0x00FFFFFFu);
+  EXPECT_EQ(b.at(1, 0), 0x00404040u);
+  EXPECT_FALSE(dc.stretchBlt(0, 0, 1, 1, dc, 0, 0, 1, 1, 0x00EE0086u));  // only SRCCOPY
+}
+
+}  // namespace
+}  // namespace glavo::soft
+
+namespace glavo::soft {
+namespace {
+
+// Row copies (and the brightness table) must give exactly what the
+// per-pixel walk gives, for any geometry, mode, brightness and overlap.
+TEST(RasterStretchPaths, RowCopiesAgreeWithThePerPixelWalk) {
+  std::mt19937 rng(777);
+  auto pick = [&](int lo, int hi) { return lo + static_cast<int>(rng() % (hi - lo + 1)); };
+  for (int round = 0; round < 3000; ++round) {
+    Bitmap source(pick(1, 24), pick(1, 16));
+    for (Pixel& p : source.pixels()) p = static_cast<Pixel>(rng());
+    const BlitRect to{pick(-6, 20), pick(-6, 14), pick(-26, 26), pick(-18, 18)};
+    const BlitRect from{pick(-6, 20), pick(-6, 14), pick(-26, 26), pick(-18, 18)};
+    const int mode = pick(1, 4);
+    ColorAdjustment adjust;
+    adjust.brightness = static_cast<std::int16_t>(pick(-120, 120));
+    const bool self = round % 3 == 0;
+    Bitmap fast = self ? source : Bitmap(pick(1, 24), pick(1, 16), 0x00ABCDEF);
+    Bitmap slow = fast;
+    StretchCopy(fast, to, self ? fast : source, from, mode, adjust, StretchPath::kFast);
+    StretchCopy(slow, to, self ? slow : source, from, mode, adjust, StretchPath::kPerPixel);
+    ASSERT_EQ(fast.pixels(), slow.pixels()) << "round " << round;
+  }
+}
+
+}  // namespace
+}  // namespace glavo::soft

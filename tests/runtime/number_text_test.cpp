@@ -1,0 +1,63 @@
+// The number grammar shared by theme records, stored properties and
+// automation arguments: which texts are numbers, and what they read as.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/sim/sim_property_bag.h"
+#include "runtime/host_value.h"
+#include "runtime/number_text.h"
+#include "runtime/property_bag.h"
+
+namespace glavo::testing {
+namespace {
+
+TEST(NumberTextTest, OnlyTheBasicFormsAndTheAmpersandPrefixesAreNumbers) {
+  EXPECT_EQ(WholeNumber(u"&H10"), 16.0);
+  EXPECT_EQ(WholeNumber(u"&o7"), 7.0);
+  EXPECT_EQ(WholeNumber(u"&HFFFFFFFF"), -1.0);
+  EXPECT_EQ(WholeNumber(u" -1.5e2\t"), -150.0);
+  EXPECT_EQ(WholeNumber(u"5."), 5.0);
+  EXPECT_EQ(WholeNumber(u".5"), 0.5);
+  for (const char16_t* text : {u"inf", u"-inf", u"nan", u"NaN", u"Infinity", u"0x1", u"0x1p3", u"&H", u"&O8",
+                               u"&X1", u"1e", u"", u" ", u"+", u".", u"1 2", u"12abc", u"\u0661"}) {
+    EXPECT_FALSE(WholeNumber(text).has_value()) << std::string(text, text + std::char_traits<char16_t>::length(text));
+  }
+  EXPECT_TRUE(std::isinf(*WholeNumber(u"1e400")));
+}
+
+TEST(NumberTextTest, APrefixStopsAtTheFirstCharacterThatDoesNotFit) {
+  EXPECT_EQ(ReadNumberPrefix(u"0x1").length, 1u);
+  EXPECT_EQ(ReadNumberPrefix(u"0x1").value, 0.0);
+  EXPECT_EQ(ReadNumberPrefix(u"inf").length, 0u);
+  EXPECT_EQ(ReadNumberPrefix(u"&H1fz").value, 31.0);
+  EXPECT_EQ(ReadNumberPrefix(u"&H1fz").length, 4u);
+  EXPECT_EQ(ReadNumberPrefix(u"2e+").length, 1u);
+}
+
+TEST(NumberTextTest, AutomationAndStoredTextsReadNumbersTheSameWay) {
+  EXPECT_EQ(HostToLong(HostValue{std::u16string(u"&H10")}), 16);
+  EXPECT_TRUE(HostToBool(HostValue{std::u16string(u"&O7")}));
+  for (const char16_t* text : {u"inf", u"nan", u"0x1"}) {
+    try {
+      HostToDouble(HostValue{std::u16string(text)});
+      ADD_FAILURE() << "accepted a text that is no number";
+    } catch (const HostError& e) {
+      EXPECT_EQ(e.number(), host_error::kTypeMismatch);
+    }
+  }
+  try {
+    HostToDouble(HostValue{std::u16string(u"1e400")});
+    ADD_FAILURE() << "accepted an overflowing text";
+  } catch (const HostError& e) {
+    EXPECT_EQ(e.number(), host_error::kOverflow);
+  }
+  soft::SimPropertyBag bag;
+  bag.write("A", std::u16string(u"&H20"));
+  bag.write("B", std::u16string(u"nan"));
+  EXPECT_EQ(ReadLong(bag, "A", 7), 32);
+  EXPECT_EQ(ReadLong(bag, "B", 7), 7);
+}
+
+}  // namespace
+}  // namespace glavo::testing

@@ -1,0 +1,110 @@
+#include "runtime/opaque_runs.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace glavo {
+namespace {
+
+constexpr Rgb kKey = 0x00FF00;            // the key colour, 0xBBGGRR
+constexpr std::uint32_t kKeyPixel = 0x00FF00;  // the same colour as a picture pixel
+constexpr Rgb kRedKey = 0x0000FF;         // red as Rgb: stored 0xFF0000 in a picture
+
+bool Covered(const std::vector<Rect>& rects, int x, int y, int& hits) {
+  hits = 0;
+  for (const Rect& r : rects) hits += x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+  return hits > 0;
+}
+
+// Every pixel of the area is covered exactly once if opaque, never if
+// transparent; an area without a transparent pixel has no rectangles.
+void ExpectMatchesPixels(const Picture& mask, Rgb key, std::uint32_t keyPixel, int width, int height) {
+  const std::vector<Rect> rects = OpaqueRuns(&mask, key, width, height);
+  bool anyTransparent = false;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool inside = x < mask.width() && y < mask.height();
+      anyTransparent |= inside && (mask.pixel(x, y) & 0xFFFFFFu) == keyPixel;
+    }
+  }
+  if (!anyTransparent) {
+    EXPECT_TRUE(rects.empty());
+    return;
+  }
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool inside = x < mask.width() && y < mask.height();
+      const bool opaque = !inside || (mask.pixel(x, y) & 0xFFFFFFu) != keyPixel;
+      int hits = 0;
+      Covered(rects, x, y, hits);
+      ASSERT_EQ(hits, opaque ? 1 : 0) << "pixel " << x << "," << y << " of " << width << "x" << height;
+    }
+  }
+}
+
+Picture RandomMask(std::mt19937& random, int w, int h) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0xFFFFFFFFu);
+  // Blocks of repeated rows (the common case) with transparent notches,
+  // alpha noise on opaque pixels, and now and then a key pixel whose
+  // alpha byte differs (still transparent: alpha is not part of the key).
+  int y = 0;
+  while (y < h) {
+    const int rows = 1 + static_cast<int>(random() % 6);
+    std::vector<std::uint32_t> row(w, 0xFFFFFFFFu);
+    const int notches = static_cast<int>(random() % 4);
+    for (int n = 0; n < notches; ++n) {
+      const int a = static_cast<int>(random() % w), b = a + static_cast<int>(random() % (w - a + 1));
+      for (int x = a; x < b; ++x) row[x] = kKeyPixel | (random() % 3 == 0 ? 0x7F000000u : 0xFF000000u);
+    }
+    for (int r = 0; r < rows && y < h; ++r, ++y) {
+      std::copy(row.begin(), row.end(), pixels.begin() + static_cast<std::ptrdiff_t>(y) * w);
+      if (random() % 5 == 0) pixels[static_cast<std::size_t>(y) * w + random() % w] ^= 0x01000000u;
+    }
+  }
+  return Picture(PictureType::kBitmap, w, h, std::move(pixels));
+}
+
+TEST(OpaqueRuns, RandomMasksCoverExactlyTheOpaquePixels) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 300; ++round) {
+    const int w = 1 + static_cast<int>(random() % 40), h = 1 + static_cast<int>(random() % 40);
+    const Picture mask = RandomMask(random, w, h);
+    // The area may be smaller or larger than the picture in either direction.
+    const int width = std::max(1, w + static_cast<int>(random() % 11) - 5);
+    const int height = std::max(1, h + static_cast<int>(random() % 11) - 5);
+    ExpectMatchesPixels(mask, kKey, kKeyPixel, width, height);
+    if (HasFatalFailure()) return;
+  }
+}
+
+TEST(OpaqueRuns, RoundedShapeIsAFewBandsAndTheKeyIsReadAsAColour) {
+  // A 200x100 white picture with its four 3x3 corners red: red is the key.
+  const int w = 200, h = 100;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0xFFFFFFFFu);
+  for (int y : {0, 1, 2, 97, 98, 99}) {
+    for (int x : {0, 1, 2, 197, 198, 199}) pixels[static_cast<std::size_t>(y) * w + x] = 0xFFFF0000u;
+  }
+  const Picture mask(PictureType::kBitmap, w, h, std::move(pixels));
+  const std::vector<Rect> rects = OpaqueRuns(&mask, kRedKey, w, h);
+  ASSERT_EQ(rects.size(), 3u);  // the top band, the middle, the bottom band
+  EXPECT_EQ(rects[0], (Rect{3, 0, 197, 3}));
+  EXPECT_EQ(rects[1], (Rect{0, 3, 200, 97}));
+  EXPECT_EQ(rects[2], (Rect{3, 97, 197, 100}));
+  // Green is not in the picture: nothing is transparent, no region.
+  EXPECT_TRUE(OpaqueRuns(&mask, kKey, w, h).empty());
+  ExpectMatchesPixels(mask, kRedKey, 0xFF0000u, w + 7, h + 3);
+}
+
+TEST(OpaqueRuns, NoPictureOrNoAreaHasNoRegion) {
+  EXPECT_TRUE(OpaqueRuns(nullptr, kKey, 10, 10).empty());
+  const Picture empty;
+  EXPECT_TRUE(OpaqueRuns(&empty, kKey, 10, 10).empty());
+  const Picture keyed(PictureType::kBitmap, 2, 2, std::vector<std::uint32_t>(4, kKeyPixel));
+  EXPECT_TRUE(OpaqueRuns(&keyed, kKey, 0, 5).empty());
+  // A wholly keyed picture: only the column beyond it is opaque.
+  EXPECT_EQ(OpaqueRuns(&keyed, kKey, 3, 2), (std::vector<Rect>{Rect{2, 0, 3, 2}}));
+}
+
+}  // namespace
+}  // namespace glavo

@@ -1,0 +1,181 @@
+// Theme and record files are written whole or not at all, in place of
+// what the name points to: links, permissions and read-only files survive.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cell/cell_theme_record.h"
+#include "runtime/whole_file.h"
+
+namespace glavo::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WholeFileTest : public ::testing::Test {
+ protected:
+  WholeFileTest()
+      : dir_(fs::temp_directory_path() /
+             ("glavo-whole-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  ~WholeFileTest() override {
+    std::error_code ignored;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(dir_, ignored);
+  }
+  fs::path at(const std::string& name) const { return dir_ / name; }
+  static void Put(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+  static std::string Get(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  std::size_t Entries() const {
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++n;
+    return n;
+  }
+  static mode_t Mode(const fs::path& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_mode & 07777;
+  }
+
+ private:
+  fs::path dir_;
+};
+
+TEST_F(WholeFileTest, ALinkIsWrittenThroughAndStaysALink) {
+  Put(at("real.gst"), "old\r\n");
+  fs::create_directory(at("sub"));
+  fs::create_symlink("../real.gst", at("sub/link.gst"));  // relative, resolved from the link's folder
+  fs::create_symlink(at("sub/link.gst"), at("chain.gst"));
+  ASSERT_TRUE(WriteLineFile(at("chain.gst").u16string(), u"new"));
+  EXPECT_TRUE(fs::is_symlink(at("chain.gst")));
+  EXPECT_TRUE(fs::is_symlink(at("sub/link.gst")));
+  EXPECT_EQ(Get(at("real.gst")), "new\r\n");
+  EXPECT_EQ(Entries(), 3u) << "a temporary file was left behind";
+}
+
+TEST_F(WholeFileTest, ADanglingLinkCreatesItsTargetAndALoopIsRefused) {
+  fs::create_symlink("made.gst", at("dangling.gst"));
+  ASSERT_TRUE(WriteWholeFile(at("dangling.gst"), "x"));
+  EXPECT_TRUE(fs::is_symlink(at("dangling.gst")));
+  EXPECT_EQ(Get(at("made.gst")), "x");
+  fs::create_symlink("loop-b", at("loop-a"));
+  fs::create_symlink("loop-a", at("loop-b"));
+  EXPECT_FALSE(WriteWholeFile(at("loop-a"), "x"));
+}
+
+TEST_F(WholeFileTest, TheFileKeepsItsPermissions) {
+  Put(at("shared.gst"), "old");
+  fs::permissions(at("shared.gst"), static_cast<fs::perms>(0640));
+  ASSERT_TRUE(WriteWholeFile(at("shared.gst"), "new"));
+  EXPECT_EQ(Mode(at("shared.gst")), 0640u);
+  fs::permissions(at("shared.gst"), static_cast<fs::perms>(0604));
+  ASSERT_TRUE(WriteWholeFile(at("shared.gst"), "newer"));
+  EXPECT_EQ(Mode(at("shared.gst")), 0604u);
+  EXPECT_EQ(Get(at("shared.gst")), "newer");
+}
+
+TEST_F(WholeFileTest, AReadOnlyFileIsRefusedAndKept) {
+  Put(at("locked.gst"), "keep me");
+  fs::permissions(at("locked.gst"), static_cast<fs::perms>(0444));
+  EXPECT_FALSE(WriteLineFile(at("locked.gst").u16string(), u"new"));
+  EXPECT_EQ(Get(at("locked.gst")), "keep me");
+  EXPECT_EQ(Mode(at("locked.gst")), 0444u);
+  // Also when the name is a link to it.
+  fs::create_symlink("locked.gst", at("to-locked.gst"));
+  EXPECT_FALSE(WriteWholeFile(at("to-locked.gst"), "new"));
+  EXPECT_EQ(Get(at("locked.gst")), "keep me");
+  EXPECT_EQ(Entries(), 2u);
+}
+
+TEST_F(WholeFileTest, FoldersAndSpecialFilesAreRefused) {
+  fs::create_directory(at("folder.gst"));
+  EXPECT_FALSE(WriteWholeFile(at("folder.gst"), "x"));
+  ASSERT_EQ(::mkfifo(at("pipe.gst").c_str(), 0666), 0);
+  EXPECT_FALSE(WriteWholeFile(at("pipe.gst"), "x")) << "a pipe would block the writer";
+  EXPECT_FALSE(WriteWholeFile(at("no/such/folder/x.gst"), "x"));
+  EXPECT_EQ(Entries(), 2u);
+}
+
+TEST_F(WholeFileTest, InAFolderThatTakesNoNewFileTheFileIsRewrittenInPlace) {
+  Put(at("theme.gst"), std::string(1000, 'o'));
+  ASSERT_TRUE(RewriteInPlace(at("theme.gst"), "short"));
+  EXPECT_EQ(Get(at("theme.gst")), "short");
+  ASSERT_TRUE(RewriteInPlace(at("theme.gst"), std::string(3000, 'n')));
+  EXPECT_EQ(Get(at("theme.gst")), std::string(3000, 'n'));
+  EXPECT_FALSE(RewriteInPlace(at("missing.gst"), "x"));
+  EXPECT_FALSE(fs::exists(at("missing.gst")));
+}
+
+// A write that fails part way (here: past a file size limit, set in a
+// child process so that it binds nobody else) leaves the old content.
+TEST_F(WholeFileTest, AWriteThatFailsPartWayKeepsTheOldContent) {
+  const std::string old(1000, 'o');
+  Put(at("theme.gst"), old);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{2000, 2000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const std::string big(3000, 'n');
+    const bool sibling = WriteWholeFile(at("theme.gst"), big);
+    const bool inPlace = RewriteInPlace(at("theme.gst"), big);
+    ::_exit(!sibling && !inPlace ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "a write past the limit reported success";
+  EXPECT_EQ(Get(at("theme.gst")), old);
+  EXPECT_EQ(Entries(), 1u) << "a temporary file was left behind";
+}
+
+// Folder permissions do not bind a privileged user, so a privileged run
+// makes the writes from a child that has given its privileges up.
+TEST_F(WholeFileTest, AFolderWithoutWritePermissionStillTakesTheWrite) {
+  constexpr uid_t kNobody = 65534;
+  Put(at("theme.gst"), "old");
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(at("theme.gst").c_str(), kNobody, kNobody), 0);
+  }
+  fs::permissions(at(""), static_cast<fs::perms>(0555));
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+    const bool existing = WriteWholeFile(at("theme.gst"), "new");
+    const bool fresh = WriteWholeFile(at("fresh.gst"), "new");  // no new file can be made there
+    ::_exit(existing && !fresh ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  fs::permissions(at(""), static_cast<fs::perms>(0755));
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Get(at("theme.gst")), "new");
+  EXPECT_EQ(Entries(), 1u);
+}
+
+TEST_F(WholeFileTest, ANewFileGetsTheUsualPermissions) {
+  Put(at("plain.gst"), "");
+  ASSERT_TRUE(WriteWholeFile(at("fresh.gst"), "x"));
+  EXPECT_EQ(Mode(at("fresh.gst")), Mode(at("plain.gst")));
+}
+
+}  // namespace
+}  // namespace glavo::testing

@@ -1,0 +1,435 @@
+// Fonts, metrics, extents and DrawText placement of the software text
+// renderer, checked against the design metrics of the installed faces.
+#include "text/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "text_ink.h"
+
+namespace glavo::soft {
+namespace {
+
+using testing::Colours;
+using testing::Face;
+using testing::HasInk;
+using testing::InkBox;
+using testing::InkCount;
+using testing::InkSheet;
+using testing::kPaper;
+
+// Advance widths of "Hello World" in the 2048-unit design grid that Arial
+// and its metric twin share: H e l l o space W o r l d.
+constexpr int kHelloWorldAdvances[] = {1479, 1139, 455, 455, 1139, 569, 1933, 1139, 682, 455, 1139};
+
+// Each advance scaled to `em` pixels and rounded, as GDI positions characters.
+int HelloWorldWidth(int em) {
+  int sum = 0;
+  for (int units : kHelloWorldAdvances) sum += static_cast<int>(std::lround(units * em / 2048.0));
+  return sum;
+}
+
+TEST(TextFontHeight, NegativeIsEmPositiveIsCell) {
+  TextRenderer tr;
+  const TextMetrics em = tr.metrics(*tr.createFont(Face("Arial", -13)));
+  const TextMetrics cell = tr.metrics(*tr.createFont(Face("Arial", 13)));
+  EXPECT_EQ(cell.height, 13);
+  EXPECT_EQ(cell.ascent + cell.descent, 13);
+  EXPECT_EQ(em.height - em.internalLeading, 13);
+  EXPECT_GT(em.height, 13);
+  EXPECT_GT(em.internalLeading, 0);
+  // Windows-compatible ascent ratio: 1854 of 2288 units of the cell.
+  EXPECT_EQ(em.ascent, 12);
+  EXPECT_EQ(em.descent, 3);
+}
+
+TEST(TextFontHeight, ZeroIsADefaultCellAndSizesStayBounded) {
+  TextRenderer tr;
+  EXPECT_EQ(tr.metrics(*tr.createFont(Face("Arial", 0))).height, 16);
+  for (int h : {1, -1, 1 << 30, -(1 << 30), std::numeric_limits<int>::min()}) {
+    const TextMetrics m = tr.metrics(*tr.createFont(Face("Arial", h)));
+    EXPECT_GE(m.height, 1) << h;
+    EXPECT_LE(m.height, 2000) << h;
+  }
+}
+
+TEST(TextFontHeight, InkScalesWithEm) {
+  TextRenderer tr;
+  InkSheet small(tr, 100, 60);
+  InkSheet large(tr, 100, 60);
+  small.draw(Face("Arial", 30), u"H", {0, 0, 100, 60}, 0);
+  large.draw(Face("Arial", -30), u"H", {0, 0, 100, 60}, 0);
+  // Cap height is 0.716 em: em 30 gives 21 or 22 rows, cell 30 (em 27) fewer.
+  EXPECT_NEAR(InkBox(large.bitmap).height(), 21.5, 1);
+  EXPECT_LT(InkBox(small.bitmap).height(), InkBox(large.bitmap).height());
+}
+
+TEST(TextExtent, MatchesTheFaceAdvances) {
+  TextRenderer tr;
+  for (int em : {9, 13, 16, 1000}) {
+    auto font = tr.createFont(Face("Arial", -em));
+    EXPECT_EQ(tr.textExtent(*font, u"Hello World").cx, HelloWorldWidth(em)) << em;
+  }
+  const Size small = tr.textExtent(*tr.createFont(Face("Arial", -13, 4)), u"Hello World");
+  EXPECT_EQ(small.cx, HelloWorldWidth(13));
+  EXPECT_EQ(small.cy, tr.metrics(*tr.createFont(Face("Arial", -13))).height);
+}
+
+TEST(TextExtent, AdditiveAndIndependentOfTheSubstituteName) {
+  TextRenderer tr;
+  auto arial = tr.createFont(Face("arial", -13));
+  auto twin = tr.createFont(Face("Liberation Sans", -13));
+  EXPECT_EQ(tr.textExtent(*arial, u"Glavo skin").cx,
+            tr.textExtent(*arial, u"Glavo").cx + tr.textExtent(*arial, u" skin").cx);
+  EXPECT_EQ(tr.textExtent(*arial, u"Glavo skin"), tr.textExtent(*twin, u"Glavo skin"));
+  EXPECT_EQ(tr.textExtent(*arial, u"").cx, 0);
+}
+
+TEST(TextExtent, BoldIsWiderAndFacesDiffer) {
+  TextRenderer tr;
+  LogFont bold = Face("Arial", -13);
+  bold.weight = 700;
+  const int regular = tr.textExtent(*tr.createFont(Face("Arial", -13)), u"Minimize").cx;
+  EXPECT_GT(tr.textExtent(*tr.createFont(bold), u"Minimize").cx, regular);
+  const Size mono1 = tr.textExtent(*tr.createFont(Face("Courier New", -13)), u"iiii");
+  const Size mono2 = tr.textExtent(*tr.createFont(Face("Courier New", -13)), u"WWWW");
+  EXPECT_EQ(mono1.cx, mono2.cx);
+  EXPECT_NE(tr.textExtent(*tr.createFont(Face("Times New Roman", -13)), u"Minimize").cx, regular);
+}
+
+TEST(TextExtent, LogFontWidthStretchesTheAverageCharacter) {
+  TextRenderer tr;
+  auto natural = tr.createFont(Face("Arial", -20));
+  LogFont wide = Face("Arial", -20);
+  wide.width = 2 * tr.metrics(*natural).averageCharWidth;
+  auto stretched = tr.createFont(wide);
+  EXPECT_EQ(tr.metrics(*stretched).averageCharWidth, wide.width);
+  EXPECT_EQ(tr.metrics(*stretched).height, tr.metrics(*natural).height);
+  const double ratio = double(tr.textExtent(*stretched, u"Stretched text").cx) /
+                       tr.textExtent(*natural, u"Stretched text").cx;
+  EXPECT_NEAR(ratio, 2.0, 0.15);
+}
+
+TEST(TextDraw, NonLatinAndFallbackGlyphsLeaveInk) {
+  TextRenderer tr;
+  InkSheet cyrillic(tr, 40, 30);
+  cyrillic.draw(Face("Arial", -13), u"\u0445", {0, 0, 40, 30}, 0);
+  EXPECT_TRUE(HasInk(cyrillic.bitmap));
+  // A character the sans face lacks comes from another face: a real glyph,
+  // narrower than the face's missing-glyph box.
+  TextRenderer tr2;
+  auto font = tr2.createFont(Face("Arial", -13));
+  EXPECT_GT(tr2.textExtent(*font, u"\u2654").cx, 0);  // chess king, DejaVu
+  InkSheet king(tr2, 40, 30);
+  king.draw(Face("Arial", -13), u"\u2654", {0, 0, 40, 30}, 0);
+  EXPECT_TRUE(HasInk(king.bitmap));
+}
+
+TEST(TextDraw, AntialiasedOnlyForQualityFour) {
+  TextRenderer tr;
+  InkSheet aa(tr, 120, 30);
+  aa.draw(Face("Arial", -13, 4), u"Glavo Skin", {0, 0, 120, 30}, 0);
+  EXPECT_GT(Colours(aa.bitmap).size(), 4u);
+  for (int quality : {0, 3, 5}) {
+    InkSheet mono(tr, 120, 30);
+    mono.draw(Face("Arial", -13, quality), u"Glavo Skin", {0, 0, 120, 30}, 0);
+    EXPECT_EQ(Colours(mono.bitmap), (std::set<Rgb>{0, kPaper})) << quality;
+  }
+}
+
+TEST(TextDraw, TextColourAndAlphaByte) {
+  TextRenderer tr;
+  InkSheet sheet(tr, 60, 30);
+  sheet.state.color = MakeRgb(200, 10, 30);
+  sheet.draw(Face("Arial", -16), u"W", {0, 0, 60, 30}, 0);
+  const auto colours = Colours(sheet.bitmap);
+  EXPECT_TRUE(colours.count(MakeRgb(200, 10, 30)));
+  EXPECT_EQ(colours.size(), 2u);
+  for (Pixel p : sheet.bitmap.pixels()) {
+    if (RgbFromPixel(p) != kPaper) {
+      EXPECT_EQ(p >> 24, 0u);
+    }
+  }
+}
+
+TEST(TextDraw, WordBreakPositionsAndCalcRect) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13));
+  const int lineH = tr.metrics(*font).height;
+  const int wordW = tr.textExtent(*font, u"Close").cx;
+  Bitmap b(200, 100, PixelFromRgb(kPaper));
+  Rect r{10, 5, 10 + wordW + 3, 100};
+  const int h = tr.drawText(b, {0, 0, 200, 100}, *font, u"Close Close Close", r,
+                            dt::kWordBreak | dt::kCalcRect, TextState{});
+  EXPECT_EQ(h, 3 * lineH);
+  EXPECT_EQ(r, (Rect{10, 5, 10 + wordW, 5 + 3 * lineH}));
+  EXPECT_FALSE(testing::HasInk(b));  // measuring never draws
+
+  Rect wide{0, 0, 1000, 0};
+  EXPECT_EQ(tr.drawText(b, {0, 0, 200, 100}, *font, u"a\r\nbb\ncc", wide, dt::kCalcRect,
+                        TextState{}),
+            3 * lineH);
+  EXPECT_EQ(wide.right, tr.textExtent(*font, u"bb").cx);
+}
+
+TEST(TextDraw, WrappedLinesStackByLineHeight) {
+  TextRenderer tr;
+  InkSheet sheet(tr, 200, 100);
+  auto font = tr.createFont(Face("Arial", -13));
+  const int lineH = tr.metrics(*font).height;
+  const int wordW = tr.textExtent(*font, u"Close").cx;
+  const int h = sheet.draw(Face("Arial", -13), u"Close Close", {0, 0, wordW + 2, 100},
+                           dt::kWordBreak);
+  EXPECT_EQ(h, 2 * lineH);
+  EXPECT_GT(InkCount(sheet.bitmap, {0, 0, 200, lineH}), 0);
+  EXPECT_GT(InkCount(sheet.bitmap, {0, lineH, 200, 2 * lineH}), 0);
+  EXPECT_EQ(InkCount(sheet.bitmap, {0, 2 * lineH, 200, 100}), 0);
+}
+
+TEST(TextDraw, PrefixUnderlinesOneCharacter) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -16));
+  const TextMetrics tm = tr.metrics(*font);
+  const int fWidth = tr.textExtent(*font, u"F").cx;
+  InkSheet plain(tr, 120, 40);
+  InkSheet marked(tr, 120, 40);
+  plain.draw(Face("Arial", -16), u"File", {0, 0, 120, 40}, 0);
+  marked.draw(Face("Arial", -16), u"&File", {0, 0, 120, 40}, 0);
+  const Rect below{0, tm.ascent + 1, 120, tm.height};
+  EXPECT_EQ(InkCount(plain.bitmap, below), 0);
+  EXPECT_GE(InkCount(marked.bitmap, {0, tm.ascent + 1, fWidth, tm.height}), fWidth);
+  EXPECT_EQ(InkCount(marked.bitmap, {fWidth, tm.ascent + 1, 120, tm.height}), 0);
+  // "&&" is one ampersand; DT_NOPREFIX keeps the text as it is.
+  Rect r{0, 0, 500, 0};
+  tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"a&&b", r, dt::kCalcRect, TextState{});
+  EXPECT_EQ(r.right, tr.textExtent(*font, u"a&b").cx);
+  Rect r2{0, 0, 500, 0};
+  tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"&File", r2, dt::kCalcRect | dt::kNoPrefix,
+              TextState{});
+  EXPECT_EQ(r2.right, tr.textExtent(*font, u"&File").cx);
+}
+
+TEST(TextDraw, HorizontalAlignment) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13));
+  const int w = tr.textExtent(*font, u"IIII").cx;
+  const Rect rect{20, 0, 180, 30};
+  for (unsigned flag : {dt::kLeft, dt::kCenter, dt::kRight}) {
+    InkSheet sheet(tr, 200, 30);
+    sheet.draw(Face("Arial", -13), u"IIII", rect, flag);
+    const Rect ink = InkBox(sheet.bitmap);
+    const int start = flag == dt::kLeft     ? rect.left
+                      : flag == dt::kCenter ? rect.left + (rect.width() - w) / 2
+                                            : rect.right - w;
+    EXPECT_GE(ink.left, start) << flag;
+    EXPECT_LE(ink.right, start + w) << flag;
+    EXPECT_LE(ink.left - start + (start + w - ink.right), 4) << flag;
+  }
+}
+
+TEST(TextDraw, VerticalPlacementOnlyForSingleLines) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13));
+  const int lineH = tr.metrics(*font).height;
+  const Rect rect{0, 10, 100, 70};
+  InkSheet centred(tr, 100, 80);
+  const int hc = centred.draw(Face("Arial", -13), u"Xx", rect, dt::kVCenter | dt::kSingleLine);
+  const int top = rect.top + (rect.height() - lineH) / 2;
+  EXPECT_EQ(hc, top - rect.top + lineH);
+  EXPECT_GE(InkBox(centred.bitmap).top, top);
+  EXPECT_LE(InkBox(centred.bitmap).bottom, top + lineH);
+
+  InkSheet bottom(tr, 100, 80);
+  EXPECT_EQ(bottom.draw(Face("Arial", -13), u"Xx", rect, dt::kBottom | dt::kSingleLine),
+            rect.height());
+  EXPECT_GE(InkBox(bottom.bitmap).top, rect.bottom - lineH);
+
+  // Without DT_SINGLELINE, DT_VCENTER has no effect (the captions rely on it).
+  InkSheet multi(tr, 100, 80);
+  EXPECT_EQ(multi.draw(Face("Arial", -13), u"Xx", rect, dt::kVCenter | dt::kWordBreak), lineH);
+  EXPECT_LT(InkBox(multi.bitmap).bottom, rect.top + lineH + 1);
+}
+
+TEST(TextDraw, ClipsToTheRectangleUnlessNoClip) {
+  TextRenderer tr;
+  const Rect rect{10, 10, 30, 20};
+  InkSheet clipped(tr, 120, 50);
+  clipped.draw(Face("Arial", -20), u"Clipped text", rect, 0);
+  const Rect ink = InkBox(clipped.bitmap);
+  EXPECT_GE(ink.left, rect.left);
+  EXPECT_GE(ink.top, rect.top);
+  EXPECT_LE(ink.right, rect.right);
+  EXPECT_LE(ink.bottom, rect.bottom);
+  EXPECT_TRUE(HasInk(clipped.bitmap));
+
+  InkSheet free(tr, 120, 50);
+  free.draw(Face("Arial", -20), u"Clipped text", rect, dt::kNoClip);
+  EXPECT_GT(InkBox(free.bitmap).right, rect.right + 40);
+
+  // The surface's own clip applies even with DT_NOCLIP.
+  Bitmap b(120, 50, PixelFromRgb(kPaper));
+  Rect r = rect;
+  auto font = tr.createFont(Face("Arial", -20));
+  tr.drawText(b, {0, 0, 40, 50}, *font, u"Clipped text", r, dt::kNoClip, TextState{});
+  EXPECT_LE(InkBox(b).right, 40);
+}
+
+TEST(TextDraw, OpaqueModeFillsTheTextCells) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13));
+  const Size ext = tr.textExtent(*font, u"ab");
+  InkSheet sheet(tr, 100, 40);
+  sheet.state.bkMode = kBkOpaque;
+  sheet.state.bkColor = MakeRgb(0, 0, 255);
+  sheet.state.color = MakeRgb(255, 255, 0);
+  sheet.draw(Face("Arial", -13), u"ab", {5, 6, 100, 40}, 0);
+  EXPECT_EQ(InkBox(sheet.bitmap), (Rect{5, 6, 5 + ext.cx, 6 + ext.cy}));
+  EXPECT_EQ(RgbFromPixel(sheet.bitmap.at(5, 6)), MakeRgb(0, 0, 255));
+}
+
+TEST(TextDraw, UnderlineAndStrikeOutFollowTheFace) {
+  TextRenderer tr;
+  LogFont under = Face("Arial", -16);
+  under.underline = true;
+  LogFont strike = Face("Arial", -16);
+  strike.strikeOut = true;
+  const TextMetrics tm = tr.metrics(*tr.createFont(under));
+  const int w = tr.textExtent(*tr.createFont(under), u"ooo").cx;
+  InkSheet u(tr, 80, 40);
+  u.draw(under, u"ooo", {0, 0, 80, 40}, 0);
+  EXPECT_EQ(InkCount(u.bitmap, {0, tm.ascent + 1, 80, tm.height}), w);  // one full row
+  InkSheet s(tr, 80, 40);
+  s.draw(strike, u"   ", {0, 0, 80, 40}, 0);
+  const Rect line = InkBox(s.bitmap);
+  EXPECT_EQ(line.height(), 1);
+  EXPECT_EQ(line.width(), tr.textExtent(*tr.createFont(strike), u"   ").cx);
+  EXPECT_LT(line.top, tm.ascent);
+  EXPECT_GT(line.top, tm.ascent - 16 / 2);
+}
+
+TEST(TextDraw, ItalicLeansToTheRight) {
+  TextRenderer tr;
+  LogFont italic = Face("Arial", -30);
+  italic.italic = true;
+  InkSheet upright(tr, 60, 50);
+  InkSheet slanted(tr, 60, 50);
+  upright.draw(Face("Arial", -30), u"l", {10, 0, 60, 50}, 0);
+  slanted.draw(italic, u"l", {10, 0, 60, 50}, 0);
+  EXPECT_GT(InkBox(slanted.bitmap).width(), InkBox(upright.bitmap).width() + 3);
+}
+
+TEST(TextRotation, EscapementTurnsTheLine) {
+  TextRenderer tr;
+  LogFont up = Face("Arial", -16);
+  up.escapement = 900;
+  auto font = tr.createFont(up);
+  const int w = tr.textExtent(*font, u"Rotated").cx;
+  const int h = tr.metrics(*font).height;
+  InkSheet sheet(tr, 100, 120);
+  sheet.draw(up, u"Rotated", {20, 100, 120, 120}, dt::kNoClip);
+  const Rect ink = InkBox(sheet.bitmap);
+  // Reading upwards from (20, 100): the cell's top edge lies on x = 20.
+  EXPECT_GE(ink.left, 20);
+  EXPECT_LE(ink.right, 20 + h);
+  EXPECT_LE(ink.bottom, 101);
+  EXPECT_NEAR(ink.top, 100 - w, 3);
+}
+
+TEST(TextRotation, VerticalCaptionInAdvancedMode) {
+  // The cell's vertical caption: reversed text, escapement -900 and
+  // orientation -2700 in the advanced graphics mode, read bottom to top.
+  TextRenderer tr;
+  LogFont lf = Face("Arial", -13, 4);
+  lf.escapement = -900;
+  lf.orientation = -2700;
+  auto font = tr.createFont(lf);
+  const int w = tr.textExtent(*font, u"Caption").cx;
+  const int h = tr.metrics(*font).height;
+  InkSheet sheet(tr, 60, 120);
+  sheet.state.graphicsMode = kGmAdvanced;
+  sheet.draw(lf, u"noitpaC", {10, 20, 60, 120}, 0);
+  const Rect ink = InkBox(sheet.bitmap);
+  EXPECT_GE(ink.left, 10);
+  EXPECT_LE(ink.right, 10 + h);
+  EXPECT_GE(ink.top, 20);
+  EXPECT_LE(ink.bottom, 20 + w);
+  EXPECT_GT(ink.height(), w - 4);
+  // An "L" read bottom to top: its stem lies along the bottom, its foot
+  // up the right-hand side.
+  LogFont plain = lf;
+  plain.quality = 0;
+  InkSheet ell(tr, 60, 60);
+  ell.state.graphicsMode = kGmAdvanced;
+  ell.draw(plain, u"L", {10, 10, 60, 60}, 0);
+  const Rect box = InkBox(ell.bitmap);
+  EXPECT_EQ(InkCount(ell.bitmap, {box.left, box.bottom - 1, box.right, box.bottom}), box.width());
+  EXPECT_EQ(InkCount(ell.bitmap, {box.right - 1, box.top, box.right, box.bottom}), box.height());
+  EXPECT_LE(InkCount(ell.bitmap, {box.left, box.top, box.right, box.top + 1}), 2);
+
+  // The same font in the compatible mode turns the glyphs with the line.
+  InkSheet compat(tr, 60, 120);
+  compat.draw(lf, u"noitpaC", {10, 20, 60, 120}, dt::kNoClip);
+  EXPECT_LT(InkBox(compat.bitmap).left, 10);
+}
+
+TEST(TextRobustness, BadInputNeverCrashes) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13, 4));
+  Bitmap b(30, 20, PixelFromRgb(kPaper));
+  const std::u16string lone{char16_t(0xD83D), u'a', char16_t(0xDE00)};
+  for (std::u16string_view text : {std::u16string_view(u""), std::u16string_view(lone),
+                                   std::u16string_view(u"&"), std::u16string_view(u"\r\n\r\n")}) {
+    for (Rect r : {Rect{-1000, -1000, -900, -900}, Rect{5, 5, 0, 0}, Rect{0, 0, 30, 20},
+                   Rect{-2000000000, -2000000000, 2000000000, 2000000000}}) {
+      tr.drawText(b, {0, 0, 30, 20}, *font, text, r, dt::kWordBreak | dt::kCenter, TextState{});
+    }
+  }
+  Bitmap empty;
+  Rect r{0, 0, 10, 10};
+  EXPECT_GT(tr.drawText(empty, {0, 0, 0, 0}, *font, u"x", r, 0, TextState{}), 0);
+  LogFont huge = Face("Arial", -1000000, 4);
+  huge.escapement = 450;
+  Rect hr{0, 0, 30, 20};
+  tr.drawText(b, {0, 0, 30, 20}, *tr.createFont(huge), u"W", hr, 0, TextState{});
+  EXPECT_EQ(tr.textExtent(*font, lone).cy, tr.metrics(*font).height);
+}
+
+TEST(TextRobustness, LongTextLaysOutEveryLine) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13));
+  std::u16string text;
+  for (int i = 0; i < 20000; ++i) text += u"word ";
+  Bitmap b(100, 50, PixelFromRgb(kPaper));
+  Rect r{0, 0, 100, 50};
+  const int lines = tr.drawText(b, {0, 0, 100, 50}, *font, text, r, dt::kWordBreak, TextState{}) /
+                    tr.metrics(*font).height;
+  const int perLine = 100 / tr.textExtent(*font, u"word ").cx;
+  EXPECT_NEAR(lines, 20000 / perLine, 20000 / perLine / 10);
+  EXPECT_EQ(tr.textExtent(*font, text).cx, 20000 * tr.textExtent(*font, u"word ").cx);
+}
+
+TEST(TextRobustness, EmptyTextMeasuresNothing) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("Arial", -13));
+  Bitmap b(10, 10);
+  Rect r{3, 4, 50, 60};
+  EXPECT_EQ(tr.drawText(b, {0, 0, 10, 10}, *font, u"", r, dt::kCalcRect, TextState{}), 0);
+  EXPECT_EQ(r, (Rect{3, 4, 3, 4}));
+}
+
+TEST(TextFonts, CachedPerDescriptionAndDefaultIsUsable) {
+  TextRenderer tr;
+  EXPECT_EQ(tr.createFont(Face("Arial", -13)), tr.createFont(Face("Arial", -13)));
+  EXPECT_NE(tr.createFont(Face("Arial", -13)), tr.createFont(Face("Arial", -14)));
+  auto def = tr.defaultFont();
+  EXPECT_EQ(tr.metrics(*def).height, 16);
+  EXPECT_GT(tr.textExtent(*def, u"System").cx, 0);
+  // Unknown faces fall back to a sans face rather than failing.
+  EXPECT_GT(tr.textExtent(*tr.createFont(Face("No Such Face 123", -13)), u"abc").cx, 0);
+  EXPECT_GT(tr.textExtent(*tr.createFont(Face("", -13)), u"abc").cx, 0);
+}
+
+}  // namespace
+}  // namespace glavo::soft

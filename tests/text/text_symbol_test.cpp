@@ -1,0 +1,244 @@
+// The caption-button glyphs of the built-in "Webdings" symbol face, and the
+// portable rasteriser every backend draws them with.
+#include "text/symbol_glyphs.h"
+
+#include "text/symbol_coverage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "text/text_renderer.h"
+#include "text_ink.h"
+
+namespace glavo::soft {
+namespace {
+
+using testing::Colours;
+using testing::Face;
+using testing::HasInk;
+using testing::InkBox;
+using testing::InkCount;
+using testing::InkSheet;
+
+constexpr char16_t kMinimize = 48;
+constexpr char16_t kMaximize = 49;
+constexpr char16_t kRestore = 50;
+constexpr char16_t kClose = 114;
+
+// A caption button: the glyph centred in a square cell the way the cells do it.
+Bitmap Button(TextRenderer& tr, char16_t code, int em, int cell, int quality = 0) {
+  InkSheet sheet(tr, cell, cell);
+  sheet.draw(Face("Webdings", -em, quality), std::u16string(1, code), {0, 0, cell, cell},
+             dt::kCenter | dt::kVCenter | dt::kSingleLine);
+  return sheet.bitmap;
+}
+
+TEST(TextSymbolGlyphs, CodesAndPrivateUseAliases) {
+  EXPECT_EQ(SymbolCode(48), 48u);
+  EXPECT_EQ(SymbolCode(114), 114u);
+  EXPECT_EQ(SymbolCode(0xF032), 50u);
+  EXPECT_EQ(SymbolCode(51), 0u);
+  EXPECT_EQ(SymbolCode(0xF072 + 0x100), 0u);
+  EXPECT_EQ(SymbolAdvance(65, 13), 0);
+  EXPECT_TRUE(SymbolOutline(65, 13).empty());
+  EXPECT_TRUE(SymbolOutline(48, 0).empty());
+}
+
+TEST(TextSymbolGlyphs, OutlinesStayInsideTheCharacterCell) {
+  for (char32_t code : {48u, 49u, 50u, 114u}) {
+    for (int em = 6; em <= 40; ++em) {
+      const OutlineContours contours = SymbolOutline(code, em);
+      ASSERT_FALSE(contours.empty());
+      for (const auto& contour : contours) {
+        for (const auto& p : contour) {
+          EXPECT_GE(p.x, 0);
+          EXPECT_LE(p.x, SymbolAdvance(code, em) * 64);
+          EXPECT_GE(p.y, -kSymbolDescent * em * 64 - 32) << int(code) << " " << em;
+          EXPECT_LE(p.y, kSymbolAscent * em * 64 + 32) << int(code) << " " << em;
+        }
+      }
+    }
+  }
+}
+
+// A rectangle in whole pixels, clockwise, y up.
+std::vector<OutlinePoint> Square(long x0, long y0, long x1, long y1) {
+  return {{x0 * 64, y0 * 64}, {x0 * 64, y1 * 64}, {x1 * 64, y1 * 64}, {x1 * 64, y0 * 64}};
+}
+
+int CoverageSum(const SymbolMask& m) {
+  int sum = 0;
+  for (std::uint8_t c : m.coverage) sum += c;
+  return sum;
+}
+
+TEST(SymbolCoverage, WholePixelRectanglesFillExactlyTheirPixels) {
+  for (bool aa : {false, true}) {
+    const SymbolMask m = RasteriseContours({Square(1, -2, 4, 3)}, aa);
+    EXPECT_EQ(m.left, 1);
+    EXPECT_EQ(m.top, -3);  // five rows above the baseline's bottom two
+    ASSERT_EQ(m.width, 3);
+    ASSERT_EQ(m.height, 5);
+    for (std::uint8_t c : m.coverage) EXPECT_EQ(c, 255) << aa;
+  }
+  EXPECT_TRUE(RasteriseContours({}, true).empty());
+}
+
+TEST(SymbolCoverage, OverlapsUniteAndOppositeWindingCutsHoles) {
+  // Two overlapping squares: the shared pixels are covered once, not twice.
+  const SymbolMask both = RasteriseContours({Square(0, 0, 4, 4), Square(2, 2, 6, 6)}, true);
+  EXPECT_EQ(CoverageSum(both), (16 + 16 - 4) * 255);
+  // A counter-clockwise square inside a clockwise one leaves a hole.
+  std::vector<OutlinePoint> hole = Square(1, 1, 3, 3);
+  std::reverse(hole.begin(), hole.end());
+  const SymbolMask ring = RasteriseContours({Square(0, 0, 4, 4), hole}, false);
+  ASSERT_EQ(ring.width, 4);
+  EXPECT_EQ(ring.at(1, 1), 0);
+  EXPECT_EQ(ring.at(2, 2), 0);
+  EXPECT_EQ(ring.at(0, 0), 255);
+  EXPECT_EQ(CoverageSum(ring), 12 * 255);
+}
+
+TEST(SymbolCoverage, PartialPixelsAreGreyOnlyWhenSmoothed) {
+  // Half a pixel wide on the right: x from 0 to 2.5.
+  const std::vector<OutlinePoint> strip{{0, 0}, {0, 64}, {160, 64}, {160, 0}};
+  const SymbolMask smooth = RasteriseContours({strip}, true);
+  ASSERT_EQ(smooth.width, 3);
+  EXPECT_EQ(smooth.at(1, 0), 255);
+  EXPECT_NEAR(smooth.at(2, 0), 128, 1);
+  // The pixel centre (2.5) lies on the right edge, which is outside.
+  const SymbolMask sharp = RasteriseContours({strip}, false);
+  EXPECT_EQ(sharp.at(2, 0), 0);
+  // A diagonal cuts its pixels in half.
+  const std::vector<OutlinePoint> triangle{{0, 0}, {0, 4 * 64}, {4 * 64, 0}};
+  const SymbolMask tri = RasteriseContours({triangle}, true);
+  EXPECT_NEAR(CoverageSum(tri), 8 * 255, 4 * 8);
+  EXPECT_NEAR(tri.at(3, 3), 128, 8);
+  EXPECT_EQ(tri.at(0, 3), 255);
+  EXPECT_EQ(tri.at(3, 0), 0);
+}
+
+TEST(SymbolCoverage, BoldWidensByOnePixelAndBlendingHitsBothEnds) {
+  const SymbolMask plain = SymbolGlyph(kMaximize, 13, false, false);
+  const SymbolMask bold = SymbolGlyph(kMaximize, 13, true, false);
+  EXPECT_EQ(bold.width, plain.width + 1);
+  EXPECT_GT(CoverageSum(bold), CoverageSum(plain));
+  EXPECT_EQ(BlendChannel(10, 200, 255), 200);
+  EXPECT_EQ(BlendChannel(10, 200, 0), 10);
+  EXPECT_EQ(BlendChannel(200, 10, 128), 105);
+  EXPECT_EQ(BlendChannel(10, 200, 128), 105);
+}
+
+// The software renderer puts down exactly the portable coverage, so that any
+// backend drawing the same masks matches it pixel for pixel.
+TEST(TextSymbolFace, DrawsThePortableCoverage) {
+  TextRenderer tr;
+  for (int quality : {0, 4}) {
+    for (char16_t code : {kMinimize, kMaximize, kRestore, kClose}) {
+      InkSheet sheet(tr, 30, 30);
+      sheet.draw(Face("Webdings", -16, quality), std::u16string(1, code), {5, 5, 30, 30}, 0);
+      const SymbolMask m = SymbolGlyph(code, 16, false, quality == 4);
+      const int ascent = 13;  // 0.8 of the em
+      for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 30; ++x) {
+          const int mx = x - 5 - m.left;
+          const int my = y - 5 - ascent - m.top;
+          const bool inside = mx >= 0 && my >= 0 && mx < m.width && my < m.height;
+          const int c = inside ? m.at(mx, my) : 0;
+          const int expected = BlendChannel(255, 0, c);
+          ASSERT_EQ(static_cast<int>(RgbFromPixel(sheet.bitmap.at(x, y)) & 0xFF), expected)
+              << int(code) << " q" << quality << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST(TextSymbolFace, ExistsWithoutAnInstalledFontInAnyCase) {
+  TextRenderer tr;
+  auto font = tr.createFont(Face("WEBDINGS", -13));
+  EXPECT_EQ(tr.textExtent(*font, u"0").cx, 13);
+  EXPECT_EQ(tr.textExtent(*font, u"r").cx, 13);
+  EXPECT_EQ(tr.textExtent(*font, u"A").cx, 0);
+  EXPECT_EQ(tr.metrics(*font).height, 13);
+  for (char16_t code : {kMinimize, kMaximize, kRestore, kClose}) {
+    EXPECT_TRUE(HasInk(Button(tr, code, 13, 18))) << int(code);
+  }
+  EXPECT_FALSE(HasInk(Button(tr, u'A', 13, 18)));
+}
+
+TEST(TextSymbolFace, GlyphsSitInsideTheButtonAndScale) {
+  TextRenderer tr;
+  for (char16_t code : {kMinimize, kMaximize, kRestore, kClose}) {
+    int previous = 0;
+    for (int em = 9; em <= 16; ++em) {
+      const Rect ink = InkBox(Button(tr, code, em, 20));
+      EXPECT_GE(ink.left, 2) << int(code) << " " << em;
+      EXPECT_GE(ink.top, 2) << int(code) << " " << em;
+      EXPECT_LE(ink.right, 18) << int(code) << " " << em;
+      EXPECT_LE(ink.bottom, 18) << int(code) << " " << em;
+      EXPECT_GE(ink.width(), previous) << int(code) << " " << em;
+      previous = ink.width();
+    }
+    EXPECT_GT(previous, InkBox(Button(tr, code, 9, 20)).width()) << int(code);
+  }
+}
+
+TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
+  TextRenderer tr;
+  const Rect maxBox = InkBox(Button(tr, kMaximize, 13, 20));
+  const Rect minBox = InkBox(Button(tr, kMinimize, 13, 20));
+  // Minimize: a short thick bar at the bottom of the maximize box.
+  EXPECT_EQ(minBox.bottom, maxBox.bottom);
+  EXPECT_GE(minBox.height(), 2);
+  EXPECT_LT(minBox.height(), 4);
+  EXPECT_LT(minBox.width(), maxBox.width());
+
+  // Maximize: a hollow square with a title bar at least two rows thick.
+  const Bitmap max = Button(tr, kMaximize, 13, 20);
+  EXPECT_EQ(maxBox.width(), maxBox.height());
+  EXPECT_EQ(InkCount(max, {maxBox.left, maxBox.top, maxBox.right, maxBox.top + 2}),
+            2 * maxBox.width());
+  EXPECT_EQ(InkCount(max, {maxBox.left + 1, maxBox.top + 2, maxBox.right - 1, maxBox.bottom - 1}),
+            0);
+
+  // Restore: the back window's corner shows top right, the front window's
+  // hollow bottom left, and the two do not fill the top-left corner.
+  const Bitmap restore = Button(tr, kRestore, 13, 20);
+  const Rect rBox = InkBox(restore);
+  EXPECT_EQ(rBox, maxBox);
+  EXPECT_EQ(InkCount(restore, {rBox.left, rBox.top, rBox.left + 2, rBox.top + 2}), 0);
+  EXPECT_GT(InkCount(restore, {rBox.right - 2, rBox.top, rBox.right, rBox.top + 2}), 0);
+  EXPECT_EQ(InkCount(restore, {rBox.right - 1, rBox.bottom - 2, rBox.right, rBox.bottom}), 0);
+
+  // Close: ink in all four corners and the middle, none in the side middles.
+  const Bitmap close = Button(tr, kClose, 13, 20);
+  const Rect c = InkBox(close);
+  const int mx = (c.left + c.right) / 2;
+  const int my = (c.top + c.bottom) / 2;
+  EXPECT_GT(InkCount(close, {c.left, c.top, c.left + 2, c.top + 2}), 0);
+  EXPECT_GT(InkCount(close, {c.right - 2, c.top, c.right, c.top + 2}), 0);
+  EXPECT_GT(InkCount(close, {c.left, c.bottom - 2, c.left + 2, c.bottom}), 0);
+  EXPECT_GT(InkCount(close, {c.right - 2, c.bottom - 2, c.right, c.bottom}), 0);
+  EXPECT_GT(InkCount(close, {mx - 1, my - 1, mx + 1, my + 1}), 0);
+  EXPECT_EQ(InkCount(close, {c.left, my - 1, c.left + 2, my + 1}), 0);
+  EXPECT_EQ(InkCount(close, {mx - 1, c.top, mx + 1, c.top + 2}), 0);
+}
+
+TEST(TextSymbolFace, AntialiasedOnlyWithQualityFour) {
+  TextRenderer tr;
+  EXPECT_EQ(Colours(Button(tr, kClose, 13, 20, 0)).size(), 2u);
+  EXPECT_GT(Colours(Button(tr, kClose, 13, 20, 4)).size(), 3u);
+}
+
+TEST(TextSymbolFace, PositiveHeightIsTheCell) {
+  TextRenderer tr;
+  auto cell = tr.createFont(Face("Webdings", 16));
+  EXPECT_EQ(tr.metrics(*cell).height, 16);
+  EXPECT_EQ(tr.textExtent(*cell, u"1").cx, 16);
+}
+
+}  // namespace
+}  // namespace glavo::soft
