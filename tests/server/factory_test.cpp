@@ -18,14 +18,11 @@ std::map<std::string, std::string> ValuesOf(const WineResult& run) {
   return values;
 }
 
-class FactoryTest : public ::testing::TestWithParam<Bitness> {
+class FactoryTest : public ClientRunTest {
  protected:
   void SetUp() override {
-    std::string missing = MissingClientMessage(GetParam());
-    ASSERT_TRUE(missing.empty()) << missing;
-    const WineResult& run = SharedClientRun(GetParam(), "factory " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    v_ = ValuesOf(run);
+    ASSERT_NO_FATAL_FAILURE(Start("factory"));
+    v_ = ValuesOf(*run_);
   }
   std::map<std::string, std::string> v_;
 };

@@ -29,8 +29,7 @@
 namespace glavo::wine {
 namespace {
 
-// One run per build and mode in a process (ctest runs every case in a
-// process of its own; a plain run of the program runs them all).
+// One run per build and mode: ctest runs a suite's cases in one process.
 const HostRun& HostResult(const Bitness& b, const std::string& mode = "") {
   static std::map<std::string, HostRun> runs;
   const std::string key = b.name + "/" + mode;
@@ -46,15 +45,16 @@ class ActiveXHost : public ::testing::TestWithParam<Bitness> {
 
 #define REQUIRE_HOST() ASSERT_TRUE(host().ran) << host().why
 
-void ExpectChecks(const HostRun& run, std::initializer_list<const char*> names) {
+// Each check's line, printed where `show` is set.
+void ExpectChecks(const HostRun& run, std::initializer_list<const char*> names, bool show = false) {
   for (const char* name : names) {
     auto it = run.checks.find(name);
     ASSERT_NE(it, run.checks.end()) << name << " was not reached";
     EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
+    if (show) std::printf("%s: %s\n", name, it->second.c_str());
   }
 }
 
-// Each case runs the host once (ctest runs every case in its own process).
 // Where the parts stand is checked by the screenshot comparison below.
 TEST_P(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
   REQUIRE_HOST();
@@ -86,12 +86,7 @@ TEST_P(ActiveXHost, RealMessagesMoveResizeMaximizeAndCloseTheForm) {
 TEST_P(ActiveXHost, ThemeSwitchesAndDragStepsLeaveTheGdiObjectCountUnchanged) {
   const HostRun& run = HostResult(GetParam(), "resources");
   ASSERT_TRUE(run.ran) << run.why;
-  for (const char* name : {"gdi_count_sees_objects", "gdi_objects_steady", "drag_steps_ran"}) {
-    auto it = run.checks.find(name);
-    ASSERT_NE(it, run.checks.end()) << name << " was not reached";
-    EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
-    std::printf("%s %s: %s\n", GetParam().name.c_str(), name, it->second.c_str());
-  }
+  ExpectChecks(run, {"gdi_count_sees_objects", "gdi_objects_steady", "drag_steps_ran"}, true);
 }
 
 bool ReadPpm(const std::string& path, int& width, int& height, std::vector<unsigned char>& rgb) {

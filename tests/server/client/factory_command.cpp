@@ -7,13 +7,7 @@
 
 #include "client.h"
 
-namespace {
-
-void Print(const wchar_t* name, const std::wstring& value) {
-  std::wprintf(L"%ls=%ls\n", name, value.c_str());
-}
-
-}  // namespace
+using client::Print;
 
 int FactoryCommand(int argc, wchar_t** argv) {
   if (argc < 1) return 2;

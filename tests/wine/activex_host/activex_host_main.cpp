@@ -22,28 +22,16 @@ namespace {
 constexpr int kFormWidth = 400, kFormHeight = 300;
 
 // Records the control's Click events (DISPID 1) with their part.
-class ClickSink final : public IDispatch {
+class ClickSink final : public EventListener {
  public:
+  ClickSink() : EventListener(DIID___GlavoSkin) {}
   std::vector<long> clicks;
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___GlavoSkin)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-    if (id == 1 && params && params->cArgs >= 1) {
-      VARIANT& part = params->rgvarg[params->cArgs - 1];
-      clicks.push_back(part.vt == (VT_BYREF | VT_I4) ? *part.plVal : part.vt == VT_I4 ? part.lVal : -1);
-    }
-    return S_OK;
+
+ private:
+  void onEvent(DISPID id, const DISPPARAMS* params) override {
+    if (id != 1 || !params || params->cArgs < 1) return;
+    const VARIANT& part = params->rgvarg[params->cArgs - 1];
+    clicks.push_back(part.vt == (VT_BYREF | VT_I4) ? *part.plVal : part.vt == VT_I4 ? part.lVal : -1);
   }
 };
 
@@ -125,23 +113,11 @@ bool DrawnLikeScreen(IUnknown* control, const RECT& area, const std::wstring& ou
   IViewObject* view = nullptr;
   if (FAILED(control->QueryInterface(IID_IViewObject, reinterpret_cast<void**>(&view)))) return false;
   const int w = area.right - area.left, h = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  RECTL bounds{0, 0, w, h};
-  const HRESULT hr = view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
-  GdiFlush();
-  std::vector<std::uint32_t> drawn(static_cast<const std::uint32_t*>(bits),
-                                   static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
-  for (auto& p : drawn) p &= 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  HRESULT hr = E_FAIL;
+  const auto drawn = PaintedPixels(w, h, [&](HDC memory) {
+    RECTL bounds{0, 0, w, h};
+    hr = view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
+  });
   view->Release();
   SavePpm(outDir + L"\\activex_view.ppm", drawn, w, h);
   return SUCCEEDED(hr) && CountDifferent(drawn, CaptureScreen(area)) < w * h / 50;
@@ -482,30 +458,20 @@ int wmain(int argc, wchar_t** argv) {
   if (report.failures()) return 1;
 
   ClickSink sink;
-  IConnectionPointContainer* points = nullptr;
-  IConnectionPoint* point = nullptr;
-  DWORD cookie = 0;
-  if (SUCCEEDED(skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points))) &&
-      SUCCEEDED(points->FindConnectionPoint(DIID___GlavoSkin, &point))) {
-    point->Advise(&sink, &cookie);
-  }
+  {
+    const Listening listening(skin, DIID___GlavoSkin, &sink);
 
-  if (mode == L"resources") {
-    CheckResources(report, skin, state.form, control);
-  } else if (mode == L"soak") {
-    state.refuseClose = true;
-    RunSoak(report, skin, state.form, control, argc > 4 ? _wtoi(argv[4]) : 60);
-  } else if (mode == L"drag") {
-    CheckRealDrags(report, state.form, control);
-  } else {
-    CheckEverything(report, state, skin, unknown, control, sink, outDir);
+    if (mode == L"resources") {
+      CheckResources(report, skin, state.form, control);
+    } else if (mode == L"soak") {
+      state.refuseClose = true;
+      RunSoak(report, skin, state.form, control, argc > 4 ? _wtoi(argv[4]) : 60);
+    } else if (mode == L"drag") {
+      CheckRealDrags(report, state.form, control);
+    } else {
+      CheckEverything(report, state, skin, unknown, control, sink, outDir);
+    }
   }
-
-  if (point) {
-    point->Unadvise(cookie);
-    point->Release();
-  }
-  if (points) points->Release();
   skin->Release();
   unknown->Release();
   report.line("DONE");
