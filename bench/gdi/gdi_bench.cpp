@@ -40,8 +40,8 @@ class GdiForm {
     surface_ = surface.get();
     skin_ = std::make_unique<GlavoSkin>(std::move(surface), host_.environment());
     skin_->InitProperties();
-    host_.environment().form.set("Width", size.cx * kTwips);
-    host_.environment().form.set("Height", size.cy * kTwips);
+    host_.environment().form.setBound(FormBound::kWidth, size.cx * kTwips);
+    host_.environment().form.setBound(FormBound::kHeight, size.cy * kTwips);
     surface_->setVisible(true);
     surface_->move(0, 0, size.cx, size.cy);
     skin_->SetBodyTheme(theme);

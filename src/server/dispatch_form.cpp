@@ -11,6 +11,16 @@ namespace {
 
 std::wstring Wide(std::string_view text) { return std::wstring(text.begin(), text.end()); }
 
+std::string_view NameOf(FormBound which) {
+  switch (which) {
+    case FormBound::kLeft: return "Left";
+    case FormBound::kTop: return "Top";
+    case FormBound::kWidth: return "Width";
+    case FormBound::kHeight: return "Height";
+  }
+  return "";
+}
+
 // The error number a host raised: a form's own exception keeps its number
 // (VB's 382 for a property it will not set at run time), as Err.Number
 // shows it.
@@ -148,8 +158,6 @@ DISPID DispatchForm::IdOf(std::string_view member) {
   std::wstring name = Wide(member);
   LPOLESTR names[] = {name.data()};
   DISPID id = DISPID_UNKNOWN;
-  // The empty name is the default member.
-  if (member.empty()) return DISPID_VALUE;
   if (FAILED(form_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
     throw HostError(host_error::kNoSuchMember, "Object doesn't support this property or method");
   }
@@ -185,8 +193,27 @@ void DispatchForm::set(std::string_view member, const HostValue& value) {
   if (FAILED(hr)) Raise(hr, info);
 }
 
+double DispatchForm::bound(FormBound which) { return HostToDouble(get(NameOf(which))); }
+
+void DispatchForm::setBound(FormBound which, double twips) { set(NameOf(which), twips); }
+
+FormWindowState DispatchForm::windowState() {
+  return static_cast<FormWindowState>(HostToLong(get("WindowState")));
+}
+
+void DispatchForm::setWindowState(FormWindowState state) {
+  set("WindowState", static_cast<std::int32_t>(state));
+}
+
+void DispatchForm::setBorderStyle(FormBorderStyle style) {
+  set("BorderStyle", static_cast<std::int32_t>(style));
+}
+
+// Handles are 32-bit values, sign-extended in a 64-bit process.
+WindowHandle DispatchForm::hwnd() { return static_cast<WindowHandle>(HostToLong(get("hwnd"))); }
+
 void DispatchForm::unload() {
-  const HWND window = reinterpret_cast<HWND>(static_cast<std::intptr_t>(HostToLong(get("hwnd"))));
+  const HWND window = reinterpret_cast<HWND>(hwnd());
   if (IsWindow(window)) PostMessageW(window, WM_CLOSE, 0, 0);
 }
 

@@ -1,7 +1,7 @@
 // The host form of a container whose extended control has a "Parent" with
-// a form's members (a VB-style form), or that extended control itself:
-// reached late bound, by name, through IDispatch. Errors of the form come
-// back as HostError.
+// a form's members (a VB-style form), or that extended control itself (its
+// Left and Top): the one form reached late bound, each member by its name
+// through IDispatch. Errors of the form come back as HostError.
 #pragma once
 
 #include <wrl/client.h>
@@ -22,13 +22,27 @@ class DispatchForm final : public HostForm {
   // needs; null otherwise.
   static Microsoft::WRL::ComPtr<IDispatch> FormOfSite(IOleClientSite* site);
 
-  HostValue get(std::string_view member) override;
-  void set(std::string_view member, const HostValue& value) override;
+  double bound(FormBound which) override;
+  void setBound(FormBound which, double twips) override;
+  double scaleWidth() override { return HostToDouble(get("ScaleWidth")); }
+  double scaleHeight() override { return HostToDouble(get("ScaleHeight")); }
+  FormWindowState windowState() override;
+  void setWindowState(FormWindowState state) override;
+  void setBorderStyle(FormBorderStyle style) override;
+  void setShowInTaskbar(bool show) override { set("ShowInTaskbar", show); }
+  std::u16string caption() override { return HostToString(get("Caption")); }
+  void setCaption(const std::u16string& text) override { set("Caption", text); }
+  PictureRef icon() override { return HostToPicture(get("Icon")); }
+  void setIcon(const PictureRef& icon) override { set("Icon", icon); }
+  WindowHandle hwnd() override;
   bool isWindowed() const override { return true; }
   // WM_CLOSE to the form's window runs its QueryUnload and Unload events.
   void unload() override;
 
  private:
+  // Property get and let of a member by name.
+  HostValue get(std::string_view member);
+  void set(std::string_view member, const HostValue& value);
   DISPID IdOf(std::string_view member);
   Microsoft::WRL::ComPtr<IDispatch> form_;
 };

@@ -1,6 +1,8 @@
-// IOleInPlaceObject, IOleInPlaceActiveObject and IOleControl: the control's
-// window in the container, its place, and deactivation.
+// IOleInPlaceObjectWindowless, IOleInPlaceActiveObject and IOleControl:
+// the control's window in the container (or none), its place, the messages
+// of a windowless container, and deactivation.
 #include "server/dispatch_form.h"
+#include "server/error_info.h"
 #include "server/ole_control.h"
 #include "server/ole_trace.h"
 #include "server/skin_object.h"
@@ -34,13 +36,35 @@ STDMETHODIMP OleControl::UIDeactivate() {
   return S_OK;
 }
 
+// A new size lays the frame out again (the control's Resize).
 STDMETHODIMP OleControl::SetObjectRects(LPCRECT pos, LPCRECT) {
   if (!pos) return E_POINTER;
   char line[80];
   wsprintfA(line, "SetObjectRects(%ld,%ld,%ld,%ld)", pos->left, pos->top, pos->right, pos->bottom);
   TraceCall(line);
-  if (inPlaceActive_) owner_.PlaceWindow(*pos);
-  return S_OK;
+  try {
+    owner_.Place(*pos);
+    return S_OK;
+  } catch (...) {
+    return ReportCurrentException(IID_IOleInPlaceObject);
+  }
+}
+
+// S_FALSE: not the control's to handle; a control with a window takes its
+// messages there.
+STDMETHODIMP OleControl::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (result) *result = 0;
+  try {
+    return owner_.TakeMessage(message, wParam, lParam) ? S_OK : S_FALSE;
+  } catch (...) {
+    return ReportCurrentException(IID_IOleInPlaceObjectWindowless);
+  }
+}
+
+STDMETHODIMP OleControl::GetDropTarget(IDropTarget** target) {
+  if (!target) return E_POINTER;
+  *target = nullptr;
+  return E_NOTIMPL;  // nothing can be dropped on a window frame
 }
 
 namespace {
@@ -75,8 +99,8 @@ bool OleControl::RequestPlace(int left, int top, int width, int height) {
     DispatchForm place(extender);
     const double twips = TwipsPerPixel();
     try {
-      if (HostToDouble(place.get("Left")) != left * twips) place.set("Left", left * twips);
-      if (HostToDouble(place.get("Top")) != top * twips) place.set("Top", top * twips);
+      if (place.bound(FormBound::kLeft) != left * twips) place.setBound(FormBound::kLeft, left * twips);
+      if (place.bound(FormBound::kTop) != top * twips) place.setBound(FormBound::kTop, top * twips);
     } catch (const HostError&) {
     }
   }

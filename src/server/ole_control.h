@@ -1,6 +1,8 @@
 // The interfaces through which a container embeds, activates, sizes and
 // draws the control, as one tear-off of the automation object: it shares
-// the object's identity and reference count.
+// the object's identity and reference count. It is the control's one
+// in-place object, windowed or windowless: a container that gives the
+// control a window and one that passes it messages ask the same object.
 #pragma once
 
 #include <memory>
@@ -16,7 +18,7 @@ namespace glavo::server {
 class SkinObject;
 
 class OleControl final : public IOleObject,
-                         public IOleInPlaceObject,
+                         public IOleInPlaceObjectWindowless,
                          public IOleInPlaceActiveObject,
                          public IOleControl,
                          public IViewObject2 {
@@ -73,7 +75,11 @@ class OleControl final : public IOleObject,
   STDMETHODIMP InPlaceDeactivate() override;
   STDMETHODIMP UIDeactivate() override;
   STDMETHODIMP SetObjectRects(LPCRECT pos, LPCRECT clip) override;
-  STDMETHODIMP ReactivateAndUndo() override { return E_NOTIMPL; }
+  STDMETHODIMP ReactivateAndUndo() override { return INPLACE_E_NOTUNDOABLE; }
+
+  // IOleInPlaceObjectWindowless
+  STDMETHODIMP OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  STDMETHODIMP GetDropTarget(IDropTarget** target) override;
 
   // IOleInPlaceActiveObject
   STDMETHODIMP TranslateAccelerator(LPMSG) override { return S_FALSE; }

@@ -32,8 +32,11 @@ OleControl::~OleControl() = default;
 HRESULT OleControl::Query(REFIID riid, void** out) {
   void* found = nullptr;
   if (IsEqualIID(riid, IID_IOleObject)) found = static_cast<IOleObject*>(this);
-  else if (IsEqualIID(riid, IID_IOleWindow)) found = static_cast<IOleInPlaceObject*>(this);
-  else if (IsEqualIID(riid, IID_IOleInPlaceObject)) found = static_cast<IOleInPlaceObject*>(this);
+  else if (IsEqualIID(riid, IID_IOleWindow)) found = static_cast<IOleInPlaceObjectWindowless*>(this);
+  else if (IsEqualIID(riid, IID_IOleInPlaceObject)) found = static_cast<IOleInPlaceObjectWindowless*>(this);
+  else if (IsEqualIID(riid, IID_IOleInPlaceObjectWindowless)) {
+    found = static_cast<IOleInPlaceObjectWindowless*>(this);
+  }
   else if (IsEqualIID(riid, IID_IOleInPlaceActiveObject)) found = static_cast<IOleInPlaceActiveObject*>(this);
   else if (IsEqualIID(riid, IID_IOleControl)) found = static_cast<IOleControl*>(this);
   else if (IsEqualIID(riid, IID_IViewObject)) found = static_cast<IViewObject2*>(this);

@@ -34,7 +34,6 @@ class SkinObject final : public _GlavoSkin,
                          public IConnectionPointContainer,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
-                         public IOleInPlaceObjectWindowless,
                          public IObjectSafety,
                          public ISpecifyPropertyPages,
                          public IPerPropertyBrowsing,
@@ -54,8 +53,12 @@ class SkinObject final : public _GlavoSkin,
   HRESULT AttachWindow(std::unique_ptr<WindowedHost> host);
   HRESULT ShowWindowed();
   HRESULT DetachWindow();
-  // The container's placement of the control's window.
-  void PlaceWindow(const RECT& place);
+  // The container's placement of the control: its window's place, or the
+  // size of a control without one.
+  void Place(const RECT& place);
+  // A windowless container's message for the control; false when the
+  // control did not handle it (it has a window of its own, say).
+  bool TakeMessage(UINT message, WPARAM wParam, LPARAM lParam);
   GlavoSkin* skin() { return skin_.get(); }
   HWND ControlWindow() const;
 
@@ -139,17 +142,6 @@ class SkinObject final : public _GlavoSkin,
   STDMETHODIMP InitNew() override;
   STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
   STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
-
-  // IOleWindow, IOleInPlaceObject, IOleInPlaceObjectWindowless: the control
-  // draws without a window of its own and takes its input as messages.
-  STDMETHODIMP GetWindow(HWND* window) override;
-  STDMETHODIMP ContextSensitiveHelp(BOOL enter) override;
-  STDMETHODIMP InPlaceDeactivate() override;
-  STDMETHODIMP UIDeactivate() override;
-  STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
-  STDMETHODIMP ReactivateAndUndo() override;
-  STDMETHODIMP OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-  STDMETHODIMP GetDropTarget(IDropTarget** target) override;
 
   // IObjectSafety: safe to initialise from persisted data, not safe for
   // scripting (SaveSkinTheme writes any file a caller names).

@@ -1,9 +1,8 @@
 // Moving the skin between a container's window and no window at all: the
-// skin is built anew on the other surface with the same properties.
+// same skin is re-bound to the other surface and host.
 #include "platform/win32/windowless_input.h"
 #include "server/error_info.h"
 #include "server/ole_control.h"
-#include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
 
 namespace glavo::server {
@@ -14,18 +13,9 @@ HWND SkinObject::ControlWindow() const {
 
 HRESULT SkinObject::Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironment env,
                            const std::function<void(GlavoSkin&)>& placed) {
-  OrderedPropertyBag bag;
-  skin_->WriteProperties(bag);
-  ControlSurface& shown = *surface;
-  auto fresh = std::make_unique<GlavoSkin>(std::move(surface), env);
-  fresh->setListener(this);
-  fresh->ReadProperties(bag);
-  // A look that came from BodyTheme alone is not in the bag as theme data.
-  if (fresh->SkinThemeData().empty()) fresh->SetBodyTheme(fresh->BodyTheme());
-  if (placed) placed(*fresh);
-  skin_->setListener(nullptr);
-  skin_ = std::move(fresh);
-  if (!windowSurface_) shown.setVisible(true);
+  skin_->Rebind(std::move(surface), env);
+  if (placed) placed(*skin_);
+  if (!windowSurface_) skin_->surface().setVisible(true);
   return S_OK;
 }
 
@@ -43,28 +33,29 @@ HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
     surface->setPlaceRequest([this](int left, int top, int width, int height) {
       return ole_->RequestPlace(left, top, width, height);
     });
-    win32::WindowSurface* window = surface.get();
     HostForm& form = host->form();
     const bool placeOnWindow = host->formIsWindow();
+    // Read first: the skin's first layout there writes its caption to the form.
+    const std::u16string title = placeOnWindow ? form.caption() : u"";
     // The windowless input path serves only the surface without a window.
     input_.reset();
     surface_ = nullptr;
-    windowSurface_ = window;
-    // Read first: the new skin's first layout writes its caption to the form.
-    const std::u16string title = placeOnWindow ? HostToString(form.get("Caption")) : u"";
-    HRESULT hr = Rehost(std::move(surface), host->environment(), [&](GlavoSkin& skin) {
+    windowSurface_ = surface.get();
+    windowed_ = std::move(host);
+    HRESULT hr = Rehost(std::move(surface), windowed_->environment(), [&](GlavoSkin& skin) {
       if (!placeOnWindow) return;
-      form.set("BorderStyle", 0);
-      form.set("ShowInTaskbar", true);
+      form.setBorderStyle(FormBorderStyle::kNone);
+      form.setShowInTaskbar(true);
       if (skin.Caption().empty()) skin.SetCaption(title);
     });
-    // The previous host goes only after the skin that used it.
-    windowed_ = std::move(host);
+    // The container's form goes only after the skin has left it.
     siteForm_.reset();
     return hr;
   } catch (...) {
-    windowSurface_ = nullptr;
-    return ReportCurrentException(IID__GlavoSkin);
+    const HRESULT hr = ReportCurrentException(IID__GlavoSkin);
+    // Back to no window, as before the attempt.
+    DetachWindow();
+    return hr;
   }
 }
 
@@ -80,10 +71,17 @@ HRESULT SkinObject::ShowWindowed() {
   }
 }
 
-void SkinObject::PlaceWindow(const RECT& place) {
+void SkinObject::Place(const RECT& place) {
+  const int width = place.right - place.left, height = place.bottom - place.top;
   if (windowSurface_) {
-    windowSurface_->place(place.left, place.top, place.right - place.left, place.bottom - place.top);
+    windowSurface_->place(place.left, place.top, width, height);
+  } else if (surface_) {
+    surface_->move(0, 0, width, height);
   }
+}
+
+bool SkinObject::TakeMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return input_ && input_->deliver(message, wParam, lParam);
 }
 
 HRESULT SkinObject::DetachWindow() {

@@ -19,11 +19,11 @@ ThemePreview::ThemePreview(HWND parent, const RECT& place, const std::u16string&
   // The stand-in form is exactly the panel: the skin fills it as it fills
   // a borderless form. Designer mode: the timer stops after its first tick.
   auto form = std::make_unique<DetachedForm>();
-  form->set("Width", width * 15.0);
-  form->set("Height", height * 15.0);
-  form->set("Caption", caption);
+  form->setBound(FormBound::kWidth, width * 15.0);
+  form->setBound(FormBound::kHeight, height * 15.0);
+  form->setCaption(caption);
   // The icon button shows an icon, as on a form that has one.
-  form->set("Icon", win32::PictureFromIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(32512))));  // IDI_APPLICATION
+  form->setIcon(win32::PictureFromIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(32512))));  // IDI_APPLICATION
   win32::WindowSurface::Ambient ambient;
   ambient.userMode = false;
   host_ = std::make_unique<WindowedHost>(panel_, ambient, std::move(form));

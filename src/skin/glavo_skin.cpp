@@ -44,17 +44,24 @@ FontRef DesignFont(const char16_t* name, float size, bool bold, std::int16_t cha
 
 GlavoSkin::GlavoSkin(std::unique_ptr<ControlSurface> surface, SkinEnvironment env)
     : surface_(std::move(surface)), env_(env), handCursor_(HandCursor()) {
+  CreateSystemMenu();
+  TakeSurface();
+}
+
+GlavoSkin::~GlavoSkin() { LeaveSurface(); }
+
+// The parts with their design settings and the running timer, on surface_.
+void GlavoSkin::TakeSurface() {
   surface_->setEventSink(this);
   CreateParts();
   ApplyPartDesign();
-  CreateSystemMenu();
   tmrDetect_ = surface_->createTimer();
   tmrDetect_->setInterval(10);
   tmrDetect_->setHandler([this] { TimerTick(); });
   tmrDetect_->setEnabled(true);
 }
 
-GlavoSkin::~GlavoSkin() {
+void GlavoSkin::LeaveSurface() {
   tmrDetect_->setEnabled(false);
   for (auto& part : parts_) part->setListener(nullptr);
   surface_->setEventSink(nullptr);
@@ -150,7 +157,7 @@ void GlavoSkin::SetButtonSize(std::int32_t v) {
 
 void GlavoSkin::SetCaption(const std::u16string& v) {
   caption_ = v;
-  form().set("Caption", v);
+  form().setCaption(v);
   LayoutParts();
   Changed("Caption");
 }
@@ -235,7 +242,7 @@ void GlavoSkin::SetSkinThemeFile(const std::u16string& v) {
 
 void GlavoSkin::SetSkinState(std::int32_t v) {
   skinState_ = v;
-  if (v >= gwr_Normal && v <= gwr_Maximized) form().set("WindowState", v);
+  if (v >= gwr_Normal && v <= gwr_Maximized) form().setWindowState(static_cast<FormWindowState>(v));
   Changed("SkinState");
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ class GlavoSkin final : private ControlEvents {
   ~GlavoSkin() override;
   GlavoSkin(const GlavoSkin&) = delete;
   GlavoSkin& operator=(const GlavoSkin&) = delete;
+
+  // Moves the control onto `surface` in `env` (a container's new window, or
+  // none): the control keeps its properties, its look and its frame state
+  // (maximized, the bounds to restore); its parts are made anew there.
+  void Rebind(std::unique_ptr<ControlSurface> surface, SkinEnvironment env);
 
   void setListener(GlavoSkinEvents* listener) { listener_ = listener; }
   ControlSurface& surface() { return *surface_; }
@@ -114,6 +120,8 @@ class GlavoSkin final : private ControlEvents {
   friend class PartSink;
 
   // Construction.
+  void TakeSurface();
+  void LeaveSurface();
   void CreateParts();
   void ApplyPartDesign();
   void CreateSystemMenu();
@@ -153,6 +161,7 @@ class GlavoSkin final : private ControlEvents {
 
   // Layout.
   void ShowSequence();
+  Rect ClientPixels();
   void AddWindowMenuStyles();
   // With kSkipPart (theme loading), a part the host cannot place keeps its
   // old place and the pass goes on; otherwise the host's error ends it.
@@ -160,7 +169,7 @@ class GlavoSkin final : private ControlEvents {
   void LayoutParts(PlaceFailure onFailure = PlaceFailure::kRaise);
   void PaintBackground();
   Rect GetWorkArea();
-  void SetUniText(HostForm* target, const std::u16string& text);
+  void SetUniText(const std::u16string& text);
 
   // Window states.
   void ToggleMaximize();
@@ -172,6 +181,7 @@ class GlavoSkin final : private ControlEvents {
   void SetWorkAreaBounds();
   void TakeRestoreLook();
   void TakeMaximizeLook();
+  void ShowMaximizeButtonAs(bool restore);
 
   // Moving and resizing.
   struct PixelOffset {
@@ -191,15 +201,13 @@ class GlavoSkin final : private ControlEvents {
   void ApplySkinTheme(const std::u16string& text);
 
   // Host access.
-  HostForm& form() { return env_.form; }
-  double FormNumber(const char* member);
-  std::int32_t FormWindowState();
-  double TwipsX() const { return env_.screen.twipsPerPixelX(); }
-  double TwipsY() const { return env_.screen.twipsPerPixelY(); }
+  HostForm& form() { return env_->form; }
+  double TwipsX() const { return env_->screen.twipsPerPixelX(); }
+  double TwipsY() const { return env_->screen.twipsPerPixelY(); }
   void Changed(const char* property) { surface_->propertyChanged(property); }
 
   std::unique_ptr<ControlSurface> surface_;
-  SkinEnvironment env_;
+  std::optional<SkinEnvironment> env_;  // always set; re-seated by Rebind
   GlavoSkinEvents* listener_ = nullptr;
   std::array<std::unique_ptr<GlavoCell>, kSkinPartCount> parts_;
   std::array<std::unique_ptr<PartSink>, kSkinPartCount> sinks_;

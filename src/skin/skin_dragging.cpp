@@ -27,9 +27,9 @@ std::int16_t ResizePointer(SkinPartsGwr part) {
 // The system runs its modal move loop as for a press on a caption; the call
 // returns when the button is released.
 void GlavoSkin::MoveRequest() {
-  env_.windows.releaseCapture();
-  const WindowHandle hwnd = static_cast<WindowHandle>(HostToLong(form().get("hwnd")));
-  env_.windows.sendMessage(hwnd, kWmNcLButtonDown, kHtCaption, 0);
+  env_->windows.releaseCapture();
+  const WindowHandle hwnd = form().hwnd();
+  env_->windows.sendMessage(hwnd, kWmNcLButtonDown, kHtCaption, 0);
   surface_->setMousePointer(savedMousePointer_);
   moveArmed_ = false;
 }
@@ -57,8 +57,8 @@ void GlavoSkin::RecordPointer(SkinPartsGwr p, float x, float y) {
 GlavoSkin::PixelOffset GlavoSkin::PartScreenOrigin(SkinPartsGwr p) {
   const Rect own = part(p).surface().bounds();
   const Rect control = surface_->bounds();
-  return {FormNumber("Left") / TwipsX() + control.left + own.left,
-          FormNumber("Top") / TwipsY() + control.top + own.top};
+  return {form().bound(FormBound::kLeft) / TwipsX() + control.left + own.left,
+          form().bound(FormBound::kTop) / TwipsY() + control.top + own.top};
 }
 
 // Changes the form's bounds for a step of `p` by (dx, dy) twips; true when
@@ -67,24 +67,24 @@ bool GlavoSkin::ResizeForm(SkinPartsGwr p, double dx, double dy) {
   const double minWidth = kMinTrackPixels * TwipsX();
   const double minHeight = kMinTrackPixels * TwipsY();
   auto growRight = [&] {
-    newExtent_ = Whole(FormNumber("Width") + dx);
+    newExtent_ = Whole(form().bound(FormBound::kWidth) + dx);
     if (newExtent_ <= minWidth) return false;
-    form().set("Width", newExtent_);
+    form().setBound(FormBound::kWidth, newExtent_);
     return true;
   };
   // The left edge moves only together with an accepted width, so the right
   // edge stays put.
   auto growLeft = [&] {
-    newExtent_ = Whole(FormNumber("Width") - dx);
+    newExtent_ = Whole(form().bound(FormBound::kWidth) - dx);
     if (newExtent_ <= minWidth) return false;
-    form().set("Left", FormNumber("Left") + dx);
-    form().set("Width", newExtent_);
+    form().setBound(FormBound::kLeft, form().bound(FormBound::kLeft) + dx);
+    form().setBound(FormBound::kWidth, newExtent_);
     return true;
   };
   auto growDown = [&] {
-    newExtent_ = Whole(FormNumber("Height") + dy);
+    newExtent_ = Whole(form().bound(FormBound::kHeight) + dy);
     if (newExtent_ <= minHeight) return false;
-    form().set("Height", newExtent_);
+    form().setBound(FormBound::kHeight, newExtent_);
     return true;
   };
 
@@ -121,7 +121,7 @@ GlavoSkin::PixelOffset GlavoSkin::DragStep(SkinPartsGwr p, float x, float y) {
   // there is a step of its own and accounts for its own movement.
   ShowSequence();
   const PixelOffset after = PartScreenOrigin(p);
-  env_.pump.doEvents();
+  env_->pump.doEvents();
   return {after.x - before.x, after.y - before.y};
 }
 

@@ -1,6 +1,7 @@
 // What the skin control needs from its host beyond its own control surface:
 // the form it sits on, the screen, the window manager, popup menus and the
-// message pump. The host owns all of them; they outlive the skin.
+// message pump. The host owns all of them; they outlive the skin's use of
+// them (its life, or until GlavoSkin::Rebind hands it another).
 #pragma once
 
 #include "runtime/host_form.h"

@@ -52,12 +52,12 @@ void GlavoSkin::MaximizeClick() {
 
 void GlavoSkin::MinimizeClick() {
   RaiseClick(gwr_MinimizeButton);
-  form().set("WindowState", gwr_Minimized);
+  form().setWindowState(FormWindowState::kMinimized);
 }
 
 void GlavoSkin::ShowSystemMenu() {
   if (!allowSystemMenu_) return;
-  const int chosen = env_.menus.popup(*surface_, mnuSys_, borderSize_, titleBarSize_, kPopupLeftAlign);
+  const int chosen = env_->menus.popup(*surface_, mnuSys_, borderSize_, titleBarSize_, kPopupLeftAlign);
   RunMenuItem(chosen);
 }
 

@@ -24,29 +24,28 @@ int ExtenderPixels(double v) {
 
 }  // namespace
 
-double GlavoSkin::FormNumber(const char* member) { return HostToDouble(form().get(member)); }
-
-std::int32_t GlavoSkin::FormWindowState() { return HostToLong(form().get("WindowState")); }
-
 void GlavoSkin::onShow() { ShowSequence(); }
 
 // Origin of the host form, its client size, the layout pass, and (outside a
 // drag) the window-menu styles of the borderless form.
 void GlavoSkin::ShowSequence() {
-  const Rect bounds = surface_->bounds();
-  const int width = static_cast<int>(RoundHalfEven(FormNumber("ScaleWidth") / TwipsX()));
-  const int height = static_cast<int>(RoundHalfEven(FormNumber("ScaleHeight") / TwipsY()));
-  if (bounds.left != 0 || bounds.top != 0 || bounds.width() != width || bounds.height() != height) {
-    surface_->move(0, 0, width, height);
-  }
+  const Rect client = ClientPixels();
+  if (surface_->bounds() != client) surface_->move(0, 0, client.width(), client.height());
   LayoutParts();
   if (!resizing_) AddWindowMenuStyles();
 }
 
+// The form's client area in whole pixels, at the form's origin.
+Rect GlavoSkin::ClientPixels() {
+  const int width = static_cast<int>(RoundHalfEven(form().scaleWidth() / TwipsX()));
+  const int height = static_cast<int>(RoundHalfEven(form().scaleHeight() / TwipsY()));
+  return Rect{0, 0, width, height};
+}
+
 void GlavoSkin::AddWindowMenuStyles() {
-  const WindowHandle hwnd = static_cast<WindowHandle>(HostToLong(form().get("hwnd")));
-  const std::int32_t style = env_.windows.getWindowLong(hwnd, kGwlStyle);
-  env_.windows.setWindowLong(hwnd, kGwlStyle,
+  const WindowHandle hwnd = form().hwnd();
+  const std::int32_t style = env_->windows.getWindowLong(hwnd, kGwlStyle);
+  env_->windows.setWindowLong(hwnd, kGwlStyle,
                              static_cast<std::int32_t>(static_cast<std::uint32_t>(style) |
                                                        kWsSysMenu | kWsMinimizeBox | kWsMaximizeBox));
 }
@@ -99,12 +98,12 @@ void GlavoSkin::LayoutParts(PlaceFailure onFailure) {
     place(p);
   }
 
-  part(gwr_Icon).SetIcon(HostToPicture(form().get("Icon")));
+  part(gwr_Icon).SetIcon(form().icon());
   part(gwr_TitleBar).SetLeftMargin(layout.captionLeftMargin);
   part(gwr_TitleBar).SetCaption(caption_);
-  SetUniText(&form(), part(gwr_TitleBar).GetUniCaption());
+  SetUniText(part(gwr_TitleBar).GetUniCaption());
 
-  if (FormWindowState() == gwr_Minimized) {
+  if (form().windowState() == FormWindowState::kMinimized) {
     skinState_ = gwr_Minimized;
   } else {
     skinState_ = isMaximized_ ? gwr_Maximized : gwr_Normal;
@@ -125,24 +124,18 @@ void GlavoSkin::PaintBackground() {
 // taskbar sits.
 Rect GlavoSkin::GetWorkArea() {
   Rect tray;
-  const WindowHandle trayWindow = env_.windows.findWindow("Shell_traywnd", "");
-  if (trayWindow != 0) env_.windows.getWindowRect(trayWindow, tray);
+  const WindowHandle trayWindow = env_->windows.findWindow("Shell_traywnd", "");
+  if (trayWindow != 0) env_->windows.getWindowRect(trayWindow, tray);
   const auto trayHeight = static_cast<std::int16_t>(tray.bottom - tray.top);
   Rect desktop;
-  env_.windows.getWindowRect(env_.windows.desktopWindow(), desktop);
+  env_->windows.getWindowRect(env_->windows.desktopWindow(), desktop);
   desktop.bottom -= trayHeight;
   return desktop;
 }
 
-void GlavoSkin::SetUniText(HostForm* target, const std::u16string& text) {
-  if (target == nullptr) return;
-  if (target->isWindowed()) {
-    const WindowHandle hwnd = static_cast<WindowHandle>(HostToLong(target->get("hwnd")));
-    env_.windows.setWindowText(hwnd, text);
-    return;
-  }
-  // Setting the default property of an unknown kind of object is best effort.
-  RunQuietly([&] { target->set("", text); });
+// A form without a window has no window text to set.
+void GlavoSkin::SetUniText(const std::u16string& text) {
+  if (form().isWindowed()) env_->windows.setWindowText(form().hwnd(), text);
 }
 
 }  // namespace glavo

@@ -14,11 +14,11 @@ constexpr const char16_t* kDefaultThemeFile = u"Onyx.gwr";
 }  // namespace
 
 void GlavoSkin::InitProperties() {
-  form().set("BorderStyle", 0);
-  form().set("ShowInTaskbar", true);
+  form().setBorderStyle(FormBorderStyle::kNone);
+  form().setShowInTaskbar(true);
   borderSize_ = kDefaultBorderSize;
   titleBarSize_ = kDefaultTitleBarSize;
-  caption_ = HostToString(form().get("Caption"));
+  caption_ = form().caption();
   allowResize_ = true;
   allowFullScreen_ = false;
   showHelpButton_ = showMaximizeButton_ = showMinimizeButton_ = true;

@@ -15,42 +15,45 @@ std::int32_t ToLong(double twips) { return static_cast<std::int32_t>(RoundHalfEv
 }  // namespace
 
 void GlavoSkin::ReplaceControl() {
-  const int width = static_cast<int>(RoundHalfEven(FormNumber("ScaleWidth") / TwipsX()));
-  const int height = static_cast<int>(RoundHalfEven(FormNumber("ScaleHeight") / TwipsY()));
-  surface_->move(0, 0, width, height);
+  const Rect client = ClientPixels();
+  surface_->move(0, 0, client.width(), client.height());
   LayoutParts();
 }
 
 void GlavoSkin::SaveBounds() {
-  restoreRect_.left = ToLong(FormNumber("Left"));
-  restoreRect_.top = ToLong(FormNumber("Top"));
-  restoreRect_.right = ToLong(FormNumber("Left") + FormNumber("Width"));
-  restoreRect_.bottom = ToLong(FormNumber("Top") + FormNumber("Height"));
+  restoreRect_.left = ToLong(form().bound(FormBound::kLeft));
+  restoreRect_.top = ToLong(form().bound(FormBound::kTop));
+  restoreRect_.right = ToLong(form().bound(FormBound::kLeft) + form().bound(FormBound::kWidth));
+  restoreRect_.bottom = ToLong(form().bound(FormBound::kTop) + form().bound(FormBound::kHeight));
 }
 
 // The work area is asked for anew for each of the four assignments.
 void GlavoSkin::SetWorkAreaBounds() {
   HeldBounds held(form());
-  form().set("Left", GetWorkArea().left * TwipsX());
-  form().set("Top", GetWorkArea().top * TwipsY());
+  form().setBound(FormBound::kLeft, GetWorkArea().left * TwipsX());
+  form().setBound(FormBound::kTop, GetWorkArea().top * TwipsY());
   Rect area = GetWorkArea();
-  form().set("Width", (area.right - area.left) * TwipsX());
+  form().setBound(FormBound::kWidth, (area.right - area.left) * TwipsX());
   area = GetWorkArea();
-  form().set("Height", (area.bottom - area.top) * TwipsY());
+  form().setBound(FormBound::kHeight, (area.bottom - area.top) * TwipsY());
 }
 
 void GlavoSkin::TakeRestoreLook() {
   isMaximized_ = true;
-  part(gwr_MaximizeButton).SetSymbolNo(kSymbolRestore);
-  part(gwr_MaximizeButton).surface().setToolTipText(u"Restore");
+  ShowMaximizeButtonAs(true);
   mnuSys_[mnuRestore].caption = u"Restore   (Alt + Enter)";
 }
 
 void GlavoSkin::TakeMaximizeLook() {
   isMaximized_ = false;
-  part(gwr_MaximizeButton).SetSymbolNo(kSymbolMaximize);
-  part(gwr_MaximizeButton).surface().setToolTipText(u"Maximize");
+  ShowMaximizeButtonAs(false);
   mnuSys_[mnuRestore].caption = u"Maximize   (Alt + Enter)";
+}
+
+// The maximize button's glyph and tool tip: restore or maximize.
+void GlavoSkin::ShowMaximizeButtonAs(bool restore) {
+  part(gwr_MaximizeButton).SetSymbolNo(restore ? kSymbolRestore : kSymbolMaximize);
+  part(gwr_MaximizeButton).surface().setToolTipText(restore ? u"Restore" : u"Maximize");
 }
 
 void GlavoSkin::ToggleMaximize() {
@@ -62,23 +65,25 @@ void GlavoSkin::ToggleMaximize() {
       SetWorkAreaBounds();
       TakeRestoreLook();
     } else {
-      if (FormWindowState() == gwr_Maximized) form().set("WindowState", gwr_Normal);
+      if (form().windowState() == FormWindowState::kMaximized) {
+        form().setWindowState(FormWindowState::kNormal);
+      }
       HeldBounds held(form());
-      form().set("Width", restoreRect_.right - restoreRect_.left);
-      form().set("Height", restoreRect_.bottom - restoreRect_.top);
+      form().setBound(FormBound::kWidth, restoreRect_.right - restoreRect_.left);
+      form().setBound(FormBound::kHeight, restoreRect_.bottom - restoreRect_.top);
       // Restored forms come back centred on the screen, not where they were.
-      form().set("Left", (env_.screen.width() - FormNumber("Width")) / 2);
-      form().set("Top", (env_.screen.height() - FormNumber("Height")) / 2);
+      form().setBound(FormBound::kLeft, (env_->screen.width() - form().bound(FormBound::kWidth)) / 2);
+      form().setBound(FormBound::kTop, (env_->screen.height() - form().bound(FormBound::kHeight)) / 2);
       TakeMaximizeLook();
     }
   } else {
-    const std::int32_t state = FormWindowState();
-    if (state == gwr_Maximized) {
-      form().set("WindowState", gwr_Normal);
+    const FormWindowState state = form().windowState();
+    if (state == FormWindowState::kMaximized) {
+      form().setWindowState(FormWindowState::kNormal);
       TakeMaximizeLook();
-    } else if (state == gwr_Normal) {
+    } else if (state == FormWindowState::kNormal) {
       SaveBounds();
-      form().set("WindowState", gwr_Maximized);
+      form().setWindowState(FormWindowState::kMaximized);
       TakeRestoreLook();
     }
   }
@@ -87,11 +92,11 @@ void GlavoSkin::ToggleMaximize() {
 
 void GlavoSkin::TimerTick() {
   if (!surface_->userMode()) tmrDetect_->setEnabled(false);
-  const double width = FormNumber("Width");
-  const double height = FormNumber("Height");
+  const double width = form().bound(FormBound::kWidth);
+  const double height = form().bound(FormBound::kHeight);
   if (width != seenWidth_ || height != seenHeight_) SyncWindowState();
-  seenWidth_ = FormNumber("Width");
-  seenHeight_ = ToLong(FormNumber("Height"));
+  seenWidth_ = form().bound(FormBound::kWidth);
+  seenHeight_ = ToLong(form().bound(FormBound::kHeight));
 }
 
 void GlavoSkin::SyncWindowState() {
@@ -100,26 +105,26 @@ void GlavoSkin::SyncWindowState() {
     toggleBusy_ = false;
     return;
   }
-  const std::int32_t state = FormWindowState();
+  const FormWindowState state = form().windowState();
   if (!allowFullScreen_) {
-    if (state == gwr_Maximized) {
+    if (state == FormWindowState::kMaximized) {
       // Maximized by other means (SkinState, the taskbar): use the work area.
-      form().set("WindowState", gwr_Normal);
+      form().setWindowState(FormWindowState::kNormal);
       SetWorkAreaBounds();
       TakeRestoreLook();
-    } else if (state == gwr_Normal && !isMaximized_) {
+    } else if (state == FormWindowState::kNormal && !isMaximized_) {
       SaveBounds();
       TakeMaximizeLook();
     }
   } else {
-    if (state == gwr_Maximized) {
+    if (state == FormWindowState::kMaximized) {
       SaveBounds();
       TakeRestoreLook();
-    } else if (state == gwr_Normal) {
+    } else if (state == FormWindowState::kNormal) {
       TakeMaximizeLook();
     }
   }
-  if (FormWindowState() != gwr_Minimized && !resizing_) ReplaceControl();
+  if (form().windowState() != FormWindowState::kMinimized && !resizing_) ReplaceControl();
 }
 
 void GlavoSkin::onResize() {
@@ -131,16 +136,14 @@ void GlavoSkin::onResize() {
 // shows the short captions until the next look is taken.
 void GlavoSkin::ResizeBookkeeping() {
   if (!allowFullScreen_) return;
-  const std::int32_t state = FormWindowState();
-  if (state == gwr_Maximized) {
+  const FormWindowState state = form().windowState();
+  if (state == FormWindowState::kMaximized) {
     isMaximized_ = true;
-    part(gwr_MaximizeButton).SetSymbolNo(kSymbolRestore);
-    part(gwr_MaximizeButton).surface().setToolTipText(u"Restore");
+    ShowMaximizeButtonAs(true);
     mnuSys_[mnuRestore].caption = u"Restore";
-  } else if (state == gwr_Normal) {
+  } else if (state == FormWindowState::kNormal) {
     isMaximized_ = false;
-    part(gwr_MaximizeButton).SetSymbolNo(kSymbolMaximize);
-    part(gwr_MaximizeButton).surface().setToolTipText(u"Maximize");
+    ShowMaximizeButtonAs(false);
     mnuSys_[mnuRestore].caption = u"Maximize";
   }
 }

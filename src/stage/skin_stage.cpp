@@ -14,8 +14,11 @@ SkinStage::SkinStage(Size screen, Rect form, std::u16string caption)
   windows_->addForm(*form_);
   std::unique_ptr<ControlSurface> surface = form_->window().createChild();
   skinSurface_ = static_cast<SimSurface*>(surface.get());
-  skin_ = std::make_unique<GlavoSkin>(std::move(surface),
-                                      SkinEnvironment{*form_, *screen_, *windows_, *menus_, *pump_});
+  skin_ = std::make_unique<GlavoSkin>(std::move(surface), environment());
+}
+
+SkinEnvironment SkinStage::environment() {
+  return SkinEnvironment{*form_, *screen_, *windows_, *menus_, *pump_};
 }
 
 SkinStage::~SkinStage() {
@@ -30,6 +33,13 @@ void SkinStage::place() {
 
 void SkinStage::load(const PropertyBag& bag) {
   skin_->ReadProperties(bag);
+  skinSurface_->setVisible(true);
+}
+
+void SkinStage::rebind() {
+  std::unique_ptr<ControlSurface> surface = form_->window().createChild();
+  skinSurface_ = static_cast<SimSurface*>(surface.get());
+  skin_->Rebind(std::move(surface), environment());
   skinSurface_->setVisible(true);
 }
 

@@ -30,6 +30,9 @@ class SkinStage {
   void place();
   // A saved form loaded again: ReadProperties, then the control is shown.
   void load(const PropertyBag& bag);
+  // The control moved to a new surface on the same form and shown, as a
+  // container that gives it a new window does.
+  void rebind();
 
   SimDesktop& desktop() { return *desktop_; }
   SimScreen& screen() { return *screen_; }
@@ -53,6 +56,8 @@ class SkinStage {
   std::unique_ptr<SimWindowApi> windows_;
   std::unique_ptr<SimMenu> menus_;
   std::unique_ptr<SimMessagePump> pump_;
+  SkinEnvironment environment();
+
   std::unique_ptr<SimForm> form_;
   SimSurface* skinSurface_ = nullptr;
   std::unique_ptr<GlavoSkin> skin_;

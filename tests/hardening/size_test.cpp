@@ -48,13 +48,13 @@ TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
   soft::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
   stage.place();
   try {
-    stage.form().set("Width", 40000.0 * kTwips);
+    stage.form().setBound(FormBound::kWidth, 40000.0 * kTwips);
     FAIL() << "a 40000-pixel form was accepted";
   } catch (const HostError& e) {
     EXPECT_EQ(e.number(), host_error::kOutOfMemory);
   }
   // Back to a size the host can hold, the skin works as before.
-  stage.form().set("Width", 640.0 * kTwips);
+  stage.form().setBound(FormBound::kWidth, 640.0 * kTwips);
   stage.tick(20);  // the skin's size poll follows the form
   EXPECT_EQ(stage.form().pixelBounds().width(), 640);
   stage.skin().SetBodyTheme(gwr_Vista);

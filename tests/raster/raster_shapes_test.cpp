@@ -31,33 +31,26 @@ class RasterShapes : public ::testing::Test {
   std::unique_ptr<SoftDc> dc_;
 };
 
+// The right column and bottom row stay out; corners in any order, the
+// advanced mode's inclusive corners and corner ellipses too small to round
+// anything draw the same box.
 TEST_F(RasterShapes, RectangleLeavesRightColumnAndBottomRowOut) {
   canvas(8, 6).rectangle(1, 1, 7, 5);
-  EXPECT_EQ(art(), Rows({"........",
-                         ".######.",
-                         ".#oooo#.",
-                         ".#oooo#.",
-                         ".######.",
-                         "........"}));
-}
-
-TEST_F(RasterShapes, RectangleCornersInAnyOrderDrawTheSame) {
+  const std::string box = art();
+  EXPECT_EQ(box, Rows({"........",
+                       ".######.",
+                       ".#oooo#.",
+                       ".#oooo#.",
+                       ".######.",
+                       "........"}));
   canvas(8, 6).rectangle(7, 5, 1, 1);
-  const std::string inverted = art();
-  canvas(8, 6).rectangle(1, 1, 7, 5);
-  EXPECT_EQ(inverted, art());
-}
-
-TEST_F(RasterShapes, AdvancedModeRectangleIncludesRightAndBottom) {
+  EXPECT_EQ(art(), box) << "inverted corners";
+  canvas(8, 6).roundRect(1, 1, 7, 5, 2, 9);
+  EXPECT_EQ(art(), box) << "tiny round corners";
   SoftDc& dc = canvas(8, 6);
   dc.setGraphicsMode(kGmAdvanced);
   dc.rectangle(1, 1, 6, 4);
-  EXPECT_EQ(art(), Rows({"........",
-                         ".######.",
-                         ".#oooo#.",
-                         ".#oooo#.",
-                         ".######.",
-                         "........"}));
+  EXPECT_EQ(art(), box) << "advanced mode";
 }
 
 TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
@@ -166,13 +159,6 @@ TEST_F(RasterShapes, OneColourRectangleCoversTheOutlineAndTheInside) {
   Pixel p = 0;
   EXPECT_TRUE(bitmap_.pendingRow(2, p));
   EXPECT_EQ(p, PixelFromRgb(kBlue));
-}
-
-TEST_F(RasterShapes, RoundRectWithTinyCornersIsARectangle) {
-  canvas(8, 6).roundRect(1, 1, 7, 5, 2, 9);
-  const std::string tiny = art();
-  canvas(8, 6).rectangle(1, 1, 7, 5);
-  EXPECT_EQ(tiny, art());
 }
 
 TEST_F(RasterShapes, EllipseFillsItsBoxLessRightAndBottom) {
@@ -287,12 +273,13 @@ TEST_F(RasterShapes, WildCoordinatesClipWithoutStalling) {
   dc_->setPen(kBlack, 1 << 30);
   dc_->ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
   dc_->roundRect(INT_MIN, -5, INT_MAX, 5, INT_MAX, INT_MIN);
+  EXPECT_EQ(art(), Rows(std::vector<std::string>(8, "............")));
+  // Lines across the whole coordinate range end (a stall fails by timeout).
   dc_->moveTo(INT_MIN, INT_MAX);
   dc_->lineTo(INT_MAX, INT_MIN);
   dc_->setPen(kBlack, 1);
   dc_->moveTo(INT_MAX, INT_MAX);
   dc_->lineTo(INT_MIN, INT_MIN);
-  SUCCEED();
 }
 
 TEST_F(RasterShapes, FillRectCoversLeftTopAndLeavesRightBottom) {

@@ -22,6 +22,20 @@ const WineResult& SharedClientRun(const Bitness& b, const std::string& arguments
   return it->second;
 }
 
+void ClientRunTest::Start(const std::string& command, const std::string& extra, int timeoutSeconds) {
+  const Bitness& b = GetParam();
+  const std::string missing = MissingClientMessage(b);
+  ASSERT_TRUE(missing.empty()) << missing;
+  const std::string arguments = command + " " + ShellQuote(WindowsPath(OcxPath(b))) + (extra.empty() ? "" : " " + extra);
+  if (timeoutSeconds > 0) {
+    own_ = WineSession::For(b).wine(ShellQuote(ClientPath(b)) + " " + arguments, timeoutSeconds);
+    run_ = &own_;
+  } else {
+    run_ = &SharedClientRun(b, arguments);
+  }
+  ASSERT_EQ(run_->exitCode, 0) << run_->output;
+}
+
 std::map<std::string, std::string> Values(const WineResult& run, const std::string& prefix) {
   std::map<std::string, std::string> values;
   for (const auto& line : run.lines()) {

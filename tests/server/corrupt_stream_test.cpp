@@ -18,18 +18,12 @@ int Mutations() {
   return n && std::atoi(n) > 0 ? std::atoi(n) : 1050;
 }
 
-class CorruptStreamTest : public ::testing::TestWithParam<Bitness> {};
+using CorruptStreamTest = ClientRunTest;
 
 TEST_P(CorruptStreamTest, EveryDamagedStreamIsRefusedOrLoadedAndTheControlKeepsWorking) {
-  const Bitness& b = GetParam();
-  const std::string missing = MissingClientMessage(b);
-  ASSERT_TRUE(missing.empty()) << missing;
   const int count = Mutations();
-  const WineResult run = WineSession::For(b).wine(ShellQuote(ClientPath(b)) + " corrupt-stream " +
-                                                      ShellQuote(WindowsPath(OcxPath(b))) + " " +
-                                                      std::to_string(count) + " 16",
-                                                  280);
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("corrupt-stream", std::to_string(count) + " 16", 280));
+  const WineResult& run = *run_;
   bool done = false;
   int mutations = -1;
   for (const std::string& line : run.lines()) {

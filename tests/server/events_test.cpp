@@ -25,15 +25,9 @@ std::vector<std::string> Section(const WineResult& run, const std::string& secti
   return out;
 }
 
-class EventsTest : public ::testing::TestWithParam<Bitness> {
+class EventsTest : public ClientRunTest {
  protected:
-  void SetUp() override {
-    std::string missing = MissingClientMessage(GetParam());
-    ASSERT_TRUE(missing.empty()) << missing;
-    run_ = &SharedClientRun(GetParam(), "events " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-    ASSERT_EQ(run_->exitCode, 0) << run_->output;
-  }
-  const WineResult* run_ = nullptr;
+  void SetUp() override { Start("events"); }
 };
 
 TEST_P(EventsTest, ClassInfoNamesTheEventInterfaceAndSinksConnect) {

@@ -18,14 +18,11 @@ std::map<std::string, std::string> ValuesOf(const WineResult& run) {
   return values;
 }
 
-class FactoryTest : public ::testing::TestWithParam<Bitness> {
+class FactoryTest : public ClientRunTest {
  protected:
   void SetUp() override {
-    std::string missing = MissingClientMessage(GetParam());
-    ASSERT_TRUE(missing.empty()) << missing;
-    const WineResult& run = SharedClientRun(GetParam(), "factory " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-    ASSERT_EQ(run.exitCode, 0) << run.output;
-    v_ = ValuesOf(run);
+    ASSERT_NO_FATAL_FAILURE(Start("factory"));
+    v_ = ValuesOf(*run_);
   }
   std::map<std::string, std::string> v_;
 };
@@ -48,6 +45,8 @@ TEST_P(FactoryTest, ModuleStaysLoadedWhileObjectsOrLocksLive) {
 TEST_P(FactoryTest, EveryInterfaceLeadsBackToOneIdentity) {
   EXPECT_EQ(v_["interfaces answered"], "8");
   EXPECT_EQ(v_["same identity"], "8");
+  EXPECT_EQ(v_["in-place objects"], "one");
+  EXPECT_EQ(v_["windowless window"], "0x80004005");  // E_FAIL: it has none
   EXPECT_EQ(v_["foreign interface"], "0x80004002 cleared");
   EXPECT_EQ(v_["error info dual"], "0x00000000");
   EXPECT_EQ(v_["error info other"], "0x00000001");

@@ -52,21 +52,11 @@ void ExpectTheValuesThatWereSet(const std::map<std::string, std::string>& v) {
   EXPECT_NE(v.at("Font").find(",True)"), std::string::npos) << "italic font: " << v.at("Font");
 }
 
-class PersistenceTest : public ::testing::TestWithParam<Bitness> {
- protected:
-  void SetUp() override {
-    std::string missing = MissingClientMessage(GetParam());
-    ASSERT_TRUE(missing.empty()) << missing;
-  }
-  // `command` ("bag" or "stream") of the client against its own build's OCX.
-  const WineResult& Run(const std::string& command) {
-    return SharedClientRun(GetParam(), command + " " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-  }
-};
+using PersistenceTest = ClientRunTest;
 
 TEST_P(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
-  const WineResult& run = Run("bag");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("bag"));
+  const WineResult& run = *run_;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "save "), std::vector<std::string>{"save 0x00000000"});
   EXPECT_EQ(LinesStartingWith(run, "load "), std::vector<std::string>{"load 0x00000000"});
@@ -90,16 +80,16 @@ TEST_P(PersistenceTest, PropertyBagRoundTripReproducesEveryProperty) {
 }
 
 TEST_P(PersistenceTest, FontChangedInPlaceIsSavedWithTheChange) {
-  const WineResult& run = Run("bag");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("bag"));
+  const WineResult& run = *run_;
   auto v = Values(run, "inplace");
   // Made bold through the object the control handed out; still italic.
   EXPECT_NE(v["Font"].find(",True,True)"), std::string::npos) << v["Font"];
 }
 
 TEST_P(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
-  const WineResult& run = Run("bag");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("bag"));
+  const WineResult& run = *run_;
   auto fresh = Values(run, "fresh");
   // The Onyx look makes the background white and fills the theme data;
   // metrics and flags equal their defaults.
@@ -112,8 +102,8 @@ TEST_P(PersistenceTest, FreshControlWritesOnlyWhatDiffersFromTheDefaults) {
 }
 
 TEST_P(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
-  const WineResult& run = Run("bag");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("bag"));
+  const WineResult& run = *run_;
   EXPECT_EQ(KeysOf(LinesStartingWith(run, "all "), "all "), kKeyOrder);
   auto all = Values(run, "all");
   EXPECT_EQ(all["BorderSize"], "3");
@@ -128,8 +118,8 @@ TEST_P(PersistenceTest, SavingAllPropertiesWritesEveryKeyInOrderWithItsValue) {
 }
 
 TEST_P(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedData) {
-  const WineResult& run = Run("stream");
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("stream"));
+  const WineResult& run = *run_;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "dirty-before-save "),
             std::vector<std::string>{"dirty-before-save True"});

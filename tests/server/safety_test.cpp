@@ -11,13 +11,11 @@
 namespace server_test {
 namespace {
 
-class SafetyTest : public ::testing::TestWithParam<Bitness> {};
+using SafetyTest = ClientRunTest;
 
 TEST_P(SafetyTest, SafeForInitializationOnlyNeverForScripting) {
-  const std::string missing = MissingClientMessage(GetParam());
-  ASSERT_TRUE(missing.empty()) << missing;
-  WineResult run = RunClient(GetParam(), "safety " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-  ASSERT_EQ(run.exitCode, 0) << run.output;
+  ASSERT_NO_FATAL_FAILURE(Start("safety"));
+  const WineResult& run = *run_;
   SCOPED_TRACE(run.output);
   EXPECT_EQ(LinesStartingWith(run, "query "), std::vector<std::string>{"query 0x00000000"});
   const std::vector<std::string> options = {

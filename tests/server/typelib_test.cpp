@@ -10,15 +10,9 @@
 namespace server_test {
 namespace {
 
-class TypelibTest : public ::testing::TestWithParam<Bitness> {
+class TypelibTest : public ClientRunTest {
  protected:
-  void SetUp() override {
-    std::string missing = MissingClientMessage(GetParam());
-    ASSERT_TRUE(missing.empty()) << missing;
-    run_ = &SharedClientRun(GetParam(), "typelib " + ShellQuote(WindowsPath(OcxPath(GetParam()))));
-    ASSERT_EQ(run_->exitCode, 0) << run_->output;
-  }
-  const WineResult* run_ = nullptr;
+  void SetUp() override { Start("typelib"); }
 };
 
 TEST_P(TypelibTest, LibraryEnumerationsAndCoclass) {

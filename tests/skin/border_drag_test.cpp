@@ -78,9 +78,9 @@ TEST_P(BorderDrag, OneLargeMoveGrowsByExactlyItsTwips) {
   desktop().moveCursor(Along(grip, 50));
   const double width = border().dirX ? 850 * kTwips : 800 * kTwips;
   const double height = border().dirY ? 650 * kTwips : 600 * kTwips;
-  EXPECT_EQ(formValue("Width"), width);
-  EXPECT_EQ(formValue("Height"), height);
-  EXPECT_EQ(formValue("Left"), border().dirX < 0 ? 190 * kTwips : 240 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kWidth), width);
+  EXPECT_EQ(form().bound(FormBound::kHeight), height);
+  EXPECT_EQ(form().bound(FormBound::kLeft), border().dirX < 0 ? 190 * kTwips : 240 * kTwips);
   EXPECT_TRUE(PartUnder(Along(grip, 50)));
   // The next small move adds just its own distance.
   desktop().moveCursor(Along(grip, 51));

@@ -15,7 +15,7 @@ TEST_F(Dragging, RightBarFollowsThePointer) {
   const Point grip = stage.partPoint(gwr_RightBar);
   const int pumped = stage.pump().calls();
   drag(grip, {{grip.x + 50, grip.y}});
-  EXPECT_EQ(formValue("Width"), (800 + 50) * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kWidth), (800 + 50) * kTwips);
   EXPECT_EQ(stage.pump().calls(), pumped + 1);  // the step let the form repaint
   EXPECT_EQ(formPixels().left, 240);
   // The bar moved with the edge and is under the pointer again.
@@ -28,12 +28,12 @@ TEST_F(Dragging, RightBarFollowsThePointer) {
 TEST_F(Dragging, BottomBarAndBothCornersResizeTheirEdges) {
   Point grip = stage.partPoint(gwr_BottomBar);
   drag(grip, {{grip.x, grip.y + 30}});
-  EXPECT_EQ(formValue("Height"), 630 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kHeight), 630 * kTwips);
 
   grip = stage.partPoint(gwr_RightCorner);
   drag(grip, {{grip.x + 10, grip.y + 10}});
-  EXPECT_EQ(formValue("Width"), 810 * kTwips);
-  EXPECT_EQ(formValue("Height"), 640 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kWidth), 810 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kHeight), 640 * kTwips);
 
   grip = stage.partPoint(gwr_LeftCorner);
   drag(grip, {{grip.x - 40, grip.y - 20}});
@@ -61,16 +61,16 @@ TEST_F(Dragging, CornerAtMinimumWidthStillChangesTheHeight) {
   const Point grip = stage.partPoint(gwr_RightCorner);
   // Far left: the width step is refused, the height step is not.
   drag(grip, {{grip.x - 750, grip.y + 40}});
-  EXPECT_EQ(formValue("Width"), 800 * kTwips);
-  EXPECT_EQ(formValue("Height"), 640 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kWidth), 800 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kHeight), 640 * kTwips);
 }
 
 TEST_F(Dragging, HeightNeverReachesOneHundredPixels) {
   const Point grip = stage.partPoint(gwr_BottomBar);
   drag(grip, {{grip.x, grip.y - 500}});
-  EXPECT_EQ(formValue("Height"), 600 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kHeight), 600 * kTwips);
   drag(grip, {{grip.x, grip.y - 499}});
-  EXPECT_EQ(formValue("Height"), 101 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kHeight), 101 * kTwips);
 }
 
 TEST_F(Dragging, BordersShowResizeArrowsOnlyWhileResizingIsPossible) {
@@ -88,7 +88,7 @@ TEST_F(Dragging, BordersShowResizeArrowsOnlyWhileResizingIsPossible) {
   EXPECT_EQ(skin().part(gwr_RightBar).MousePointer(), pointer::kDefault);
   const Point grip = stage.partPoint(gwr_RightBar);
   drag(grip, {{grip.x + 60, grip.y}});
-  EXPECT_EQ(formValue("Width"), 800 * kTwips);
+  EXPECT_EQ(form().bound(FormBound::kWidth), 800 * kTwips);
 }
 
 TEST_F(Dragging, TitleBarMovesTheFormThroughTheSystemMoveLoop) {

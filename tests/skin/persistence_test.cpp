@@ -15,9 +15,9 @@ class Persistence : public testing::Test, public SkinScenario {};
 
 TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
   soft::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
-  EXPECT_EQ(fresh.form().borderStyle(), 2);
+  EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kSizable);
   fresh.place();
-  EXPECT_EQ(fresh.form().borderStyle(), 0);
+  EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kNone);
   EXPECT_TRUE(fresh.form().showInTaskbar());
   EXPECT_EQ(fresh.skin().Caption(), u"My Form");
   EXPECT_EQ(fresh.skin().SkinThemeData(), BuiltInSkinTheme(gwr_Onyx));
@@ -31,7 +31,7 @@ TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
   EXPECT_EQ(fresh.skin().part(gwr_RightCorner).surface().bounds(), (Rect{396, 297, 399, 300}));
   EXPECT_EQ(fresh.skin().part(gwr_Back).surface().bounds(), (Rect{3, 29, 397, 298}));
   EXPECT_EQ(fresh.skin().part(gwr_HelpButton).surface().bounds(), (Rect{302, 3, 326, 27}));
-  EXPECT_EQ(fresh.skin().part(gwr_Icon).Icon(), HostToPicture(fresh.form().get("Icon")));
+  EXPECT_EQ(fresh.skin().part(gwr_Icon).Icon(), fresh.form().icon());
   // Corners lie above the bars, the bars above the title bar's last row.
   auto at = [&](int x, int y) { return fresh.desktop().surfaceAt(Point{100 + x, 100 + y}); };
   EXPECT_EQ(at(1, 298), &fresh.skin().part(gwr_LeftCorner).surface());
@@ -43,7 +43,7 @@ TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
 TEST_F(Persistence, UnicodeCaptionReachesTheWindowDecoded) {
   skin().SetCaption(u"Caf~$00233 ~$01087~$01088~$01080");
   EXPECT_EQ(stage.windows().windowText(form().hwnd()), u"Café при");
-  EXPECT_EQ(HostToString(form().get("Caption")), u"Caf~$00233 ~$01087~$01088~$01080");
+  EXPECT_EQ(form().caption(), u"Caf~$00233 ~$01087~$01088~$01080");
   EXPECT_EQ(skin().part(gwr_TitleBar).Caption(), u"Caf~$00233 ~$01087~$01088~$01080");
 }
 
@@ -177,11 +177,11 @@ TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
   EXPECT_EQ(stage.skinSurface().notifications(),
             (std::vector<std::string>{"AllowResize", "Caption", "BackColor", "SkinState"}));
   EXPECT_EQ(skin().SkinState(), 7);
-  EXPECT_EQ(form().windowState(), 0);
+  EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
 }
 
 TEST_F(Persistence, HiddenFormMembersRaiseTheHostError) {
-  form().removeMember("WindowState");
+  form().removeMember(soft::SimForm::Member::kWindowState);
   try {
     skin().Refresh();
     FAIL() << "the host's error should reach the caller";

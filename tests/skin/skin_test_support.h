@@ -64,7 +64,6 @@ class SkinScenario {
   GlavoSkin& skin() { return stage.skin(); }
   soft::SimForm& form() { return stage.form(); }
   soft::SimDesktop& desktop() { return stage.desktop(); }
-  double formValue(const char* member) { return HostToDouble(form().get(member)); }
   Rect formPixels() { return form().pixelBounds(); }
   Rect partBounds(SkinPartsGwr p) { return skin().part(p).surface().bounds(); }
 

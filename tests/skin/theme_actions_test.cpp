@@ -213,7 +213,7 @@ TEST_F(ThemeActions, SkinThemeActionsRunAndFallBackToNoAction) {
 
 TEST_F(ThemeActions, ResetThemeBringsEverythingBack) {
   skin().SetCaption(u"Changed");
-  form().set("Caption", u"Form caption");
+  form().setCaption(u"Form caption");
   skin().SetBorderSize(9);
   skin().SetTitleBarSize(60);
   skin().SetButtonSize(40);

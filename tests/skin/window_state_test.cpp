@@ -23,7 +23,7 @@ class WindowStates : public testing::Test, public SkinScenario {
 TEST_F(WindowStates, WorkAreaMaximizeAndRestoreCentred) {
   clickAt(stage.partPoint(gwr_MaximizeButton));
   EXPECT_EQ(formPixels(), kWorkArea);
-  EXPECT_EQ(form().windowState(), 0);
+  EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
   EXPECT_EQ(skin().SkinState(), gwr_Maximized);
   EXPECT_EQ(skin().part(gwr_MaximizeButton).SymbolNo(), 50);
   EXPECT_EQ(maxToolTip(), u"Restore");
@@ -44,6 +44,27 @@ TEST_F(WindowStates, WorkAreaMaximizeAndRestoreCentred) {
   EXPECT_EQ(log.events, (std::vector<std::string>{"Click(8)", "Click(8)"}));
 }
 
+// Re-bound to a new surface, the same control goes on: maximized, with the
+// bounds to restore, its events, and drawn as before.
+TEST_F(WindowStates, ReboundControlKeepsItsMaximizedStateAndBoundsToRestore) {
+  skin().SetBodyTheme(gwr_Vista);
+  skin().SetCaption(u"Orders");
+  clickAt(stage.partPoint(gwr_MaximizeButton));
+  desktop().hover(stage.partPoint(gwr_Back), 30);
+  const TwipsRect restore = skin().RestoreRect();
+  const soft::Bitmap before = stage.render();
+  stage.rebind();
+  stage.tick(30);
+  EXPECT_TRUE(skin().IsMaximized());
+  EXPECT_EQ(skin().SkinState(), gwr_Maximized);
+  EXPECT_EQ(skin().RestoreRect(), restore);
+  EXPECT_EQ(maxToolTip(), u"Restore");
+  EXPECT_TRUE(stage.render().pixels() == before.pixels());
+  clickAt(stage.partPoint(gwr_MaximizeButton));
+  EXPECT_EQ(formPixels(), (Rect{240, 100, 1040, 700}));
+  EXPECT_EQ(log.events, (std::vector<std::string>{"Click(8)", "Click(8)"}));
+}
+
 TEST_F(WindowStates, TitleBarDoubleClickTogglesInBothModes) {
   doubleClickTitle();
   EXPECT_EQ(formPixels(), kWorkArea);
@@ -53,24 +74,24 @@ TEST_F(WindowStates, TitleBarDoubleClickTogglesInBothModes) {
 
   skin().SetAllowFullScreen(true);
   doubleClickTitle();
-  EXPECT_EQ(form().windowState(), 2);
+  EXPECT_EQ(form().windowState(), FormWindowState::kMaximized);
   EXPECT_EQ(formPixels(), (Rect{0, 0, 1280, 800}));
   EXPECT_TRUE(skin().IsMaximized());
   // The control's Resize saw the maximized form and took the short caption.
   EXPECT_EQ(restoreCaption(), u"Restore");
   EXPECT_EQ(stage.skinSurface().bounds(), (Rect{0, 0, 1280, 800}));
   doubleClickTitle();
-  EXPECT_EQ(form().windowState(), 0);
+  EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
   EXPECT_EQ(formPixels().width(), 800);
   EXPECT_FALSE(skin().IsMaximized());
 }
 
 TEST_F(WindowStates, SkinStateTwoBecomesTheWorkAreaAtTheNextTick) {
   skin().SetSkinState(gwr_Maximized);
-  EXPECT_EQ(form().windowState(), 2);
+  EXPECT_EQ(form().windowState(), FormWindowState::kMaximized);
   EXPECT_EQ(skin().SkinState(), gwr_Maximized);
   stage.tick(10);
-  EXPECT_EQ(form().windowState(), 0);
+  EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
   EXPECT_EQ(formPixels(), kWorkArea);
   EXPECT_TRUE(skin().IsMaximized());
   EXPECT_EQ(maxToolTip(), u"Restore");
@@ -103,11 +124,11 @@ TEST_F(WindowStates, NothingChangesWithoutResizeOrMaximizeButton) {
 TEST_F(WindowStates, MinimizeAndRestoreFromTheTaskbarKeepsTheMaximizedFrame) {
   clickAt(stage.partPoint(gwr_MaximizeButton));
   clickAt(stage.partPoint(gwr_MinimizeButton));
-  EXPECT_EQ(form().windowState(), 1);
+  EXPECT_EQ(form().windowState(), FormWindowState::kMinimized);
   stage.tick(30);
   skin().Refresh();
   EXPECT_EQ(skin().SkinState(), gwr_Minimized);
-  form().set("WindowState", 0);  // the user clicks the taskbar button
+  form().setWindowState(FormWindowState::kNormal);  // the user clicks the taskbar button
   stage.tick(30);
   skin().Refresh();
   EXPECT_TRUE(skin().IsMaximized());
@@ -117,8 +138,8 @@ TEST_F(WindowStates, MinimizeAndRestoreFromTheTaskbarKeepsTheMaximizedFrame) {
 }
 
 TEST_F(WindowStates, TimerPicksUpAHostResizeAndLaysOutAgain) {
-  form().set("Width", 500 * kTwips);
-  form().set("Height", 350 * kTwips);
+  form().setBound(FormBound::kWidth, 500 * kTwips);
+  form().setBound(FormBound::kHeight, 350 * kTwips);
   EXPECT_EQ(partBounds(gwr_CloseButton).left, 800 - 2 - 24);  // not yet seen
   stage.tick(10);
   EXPECT_EQ(stage.skinSurface().bounds(), (Rect{0, 0, 500, 350}));
@@ -146,12 +167,12 @@ TEST_F(WindowStates, TaskbarHeightIsTakenOffTheBottomWhereverItSits) {
 
 TEST_F(WindowStates, MinimizeButtonAndMenuItemMinimizeAlike) {
   clickAt(stage.partPoint(gwr_MinimizeButton));
-  EXPECT_EQ(form().windowState(), 1);
+  EXPECT_EQ(form().windowState(), FormWindowState::kMinimized);
   EXPECT_FALSE(form().window().visible());
-  form().set("WindowState", 0);
+  form().setWindowState(FormWindowState::kNormal);
   stage.menus().scriptChoice(u"Minimize");
   clickAt(stage.partPoint(gwr_Icon));
-  EXPECT_EQ(form().windowState(), 1);
+  EXPECT_EQ(form().windowState(), FormWindowState::kMinimized);
   // The menu chose Minimize while the button was down; the form was gone
   // before the release, so the icon saw no click.
   EXPECT_EQ(log.events, (std::vector<std::string>{"Click(9)", "Click(9)", "MouseUp(11,1)"}));

@@ -32,15 +32,18 @@ SimForm::SimForm(SimDesktop& desktop, const SimScreen& screen, const Rect& pixel
 
 SimForm::~SimForm() = default;
 
-double SimForm::frameX() const { return borderStyle_ == 0 ? 0 : 2 * kFramePixels * screen_.twipsPerPixelX(); }
+double SimForm::frameX() const {
+  return borderStyle_ == FormBorderStyle::kNone ? 0 : 2 * kFramePixels * screen_.twipsPerPixelX();
+}
 
 double SimForm::frameY() const {
-  return borderStyle_ == 0 ? 0 : (2 * kFramePixels + kCaptionPixels) * screen_.twipsPerPixelY();
+  if (borderStyle_ == FormBorderStyle::kNone) return 0;
+  return (2 * kFramePixels + kCaptionPixels) * screen_.twipsPerPixelY();
 }
 
 // A maximized borderless form covers the whole screen.
 SimForm::Bounds SimForm::current() const {
-  if (windowState_ == 2) return {0, 0, screen_.width(), screen_.height()};
+  if (windowState_ == FormWindowState::kMaximized) return {0, 0, screen_.width(), screen_.height()};
   return normal_;
 }
 
@@ -52,7 +55,7 @@ Rect SimForm::pixelBounds() const {
 }
 
 void SimForm::moveTo(Point screen) {
-  if (windowState_ != 0) return;
+  if (windowState_ != FormWindowState::kNormal) return;
   normal_.left = screen.x * screen_.twipsPerPixelX();
   normal_.top = screen.y * screen_.twipsPerPixelY();
   syncWindow();
@@ -61,68 +64,98 @@ void SimForm::moveTo(Point screen) {
 void SimForm::syncWindow() {
   const Rect r = pixelBounds();
   window_->move(r.left, r.top, r.width(), r.height());
-  window_->setVisible(loaded_ && windowState_ != 1);
+  window_->setVisible(loaded_ && windowState_ != FormWindowState::kMinimized);
 }
 
-HostValue SimForm::get(std::string_view member) {
+void SimForm::require(Member member) const {
   if (std::find(removed_.begin(), removed_.end(), member) != removed_.end()) NoMember();
+}
+
+double SimForm::bound(FormBound which) {
+  require(Member::kBounds);
   const Bounds b = current();
-  if (member == "BorderStyle") return borderStyle_;
-  if (member == "ShowInTaskbar") return showInTaskbar_;
-  if (member == "Caption") return caption_;
-  if (member == "WindowState") return windowState_;
-  if (member == "hwnd") return static_cast<std::int32_t>(window_->hwnd());
-  if (member == "Icon") return icon_;
-  if (member == "Left") return b.left;
-  if (member == "Top") return b.top;
-  if (member == "Width") return b.width;
-  if (member == "Height") return b.height;
-  if (member == "ScaleWidth") return std::max(0.0, b.width - frameX());
-  if (member == "ScaleHeight") return std::max(0.0, b.height - frameY());
+  switch (which) {
+    case FormBound::kLeft: return b.left;
+    case FormBound::kTop: return b.top;
+    case FormBound::kWidth: return b.width;
+    case FormBound::kHeight: return b.height;
+  }
   NoMember();
 }
 
-void SimForm::setBound(double Bounds::*field, const HostValue& value) {
-  const double v = HostToDouble(value);
-  if (windowState_ != 0) CannotSize();
-  if ((field == &Bounds::width || field == &Bounds::height) && v < 0) {
+void SimForm::setBound(FormBound which, double twips) {
+  require(Member::kBounds);
+  if (windowState_ != FormWindowState::kNormal) CannotSize();
+  if ((which == FormBound::kWidth || which == FormBound::kHeight) && twips < 0) {
     throw HostError(host_error::kInvalidCall, "Invalid procedure call or argument");
   }
-  normal_.*field = v;
+  switch (which) {
+    case FormBound::kLeft: normal_.left = twips; break;
+    case FormBound::kTop: normal_.top = twips; break;
+    case FormBound::kWidth: normal_.width = twips; break;
+    case FormBound::kHeight: normal_.height = twips; break;
+  }
   syncWindow();
 }
 
-void SimForm::set(std::string_view member, const HostValue& value) {
-  if (std::find(removed_.begin(), removed_.end(), member) != removed_.end()) NoMember();
-  if (member == "BorderStyle") {
-    borderStyle_ = HostToLong(value);
-  } else if (member == "ShowInTaskbar") {
-    showInTaskbar_ = HostToBool(value);
-  } else if (member == "Caption") {
-    caption_ = HostToString(value);
-  } else if (member == "WindowState") {
-    setWindowState(HostToLong(value));
-  } else if (member == "Icon") {
-    icon_ = HostToPicture(value);
-  } else if (member == "Left") {
-    setBound(&Bounds::left, value);
-  } else if (member == "Top") {
-    setBound(&Bounds::top, value);
-  } else if (member == "Width") {
-    setBound(&Bounds::width, value);
-  } else if (member == "Height") {
-    setBound(&Bounds::height, value);
-  } else if (member == "hwnd" || member == "ScaleWidth" || member == "ScaleHeight") {
-    throw HostError(host_error::kCannotChange, "Can't set a read-only property");
-  } else {
-    NoMember();
-  }
+double SimForm::scaleWidth() {
+  require(Member::kClientSize);
+  return std::max(0.0, current().width - frameX());
 }
 
-void SimForm::setWindowState(std::int32_t state) {
-  if (state < 0 || state > 2) throw HostError(380, "Invalid property value");
+double SimForm::scaleHeight() {
+  require(Member::kClientSize);
+  return std::max(0.0, current().height - frameY());
+}
+
+FormWindowState SimForm::windowState() {
+  require(Member::kWindowState);
+  return windowState_;
+}
+
+void SimForm::setWindowState(FormWindowState state) {
+  require(Member::kWindowState);
+  if (state != FormWindowState::kNormal && state != FormWindowState::kMinimized &&
+      state != FormWindowState::kMaximized) {
+    throw HostError(380, "Invalid property value");
+  }
   windowState_ = state;
   syncWindow();
+}
+
+void SimForm::setBorderStyle(FormBorderStyle style) {
+  require(Member::kFrame);
+  borderStyle_ = style;
+}
+
+void SimForm::setShowInTaskbar(bool show) {
+  require(Member::kFrame);
+  showInTaskbar_ = show;
+}
+
+std::u16string SimForm::caption() {
+  require(Member::kCaption);
+  return caption_;
+}
+
+void SimForm::setCaption(const std::u16string& text) {
+  require(Member::kCaption);
+  caption_ = text;
+}
+
+PictureRef SimForm::icon() {
+  require(Member::kIcon);
+  return icon_;
+}
+
+void SimForm::setIcon(const PictureRef& icon) {
+  require(Member::kIcon);
+  icon_ = icon;
+}
+
+WindowHandle SimForm::hwnd() {
+  require(Member::kHwnd);
+  return window_->hwnd();
 }
 
 void SimForm::unload() {

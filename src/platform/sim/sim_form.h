@@ -1,11 +1,12 @@
 // A host form of the software host: a top-level window of the simulated
-// desktop whose members are reached by name, like a late-bound form object.
-// Bounds are kept in twips; the window follows them in pixels.
+// desktop. Bounds are kept in twips; the window follows them in pixels.
+// Refusals raise the errors a form of the host raises.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_screen.h"
@@ -21,27 +22,40 @@ class SimForm final : public HostForm {
           std::u16string caption = u"Form1");
   ~SimForm() override;
 
-  HostValue get(std::string_view member) override;
-  void set(std::string_view member, const HostValue& value) override;
+  // The parts of a form a test can take away, to stand for hosts whose
+  // form is not a real form.
+  enum class Member { kBounds, kClientSize, kWindowState, kFrame, kCaption, kIcon, kHwnd };
+
+  double bound(FormBound which) override;
+  void setBound(FormBound which, double twips) override;
+  double scaleWidth() override;
+  double scaleHeight() override;
+  FormWindowState windowState() override;
+  void setWindowState(FormWindowState state) override;
+  void setBorderStyle(FormBorderStyle style) override;
+  void setShowInTaskbar(bool show) override;
+  std::u16string caption() override;
+  void setCaption(const std::u16string& text) override;
+  PictureRef icon() override;
+  void setIcon(const PictureRef& icon) override;
+  WindowHandle hwnd() override;
   bool isWindowed() const override { return true; }
   void unload() override;
 
   // --- Software host only.
   SimSurface& window() { return *window_; }
-  WindowHandle hwnd() const { return window_->hwnd(); }
   // The form's bounds in screen pixels, as the window shows them now.
   Rect pixelBounds() const;
   // Moves a normal form's top-left corner to `screen` pixels, as the
   // system's move loop does.
   void moveTo(Point screen);
-  std::int32_t windowState() const { return windowState_; }
   bool loaded() const { return loaded_; }
   int unloadRequests() const { return unloadRequests_; }
   // The form's QueryUnload: return true to cancel the unload.
   void setQueryUnload(std::function<bool()> handler) { queryUnload_ = std::move(handler); }
-  // A member the form lacks (to test hosts whose form is not a real form).
-  void removeMember(std::string member) { removed_.push_back(std::move(member)); }
-  std::int32_t borderStyle() const { return borderStyle_; }
+  // From now on, using `member` raises the host's "no such member".
+  void removeMember(Member member) { removed_.push_back(member); }
+  FormBorderStyle borderStyle() const { return borderStyle_; }
   bool showInTaskbar() const { return showInTaskbar_; }
 
  private:
@@ -49,8 +63,7 @@ class SimForm final : public HostForm {
     double left = 0, top = 0, width = 0, height = 0;
   };
   Bounds current() const;
-  void setBound(double Bounds::*field, const HostValue& value);
-  void setWindowState(std::int32_t state);
+  void require(Member member) const;
   void syncWindow();
   double frameX() const;
   double frameY() const;
@@ -60,14 +73,14 @@ class SimForm final : public HostForm {
   std::unique_ptr<SimSurface> window_;
   Bounds normal_;  // twips, the bounds of the normal state
   std::u16string caption_;
-  std::int32_t borderStyle_ = 2;
+  FormBorderStyle borderStyle_ = FormBorderStyle::kSizable;
   bool showInTaskbar_ = true;
-  std::int32_t windowState_ = 0;
+  FormWindowState windowState_ = FormWindowState::kNormal;
   PictureRef icon_;
   bool loaded_ = true;
   int unloadRequests_ = 0;
   std::function<bool()> queryUnload_;
-  std::vector<std::string> removed_;
+  std::vector<Member> removed_;
 };
 
 // The icon new forms show: a small blue application window.

@@ -90,7 +90,7 @@ void SimWindowApi::runMoveLoop(SimForm& form) {
   desktop_.setCapture(loopOwner);
   for (const Point& p : path) {
     desktop_.moveCursor(p);
-    if (form.windowState() == 0) {
+    if (form.windowState() == FormWindowState::kNormal) {
       form.moveTo(Point{origin.left + p.x - start.x, origin.top + p.y - start.y});
     }
   }

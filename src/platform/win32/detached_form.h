@@ -1,7 +1,7 @@
 // The form of a control created without a container (from a script, say):
-// an in-memory stand-in that keeps the members a skin reads and writes, so
-// every property and method works and the steps that act on a real form
-// have nothing to act on.
+// an in-memory stand-in that keeps what a skin reads and writes, so every
+// property and method works and the steps that act on a real form have
+// nothing to act on.
 #pragma once
 
 #include <string>
@@ -16,18 +16,28 @@ class DetachedForm final : public HostForm {
   // given size.
   explicit DetachedForm(double twipsPerPixelX = 15, double twipsPerPixelY = 15);
 
-  HostValue get(std::string_view member) override;
-  void set(std::string_view member, const HostValue& value) override;
+  double bound(FormBound which) override;
+  void setBound(FormBound which, double twips) override;
+  // Borderless: the client area is the whole form.
+  double scaleWidth() override { return width_; }
+  double scaleHeight() override { return height_; }
+  FormWindowState windowState() override { return windowState_; }
+  void setWindowState(FormWindowState state) override { windowState_ = state; }
+  void setBorderStyle(FormBorderStyle) override {}
+  void setShowInTaskbar(bool) override {}
+  std::u16string caption() override { return caption_; }
+  void setCaption(const std::u16string& text) override { caption_ = text; }
+  PictureRef icon() override { return icon_; }
+  void setIcon(const PictureRef& icon) override { icon_ = icon; }
+  WindowHandle hwnd() override { return 0; }
   // No window backs it, so the skin never sets window text on it.
   bool isWindowed() const override { return false; }
   // There is no form to close.
   void unload() override {}
 
  private:
-  std::int32_t borderStyle_ = 0;
-  bool showInTaskbar_ = true;
   std::u16string caption_;
-  std::int32_t windowState_ = 0;
+  FormWindowState windowState_ = FormWindowState::kNormal;
   PictureRef icon_;
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };

@@ -12,10 +12,6 @@ namespace {
 constexpr LONG kFrameStyles = WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME;
 constexpr LONG kFrameExStyles = WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
 
-[[noreturn]] void NoMember() {
-  throw HostError(host_error::kNoSuchMember, "Object doesn't support this property or method");
-}
-
 int Pixels(double twips, double twipsPerPixel) {
   return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
 }
@@ -30,85 +26,74 @@ WindowForm::~WindowForm() {
   if (ownIcon_ && !IsWindow(window_)) DestroyIcon(ownIcon_);
 }
 
-HostValue WindowForm::get(std::string_view member) {
+double WindowForm::bound(FormBound which) {
   const double tx = screen_.twipsPerPixelX(), ty = screen_.twipsPerPixelY();
-  if (member == "hwnd") return static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window_));
-  if (member == "BorderStyle") return BorderStyle();
-  if (member == "ShowInTaskbar") return (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0;
-  if (member == "Caption") {
-    const int n = GetWindowTextLengthW(window_);
-    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    const int got = GetWindowTextW(window_, text.data(), n + 1);
-    return std::u16string(reinterpret_cast<const char16_t*>(text.data()), static_cast<std::size_t>(got));
-  }
-  if (member == "WindowState") return WindowState();
-  if (member == "Icon") return Icon();
   const RECT r = WindowRect();
-  if (member == "Left") return r.left * tx;
-  if (member == "Top") return r.top * ty;
-  if (member == "Width") return (r.right - r.left) * tx;
-  if (member == "Height") return (r.bottom - r.top) * ty;
+  switch (which) {
+    case FormBound::kLeft: return r.left * tx;
+    case FormBound::kTop: return r.top * ty;
+    case FormBound::kWidth: return (r.right - r.left) * tx;
+    case FormBound::kHeight: return (r.bottom - r.top) * ty;
+  }
+  return 0;
+}
+
+RECT WindowForm::ClientRect() const {
   RECT client{};
   GetClientRect(window_, &client);
   if (boundsKept_) {
     // The frame keeps its thickness when the kept bounds reach the window.
-    const RECT now = CurrentWindowRect();
+    const RECT r = WindowRect(), now = CurrentWindowRect();
     client.right += (r.right - r.left) - (now.right - now.left);
     client.bottom += (r.bottom - r.top) - (now.bottom - now.top);
   }
-  if (member == "ScaleWidth") return std::max<LONG>(0, client.right - client.left) * tx;
-  if (member == "ScaleHeight") return std::max<LONG>(0, client.bottom - client.top) * ty;
-  NoMember();
+  return client;
 }
 
-void WindowForm::set(std::string_view member, const HostValue& value) {
-  if (member == "BorderStyle") {
-    SetBorderStyle(HostToLong(value));
-  } else if (member == "ShowInTaskbar") {
-    SetShowInTaskbar(HostToBool(value));
-  } else if (member == "Caption") {
-    const std::u16string text = HostToString(value);
-    SetWindowTextW(window_, reinterpret_cast<const wchar_t*>(text.c_str()));
-  } else if (member == "WindowState") {
-    SetWindowState(HostToLong(value));
-  } else if (member == "Icon") {
-    SetIcon(HostToPicture(value));
-  } else if (member == "Left" || member == "Top" || member == "Width" || member == "Height") {
-    SetBounds(member, HostToDouble(value));
-  } else if (member == "hwnd" || member == "ScaleWidth" || member == "ScaleHeight") {
-    throw HostError(host_error::kCannotChange, "Can't set a read-only property");
-  } else {
-    NoMember();
-  }
+double WindowForm::scaleWidth() {
+  const RECT client = ClientRect();
+  return std::max<LONG>(0, client.right - client.left) * screen_.twipsPerPixelX();
+}
+
+double WindowForm::scaleHeight() {
+  const RECT client = ClientRect();
+  return std::max<LONG>(0, client.bottom - client.top) * screen_.twipsPerPixelY();
+}
+
+std::u16string WindowForm::caption() {
+  const int n = GetWindowTextLengthW(window_);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(window_, text.data(), n + 1);
+  return std::u16string(reinterpret_cast<const char16_t*>(text.data()), static_cast<std::size_t>(got));
+}
+
+void WindowForm::setCaption(const std::u16string& text) {
+  SetWindowTextW(window_, reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 
 void WindowForm::unload() {
   if (IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
 }
 
-// 0 none, 1 fixed single, 2 sizable, 3 fixed dialog, 4 fixed tool window,
-// 5 sizable tool window.
-std::int32_t WindowForm::BorderStyle() const {
-  const LONG style = GetWindowLongW(window_, GWL_STYLE);
-  const LONG ex = GetWindowLongW(window_, GWL_EXSTYLE);
-  if ((style & kFrameStyles) == 0) return 0;
-  const bool tool = (ex & WS_EX_TOOLWINDOW) != 0;
-  if (style & WS_THICKFRAME) return tool ? 5 : 2;
-  if (tool) return 4;
-  return (ex & WS_EX_DLGMODALFRAME) ? 3 : 1;
-}
-
 // The outer rectangle stays where it is, so a borderless form's client area
 // grows to the whole window.
-void WindowForm::SetBorderStyle(std::int32_t borderStyle) {
-  if (borderStyle < 0 || borderStyle > 5) throw HostError(host_error::kInvalidCall, "Invalid property value");
+void WindowForm::setBorderStyle(FormBorderStyle borderStyle) {
   LONG style = GetWindowLongW(window_, GWL_STYLE) & ~kFrameStyles;
   LONG ex = GetWindowLongW(window_, GWL_EXSTYLE) & ~kFrameExStyles;
   switch (borderStyle) {
-    case 1: style |= WS_CAPTION; break;
-    case 2: case 5: style |= WS_CAPTION | WS_THICKFRAME; ex |= WS_EX_WINDOWEDGE; break;
-    case 3: case 4: style |= WS_CAPTION; ex |= WS_EX_DLGMODALFRAME; break;
-    default: break;
+    case FormBorderStyle::kNone: break;
+    case FormBorderStyle::kFixedSingle: style |= WS_CAPTION; break;
+    case FormBorderStyle::kSizable:
+    case FormBorderStyle::kSizableToolWindow:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      ex |= WS_EX_WINDOWEDGE;
+      break;
+    case FormBorderStyle::kFixedDialog:
+    case FormBorderStyle::kFixedToolWindow:
+      style |= WS_CAPTION;
+      ex |= WS_EX_DLGMODALFRAME;
+      break;
+    default: throw HostError(host_error::kInvalidCall, "Invalid property value");
   }
   SetWindowLongW(window_, GWL_STYLE, style);
   SetWindowLongW(window_, GWL_EXSTYLE, ex);
@@ -119,25 +104,30 @@ void WindowForm::SetBorderStyle(std::int32_t borderStyle) {
 
 // A top-level window shows in the taskbar unless it is a tool window; the
 // taskbar notices the change when the window is shown next.
-void WindowForm::SetShowInTaskbar(bool show) {
+void WindowForm::setShowInTaskbar(bool show) {
   LONG ex = GetWindowLongW(window_, GWL_EXSTYLE);
   ex = show ? ((ex | WS_EX_APPWINDOW) & ~WS_EX_TOOLWINDOW) : ((ex & ~WS_EX_APPWINDOW) | WS_EX_TOOLWINDOW);
   SetWindowLongW(window_, GWL_EXSTYLE, ex);
 }
 
-std::int32_t WindowForm::WindowState() const {
-  if (IsIconic(window_)) return 1;
-  if (IsZoomed(window_)) return 2;
-  return 0;
+FormWindowState WindowForm::windowState() {
+  if (IsIconic(window_)) return FormWindowState::kMinimized;
+  if (IsZoomed(window_)) return FormWindowState::kMaximized;
+  return FormWindowState::kNormal;
 }
 
-void WindowForm::SetWindowState(std::int32_t state) {
-  if (state < 0 || state > 2) throw HostError(host_error::kInvalidCall, "Invalid property value");
-  if (state == WindowState()) return;
-  ShowWindow(window_, state == 1 ? SW_MINIMIZE : state == 2 ? SW_MAXIMIZE : SW_RESTORE);
+void WindowForm::setWindowState(FormWindowState state) {
+  int show = SW_RESTORE;
+  switch (state) {
+    case FormWindowState::kNormal: break;
+    case FormWindowState::kMinimized: show = SW_MINIMIZE; break;
+    case FormWindowState::kMaximized: show = SW_MAXIMIZE; break;
+    default: throw HostError(host_error::kInvalidCall, "Invalid property value");
+  }
+  if (state != windowState()) ShowWindow(window_, show);
 }
 
-PictureRef WindowForm::Icon() {
+PictureRef WindowForm::icon() {
   auto icon = reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_BIG, 0));
   if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window_, GCLP_HICON));
   if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
@@ -148,7 +138,7 @@ PictureRef WindowForm::Icon() {
   return cachedPicture_;
 }
 
-void WindowForm::SetIcon(const PictureRef& picture) {
+void WindowForm::setIcon(const PictureRef& picture) {
   HICON icon = picture ? IconFromPicture(*picture) : nullptr;
   SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
@@ -166,14 +156,16 @@ RECT WindowForm::CurrentWindowRect() const {
 
 RECT WindowForm::WindowRect() const { return boundsKept_ ? keptBounds_ : CurrentWindowRect(); }
 
-void WindowForm::SetBounds(std::string_view member, double twips) {
+void WindowForm::setBound(FormBound which, double twips) {
   RECT r = WindowRect();
   int left = r.left, top = r.top, width = r.right - r.left, height = r.bottom - r.top;
   const double tx = screen_.twipsPerPixelX(), ty = screen_.twipsPerPixelY();
-  if (member == "Left") left = Pixels(twips, tx);
-  if (member == "Top") top = Pixels(twips, ty);
-  if (member == "Width") width = std::max(0, Pixels(twips, tx));
-  if (member == "Height") height = std::max(0, Pixels(twips, ty));
+  switch (which) {
+    case FormBound::kLeft: left = Pixels(twips, tx); break;
+    case FormBound::kTop: top = Pixels(twips, ty); break;
+    case FormBound::kWidth: width = std::max(0, Pixels(twips, tx)); break;
+    case FormBound::kHeight: height = std::max(0, Pixels(twips, ty)); break;
+  }
   if (holds_ > 0) {
     keptBounds_ = RECT{left, top, left + width, top + height};
     boundsKept_ = true;

@@ -1,6 +1,5 @@
 // The host form of a container that offers none: the top-level window that
-// holds the control, with the members a form has, read and written through
-// USER. Positions and sizes are twips, from the window and client
+// holds the control, read and written through USER. Positions and sizes are twips, from the window and client
 // rectangles at the screen's twips per pixel.
 #pragma once
 
@@ -21,8 +20,19 @@ class WindowForm final : public HostForm {
 
   HWND window() const { return window_; }
 
-  HostValue get(std::string_view member) override;
-  void set(std::string_view member, const HostValue& value) override;
+  double bound(FormBound which) override;
+  void setBound(FormBound which, double twips) override;
+  double scaleWidth() override;
+  double scaleHeight() override;
+  FormWindowState windowState() override;
+  void setWindowState(FormWindowState state) override;
+  void setBorderStyle(FormBorderStyle style) override;
+  void setShowInTaskbar(bool show) override;
+  std::u16string caption() override;
+  void setCaption(const std::u16string& text) override;
+  PictureRef icon() override;
+  void setIcon(const PictureRef& icon) override;
+  WindowHandle hwnd() override { return reinterpret_cast<WindowHandle>(window_); }
   bool isWindowed() const override { return true; }
   // Posts WM_CLOSE: the window's owner may refuse it, and the control is
   // never destroyed inside its own click handler.
@@ -32,17 +42,11 @@ class WindowForm final : public HostForm {
   void releaseBounds() override;
 
  private:
-  std::int32_t BorderStyle() const;
-  void SetBorderStyle(std::int32_t style);
-  void SetShowInTaskbar(bool show);
-  std::int32_t WindowState() const;
-  void SetWindowState(std::int32_t state);
-  PictureRef Icon();
-  void SetIcon(const PictureRef& icon);
-  // The window's rectangle, or the one held lets have made.
+  // The window's rectangle, or the one held bounds have made.
   RECT WindowRect() const;
   RECT CurrentWindowRect() const;
-  void SetBounds(std::string_view member, double twips);
+  // The client rectangle, grown with the held bounds.
+  RECT ClientRect() const;
 
   HWND window_;
   const Screen& screen_;
@@ -51,7 +55,7 @@ class WindowForm final : public HostForm {
   HICON ownIcon_ = nullptr;  // an icon we made and handed to the window
   int holds_ = 0;
   bool boundsKept_ = false;
-  RECT keptBounds_{};  // the window rectangle the held lets made
+  RECT keptBounds_{};  // the window rectangle the held bounds made
 };
 
 }  // namespace glavo::win32

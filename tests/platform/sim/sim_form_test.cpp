@@ -1,5 +1,5 @@
-// The software host's form, window manager and late-bound values, as the
-// skin relies on them.
+// The software host's form, window manager and automation value
+// conversions, as the skin relies on them.
 #include <gtest/gtest.h>
 
 #include "platform/sim/sim_form.h"
@@ -16,20 +16,20 @@ class SimFormTest : public testing::Test {
 };
 
 TEST_F(SimFormTest, BoundsAreTwipsAndTheWindowFollowsInPixels) {
-  EXPECT_EQ(HostToDouble(form.get("Left")), 1500);
-  EXPECT_EQ(HostToDouble(form.get("Width")), 6000);
-  form.set("Width", 7500.0);
-  form.set("Top", std::int32_t{1200});
+  EXPECT_EQ(form.bound(FormBound::kLeft), 1500);
+  EXPECT_EQ(form.bound(FormBound::kWidth), 6000);
+  form.setBound(FormBound::kWidth, 7500.0);
+  form.setBound(FormBound::kTop, 1200);
   EXPECT_EQ(form.pixelBounds(), (Rect{100, 80, 600, 380}));
   EXPECT_EQ(form.window().bounds(), (Rect{100, 80, 600, 380}));
   // A bordered form's client area is smaller than the window; a borderless one is not.
-  EXPECT_LT(HostToDouble(form.get("ScaleHeight")), HostToDouble(form.get("Height")));
-  form.set("BorderStyle", 0);
-  EXPECT_EQ(HostToDouble(form.get("ScaleWidth")), 7500);
-  EXPECT_EQ(HostToDouble(form.get("ScaleHeight")), 4500);
+  EXPECT_LT(form.scaleHeight(), form.bound(FormBound::kHeight));
+  form.setBorderStyle(FormBorderStyle::kNone);
+  EXPECT_EQ(form.scaleWidth(), 7500);
+  EXPECT_EQ(form.scaleHeight(), 4500);
 }
 
-TEST_F(SimFormTest, UnknownMembersAndBadValuesRaiseTheHostsError) {
+TEST_F(SimFormTest, RefusalsRaiseTheHostsError) {
   auto number = [&](auto call) {
     try {
       call();
@@ -38,24 +38,23 @@ TEST_F(SimFormTest, UnknownMembersAndBadValuesRaiseTheHostsError) {
     }
     return 0;
   };
-  EXPECT_EQ(number([&] { form.get("Colour"); }), 438);
-  EXPECT_EQ(number([&] { form.set("Colour", 1); }), 438);
-  EXPECT_EQ(number([&] { form.set("hwnd", 5); }), 383);
-  EXPECT_EQ(number([&] { form.set("Width", std::u16string(u"wide")); }), 13);
-  EXPECT_EQ(number([&] { form.set("WindowState", 3); }), 380);
-  form.set("WindowState", 2);
-  EXPECT_EQ(number([&] { form.set("Left", 0.0); }), 384);
-  form.removeMember("Icon");
-  EXPECT_EQ(number([&] { form.get("Icon"); }), 438);
+  EXPECT_EQ(number([&] { form.setBound(FormBound::kWidth, -1); }), 5);
+  EXPECT_EQ(number([&] { form.setWindowState(static_cast<FormWindowState>(3)); }), 380);
+  form.setWindowState(FormWindowState::kMaximized);
+  EXPECT_EQ(number([&] { form.setBound(FormBound::kLeft, 0.0); }), 384);
+  form.removeMember(SimForm::Member::kIcon);
+  EXPECT_EQ(number([&] { form.icon(); }), 438);
+  EXPECT_EQ(number([&] { form.setIcon(nullptr); }), 438);
+  EXPECT_EQ(number([&] { form.caption(); }), 0);
 }
 
 TEST_F(SimFormTest, MaximizedCoversTheScreenAndRestoresItsBounds) {
-  form.set("WindowState", 2);
+  form.setWindowState(FormWindowState::kMaximized);
   EXPECT_EQ(form.pixelBounds(), (Rect{0, 0, 1024, 768}));
-  EXPECT_EQ(HostToDouble(form.get("Width")), 1024 * 15);
-  form.set("WindowState", 1);
+  EXPECT_EQ(form.bound(FormBound::kWidth), 1024 * 15);
+  form.setWindowState(FormWindowState::kMinimized);
   EXPECT_FALSE(form.window().visible());
-  form.set("WindowState", 0);
+  form.setWindowState(FormWindowState::kNormal);
   EXPECT_TRUE(form.window().visible());
   EXPECT_EQ(form.pixelBounds(), (Rect{100, 50, 500, 350}));
 }

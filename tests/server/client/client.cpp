@@ -64,6 +64,59 @@ HRESULT PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value
                         nullptr);
 }
 
+std::wstring Theme(IDispatch* skin) {
+  DISPID id = 0;
+  VARIANT result;
+  VariantInit(&result);
+  DISPPARAMS none = {};
+  if (SUCCEEDED(IdOf(skin, L"SaveSkinTheme", id))) {
+    skin->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, &result, nullptr, nullptr);
+  }
+  std::wstring text = TextOf(result);
+  VariantClear(&result);
+  return text;
+}
+
+std::size_t ThemeFields(IDispatch* skin) {
+  const std::wstring text = Theme(skin);
+  std::size_t fields = text.empty() ? 0 : 1;
+  for (std::size_t at = text.find(L"#$#"); at != std::wstring::npos; at = text.find(L"#$#", at + 3)) ++fields;
+  return fields;
+}
+
+VARIANT Long(long n) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = n;
+  return v;
+}
+
+VARIANT Bool(bool b) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BOOL;
+  v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE;
+  return v;
+}
+
+VARIANT Text(const std::wstring& s) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BSTR;
+  v.bstrVal = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
+  return v;
+}
+
+std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise) {
+  if (value.vt != VT_BSTR) return otherwise;
+  return value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L"";
+}
+
+void Print(const wchar_t* name, const std::wstring& value) {
+  std::wprintf(L"%ls=%ls\n", name, value.c_str());
+}
+
 std::wstring Describe(const VARIANT& value) {
   std::wostringstream out;
   switch (value.vt) {

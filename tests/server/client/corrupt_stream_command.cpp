@@ -91,31 +91,10 @@ HRESULT SaveTo(IPersistStreamInit* persist, Bytes& out) {
   return hr;
 }
 
-std::size_t ThemeFields(IDispatch* skin) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(L"SaveSkinTheme")};
-  DISPID id = 0;
-  if (FAILED(skin->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return 0;
-  DISPPARAMS none = {};
-  VARIANT result;
-  VariantInit(&result);
-  skin->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, &result, nullptr, nullptr);
-  std::size_t fields = 0;
-  if (result.vt == VT_BSTR && result.bstrVal) {
-    const std::wstring text(result.bstrVal, SysStringLen(result.bstrVal));
-    fields = 1;
-    for (std::size_t at = text.find(L"#$#"); at != std::wstring::npos; at = text.find(L"#$#", at + 3)) ++fields;
-  }
-  VariantClear(&result);
-  return fields;
-}
-
 // Empty when the control still works after a load, else what failed.
 std::wstring Usability(IDispatch* skin, IPersistStreamInit* persist, int i) {
-  if (const std::size_t fields = ThemeFields(skin); fields != 24) return L"theme of " + std::to_wstring(fields) + L" fields";
-  VARIANT theme;
-  VariantInit(&theme);
-  theme.vt = VT_I4;
-  theme.lVal = i % 12;
+  if (const std::size_t fields = client::ThemeFields(skin); fields != 24) return L"theme of " + std::to_wstring(fields) + L" fields";
+  const VARIANT theme = client::Long(i % 12);
   if (HRESULT hr = client::PutProperty(skin, L"BodyTheme", theme); FAILED(hr)) return L"BodyTheme " + client::Hex(hr);
   Bytes saved;
   if (HRESULT hr = SaveTo(persist, saved); FAILED(hr)) return L"Save " + client::Hex(hr);
@@ -123,14 +102,6 @@ std::wstring Usability(IDispatch* skin, IPersistStreamInit* persist, int i) {
   const HRESULT hr = persist->Load(again);
   again->Release();
   return FAILED(hr) ? L"reload " + client::Hex(hr) : L"";
-}
-
-VARIANT Text(const wchar_t* v) {
-  VARIANT x;
-  VariantInit(&x);
-  x.vt = VT_BSTR;
-  x.bstrVal = SysAllocString(v);
-  return x;
 }
 
 }  // namespace
@@ -145,7 +116,7 @@ int CorruptStreamCommand(int argc, wchar_t** argv) {
   skin->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
   if (!persist) return 1;
   persist->InitNew();
-  VARIANT caption = Text(L"A caption with \x00e9 and more");
+  VARIANT caption = client::Text(L"A caption with \x00e9 and more");
   client::PutProperty(skin, L"Caption", caption);
   VariantClear(&caption);
   Bytes saved;

@@ -10,6 +10,8 @@
 
 namespace {
 
+using client::Print;
+
 class EventSink final : public IDispatch {
  public:
   // A sink that cancels Alt+F4 and Alt+Enter zeroes KeyCode in KeyDown.
@@ -17,13 +19,7 @@ class EventSink final : public IDispatch {
   int received = 0;
 
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-        IsEqualIID(riid, DIID___GlavoSkin)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return client::QueryOne<IDispatch>(this, riid, out, IID_IDispatch, DIID___GlavoSkin);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }
@@ -61,12 +57,7 @@ class EventSink final : public IDispatch {
 class ChangeSink final : public IPropertyNotifySink {
  public:
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyNotifySink)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return client::QueryOne<IPropertyNotifySink>(this, riid, out, IID_IPropertyNotifySink);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }
@@ -109,9 +100,6 @@ std::wstring Read(IDispatch* skin, const wchar_t* name) {
   return text;
 }
 
-void Print(const wchar_t* name, const std::wstring& value) {
-  std::wprintf(L"%ls=%ls\n", name, value.c_str());
-}
 
 // One control fed Alt+Enter and Alt+F4 by a sink that does or does not
 // cancel them; prints the control's state afterwards.

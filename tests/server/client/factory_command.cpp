@@ -7,13 +7,7 @@
 
 #include "client.h"
 
-namespace {
-
-void Print(const wchar_t* name, const std::wstring& value) {
-  std::wprintf(L"%ls=%ls\n", name, value.c_str());
-}
-
-}  // namespace
+using client::Print;
 
 int FactoryCommand(int argc, wchar_t** argv) {
   if (argc < 1) return 2;
@@ -67,6 +61,20 @@ int FactoryCommand(int argc, wchar_t** argv) {
   }
   Print(L"interfaces answered", std::to_wstring(answered));
   Print(L"same identity", std::to_wstring(same));
+  // One in-place object answers for both in-place interfaces; without a
+  // window it says so through either.
+  IOleInPlaceObject* inPlace = nullptr;
+  IOleInPlaceObjectWindowless* windowless = nullptr;
+  skin->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace));
+  skin->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
+  if (inPlace && windowless) {
+    Print(L"in-place objects", inPlace == static_cast<IOleInPlaceObject*>(windowless) ? L"one" : L"two");
+    HWND window = nullptr;
+    Print(L"windowless window", client::Hex(windowless->GetWindow(&window)));
+  }
+  if (inPlace) inPlace->Release();
+  if (windowless) windowless->Release();
+
   IUnknown* missing = reinterpret_cast<IUnknown*>(1);
   HRESULT hr = skin->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(&missing));
   Print(L"foreign interface", client::Hex(hr) + (missing ? L" not cleared" : L" cleared"));

@@ -8,7 +8,7 @@
 // Prints "put NAME VALUE HRESULT", "bad-error ..." for an exception
 // without a description, "unusable ..." when the control stopped working,
 // "nul-number NAME HRESULT kept True|False" for a number text cut by a
-// NUL, "form-caption-nul HRESULT True|False" for a form's caption, "caption-nul True|False", "caption-million True|False",
+// NUL, "caption-nul True|False", "caption-million True|False",
 // "file KIND HRESULT kept True|False", "locked ..." (CheckLockedFiles),
 // then "unusable N" and "done".
 #include <cstdio>
@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "client.h"
-#include "form_site.h"
 
 #include <sddl.h>
 
@@ -29,16 +28,15 @@ struct Named {
   VARIANT value;
 };
 
+using client::Long;
+using client::Text;
+using client::TextOf;
+using client::Theme;
+
 VARIANT Make(VARTYPE vt) {
   VARIANT v;
   VariantInit(&v);
   v.vt = vt;
-  return v;
-}
-
-VARIANT Text(const std::wstring& s) {
-  VARIANT v = Make(VT_BSTR);
-  v.bstrVal = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
   return v;
 }
 
@@ -101,20 +99,9 @@ DISPID IdOf(IDispatch* object, const wchar_t* name) {
   return id;
 }
 
-std::wstring Theme(IDispatch* skin) {
-  VARIANT result = Make(VT_EMPTY);
-  Call(skin, IdOf(skin, L"SaveSkinTheme"), DISPATCH_METHOD, {}, &result);
-  std::wstring text = result.vt == VT_BSTR && result.bstrVal ? std::wstring(result.bstrVal, SysStringLen(result.bstrVal)) : L"";
-  VariantClear(&result);
-  return text;
-}
-
 bool Usable(IDispatch* skin) {
-  const std::wstring theme = Theme(skin);
-  std::size_t fields = theme.empty() ? 0 : 1;
-  for (std::size_t at = theme.find(L"#$#"); at != std::wstring::npos; at = theme.find(L"#$#", at + 3)) ++fields;
   VARIANT title = Text(L"Usable");
-  const bool ok = fields == 24 && SUCCEEDED(client::PutProperty(skin, L"Caption", title));
+  const bool ok = client::ThemeFields(skin) == 24 && SUCCEEDED(client::PutProperty(skin, L"Caption", title));
   VariantClear(&title);
   return ok;
 }
@@ -146,7 +133,7 @@ std::vector<std::pair<std::wstring, DISPID>> SettableProperties(IDispatch* skin)
 std::wstring CaptionOf(IDispatch* skin) {
   VARIANT v;
   client::GetProperty(skin, L"Caption", v);
-  std::wstring text = v.vt == VT_BSTR && v.bstrVal ? std::wstring(v.bstrVal, SysStringLen(v.bstrVal)) : L"?";
+  std::wstring text = TextOf(v, L"?");
   VariantClear(&v);
   return text;
 }
@@ -156,12 +143,6 @@ bool CaptionKept(IDispatch* skin, const std::wstring& caption) {
   const HRESULT hr = client::PutProperty(skin, L"Caption", v);
   VariantClear(&v);
   return SUCCEEDED(hr) && CaptionOf(skin) == caption;
-}
-
-VARIANT Long(long n) {
-  VARIANT v = Make(VT_I4);
-  v.lVal = n;
-  return v;
 }
 
 long LongOf(IDispatch* skin, const wchar_t* name) {
@@ -197,7 +178,7 @@ std::string FileText(const std::wstring& path) {
 std::wstring CallForText(IDispatch* skin, const wchar_t* method, const std::wstring& path, HRESULT& hr) {
   VARIANT name = Text(path), result = Make(VT_EMPTY);
   hr = Call(skin, IdOf(skin, method), DISPATCH_METHOD, {name}, &result).hr;
-  std::wstring text = result.vt == VT_BSTR && result.bstrVal ? std::wstring(result.bstrVal, SysStringLen(result.bstrVal)) : L"";
+  std::wstring text = TextOf(result);
   VariantClear(&name);
   VariantClear(&result);
   return text;
@@ -274,33 +255,6 @@ void CheckAccessListKept(IDispatch* skin, const std::wstring& dir) {
                FileText(path) != "old\r\n" ? L"True" : L"False");
 }
 
-// A control placed first on a VB-style form takes the form's caption: one
-// with a NUL arrives whole. Prints "form-caption-nul HRESULT True|False".
-void CheckFormCaption(const wchar_t* ocx) {
-  client::FakeForm form;
-  client::FormSite site(form);
-  const std::wstring caption(L"left\0right", 10);
-  VARIANT text = Text(caption);
-  form.setValue(L"Caption", text);
-  VariantClear(&text);
-  IDispatch* skin = client::CreateSkin(ocx);
-  if (!skin) return;
-  IOleObject* ole = nullptr;
-  IPersistStreamInit* persist = nullptr;
-  HRESULT hr = skin->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole));
-  if (SUCCEEDED(hr)) hr = ole->SetClientSite(&site);
-  if (SUCCEEDED(hr)) hr = skin->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
-  if (SUCCEEDED(hr)) hr = persist->InitNew();
-  std::wprintf(L"form-caption-nul %ls %ls\n", client::Hex(hr).c_str(), CaptionOf(skin) == caption ? L"True" : L"False");
-  if (persist) persist->Release();
-  if (ole) {
-    ole->Close(OLECLOSE_NOSAVE);
-    ole->SetClientSite(nullptr);
-    ole->Release();
-  }
-  skin->Release();
-}
-
 }  // namespace
 
 int HostileCommand(int argc, wchar_t** argv) {
@@ -346,7 +300,6 @@ int HostileCommand(int argc, wchar_t** argv) {
     }
   }
 
-  CheckFormCaption(argv[0]);
   CheckCutNumbers(skin);
   check(L"cut numbers");
   std::wprintf(L"caption-nul %ls\n", CaptionKept(skin, std::wstring(L"left\0right", 10)) ? L"True" : L"False");

@@ -25,12 +25,7 @@ constexpr const wchar_t* kProperties[] = {
 class RecordingBag final : public IPropertyBag {
  public:
   STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return client::QueryOne<IPropertyBag>(this, riid, out, IID_IPropertyBag);
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }
@@ -52,9 +47,10 @@ class RecordingBag final : public IPropertyBag {
   std::vector<std::pair<std::wstring, VARIANT>> entries;
 };
 
-VARIANT Long(long v) { VARIANT x; VariantInit(&x); x.vt = VT_I4; x.lVal = v; return x; }
-VARIANT Bool(bool v) { VARIANT x; VariantInit(&x); x.vt = VT_BOOL; x.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE; return x; }
-VARIANT Text(const wchar_t* v) { VARIANT x; VariantInit(&x); x.vt = VT_BSTR; x.bstrVal = SysAllocString(v); return x; }
+using client::Bool;
+using client::Long;
+using client::Text;
+using client::Theme;
 
 IDispatch* MakeFont() {
   FONTDESC desc = {sizeof(FONTDESC), const_cast<LPOLESTR>(L"Tahoma"), {}, FW_NORMAL, 0, TRUE, FALSE, FALSE};
@@ -99,19 +95,6 @@ void PrintProperties(const wchar_t* label, IDispatch* skin) {
                  SUCCEEDED(hr) ? client::Describe(value).c_str() : client::Hex(hr).c_str());
     VariantClear(&value);
   }
-}
-
-std::wstring Theme(IDispatch* skin) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(L"SaveSkinTheme")};
-  DISPID id = 0;
-  skin->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  DISPPARAMS none = {};
-  VARIANT result;
-  VariantInit(&result);
-  skin->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, &result, nullptr, nullptr);
-  std::wstring text = result.vt == VT_BSTR && result.bstrVal ? result.bstrVal : L"";
-  VariantClear(&result);
-  return text;
 }
 
 template <class Persist>

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 #include <ole2.h>
+#include <ocidl.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,7 +38,10 @@ class Report {
 };
 
 void Pump(int milliseconds);
-// Screen pixels of `rect` (screen coordinates) as 0x00RRGGBB, top row first.
+// What `paint` draws into a width x height 32-bit bitmap, as 0x00RRGGBB, top
+// row first.
+std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint);
+// Screen pixels of `rect` (screen coordinates).
 std::vector<std::uint32_t> CaptureScreen(const RECT& rect);
 bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height);
 int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b);
@@ -55,7 +60,53 @@ void CheckRealDrags(Report& report, HWND form, HWND control);
 void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int seconds);
 
 // Property access through IDispatch by name.
+bool PutValue(IDispatch* object, const wchar_t* name, VARIANT value);
 bool PutLong(IDispatch* object, const wchar_t* name, long value);
 bool GetLong(IDispatch* object, const wchar_t* name, long& value);
+
+// Hears the control's events (its source interface, `events`); a subclass
+// says what each event does.
+class EventListener : public IDispatch {
+ public:
+  explicit EventListener(REFIID events) : events_(events) {}
+  virtual ~EventListener() = default;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    const bool mine = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, events_);
+    *out = mine ? this : nullptr;
+    return mine ? S_OK : E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
+    *count = 0;
+    return S_OK;
+  }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+    onEvent(id, params);
+    return S_OK;
+  }
+
+ protected:
+  virtual void onEvent(DISPID id, const DISPPARAMS* params) = 0;
+
+ private:
+  IID events_;
+};
+
+// `listener` advised on the control's `events` for a scope.
+class Listening {
+ public:
+  Listening(IDispatch* control, REFIID events, IDispatch* listener);
+  ~Listening();
+  Listening(const Listening&) = delete;
+  Listening& operator=(const Listening&) = delete;
+  bool connected() const { return point_ != nullptr; }
+
+ private:
+  IConnectionPoint* point_ = nullptr;
+  DWORD cookie_ = 0;
+};
 
 }  // namespace activex_host

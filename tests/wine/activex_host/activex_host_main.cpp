@@ -22,28 +22,16 @@ namespace {
 constexpr int kFormWidth = 400, kFormHeight = 300;
 
 // Records the control's Click events (DISPID 1) with their part.
-class ClickSink final : public IDispatch {
+class ClickSink final : public EventListener {
  public:
+  ClickSink() : EventListener(DIID___GlavoSkin) {}
   std::vector<long> clicks;
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___GlavoSkin)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-    if (id == 1 && params && params->cArgs >= 1) {
-      VARIANT& part = params->rgvarg[params->cArgs - 1];
-      clicks.push_back(part.vt == (VT_BYREF | VT_I4) ? *part.plVal : part.vt == VT_I4 ? part.lVal : -1);
-    }
-    return S_OK;
+
+ private:
+  void onEvent(DISPID id, const DISPPARAMS* params) override {
+    if (id != 1 || !params || params->cArgs < 1) return;
+    const VARIANT& part = params->rgvarg[params->cArgs - 1];
+    clicks.push_back(part.vt == (VT_BYREF | VT_I4) ? *part.plVal : part.vt == VT_I4 ? part.lVal : -1);
   }
 };
 
@@ -125,23 +113,11 @@ bool DrawnLikeScreen(IUnknown* control, const RECT& area, const std::wstring& ou
   IViewObject* view = nullptr;
   if (FAILED(control->QueryInterface(IID_IViewObject, reinterpret_cast<void**>(&view)))) return false;
   const int w = area.right - area.left, h = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  RECTL bounds{0, 0, w, h};
-  const HRESULT hr = view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
-  GdiFlush();
-  std::vector<std::uint32_t> drawn(static_cast<const std::uint32_t*>(bits),
-                                   static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
-  for (auto& p : drawn) p &= 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  HRESULT hr = E_FAIL;
+  const auto drawn = PaintedPixels(w, h, [&](HDC memory) {
+    RECTL bounds{0, 0, w, h};
+    hr = view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
+  });
   view->Release();
   SavePpm(outDir + L"\\activex_view.ppm", drawn, w, h);
   return SUCCEEDED(hr) && CountDifferent(drawn, CaptureScreen(area)) < w * h / 50;
@@ -204,7 +180,36 @@ void CheckHover(Report& report, IDispatch* skin, HWND control) {
                std::to_string(CountDifferent(before, after)) + " pixels differ after leaving");
 }
 
-void CheckMaximize(Report& report, HWND form, HWND control) {
+// The container deactivates the control in place and activates it again on
+// its window; the control's new window, or null.
+HWND Reactivate(IUnknown* unknown, HWND container) {
+  IOleInPlaceObject* inPlace = nullptr;
+  IOleObject* ole = nullptr;
+  IOleClientSite* site = nullptr;
+  HWND control = nullptr;
+  if (SUCCEEDED(unknown->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace))) &&
+      SUCCEEDED(unknown->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) &&
+      SUCCEEDED(ole->GetClientSite(&site)) && site) {
+    inPlace->InPlaceDeactivate();
+    Pump(100);
+    RECT place{};
+    GetClientRect(container, &place);
+    if (SUCCEEDED(ole->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, container, &place))) {
+      inPlace->GetWindow(&control);
+    }
+  }
+  if (site) site->Release();
+  if (ole) ole->Release();
+  if (inPlace) inPlace->Release();
+  Pump(300);
+  return control;
+}
+
+// Maximized by a title bar double click, re-bound to a new window by the
+// container, and restored by a second double click; the control's window
+// at the end.
+HWND CheckMaximize(Report& report, const FormState& state, IDispatch* skin, IUnknown* unknown, HWND control) {
+  const HWND form = state.form;
   const RECT normal = ScreenRect(form);
   HWND title = control;
   Post(title, WM_LBUTTONDOWN, MK_LBUTTON, 200, 15);
@@ -223,6 +228,13 @@ void CheckMaximize(Report& report, HWND form, HWND control) {
   report.check("maximized_frame_covers_client", EqualRect(&client, &maxed) != 0 &&
                                                     EqualRect(&client, &(const RECT&)ScreenRect(control)) != 0,
                "control " + RectText(ScreenRect(control)));
+  control = Reactivate(unknown, state.axWindow);
+  long skinState = -1;
+  GetLong(skin, L"SkinState", skinState);
+  const RECT rebound = ScreenRect(form);
+  report.check("rebind_keeps_maximized", control && skinState == 2 && EqualRect(&rebound, &maxed) != 0,
+               "SkinState " + std::to_string(skinState) + " form " + RectText(rebound));
+  title = control;
   Post(title, WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 15);
   Post(title, WM_LBUTTONUP, 0, 200, 15);
   Pump(600);
@@ -232,6 +244,7 @@ void CheckMaximize(Report& report, HWND form, HWND control) {
   const bool sized = w == normal.right - normal.left && h == normal.bottom - normal.top;
   report.check("dblclick_restores_centred", sized && std::abs(back.left - cx) <= 1 && std::abs(back.top - cy) <= 1,
                "form " + RectText(back) + " expected origin " + std::to_string(cx) + " " + std::to_string(cy));
+  return control;
 }
 
 void CheckDrag(Report& report, IDispatch* skin, HWND form, HWND control) {
@@ -351,6 +364,25 @@ void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink)
   report.check("close_click_closes_form", state.destroyed && !IsWindow(state.form), "");
 }
 
+// A container that asks for the windowless in-place interface reaches the
+// same object as through IOleInPlaceObject, which knows the control's
+// window and leaves its messages to it.
+void CheckInPlaceObject(Report& report, IUnknown* unknown, HWND control) {
+  IOleInPlaceObject* inPlace = nullptr;
+  IOleInPlaceObjectWindowless* windowless = nullptr;
+  unknown->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace));
+  unknown->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
+  HWND window = nullptr;
+  LRESULT result = 0;
+  const HRESULT got = windowless ? windowless->GetWindow(&window) : E_NOINTERFACE;
+  const HRESULT message = windowless ? windowless->OnWindowMessage(WM_MOUSEMOVE, 0, 0, &result) : E_NOINTERFACE;
+  const bool one = inPlace && windowless && inPlace == static_cast<IOleInPlaceObject*>(windowless);
+  report.check("one_in_place_object", one && got == S_OK && window == control && message == S_FALSE,
+               "GetWindow " + std::to_string(got) + " message " + std::to_string(message));
+  if (inPlace) inPlace->Release();
+  if (windowless) windowless->Release();
+}
+
 // The whole tour: layout, drawing, themes, hover, maximize, drag, close.
 void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown* unknown, HWND control,
                      ClickSink& sink, const std::wstring& outDir) {
@@ -359,6 +391,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
   const RECT own = ScreenRect(control);
   report.check("frame_covers_client", EqualRect(&own, &clientRect) != 0, "control " + RectText(own));
   CheckOneWindow(report, control);
+  CheckInPlaceObject(report, unknown, control);
   {
     const RECT area = ClientScreenRect(state.form);
     SavePpm(outDir + L"\\activex_start.ppm", CaptureScreen(area), area.right - area.left, area.bottom - area.top);
@@ -367,7 +400,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
 
   CheckThemes(report, skin, state.form, outDir);
   CheckHover(report, skin, control);
-  CheckMaximize(report, state.form, control);
+  control = CheckMaximize(report, state, skin, unknown, control);
   CheckDrag(report, skin, state.form, control);
   CheckClose(report, state, control, sink);
 }
@@ -425,30 +458,20 @@ int wmain(int argc, wchar_t** argv) {
   if (report.failures()) return 1;
 
   ClickSink sink;
-  IConnectionPointContainer* points = nullptr;
-  IConnectionPoint* point = nullptr;
-  DWORD cookie = 0;
-  if (SUCCEEDED(skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points))) &&
-      SUCCEEDED(points->FindConnectionPoint(DIID___GlavoSkin, &point))) {
-    point->Advise(&sink, &cookie);
-  }
+  {
+    const Listening listening(skin, DIID___GlavoSkin, &sink);
 
-  if (mode == L"resources") {
-    CheckResources(report, skin, state.form, control);
-  } else if (mode == L"soak") {
-    state.refuseClose = true;
-    RunSoak(report, skin, state.form, control, argc > 4 ? _wtoi(argv[4]) : 60);
-  } else if (mode == L"drag") {
-    CheckRealDrags(report, state.form, control);
-  } else {
-    CheckEverything(report, state, skin, unknown, control, sink, outDir);
+    if (mode == L"resources") {
+      CheckResources(report, skin, state.form, control);
+    } else if (mode == L"soak") {
+      state.refuseClose = true;
+      RunSoak(report, skin, state.form, control, argc > 4 ? _wtoi(argv[4]) : 60);
+    } else if (mode == L"drag") {
+      CheckRealDrags(report, state.form, control);
+    } else {
+      CheckEverything(report, state, skin, unknown, control, sink, outDir);
+    }
   }
-
-  if (point) {
-    point->Unadvise(cookie);
-    point->Release();
-  }
-  if (points) points->Release();
   skin->Release();
   unknown->Release();
   report.line("DONE");

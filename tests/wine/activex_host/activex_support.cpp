@@ -1,5 +1,6 @@
 #include "activex_host.h"
 
+#include <ocidl.h>
 #include <winternl.h>
 
 namespace activex_host {
@@ -94,17 +95,16 @@ void Pump(int milliseconds) {
   } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
-std::vector<std::uint32_t> CaptureScreen(const RECT& rect) {
-  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+  paint(memory);
   GdiFlush();
   const auto* src = static_cast<const std::uint32_t*>(bits);
   for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = src[i] & 0xFFFFFF;
@@ -113,6 +113,15 @@ std::vector<std::uint32_t> CaptureScreen(const RECT& rect) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+std::vector<std::uint32_t> CaptureScreen(const RECT& rect) {
+  const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+  return PaintedPixels(w, h, [&](HDC memory) {
+    HDC screen = GetDC(nullptr);
+    BitBlt(memory, 0, 0, w, h, screen, rect.left, rect.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  });
 }
 
 bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height) {
@@ -146,15 +155,21 @@ DISPID IdOf(IDispatch* object, const wchar_t* name) {
 
 }  // namespace
 
+bool PutValue(IDispatch* object, const wchar_t* name, VARIANT value) {
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS params{&value, &put, 1, 1};
+  const HRESULT hr = object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                                    &params, nullptr, nullptr, nullptr);
+  VariantClear(&value);
+  return SUCCEEDED(hr);
+}
+
 bool PutLong(IDispatch* object, const wchar_t* name, long value) {
   VARIANT arg;
   VariantInit(&arg);
   arg.vt = VT_I4;
   arg.lVal = value;
-  DISPID put = DISPID_PROPERTYPUT;
-  DISPPARAMS params{&arg, &put, 1, 1};
-  return SUCCEEDED(object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT,
-                                  DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+  return PutValue(object, name, arg);
 }
 
 bool GetLong(IDispatch* object, const wchar_t* name, long& value) {
@@ -168,6 +183,22 @@ bool GetLong(IDispatch* object, const wchar_t* name, long& value) {
   }
   value = result.lVal;
   return true;
+}
+
+Listening::Listening(IDispatch* control, REFIID events, IDispatch* listener) {
+  IConnectionPointContainer* points = nullptr;
+  if (FAILED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) return;
+  if (SUCCEEDED(points->FindConnectionPoint(events, &point_)) && FAILED(point_->Advise(listener, &cookie_))) {
+    point_->Release();
+    point_ = nullptr;
+  }
+  points->Release();
+}
+
+Listening::~Listening() {
+  if (!point_) return;
+  point_->Unadvise(cookie_);
+  point_->Release();
 }
 
 }  // namespace activex_host

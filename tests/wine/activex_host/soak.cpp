@@ -70,74 +70,26 @@ long long PrivateKilobytes() {
 }
 
 bool PutText(IDispatch* object, const wchar_t* name, const std::wstring& text) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  DISPID id = 0;
-  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return false;
   VARIANT arg;
   VariantInit(&arg);
   arg.vt = VT_BSTR;
   arg.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-  DISPID named = DISPID_PROPERTYPUT;
-  DISPPARAMS params = {&arg, &named, 1, 1};
-  const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
-  VariantClear(&arg);
-  return SUCCEEDED(hr);
+  return PutValue(object, name, arg);
 }
 
 // Hears the control's MouseMove events: the parts that raise them are not
 // caption buttons, which is how the soak finds the buttons without knowing
 // how the control lays them out (a theme brings its own button size).
-class MoveListener final : public IDispatch {
+class MoveListener final : public EventListener {
  public:
+  MoveListener() : EventListener(DIID___GlavoSkin) {}
   bool heard = false;
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, DIID___GlavoSkin)) {
-      *out = this;
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+
+ private:
+  void onEvent(DISPID id, const DISPPARAMS*) override {
     if (id == kMouseMoveEvent) heard = true;
-    return S_OK;
   }
-
- private:
   static constexpr DISPID kMouseMoveEvent = 7;
-};
-
-// Connects a listener for the soak's length.
-class Listening {
- public:
-  Listening(IDispatch* skin, IDispatch* listener) {
-    IConnectionPointContainer* points = nullptr;
-    if (SUCCEEDED(skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) {
-      if (SUCCEEDED(points->FindConnectionPoint(DIID___GlavoSkin, &point_)) && FAILED(point_->Advise(listener, &cookie_))) {
-        point_->Release();
-        point_ = nullptr;
-      }
-      points->Release();
-    }
-  }
-  ~Listening() {
-    if (!point_) return;
-    point_->Unadvise(cookie_);
-    point_->Release();
-  }
-  bool connected() const { return point_ != nullptr; }
-
- private:
-  IConnectionPoint* point_ = nullptr;
-  DWORD cookie_ = 0;
 };
 
 // From the right edge leftwards along the buttons' row: hover each point,
@@ -370,11 +322,14 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
   int samples = 0;
   MoveListener listener;
   ModalTally tally;
-  const Listening listening(skin, &listener);
+  const Listening listening(skin, DIID___GlavoSkin, &listener);
+  const auto sample = [&] {
+    report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
+                " " + std::to_string(UserObjectCount()) + " " + std::to_string(PrivateKilobytes()));
+  };
   while (static_cast<LONG>(GetTickCount() - start) < seconds * 1000) {
     if (static_cast<LONG>(GetTickCount() - nextSample) >= 0) {
-      report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
-                  " " + std::to_string(UserObjectCount()) + " " + std::to_string(PrivateKilobytes()));
+      sample();
       ++samples;
       nextSample += kSampleEveryMs;
     }
@@ -382,8 +337,7 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
     // Every theme once, and every size: what is made once and kept exists now.
     if (rounds == 12) report.line("WARMED " + std::to_string((GetTickCount() - start) / 1000.0));
   }
-  report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
-              " " + std::to_string(UserObjectCount()) + " " + std::to_string(PrivateKilobytes()));
+  sample();
   report.line("SOAK rounds " + std::to_string(rounds) + " gdi counted by " + how);
   report.check("soak_ran", listening.connected() && rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
                std::to_string(rounds) + " rounds, " + std::to_string(samples + 1) + " samples");

@@ -47,4 +47,14 @@ WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
                         const std::vector<std::string>& args, const std::string& prefix,
                         int timeoutSeconds);
 
+// Runs `bitness`' `program` (a file of its build folder) with the Windows
+// paths of its OCX and of `outDir` (emptied first) and then `args`, in a
+// Wine virtual desktop on a private X display, in a fresh prefix `prefix`
+// whose wineserver starts on that display (one left from a display-less run
+// would make window creation fail silently); the prefix is removed after.
+// `env` ("NAME=value ...") goes to the program. Empty, or why it could not run.
+std::string RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
+                         const std::string& args, const std::string& prefix, int timeoutSeconds,
+                         const std::string& env = "");
+
 }  // namespace glavo::wine

@@ -8,17 +8,6 @@ MemoryBag::~MemoryBag() {
   for (auto& entry : values_) VariantClear(&entry.second);
 }
 
-STDMETHODIMP MemoryBag::QueryInterface(REFIID riid, void** out) {
-  if (!out) return E_POINTER;
-  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
-    *out = static_cast<IPropertyBag*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
 // The caller says which type it wants in value->vt (VT_EMPTY: as stored).
 STDMETHODIMP MemoryBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
   if (!name || !value) return E_POINTER;

@@ -9,12 +9,16 @@
 #include <utility>
 #include <vector>
 
+#include "com_answers.h"
+
 namespace vb_container {
 
 class MemoryBag final : public IPropertyBag {
  public:
   ~MemoryBag();
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    return QueryOne<IPropertyBag>(this, riid, out, IID_IPropertyBag);
+  }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
   STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override;

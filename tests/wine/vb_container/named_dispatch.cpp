@@ -7,28 +7,6 @@ namespace vb_container {
 NamedDispatch::NamedDispatch(CallLog& log, std::string who, std::vector<std::wstring> names)
     : log_(log), who_(std::move(who)), names_(std::move(names)) {}
 
-STDMETHODIMP NamedDispatch::QueryInterface(REFIID riid, void** out) {
-  if (!out) return E_POINTER;
-  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch)) {
-    *out = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-STDMETHODIMP NamedDispatch::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-STDMETHODIMP NamedDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info) *info = nullptr;
-  return DISP_E_BADINDEX;
-}
-
 STDMETHODIMP NamedDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (!names || !ids || count == 0) return E_INVALIDARG;
   HRESULT hr = S_OK;

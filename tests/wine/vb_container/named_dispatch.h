@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "call_log.h"
+#include "com_answers.h"
 
 namespace vb_container {
 
@@ -19,11 +20,13 @@ class NamedDispatch : public IDispatch {
   NamedDispatch(CallLog& log, std::string who, std::vector<std::wstring> names);
   virtual ~NamedDispatch() = default;
 
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    return QueryOne<IDispatch>(this, riid, out, IID_IDispatch);
+  }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return NoTypeInfoCount(count); }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return NoTypeInfo(info); }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                       EXCEPINFO* exception, UINT* argError) override;

@@ -45,17 +45,6 @@ HRESULT PageFrame::apply() {
   return hr;
 }
 
-STDMETHODIMP PageFrame::QueryInterface(REFIID riid, void** out) {
-  if (!out) return E_POINTER;
-  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyPageSite)) {
-    *out = static_cast<IPropertyPageSite*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
 STDMETHODIMP PageFrame::OnStatusChange(DWORD flags) {
   log_.call("frame.OnStatusChange " + std::to_string(flags));
   return S_OK;

@@ -8,6 +8,7 @@
 #include <ocidl.h>
 
 #include "call_log.h"
+#include "com_answers.h"
 
 namespace vb_container {
 
@@ -20,7 +21,9 @@ class PageFrame final : public IPropertyPageSite {
   HRESULT dirty();     // IsPageDirty
   HRESULT apply();
 
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    return QueryOne<IPropertyPageSite>(this, riid, out, IID_IPropertyPageSite);
+  }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
   STDMETHODIMP OnStatusChange(DWORD flags) override;

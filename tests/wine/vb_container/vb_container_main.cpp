@@ -7,8 +7,9 @@
 // the designer's timer, maximize and restore, a drag, saving to a stream and
 // a property bag, close), "run" (loaded from that stream: the timer, a drag,
 // maximize and restore, SkinState, an external resize, a reset that the
-// form refuses at run time, close), "runbag" (loaded from the property bag)
-// and "lacking" (a form without ShowInTaskbar).
+// form refuses at run time, close), "runbag" (loaded from the property bag),
+// "nulcaption" (a caption holding a NUL) and "lacking" (a form without
+// ShowInTaskbar).
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
@@ -49,10 +50,15 @@ void Pump(int milliseconds) {
   } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
+// The OCX's DllGetClassObject, or null.
+using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+GetClassObject ClassObjects(HMODULE module) {
+  return module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")))
+                : nullptr;
+}
+
 IUnknown* CreateControl(const std::wstring& ocx, CallLog& log) {
-  HMODULE module = LoadLibraryW(ocx.c_str());
-  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-  auto get = module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject"))) : nullptr;
+  auto get = ClassObjects(LoadLibraryW(ocx.c_str()));
   IClassFactory* factory = nullptr;
   if (!get || FAILED(get(CLSID_GlavoSkin, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
     log.fact("error", "cannot load the control");
@@ -82,22 +88,21 @@ std::string ErrorDescription() {
   return out;
 }
 
-// A property let as VB's late-bound call makes it: a failure comes back as
-// DISP_E_EXCEPTION with the control's error in the exception information.
-HRESULT PutLong(IDispatch* object, const wchar_t* name, long value, std::string* error = nullptr) {
+// A member called by name as VB's late-bound call makes it: a failure
+// comes back as DISP_E_EXCEPTION with the control's error in the exception
+// information, given in `error`.
+HRESULT CallByName(IDispatch* object, const wchar_t* name, WORD flags, VARIANT* arg, VARIANT* result,
+                   std::string* error = nullptr) {
   DISPID id = 0;
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
   HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
   if (FAILED(hr)) return hr;
-  VARIANT arg;
-  VariantInit(&arg);
-  arg.vt = VT_I4;
-  arg.lVal = value;
   DISPID named = DISPID_PROPERTYPUT;
-  DISPPARAMS params{&arg, &named, 1, 1};
+  const bool put = flags == DISPATCH_PROPERTYPUT;
+  DISPPARAMS params{arg, put ? &named : nullptr, arg ? 1u : 0u, put ? 1u : 0u};
   EXCEPINFO exception{};
-  hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, &exception,
-                      nullptr);
+  if (result) VariantInit(result);
+  hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &exception, nullptr);
   if (hr == DISP_E_EXCEPTION && exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
   if (error && hr == DISP_E_EXCEPTION) {
     *error = Hex(exception.scode) + " \"" + Narrow(exception.bstrDescription) + "\"";
@@ -108,17 +113,18 @@ HRESULT PutLong(IDispatch* object, const wchar_t* name, long value, std::string*
   return hr;
 }
 
+HRESULT PutLong(IDispatch* object, const wchar_t* name, long value, std::string* error = nullptr) {
+  VARIANT arg;
+  VariantInit(&arg);
+  arg.vt = VT_I4;
+  arg.lVal = value;
+  return CallByName(object, name, DISPATCH_PROPERTYPUT, &arg, nullptr, error);
+}
+
+// A property's value as text; "?" on failure.
 std::string GetText(IDispatch* object, const wchar_t* name) {
-  DISPID id = 0;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) return "?";
   VARIANT value;
-  VariantInit(&value);
-  DISPPARAMS none{};
-  if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
-                            nullptr))) {
-    return "?";
-  }
+  if (FAILED(CallByName(object, name, DISPATCH_PROPERTYGET, nullptr, &value))) return "?";
   std::string text = VariantText(value);
   VariantClear(&value);
   return text;
@@ -493,9 +499,7 @@ void EditPage(HWND page) {
 // ApplyThroughPage checks that.)
 void ShowCustomPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir) {
   // The frame creates each page by its class, as registration would let it.
-  HMODULE module = GetModuleHandleW(ocx.c_str());
-  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-  auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  auto get = ClassObjects(GetModuleHandleW(ocx.c_str()));
   auto* specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
   CAUUID pages{};
   HRESULT hr = specify ? specify->GetPages(&pages) : E_NOINTERFACE;
@@ -568,14 +572,10 @@ void ChooseFile(HWND page, int button, const wchar_t* title, const std::wstring&
   user.join();
 }
 
+// The control's look, as SaveSkinTheme() returns it.
 std::string SkinTheme(IDispatch* control) {
-  DISPID id = 0;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(L"SaveSkinTheme")};
-  control->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
   VARIANT result;
-  VariantInit(&result);
-  DISPPARAMS none{};
-  control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, &result, nullptr, nullptr);
+  CallByName(control, L"SaveSkinTheme", DISPATCH_METHOD, nullptr, &result);
   std::string text = result.vt == VT_BSTR ? Narrow(result.bstrVal) : "";
   VariantClear(&result);
   return text;
@@ -591,9 +591,7 @@ std::string FirstLine(const std::wstring& path) {
 }
 
 void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir) {
-  HMODULE module = GetModuleHandleW(ocx.c_str());
-  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-  auto get = reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
+  auto get = ClassObjects(GetModuleHandleW(ocx.c_str()));
   auto* specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
   CAUUID pages{};
   if (!specify || FAILED(specify->GetPages(&pages)) || pages.cElems == 0) {
@@ -733,6 +731,23 @@ void RunFromBag(const std::wstring& ocx, CallLog& log, MemoryBag& bag) {
   placement.close();
 }
 
+// A form whose caption holds a NUL: the control takes all of it.
+void NulCaption(const std::wstring& ocx, CallLog& log) {
+  log.step("nulcaption.place");
+  VbForm::Options options;
+  options.caption.assign(L"left\0right", 10);
+  VbForm form(log, options);
+  Placement placement(log, form, false);
+  placement.create(ocx, Placement::From::kNew, nullptr, nullptr);
+  VARIANT caption;
+  CallByName(placement.dispatch(), L"Caption", DISPATCH_PROPERTYGET, nullptr, &caption);
+  const bool whole = caption.vt == VT_BSTR && std::wstring(caption.bstrVal, SysStringLen(caption.bstrVal)) == options.caption;
+  log.fact("nulcaption.caption_whole", whole ? "1" : "0");
+  VariantClear(&caption);
+  log.step("nulcaption.close");
+  placement.close();
+}
+
 void Lacking(const std::wstring& ocx, CallLog& log) {
   log.step("lacking.place");
   VbForm::Options options;
@@ -761,6 +776,7 @@ int wmain(int argc, wchar_t** argv) {
       stream->Release();
     }
     RunFromBag(ocx, log, bag);
+    NulCaption(ocx, log);
     Lacking(ocx, log);
     log.done();
   }

@@ -108,10 +108,8 @@ HRESULT VbForm::Get(const std::wstring& name, VARIANT& out, EXCEPINFO*) {
     out.vt = VT_BOOL;
     out.boolVal = showInTaskbar_ ? VARIANT_TRUE : VARIANT_FALSE;
   } else if (name == L"Caption") {
-    wchar_t text[256] = L"";
-    GetWindowTextW(window_, text, 256);
     out.vt = VT_BSTR;
-    out.bstrVal = SysAllocString(text);
+    out.bstrVal = SysAllocStringLen(options_.caption.data(), static_cast<UINT>(options_.caption.size()));
   } else if (name == L"WindowState") {
     out = Long(IsIconic(window_) ? 1 : IsZoomed(window_) ? 2 : 0);
   } else if (name == L"hwnd") {
@@ -158,6 +156,7 @@ HRESULT VbForm::Put(const std::wstring& name, const VARIANT& value, EXCEPINFO* e
     VARIANT text;
     VariantInit(&text);
     if (FAILED(VariantChangeType(&text, const_cast<VARIANT*>(&value), 0, VT_BSTR))) return DISP_E_TYPEMISMATCH;
+    options_.caption.assign(text.bstrVal, SysStringLen(text.bstrVal));
     SetWindowTextW(window_, text.bstrVal);
     VariantClear(&text);
   } else if (name == L"WindowState") {

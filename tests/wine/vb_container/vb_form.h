@@ -21,7 +21,7 @@ class VbForm final : public NamedDispatch {
     int borderStyle = 2;             // sizable
     int left = 120, top = 80;        // window, pixels
     int width = 500, height = 400;
-    std::wstring caption = L"Form1";
+    std::wstring caption = L"Form1";  // a VB string: it may hold NULs
   };
   VbForm(CallLog& log, const Options& options);
   ~VbForm() override;

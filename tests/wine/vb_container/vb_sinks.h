@@ -6,17 +6,20 @@
 #include <ocidl.h>
 
 #include "call_log.h"
+#include "com_answers.h"
 
 namespace vb_container {
 
 class EventSink final : public IDispatch {
  public:
   EventSink(CallLog& log, REFIID events) : log_(log), events_(events) {}
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    return QueryOne<IDispatch>(this, riid, out, IID_IDispatch, events_);
+  }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return NoTypeInfoCount(count); }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return NoTypeInfo(info); }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
 
@@ -29,7 +32,9 @@ class EventSink final : public IDispatch {
 class NotifySink final : public IPropertyNotifySink {
  public:
   explicit NotifySink(CallLog& log) : log_(log) {}
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    return QueryOne<IPropertyNotifySink>(this, riid, out, IID_IPropertyNotifySink);
+  }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
   STDMETHODIMP OnChanged(DISPID id) override;

@@ -70,11 +70,6 @@ STDMETHODIMP VbSite::QueryInterface(REFIID riid, void** out) {
   return S_OK;
 }
 
-STDMETHODIMP VbSite::SaveObject() {
-  log_.call("site.SaveObject");
-  return S_OK;
-}
-
 STDMETHODIMP VbSite::GetMoniker(DWORD, DWORD, IMoniker** out) {
   if (out) *out = nullptr;
   return E_NOTIMPL;
@@ -85,33 +80,9 @@ STDMETHODIMP VbSite::GetContainer(IOleContainer** out) {
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP VbSite::ShowObject() {
-  log_.call("site.ShowObject");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnShowWindow(BOOL) { return S_OK; }
-
-STDMETHODIMP VbSite::RequestNewObjectLayout() { return E_NOTIMPL; }
-
 STDMETHODIMP VbSite::GetWindow(HWND* window) {
   if (!window) return E_POINTER;
   *window = form_.hwnd();
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::CanInPlaceActivate() {
-  log_.call("site.CanInPlaceActivate");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnInPlaceActivate() {
-  log_.call("site.OnInPlaceActivate");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnUIActivate() {
-  log_.call("site.OnUIActivate");
   return S_OK;
 }
 
@@ -131,16 +102,6 @@ STDMETHODIMP VbSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWin
   return S_OK;
 }
 
-STDMETHODIMP VbSite::OnUIDeactivate(BOOL) {
-  log_.call("site.OnUIDeactivate");
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::OnInPlaceDeactivate() {
-  log_.call("site.OnInPlaceDeactivate");
-  return S_OK;
-}
-
 // A VB form takes the rectangle the control asks for and places it there.
 STDMETHODIMP VbSite::OnPosRectChange(LPCRECT pos) {
   if (!pos) return E_POINTER;
@@ -154,17 +115,6 @@ STDMETHODIMP VbSite::GetExtendedControl(IDispatch** out) {
   *out = &extender_;
   extender_.AddRef();
   return S_OK;
-}
-
-STDMETHODIMP VbSite::GetTypeInfoCount(UINT* count) {
-  if (!count) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-STDMETHODIMP VbSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info) *info = nullptr;
-  return DISP_E_BADINDEX;
 }
 
 STDMETHODIMP VbSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) {

@@ -10,6 +10,7 @@
 #include <olectl.h>
 
 #include "call_log.h"
+#include "com_answers.h"
 #include "vb_extender.h"
 
 namespace vb_container {
@@ -37,24 +38,24 @@ class VbSite final : public IOleClientSite,
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
 
   // IOleClientSite
-  STDMETHODIMP SaveObject() override;
+  STDMETHODIMP SaveObject() override { return Logged("site.SaveObject"); }
   STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** out) override;
   STDMETHODIMP GetContainer(IOleContainer** out) override;
-  STDMETHODIMP ShowObject() override;
-  STDMETHODIMP OnShowWindow(BOOL show) override;
-  STDMETHODIMP RequestNewObjectLayout() override;
+  STDMETHODIMP ShowObject() override { return Logged("site.ShowObject"); }
+  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
 
   // IOleWindow, IOleInPlaceSite
   STDMETHODIMP GetWindow(HWND* window) override;
   STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-  STDMETHODIMP CanInPlaceActivate() override;
-  STDMETHODIMP OnInPlaceActivate() override;
-  STDMETHODIMP OnUIActivate() override;
+  STDMETHODIMP CanInPlaceActivate() override { return Logged("site.CanInPlaceActivate"); }
+  STDMETHODIMP OnInPlaceActivate() override { return Logged("site.OnInPlaceActivate"); }
+  STDMETHODIMP OnUIActivate() override { return Logged("site.OnUIActivate"); }
   STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
                                 LPOLEINPLACEFRAMEINFO info) override;
   STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-  STDMETHODIMP OnUIDeactivate(BOOL) override;
-  STDMETHODIMP OnInPlaceDeactivate() override;
+  STDMETHODIMP OnUIDeactivate(BOOL) override { return Logged("site.OnUIDeactivate"); }
+  STDMETHODIMP OnInPlaceDeactivate() override { return Logged("site.OnInPlaceDeactivate"); }
   STDMETHODIMP DiscardUndoState() override { return S_OK; }
   STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
   STDMETHODIMP OnPosRectChange(LPCRECT pos) override;
@@ -69,13 +70,18 @@ class VbSite final : public IOleClientSite,
   STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
 
   // IDispatch: the ambient properties.
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return NoTypeInfoCount(count); }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return NoTypeInfo(info); }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                       UINT*) override;
 
  private:
+  HRESULT Logged(const char* call) {
+    log_.call(call);
+    return S_OK;
+  }
+
   CallLog& log_;
   VbForm& form_;
   bool userMode_;

@@ -1,4 +1,4 @@
-#include "pe_header.h"
+#include "pe_file.h"
 
 #include <gtest/gtest.h>
 
@@ -35,31 +35,27 @@ std::string WriteImage(const char* name, std::uint16_t machine, std::uint16_t fl
   return path;
 }
 
-TEST(PeHeader, ReadsMachineKindAndSubsystem) {
-  PeHeader h;
-  std::string error;
-  ASSERT_TRUE(ReadPeHeader(WriteImage("a.exe", kMachineAmd64, 0x0022, 0x20B, 3), h, error))
-      << error;
-  EXPECT_EQ(h.machine, kMachineAmd64);
-  EXPECT_EQ(h.characteristics & kFileDll, 0);
-  EXPECT_EQ(h.optionalMagic, 0x20B);
-  EXPECT_EQ(h.subsystem, 3);
-  ASSERT_TRUE(ReadPeHeader(WriteImage("b.dll", kMachineI386, 0x2102, 0x10B, 2), h, error));
-  EXPECT_EQ(h.machine, kMachineI386);
-  EXPECT_NE(h.characteristics & kFileDll, 0);
-  EXPECT_EQ(h.subsystem, 2);
+TEST(PeFile, ReadsMachineKindAndSubsystem) {
+  const PeFile exe(WriteImage("a.exe", 0x8664, 0x0022, 0x20B, 3));
+  ASSERT_TRUE(exe.valid());
+  EXPECT_EQ(exe.machine(), 0x8664);
+  EXPECT_EQ(exe.characteristics() & kFileDll, 0);
+  EXPECT_EQ(exe.optionalMagic(), 0x20B);
+  EXPECT_EQ(exe.subsystem(), 3);
+  const PeFile dll(WriteImage("b.dll", 0x014C, 0x2102, 0x10B, 2));
+  ASSERT_TRUE(dll.valid());
+  EXPECT_EQ(dll.machine(), 0x014C);
+  EXPECT_NE(dll.characteristics() & kFileDll, 0);
+  EXPECT_EQ(dll.subsystem(), 2);
+  EXPECT_FALSE(dll.resource(u"TYPELIB", 1).has_value());  // no resources at all
 }
 
-TEST(PeHeader, RejectsWhatIsNotAnImage) {
-  PeHeader h;
-  std::string error;
+TEST(PeFile, RejectsWhatIsNotAnImage) {
   const std::string text = ::testing::TempDir() + "text.exe";
   std::ofstream(text) << "#!/bin/sh\necho not windows\n";
-  EXPECT_FALSE(ReadPeHeader(text, h, error));
-  EXPECT_NE(error.find("MZ"), std::string::npos);
-  EXPECT_FALSE(ReadPeHeader(WriteImage("cut.exe", kMachineAmd64, 0, 0x20B, 3, 0x90), h, error));
-  EXPECT_NE(error.find("truncated"), std::string::npos);
-  EXPECT_FALSE(ReadPeHeader(::testing::TempDir() + "none.exe", h, error));
+  EXPECT_FALSE(PeFile(text).valid());
+  EXPECT_FALSE(PeFile(WriteImage("cut.exe", 0x8664, 0, 0x20B, 3, 0x90)).valid());
+  EXPECT_FALSE(PeFile(::testing::TempDir() + "none.exe").valid());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace server_test {
+namespace glavo::wine {
 
 template <class T>
 std::optional<T> PeFile::read(std::uint32_t offset) const {
@@ -22,9 +22,14 @@ PeFile::PeFile(const std::string& path) {
   auto machine = read<std::uint16_t>(*pe + 4);
   auto sectionCount = read<std::uint16_t>(*pe + 6);
   auto optionalSize = read<std::uint16_t>(*pe + 20);
+  auto characteristics = read<std::uint16_t>(*pe + 22);
   auto magic = read<std::uint16_t>(*pe + 24);
-  if (!machine || !sectionCount || !optionalSize || !magic) return;
+  auto subsystem = read<std::uint16_t>(*pe + 24 + 68);
+  if (!machine || !sectionCount || !optionalSize || !characteristics || !magic || !subsystem) return;
   machine_ = *machine;
+  characteristics_ = *characteristics;
+  optionalMagic_ = *magic;
+  subsystem_ = *subsystem;
   // The resource directory is data directory 2; its place depends on PE32 / PE32+.
   std::uint32_t directories = *pe + 24 + (*magic == 0x20B ? 112 : 96);
   auto rva = read<std::uint32_t>(directories + 2 * 8);
@@ -95,4 +100,4 @@ std::optional<std::vector<std::uint8_t>> PeFile::resource(const std::u16string& 
   return std::vector<std::uint8_t>(bytes_.begin() + *offset, bytes_.begin() + *offset + *size);
 }
 
-}  // namespace server_test
+}  // namespace glavo::wine
