@@ -181,12 +181,12 @@ PictureRef PictureBox::image() const {
   std::vector<std::uint32_t> bits = recycledPixels();
   const std::size_t count = static_cast<std::size_t>(w) * h;
   if (bits.capacity() < count) {
-    // A picture box being dragged larger grows a few pixels a step: room
-    // for that spares a fresh allocation, and a copy of the old pixels, on
-    // every step.
-    constexpr std::size_t kGrowthRoom = 64;
+    // A picture box being dragged larger grows a few pixels a step: an
+    // eighth more room spares a fresh allocation, and a copy of the old
+    // pixels, on every step, and stays in proportion for a picture that is
+    // long and thin.
     bits.clear();
-    bits.reserve((static_cast<std::size_t>(w) + kGrowthRoom) * (static_cast<std::size_t>(h) + kGrowthRoom));
+    bits.reserve(count + count / 8);
   }
   bits.resize(count);
   RowFills fills;
