@@ -54,10 +54,10 @@ class Session {
   }
 
  private:
-  double Form(const char* member) { return HostToDouble(stage_.form().get(member)); }
+  double Form(FormBound which) { return stage_.form().bound(which); }
   void SetFormSize(double width, double height) {
-    stage_.form().set("Width", width);
-    stage_.form().set("Height", height);
+    stage_.form().setBound(FormBound::kWidth, width);
+    stage_.form().setBound(FormBound::kHeight, height);
   }
   double AnyTwips() { return in_.ConsumeIntegralInRange(-kMaxPixels, kMaxPixels) * kTwipsPerPixel; }
   Point AnyPoint() {
@@ -76,9 +76,9 @@ class Session {
   }
 
   void Move(Point p) {
-    const double width = Form("Width"), height = Form("Height");
+    const double width = Form(FormBound::kWidth), height = Form(FormBound::kHeight);
     stage_.desktop().moveCursor(p);
-    const double newWidth = Form("Width"), newHeight = Form("Height");
+    const double newWidth = Form(FormBound::kWidth), newHeight = Form(FormBound::kHeight);
     GLAVO_FUZZ_CHECK(newWidth == width || newWidth > kMinTrackTwips, "width %g -> %g", width, newWidth);
     GLAVO_FUZZ_CHECK(newHeight == height || newHeight > kMinTrackTwips, "height %g -> %g", height, newHeight);
   }
@@ -126,7 +126,7 @@ class Session {
       case 9: stage_.tick(in_.ConsumeIntegralInRange(0, 40)); break;
       case 10: stage_.menus().scriptChoice(in_.ConsumeIntegralInRange(-2, 6)); break;
       case 11: SetFormSize(AnyTwips(), AnyTwips()); break;
-      case 12: stage_.form().set("WindowState", in_.ConsumeIntegralInRange(-2, 4)); break;
+      case 12: stage_.form().setWindowState(static_cast<FormWindowState>(in_.ConsumeIntegralInRange(-2, 4))); break;
       default: Let(); break;
     }
   }
