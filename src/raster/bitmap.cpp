@@ -65,10 +65,7 @@ Pixel* Bitmap::overwriteSpan(int y, int left, int right) {
   return row;
 }
 
-Pixel* Bitmap::overwriteRow(int y) {
-  pending_.drop(y);
-  return rowStart(y);
-}
+Pixel* Bitmap::overwriteRow(int y) { return overwriteSpan(y, 0, width_); }
 
 void Bitmap::set(int x, int y, Pixel p) {
   Pixel recorded = 0;
@@ -78,11 +75,11 @@ void Bitmap::set(int x, int y, Pixel p) {
 
 void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p) {
   if (left >= right) return;
-  Pixel recorded = 0;
   if (left == 0 && right == bitmap.width()) {
     bitmap.fillRow(y, p);
     return;
   }
+  Pixel recorded = 0;
   if (bitmap.pendingRow(y, recorded) && recorded == p) return;
   Pixel* row = bitmap.overwriteSpan(y, left, right);
   std::fill(row + left, row + right, p);
