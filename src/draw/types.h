@@ -43,4 +43,19 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The common part of two rectangles; the empty rectangle when none.
+inline Rect Intersect(const Rect& a, const Rect& b) {
+  const Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+               a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+  return r.left < r.right && r.top < r.bottom ? r : Rect{};
+}
+
+// The bounds of both; an empty rectangle adds nothing.
+inline Rect Union(const Rect& a, const Rect& b) {
+  if (a.left >= a.right || a.top >= a.bottom) return b;
+  if (b.left >= b.right || b.top >= b.bottom) return a;
+  return Rect{a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+              a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 }  // namespace glavo

@@ -12,6 +12,10 @@ int SaneExtent(int v) { return std::clamp(v, 0, 1 << 15); }
 
 constexpr int kGrowthRoom = 64;
 
+// Spans shorter than this are written at once: recording them costs more
+// than it saves.
+constexpr int kRecordedSpan = 64;
+
 }  // namespace
 
 Bitmap::Bitmap(int width, int height, Pixel fill) { resize(width, height, fill); }
@@ -43,9 +47,9 @@ void Bitmap::resize(int width, int height, Pixel fill) {
 }
 
 void Bitmap::settleRow(int y) const {
-  Pixel p = 0;
-  if (!pending_.get(y, p)) return;
-  std::fill(rowStart(y), rowStart(y) + width_, p);
+  RowSpan s;
+  if (!pending_.span(y, s, width_)) return;
+  std::fill(rowStart(y) + s.left, rowStart(y) + s.right, s.value);
   pending_.drop(y);
 }
 
@@ -53,35 +57,67 @@ void Bitmap::settleAll() const {
   for (int y = 0; y < height_ && pending_.any(); ++y) settleRow(y);
 }
 
-Pixel* Bitmap::overwriteSpan(int y, int left, int right) {
-  Pixel p = 0;
-  if (!pending_.get(y, p)) return rowStart(y);
+void Bitmap::carve(int y, int left, int right) const {
+  RowSpan s;
+  if (!pending_.span(y, s, width_)) return;
+  left = std::max(left, s.left);
+  right = std::min(right, s.right);
+  if (left >= right) return;
   Pixel* row = rowStart(y);
-  left = std::clamp(left, 0, width_);
-  right = std::clamp(right, left, width_);
-  std::fill(row, row + left, p);
-  std::fill(row + right, row + width_, p);
-  pending_.drop(y);
-  return row;
+  if (left - s.left >= s.right - right) {
+    std::fill(row + right, row + s.right, s.value);
+    s.right = left;
+  } else {
+    std::fill(row + s.left, row + left, s.value);
+    s.left = right;
+  }
+  if (s.left < s.right) {
+    pending_.setSpan(y, s);
+  } else {
+    pending_.drop(y);
+  }
+}
+
+Pixel* Bitmap::overwriteSpan(int y, int left, int right) {
+  carve(y, left, right);
+  return rowStart(y);
 }
 
 Pixel* Bitmap::overwriteRow(int y) { return overwriteSpan(y, 0, width_); }
 
 void Bitmap::set(int x, int y, Pixel p) {
-  Pixel recorded = 0;
-  if (pending_.get(y, recorded) && recorded == p) return;
-  row(y)[x] = p;
+  RowSpan s;
+  if (pending_.span(y, s, width_) && x >= s.left && x < s.right) {
+    if (s.value == p) return;
+    carve(y, x, x + 1);
+  }
+  rowStart(y)[x] = p;
 }
 
-void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p) {
+void Bitmap::fillSpan(int y, int left, int right, Pixel p) {
   if (left >= right) return;
-  if (left == 0 && right == bitmap.width()) {
-    bitmap.fillRow(y, p);
+  if (left == 0 && right == width_) {
+    pending_.set(y, p);
     return;
   }
-  Pixel recorded = 0;
-  if (bitmap.pendingRow(y, recorded) && recorded == p) return;
-  Pixel* row = bitmap.overwriteSpan(y, left, right);
+  RowSpan s;
+  const bool pending = pending_.span(y, s, width_);
+  if (pending && s.value == p && left <= s.right && right >= s.left) {
+    // Touching the recorded span of the same value: one longer span.
+    s.left = std::min(s.left, left);
+    s.right = std::max(s.right, right);
+    if (s.left == 0 && s.right == width_) {
+      pending_.set(y, p);
+    } else {
+      pending_.setSpan(y, s);
+    }
+    return;
+  }
+  if (!pending && right - left >= kRecordedSpan) {
+    pending_.setSpan(y, RowSpan{left, right, p});
+    return;
+  }
+  Pixel* row = overwriteSpan(y, left, right);
   std::fill(row + left, row + right, p);
 }
 

@@ -22,16 +22,14 @@ constexpr Rgb RgbFromPixel(Pixel p) {
   return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
 }
 
-// Filling the whole bitmap (a resize, a clear) or a whole row is only
-// recorded; a row's pixels are written when something first looks at that
-// row, and not at all when the row is written over whole first. A surface
+// Filling the whole bitmap (a resize, a clear), a whole row or a long span
+// of a row is only recorded; the span's pixels are written when something
+// first looks at that row, and not at all when they are written over first.
+// A pixel written inside a recorded span shortens it from its nearer end, so
+// a border drawn around a filled shape leaves its rows recorded. A surface
 // resized twice, or cleared and then painted over by a copy, is written
-// once; a reader that asks (pendingRow) can take a filled row as its one
-// value.
-class Bitmap;
-
-// Pixels [left, right) of row y set to `p`; a whole row is only recorded.
-void FillSpan(Bitmap& bitmap, int y, int left, int right, Pixel p);
+// once; a reader that asks (pendingRow, pendingSpan) can take a filled row
+// or span as its one value.
 
 class Bitmap {
  public:
@@ -64,8 +62,15 @@ class Bitmap {
   void fill(Pixel p);
   // Row y all `p` (0 <= y < height).
   void fillRow(int y, Pixel p);
+  // Pixels [left, right) of row y set to `p` (0 <= left, right <= width); a
+  // long span is only recorded.
+  void fillSpan(int y, int left, int right, Pixel p);
   // True when row y is a recorded fill not yet written; `p` is its value.
   bool pendingRow(int y, Pixel& p) const { return pending_.get(y, p); }
+  // True when part of row y is a recorded fill not yet written.
+  bool pendingSpan(int y, RowSpan& span) const { return pending_.span(y, span, width_); }
+  // Row y as it is: its pixels are right outside its pending span only.
+  const Pixel* rowOutsidePending(int y) const { return rowStart(y); }
   // Resizes; the content is cleared to `fill`.
   void resize(int width, int height, Pixel fill = 0);
 
@@ -85,6 +90,9 @@ class Bitmap {
   std::size_t count() const { return static_cast<std::size_t>(width_) * height_; }
   Pixel* rowStart(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
   void settleRow(int y) const;
+  // Pixels [left, right) of row y about to be written: the pending span
+  // loses them, keeping its longer remaining side recorded.
+  void carve(int y, int left, int right) const;
   void settleAll() const;
 
   int width_ = 0;

@@ -114,7 +114,7 @@ void Coverage::paint(Bitmap& target, Pixel color) const {
     const Row& spans = rows_[static_cast<std::size_t>(y - area_.top)];
     if (spans.empty()) continue;
     for (const Span& s : spans) {
-      FillSpan(target, y, std::max(s.lo, 0), std::min(s.hi, target.width()), color);
+      target.fillSpan(y, std::max(s.lo, 0), std::min(s.hi, target.width()), color);
     }
   }
 }

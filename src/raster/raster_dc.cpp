@@ -88,7 +88,7 @@ void RasterDc::lineTo(int x, int y) {
   if (!widePen() && from.y == y) {
     // Gradients are made of such lines: one fill per row, not a pixel at a time.
     const Interval run = HorizontalRun(from, {x, y}, surface());
-    if (!run.empty()) FillSpan(bitmap_, y, static_cast<int>(run.lo), static_cast<int>(run.hi), pen_);
+    if (!run.empty()) bitmap_.fillSpan(y, static_cast<int>(run.lo), static_cast<int>(run.hi), pen_);
     return;
   }
   if (!widePen()) {
@@ -135,7 +135,7 @@ void RasterDc::rectangle(int left, int top, int right, int bottom) {
     // A one-pixel outline in the fill's own colour: the outline and the
     // interior together are the whole box, filled a row at a time.
     const Rect clipped = ClampRect(box.left, box.top, box.right, box.bottom, surface());
-    for (int y = clipped.top; y < clipped.bottom; ++y) FillSpan(bitmap_, y, clipped.left, clipped.right, brush_);
+    for (int y = clipped.top; y < clipped.bottom; ++y) bitmap_.fillSpan(y, clipped.left, clipped.right, brush_);
     return;
   }
   interior.addRect(box.left, box.top, static_cast<std::int64_t>(box.right) - 1,
@@ -184,7 +184,7 @@ void RasterDc::fillRect(const Rect& r, Rgb color) {
     bitmap_.fill(p);
     return;
   }
-  for (int y = area.top; y < area.bottom; ++y) FillSpan(bitmap_, y, area.left, area.right, p);
+  for (int y = area.top; y < area.bottom; ++y) bitmap_.fillSpan(y, area.left, area.right, p);
 }
 
 Rgb RasterDc::getPixel(int x, int y) const {

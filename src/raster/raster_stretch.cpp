@@ -156,6 +156,25 @@ bool CoversWholeRows(const Bitmap& target, const std::vector<ColumnRun>& runs) {
   return covered == target.width();
 }
 
+// A source row that is mostly a recorded span: the target row becomes that
+// span's value, recorded, and only the columns read from outside the span
+// are written.
+void CopyAroundSpan(Bitmap& target, int y, const std::vector<ColumnRun>& runs, const Pixel* from,
+                    const RowSpan& span, const BrightnessTable& bright) {
+  target.fillRow(y, bright(span.value));
+  for (const ColumnRun& r : runs) {
+    // Run indexes i read source column r.src + i * r.step; those in the span need nothing.
+    const std::int64_t a = r.step == 1 ? span.left - r.src : r.src - span.right + 1;
+    const std::int64_t lo = std::clamp<std::int64_t>(a, 0, r.length);
+    const std::int64_t hi = std::clamp<std::int64_t>(a + (span.right - span.left), lo, r.length);
+    for (std::int64_t i = 0; i < r.length; ++i) {
+      if (i == lo) i = hi;
+      if (i >= r.length) break;
+      target.set(static_cast<int>(r.dst + i), y, bright(from[r.src + i * r.step]));
+    }
+  }
+}
+
 // The nearest-neighbour copy row by row: plain memory copies where a run
 // reads the source forwards without a brightness change.
 void CopyNearest(Bitmap& target, const Interval& rows, const std::vector<BlitAxis::Sources>& rowSources,
@@ -168,6 +187,11 @@ void CopyNearest(Bitmap& target, const Interval& rows, const std::vector<BlitAxi
     Pixel fill = 0;
     if (wholeRows && in.pendingRow(static_cast<int>(sy), fill)) {
       target.fillRow(static_cast<int>(y), bright(fill));
+      continue;
+    }
+    RowSpan span;
+    if (wholeRows && in.pendingSpan(static_cast<int>(sy), span) && 2 * (span.right - span.left) >= in.width()) {
+      CopyAroundSpan(target, static_cast<int>(y), runs, in.rowOutsidePending(static_cast<int>(sy)), span, bright);
       continue;
     }
     Pixel* out = wholeRows ? target.overwriteRow(static_cast<int>(y)) : target.row(static_cast<int>(y));

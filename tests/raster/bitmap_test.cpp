@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace glavo::soft {
 namespace {
 
@@ -42,8 +44,8 @@ TEST(Bitmap, AWholeRowWrittenOverSkipsOnlyThatRowsFill) {
 // value, any other look sees the pixels, and a partial span writes pixels.
 TEST(Bitmap, WholeRowSpansStayFillsUntilLookedAt) {
   Bitmap b(4, 3, 0x10);
-  FillSpan(b, 1, 0, 4, 0x20);
-  FillSpan(b, 2, 1, 3, 0x30);
+  b.fillSpan(1, 0, 4, 0x20);
+  b.fillSpan(2, 1, 3, 0x30);
   Pixel p = 0;
   EXPECT_TRUE(b.pendingRow(1, p));
   EXPECT_EQ(p, 0x20u);
@@ -62,11 +64,53 @@ TEST(Bitmap, WholeRowSpansStayFillsUntilLookedAt) {
             (std::vector<Pixel>{0xFF000010u, 0xFF000030u, 0xFF000030u, 0xFF000010u}));
 
   b.set(2, 1, 0x20);  // the recorded value again: still a fill
-  FillSpan(b, 1, 1, 3, 0x20);
+  b.fillSpan(1, 1, 3, 0x20);
   EXPECT_TRUE(b.pendingRow(1, p));
   b.set(3, 1, 0x40);  // another value settles the fill first
   EXPECT_FALSE(b.pendingRow(1, p));
   EXPECT_EQ(b.pixels(), (std::vector<Pixel>{0x10, 0x10, 0x10, 0x10, 0x20, 0x20, 0x20, 0x40, 0x10, 0x30, 0x30, 0x10}));
+}
+
+// Long spans and the pixels written into them (a border around a filled
+// shape) against a plain pixel array: whatever stays recorded, every way of
+// reading gives the pixels written.
+TEST(Bitmap, RecordedSpansReadAsThePixelsWritten) {
+  std::mt19937 random(7);
+  for (int round = 0; round < 40; ++round) {
+    const int w = 1 + static_cast<int>(random() % 300), h = 4;
+    Bitmap b(w, h, 0x01);
+    std::vector<Pixel> want(static_cast<std::size_t>(w * h), 0x01);
+    for (int step = 0; step < 60; ++step) {
+      const int y = static_cast<int>(random() % h);
+      const int l = static_cast<int>(random() % (w + 1)), r = l + static_cast<int>(random() % (w + 1 - l));
+      const Pixel p = 0x10 + random() % 3;
+      Pixel* ref = want.data() + static_cast<std::size_t>(y) * w;
+      switch (random() % 4) {
+        case 0:
+          b.fillSpan(y, l, r, p);
+          std::fill(ref + l, ref + r, p);
+          break;
+        case 1:
+          if (l < w) b.set(l, y, p), ref[l] = p;
+          break;
+        case 2: {
+          Pixel* row = b.overwriteSpan(y, l, r);
+          for (int x = l; x < r; ++x) row[x] = ref[x] = p + static_cast<Pixel>(x);
+          break;
+        }
+        default: {
+          RowSpan span;
+          const Pixel* row = b.rowOutsidePending(y);
+          const bool pending = b.pendingSpan(y, span);
+          for (int x = 0; x < w; ++x) {
+            const bool inside = pending && x >= span.left && x < span.right;
+            ASSERT_EQ(inside ? span.value : row[x], ref[x]) << "round " << round << " x " << x;
+          }
+        }
+      }
+    }
+    ASSERT_EQ(b.pixels(), want) << "round " << round;
+  }
 }
 
 }  // namespace

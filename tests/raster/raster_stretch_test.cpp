@@ -195,15 +195,26 @@ TEST(RasterStretchPaths, RowCopiesAgreeWithThePerPixelWalk) {
   std::mt19937 rng(777);
   auto pick = [&](int lo, int hi) { return lo + static_cast<int>(rng() % (hi - lo + 1)); };
   for (int round = 0; round < 3000; ++round) {
-    Bitmap source(pick(1, 24), pick(1, 16));
+    const bool wide = round % 4 == 1;  // long rows carry recorded spans
+    Bitmap source(wide ? pick(64, 90) : pick(1, 24), pick(1, 16));
     for (Pixel& p : source.pixels()) p = static_cast<Pixel>(rng());
-    const BlitRect to{pick(-6, 20), pick(-6, 14), pick(-26, 26), pick(-18, 18)};
-    const BlitRect from{pick(-6, 20), pick(-6, 14), pick(-26, 26), pick(-18, 18)};
+    for (int y = 0; wide && y < source.height(); ++y) {
+      const int left = pick(0, 12);
+      source.fillSpan(y, left, source.width() - pick(0, 12), static_cast<Pixel>(rng()));
+      if (y % 2) source.set(pick(0, source.width() - 1), y, static_cast<Pixel>(rng()));
+    }
+    const int reach = wide ? 100 : 26, sw = source.width();
+    BlitRect to{pick(-6, 20), pick(-6, 14), pick(-reach, reach), pick(-18, 18)};
+    BlitRect from{pick(-6, 20), pick(-6, 14), pick(-reach, reach), pick(-18, 18)};
+    if (wide && round % 8 == 1) {  // whole rows, one wider or mirrored, as a cell's copy
+      to = rng() % 2 ? BlitRect{0, 0, sw + pick(0, 1), pick(1, 18)} : BlitRect{sw - 1, 0, -sw - pick(0, 1), pick(1, 18)};
+      from = BlitRect{0, pick(0, 2), sw, pick(1, 16)};
+    }
     const int mode = pick(1, 4);
     ColorAdjustment adjust;
     adjust.brightness = static_cast<std::int16_t>(pick(-120, 120));
     const bool self = round % 3 == 0;
-    Bitmap fast = self ? source : Bitmap(pick(1, 24), pick(1, 16), 0x00ABCDEF);
+    Bitmap fast = self ? source : Bitmap(wide ? (round % 8 == 1 ? sw : pick(60, 100)) : pick(1, 24), pick(1, 16), 0x00ABCDEF);
     Bitmap slow = fast;
     StretchCopy(fast, to, self ? fast : source, from, mode, adjust, StretchPath::kFast);
     StretchCopy(slow, to, self ? slow : source, from, mode, adjust, StretchPath::kPerPixel);

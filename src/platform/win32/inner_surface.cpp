@@ -10,13 +10,6 @@
 namespace glavo::win32 {
 namespace {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  Rect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-         std::min(a.bottom, b.bottom)};
-  if (r.left >= r.right || r.top >= r.bottom) return Rect{};
-  return r;
-}
-
 Rect Offset(const Rect& r, Point by) { return Rect{r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y}; }
 
 }  // namespace
@@ -162,19 +155,32 @@ void InnerSurface::coveredSpans(int y, std::vector<std::pair<int, int>>& spans) 
   }
 }
 
+namespace {
+
+// Columns [left, right) of a canvas row onto a frame row, at frame column
+// column + dx; the columns in `fill` are its value.
+void ComposeRow(std::uint32_t* out, int dx, const std::uint32_t* from, int left, int right, const RowSpan& fill) {
+  const int a = std::clamp(fill.left, left, right);
+  const int b = std::clamp(fill.right, a, right);
+  std::memcpy(out + (dx + left), from + left, static_cast<std::size_t>(a - left) * sizeof(std::uint32_t));
+  std::fill(out + (dx + a), out + (dx + b), fill.value);
+  std::memcpy(out + (dx + b), from + b, static_cast<std::size_t>(right - b) * sizeof(std::uint32_t));
+}
+
+}  // namespace
+
 void InnerSurface::compose(std::uint32_t* frame, int stride, int frameTop, const Rect& clip,
                            Point parentOrigin) {
   if (!visible_ || bounds_.width() <= 0 || bounds_.height() <= 0) return;
   const Point o{parentOrigin.x + bounds_.left, parentOrigin.y + bounds_.top};
   const Rect whole{0, 0, bounds_.width(), bounds_.height()};
-  const std::uint32_t* pixels = canvas_->shownPixels();
-  const int width = canvas_->width();
   auto copy = [&](const Rect& local) {
     const Rect r = Intersect(Offset(local, o), clip);
     for (int y = r.top; y < r.bottom; ++y) {
-      std::memcpy(frame + static_cast<std::size_t>(y - frameTop) * stride + r.left,
-                  pixels + static_cast<std::size_t>(y - o.y) * width + (r.left - o.x),
-                  static_cast<std::size_t>(r.right - r.left) * sizeof(std::uint32_t));
+      RowSpan fill;
+      const std::uint32_t* from = canvas_->shownRow(y - o.y, fill);
+      std::uint32_t* out = frame + static_cast<std::ptrdiff_t>(y - frameTop) * stride;
+      ComposeRow(out, o.x, from, r.left - o.x, r.right - o.x, fill);
     }
   };
   if (runs_.runs().empty()) {

@@ -21,6 +21,11 @@ class RasterCanvas final : public WindowCanvas {
   void present(HDC target, const RECT& area) override;
   const std::uint32_t* shownPixels() override { return bitmap_.pixels().data(); }
   const std::uint32_t* shownRow(int y) override { return bitmap_.row(y); }
+  const std::uint32_t* shownRow(int y, RowSpan& fill) override {
+    if (bitmap_.pendingSpan(y, fill)) return bitmap_.rowOutsidePending(y);
+    fill = RowSpan{};
+    return bitmap_.row(y);
+  }
   void readOpaque(std::uint32_t* out, RowFills& fills) override { bitmap_.readOpaque(out, fills); }
 
  private:

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "draw/offscreen.h"
+#include "draw/row_fills.h"
 
 namespace glavo::win32 {
 
@@ -25,6 +26,12 @@ class WindowCanvas : public Offscreen {
   // Row y of those pixels; a canvas that fills lazily settles only that row.
   virtual const std::uint32_t* shownRow(int y) {
     return shownPixels() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width());
+  }
+  // Row y, whose pixels in `fill` (when not empty) are not written but all
+  // fill.value: a canvas that fills lazily writes nothing.
+  virtual const std::uint32_t* shownRow(int y, RowSpan& fill) {
+    fill = RowSpan{};
+    return shownRow(y);
   }
 };
 

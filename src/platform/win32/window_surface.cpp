@@ -43,13 +43,6 @@ std::int16_t ButtonOf(UINT message) {
   }
 }
 
-Rect Union(const Rect& a, const Rect& b) {
-  if (a.left >= a.right || a.top >= a.bottom) return b;
-  if (b.left >= b.right || b.top >= b.bottom) return a;
-  return Rect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-              std::max(a.bottom, b.bottom)};
-}
-
 }  // namespace
 
 WindowSurface::WindowSurface(HWND parentWindow, const ColorTable& colors, const Desktop& desktop,
