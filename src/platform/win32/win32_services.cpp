@@ -3,6 +3,7 @@
 #include <string>
 
 #include <windows.h>
+#include <windowsx.h>
 
 namespace glavo::server {
 namespace {
@@ -80,10 +81,13 @@ void Win32MessagePump::doEvents() {
   }
 }
 
+// Where the window system saw the pointer when it made the message being
+// handled; for a timer tick, the tick's own moment. Asking afresh
+// (GetCursorPos) can cost a round trip to the display server, once a tick
+// for every part the pointer rests on.
 Point Win32Desktop::cursorPos() const {
-  POINT p = {};
-  GetCursorPos(&p);
-  return Point{p.x, p.y};
+  const DWORD pos = GetMessagePos();
+  return Point{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
 }
 
 WindowHandle Win32Desktop::windowFromPoint(Point p) const {
