@@ -79,9 +79,9 @@ std::vector<std::uint32_t> Picture::releasePixels() {
 
 const std::uint32_t* Picture::row(int y) const {
   std::uint32_t* start = pixels_.data() + static_cast<std::size_t>(y) * width_;
-  std::uint32_t value = 0;
-  if (fills_.get(y, value)) {
-    std::fill(start, start + width_, value);
+  RowSpan span;
+  if (fills_.span(y, span, width_)) {
+    std::fill(start + span.left, start + span.right, span.value);
     fills_.drop(y);
   }
   return start;
@@ -94,8 +94,8 @@ const std::vector<std::uint32_t>& Picture::pixels() const {
 
 std::uint32_t Picture::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
-  std::uint32_t value = 0;
-  if (fills_.get(y, value)) return value;
+  RowSpan span;
+  if (fills_.span(y, span, width_) && x >= span.left && x < span.right) return span.value;
   return pixels_[static_cast<std::size_t>(y) * width_ + x];
 }
 

@@ -18,8 +18,8 @@ class Picture {
  public:
   Picture() = default;  // the empty picture (type kNone, 0 x 0)
   Picture(PictureType type, int width, int height, std::vector<std::uint32_t> pixels);
-  // Rows set in `fills` are that value throughout; their pixels need not
-  // be written yet.
+  // Rows (or spans of rows) set in `fills` are that value; their pixels
+  // need not be written yet.
   Picture(PictureType type, int width, int height, std::vector<std::uint32_t> pixels, RowFills fills);
 
   PictureType type() const { return type_; }
@@ -31,6 +31,10 @@ class Picture {
   const std::uint32_t* row(int y) const;
   // True when row y is one value throughout, without writing its pixels.
   bool uniformRow(int y, std::uint32_t& value) const { return fills_.get(y, value); }
+  // True when a span of row y is one value, without writing its pixels; the
+  // row's other pixels are then rowOutsideSpan(y).
+  bool rowSpan(int y, RowSpan& span) const { return fills_.span(y, span, width_); }
+  const std::uint32_t* rowOutsideSpan(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
   std::uint32_t pixel(int x, int y) const;  // 0 outside
   Rgb rgbAt(int x, int y) const;            // colour without alpha; kInvalidColor outside
 

@@ -82,8 +82,8 @@ class Bitmap {
     if (pending_.any()) settleAll();
     return pixels_;
   }
-  // The pixels with alpha 255, width() per row, into `out`; a row that is
-  // still a recorded fill is set in `fills` instead of written.
+  // The pixels with alpha 255, width() per row, into `out`; a row or span
+  // that is still a recorded fill is set in `fills` instead of written.
   void readOpaque(Pixel* out, RowFills& fills) const;
 
  private:

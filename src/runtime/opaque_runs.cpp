@@ -40,30 +40,36 @@ bool SameRow(const std::uint32_t* a, const std::uint32_t* b, int count) {
   return diff == 0;
 }
 
-// A row of the mask as far as it reaches (keyedWidth pixels): one value
-// throughout, or its pixels.
+// A row of the mask as far as it reaches (keyedWidth pixels): its pixels,
+// of which a span may be one value not written out.
 struct RowShape {
   int keyedWidth = 0;
-  bool uniform = false;
+  int left = 0, right = 0;  // the span of `value`, within keyedWidth
   std::uint32_t value = 0;
-  const std::uint32_t* pixels = nullptr;
+  const std::uint32_t* pixels = nullptr;  // right outside the span
 
   bool same(const RowShape& o) const {
-    if (keyedWidth != o.keyedWidth) return false;
-    if (keyedWidth == 0) return true;
-    if (uniform || o.uniform) return uniform && o.uniform && value == o.value;
-    return SameRow(pixels, o.pixels, keyedWidth);
+    if (keyedWidth != o.keyedWidth || left != o.left || right != o.right) return false;
+    if (left < right && value != o.value) return false;
+    return SameRow(pixels, o.pixels, left) && SameRow(pixels + right, o.pixels + right, keyedWidth - right);
   }
-  void runs(int width, int y, std::uint32_t key, std::vector<Rect>& row, bool& transparent) const {
-    if (!uniform) {
-      RowRuns(pixels, keyedWidth, width, y, key, row, transparent);
+  void runs(int width, int y, std::uint32_t key, std::vector<Rect>& row, bool& transparent,
+            std::vector<std::uint32_t>& scratch) const {
+    if (left == 0 && right == keyedWidth && keyedWidth > 0) {
+      row.clear();
+      const bool keyed = (value & 0xFFFFFFu) == key;
+      transparent = transparent || keyed;
+      const int start = keyed ? keyedWidth : 0;
+      if (start < width) row.push_back(Rect{start, y, width, y + 1});
       return;
     }
-    row.clear();
-    const bool keyed = (value & 0xFFFFFFu) == key;
-    transparent = transparent || keyed;
-    const int start = keyed ? keyedWidth : 0;
-    if (start < width) row.push_back(Rect{start, y, width, y + 1});
+    const std::uint32_t* at = pixels;
+    if (left < right) {
+      scratch.assign(pixels, pixels + keyedWidth);
+      std::fill(scratch.begin() + left, scratch.begin() + right, value);
+      at = scratch.data();
+    }
+    RowRuns(at, keyedWidth, width, y, key, row, transparent);
   }
 };
 
@@ -71,8 +77,15 @@ RowShape ShapeOf(const Picture& mask, int y, int keyedWidth) {
   RowShape shape;
   shape.keyedWidth = keyedWidth;
   if (keyedWidth == 0) return shape;
-  shape.uniform = mask.uniformRow(y, shape.value);
-  if (!shape.uniform) shape.pixels = mask.row(y);
+  RowSpan span;
+  if (mask.rowSpan(y, span)) {
+    shape.left = std::min(span.left, keyedWidth);
+    shape.right = std::clamp(span.right, shape.left, keyedWidth);
+    shape.value = span.value;
+    shape.pixels = mask.rowOutsideSpan(y);
+  } else {
+    shape.pixels = mask.row(y);
+  }
   return shape;
 }
 
@@ -94,6 +107,7 @@ std::vector<Rect> OpaqueRuns(const Picture* mask, Rgb key, int width, int height
   bool anyTransparent = false;
   std::size_t band = 0;  // the first rectangle of the band the previous row joined
   std::vector<Rect> row;
+  std::vector<std::uint32_t> scratch;
   RowShape previous;
   for (int y = 0; y < height; ++y) {
     const RowShape shape = ShapeOf(*mask, y, y < maskHeight ? maskWidth : 0);
@@ -101,7 +115,7 @@ std::vector<Rect> OpaqueRuns(const Picture* mask, Rgb key, int width, int height
     // band without a look at each pixel.
     const bool repeats = y > 0 && shape.same(previous);
     previous = shape;
-    if (!repeats) shape.runs(width, y, keyPixel, row, anyTransparent);
+    if (!repeats) shape.runs(width, y, keyPixel, row, anyTransparent, scratch);
     if (repeats || (y > 0 && SameRuns(rects, band, row))) {
       for (std::size_t i = band; i < rects.size(); ++i) rects[i].bottom = y + 1;
       continue;
