@@ -11,7 +11,7 @@
 #include "raster/bitmap.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 class Coverage;
 
@@ -102,4 +102,4 @@ class RasterDc : public DeviceContext {
   TextState text_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -11,7 +11,7 @@
 
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -211,4 +211,4 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
   return static_cast<int>(given);
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

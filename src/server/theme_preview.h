@@ -27,7 +27,7 @@ class ThemePreview {
 
  private:
   HWND panel_ = nullptr;
-  std::unique_ptr<WindowedHost> host_;
+  std::unique_ptr<win32::WindowedHost> host_;
   std::unique_ptr<GlavoSkin> skin_;
 };
 

@@ -12,7 +12,7 @@
 
 #include "text/text_face_matcher.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // The FreeType library; shared so that faces never outlive it.
 class FtLibrary {
@@ -63,4 +63,4 @@ struct FontContext {
   FaceCache faces;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace glavo::soft {
+namespace glavo::text {
 
 struct FaceLocation {
   std::string path;
@@ -44,4 +44,4 @@ class FaceMatcher {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -8,7 +8,7 @@
 #include "text/text_outline.h"
 #include "text/text_renderer.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 struct FontContext;
 
@@ -45,4 +45,4 @@ class Font {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -12,7 +12,7 @@
 #include "text/symbol_coverage.h"
 #include "text/symbol_glyphs.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // A glyph's coverage, the same record the portable symbol outlines fill.
 using CoverageImage = SymbolMask;
@@ -44,4 +44,4 @@ class OwnedOutline {
   bool valid_ = false;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

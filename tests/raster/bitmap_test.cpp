@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 TEST(Bitmap, ResizesAndFillsShowTheirColourWhereverLookedAt) {
@@ -70,4 +70,4 @@ TEST(Bitmap, WholeRowSpansStayFillsUntilLookedAt) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -52,7 +52,7 @@ TEST(NumberTextTest, AutomationAndStoredTextsReadNumbersTheSameWay) {
   } catch (const HostError& e) {
     EXPECT_EQ(e.number(), host_error::kOverflow);
   }
-  soft::SimPropertyBag bag;
+  sim::SimPropertyBag bag;
   bag.write("A", std::u16string(u"&H20"));
   bag.write("B", std::u16string(u"nan"));
   EXPECT_EQ(ReadLong(bag, "A", 7), 32);

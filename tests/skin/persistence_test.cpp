@@ -9,12 +9,12 @@
 namespace glavo::test {
 namespace {
 
-using soft::SimPropertyBag;
+using sim::SimPropertyBag;
 
 class Persistence : public testing::Test, public SkinScenario {};
 
 TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
-  soft::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
+  stage::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kSizable);
   fresh.place();
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kNone);
@@ -59,7 +59,7 @@ TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
   skin().WriteProperties(bag);
   EXPECT_FALSE(bag.contains("SkinTheme"));  // always 0, the default
 
-  soft::SkinStage loaded(Size{1280, 800}, Rect{240, 150, 1040, 750});
+  stage::SkinStage loaded(Size{1280, 800}, Rect{240, 150, 1040, 750});
   loaded.load(bag);
   GlavoSkin& copy = loaded.skin();
   EXPECT_EQ(copy.Caption(), u"Saved");
@@ -79,7 +79,7 @@ TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
 
 TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
   SimPropertyBag empty;
-  soft::SkinStage loaded;
+  stage::SkinStage loaded;
   const std::u16string createdLook = loaded.skin().part(gwr_TitleBar).SaveCellTheme();
   loaded.load(empty);
   GlavoSkin& s = loaded.skin();
@@ -104,7 +104,7 @@ TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
   skin().LoadSkinTheme(u"", BuiltInSkinTheme(gwr_Safari));  // as from a file
   skin().WriteProperties(bag);
   bag.write("TitleBarSize", std::int32_t{150});
-  soft::SkinStage loaded;
+  stage::SkinStage loaded;
   loaded.load(bag);
   EXPECT_EQ(loaded.skin().BodyTheme(), gwr_Candy);
   EXPECT_EQ(loaded.skin().part(gwr_Back).CellStateNormalData(),
@@ -124,7 +124,7 @@ TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
   for (int i = 0; i < 2; ++i) {
     SimPropertyBag bag;
     bag.write(cases[i].first, cases[i].second);
-    soft::SkinStage loaded;
+    stage::SkinStage loaded;
     try {
       loaded.load(bag);
       ADD_FAILURE() << cases[i].first << " loaded";
@@ -181,7 +181,7 @@ TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
 }
 
 TEST_F(Persistence, HiddenFormMembersRaiseTheHostError) {
-  form().removeMember(soft::SimForm::Member::kWindowState);
+  form().removeMember(sim::SimForm::Member::kWindowState);
   try {
     skin().Refresh();
     FAIL() << "the host's error should reach the caller";

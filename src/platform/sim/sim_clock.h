@@ -9,7 +9,7 @@
 
 #include "runtime/timer.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimClock {
  public:
@@ -34,4 +34,4 @@ class SimClock {
   std::vector<SimTimer*> timers_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

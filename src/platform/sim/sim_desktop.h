@@ -15,7 +15,7 @@
 #include "runtime/color_table.h"
 #include "runtime/desktop.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimSurface;
 class SoftGdi;
@@ -72,7 +72,7 @@ class SimDesktop final : public Desktop {
 
   // Draws every visible top-level window and its children, in z-order,
   // honouring masks, over `background`.
-  Bitmap composite(Pixel background = 0xFF3A6EA5) const;
+  raster::Bitmap composite(raster::Pixel background = 0xFF3A6EA5) const;
 
  private:
   friend class SimSurface;
@@ -98,4 +98,4 @@ class SimDesktop final : public Desktop {
   std::deque<Point> queuedMoves_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

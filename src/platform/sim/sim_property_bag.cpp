@@ -1,6 +1,6 @@
 #include "platform/sim/sim_property_bag.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 std::optional<PropertyValue> SimPropertyBag::read(std::string_view key) const {
   const auto it = values_.find(key);
@@ -23,4 +23,4 @@ std::vector<std::string> SimPropertyBag::keys() const {
   return out;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -7,7 +7,7 @@
 
 #include "runtime/property_bag.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimPropertyBag final : public PropertyBag {
  public:
@@ -23,4 +23,4 @@ class SimPropertyBag final : public PropertyBag {
   std::map<std::string, PropertyValue, std::less<>> values_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

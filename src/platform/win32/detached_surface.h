@@ -12,7 +12,7 @@
 #include "platform/win32/memory_dc.h"
 #include "runtime/stored_surface.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class DetachedSurface final : public StoredSurface {
  public:
@@ -70,4 +70,4 @@ class DetachedSurface final : public StoredSurface {
   bool visible_;
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

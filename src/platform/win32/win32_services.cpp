@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace glavo::server {
+namespace glavo::win32 {
 namespace {
 
 HWND AsWindow(WindowHandle window) { return reinterpret_cast<HWND>(window); }
@@ -90,4 +90,4 @@ WindowHandle Win32Desktop::windowFromPoint(Point p) const {
   return reinterpret_cast<WindowHandle>(WindowFromPoint(POINT{p.x, p.y}));
 }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32
