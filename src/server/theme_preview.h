@@ -8,19 +8,18 @@
 #include <memory>
 #include <string>
 
+#include "draw/noncopyable.h"
 #include "platform/win32/windowed_host.h"
 #include "skin/glavo_skin.h"
 
 namespace glavo::server {
 
-class ThemePreview {
+class ThemePreview : Noncopyable {
  public:
   // A child window of `parent` at `place` (parent pixels) with a skin whose
   // title reads `caption`.
   ThemePreview(HWND parent, const RECT& place, const std::u16string& caption);
   ~ThemePreview();
-  ThemePreview(const ThemePreview&) = delete;
-  ThemePreview& operator=(const ThemePreview&) = delete;
 
   GlavoSkin& skin() { return *skin_; }
   HWND window() const { return panel_; }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "text/text_outline.h"
 #include "text/text_renderer.h"
 
@@ -19,12 +20,10 @@ struct DecorationLine {
   int thickness = 1;
 };
 
-class Font {
+class Font : Noncopyable {
  public:
   Font(std::shared_ptr<FontContext> context, const LogFont& lf);
   ~Font();
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
 
   const LogFont& logFont() const;
   const TextMetrics& metrics() const;

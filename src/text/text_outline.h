@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "text/symbol_coverage.h"
 #include "text/symbol_glyphs.h"
 
@@ -18,12 +19,10 @@ namespace glavo::text {
 using CoverageImage = SymbolMask;
 
 // An FT_Outline we own (FreeType's allocations, freed with the library).
-class OwnedOutline {
+class OwnedOutline : Noncopyable {
  public:
   OwnedOutline(FT_Library library, int points, int contours);
   ~OwnedOutline();
-  OwnedOutline(const OwnedOutline&) = delete;
-  OwnedOutline& operator=(const OwnedOutline&) = delete;
 
   bool valid() const { return valid_; }
   FT_Outline* get() { return &outline_; }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "raster/bitmap.h"
 #include "raster/raster_dc.h"
 
@@ -16,12 +17,10 @@ namespace glavo::text {
 class Font;
 
 
-class TextRenderer {
+class TextRenderer : Noncopyable {
  public:
   TextRenderer();
   ~TextRenderer();
-  TextRenderer(const TextRenderer&) = delete;
-  TextRenderer& operator=(const TextRenderer&) = delete;
 
   // Never fails: an unknown face falls back like GDI's font mapper does.
   std::shared_ptr<const Font> createFont(const LogFont& lf);

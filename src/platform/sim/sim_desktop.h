@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "platform/sim/sim_clock.h"
 #include "raster/bitmap.h"
 #include "runtime/click_tracker.h"
@@ -20,12 +21,10 @@ namespace glavo::sim {
 class SimSurface;
 class SoftGdi;
 
-class SimDesktop final : public Desktop {
+class SimDesktop final : public Desktop, Noncopyable {
  public:
   explicit SimDesktop(int screenWidth = 1920, int screenHeight = 1080);
   ~SimDesktop() override;
-  SimDesktop(const SimDesktop&) = delete;
-  SimDesktop& operator=(const SimDesktop&) = delete;
 
   SimClock& clock() { return clock_; }
   SoftGdi& gdi() { return *gdi_; }

@@ -6,16 +6,15 @@
 #include <unordered_map>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "text/text_renderer.h"
 
 namespace glavo::sim {
 
-class SoftGdi {
+class SoftGdi : Noncopyable {
  public:
   SoftGdi();
   ~SoftGdi();
-  SoftGdi(const SoftGdi&) = delete;
-  SoftGdi& operator=(const SoftGdi&) = delete;
 
   text::TextRenderer& textRenderer() { return text_; }
 
