@@ -29,10 +29,6 @@ class SimSurface final : public StoredSurface {
   void setVisible(bool visible) override;
   void bringToFront() override;
 
-  float scaleWidth() const override { return static_cast<float>(bounds_.width()); }
-  float scaleHeight() const override { return static_cast<float>(bounds_.height()); }
-  double pixelsPerPoint() const override { return 96.0 / 72.0; }
-
   DeviceContext& dc() override;
   void refresh() override { ++refreshCount_; }
 
