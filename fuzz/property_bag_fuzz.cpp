@@ -16,9 +16,9 @@
 #include "fuzz_check.h"
 #include "fuzz_text.h"
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_property_bag.h"
 #include "platform/sim/sim_surface.h"
 #include "runtime/host_value.h"
+#include "runtime/ordered_property_bag.h"
 #include "stage/skin_stage.h"
 
 namespace {
@@ -85,7 +85,7 @@ void Fill(FuzzedDataProvider& in, PropertyBag& bag, std::string_view key) {
 }
 
 void ReadSkin(FuzzedDataProvider& in) {
-  sim::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   for (std::string_view key : kSkinKeys) Fill(in, bag, key);
   stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
   // A persisted theme may ask for parts larger than the host can allocate:
@@ -100,7 +100,7 @@ void ReadSkin(FuzzedDataProvider& in) {
   const std::size_t fields = fuzz::CountFields(skin.SaveSkinTheme(), u"#$#");
   GLAVO_FUZZ_CHECK(fields == 24, "saved theme has %zu fields", fields);
 
-  sim::SimPropertyBag saved;
+  OrderedPropertyBag saved;
   skin.WriteProperties(saved);
   stage::SkinStage again(Size{640, 480}, Rect{20, 20, 340, 260});
   again.load(saved);  // what loaded once loads again
@@ -109,7 +109,7 @@ void ReadSkin(FuzzedDataProvider& in) {
 }
 
 void ReadCell(FuzzedDataProvider& in) {
-  sim::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   for (std::string_view key : kCellKeys) Fill(in, bag, key);
   sim::SimDesktop desktop(400, 300);
   std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
@@ -120,7 +120,7 @@ void ReadCell(FuzzedDataProvider& in) {
   cell.Refresh();
   const std::size_t fields = fuzz::CountFields(cell.SaveCellTheme(), kRecordSeparator);
   GLAVO_FUZZ_CHECK(fields == kRecordFields, "saved record has %zu fields", fields);
-  sim::SimPropertyBag saved;
+  OrderedPropertyBag saved;
   cell.WriteProperties(saved);
 }
 

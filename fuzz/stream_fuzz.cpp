@@ -20,7 +20,6 @@ namespace {
 using namespace glavo;
 using server::DecodeBag;
 using server::EncodeBag;
-using server::OrderedPropertyBag;
 
 // Loads the bag as a saved form; false when the host refused the parts it
 // asks for (a persisted theme may want parts larger than it can allocate).

@@ -9,8 +9,8 @@
 
 #include "cell/glavo_cell.h"
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_property_bag.h"
 #include "platform/sim/sim_surface.h"
+#include "runtime/ordered_property_bag.h"
 #include "stage/skin_stage.h"
 
 namespace glavo {
@@ -99,7 +99,7 @@ namespace {
 // neither runs an action nor lets the property read anything but rest.
 TEST(ExtremeBag, AForeignSkinThemeValueReadsBackAsNoAction) {
   for (std::int32_t stored : {std::int32_t{gwr_SaveTheme}, std::int32_t{gwr_ResetTheme}, -1905786314, kMaxLong}) {
-    sim::SimPropertyBag bag;
+    OrderedPropertyBag bag;
     bag.write("SkinTheme", stored);
     bag.write("Caption", std::u16string(u"Kept"));
     stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});

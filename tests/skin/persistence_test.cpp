@@ -1,7 +1,7 @@
 // First placement, the property bag, and the property lets.
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_property_bag.h"
+#include "runtime/ordered_property_bag.h"
 #include "skin/body_themes.h"
 #include "skin/skin_theme_string.h"
 #include "skin_test_support.h"
@@ -9,7 +9,6 @@
 namespace glavo::test {
 namespace {
 
-using sim::SimPropertyBag;
 
 class Persistence : public testing::Test, public SkinScenario {};
 
@@ -55,7 +54,7 @@ TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
   skin().SetShowHelpButton(false);
   skin().SetAllowSystemMenu(false);
   skin().SetFont(MakeFont(u"Tahoma", 11, true));
-  SimPropertyBag bag;
+  OrderedPropertyBag bag;
   skin().WriteProperties(bag);
   EXPECT_FALSE(bag.contains("SkinTheme"));  // always 0, the default
 
@@ -78,7 +77,7 @@ TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
 }
 
 TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
-  SimPropertyBag empty;
+  OrderedPropertyBag empty;
   stage::SkinStage loaded;
   const std::u16string createdLook = loaded.skin().part(gwr_TitleBar).SaveCellTheme();
   loaded.load(empty);
@@ -98,7 +97,7 @@ TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
 }
 
 TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
-  SimPropertyBag bag;
+  OrderedPropertyBag bag;
   skin().SetBodyTheme(gwr_Candy);
   skin().SaveSkinTheme();
   skin().LoadSkinTheme(u"", BuiltInSkinTheme(gwr_Safari));  // as from a file
@@ -122,7 +121,7 @@ TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
                                                         {"TitleBarSize", 2000000000}};
   const std::int32_t expected[] = {host_error::kOverflow, host_error::kOutOfMemory};
   for (int i = 0; i < 2; ++i) {
-    SimPropertyBag bag;
+    OrderedPropertyBag bag;
     bag.write(cases[i].first, cases[i].second);
     stage::SkinStage loaded;
     try {
@@ -135,7 +134,7 @@ TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
 }
 
 TEST_F(Persistence, WrittenKeysAreOnlyThoseThatDifferFromTheirDefaults) {
-  SimPropertyBag bag;
+  OrderedPropertyBag bag;
   skin().WriteProperties(bag);
   // A new control differs in its caption, its white background, its theme
   // text and the title bar font.

@@ -7,8 +7,8 @@
 
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_property_bag.h"
 #include "platform/sim/sim_surface.h"
+#include "runtime/ordered_property_bag.h"
 #include "runtime/picture_box.h"
 
 namespace glavo::testing {
@@ -130,7 +130,7 @@ TEST_F(DesktopTest, ShowResizeCaptureAndFocusReachTheSink) {
 }
 
 TEST(PropertyBagTest, TypedReadsConvertAndDefaultsAreNotStored) {
-  sim::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   bag.write("a", std::u16string(u" 12 "));
   bag.write("b", 2.5);
   bag.write("c", std::u16string(u"FALSE"));
