@@ -5,8 +5,8 @@
 namespace glavo::bench {
 namespace {
 
-soft::SimSurface& Corner(SkinnedForm& form) {
-  return static_cast<soft::SimSurface&>(form.skin().part(gwr_RightCorner).surface());
+sim::SimSurface& Corner(SkinnedForm& form) {
+  return static_cast<sim::SimSurface&>(form.skin().part(gwr_RightCorner).surface());
 }
 
 }  // namespace

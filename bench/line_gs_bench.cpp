@@ -19,10 +19,10 @@ struct SilentMessageBox : MessageBox {
 
 struct Surface {
   Surface(int w, int h)
-      : bitmap(w, h, soft::PixelFromRgb(MakeRgb(230, 235, 240))), dc(bitmap, gdi) {}
-  soft::Bitmap bitmap;
-  soft::SoftGdi gdi;
-  soft::SoftDc dc;
+      : bitmap(w, h, raster::PixelFromRgb(MakeRgb(230, 235, 240))), dc(bitmap, gdi) {}
+  raster::Bitmap bitmap;
+  sim::SoftGdi gdi;
+  sim::SoftDc dc;
 };
 
 // One rounded outline of a 300 x 30 title bar: DIB of the surface plus 10,

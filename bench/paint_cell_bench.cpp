@@ -14,7 +14,7 @@ namespace {
 using glavo::GlavoCell;
 
 void PaintCell(benchmark::State& state, int style, int width, int height) {
-  glavo::soft::SimDesktop desktop(width, height);
+  glavo::sim::SimDesktop desktop(width, height);
   auto form = desktop.createWindow(glavo::Rect{0, 0, width, height});
   GlavoCell cell(form->createChild());
   cell.InitProperties();

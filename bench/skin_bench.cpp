@@ -15,7 +15,7 @@
 namespace {
 
 using namespace glavo;
-using namespace glavo::soft;
+using namespace glavo::sim;
 
 // A placed skin on an 800x600 form.
 struct Bench {

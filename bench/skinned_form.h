@@ -16,7 +16,7 @@ class SkinnedForm {
  public:
   SkinnedForm(Size client, int theme);
 
-  soft::SkinStage& stage() { return stage_; }
+  stage::SkinStage& stage() { return stage_; }
   GlavoSkin& skin() { return stage_.skin(); }
   // Every part repaints in full, as when the whole frame is uncovered.
   void PaintAll();
@@ -27,7 +27,7 @@ class SkinnedForm {
   long long ResizedPartPixels(const PartBounds& before);
 
  private:
-  soft::SkinStage stage_;
+  stage::SkinStage stage_;
 };
 
 // "Onyx", "AJAX", ...

@@ -12,14 +12,14 @@ namespace glavo::bench {
 namespace {
 
 void StudioPreview(benchmark::State& state, int theme, bool hover) {
-  soft::SkinRenderOptions options;
+  stage::SkinRenderOptions options;
   options.theme = BuiltInSkinTheme(theme);
   options.width = 800;
   options.height = 600;
   if (hover) options.hover = gwr_CloseButton;
-  std::vector<soft::PartPlace> layout;
+  std::vector<stage::PartPlace> layout;
   for (auto _ : state) {
-    const std::string png = soft::EncodePng(soft::RenderSkin(options, &layout), false);
+    const std::string png = raster::EncodePng(stage::RenderSkin(options, &layout), false);
     benchmark::DoNotOptimize(png.data());
   }
 }

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   GLAVO_FUZZ_CHECK(decoded.size() <= text.size(), "decoding grew %zu to %zu units", text.size(),
                    decoded.size());
 
-  soft::SimDesktop desktop(400, 300);
-  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  sim::SimDesktop desktop(400, 300);
+  std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
   GlavoCell cell(form->createChild());
   cell.InitProperties();
   cell.surface().move(10, 10, 200, 40);

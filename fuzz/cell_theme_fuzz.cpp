@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int height = in.ConsumeIntegralInRange(-4, 120);
   const std::u16string record = fuzz::Latin1(in.ConsumeRemainingBytesAsString());
 
-  soft::SimDesktop desktop(400, 300);
-  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  sim::SimDesktop desktop(400, 300);
+  std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
   GlavoCell cell(form->createChild());
   cell.InitProperties();
   cell.surface().move(2, 2, width, height);

@@ -16,9 +16,9 @@
 #include "fuzz_check.h"
 #include "fuzz_text.h"
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_property_bag.h"
 #include "platform/sim/sim_surface.h"
 #include "runtime/host_value.h"
+#include "runtime/ordered_property_bag.h"
 #include "stage/skin_stage.h"
 
 namespace {
@@ -85,9 +85,9 @@ void Fill(FuzzedDataProvider& in, PropertyBag& bag, std::string_view key) {
 }
 
 void ReadSkin(FuzzedDataProvider& in) {
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   for (std::string_view key : kSkinKeys) Fill(in, bag, key);
-  soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
   // A persisted theme may ask for parts larger than the host can allocate:
   // showing the control then ends with the host's error, by design.
   try {
@@ -100,19 +100,19 @@ void ReadSkin(FuzzedDataProvider& in) {
   const std::size_t fields = fuzz::CountFields(skin.SaveSkinTheme(), u"#$#");
   GLAVO_FUZZ_CHECK(fields == 24, "saved theme has %zu fields", fields);
 
-  soft::SimPropertyBag saved;
+  OrderedPropertyBag saved;
   skin.WriteProperties(saved);
-  soft::SkinStage again(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage::SkinStage again(Size{640, 480}, Rect{20, 20, 340, 260});
   again.load(saved);  // what loaded once loads again
   GLAVO_FUZZ_CHECK(again.skin().SaveSkinTheme() == skin.SaveSkinTheme(),
                    "a saved skin reads back to the same look");
 }
 
 void ReadCell(FuzzedDataProvider& in) {
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   for (std::string_view key : kCellKeys) Fill(in, bag, key);
-  soft::SimDesktop desktop(400, 300);
-  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  sim::SimDesktop desktop(400, 300);
+  std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
   GlavoCell cell(form->createChild());
   cell.surface().move(4, 4, in.ConsumeIntegralInRange(0, 120), in.ConsumeIntegralInRange(0, 80));
   cell.ReadProperties(bag);
@@ -120,7 +120,7 @@ void ReadCell(FuzzedDataProvider& in) {
   cell.Refresh();
   const std::size_t fields = fuzz::CountFields(cell.SaveCellTheme(), kRecordSeparator);
   GLAVO_FUZZ_CHECK(fields == kRecordFields, "saved record has %zu fields", fields);
-  soft::SimPropertyBag saved;
+  OrderedPropertyBag saved;
   cell.WriteProperties(saved);
 }
 

@@ -108,7 +108,7 @@ class Session {
   }
 
   void Step() {
-    soft::SimDesktop& desktop = stage_.desktop();
+    sim::SimDesktop& desktop = stage_.desktop();
     switch (in_.ConsumeIntegralInRange(0, 13)) {
       case 0: Move(AnyPoint()); break;
       case 1: Move(PartPoint()); break;
@@ -137,7 +137,7 @@ class Session {
   }
 
   FuzzedDataProvider& in_;
-  soft::SkinStage stage_;
+  stage::SkinStage stage_;
 };
 
 }  // namespace

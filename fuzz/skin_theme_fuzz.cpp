@@ -15,7 +15,7 @@ constexpr glavo::Rect kForm{20, 20, 340, 260};
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace glavo;
-  soft::SkinStage stage(kScreen, kForm);
+  stage::SkinStage stage(kScreen, kForm);
   stage.place();
   GlavoSkin& skin = stage.skin();
   const std::u16string text = fuzz::Latin1(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -20,11 +20,10 @@ namespace {
 using namespace glavo;
 using server::DecodeBag;
 using server::EncodeBag;
-using server::OrderedPropertyBag;
 
 // Loads the bag as a saved form; false when the host refused the parts it
 // asks for (a persisted theme may want parts larger than it can allocate).
-bool LoadSkin(soft::SkinStage& stage, const OrderedPropertyBag& bag) {
+bool LoadSkin(stage::SkinStage& stage, const OrderedPropertyBag& bag) {
   try {
     stage.load(bag);
     return true;
@@ -34,7 +33,7 @@ bool LoadSkin(soft::SkinStage& stage, const OrderedPropertyBag& bag) {
 }
 
 void CheckSkin(const OrderedPropertyBag& bag) {
-  soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
   if (!LoadSkin(stage, bag)) return;
   const std::u16string theme = stage.skin().SaveSkinTheme();
   const std::size_t fields = fuzz::CountFields(theme, u"#$#");
@@ -44,7 +43,7 @@ void CheckSkin(const OrderedPropertyBag& bag) {
   stage.skin().WriteProperties(saved);
   const auto again = DecodeBag(EncodeBag(saved));
   GLAVO_FUZZ_CHECK(again.has_value(), "a saved skin's stream does not decode");
-  soft::SkinStage second(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage::SkinStage second(Size{640, 480}, Rect{20, 20, 340, 260});
   GLAVO_FUZZ_CHECK(LoadSkin(second, *again), "a saved skin does not load again");
   GLAVO_FUZZ_CHECK(second.skin().SaveSkinTheme() == theme, "a saved skin reads back to another look");
 }

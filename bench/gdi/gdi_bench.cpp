@@ -58,12 +58,12 @@ class GdiForm {
     for (int p = 0; p < kSkinPartCount; ++p) skin_->part(static_cast<SkinPartsGwr>(p)).Refresh();
   }
   ControlEvents& Sink(SkinPartsGwr part) {
-    return *static_cast<server::DetachedSurface&>(skin_->part(part).surface()).eventSink();
+    return *static_cast<win32::DetachedSurface&>(skin_->part(part).surface()).eventSink();
   }
 
  private:
-  server::DetachedHost host_;
-  server::DetachedSurface* surface_ = nullptr;
+  win32::DetachedHost host_;
+  win32::DetachedSurface* surface_ = nullptr;
   std::unique_ptr<GlavoSkin> skin_;
 };
 

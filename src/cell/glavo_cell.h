@@ -13,12 +13,13 @@
 #include "cell/cell_options.h"
 #include "cell/fill_styles.h"
 #include "cell/glavo_cell_events.h"
+#include "draw/noncopyable.h"
 #include "runtime/control_surface.h"
 #include "runtime/property_bag.h"
 
 namespace glavo {
 
-class GlavoCell final : private ControlEvents {
+class GlavoCell final : private ControlEvents, Noncopyable {
  public:
   // The cell takes its surface (usually a child of the owner's surface),
   // creates its picture box `pic` and its 1 ms OverTimer (enabled), and
@@ -26,8 +27,6 @@ class GlavoCell final : private ControlEvents {
   // or ReadProperties next, as the framework does.
   explicit GlavoCell(std::unique_ptr<ControlSurface> surface);
   ~GlavoCell() override;
-  GlavoCell(const GlavoCell&) = delete;
-  GlavoCell& operator=(const GlavoCell&) = delete;
 
   ControlSurface& surface() { return *surface_; }
   const ControlSurface& surface() const { return *surface_; }

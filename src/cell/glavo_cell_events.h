@@ -1,25 +1,9 @@
-// The events a GlavoCell raises to its owner. The ids are the events'
-// identities towards the container.
+// The events a GlavoCell raises to its owner.
 #pragma once
 
 #include <cstdint>
 
 namespace glavo {
-
-enum class CellEventId : int {
-  kClick = 1,
-  kDblClick = 2,
-  kKeyDown = 3,
-  kKeyPress = 4,
-  kKeyUp = 5,
-  kMouseDown = 6,
-  kMouseMove = 7,
-  kMouseUp = 8,
-  kMouseIn = 9,
-  kMouseOut = 10,
-  kRightClick = 11,
-  kRightDblClick = 12,
-};
 
 // Parameters are by reference; the cell reads MouseDown's Button back after
 // the handler ran.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -143,4 +143,4 @@ void Bitmap::readOpaque(Pixel* out, RowFills& fills) const {
   }
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

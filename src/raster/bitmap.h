@@ -8,7 +8,7 @@
 #include "draw/row_fills.h"
 #include "draw/types.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // A pixel is 0xAARRGGBB as a 32-bit value (bytes B, G, R, A in memory), as in
 // a Windows 32-bit DIB. Drawing operations leave alpha at 0 like GDI does;
@@ -102,4 +102,4 @@ class Bitmap {
   mutable RowFills pending_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 constexpr Pixel kAlphaMask = 0xFF000000u;
@@ -105,4 +105,4 @@ bool LoadPng(const std::string& path, Bitmap& out) {
   return true;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -5,7 +5,7 @@
 
 #include "raster/bitmap.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Writes the bitmap as an 8-bit RGBA PNG. With `useAlpha` false every pixel is
 // written opaque. Returns false (and writes nothing usable) on failure.
@@ -16,4 +16,4 @@ std::string EncodePng(const Bitmap& bitmap, bool useAlpha);
 // Reads a PNG into a bitmap (alpha kept). Returns false on failure.
 bool LoadPng(const std::string& path, Bitmap& out);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

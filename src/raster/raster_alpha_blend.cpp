@@ -6,7 +6,7 @@
 
 #include "raster/raster_blit_axis.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -134,4 +134,4 @@ bool AlphaBlendCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, co
   return true;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -5,7 +5,7 @@
 #include "raster/bitmap.h"
 #include "raster/raster_stretch.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Blends `from` (of `source`) over `to` (of `target`) with GDI's source-over
 // formula, stretching nearest-neighbour. Fails like GDI (returns false,
@@ -47,4 +47,4 @@ class PixelBlender {
   unsigned targetPart_[256];
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -76,4 +76,4 @@ BlitAxis::Sources BlitAxis::sourcesOf(std::int64_t d) const {
   return {srcOrigin_ + first * srcInc_, srcOrigin_ + last * srcInc_};
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -6,7 +6,7 @@
 
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // GDI walks source and destination together like a Bresenham line from
 // (srcOrigin, dstOrigin) over (srcExtent, dstExtent), each taken with its
@@ -43,4 +43,4 @@ class BlitAxis {
   Interval dst_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -119,4 +119,4 @@ void Coverage::paint(Bitmap& target, Pixel color) const {
   }
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -9,7 +9,7 @@
 #include "raster/bitmap.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 class Coverage {
  public:
@@ -55,4 +55,4 @@ class Coverage {
   int fullRows_ = 0;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

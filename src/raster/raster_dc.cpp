@@ -14,7 +14,7 @@
 #include "raster/raster_stretch.h"
 #include "raster/raster_wide_pen.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -252,4 +252,4 @@ int RasterDc::setBkMode(int mode) {
 
 Rgb RasterDc::setBkColor(Rgb color) { return std::exchange(text_.bkColor, color & 0xFFFFFFu); }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "raster/bitmap.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 class Coverage;
 
@@ -28,11 +29,9 @@ struct TextState {
 // stretching and the default colour adjustment. The bitmap (its address is
 // the BitmapHandle) must outlive the DC. Blits take their source from
 // another RasterDc.
-class RasterDc : public DeviceContext {
+class RasterDc : public DeviceContext, Noncopyable {
  public:
   explicit RasterDc(Bitmap& bitmap);
-  RasterDc(const RasterDc&) = delete;
-  RasterDc& operator=(const RasterDc&) = delete;
 
   Bitmap& bitmap() { return bitmap_; }
   const Bitmap& bitmap() const { return bitmap_; }
@@ -102,4 +101,4 @@ class RasterDc : public DeviceContext {
   TextState text_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

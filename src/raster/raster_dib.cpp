@@ -11,7 +11,7 @@
 
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -83,11 +83,12 @@ struct ScanWindow {
   }
 };
 
+// The DIB's rows and direction; the window itself is still empty.
+ScanWindow WholeDib(const DibHeader& h) { return {std::abs(h.height), 0, 0, TopDown(h)}; }
+
 ScanWindow ReadWindow(const DibHeader& h, std::int64_t start, std::int64_t lines) {
-  const std::int64_t rows = std::abs(h.height);
-  ScanWindow w;
-  w.rows = rows;
-  w.topDown = TopDown(h);
+  ScanWindow w = WholeDib(h);
+  const std::int64_t rows = w.rows;
   if (!w.topDown) {
     w.count = std::min(lines, rows - start);
     w.offset = -start;
@@ -104,10 +105,8 @@ ScanWindow ReadWindow(const DibHeader& h, std::int64_t start, std::int64_t lines
 }
 
 ScanWindow WriteWindow(const DibHeader& h, std::int64_t start, std::int64_t lines) {
-  const std::int64_t rows = std::abs(h.height);
-  ScanWindow w;
-  w.rows = rows;
-  w.topDown = TopDown(h);
+  ScanWindow w = WholeDib(h);
+  const std::int64_t rows = w.rows;
   if (!w.topDown) {
     // GDI computes rows - start unsigned: a start past the DIB limits nothing.
     w.count = start > rows ? lines : std::min(lines, rows - start);
@@ -211,4 +210,4 @@ int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, 
   return static_cast<int>(given);
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

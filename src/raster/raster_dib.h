@@ -5,7 +5,7 @@
 #include "draw/device_context.h"
 #include "raster/bitmap.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Bytes per row of a DIB: rows are padded to a multiple of four bytes.
 int DibStride(int width, int bitCount);
@@ -32,4 +32,4 @@ int WriteDibRows(Bitmap& bitmap, int startScan, int lines, const DibHeader& head
 int DrawDibRows(Bitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY, int startScan,
                 int lines, const void* bits, const DibHeader& header);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

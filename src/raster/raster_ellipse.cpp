@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -176,4 +176,4 @@ std::vector<Vertex> RoundRectOutline(const Rect& box, std::int64_t ellipseWidth,
   return points;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -8,7 +8,7 @@
 #include "raster/raster_coverage.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Curves wider or taller than this are not drawn (GDI gives up on them too,
 // for want of memory); it keeps absurd coordinates from stalling a paint.
@@ -59,4 +59,4 @@ std::pair<std::int64_t, std::int64_t> RoundRectEllipse(std::int64_t left, std::i
 std::vector<Vertex> RoundRectOutline(const Rect& box, std::int64_t ellipseWidth,
                                      std::int64_t ellipseHeight);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

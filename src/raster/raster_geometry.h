@@ -8,7 +8,7 @@
 #include "draw/types.h"
 #include "raster/wide_int.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // A point with room for sums of any two 32-bit coordinates.
 struct Vertex {
@@ -62,4 +62,4 @@ inline Interval ClipInterval(const Rect& r, bool horizontal) {
   return horizontal ? Interval{r.left, r.right} : Interval{r.top, r.bottom};
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

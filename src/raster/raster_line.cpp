@@ -5,7 +5,7 @@
 
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -110,4 +110,4 @@ void WalkGdiLine(Point from, Point to, const Rect& clip,
   }
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -6,7 +6,7 @@
 #include "draw/types.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Calls `plot` for every pixel GDI sets when drawing from `from` to `to`
 // with a one-pixel pen: the first point is drawn, the last one is not, and
@@ -18,4 +18,4 @@ void WalkGdiLine(Point from, Point to, const Rect& clip, const std::function<voi
 // inside `clip`: the same pixels WalkGdiLine visits, as one run.
 Interval HorizontalRun(Point from, Point to, const Rect& clip);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -48,4 +48,4 @@ void AddPolygon(Coverage& coverage, std::span<const Vertex> points) {
   }
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -8,8 +8,8 @@
 #include "raster/raster_coverage.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 void AddPolygon(Coverage& coverage, std::span<const Vertex> points);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -7,7 +7,7 @@
 
 #include "raster/raster_blit_axis.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -257,4 +257,4 @@ void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const
   }
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -4,7 +4,7 @@
 #include "draw/device_context.h"
 #include "raster/bitmap.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 struct BlitRect {
   int x = 0;
@@ -27,4 +27,4 @@ enum class StretchPath { kFast, kPerPixel };
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
                  int mode, const ColorAdjustment& adjustment, StretchPath path = StretchPath::kFast);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -9,7 +9,7 @@
 #include "raster/raster_ellipse.h"
 #include "raster/raster_polygon.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 namespace {
 
@@ -122,4 +122,4 @@ void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed
   if (closed) discs.add(coverage, points.front());
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -8,7 +8,7 @@
 #include "raster/raster_coverage.h"
 #include "raster/raster_geometry.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Adds the outline of the polyline through `points` drawn with a pen
 // `width` pixels wide. A closed polyline joins its last point to the first
@@ -16,4 +16,4 @@ namespace glavo::soft {
 // width (beyond 2^26 joint-pixels) draw nothing.
 void AddWidePolyline(Coverage& coverage, std::vector<Vertex> points, bool closed, int width);
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

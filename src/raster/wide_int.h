@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace glavo::soft {
+namespace glavo::raster {
 
 // Two's complement in two 64-bit halves; arithmetic wraps modulo 2^128 like
 // the built-in type's. Division truncates toward zero, as in C++.
@@ -96,4 +96,4 @@ using WideInt = __int128;
 using WideInt = PortableInt128;
 #endif
 
-}  // namespace glavo::soft
+}  // namespace glavo::raster

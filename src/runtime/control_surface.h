@@ -15,6 +15,7 @@
 #include "runtime/control_events.h"
 #include "runtime/desktop.h"
 #include "runtime/font.h"
+#include "runtime/held.h"
 #include "runtime/picture_box.h"
 #include "runtime/timer.h"
 
@@ -125,15 +126,7 @@ class ControlSurface {
 };
 
 // Holds a surface's redraw for a scope.
-class HeldRedraw {
- public:
-  explicit HeldRedraw(ControlSurface& surface) : surface_(surface) { surface_.holdRedraw(); }
-  ~HeldRedraw() { surface_.releaseRedraw(); }
-  HeldRedraw(const HeldRedraw&) = delete;
-  HeldRedraw& operator=(const HeldRedraw&) = delete;
-
- private:
-  ControlSurface& surface_;
-};
+using HeldRedraw =
+    Held<ControlSurface, &ControlSurface::holdRedraw, &ControlSurface::releaseRedraw>;
 
 }  // namespace glavo

@@ -9,6 +9,7 @@
 
 #include "draw/picture.h"
 #include "runtime/desktop.h"
+#include "runtime/held.h"
 #include "runtime/host_value.h"
 
 namespace glavo {
@@ -67,15 +68,6 @@ class HostForm {
 };
 
 // Holds a form's bounds for a scope.
-class HeldBounds {
- public:
-  explicit HeldBounds(HostForm& form) : form_(form) { form_.holdBounds(); }
-  ~HeldBounds() { form_.releaseBounds(); }
-  HeldBounds(const HeldBounds&) = delete;
-  HeldBounds& operator=(const HeldBounds&) = delete;
-
- private:
-  HostForm& form_;
-};
+using HeldBounds = Held<HostForm, &HostForm::holdBounds, &HostForm::releaseBounds>;
 
 }  // namespace glavo

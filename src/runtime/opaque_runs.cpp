@@ -101,7 +101,7 @@ std::vector<Rect> OpaqueRuns(const Picture* mask, Rgb key, int width, int height
   std::vector<Rect> rects;
   if (!mask || mask->empty() || width <= 0 || height <= 0) return rects;
   // The key colour as the picture stores it (0xRRGGBB, alpha aside).
-  const std::uint32_t keyPixel = soft::PixelFromRgb(key);
+  const std::uint32_t keyPixel = raster::PixelFromRgb(key);
   const int maskWidth = std::min(mask->width(), width);
   const int maskHeight = std::min(mask->height(), height);
   bool anyTransparent = false;

@@ -65,26 +65,6 @@ void PictureBox::setBackColor(OleColor color) {
   canvas_->dc().fillRect(Rect{0, 0, width(), height()}, translate(color));
 }
 
-void PictureBox::setForeColor(OleColor color) {
-  foreColor_ = color;
-  syncDc();
-}
-
-void PictureBox::setFillColor(OleColor color) {
-  fillColor_ = color;
-  syncDc();
-}
-
-void PictureBox::setFillStyle(int style) {
-  fillStyle_ = style;
-  syncDc();
-}
-
-void PictureBox::setDrawWidth(int width) {
-  drawWidth_ = width;
-  syncDc();
-}
-
 void PictureBox::setFont(const FontObject& font) {
   font_ = font;
   selectBoxFont();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "draw/offscreen.h"
 #include "draw/picture.h"
 #include "runtime/color_table.h"
@@ -19,12 +20,10 @@ inline constexpr int kSolid = 0;
 inline constexpr int kTransparent = 1;
 }  // namespace fill_style
 
-class PictureBox {
+class PictureBox : Noncopyable {
  public:
   PictureBox(std::unique_ptr<Offscreen> canvas, const ColorTable& colors);
   ~PictureBox();
-  PictureBox(const PictureBox&) = delete;
-  PictureBox& operator=(const PictureBox&) = delete;
 
   // Size; a resize clears the image to the back colour.
   void resize(int width, int height);
@@ -37,13 +36,13 @@ class PictureBox {
   // Setting the back colour clears the whole image to it.
   void setBackColor(OleColor color);
   OleColor backColor() const { return backColor_; }
-  void setForeColor(OleColor color);
+  void setForeColor(OleColor color) { foreColor_ = color; syncDc(); }
   OleColor foreColor() const { return foreColor_; }
-  void setFillColor(OleColor color);
+  void setFillColor(OleColor color) { fillColor_ = color; syncDc(); }
   OleColor fillColor() const { return fillColor_; }
-  void setFillStyle(int style);
+  void setFillStyle(int style) { fillStyle_ = style; syncDc(); }
   int fillStyle() const { return fillStyle_; }
-  void setDrawWidth(int width);
+  void setDrawWidth(int width) { drawWidth_ = width; syncDc(); }
   int drawWidth() const { return drawWidth_; }
   // The font used by drawText on this picture box (copied, not shared).
   void setFont(const FontObject& font);

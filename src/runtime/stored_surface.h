@@ -51,6 +51,10 @@ class StoredSurface : public ControlSurface {
     MaskChanged();
   }
   bool transparentAt(int x, int y) const override;
+  // Pixels of the surface's bounds at 96 dpi, unless a window says otherwise.
+  float scaleWidth() const override { return static_cast<float>(bounds().width()); }
+  float scaleHeight() const override { return static_cast<float>(bounds().height()); }
+  double pixelsPerPoint() const override { return 96.0 / 72.0; }
 
   void paintPicture(DeviceContext& source, int dx, int dy, int dw, int dh, int sx, int sy, int sw,
                     int sh, std::uint32_t rop) override;

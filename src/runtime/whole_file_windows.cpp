@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "runtime/whole_file.h"
 
 namespace glavo {
@@ -16,14 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Handle {
+class Handle : Noncopyable {
  public:
   explicit Handle(HANDLE h) : h_(h) {}
   ~Handle() {
     if (valid()) ::CloseHandle(h_);
   }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
   bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
   HANDLE get() const { return h_; }
   bool close() {

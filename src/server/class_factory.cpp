@@ -12,23 +12,9 @@ constexpr CreatableClass kClasses[] = {
     {&kPropertyPageClsid, &CreatePropertyPage},
 };
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<IClassFactory, IID_IClassFactory> {
  public:
   explicit ClassFactory(CreateFunction create) : create_(create) {}
-
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    static constexpr InterfaceEntry<ClassFactory> kTable[] = {
-        Entry<ClassFactory, IUnknown>(IID_IUnknown),
-        Entry<ClassFactory, IClassFactory>(IID_IClassFactory),
-    };
-    return QueryFromTable(this, kTable, riid, out);
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return refs_.add(); }
-  STDMETHODIMP_(ULONG) Release() override {
-    ULONG n = refs_.release();
-    if (n == 0) delete this;
-    return n;
-  }
 
   STDMETHODIMP CreateInstance(IUnknown* outer, REFIID riid, void** out) override {
     if (!out) return E_POINTER;
@@ -47,7 +33,6 @@ class ClassFactory final : public IClassFactory {
   }
 
  private:
-  RefCount refs_;
   CreateFunction create_;
 };
 

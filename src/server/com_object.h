@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstddef>
 
+#include "draw/noncopyable.h"
 #include "server/com_headers.h"
 #include "server/module_state.h"
 
@@ -39,18 +40,42 @@ HRESULT QueryFromTable(Object* object, const InterfaceEntry<Object> (&table)[N],
 }
 
 // Counts references and keeps the module loaded while the object lives.
-class RefCount {
+class RefCount : Noncopyable {
  public:
   RefCount() { LockModule(); }
   ~RefCount() { UnlockModule(); }
-  RefCount(const RefCount&) = delete;
-  RefCount& operator=(const RefCount&) = delete;
 
   ULONG add() { return ++count_; }
   ULONG release() { return --count_; }
 
  private:
   std::atomic<ULONG> count_{1};
+};
+
+// An object that answers IUnknown and one interface, and deletes itself at
+// its last release.
+template <class Interface, const IID& kIid>
+class ComObject : public Interface {
+ public:
+  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
+    static constexpr InterfaceEntry<ComObject> kTable[] = {
+        Entry<ComObject, IUnknown>(IID_IUnknown),
+        Entry<ComObject, Interface>(kIid),
+    };
+    return QueryFromTable(this, kTable, riid, out);
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return refs_.add(); }
+  STDMETHODIMP_(ULONG) Release() override {
+    ULONG n = refs_.release();
+    if (n == 0) delete this;
+    return n;
+  }
+
+ protected:
+  virtual ~ComObject() = default;
+
+ private:
+  RefCount refs_;
 };
 
 }  // namespace glavo::server

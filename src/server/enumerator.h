@@ -11,7 +11,7 @@ namespace glavo::server {
 
 // Traits: Item is what Next hands out; copy() AddRefs what the item holds.
 template <class EnumInterface, class Item, const IID& kIid>
-class Enumerator final : public EnumInterface {
+class Enumerator final : public ComObject<EnumInterface, kIid> {
  public:
   using Copy = void (*)(Item&);
   using Clear = void (*)(Item&);
@@ -22,20 +22,6 @@ class Enumerator final : public EnumInterface {
   }
   ~Enumerator() {
     for (auto& item : items_) clear_(item);
-  }
-
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    static constexpr InterfaceEntry<Enumerator> kTable[] = {
-        Entry<Enumerator, IUnknown>(IID_IUnknown),
-        Entry<Enumerator, EnumInterface>(kIid),
-    };
-    return QueryFromTable(this, kTable, riid, out);
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return refs_.add(); }
-  STDMETHODIMP_(ULONG) Release() override {
-    ULONG n = refs_.release();
-    if (n == 0) delete this;
-    return n;
   }
 
   STDMETHODIMP Next(ULONG count, Item* out, ULONG* fetched) override {
@@ -71,7 +57,6 @@ class Enumerator final : public EnumInterface {
   }
 
  private:
-  RefCount refs_;
   std::vector<Item> items_;
   std::size_t position_ = 0;
   Copy copy_;

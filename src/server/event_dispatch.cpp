@@ -19,29 +19,22 @@ void FireEvent(const ConnectionPoint& point, DISPID id, std::span<const VARIANTA
   }
 }
 
-VARIANTARG ByRef(short& value) {
+namespace {
+
+// All by-reference VARIANTs keep their pointer in the same place.
+VARIANTARG ByRefOf(VARTYPE type, void* value) {
   VARIANTARG v;
   VariantInit(&v);
-  v.vt = VT_I2 | VT_BYREF;
-  v.piVal = &value;
+  v.vt = type | VT_BYREF;
+  v.byref = value;
   return v;
 }
 
-VARIANTARG ByRef(float& value) {
-  VARIANTARG v;
-  VariantInit(&v);
-  v.vt = VT_R4 | VT_BYREF;
-  v.pfltVal = &value;
-  return v;
-}
+}  // namespace
 
-VARIANTARG ByRef(long& value) {
-  VARIANTARG v;
-  VariantInit(&v);
-  v.vt = VT_I4 | VT_BYREF;
-  v.plVal = &value;
-  return v;
-}
+VARIANTARG ByRef(short& value) { return ByRefOf(VT_I2, &value); }
+VARIANTARG ByRef(float& value) { return ByRefOf(VT_R4, &value); }
+VARIANTARG ByRef(long& value) { return ByRefOf(VT_I4, &value); }
 
 void NotifyChanged(const ConnectionPoint& point, DISPID id) {
   for (const auto& sink : point.sinks()) {

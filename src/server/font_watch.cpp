@@ -32,20 +32,6 @@ void FontWatch::stop() {
   cookie_ = 0;
 }
 
-STDMETHODIMP FontWatch::QueryInterface(REFIID riid, void** out) {
-  static constexpr InterfaceEntry<FontWatch> kTable[] = {
-      Entry<FontWatch, IUnknown>(IID_IUnknown),
-      Entry<FontWatch, IPropertyNotifySink>(IID_IPropertyNotifySink),
-  };
-  return QueryFromTable(this, kTable, riid, out);
-}
-
-STDMETHODIMP_(ULONG) FontWatch::Release() {
-  ULONG n = refs_.release();
-  if (n == 0) delete this;
-  return n;
-}
-
 STDMETHODIMP FontWatch::OnChanged(DISPID) {
   if (onChange_) onChange_();
   return S_OK;

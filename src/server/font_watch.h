@@ -12,23 +12,19 @@
 
 namespace glavo::server {
 
-class FontWatch final : public IPropertyNotifySink {
+class FontWatch final : public ComObject<IPropertyNotifySink, IID_IPropertyNotifySink> {
  public:
   // Watches `font` until stop() and calls `onChange` after each change.
   static HRESULT Start(IUnknown* font, std::function<void()> onChange,
                        Microsoft::WRL::ComPtr<FontWatch>& out);
   void stop();
 
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override { return refs_.add(); }
-  STDMETHODIMP_(ULONG) Release() override;
   STDMETHODIMP OnChanged(DISPID id) override;
   STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 
  private:
   explicit FontWatch(std::function<void()> onChange) : onChange_(std::move(onChange)) {}
 
-  RefCount refs_;
   std::function<void()> onChange_;
   Microsoft::WRL::ComPtr<IConnectionPoint> point_;
   DWORD cookie_ = 0;

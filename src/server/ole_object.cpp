@@ -202,7 +202,7 @@ HRESULT OleControl::ActivateInPlace(IOleClientSite* site, LPCRECT pos, bool uiAc
   // The site is known before the window exists: the control's own Show,
   // once the container has placed it, asks that site for its rectangle.
   inPlaceSite_ = inPlace;
-  hr = owner_.AttachWindow(std::make_unique<WindowedHost>(container, ReadAmbient(), SiteForm()));
+  hr = owner_.AttachWindow(std::make_unique<win32::WindowedHost>(container, ReadAmbient(), SiteForm()));
   if (FAILED(hr)) {
     inPlaceSite_.Reset();
     inPlace->OnInPlaceDeactivate();

@@ -25,20 +25,6 @@ SkinPropertyPage::SkinPropertyPage() = default;
 
 SkinPropertyPage::~SkinPropertyPage() { Deactivate(); }
 
-STDMETHODIMP SkinPropertyPage::QueryInterface(REFIID riid, void** out) {
-  static constexpr InterfaceEntry<SkinPropertyPage> kTable[] = {
-      Entry<SkinPropertyPage, IUnknown>(IID_IUnknown),
-      Entry<SkinPropertyPage, IPropertyPage>(IID_IPropertyPage),
-  };
-  return QueryFromTable(this, kTable, riid, out);
-}
-
-STDMETHODIMP_(ULONG) SkinPropertyPage::Release() {
-  ULONG n = refs_.release();
-  if (n == 0) delete this;
-  return n;
-}
-
 STDMETHODIMP SkinPropertyPage::SetPageSite(IPropertyPageSite* site) {
   site_ = site;
   return S_OK;

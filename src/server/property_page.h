@@ -24,14 +24,10 @@ inline constexpr CLSID kPropertyPageClsid = {
 
 HRESULT CreatePropertyPage(REFIID riid, void** out);
 
-class SkinPropertyPage final : public IPropertyPage {
+class SkinPropertyPage final : public ComObject<IPropertyPage, IID_IPropertyPage> {
  public:
   SkinPropertyPage();
   ~SkinPropertyPage();
-
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override;
-  STDMETHODIMP_(ULONG) AddRef() override { return refs_.add(); }
-  STDMETHODIMP_(ULONG) Release() override;
 
   STDMETHODIMP SetPageSite(IPropertyPageSite* site) override;
   STDMETHODIMP Activate(HWND parent, LPCRECT rect, BOOL modal) override;
@@ -79,7 +75,6 @@ class SkinPropertyPage final : public IPropertyPage {
   void ReadValues(IDispatch* object);
   HRESULT ApplyTo(IDispatch* object);
 
-  RefCount refs_;
   Microsoft::WRL::ComPtr<IPropertyPageSite> site_;
   std::vector<Microsoft::WRL::ComPtr<IDispatch>> objects_;
   std::u16string caption_;

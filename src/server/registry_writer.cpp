@@ -1,14 +1,14 @@
 #include "server/registry_writer.h"
 
+#include "draw/noncopyable.h"
+
 namespace glavo::server {
 namespace {
 
-class Key {
+class Key : Noncopyable {
  public:
   Key() = default;
   explicit Key(HKEY key) : key_(key) {}
-  Key(const Key&) = delete;
-  Key& operator=(const Key&) = delete;
   ~Key() {
     if (key_) RegCloseKey(key_);
   }

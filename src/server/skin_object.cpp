@@ -43,7 +43,7 @@ HRESULT SkinObject::initialize() {
   HRESULT hr = LoadSkinTypeInfo(types_);
   if (FAILED(hr)) return hr;
   try {
-    host_ = std::make_unique<DetachedHost>();
+    host_ = std::make_unique<win32::DetachedHost>();
     ole_ = std::make_unique<OleControl>(*this);
     CreateDetachedSkin(nullptr);
     skin_->InitProperties();
@@ -64,7 +64,7 @@ void SkinObject::CreateDetachedSkin(HostForm* form) {
   surface_ = surface.get();
   skin_ = std::make_unique<GlavoSkin>(std::move(surface), form ? host_->environment(*form) : host_->environment());
   skin_->setListener(this);
-  input_ = std::make_unique<WindowlessInput>(*surface_);
+  input_ = std::make_unique<win32::WindowlessInput>(*surface_);
 }
 
 STDMETHODIMP SkinObject::QueryInterface(REFIID riid, void** out) {

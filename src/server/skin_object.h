@@ -50,7 +50,7 @@ class SkinObject final : public _GlavoSkin,
   // container gives, or back to no window, keeping its properties.
   // The new window stays hidden until ShowWindowed, so that the control's
   // Show runs once the container has placed it.
-  HRESULT AttachWindow(std::unique_ptr<WindowedHost> host);
+  HRESULT AttachWindow(std::unique_ptr<win32::WindowedHost> host);
   HRESULT ShowWindowed();
   HRESULT DetachWindow();
   // The container's placement of the control: its window's place, or the
@@ -201,16 +201,16 @@ class SkinObject final : public _GlavoSkin,
   SkinTypeInfo types_;
   ConnectionPoint events_;
   ConnectionPoint notify_;
-  std::unique_ptr<DetachedHost> host_;
+  std::unique_ptr<win32::DetachedHost> host_;
   // The container's form on which InitNew placed the control, before it
   // had a window.
   std::unique_ptr<HostForm> siteForm_;
-  std::unique_ptr<WindowedHost> windowed_;  // while a container gives a window
+  std::unique_ptr<win32::WindowedHost> windowed_;  // while a container gives a window
   win32::WindowSurface* windowSurface_ = nullptr;  // owned by skin_ while windowed_
   std::unique_ptr<OleControl> ole_;
   std::unique_ptr<GlavoSkin> skin_;
-  DetachedSurface* surface_ = nullptr;  // owned by skin_
-  std::unique_ptr<WindowlessInput> input_;
+  win32::DetachedSurface* surface_ = nullptr;  // owned by skin_
+  std::unique_ptr<win32::WindowlessInput> input_;
   // The font object handed out for the skin's current font.
   Microsoft::WRL::ComPtr<IFontDisp> font_;
   FontRef fontSource_;

@@ -24,7 +24,7 @@ HRESULT SkinObject::Rehost(std::unique_ptr<ControlSurface> surface, SkinEnvironm
 // form the skin is placed for the first time, whatever happened before the
 // container gave it a window. A container's own form was placed on by
 // InitNew (or at design time, for a loaded control) and is left as it is.
-HRESULT SkinObject::AttachWindow(std::unique_ptr<WindowedHost> host) {
+HRESULT SkinObject::AttachWindow(std::unique_ptr<win32::WindowedHost> host) {
   if (!skin_ || !host) return E_UNEXPECTED;
   try {
     auto surface = host->createSurface();
@@ -91,7 +91,7 @@ HRESULT SkinObject::DetachWindow() {
     surface_ = surface.get();
     windowSurface_ = nullptr;
     HRESULT hr = Rehost(std::move(surface), host_->environment(), nullptr);
-    input_ = std::make_unique<WindowlessInput>(*surface_);
+    input_ = std::make_unique<win32::WindowlessInput>(*surface_);
     windowed_.reset();
     return hr;
   } catch (...) {

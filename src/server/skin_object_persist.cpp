@@ -1,11 +1,11 @@
 // IPersistStreamInit and IPersistPropertyBag: the skin reads and writes
 // its own keys, in its own order, through the core's PropertyBag.
+#include "runtime/ordered_property_bag.h"
 #include "server/bstr.h"
 #include "server/com_property_bag.h"
 #include "server/complete_property_bag.h"
 #include "server/error_info.h"
 #include "server/ole_control.h"
-#include "server/ordered_property_bag.h"
 #include "server/skin_object.h"
 #include "server/stream_format.h"
 

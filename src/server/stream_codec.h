@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "server/ordered_property_bag.h"
+#include "runtime/ordered_property_bag.h"
 
 namespace glavo::server {
 

@@ -3,8 +3,8 @@
 // IPersistStreamInit.
 #pragma once
 
+#include "runtime/ordered_property_bag.h"
 #include "server/com_headers.h"
-#include "server/ordered_property_bag.h"
 
 namespace glavo::server {
 

@@ -18,7 +18,7 @@ ThemePreview::ThemePreview(HWND parent, const RECT& place, const std::u16string&
                            width, height, parent, nullptr, win32::WindowModule(), nullptr);
   // The stand-in form is exactly the panel: the skin fills it as it fills
   // a borderless form. Designer mode: the timer stops after its first tick.
-  auto form = std::make_unique<DetachedForm>();
+  auto form = std::make_unique<win32::DetachedForm>();
   form->setBound(FormBound::kWidth, width * 15.0);
   form->setBound(FormBound::kHeight, height * 15.0);
   form->setCaption(caption);
@@ -26,7 +26,7 @@ ThemePreview::ThemePreview(HWND parent, const RECT& place, const std::u16string&
   form->setIcon(win32::PictureFromIcon(LoadIconW(nullptr, MAKEINTRESOURCEW(32512))));  // IDI_APPLICATION
   win32::WindowSurface::Ambient ambient;
   ambient.userMode = false;
-  host_ = std::make_unique<WindowedHost>(panel_, ambient, std::move(form));
+  host_ = std::make_unique<win32::WindowedHost>(panel_, ambient, std::move(form));
   skin_ = std::make_unique<GlavoSkin>(host_->createSurface(), host_->environment());
   skin_->InitProperties();
   skin_->surface().setVisible(true);

@@ -8,26 +8,25 @@
 #include <memory>
 #include <string>
 
+#include "draw/noncopyable.h"
 #include "platform/win32/windowed_host.h"
 #include "skin/glavo_skin.h"
 
 namespace glavo::server {
 
-class ThemePreview {
+class ThemePreview : Noncopyable {
  public:
   // A child window of `parent` at `place` (parent pixels) with a skin whose
   // title reads `caption`.
   ThemePreview(HWND parent, const RECT& place, const std::u16string& caption);
   ~ThemePreview();
-  ThemePreview(const ThemePreview&) = delete;
-  ThemePreview& operator=(const ThemePreview&) = delete;
 
   GlavoSkin& skin() { return *skin_; }
   HWND window() const { return panel_; }
 
  private:
   HWND panel_ = nullptr;
-  std::unique_ptr<WindowedHost> host_;
+  std::unique_ptr<win32::WindowedHost> host_;
   std::unique_ptr<GlavoSkin> skin_;
 };
 

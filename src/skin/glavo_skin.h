@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cell/glavo_cell.h"
+#include "draw/noncopyable.h"
 #include "runtime/control_surface.h"
 #include "runtime/popup_menu.h"
 #include "runtime/property_bag.h"
@@ -31,15 +32,13 @@ struct TwipsRect {
   friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
 };
 
-class GlavoSkin final : private ControlEvents {
+class GlavoSkin final : private ControlEvents, Noncopyable {
  public:
   // Creates the twelve parts on child surfaces of `surface` with their
   // design settings, the system menu and the enabled 10 ms timer. Run
   // InitProperties or ReadProperties next, as the framework does.
   GlavoSkin(std::unique_ptr<ControlSurface> surface, SkinEnvironment env);
   ~GlavoSkin() override;
-  GlavoSkin(const GlavoSkin&) = delete;
-  GlavoSkin& operator=(const GlavoSkin&) = delete;
 
   // Moves the control onto `surface` in `env` (a container's new window, or
   // none): the control keeps its properties, its look and its frame state

@@ -4,10 +4,10 @@
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_surface.h"
 
-namespace glavo::soft {
+namespace glavo::stage {
 
-Bitmap RenderCell(const CellRenderOptions& o) {
-  SimDesktop desktop(o.width, o.height);
+raster::Bitmap RenderCell(const CellRenderOptions& o) {
+  sim::SimDesktop desktop(o.width, o.height);
   auto form = desktop.createWindow(Rect{0, 0, o.width, o.height});
   GlavoCell cell(form->createChild());
   cell.InitProperties();
@@ -27,7 +27,7 @@ Bitmap RenderCell(const CellRenderOptions& o) {
   cell.SetCellState(o.state);
   // After the record, which carries a flip of its own.
   if (o.flip) cell.SetFlipCell(*o.flip);
-  return static_cast<SimSurface&>(cell.surface()).imageWithMask();
+  return static_cast<sim::SimSurface&>(cell.surface()).imageWithMask();
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::stage

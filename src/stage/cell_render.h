@@ -8,7 +8,7 @@
 #include "raster/bitmap.h"
 #include "runtime/font.h"
 
-namespace glavo::soft {
+namespace glavo::stage {
 
 struct CellRenderOptions {
   std::u16string record;  // the look, eighteen values joined by "##"
@@ -23,6 +23,6 @@ struct CellRenderOptions {
 };
 
 // The painted cell; pixels outside the cell's mask have alpha 0.
-Bitmap RenderCell(const CellRenderOptions& options);
+raster::Bitmap RenderCell(const CellRenderOptions& options);
 
-}  // namespace glavo::soft
+}  // namespace glavo::stage

@@ -2,7 +2,7 @@
 
 #include "stage/skin_stage.h"
 
-namespace glavo::soft {
+namespace glavo::stage {
 namespace {
 
 constexpr int kHoverMs = 30;
@@ -14,13 +14,13 @@ constexpr int kBelow = 48;
 
 }  // namespace
 
-Bitmap RenderSkin(const SkinRenderOptions& o, std::vector<PartPlace>* layout) {
+raster::Bitmap RenderSkin(const SkinRenderOptions& o, std::vector<PartPlace>* layout) {
   const Size screen{o.width + 2 * kMargin, o.height + kMargin + kBelow};
   SkinStage stage(screen, Rect{kMargin, kMargin, kMargin + o.width, kMargin + o.height}, o.caption);
   stage.place();
   stage.skin().LoadSkinTheme(u"", o.theme);
   stage.skin().SetCaption(o.caption);
-  SimDesktop& desktop = stage.desktop();
+  sim::SimDesktop& desktop = stage.desktop();
   // The pointer first rests outside, so that entering a part counts.
   desktop.hover(Point{kMargin / 2, kMargin / 2}, kHoverMs);
   if (o.pressed) {
@@ -104,4 +104,4 @@ std::string ToUtf8(std::u16string_view s) {
   return out;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::stage

@@ -9,7 +9,7 @@
 #include "raster/bitmap.h"
 #include "skin/skin_enums.h"
 
-namespace glavo::soft {
+namespace glavo::stage {
 
 struct SkinRenderOptions {
   std::u16string theme;  // a skin theme string
@@ -29,10 +29,10 @@ struct PartPlace {
 
 // The form as the screen shows it; `layout`, when given, receives the
 // place of every part.
-Bitmap RenderSkin(const SkinRenderOptions& options, std::vector<PartPlace>* layout = nullptr);
+raster::Bitmap RenderSkin(const SkinRenderOptions& options, std::vector<PartPlace>* layout = nullptr);
 
 // UTF-8 to UTF-16 and back, for command lines and output.
 std::u16string FromUtf8(const std::string& s);
 std::string ToUtf8(std::u16string_view s);
 
-}  // namespace glavo::soft
+}  // namespace glavo::stage

@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-namespace glavo::soft {
+namespace glavo::stage {
 
 SkinStage::SkinStage(Size screen, Rect form, std::u16string caption)
-    : desktop_(std::make_unique<SimDesktop>(screen.cx, screen.cy)),
-      screen_(std::make_unique<SimScreen>(screen)),
-      windows_(std::make_unique<SimWindowApi>(*desktop_)),
-      menus_(std::make_unique<SimMenu>()),
-      pump_(std::make_unique<SimMessagePump>(*desktop_)),
-      form_(std::make_unique<SimForm>(*desktop_, *screen_, form, std::move(caption))) {
+    : desktop_(std::make_unique<sim::SimDesktop>(screen.cx, screen.cy)),
+      screen_(std::make_unique<sim::SimScreen>(screen)),
+      windows_(std::make_unique<sim::SimWindowApi>(*desktop_)),
+      menus_(std::make_unique<sim::SimMenu>()),
+      pump_(std::make_unique<sim::SimMessagePump>(*desktop_)),
+      form_(std::make_unique<sim::SimForm>(*desktop_, *screen_, form, std::move(caption))) {
   windows_->addForm(*form_);
   std::unique_ptr<ControlSurface> surface = form_->window().createChild();
-  skinSurface_ = static_cast<SimSurface*>(surface.get());
+  skinSurface_ = static_cast<sim::SimSurface*>(surface.get());
   skin_ = std::make_unique<GlavoSkin>(std::move(surface), environment());
 }
 
@@ -38,30 +38,30 @@ void SkinStage::load(const PropertyBag& bag) {
 
 void SkinStage::rebind() {
   std::unique_ptr<ControlSurface> surface = form_->window().createChild();
-  skinSurface_ = static_cast<SimSurface*>(surface.get());
+  skinSurface_ = static_cast<sim::SimSurface*>(surface.get());
   skin_->Rebind(std::move(surface), environment());
   skinSurface_->setVisible(true);
 }
 
 Point SkinStage::partPoint(SkinPartsGwr part, int dx, int dy) const {
-  auto& surface = static_cast<SimSurface&>(skin_->part(part).surface());
+  auto& surface = static_cast<sim::SimSurface&>(skin_->part(part).surface());
   const Point origin = surface.screenOrigin();
   const Rect b = surface.bounds();
   return Point{origin.x + b.width() / 2 + dx, origin.y + b.height() / 2 + dy};
 }
 
-Bitmap SkinStage::render() const {
-  const Bitmap screen = desktop_->composite();
+raster::Bitmap SkinStage::render() const {
+  const raster::Bitmap screen = desktop_->composite();
   const Rect r = form_->pixelBounds();
   const int left = std::max(0, r.left), top = std::max(0, r.top);
   const int right = std::min(screen.width(), r.right), bottom = std::min(screen.height(), r.bottom);
-  Bitmap out(std::max(0, right - left), std::max(0, bottom - top));
+  raster::Bitmap out(std::max(0, right - left), std::max(0, bottom - top));
   for (int y = top; y < bottom; ++y) {
-    const Pixel* src = screen.row(y);
-    Pixel* dst = out.overwriteRow(y - top);
+    const raster::Pixel* src = screen.row(y);
+    raster::Pixel* dst = out.overwriteRow(y - top);
     for (int x = left; x < right; ++x) dst[x - left] = src[x] | 0xFF000000u;
   }
   return out;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::stage

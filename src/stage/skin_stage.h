@@ -15,7 +15,7 @@
 #include "raster/bitmap.h"
 #include "skin/glavo_skin.h"
 
-namespace glavo::soft {
+namespace glavo::stage {
 
 class SkinStage {
  public:
@@ -34,33 +34,33 @@ class SkinStage {
   // container that gives it a new window does.
   void rebind();
 
-  SimDesktop& desktop() { return *desktop_; }
-  SimScreen& screen() { return *screen_; }
-  SimWindowApi& windows() { return *windows_; }
-  SimMenu& menus() { return *menus_; }
-  SimMessagePump& pump() { return *pump_; }
-  SimForm& form() { return *form_; }
+  sim::SimDesktop& desktop() { return *desktop_; }
+  sim::SimScreen& screen() { return *screen_; }
+  sim::SimWindowApi& windows() { return *windows_; }
+  sim::SimMenu& menus() { return *menus_; }
+  sim::SimMessagePump& pump() { return *pump_; }
+  sim::SimForm& form() { return *form_; }
   GlavoSkin& skin() { return *skin_; }
-  SimSurface& skinSurface() { return *skinSurface_; }
+  sim::SimSurface& skinSurface() { return *skinSurface_; }
 
   // Lets `ms` milliseconds of timers run.
   void tick(int ms) { desktop_->clock().advance(ms); }
   // A screen point inside `part`: its centre, moved by (dx, dy).
   Point partPoint(SkinPartsGwr part, int dx = 0, int dy = 0) const;
   // The form as the screen shows it now.
-  Bitmap render() const;
+  raster::Bitmap render() const;
 
  private:
-  std::unique_ptr<SimDesktop> desktop_;
-  std::unique_ptr<SimScreen> screen_;
-  std::unique_ptr<SimWindowApi> windows_;
-  std::unique_ptr<SimMenu> menus_;
-  std::unique_ptr<SimMessagePump> pump_;
+  std::unique_ptr<sim::SimDesktop> desktop_;
+  std::unique_ptr<sim::SimScreen> screen_;
+  std::unique_ptr<sim::SimWindowApi> windows_;
+  std::unique_ptr<sim::SimMenu> menus_;
+  std::unique_ptr<sim::SimMessagePump> pump_;
   SkinEnvironment environment();
 
-  std::unique_ptr<SimForm> form_;
-  SimSurface* skinSurface_ = nullptr;
+  std::unique_ptr<sim::SimForm> form_;
+  sim::SimSurface* skinSurface_ = nullptr;
   std::unique_ptr<GlavoSkin> skin_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::stage

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace glavo {
+namespace glavo::text {
 namespace {
 
 // Far beyond any caption; protects against absurd sizes eating memory.
@@ -150,4 +150,4 @@ int BlendChannel(int from, int to, int coverage) {
   return from + ((to - from) * coverage + (to > from ? 127 : -127)) / 255;
 }
 
-}  // namespace glavo
+}  // namespace glavo::text

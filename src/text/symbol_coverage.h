@@ -7,7 +7,7 @@
 
 #include "text/symbol_glyphs.h"
 
-namespace glavo {
+namespace glavo::text {
 
 // Coverage 0..255 per pixel; (left, top) is the offset of the first pixel
 // from the glyph origin on the baseline, in device pixels (y down).
@@ -34,4 +34,4 @@ SymbolMask SymbolGlyph(char32_t code, int em, bool bold, bool antialiased);
 // exactly, 0 leaves `from`.
 int BlendChannel(int from, int to, int coverage);
 
-}  // namespace glavo
+}  // namespace glavo::text

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace glavo {
+namespace glavo::text {
 namespace {
 
 constexpr char32_t kMinimize = 48;
@@ -150,4 +150,4 @@ OutlineContours SymbolOutline(char32_t code, int em) {
   }
 }
 
-}  // namespace glavo
+}  // namespace glavo::text

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace glavo {
+namespace glavo::text {
 
 // A point in 26.6 fixed-point pixels, y up, relative to the glyph origin on
 // the baseline (the convention of font outlines).
@@ -35,4 +35,4 @@ int SymbolAdvance(char32_t code, int em);
 // The outline of `code` at `em` pixels per em; empty for codes without glyph.
 OutlineContours SymbolOutline(char32_t code, int em);
 
-}  // namespace glavo
+}  // namespace glavo::text

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 int Mix(int from, int to, int coverage) {
   return from + ((to - from) * coverage + (to > from ? 127 : -127)) / 255;
 }
 
-Pixel BlendPixel(Pixel dst, Rgb color, int coverage) {
-  if (coverage >= 255) return PixelFromRgb(color);
-  const Rgb d = RgbFromPixel(dst);
-  return PixelFromRgb(MakeRgb(Mix(RedOf(d), RedOf(color), coverage),
+raster::Pixel BlendPixel(raster::Pixel dst, Rgb color, int coverage) {
+  if (coverage >= 255) return raster::PixelFromRgb(color);
+  const Rgb d = raster::RgbFromPixel(dst);
+  return raster::PixelFromRgb(MakeRgb(Mix(RedOf(d), RedOf(color), coverage),
                               Mix(GreenOf(d), GreenOf(color), coverage),
                               Mix(BlueOf(d), BlueOf(color), coverage)));
 }
@@ -27,7 +27,7 @@ Rect IntersectRects(const Rect& a, const Rect& b) {
   return r;
 }
 
-void BlendCoverage(Bitmap& target, const Rect& clip, const CoverageImage& image, int x, int y,
+void BlendCoverage(raster::Bitmap& target, const Rect& clip, const CoverageImage& image, int x, int y,
                    Rgb color) {
   if (image.empty()) return;
   const Rect bounds = IntersectRects(clip, Rect{0, 0, target.width(), target.height()});
@@ -38,7 +38,7 @@ void BlendCoverage(Bitmap& target, const Rect& clip, const CoverageImage& image,
   const long long y0 = std::max<long long>(bounds.top, top);
   const long long y1 = std::min<long long>(bounds.bottom, top + image.height);
   for (long long py = y0; py < y1; ++py) {
-    Pixel* row = target.row(static_cast<int>(py));
+    raster::Pixel* row = target.row(static_cast<int>(py));
     for (long long px = x0; px < x1; ++px) {
       const int c = image.at(static_cast<int>(px - left), static_cast<int>(py - top));
       if (c != 0) row[px] = BlendPixel(row[px], color, c);
@@ -46,11 +46,11 @@ void BlendCoverage(Bitmap& target, const Rect& clip, const CoverageImage& image,
   }
 }
 
-void FillClipped(Bitmap& target, const Rect& clip, const Rect& area, Rgb color) {
+void FillClipped(raster::Bitmap& target, const Rect& clip, const Rect& area, Rgb color) {
   const Rect r = IntersectRects(
       IntersectRects(clip, Rect{0, 0, target.width(), target.height()}), area);
-  const Pixel p = PixelFromRgb(color);
+  const raster::Pixel p = raster::PixelFromRgb(color);
   for (int y = r.top; y < r.bottom; ++y) std::fill(target.row(y) + r.left, target.row(y) + r.right, p);
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -1,6 +1,6 @@
 #include "text/text_face_cache.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 FtLibrary::FtLibrary() {
   if (FT_Init_FreeType(&library_) != 0) library_ = nullptr;
@@ -36,4 +36,4 @@ std::shared_ptr<FtFace> FaceCache::open(const FaceLocation& location) {
 FontContext::FontContext()
     : library(std::make_shared<FtLibrary>()), faces(library) {}
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -10,17 +10,16 @@
 #include <string>
 #include <utility>
 
+#include "draw/noncopyable.h"
 #include "text/text_face_matcher.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // The FreeType library; shared so that faces never outlive it.
-class FtLibrary {
+class FtLibrary : Noncopyable {
  public:
   FtLibrary();
   ~FtLibrary();
-  FtLibrary(const FtLibrary&) = delete;
-  FtLibrary& operator=(const FtLibrary&) = delete;
   FT_Library get() const { return library_; }
 
  private:
@@ -28,12 +27,10 @@ class FtLibrary {
 };
 
 // One opened face. Sizes are created per font with FT_New_Size.
-class FtFace {
+class FtFace : Noncopyable {
  public:
   FtFace(std::shared_ptr<FtLibrary> library, FT_Face face);
   ~FtFace();
-  FtFace(const FtFace&) = delete;
-  FtFace& operator=(const FtFace&) = delete;
   FT_Face get() const { return face_; }
   FT_Library library() const { return library_->get(); }
 
@@ -63,4 +60,4 @@ struct FontContext {
   FaceCache faces;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -6,7 +6,7 @@
 #include <array>
 #include <cctype>
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 constexpr std::string_view kDefaultSans = "Liberation Sans";
@@ -164,4 +164,4 @@ std::optional<FaceLocation> FaceMatcher::fallbackFor(char32_t codePoint, bool bo
   return LocationOf(font.get());
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

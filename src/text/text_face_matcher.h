@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace glavo::soft {
+#include "draw/noncopyable.h"
+
+namespace glavo::text {
 
 struct FaceLocation {
   std::string path;
@@ -23,12 +25,10 @@ std::string SubstituteFamily(std::string_view faceName);
 // True for the symbol faces whose caption-button glyphs we carry ourselves.
 bool IsSymbolFaceName(std::string_view faceName);
 
-class FaceMatcher {
+class FaceMatcher : Noncopyable {
  public:
   FaceMatcher();
   ~FaceMatcher();
-  FaceMatcher(const FaceMatcher&) = delete;
-  FaceMatcher& operator=(const FaceMatcher&) = delete;
 
   // Best installed face for the name and style; nullopt only when fontconfig
   // knows no font at all.
@@ -44,4 +44,4 @@ class FaceMatcher {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -15,7 +15,7 @@
 #include "text/symbol_glyphs.h"
 #include "text/text_face_cache.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 constexpr int kDefaultCellHeight = 16;
@@ -323,4 +323,4 @@ const CoverageImage& Font::glyph(char32_t codePoint, int angleTenths) const {
   return cache.emplace(key, impl_->render(codePoint, angleTenths)).first->second;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "text/text_outline.h"
 #include "text/text_renderer.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 struct FontContext;
 
@@ -19,12 +20,10 @@ struct DecorationLine {
   int thickness = 1;
 };
 
-class Font {
+class Font : Noncopyable {
  public:
   Font(std::shared_ptr<FontContext> context, const LogFont& lf);
   ~Font();
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
 
   const LogFont& logFont() const;
   const TextMetrics& metrics() const;
@@ -45,4 +44,4 @@ class Font {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -126,4 +126,4 @@ std::vector<TextLine> LayoutLines(const std::vector<TextChar>& text, bool single
   return lines;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // One character as DrawText places it; `underlined` marks a "&" mnemonic.
 struct TextChar {
@@ -38,4 +38,4 @@ std::vector<TextChar> ApplyPrefixes(std::u32string_view text, bool noPrefix);
 std::vector<TextLine> LayoutLines(const std::vector<TextChar>& text, bool singleLine,
                                   bool wordBreak, int maxWidth, const AdvanceFunction& advance);
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

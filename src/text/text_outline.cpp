@@ -4,7 +4,7 @@
 #include <numbers>
 #include <type_traits>
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 // Far beyond any caption; protects against absurd sizes eating memory.
@@ -117,4 +117,4 @@ CoverageImage OwnedOutline::rasterise(bool antialiased) {
   return image;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

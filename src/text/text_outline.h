@@ -9,21 +9,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "text/symbol_coverage.h"
 #include "text/symbol_glyphs.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // A glyph's coverage, the same record the portable symbol outlines fill.
 using CoverageImage = SymbolMask;
 
 // An FT_Outline we own (FreeType's allocations, freed with the library).
-class OwnedOutline {
+class OwnedOutline : Noncopyable {
  public:
   OwnedOutline(FT_Library library, int points, int contours);
   ~OwnedOutline();
-  OwnedOutline(const OwnedOutline&) = delete;
-  OwnedOutline& operator=(const OwnedOutline&) = delete;
 
   bool valid() const { return valid_; }
   FT_Outline* get() { return &outline_; }
@@ -44,4 +43,4 @@ class OwnedOutline {
   bool valid_ = false;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

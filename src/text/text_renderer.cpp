@@ -11,7 +11,7 @@
 #include "text/text_layout.h"
 #include "text/text_run_painter.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 constexpr std::size_t kFontCacheLimit = 64;
@@ -91,9 +91,9 @@ std::shared_ptr<const Font> TextRenderer::createFont(const LogFont& lf) {
 
 std::shared_ptr<const Font> TextRenderer::defaultFont() { return createFont(SystemLogFont()); }
 
-int TextRenderer::drawText(Bitmap& target, const Rect& clip, const Font& font,
+int TextRenderer::drawText(raster::Bitmap& target, const Rect& clip, const Font& font,
                            std::u16string_view text, Rect& rect, unsigned format,
-                           const TextState& state) {
+                           const raster::TextState& state) {
   const int lineHeight = font.metrics().height;
   const bool singleLine = (format & dt::kSingleLine) != 0;
   if (text.empty()) {
@@ -138,4 +138,4 @@ Size TextRenderer::textExtent(const Font& font, std::u16string_view text) {
 
 TextMetrics TextRenderer::metrics(const Font& font) { return font.metrics(); }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

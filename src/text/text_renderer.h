@@ -6,22 +6,21 @@
 #include <string_view>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "raster/bitmap.h"
 #include "raster/raster_dc.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // A realised font: face, pixel size, style and rotation. Immutable.
 // One TextRenderer is owned by each software host (SoftGdi); it caches faces.
 class Font;
 
 
-class TextRenderer {
+class TextRenderer : Noncopyable {
  public:
   TextRenderer();
   ~TextRenderer();
-  TextRenderer(const TextRenderer&) = delete;
-  TextRenderer& operator=(const TextRenderer&) = delete;
 
   // Never fails: an unknown face falls back like GDI's font mapper does.
   std::shared_ptr<const Font> createFont(const LogFont& lf);
@@ -29,8 +28,8 @@ class TextRenderer {
   std::shared_ptr<const Font> defaultFont();
 
   // DrawTextW onto `target`, clipped to `clip`; returns the text height.
-  int drawText(Bitmap& target, const Rect& clip, const Font& font, std::u16string_view text,
-               Rect& rect, unsigned format, const TextState& state);
+  int drawText(raster::Bitmap& target, const Rect& clip, const Font& font, std::u16string_view text,
+               Rect& rect, unsigned format, const raster::TextState& state);
   Size textExtent(const Font& font, std::u16string_view text);
   TextMetrics metrics(const Font& font);
 
@@ -39,4 +38,4 @@ class TextRenderer {
   std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -6,7 +6,7 @@
 
 #include "text/text_blend.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 struct Vec {
@@ -59,7 +59,7 @@ bool MayTouch(const Rect& clip, Vec pen, double reach) {
 
 // A band of the run: `length` along the baseline from `start`, `offset` to
 // `offset + thickness` in the down direction.
-void PaintBand(Bitmap& target, const Rect& clip, const RunFrame& f, Vec start, double length,
+void PaintBand(raster::Bitmap& target, const Rect& clip, const RunFrame& f, Vec start, double length,
                int offset, int thickness, Rgb color, bool antialiased, FT_Library library) {
   if (length <= 0 || thickness <= 0) return;
   if (f.axisAligned) {
@@ -82,8 +82,8 @@ void PaintBand(Bitmap& target, const Rect& clip, const RunFrame& f, Vec start, d
 
 }  // namespace
 
-void PaintTextRun(Bitmap& target, const Rect& clip, const Font& font,
-                  const std::vector<TextChar>& chars, int x, int y, const TextState& state) {
+void PaintTextRun(raster::Bitmap& target, const Rect& clip, const Font& font,
+                  const std::vector<TextChar>& chars, int x, int y, const raster::TextState& state) {
   const TextMetrics& tm = font.metrics();
   const LogFont& lf = font.logFont();
   const RunFrame frame = FrameFor(lf, state.graphicsMode);
@@ -124,4 +124,4 @@ void PaintTextRun(Bitmap& target, const Rect& clip, const Font& font,
   }
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

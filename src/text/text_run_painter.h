@@ -10,12 +10,12 @@
 #include "text/text_layout.h"
 #include "text/text_renderer.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 
 // Draws `chars` with the top-left of the text cell at (x, y). The baseline
 // runs along the escapement; glyphs turn with the escapement in the
 // compatible graphics mode and with the orientation in the advanced one.
-void PaintTextRun(Bitmap& target, const Rect& clip, const Font& font,
-                  const std::vector<TextChar>& chars, int x, int y, const TextState& state);
+void PaintTextRun(raster::Bitmap& target, const Rect& clip, const Font& font,
+                  const std::vector<TextChar>& chars, int x, int y, const raster::TextState& state);
 
-}  // namespace glavo::soft
+}  // namespace glavo::text

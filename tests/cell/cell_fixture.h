@@ -50,8 +50,8 @@ class CellTest : public ::testing::Test {
  protected:
   static constexpr int kFormX = 100, kFormY = 100, kCellX = 10, kCellY = 20;
 
-  soft::SimDesktop desktop{800, 600};
-  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{kFormX, kFormY, kFormX + 400, kFormY + 300});
+  sim::SimDesktop desktop{800, 600};
+  std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{kFormX, kFormY, kFormX + 400, kFormY + 300});
   std::unique_ptr<GlavoCell> cell;
   EventRecorder recorder;
 
@@ -65,8 +65,8 @@ class CellTest : public ::testing::Test {
     cell->surface().move(kCellX, kCellY, w, h);
     cell->surface().setVisible(true);
   }
-  soft::SimSurface& surface() { return static_cast<soft::SimSurface&>(cell->surface()); }
-  Rgb At(int x, int y) { return soft::RgbFromPixel(surface().image().at(x, y)); }
+  sim::SimSurface& surface() { return static_cast<sim::SimSurface&>(cell->surface()); }
+  Rgb At(int x, int y) { return raster::RgbFromPixel(surface().image().at(x, y)); }
   // A screen point inside the cell.
   Point Inside(int x = 5, int y = 5) const { return Point{kFormX + kCellX + x, kFormY + kCellY + y}; }
   Point Outside() const { return Point{5, 5}; }

@@ -20,7 +20,7 @@ class PaintTest : public CellTest {
 };
 
 // The rows in which two renderings of the surface differ.
-std::set<int> ChangedRows(const soft::Bitmap& a, const soft::Bitmap& b) {
+std::set<int> ChangedRows(const raster::Bitmap& a, const raster::Bitmap& b) {
   std::set<int> rows;
   for (int y = 0; y < a.height(); ++y) {
     for (int x = 0; x < a.width(); ++x) {
@@ -175,7 +175,7 @@ TEST_F(PaintTest, TheCaptionIsCentredAsABlockAndDrawnOnePixelUpAndLeft) {
   Make(200, 40);
   Flat(kWhite);
   cell->SetFont(MakeFont(u"Arial", 9.75f));  // 13 px
-  const soft::Bitmap plain = surface().image();
+  const raster::Bitmap plain = surface().image();
   cell->SetCaption(u"Hi");
   const auto rows = ChangedRows(plain, surface().image());
   ASSERT_FALSE(rows.empty());
@@ -189,7 +189,7 @@ TEST_F(PaintTest, AWideCaptionMovesUpOneLineHeightPerEstimatedLine) {
   Make(100, 80);
   Flat(kWhite);
   cell->SetFont(MakeFont(u"Arial", 9.75f));
-  const soft::Bitmap plain = surface().image();
+  const raster::Bitmap plain = surface().image();
   cell->SetCaption(u"Hi");
   const int shortTop = *ChangedRows(plain, surface().image()).begin();
   const std::u16string wide = u"Hi there, wide words wrap over lines";
@@ -207,7 +207,7 @@ TEST_F(PaintTest, TheCaptionIsNeverMirrored) {
   cell->SetBorderColor1(kWhite);  // a picture that looks the same mirrored
   cell->SetCaptionAlignment(0);
   cell->SetCaption(u"LLLL");
-  const soft::Bitmap upright = surface().image();
+  const raster::Bitmap upright = surface().image();
   cell->SetFlipCell(1);
   const auto rows = ChangedRows(upright, surface().image());
   for (int row : rows) EXPECT_TRUE(row == 0 || row == 29) << row;  // only the corner splats move
@@ -227,12 +227,12 @@ TEST_F(PaintTest, CaptionFontsDoNotPileUp) {
 TEST_F(PaintTest, DrawTextStringFillsOutToTheSurfaceEdges) {
   Make(80, 30);
   Flat(kWhite);
-  const soft::Bitmap plain = surface().image();
+  const raster::Bitmap plain = surface().image();
   cell->DrawTextString(u"~$00065~$00066", kRed, false, 0, 1, u"Arial", 12, true, false, 0, 0, -1, -1, 0, 0);
   int rightmost = -1;
   for (int y = 0; y < 30; ++y) {
     for (int x = 0; x < 80; ++x) {
-      if (At(x, y) != soft::RgbFromPixel(plain.at(x, y))) rightmost = std::max(rightmost, x);
+      if (At(x, y) != raster::RgbFromPixel(plain.at(x, y))) rightmost = std::max(rightmost, x);
     }
   }
   EXPECT_GT(rightmost, 70);  // right-aligned against 80 - 1
@@ -272,9 +272,9 @@ TEST_F(PaintTest, TheSymbolGlyphIsDrawnOnlyWhenAsked) {
   Flat(kWhite);
   cell->SetCaptionColor(kRed);
   cell->SetSymbolNo(65);
-  const soft::Bitmap plain = surface().image();
+  const raster::Bitmap plain = surface().image();
   cell->SetSymbolDraw(true);
-  const soft::Bitmap glyph = surface().image();
+  const raster::Bitmap glyph = surface().image();
   EXPECT_FALSE(ChangedRows(plain, glyph).empty());
   cell->SetSymbolNo(300);  // names no single-byte character
   EXPECT_TRUE(ChangedRows(plain, surface().image()).empty());
@@ -394,7 +394,7 @@ TEST_F(Repaint, PaintingTwiceShowsWhatPaintingOnceShows) {
         cell->SetFlipCell(flip);
         cell->SetBorderStyle(border);
         cell->SetCellStyle(style);
-        const soft::Bitmap once = surface().image();
+        const raster::Bitmap once = surface().image();
         cell->Refresh();
         if (surface().image().pixels() != once.pixels()) {
           changed.push_back(std::to_string(flip) + "/" + std::to_string(border) + "/" + std::to_string(style));
@@ -431,7 +431,7 @@ TEST_F(Repaint, ALetThatChangesNothingKeepsThePicture) {
 
 TEST_F(Repaint, DrawingFromOutsideIsPaintedOverByTheNextLet) {
   Flat(kRed);
-  const soft::Bitmap painted = surface().image();
+  const raster::Bitmap painted = surface().image();
   cell->hdc().fillRect(Rect{0, 0, 20, 20}, kBlue);
   cell->SetCellStyle(cell->CellStyle());
   EXPECT_EQ(surface().image().pixels(), painted.pixels());

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "cell_fixture.h"
-#include "platform/sim/sim_property_bag.h"
+#include "runtime/ordered_property_bag.h"
 
 namespace glavo::testing {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(PropertiesTest, EmptyStateDataChangesNothingButStillRepaints) {
 }
 
 TEST_F(PropertiesTest, DefaultsAreNotStoredInThePropertyBag) {
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   cell->WriteProperties(bag);
   EXPECT_EQ(bag.size(), 0u) << ::testing::PrintToString(bag.keys());
 }
@@ -115,7 +115,7 @@ TEST_F(PropertiesTest, PropertyBagRoundTripsEveryProperty) {
   cell->SetFont(MakeFont(u"Arial", 12.75f, true));
   cell->SetMousePointer(2);
   cell->LoadCellTheme(u"", u"3##255##65280##5##6##2##4##16777215##True##128##1##2##3##4##11##1##0##40");
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   cell->WriteProperties(bag);
 
   auto other = std::make_unique<GlavoCell>(form->createChild());
@@ -135,7 +135,7 @@ TEST_F(PropertiesTest, PropertyBagRoundTripsEveryProperty) {
 }
 
 TEST_F(PropertiesTest, AnEmptyBagLoadsTheDefaultsWithNoIcon) {
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   auto other = std::make_unique<GlavoCell>(form->createChild());
   other->SetMaskColor(5);
   other->ReadProperties(bag);
@@ -146,7 +146,7 @@ TEST_F(PropertiesTest, AnEmptyBagLoadsTheDefaultsWithNoIcon) {
 }
 
 TEST_F(PropertiesTest, BagValuesConvertToThePropertyType) {
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   bag.write("BorderSize", std::u16string(u"7"));
   bag.write("SplitSize", 12.5);
   bag.write("Animate", std::u16string(u"true"));

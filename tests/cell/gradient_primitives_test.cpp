@@ -13,8 +13,8 @@ namespace {
 
 class GradientTest : public ::testing::Test {
  protected:
-  soft::SimDesktop desktop{200, 200};
-  std::unique_ptr<soft::SimSurface> window = desktop.createWindow(Rect{0, 0, 40, 40});
+  sim::SimDesktop desktop{200, 200};
+  std::unique_ptr<sim::SimSurface> window = desktop.createWindow(Rect{0, 0, 40, 40});
   std::unique_ptr<PictureBox> pic = window->createPictureBox(20, 20);
 
   void SetUp() override { pic->setBackColor(MakeRgb(9, 9, 9)); }
@@ -115,7 +115,7 @@ namespace {
 // match the ramp formula pixel for pixel, also for steep ramps, clipped
 // rows (a negative x) and blend sizes that shrink the steps.
 TEST(FourCornerRowsTest, MatchTheRampFormulaExactly) {
-  soft::SimDesktop desktop{1200, 120};
+  sim::SimDesktop desktop{1200, 120};
   auto window = desktop.createWindow(Rect{0, 0, 1200, 120});
   auto pic = window->createPictureBox(1200, 120);
   std::uint32_t seed = 12345;

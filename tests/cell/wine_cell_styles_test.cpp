@@ -23,7 +23,7 @@ using wine::Bitness;
 using wine::ShellQuote;
 
 scene::RawImage SoftStrip() {
-  soft::SimDesktop desktop(kStripCellWidth, kStripCellHeight);
+  sim::SimDesktop desktop(kStripCellWidth, kStripCellHeight);
   auto form = desktop.createWindow(Rect{0, 0, kStripCellWidth, kStripCellHeight});
   scene::RawImage image;
   image.width = kStripCellWidth;
@@ -32,7 +32,7 @@ scene::RawImage SoftStrip() {
   for (int index = 0; index < kStripCells; ++index) {
     GlavoCell cell(form->createChild());
     PaintStripCell(cell, index);
-    const auto& bits = static_cast<soft::SimSurface&>(cell.surface()).image();
+    const auto& bits = static_cast<sim::SimSurface&>(cell.surface()).image();
     for (int y = 0; y < kStripCellHeight; ++y) {
       for (int x = 0; x < kStripCellWidth; ++x) {
         image.pixels[static_cast<std::size_t>(index * kStripCellHeight + y) * image.width + x] =

@@ -13,14 +13,14 @@ namespace glavo::testing {
 
 struct Canvas {
   Canvas(int width, int height, Rgb background)
-      : bitmap(width, height, soft::PixelFromRgb(background)), dc(bitmap, gdi) {}
+      : bitmap(width, height, raster::PixelFromRgb(background)), dc(bitmap, gdi) {}
 
-  Rgb at(int x, int y) const { return soft::RgbFromPixel(bitmap.at(x, y)) & 0xFFFFFFu; }
+  Rgb at(int x, int y) const { return raster::RgbFromPixel(bitmap.at(x, y)) & 0xFFFFFFu; }
   BitmapHandle handle() const { return dc.selectedBitmap(); }
 
-  soft::Bitmap bitmap;
-  soft::SoftGdi gdi;
-  soft::SoftDc dc;
+  raster::Bitmap bitmap;
+  sim::SoftGdi gdi;
+  sim::SoftDc dc;
 };
 
 struct RecordingMessageBox : MessageBox {

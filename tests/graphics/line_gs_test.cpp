@@ -235,7 +235,7 @@ TEST(LineGS, ArrayToPictureEndsTheSeries) {
   const int drawn = CountChanged(c, kWhite, [](int, int) { return true; });
   EXPECT_GT(drawn, 8);
 
-  c.bitmap.fill(soft::PixelFromRgb(kWhite));
+  c.bitmap.fill(raster::PixelFromRgb(kWhite));
   d.gs.CircleDIB(6, 6, 3, 3, kBlack, 1);  // no new DIB: message, nothing drawn
   d.gs.ArcDIB(6, 6, 3, 3, 0, 360, kBlack, 1);
   d.gs.Array2Pic();
@@ -269,13 +269,13 @@ TEST(LineGS, DibWithNoUsableBitmapLeavesTheMethodsNotReady) {
 
 TEST(LineGS, DibDrawingKeepsTheFourthByteOfEachPixel) {
   Canvas c(8, 8, kWhite);
-  for (soft::Pixel& p : c.bitmap.pixels()) p |= 0x5A000000u;
+  for (raster::Pixel& p : c.bitmap.pixels()) p |= 0x5A000000u;
   Drawer d;
   d.gs.DIB(c.dc, c.handle(), 8, 8);
   d.gs.LineDIB(0, 0, 7, 0, kBlue);
   d.gs.CircleDIB(4, 5, 3, 2, kBlack, 1);
   d.gs.Array2Pic();
-  for (soft::Pixel p : c.bitmap.pixels()) EXPECT_EQ(p >> 24, 0x5Au);
+  for (raster::Pixel p : c.bitmap.pixels()) EXPECT_EQ(p >> 24, 0x5Au);
   EXPECT_EQ(c.at(3, 0), kBlue);
   EXPECT_NE(c.at(1, 5), kWhite);
 }

@@ -9,8 +9,8 @@
 
 #include "cell/glavo_cell.h"
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_property_bag.h"
 #include "platform/sim/sim_surface.h"
+#include "runtime/ordered_property_bag.h"
 #include "stage/skin_stage.h"
 
 namespace glavo {
@@ -31,20 +31,20 @@ class ExtremeCaption : public ::testing::Test {
   // sight whatever its angle.
   int InkAfter(std::int32_t escapement, std::int32_t orientation) {
     cell.Refresh();
-    const soft::Bitmap before = surface().image();
+    const raster::Bitmap before = surface().image();
     cell.DrawTextString(u"Angle", 0x000000FF, false, 0, 3, u"Arial", 14.0f, true, false, 200, 150, 400, 300,
                         escapement, orientation);
-    const soft::Bitmap& after = surface().image();
+    const raster::Bitmap& after = surface().image();
     int changed = 0;
     for (int y = 0; y < after.height(); ++y) {
       for (int x = 0; x < after.width(); ++x) changed += after.at(x, y) != before.at(x, y);
     }
     return changed;
   }
-  soft::SimSurface& surface() { return static_cast<soft::SimSurface&>(cell.surface()); }
+  sim::SimSurface& surface() { return static_cast<sim::SimSurface&>(cell.surface()); }
 
-  soft::SimDesktop desktop{400, 300};
-  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  sim::SimDesktop desktop{400, 300};
+  std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
   GlavoCell cell{form->createChild()};
 };
 
@@ -67,7 +67,7 @@ TEST_F(ExtremeCaption, WholeTurnsDoNotChangeTheText) {
 // taller than any extender holds, and the load ends there (the overflow,
 // like a size the host cannot allocate, ends a load without a report).
 TEST(ExtremeTheme, UnclampedMetricsFromAThemeStillLayOut) {
-  soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
   stage.place();
   const std::u16string original = stage.skin().SaveSkinTheme();
   const auto metrics = original.rfind(u"#$#30#$#3#$#24#$#");
@@ -99,10 +99,10 @@ namespace {
 // neither runs an action nor lets the property read anything but rest.
 TEST(ExtremeBag, AForeignSkinThemeValueReadsBackAsNoAction) {
   for (std::int32_t stored : {std::int32_t{gwr_SaveTheme}, std::int32_t{gwr_ResetTheme}, -1905786314, kMaxLong}) {
-    soft::SimPropertyBag bag;
+    OrderedPropertyBag bag;
     bag.write("SkinTheme", stored);
     bag.write("Caption", std::u16string(u"Kept"));
-    soft::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+    stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
     stage.load(bag);
     EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction) << stored;
     EXPECT_EQ(stage.skin().Caption(), u"Kept") << "a reset would have restored the default caption";

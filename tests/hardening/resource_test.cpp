@@ -23,8 +23,8 @@ class CaptionRepaints : public ::testing::Test {
   }
   int LiveFonts() { return desktop.gdi().liveFonts(); }
 
-  soft::SimDesktop desktop{400, 300};
-  std::unique_ptr<soft::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
+  sim::SimDesktop desktop{400, 300};
+  std::unique_ptr<sim::SimSurface> form = desktop.createWindow(Rect{0, 0, 400, 300});
   GlavoCell cell{form->createChild()};
 };
 
@@ -63,7 +63,7 @@ TEST_F(CaptionRepaints, ClearingTheCaptionDoesNotGrowTheFontCount) {
 }
 
 TEST(SkinResources, ThemeSwitchesAndDragStepsKeepTheFontCount) {
-  soft::SkinStage stage(Size{1024, 768}, Rect{100, 100, 500, 400});
+  stage::SkinStage stage(Size{1024, 768}, Rect{100, 100, 500, 400});
   stage.place();
   stage.tick(20);
   const int before = stage.desktop().gdi().liveFonts();

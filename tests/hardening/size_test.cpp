@@ -18,14 +18,14 @@ namespace {
 constexpr int kTwips = 15;
 
 // A pixel of a part at a fraction of its width and height.
-soft::Pixel PartPixel(GlavoSkin& skin, SkinPartsGwr part, double fx, double fy) {
-  const auto& surface = static_cast<soft::SimSurface&>(skin.part(part).surface());
-  const soft::Bitmap& image = surface.image();
+raster::Pixel PartPixel(GlavoSkin& skin, SkinPartsGwr part, double fx, double fy) {
+  const auto& surface = static_cast<sim::SimSurface&>(skin.part(part).surface());
+  const raster::Bitmap& image = surface.image();
   return image.at(static_cast<int>(image.width() * fx), static_cast<int>(image.height() * fy)) & 0x00FFFFFFu;
 }
 
 TEST(FormSizes, An8KFormIsLaidOutAndPainted) {
-  soft::SkinStage stage(Size{7700, 4400}, Rect{0, 0, 7680, 4320});
+  stage::SkinStage stage(Size{7700, 4400}, Rect{0, 0, 7680, 4320});
   stage.place();
   GlavoSkin& skin = stage.skin();
   EXPECT_EQ(skin.surface().bounds(), (Rect{0, 0, 7680, 4320}));
@@ -36,7 +36,7 @@ TEST(FormSizes, An8KFormIsLaidOutAndPainted) {
   EXPECT_EQ(close.right, 7680 - 2);
   // Onyx paints the background as a vertical gradient and the title bar
   // grey; an unpainted surface would be black.
-  const soft::Pixel middle = PartPixel(skin, gwr_Back, 0.5, 0.5);
+  const raster::Pixel middle = PartPixel(skin, gwr_Back, 0.5, 0.5);
   EXPECT_NE(middle, 0u);
   EXPECT_EQ(PartPixel(skin, gwr_Back, 0.05, 0.5), middle);
   EXPECT_EQ(PartPixel(skin, gwr_Back, 0.95, 0.5), middle);
@@ -45,7 +45,7 @@ TEST(FormSizes, An8KFormIsLaidOutAndPainted) {
 }
 
 TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
-  soft::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
+  stage::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
   stage.place();
   try {
     stage.form().setBound(FormBound::kWidth, 40000.0 * kTwips);
@@ -65,7 +65,7 @@ TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
 // A theme whose title bar the host cannot allocate is applied as far as it
 // goes and reports nothing, through the method and the action property.
 TEST(FormSizes, AThemeAskingForAHugeTitleBarLoadsWithoutAnError) {
-  soft::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
+  stage::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
   stage.place();
   std::u16string theme = stage.skin().SaveSkinTheme();
   const auto metrics = theme.rfind(u"#$#30#$#3#$#24#$#");
@@ -87,13 +87,13 @@ TEST(FormSizes, AThemeAskingForAHugeTitleBarLoadsWithoutAnError) {
 }
 
 TEST(FormSizes, OffscreenLimitsAreTheDocumentedOnes) {
-  soft::SimDesktop desktop(100, 100);
+  sim::SimDesktop desktop(100, 100);
   auto window = desktop.createWindow(Rect{0, 0, 10, 10});
-  EXPECT_THROW(window->move(0, 0, soft::kMaxOffscreenSide + 1, 1), HostError);
+  EXPECT_THROW(window->move(0, 0, sim::kMaxOffscreenSide + 1, 1), HostError);
   EXPECT_THROW(window->move(0, 0, 20000, 20000), HostError);
   EXPECT_EQ(window->bounds(), (Rect{0, 0, 10, 10})) << "a refused size leaves the window as it was";
-  window->move(0, 0, soft::kMaxOffscreenSide, 2);
-  EXPECT_EQ(window->bounds().width(), soft::kMaxOffscreenSide);
+  window->move(0, 0, sim::kMaxOffscreenSide, 2);
+  EXPECT_EQ(window->bounds().width(), sim::kMaxOffscreenSide);
 }
 
 }  // namespace

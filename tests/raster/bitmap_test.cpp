@@ -5,7 +5,7 @@
 
 #include <random>
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 TEST(Bitmap, ResizesAndFillsShowTheirColourWhereverLookedAt) {
@@ -114,4 +114,4 @@ TEST(Bitmap, RecordedSpansReadAsThePixelsWritten) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

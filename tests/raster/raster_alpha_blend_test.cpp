@@ -4,7 +4,7 @@
 
 #include "platform/sim/soft_dc.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 BlendFunction Blend(int constant, bool sourceAlpha) {
@@ -104,9 +104,9 @@ TEST_F(AlphaBlendCopyTest, SameSurfaceMustNotOverlap) {
 }
 
 TEST(SoftDcAlphaBlend, BlendsBetweenContexts) {
-  SoftGdi gdi;
+  sim::SoftGdi gdi;
   Bitmap a(4, 1, 0x00204060), b(4, 1, 0x00FF8040);
-  SoftDc dst(a, gdi), src(b, gdi);
+  sim::SoftDc dst(a, gdi), src(b, gdi);
   EXPECT_TRUE(dst.alphaBlend(1, 0, 2, 1, src, 0, 0, 2, 1, Blend(128, false)));
   EXPECT_EQ(a.at(0, 0), 0x00204060u);
   EXPECT_EQ(a.at(1, 0), 0x00906050u);
@@ -115,4 +115,4 @@ TEST(SoftDcAlphaBlend, BlendsBetweenContexts) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -7,7 +7,7 @@
 
 #include "raster/bitmap.h"
 
-namespace glavo::soft::testing {
+namespace glavo::raster::testing {
 
 inline constexpr Rgb kWhite = 0xFFFFFF;
 inline constexpr Rgb kBlack = 0x000000;
@@ -33,4 +33,4 @@ inline std::string Rows(const std::vector<std::string>& rows) {
 
 inline Bitmap WhiteBitmap(int w, int h) { return Bitmap(w, h, PixelFromRgb(kWhite)); }
 
-}  // namespace glavo::soft::testing
+}  // namespace glavo::raster::testing

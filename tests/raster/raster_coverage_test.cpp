@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 using PixelSet = std::set<std::pair<int, int>>;  // (y, x)
@@ -94,4 +94,4 @@ TEST(RasterCoverage, AnEmptyAreaCoversNothing) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -7,7 +7,7 @@
 
 #include "platform/sim/soft_dc.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 Bitmap Numbered(int w, int h) {
@@ -131,9 +131,9 @@ TEST(RasterDib, DeviceRowsClipAtEveryEdge) {
 }
 
 TEST(SoftDcDib, TransfersOnlyItsOwnBitmap) {
-  SoftGdi gdi;
+  sim::SoftGdi gdi;
   Bitmap b = Numbered(3, 2), other(3, 2);
-  SoftDc dc(b, gdi);
+  sim::SoftDc dc(b, gdi);
   std::vector<std::uint32_t> buf(6);
   EXPECT_EQ(
       dc.getDIBits(reinterpret_cast<BitmapHandle>(&other), 0, 2, DibHeader{3, -2, 32}, buf.data()),
@@ -163,4 +163,4 @@ TEST(RasterDib, TwentyFourBitRowsOfEveryWidthKeepTheirBytes) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

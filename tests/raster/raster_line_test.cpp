@@ -9,7 +9,7 @@
 #include "platform/sim/soft_dc.h"
 #include "raster_art.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 using testing::Art;
@@ -108,8 +108,8 @@ TEST(RasterLine, ClippingKeepsExactlyThePixelsInside) {
 
 TEST(RasterLine, ReversedLineDiffersOnTiesLikeGdi) {
   Bitmap forward = WhiteBitmap(12, 5), backward = WhiteBitmap(12, 5);
-  SoftGdi gdi;
-  SoftDc f(forward, gdi), b(backward, gdi);
+  sim::SoftGdi gdi;
+  sim::SoftDc f(forward, gdi), b(backward, gdi);
   f.moveTo(0, 3);
   f.lineTo(10, 0);
   b.moveTo(10, 0);
@@ -137,8 +137,8 @@ TEST(RasterLine, AxisParallelRunsLeaveTheirEndInBothDirections) {
 
 TEST(RasterLine, LinesCrossingTheEdgesAreClipped) {
   Bitmap b = WhiteBitmap(20, 12);
-  SoftGdi gdi;
-  SoftDc dc(b, gdi);
+  sim::SoftGdi gdi;
+  sim::SoftDc dc(b, gdi);
   dc.moveTo(-7, -3);
   dc.lineTo(30, 15);
   dc.moveTo(25, -4);
@@ -159,8 +159,8 @@ TEST(RasterLine, LinesCrossingTheEdgesAreClipped) {
 
 TEST(RasterLine, HugeCoordinatesAreScaledDownAsGdiDoes) {
   Bitmap b = WhiteBitmap(20, 4);
-  SoftGdi gdi;
-  SoftDc dc(b, gdi);
+  sim::SoftGdi gdi;
+  sim::SoftDc dc(b, gdi);
   // Ends beyond 2^28 are divided by eight before the walk, so these two
   // lines land on row 0 and column 1; the walk stays within the surface.
   dc.moveTo(-2000000000, 5);
@@ -175,4 +175,4 @@ TEST(RasterLine, HugeCoordinatesAreScaledDownAsGdiDoes) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

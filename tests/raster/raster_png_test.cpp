@@ -7,7 +7,7 @@
 #include "raster/bitmap.h"
 #include "raster/png_file.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 std::string TempPath(const std::string& name) {
@@ -72,4 +72,4 @@ TEST(SurfacePng, BitmapSizesAreSane) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -7,7 +7,7 @@
 #include "platform/sim/soft_dc.h"
 #include "raster_art.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 using testing::Art;
@@ -18,17 +18,17 @@ using testing::WhiteBitmap;
 
 class RasterShapes : public ::testing::Test {
  protected:
-  SoftDc& canvas(int w, int h) {
+  sim::SoftDc& canvas(int w, int h) {
     bitmap_ = WhiteBitmap(w, h);
-    dc_ = std::make_unique<SoftDc>(bitmap_, gdi_);
+    dc_ = std::make_unique<sim::SoftDc>(bitmap_, gdi_);
     dc_->setBrush(kBlue, true);
     return *dc_;
   }
   std::string art() const { return Art(bitmap_); }
 
-  SoftGdi gdi_;
+  sim::SoftGdi gdi_;
   Bitmap bitmap_;
-  std::unique_ptr<SoftDc> dc_;
+  std::unique_ptr<sim::SoftDc> dc_;
 };
 
 // The right column and bottom row stay out; corners in any order, the
@@ -47,14 +47,14 @@ TEST_F(RasterShapes, RectangleLeavesRightColumnAndBottomRowOut) {
   EXPECT_EQ(art(), box) << "inverted corners";
   canvas(8, 6).roundRect(1, 1, 7, 5, 2, 9);
   EXPECT_EQ(art(), box) << "tiny round corners";
-  SoftDc& dc = canvas(8, 6);
+  sim::SoftDc& dc = canvas(8, 6);
   dc.setGraphicsMode(kGmAdvanced);
   dc.rectangle(1, 1, 6, 4);
   EXPECT_EQ(art(), box) << "advanced mode";
 }
 
 TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
-  SoftDc& dc = canvas(6, 4);
+  sim::SoftDc& dc = canvas(6, 4);
   dc.rectangle(2, 1, 2, 3);
   dc.rectangle(1, 2, 4, 2);
   dc.roundRect(3, 0, 3, 4, 2, 2);
@@ -66,7 +66,7 @@ TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
 }
 
 TEST_F(RasterShapes, WidePenRectangleIsCentredOnTheOutlineWithRoundCorners) {
-  SoftDc& dc = canvas(20, 16);
+  sim::SoftDc& dc = canvas(20, 16);
   dc.setPen(kBlack, 3);
   dc.rectangle(3, 2, 16, 13);
   EXPECT_EQ(art(), Rows({"....................",
@@ -142,11 +142,11 @@ TEST_F(RasterShapes, OneColourRectangleCoversTheOutlineAndTheInside) {
     for (int t = -2; t < 8; t += 2) {
       for (int r = -1; r < 11; r += 2) {
         for (int b = 0; b < 9; b += 3) {
-          SoftDc& two = canvas(8, 6);
+          sim::SoftDc& two = canvas(8, 6);
           two.setPen(kBlack, 1);
           two.rectangle(l, t, r, b);
           const std::string expected = covered(art());
-          SoftDc& one = canvas(8, 6);
+          sim::SoftDc& one = canvas(8, 6);
           one.setPen(kBlue, 1);
           one.rectangle(l, t, r, b);
           ASSERT_EQ(covered(art()), expected) << l << "," << t << "," << r << "," << b;
@@ -182,7 +182,7 @@ TEST_F(RasterShapes, EllipseFillsItsBoxLessRightAndBottom) {
 }
 
 TEST_F(RasterShapes, HollowBrushLeavesTheInsideAndEvenPensLeanUpLeft) {
-  SoftDc& dc = canvas(20, 16);
+  sim::SoftDc& dc = canvas(20, 16);
   dc.setBrush(kBlue, false);
   dc.setPen(kBlack, 2);
   dc.ellipse(2, 1, 17, 14);
@@ -205,7 +205,7 @@ TEST_F(RasterShapes, HollowBrushLeavesTheInsideAndEvenPensLeanUpLeft) {
 }
 
 TEST_F(RasterShapes, TinyEllipses) {
-  SoftDc& dc = canvas(10, 6);
+  sim::SoftDc& dc = canvas(10, 6);
   dc.ellipse(1, 1, 4, 5);
   dc.ellipse(6, 2, 7, 3);
   EXPECT_EQ(art(), Rows({"..........",
@@ -226,7 +226,7 @@ TEST_F(RasterShapes, NarrowEllipseEndsInItsOutline) {
 }
 
 TEST_F(RasterShapes, WideLinesHaveRoundCapsAtBothEnds) {
-  SoftDc& dc = canvas(24, 18);
+  sim::SoftDc& dc = canvas(24, 18);
   dc.setPen(kBlack, 3);
   dc.moveTo(4, 5);
   dc.lineTo(19, 11);
@@ -257,7 +257,7 @@ TEST_F(RasterShapes, WideLinesHaveRoundCapsAtBothEnds) {
 }
 
 TEST_F(RasterShapes, WildCoordinatesClipWithoutStalling) {
-  SoftDc& dc = canvas(12, 8);
+  sim::SoftDc& dc = canvas(12, 8);
   // A box far larger than the surface: only its interior shows.
   dc.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
   EXPECT_EQ(art(), Rows({"oooooooooooo",
@@ -283,7 +283,7 @@ TEST_F(RasterShapes, WildCoordinatesClipWithoutStalling) {
 }
 
 TEST_F(RasterShapes, FillRectCoversLeftTopAndLeavesRightBottom) {
-  SoftDc& dc = canvas(10, 8);
+  sim::SoftDc& dc = canvas(10, 8);
   dc.fillRect({1, 1, 4, 3}, kBlack);
   dc.fillRect({8, 7, 6, 4}, kBlue);  // inverted sides, as a pattern blit
   dc.fillRect({-100, 0, 100, 1}, kBlack);
@@ -301,4 +301,4 @@ TEST_F(RasterShapes, FillRectCoversLeftTopAndLeavesRightBottom) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -7,7 +7,7 @@
 
 #include "platform/sim/soft_dc.h"
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 // Every source pixel is unique: 0x00YYXX10 encodes its position.
@@ -168,9 +168,9 @@ TEST_F(HalftoneBrightness, OtherModesIgnoreTheAdjustment) {
 }
 
 TEST(SoftDcStretch, DeviceContextUsesItsModeAndAdjustment) {
-  SoftGdi gdi;
+  sim::SoftGdi gdi;
   Bitmap b(2, 1, 0x00404040);
-  SoftDc dc(b, gdi);
+  sim::SoftDc dc(b, gdi);
   ColorAdjustment ca = dc.getColorAdjustment();
   ca.brightness = 100;
   dc.setColorAdjustment(ca);
@@ -184,9 +184,9 @@ TEST(SoftDcStretch, DeviceContextUsesItsModeAndAdjustment) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 // Row copies (and the brightness table) must give exactly what the
@@ -223,4 +223,4 @@ TEST(RasterStretchPaths, RowCopiesAgreeWithThePerPixelWalk) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-namespace glavo::soft {
+namespace glavo::raster {
 namespace {
 
 #if defined(__SIZEOF_INT128__)
@@ -65,4 +65,4 @@ TEST(PortableInt128, HoldsProductsBeyondSixtyFourBits) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::raster

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "platform/sim/sim_property_bag.h"
 #include "runtime/host_value.h"
 #include "runtime/number_text.h"
+#include "runtime/ordered_property_bag.h"
 #include "runtime/property_bag.h"
 
 namespace glavo::testing {
@@ -52,7 +52,7 @@ TEST(NumberTextTest, AutomationAndStoredTextsReadNumbersTheSameWay) {
   } catch (const HostError& e) {
     EXPECT_EQ(e.number(), host_error::kOverflow);
   }
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   bag.write("A", std::u16string(u"&H20"));
   bag.write("B", std::u16string(u"nan"));
   EXPECT_EQ(ReadLong(bag, "A", 7), 32);

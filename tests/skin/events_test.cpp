@@ -72,7 +72,7 @@ TEST_F(SkinEvents, KeyPressAndKeyUpArePassedOn) {
 }
 
 TEST_F(SkinEvents, KeysOnThePartsAreNotHandled) {
-  desktop().setFocus(&static_cast<soft::SimSurface&>(skin().part(gwr_TitleBar).surface()));
+  desktop().setFocus(&static_cast<sim::SimSurface&>(skin().part(gwr_TitleBar).surface()));
   desktop().keyDown(115, shift::kAlt);
   EXPECT_TRUE(form().loaded());
   EXPECT_TRUE(log.events.empty());
@@ -81,7 +81,7 @@ TEST_F(SkinEvents, KeysOnThePartsAreNotHandled) {
 TEST_F(SkinEvents, SystemMenuOpensBelowTheTitleBarWithItsCaptions) {
   clickAt(stage.partPoint(gwr_Icon));
   ASSERT_EQ(stage.menus().shown().size(), 1u);
-  const soft::ShownMenu& menu = stage.menus().shown()[0];
+  const sim::ShownMenu& menu = stage.menus().shown()[0];
   EXPECT_EQ(menu.at, (Point{3, 30}));
   EXPECT_EQ(menu.atScreen, (Point{243, 180}));
   EXPECT_EQ(menu.flags, 0u);

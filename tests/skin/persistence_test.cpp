@@ -1,7 +1,7 @@
 // First placement, the property bag, and the property lets.
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_property_bag.h"
+#include "runtime/ordered_property_bag.h"
 #include "skin/body_themes.h"
 #include "skin/skin_theme_string.h"
 #include "skin_test_support.h"
@@ -9,12 +9,11 @@
 namespace glavo::test {
 namespace {
 
-using soft::SimPropertyBag;
 
 class Persistence : public testing::Test, public SkinScenario {};
 
 TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
-  soft::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
+  stage::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kSizable);
   fresh.place();
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kNone);
@@ -55,11 +54,11 @@ TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
   skin().SetShowHelpButton(false);
   skin().SetAllowSystemMenu(false);
   skin().SetFont(MakeFont(u"Tahoma", 11, true));
-  SimPropertyBag bag;
+  OrderedPropertyBag bag;
   skin().WriteProperties(bag);
   EXPECT_FALSE(bag.contains("SkinTheme"));  // always 0, the default
 
-  soft::SkinStage loaded(Size{1280, 800}, Rect{240, 150, 1040, 750});
+  stage::SkinStage loaded(Size{1280, 800}, Rect{240, 150, 1040, 750});
   loaded.load(bag);
   GlavoSkin& copy = loaded.skin();
   EXPECT_EQ(copy.Caption(), u"Saved");
@@ -78,8 +77,8 @@ TEST_F(Persistence, PropertyBagRoundTripRestoresLookAndSettings) {
 }
 
 TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
-  SimPropertyBag empty;
-  soft::SkinStage loaded;
+  OrderedPropertyBag empty;
+  stage::SkinStage loaded;
   const std::u16string createdLook = loaded.skin().part(gwr_TitleBar).SaveCellTheme();
   loaded.load(empty);
   GlavoSkin& s = loaded.skin();
@@ -98,13 +97,13 @@ TEST_F(Persistence, EmptyBagGivesTheDefaultsAndTheCreatedLook) {
 }
 
 TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
-  SimPropertyBag bag;
+  OrderedPropertyBag bag;
   skin().SetBodyTheme(gwr_Candy);
   skin().SaveSkinTheme();
   skin().LoadSkinTheme(u"", BuiltInSkinTheme(gwr_Safari));  // as from a file
   skin().WriteProperties(bag);
   bag.write("TitleBarSize", std::int32_t{150});
-  soft::SkinStage loaded;
+  stage::SkinStage loaded;
   loaded.load(bag);
   EXPECT_EQ(loaded.skin().BodyTheme(), gwr_Candy);
   EXPECT_EQ(loaded.skin().part(gwr_Back).CellStateNormalData(),
@@ -122,9 +121,9 @@ TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
                                                         {"TitleBarSize", 2000000000}};
   const std::int32_t expected[] = {host_error::kOverflow, host_error::kOutOfMemory};
   for (int i = 0; i < 2; ++i) {
-    SimPropertyBag bag;
+    OrderedPropertyBag bag;
     bag.write(cases[i].first, cases[i].second);
-    soft::SkinStage loaded;
+    stage::SkinStage loaded;
     try {
       loaded.load(bag);
       ADD_FAILURE() << cases[i].first << " loaded";
@@ -135,7 +134,7 @@ TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
 }
 
 TEST_F(Persistence, WrittenKeysAreOnlyThoseThatDifferFromTheirDefaults) {
-  SimPropertyBag bag;
+  OrderedPropertyBag bag;
   skin().WriteProperties(bag);
   // A new control differs in its caption, its white background, its theme
   // text and the title bar font.
@@ -181,7 +180,7 @@ TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
 }
 
 TEST_F(Persistence, HiddenFormMembersRaiseTheHostError) {
-  form().removeMember(soft::SimForm::Member::kWindowState);
+  form().removeMember(sim::SimForm::Member::kWindowState);
   try {
     skin().Refresh();
     FAIL() << "the host's error should reach the caller";

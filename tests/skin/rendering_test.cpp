@@ -6,10 +6,10 @@
 namespace glavo::test {
 namespace {
 
-using soft::Bitmap;
-using soft::Pixel;
+using raster::Bitmap;
+using raster::Pixel;
 
-Rgb At(const Bitmap& b, int x, int y) { return soft::RgbFromPixel(b.at(x, y)); }
+Rgb At(const Bitmap& b, int x, int y) { return raster::RgbFromPixel(b.at(x, y)); }
 
 int DifferentPixels(const Bitmap& a, const Bitmap& b, const Rect& r) {
   int n = 0;
@@ -66,11 +66,11 @@ TEST_F(Rendering, ThemesChangeTheWholeFrame) {
 // resizes, recycled masks and deferred clears leave nothing behind.
 TEST(RenderingAfterDrag, MatchesAFormPlacedAtTheFinalSize) {
   for (int theme = 0; theme < kBodyThemeCount; ++theme) {
-    soft::SkinStage dragged;
+    stage::SkinStage dragged;
     dragged.place();
     dragged.skin().SetBodyTheme(static_cast<BodyThemesGwr>(theme));
     dragged.tick(20);
-    soft::SimDesktop& desk = dragged.desktop();
+    sim::SimDesktop& desk = dragged.desktop();
     auto corner = [&] { return dragged.partPoint(gwr_RightCorner); };
     desk.moveCursor(corner());
     desk.pressButton(mouse::kLeft);
@@ -83,7 +83,7 @@ TEST(RenderingAfterDrag, MatchesAFormPlacedAtTheFinalSize) {
     const Rect final = dragged.form().pixelBounds();
     ASSERT_NE(final, (Rect{240, 150, 1040, 750}));
 
-    soft::SkinStage placed(Size{1280, 800}, final);
+    stage::SkinStage placed(Size{1280, 800}, final);
     placed.place();
     placed.skin().SetBodyTheme(static_cast<BodyThemesGwr>(theme));
     placed.tick(20);

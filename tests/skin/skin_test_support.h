@@ -62,8 +62,8 @@ class SkinScenario {
   }
 
   GlavoSkin& skin() { return stage.skin(); }
-  soft::SimForm& form() { return stage.form(); }
-  soft::SimDesktop& desktop() { return stage.desktop(); }
+  sim::SimForm& form() { return stage.form(); }
+  sim::SimDesktop& desktop() { return stage.desktop(); }
   Rect formPixels() { return form().pixelBounds(); }
   Rect partBounds(SkinPartsGwr p) { return skin().part(p).surface().bounds(); }
 
@@ -84,7 +84,7 @@ class SkinScenario {
     desktop().hover(p, 5);
   }
 
-  soft::SkinStage stage;
+  stage::SkinStage stage;
   EventLog log;
 };
 

@@ -52,7 +52,7 @@ TEST_F(WindowStates, ReboundControlKeepsItsMaximizedStateAndBoundsToRestore) {
   clickAt(stage.partPoint(gwr_MaximizeButton));
   desktop().hover(stage.partPoint(gwr_Back), 30);
   const TwipsRect restore = skin().RestoreRect();
-  const soft::Bitmap before = stage.render();
+  const raster::Bitmap before = stage.render();
   stage.rebind();
   stage.tick(30);
   EXPECT_TRUE(skin().IsMaximized());
@@ -179,7 +179,7 @@ TEST_F(WindowStates, MinimizeButtonAndMenuItemMinimizeAlike) {
 }
 
 TEST_F(WindowStates, DesignerStopsTheTimerAfterItsFirstTick) {
-  soft::SkinStage designer;
+  stage::SkinStage designer;
   designer.skinSurface().setUserMode(false);
   designer.place();
   EXPECT_TRUE(designer.skin().tmrDetect().enabled());

@@ -21,20 +21,20 @@ namespace {
 
 using nlohmann::json;
 
-soft::Bitmap DecodePng(const std::string& bytes) {
+raster::Bitmap DecodePng(const std::string& bytes) {
   char path[] = "/tmp/glavo-studio-test-XXXXXX";
   const int fd = mkstemp(path);
-  soft::Bitmap image;
+  raster::Bitmap image;
   if (fd < 0) return image;
   std::FILE* f = fdopen(fd, "wb");
   std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
-  soft::LoadPng(path, image);
+  raster::LoadPng(path, image);
   std::remove(path);
   return image;
 }
 
-std::string Onyx() { return soft::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
+std::string Onyx() { return stage::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
 
 class StudioApi : public ::testing::Test {
  protected:
@@ -58,7 +58,7 @@ class StudioApi : public ::testing::Test {
 
   // The render's image and the place of `part` in it.
   struct Rendered {
-    soft::Bitmap image;
+    raster::Bitmap image;
     json layout;
   };
   Rendered Render(json request) {
@@ -83,7 +83,7 @@ class StudioApi : public ::testing::Test {
 };
 
 // Pixels that differ between two images of one size, as a bounding box.
-Rect DifferenceBox(const soft::Bitmap& a, const soft::Bitmap& b) {
+Rect DifferenceBox(const raster::Bitmap& a, const raster::Bitmap& b) {
   Rect box{a.width(), a.height(), -1, -1};
   for (int y = 0; y < a.height(); ++y) {
     for (int x = 0; x < a.width(); ++x) {
@@ -124,12 +124,12 @@ TEST_F(StudioApi, RendersExactlyWhatTheSoftwareHostDraws) {
   const Rendered got = Render({{"theme", Onyx()}, {"width", 400}, {"height", 300}, {"caption", "Studio"}});
   ASSERT_EQ(got.image.width(), 400);
   ASSERT_EQ(got.image.height(), 300);
-  soft::SkinRenderOptions options;
+  stage::SkinRenderOptions options;
   options.theme = BuiltInSkinTheme(gwr_Onyx);
   options.width = 400;
   options.height = 300;
   options.caption = u"Studio";
-  const soft::Bitmap expected = soft::RenderSkin(options);
+  const raster::Bitmap expected = stage::RenderSkin(options);
   EXPECT_EQ(DifferenceBox(got.image, expected).right, -1);
   const json close = Place(got.layout, "close");
   EXPECT_EQ(close["visible"], true);
@@ -254,7 +254,7 @@ TEST_F(StudioApi, SwatchesShowEveryStyleInTheLooksColours) {
   auto fill = Post("/api/swatches", {{"record", record}, {"kind", "fill"}, {"width", 80}, {"height", 24}});
   ASSERT_TRUE(fill);
   ASSERT_EQ(fill->status, 200) << fill->body;
-  const soft::Bitmap sheet = DecodePng(fill->body);
+  const raster::Bitmap sheet = DecodePng(fill->body);
   EXPECT_EQ(sheet.width(), 80);
   EXPECT_EQ(sheet.height(), 24 * 25);
   auto border = Post("/api/swatches", {{"record", record}, {"kind", "border"}});
@@ -306,11 +306,11 @@ TEST(StudioFile, TheControlLoadsAStudioFileUnchanged) {
   const std::string file = text + "\r\n";
   ASSERT_EQ(write(fd, file.data(), file.size()), static_cast<ssize_t>(file.size()));
   close(fd);
-  soft::SkinStage stage(Size{500, 400}, Rect{0, 0, 400, 300});
+  stage::SkinStage stage(Size{500, 400}, Rect{0, 0, 400, 300});
   stage.place();
-  stage.skin().LoadSkinTheme(soft::FromUtf8(path));
+  stage.skin().LoadSkinTheme(stage::FromUtf8(path));
   std::remove(path);
-  EXPECT_EQ(soft::ToUtf8(stage.skin().SaveSkinTheme()), text);
+  EXPECT_EQ(stage::ToUtf8(stage.skin().SaveSkinTheme()), text);
 }
 
 TEST(StudioContrast, RatiosFollowWcag) {

@@ -8,7 +8,7 @@
 namespace glavo::studio {
 namespace {
 
-std::string Onyx() { return soft::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
+std::string Onyx() { return stage::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
 
 // Replaces value `position` of look `field` (or field `field` itself when
 // position is -1) in a theme string.
@@ -36,7 +36,7 @@ std::string WithValue(std::string theme, int field, int position, const std::str
 
 TEST(StudioThemeCheck, EveryBuiltInThemeReadsAndWritesBackUnchanged) {
   for (int t = 0; t < kBodyThemeCount; ++t) {
-    const std::string text = soft::ToUtf8(BuiltInSkinTheme(t));
+    const std::string text = stage::ToUtf8(BuiltInSkinTheme(t));
     const ThemeCheck check = CheckTheme(text);
     ASSERT_TRUE(check.theme) << "theme " << t << ": " << check.problems.front().message;
     EXPECT_EQ(FormatTheme(*check.theme), text) << "theme " << t;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 bool EndsWith(const std::string& s, const std::string& tail) {
@@ -58,4 +58,4 @@ TEST(TextFaceMatcher, FallbackCoversMissingCharacters) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -8,16 +8,16 @@
 #include "raster/bitmap.h"
 #include "text/text_renderer.h"
 
-namespace glavo::soft::testing {
+namespace glavo::text::testing {
 
 inline constexpr Rgb kPaper = 0xFFFFFF;
 
 // The bounding box of every pixel that is not paper (empty: left >= right).
-inline Rect InkBox(const Bitmap& b, Rgb paper = kPaper) {
+inline Rect InkBox(const raster::Bitmap& b, Rgb paper = kPaper) {
   Rect box{b.width(), b.height(), 0, 0};
   for (int y = 0; y < b.height(); ++y) {
     for (int x = 0; x < b.width(); ++x) {
-      if (RgbFromPixel(b.at(x, y)) == paper) continue;
+      if (raster::RgbFromPixel(b.at(x, y)) == paper) continue;
       box.left = std::min(box.left, x);
       box.top = std::min(box.top, y);
       box.right = std::max(box.right, x + 1);
@@ -27,22 +27,22 @@ inline Rect InkBox(const Bitmap& b, Rgb paper = kPaper) {
   return box;
 }
 
-inline bool HasInk(const Bitmap& b, Rgb paper = kPaper) {
+inline bool HasInk(const raster::Bitmap& b, Rgb paper = kPaper) {
   const Rect r = InkBox(b, paper);
   return r.left < r.right;
 }
 
-inline int InkCount(const Bitmap& b, const Rect& area, Rgb paper = kPaper) {
+inline int InkCount(const raster::Bitmap& b, const Rect& area, Rgb paper = kPaper) {
   int n = 0;
   for (int y = std::max(0, area.top); y < std::min(b.height(), area.bottom); ++y)
     for (int x = std::max(0, area.left); x < std::min(b.width(), area.right); ++x)
-      n += RgbFromPixel(b.at(x, y)) != paper;
+      n += raster::RgbFromPixel(b.at(x, y)) != paper;
   return n;
 }
 
-inline std::set<Rgb> Colours(const Bitmap& b) {
+inline std::set<Rgb> Colours(const raster::Bitmap& b) {
   std::set<Rgb> out;
-  for (Pixel p : b.pixels()) out.insert(RgbFromPixel(p));
+  for (raster::Pixel p : b.pixels()) out.insert(raster::RgbFromPixel(p));
   return out;
 }
 
@@ -57,11 +57,11 @@ inline LogFont Face(const std::string& name, int height, int quality = 0) {
 // Draws `text` in black on a fresh white surface of the given size.
 struct InkSheet {
   TextRenderer& renderer;
-  Bitmap bitmap;
-  TextState state;
+  raster::Bitmap bitmap;
+  raster::TextState state;
 
   InkSheet(TextRenderer& r, int width, int height)
-      : renderer(r), bitmap(width, height, PixelFromRgb(kPaper)) {
+      : renderer(r), bitmap(width, height, raster::PixelFromRgb(kPaper)) {
     state.color = 0;
     state.bkMode = kBkTransparent;
   }
@@ -73,4 +73,4 @@ struct InkSheet {
   }
 };
 
-}  // namespace glavo::soft::testing
+}  // namespace glavo::text::testing

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 // Every character is 10 pixels wide, a space 5.
@@ -113,4 +113,4 @@ TEST(TextLines, EmptyTextIsOneEmptyLine) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::text

@@ -9,7 +9,7 @@
 
 #include "text_ink.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 using testing::Colours;
@@ -147,8 +147,8 @@ TEST(TextDraw, TextColourAndAlphaByte) {
   const auto colours = Colours(sheet.bitmap);
   EXPECT_TRUE(colours.count(MakeRgb(200, 10, 30)));
   EXPECT_EQ(colours.size(), 2u);
-  for (Pixel p : sheet.bitmap.pixels()) {
-    if (RgbFromPixel(p) != kPaper) {
+  for (raster::Pixel p : sheet.bitmap.pixels()) {
+    if (raster::RgbFromPixel(p) != kPaper) {
       EXPECT_EQ(p >> 24, 0u);
     }
   }
@@ -159,17 +159,17 @@ TEST(TextDraw, WordBreakPositionsAndCalcRect) {
   auto font = tr.createFont(Face("Arial", -13));
   const int lineH = tr.metrics(*font).height;
   const int wordW = tr.textExtent(*font, u"Close").cx;
-  Bitmap b(200, 100, PixelFromRgb(kPaper));
+  raster::Bitmap b(200, 100, raster::PixelFromRgb(kPaper));
   Rect r{10, 5, 10 + wordW + 3, 100};
   const int h = tr.drawText(b, {0, 0, 200, 100}, *font, u"Close Close Close", r,
-                            dt::kWordBreak | dt::kCalcRect, TextState{});
+                            dt::kWordBreak | dt::kCalcRect, raster::TextState{});
   EXPECT_EQ(h, 3 * lineH);
   EXPECT_EQ(r, (Rect{10, 5, 10 + wordW, 5 + 3 * lineH}));
   EXPECT_FALSE(testing::HasInk(b));  // measuring never draws
 
   Rect wide{0, 0, 1000, 0};
   EXPECT_EQ(tr.drawText(b, {0, 0, 200, 100}, *font, u"a\r\nbb\ncc", wide, dt::kCalcRect,
-                        TextState{}),
+                        raster::TextState{}),
             3 * lineH);
   EXPECT_EQ(wide.right, tr.textExtent(*font, u"bb").cx);
 }
@@ -203,11 +203,11 @@ TEST(TextDraw, PrefixUnderlinesOneCharacter) {
   EXPECT_EQ(InkCount(marked.bitmap, {fWidth, tm.ascent + 1, 120, tm.height}), 0);
   // "&&" is one ampersand; DT_NOPREFIX keeps the text as it is.
   Rect r{0, 0, 500, 0};
-  tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"a&&b", r, dt::kCalcRect, TextState{});
+  tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"a&&b", r, dt::kCalcRect, raster::TextState{});
   EXPECT_EQ(r.right, tr.textExtent(*font, u"a&b").cx);
   Rect r2{0, 0, 500, 0};
   tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"&File", r2, dt::kCalcRect | dt::kNoPrefix,
-              TextState{});
+              raster::TextState{});
   EXPECT_EQ(r2.right, tr.textExtent(*font, u"&File").cx);
 }
 
@@ -269,10 +269,10 @@ TEST(TextDraw, ClipsToTheRectangleUnlessNoClip) {
   EXPECT_GT(InkBox(free.bitmap).right, rect.right + 40);
 
   // The surface's own clip applies even with DT_NOCLIP.
-  Bitmap b(120, 50, PixelFromRgb(kPaper));
+  raster::Bitmap b(120, 50, raster::PixelFromRgb(kPaper));
   Rect r = rect;
   auto font = tr.createFont(Face("Arial", -20));
-  tr.drawText(b, {0, 0, 40, 50}, *font, u"Clipped text", r, dt::kNoClip, TextState{});
+  tr.drawText(b, {0, 0, 40, 50}, *font, u"Clipped text", r, dt::kNoClip, raster::TextState{});
   EXPECT_LE(InkBox(b).right, 40);
 }
 
@@ -286,7 +286,7 @@ TEST(TextDraw, OpaqueModeFillsTheTextCells) {
   sheet.state.color = MakeRgb(255, 255, 0);
   sheet.draw(Face("Arial", -13), u"ab", {5, 6, 100, 40}, 0);
   EXPECT_EQ(InkBox(sheet.bitmap), (Rect{5, 6, 5 + ext.cx, 6 + ext.cy}));
-  EXPECT_EQ(RgbFromPixel(sheet.bitmap.at(5, 6)), MakeRgb(0, 0, 255));
+  EXPECT_EQ(raster::RgbFromPixel(sheet.bitmap.at(5, 6)), MakeRgb(0, 0, 255));
 }
 
 TEST(TextDraw, UnderlineAndStrikeOutFollowTheFace) {
@@ -377,22 +377,22 @@ TEST(TextRotation, VerticalCaptionInAdvancedMode) {
 TEST(TextRobustness, BadInputNeverCrashes) {
   TextRenderer tr;
   auto font = tr.createFont(Face("Arial", -13, 4));
-  Bitmap b(30, 20, PixelFromRgb(kPaper));
+  raster::Bitmap b(30, 20, raster::PixelFromRgb(kPaper));
   const std::u16string lone{char16_t(0xD83D), u'a', char16_t(0xDE00)};
   for (std::u16string_view text : {std::u16string_view(u""), std::u16string_view(lone),
                                    std::u16string_view(u"&"), std::u16string_view(u"\r\n\r\n")}) {
     for (Rect r : {Rect{-1000, -1000, -900, -900}, Rect{5, 5, 0, 0}, Rect{0, 0, 30, 20},
                    Rect{-2000000000, -2000000000, 2000000000, 2000000000}}) {
-      tr.drawText(b, {0, 0, 30, 20}, *font, text, r, dt::kWordBreak | dt::kCenter, TextState{});
+      tr.drawText(b, {0, 0, 30, 20}, *font, text, r, dt::kWordBreak | dt::kCenter, raster::TextState{});
     }
   }
-  Bitmap empty;
+  raster::Bitmap empty;
   Rect r{0, 0, 10, 10};
-  EXPECT_GT(tr.drawText(empty, {0, 0, 0, 0}, *font, u"x", r, 0, TextState{}), 0);
+  EXPECT_GT(tr.drawText(empty, {0, 0, 0, 0}, *font, u"x", r, 0, raster::TextState{}), 0);
   LogFont huge = Face("Arial", -1000000, 4);
   huge.escapement = 450;
   Rect hr{0, 0, 30, 20};
-  tr.drawText(b, {0, 0, 30, 20}, *tr.createFont(huge), u"W", hr, 0, TextState{});
+  tr.drawText(b, {0, 0, 30, 20}, *tr.createFont(huge), u"W", hr, 0, raster::TextState{});
   EXPECT_EQ(tr.textExtent(*font, lone).cy, tr.metrics(*font).height);
 }
 
@@ -401,9 +401,9 @@ TEST(TextRobustness, LongTextLaysOutEveryLine) {
   auto font = tr.createFont(Face("Arial", -13));
   std::u16string text;
   for (int i = 0; i < 20000; ++i) text += u"word ";
-  Bitmap b(100, 50, PixelFromRgb(kPaper));
+  raster::Bitmap b(100, 50, raster::PixelFromRgb(kPaper));
   Rect r{0, 0, 100, 50};
-  const int lines = tr.drawText(b, {0, 0, 100, 50}, *font, text, r, dt::kWordBreak, TextState{}) /
+  const int lines = tr.drawText(b, {0, 0, 100, 50}, *font, text, r, dt::kWordBreak, raster::TextState{}) /
                     tr.metrics(*font).height;
   const int perLine = 100 / tr.textExtent(*font, u"word ").cx;
   EXPECT_NEAR(lines, 20000 / perLine, 20000 / perLine / 10);
@@ -413,9 +413,9 @@ TEST(TextRobustness, LongTextLaysOutEveryLine) {
 TEST(TextRobustness, EmptyTextMeasuresNothing) {
   TextRenderer tr;
   auto font = tr.createFont(Face("Arial", -13));
-  Bitmap b(10, 10);
+  raster::Bitmap b(10, 10);
   Rect r{3, 4, 50, 60};
-  EXPECT_EQ(tr.drawText(b, {0, 0, 10, 10}, *font, u"", r, dt::kCalcRect, TextState{}), 0);
+  EXPECT_EQ(tr.drawText(b, {0, 0, 10, 10}, *font, u"", r, dt::kCalcRect, raster::TextState{}), 0);
   EXPECT_EQ(r, (Rect{3, 4, 3, 4}));
 }
 
@@ -432,4 +432,4 @@ TEST(TextFonts, CachedPerDescriptionAndDefaultIsUsable) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::text

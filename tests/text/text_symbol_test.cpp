@@ -12,7 +12,7 @@
 #include "text/text_renderer.h"
 #include "text_ink.h"
 
-namespace glavo::soft {
+namespace glavo::text {
 namespace {
 
 using testing::Colours;
@@ -28,7 +28,7 @@ constexpr char16_t kRestore = 50;
 constexpr char16_t kClose = 114;
 
 // A caption button: the glyph centred in a square cell the way the cells do it.
-Bitmap Button(TextRenderer& tr, char16_t code, int em, int cell, int quality = 0) {
+raster::Bitmap Button(TextRenderer& tr, char16_t code, int em, int cell, int quality = 0) {
   InkSheet sheet(tr, cell, cell);
   sheet.draw(Face("Webdings", -em, quality), std::u16string(1, code), {0, 0, cell, cell},
              dt::kCenter | dt::kVCenter | dt::kSingleLine);
@@ -148,7 +148,7 @@ TEST(TextSymbolFace, DrawsThePortableCoverage) {
           const bool inside = mx >= 0 && my >= 0 && mx < m.width && my < m.height;
           const int c = inside ? m.at(mx, my) : 0;
           const int expected = BlendChannel(255, 0, c);
-          ASSERT_EQ(static_cast<int>(RgbFromPixel(sheet.bitmap.at(x, y)) & 0xFF), expected)
+          ASSERT_EQ(static_cast<int>(raster::RgbFromPixel(sheet.bitmap.at(x, y)) & 0xFF), expected)
               << int(code) << " q" << quality << " at " << x << "," << y;
         }
       }
@@ -197,7 +197,7 @@ TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
   EXPECT_LT(minBox.width(), maxBox.width());
 
   // Maximize: a hollow square with a title bar at least two rows thick.
-  const Bitmap max = Button(tr, kMaximize, 13, 20);
+  const raster::Bitmap max = Button(tr, kMaximize, 13, 20);
   EXPECT_EQ(maxBox.width(), maxBox.height());
   EXPECT_EQ(InkCount(max, {maxBox.left, maxBox.top, maxBox.right, maxBox.top + 2}),
             2 * maxBox.width());
@@ -206,7 +206,7 @@ TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
 
   // Restore: the back window's corner shows top right, the front window's
   // hollow bottom left, and the two do not fill the top-left corner.
-  const Bitmap restore = Button(tr, kRestore, 13, 20);
+  const raster::Bitmap restore = Button(tr, kRestore, 13, 20);
   const Rect rBox = InkBox(restore);
   EXPECT_EQ(rBox, maxBox);
   EXPECT_EQ(InkCount(restore, {rBox.left, rBox.top, rBox.left + 2, rBox.top + 2}), 0);
@@ -214,7 +214,7 @@ TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
   EXPECT_EQ(InkCount(restore, {rBox.right - 1, rBox.bottom - 2, rBox.right, rBox.bottom}), 0);
 
   // Close: ink in all four corners and the middle, none in the side middles.
-  const Bitmap close = Button(tr, kClose, 13, 20);
+  const raster::Bitmap close = Button(tr, kClose, 13, 20);
   const Rect c = InkBox(close);
   const int mx = (c.left + c.right) / 2;
   const int my = (c.top + c.bottom) / 2;
@@ -241,4 +241,4 @@ TEST(TextSymbolFace, PositiveHeightIsTheCell) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::text

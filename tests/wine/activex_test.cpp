@@ -101,8 +101,8 @@ bool ReadPpm(const std::string& path, int& width, int& height, std::vector<unsig
 
 // The form's icon: the host window's own on screen, the software form's in
 // the rendering.
-Rect IconPlace(const soft::SkinRenderOptions& o) {
-  soft::SkinStage stage(Size{o.width + 200, o.height + 200}, Rect{100, 100, 100 + o.width, 100 + o.height},
+Rect IconPlace(const stage::SkinRenderOptions& o) {
+  stage::SkinStage stage(Size{o.width + 200, o.height + 200}, Rect{100, 100, 100 + o.width, 100 + o.height},
                         o.caption);
   stage.place();
   stage.skin().LoadSkinTheme(u"", o.theme);
@@ -117,11 +117,11 @@ struct ScreenDiff {
 // The real control draws with the software host's raster: outside the
 // pixels of text (caption and glyphs, drawn there by the system's fonts)
 // and of the form's icon, every pixel is the same.
-ScreenDiff CompareOutsideText(const soft::SkinRenderOptions& options, const std::vector<unsigned char>& screen) {
-  const soft::Bitmap soft = soft::RenderSkin(options);
-  soft::SkinRenderOptions recoloured = options;
+ScreenDiff CompareOutsideText(const stage::SkinRenderOptions& options, const std::vector<unsigned char>& screen) {
+  const raster::Bitmap soft = stage::RenderSkin(options);
+  stage::SkinRenderOptions recoloured = options;
   recoloured.theme = RecolourText(options.theme);
-  std::vector<bool> excused = DifferenceMask(soft, soft::RenderSkin(recoloured), 6, 3);
+  std::vector<bool> excused = DifferenceMask(soft, stage::RenderSkin(recoloured), 6, 3);
   const Rect icon = IconPlace(options);
   ScreenDiff diff;
   for (int y = 0; y < soft.height(); ++y) {
@@ -147,7 +147,7 @@ TEST_P(ActiveXHost, ScreenshotsEqualTheSoftwareHostOutsideText) {
     std::vector<unsigned char> screen;
     ASSERT_TRUE(ReadPpm(host().outDir + "/activex_theme_" + std::to_string(theme) + ".ppm", width, height, screen))
         << "theme " << theme;
-    soft::SkinRenderOptions options;
+    stage::SkinRenderOptions options;
     options.theme = BuiltInSkinTheme(theme);
     options.width = width;
     options.height = height;

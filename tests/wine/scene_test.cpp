@@ -38,12 +38,12 @@ TEST(Scene, TilesFitTheCanvasWithoutOverlapping) {
 
 TEST(Scene, EveryPrimitiveDrawsOnlyInsideItsTile) {
   const Size canvas = CanvasSize();
-  constexpr soft::Pixel kSentinel = 0x00123456;
+  constexpr raster::Pixel kSentinel = 0x00123456;
   const auto primitives = Primitives();
   for (int i = 0; i < static_cast<int>(primitives.size()); ++i) {
-    soft::Bitmap bitmap(canvas.cx, canvas.cy, kSentinel);
-    soft::SoftGdi gdi;
-    soft::SoftDc dc(bitmap, gdi);
+    raster::Bitmap bitmap(canvas.cx, canvas.cy, kSentinel);
+    sim::SoftGdi gdi;
+    sim::SoftDc dc(bitmap, gdi);
     const Rect area = TileArea(i);
     // The primitives draw on white cards; give them one.
     dc.fillRect(area, 0xFFFFFF);
@@ -52,7 +52,7 @@ TEST(Scene, EveryPrimitiveDrawsOnlyInsideItsTile) {
     for (int y = 0; y < canvas.cy; ++y) {
       for (int x = 0; x < canvas.cx; ++x) {
         const bool in = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
-        const soft::Pixel p = bitmap.at(x, y) & 0xFFFFFFu;
+        const raster::Pixel p = bitmap.at(x, y) & 0xFFFFFFu;
         if (!in && p != kSentinel) ++outside;
         if (in && p != 0xFFFFFFu) ++inside;
       }

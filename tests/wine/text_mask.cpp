@@ -57,7 +57,7 @@ std::u16string RecolourText(std::u16string_view theme) {
   return Join(fields, kFieldSeparator);
 }
 
-std::vector<bool> DifferenceMask(const soft::Bitmap& a, const soft::Bitmap& b, int reachX, int reachY) {
+std::vector<bool> DifferenceMask(const raster::Bitmap& a, const raster::Bitmap& b, int reachX, int reachY) {
   const int w = std::min(a.width(), b.width()), h = std::min(a.height(), b.height());
   std::vector<bool> mask(static_cast<std::size_t>(w) * h, false);
   for (int y = 0; y < h; ++y) {

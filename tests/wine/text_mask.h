@@ -20,6 +20,6 @@ std::u16string RecolourText(std::u16string_view theme);
 // One flag per pixel (row by row): true within `reachX` columns and
 // `reachY` rows of a pixel where `a` and `b` differ. The reach covers
 // glyphs that the system's fonts place or size a few pixels apart.
-std::vector<bool> DifferenceMask(const soft::Bitmap& a, const soft::Bitmap& b, int reachX, int reachY);
+std::vector<bool> DifferenceMask(const raster::Bitmap& a, const raster::Bitmap& b, int reachX, int reachY);
 
 }  // namespace glavo::wine

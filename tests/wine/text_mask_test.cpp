@@ -14,14 +14,14 @@ TEST(TextMask, RecolouringChangesOnlyTheTextColoursOfEveryLook) {
   ASSERT_NE(recoloured, theme);
   // Recolouring twice flips every changed channel back.
   EXPECT_EQ(RecolourText(recoloured), theme);
-  soft::SkinRenderOptions options;
+  stage::SkinRenderOptions options;
   options.width = 300;
   options.height = 200;
   options.caption = u"";
   options.theme = theme;
-  const soft::Bitmap plain = soft::RenderSkin(options);
+  const raster::Bitmap plain = stage::RenderSkin(options);
   options.theme = recoloured;
-  const soft::Bitmap other = soft::RenderSkin(options);
+  const raster::Bitmap other = stage::RenderSkin(options);
   // Without a caption only the glyphs of the caption buttons change: the
   // frame's fills, borders and background stay as they were.
   const std::vector<bool> mask = DifferenceMask(plain, other, 0, 0);
@@ -37,7 +37,7 @@ TEST(TextMask, RecolouringChangesOnlyTheTextColoursOfEveryLook) {
 }
 
 TEST(TextMask, ReachesAroundEachDifferingPixel) {
-  soft::Bitmap a(10, 6, 0x112233), b(10, 6, 0x112233);
+  raster::Bitmap a(10, 6, 0x112233), b(10, 6, 0x112233);
   b.at(5, 3) = 0x445566;
   b.at(0, 0) = 0x112233 | 0xFF000000u;  // alpha alone is no difference
   const std::vector<bool> mask = DifferenceMask(a, b, 2, 1);

@@ -36,17 +36,17 @@ constexpr int kBlendTolerance = 2;
 
 scene::RawImage RenderSoft() {
   const Size size = scene::CanvasSize();
-  soft::Bitmap bitmap(size.cx, size.cy);
-  soft::SoftGdi gdi;
-  soft::SoftDc dc(bitmap, gdi);
+  raster::Bitmap bitmap(size.cx, size.cy);
+  sim::SoftGdi gdi;
+  sim::SoftDc dc(bitmap, gdi);
   scene::DrawScene(dc);
   return scene::RawImage{size.cx, size.cy, bitmap.pixels()};
 }
 
 void SavePng(const scene::RawImage& image, const std::string& path) {
-  soft::Bitmap bitmap(image.width, image.height);
+  raster::Bitmap bitmap(image.width, image.height);
   bitmap.pixels() = image.pixels;
-  soft::SavePng(bitmap, path, false);
+  raster::SavePng(bitmap, path, false);
 }
 
 // For people: every pixel whose colour differs between the two renderings

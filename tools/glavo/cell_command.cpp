@@ -152,8 +152,8 @@ CellOptions ParseOptions(int argc, char** argv) {
   return o;
 }
 
-soft::Bitmap PaintCellImage(const CellOptions& o) {
-  return soft::RenderCell({o.record, o.width, o.height, o.caption, o.font, o.symbol, o.flip, o.state});
+raster::Bitmap PaintCellImage(const CellOptions& o) {
+  return stage::RenderCell({o.record, o.width, o.height, o.caption, o.font, o.symbol, o.flip, o.state});
 }
 
 void Usage(std::FILE* out) {
@@ -177,8 +177,8 @@ int CellCommand(int argc, char** argv) {
     std::fprintf(stderr, "glavo cell: %s: %s\n", e.argument.c_str(), e.problem.c_str());
     return 2;
   }
-  const soft::Bitmap image = PaintCellImage(options);
-  if (!soft::SavePng(image, options.output, true)) {
+  const raster::Bitmap image = PaintCellImage(options);
+  if (!raster::SavePng(image, options.output, true)) {
     std::fprintf(stderr, "glavo cell: -o: cannot write '%s'\n", options.output.c_str());
     return 2;
   }

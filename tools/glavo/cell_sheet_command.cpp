@@ -39,7 +39,7 @@ constexpr Look kLooks[] = {
      MakeRgb(10, 60, 25), MakeRgb(150, 210, 170), MakeRgb(255, 255, 255), MakeRgb(5, 40, 15)},
 };
 
-void Label(soft::SimSurface& sheet, int x, int y, const std::u16string& text, int px, bool bold) {
+void Label(sim::SimSurface& sheet, int x, int y, const std::u16string& text, int px, bool bold) {
   DeviceContext& dc = sheet.dc();
   LogFont lf;
   lf.height = -px;
@@ -58,7 +58,7 @@ void Label(soft::SimSurface& sheet, int x, int y, const std::u16string& text, in
 
 std::u16string Text(const std::string& s) { return std::u16string(s.begin(), s.end()); }
 
-std::unique_ptr<GlavoCell> MakeCell(soft::SimSurface& sheet, int x, int y, const Look& look) {
+std::unique_ptr<GlavoCell> MakeCell(sim::SimSurface& sheet, int x, int y, const Look& look) {
   auto cell = std::make_unique<GlavoCell>(sheet.createChild());
   cell->InitProperties();
   cell->surface().setFont(MakeFont(u"Arial", 9.75f, true));
@@ -98,7 +98,7 @@ int CellSheetCommand(int argc, char** argv) {
   const int fillRows = (kCellFillStyleCount + kColumns - 1) / kColumns;
   const int width = 2 * kMargin + kColumns * kCellW + (kColumns - 1) * kGapX;
   const int height = kMargin + kHeader + fillRows * (kCellH + kGapY) + kHeader + 2 * (kCellH + kGapY) + kMargin;
-  soft::SimDesktop desktop(width, height);
+  sim::SimDesktop desktop(width, height);
   auto sheet = desktop.createWindow(Rect{0, 0, width, height});
   sheet->setBackColor(MakeRgb(244, 245, 247));
   std::vector<std::unique_ptr<GlavoCell>> cells;
@@ -140,8 +140,8 @@ int CellSheetCommand(int argc, char** argv) {
     Label(*sheet, x + 2, cy + kCellH + 6, Text("BorderStyle " + std::to_string(style)), 12, false);
     cells.push_back(std::move(cell));
   }
-  const soft::Bitmap image = desktop.composite(0xFFF4F5F7);
-  if (!soft::SavePng(image, output, false)) {
+  const raster::Bitmap image = desktop.composite(0xFFF4F5F7);
+  if (!raster::SavePng(image, output, false)) {
     std::fprintf(stderr, "glavo cell-sheet: -o: cannot write '%s'\n", output.c_str());
     return 2;
   }

@@ -86,15 +86,15 @@ int GalleryCommand(int argc, char** argv) {
   }
   for (int t = 0; t < kBodyThemeCount; ++t) {
     const std::string name(BodyThemeName(static_cast<BodyThemesGwr>(t)));
-    soft::SkinRenderOptions options;
+    stage::SkinRenderOptions options;
     options.theme = BuiltInSkinTheme(t);
     options.width = kWidth;
     options.height = kHeight;
-    options.caption = soft::FromUtf8("Glavowrap \xE2\x80\x94 " + name);
+    options.caption = stage::FromUtf8("Glavowrap \xE2\x80\x94 " + name);
     options.hover = gwr_CloseButton;
     options.pressed = gwr_MinimizeButton;
     const std::string file = (dir / (name + ".png")).string();
-    if (!soft::SavePng(soft::RenderSkin(options), file, false)) {
+    if (!raster::SavePng(stage::RenderSkin(options), file, false)) {
       std::fprintf(stderr, "glavo gallery: cannot write '%s'\n", file.c_str());
       return 1;
     }

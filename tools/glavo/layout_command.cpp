@@ -13,7 +13,7 @@
 namespace glavo::tool {
 namespace {
 
-void Hide(soft::SkinStage& stage, const std::string& list) {
+void Hide(stage::SkinStage& stage, const std::string& list) {
   GlavoSkin& skin = stage.skin();
   for (const std::string& name : SplitList(list)) {
     if (name == "close") skin.SetShowCloseButton(false);
@@ -41,7 +41,7 @@ int LayoutCommand(int argc, char** argv) {
       else throw ArgumentError{arg, "unknown option"};
     }
     if (!size) throw ArgumentError{"--size", "is required"};
-    soft::SkinStage stage(Size{size->cx + 100, size->cy + 100}, Rect{0, 0, size->cx, size->cy});
+    stage::SkinStage stage(Size{size->cx + 100, size->cy + 100}, Rect{0, 0, size->cx, size->cy});
     stage.place();
     stage.skin().SetBodyTheme(theme);
     Hide(stage, hide);

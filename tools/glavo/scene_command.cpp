@@ -36,13 +36,13 @@ int SceneCommand(int argc, char** argv) {
   if (pngPath.empty() && rawPath.empty()) return SceneUsage();
 
   const Size size = scene::CanvasSize();
-  soft::Bitmap bitmap(size.cx, size.cy);
+  raster::Bitmap bitmap(size.cx, size.cy);
   {
-    soft::SoftGdi gdi;
-    soft::SoftDc dc(bitmap, gdi);
+    sim::SoftGdi gdi;
+    sim::SoftDc dc(bitmap, gdi);
     scene::DrawScene(dc);
   }
-  if (!pngPath.empty() && !soft::SavePng(bitmap, pngPath, false)) {
+  if (!pngPath.empty() && !raster::SavePng(bitmap, pngPath, false)) {
     std::fprintf(stderr, "glavo scene: cannot write %s\n", pngPath.c_str());
     return 1;
   }

@@ -19,7 +19,7 @@ constexpr const char* kUsage =
 
 int SkinCommand(int argc, char** argv) {
   try {
-    soft::SkinRenderOptions options;
+    stage::SkinRenderOptions options;
     int themeSources = 0;
     bool sized = false;
     std::string output;
@@ -32,7 +32,7 @@ int SkinCommand(int argc, char** argv) {
         options.theme = ReadThemeFile(NextArgument(argc, argv, i));
         ++themeSources;
       } else if (arg == "--theme-string") {
-        options.theme = soft::FromUtf8(NextArgument(argc, argv, i));
+        options.theme = stage::FromUtf8(NextArgument(argc, argv, i));
         ++themeSources;
       } else if (arg == "--size") {
         const Size s = ParseSize("--size", NextArgument(argc, argv, i), 16);
@@ -41,7 +41,7 @@ int SkinCommand(int argc, char** argv) {
         options.height = s.cy;
         sized = true;
       } else if (arg == "--caption") {
-        options.caption = soft::FromUtf8(NextArgument(argc, argv, i));
+        options.caption = stage::FromUtf8(NextArgument(argc, argv, i));
       } else if (arg == "--hover") {
         options.hover = ParsePart("--hover", NextArgument(argc, argv, i));
       } else if (arg == "--pressed") {
@@ -58,8 +58,8 @@ int SkinCommand(int argc, char** argv) {
     if (themeSources != 1) throw ArgumentError{"--theme", "give exactly one of --theme, --theme-file, --theme-string"};
     if (!sized) throw ArgumentError{"--size", "is required"};
     if (output.empty()) throw ArgumentError{"-o", "is required"};
-    const soft::Bitmap image = soft::RenderSkin(options);
-    if (!soft::SavePng(image, output, false)) {
+    const raster::Bitmap image = stage::RenderSkin(options);
+    if (!raster::SavePng(image, output, false)) {
       std::fprintf(stderr, "glavo skin: cannot write '%s'\n", output.c_str());
       return 1;
     }

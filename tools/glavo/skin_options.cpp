@@ -65,7 +65,7 @@ std::vector<std::string> SplitList(const std::string& text) {
 }
 
 std::u16string ReadThemeFile(const std::string& path) {
-  auto line = ReadFirstLine(soft::FromUtf8(path));
+  auto line = ReadFirstLine(stage::FromUtf8(path));
   if (!line) throw ArgumentError{"--theme-file", "cannot read '" + path + "'"};
   return *line;
 }

@@ -22,7 +22,7 @@ int ThemeCommand(int argc, char** argv) {
                  argv[1]);
     return 2;
   }
-  std::printf("%s\n", soft::ToUtf8(BuiltInSkinTheme(*theme)).c_str());
+  std::printf("%s\n", stage::ToUtf8(BuiltInSkinTheme(*theme)).c_str());
   return 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimClock::SimTimer final : public Timer {
  public:
@@ -80,4 +80,4 @@ int SimClock::activeTimers() const {
                                         [](const SimTimer* t) { return t->active(); }));
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

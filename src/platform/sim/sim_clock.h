@@ -7,16 +7,15 @@
 #include <memory>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "runtime/timer.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
-class SimClock {
+class SimClock : Noncopyable {
  public:
   SimClock();
   ~SimClock();
-  SimClock(const SimClock&) = delete;
-  SimClock& operator=(const SimClock&) = delete;
 
   std::int64_t now() const { return now_; }  // milliseconds
   // Runs every tick that falls due up to now + ms. A timer with interval 0
@@ -34,4 +33,4 @@ class SimClock {
   std::vector<SimTimer*> timers_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -5,7 +5,7 @@
 #include "platform/sim/sim_surface.h"
 #include "platform/sim/soft_gdi.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 namespace {
 
@@ -26,25 +26,25 @@ SimSurface* HitTest(SimSurface* s, Point p) {
   return s;
 }
 
-void Paint(const SimSurface& s, Point origin, const Rect& clip, Bitmap& out) {
+void Paint(const SimSurface& s, Point origin, const Rect& clip, raster::Bitmap& out) {
   if (!s.visible()) return;
   const Rect b = s.bounds();
   const Point o{origin.x + b.left, origin.y + b.top};
   const Rect area{std::max(clip.left, o.x), std::max(clip.top, o.y),
                   std::min(clip.right, o.x + b.width()), std::min(clip.bottom, o.y + b.height())};
-  const Bitmap& img = s.image();
+  const raster::Bitmap& img = s.image();
   // transparentAt, with the mask colour translated once per surface rather
   // than once per pixel.
   const PictureRef mask = s.maskPicture();
   Rgb key = 0;
   const bool keyed = mask && s.colors().translate(s.maskColor(), key);
-  const Pixel keyPixel = PixelFromRgb(key);
+  const raster::Pixel keyPixel = raster::PixelFromRgb(key);
   const int right = std::min(area.right, o.x + img.width());
   const int bottom = std::min(area.bottom, o.y + img.height());
   for (int y = area.top; y < bottom; ++y) {
     const int ly = y - o.y;
-    const Pixel* src = img.row(ly);
-    Pixel* dst = out.row(y);
+    const raster::Pixel* src = img.row(ly);
+    raster::Pixel* dst = out.row(y);
     const bool maskRow = keyed && ly < mask->height();
     for (int x = area.left; x < right; ++x) {
       const int lx = x - o.x;
@@ -193,11 +193,11 @@ void SimDesktop::deliverQueuedInput() {
   }
 }
 
-Bitmap SimDesktop::composite(Pixel background) const {
-  Bitmap out(screen_.cx, screen_.cy, background);
+raster::Bitmap SimDesktop::composite(raster::Pixel background) const {
+  raster::Bitmap out(screen_.cx, screen_.cy, background);
   const Rect screen{0, 0, screen_.cx, screen_.cy};
   for (const SimSurface* s : topLevel_) Paint(*s, Point{0, 0}, screen, out);
   return out;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -9,23 +9,22 @@
 #include <memory>
 #include <vector>
 
+#include "draw/noncopyable.h"
 #include "platform/sim/sim_clock.h"
 #include "raster/bitmap.h"
 #include "runtime/click_tracker.h"
 #include "runtime/color_table.h"
 #include "runtime/desktop.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimSurface;
 class SoftGdi;
 
-class SimDesktop final : public Desktop {
+class SimDesktop final : public Desktop, Noncopyable {
  public:
   explicit SimDesktop(int screenWidth = 1920, int screenHeight = 1080);
   ~SimDesktop() override;
-  SimDesktop(const SimDesktop&) = delete;
-  SimDesktop& operator=(const SimDesktop&) = delete;
 
   SimClock& clock() { return clock_; }
   SoftGdi& gdi() { return *gdi_; }
@@ -72,7 +71,7 @@ class SimDesktop final : public Desktop {
 
   // Draws every visible top-level window and its children, in z-order,
   // honouring masks, over `background`.
-  Bitmap composite(Pixel background = 0xFF3A6EA5) const;
+  raster::Bitmap composite(raster::Pixel background = 0xFF3A6EA5) const;
 
  private:
   friend class SimSurface;
@@ -98,4 +97,4 @@ class SimDesktop final : public Desktop {
   std::deque<Point> queuedMoves_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

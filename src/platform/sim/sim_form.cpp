@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace glavo::soft {
+namespace glavo::sim {
 namespace {
 
 // Frame of a bordered form, in pixels: sides and bottom, and the caption.
@@ -187,4 +187,4 @@ PictureRef DefaultFormIcon() {
   return std::make_shared<const Picture>(PictureType::kIcon, kSize, kSize, std::move(px));
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

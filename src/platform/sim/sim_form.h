@@ -13,7 +13,7 @@
 #include "platform/sim/sim_surface.h"
 #include "runtime/host_form.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimForm final : public HostForm {
  public:
@@ -86,4 +86,4 @@ class SimForm final : public HostForm {
 // The icon new forms show: a small blue application window.
 PictureRef DefaultFormIcon();
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

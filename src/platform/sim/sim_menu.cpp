@@ -2,7 +2,7 @@
 
 #include "platform/sim/sim_surface.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 int SimMenu::popup(ControlSurface& owner, const std::vector<MenuItem>& items, int x, int y,
                    unsigned flags) {
@@ -32,4 +32,4 @@ int SimMenu::popup(ControlSurface& owner, const std::vector<MenuItem>& items, in
   return chosen;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -8,7 +8,7 @@
 
 #include "runtime/popup_menu.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 struct ShownMenu {
   std::vector<MenuItem> items;
@@ -34,4 +34,4 @@ class SimMenu final : public PopupMenuHost {
   std::vector<ShownMenu> shown_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

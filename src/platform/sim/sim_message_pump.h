@@ -7,7 +7,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "runtime/message_pump.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimMessagePump final : public MessagePump {
  public:
@@ -26,4 +26,4 @@ class SimMessagePump final : public MessagePump {
   int calls_ = 0;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -5,7 +5,7 @@
 #include "platform/sim/soft_dc.h"
 #include "runtime/host_value.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 namespace {
 
 // Extents below 1 keep a 1-pixel bitmap so the context always has one.
@@ -22,7 +22,7 @@ Size CheckedExtent(int width, int height) {
 
 SimOffscreen::SimOffscreen(SoftGdi& gdi, int width, int height)
     : gdi_(gdi),
-      bitmap_(std::make_unique<Bitmap>(CheckedExtent(width, height).cx, CheckedExtent(width, height).cy)),
+      bitmap_(std::make_unique<raster::Bitmap>(CheckedExtent(width, height).cx, CheckedExtent(width, height).cy)),
       dc_(std::make_unique<SoftDc>(*bitmap_, gdi)) {}
 
 SimOffscreen::~SimOffscreen() = default;
@@ -34,4 +34,4 @@ void SimOffscreen::resize(int width, int height) {
   bitmap_->resize(s.cx, s.cy, 0);
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

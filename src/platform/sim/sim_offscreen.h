@@ -6,7 +6,7 @@
 #include "draw/offscreen.h"
 #include "raster/bitmap.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SoftGdi;
 class SoftDc;
@@ -27,13 +27,13 @@ class SimOffscreen final : public Offscreen {
   int width() const override { return bitmap_->width(); }
   int height() const override { return bitmap_->height(); }
   void readOpaque(std::uint32_t* out, RowFills& fills) override { bitmap_->readOpaque(out, fills); }
-  Bitmap& bitmap() { return *bitmap_; }
-  const Bitmap& bitmap() const { return *bitmap_; }
+  raster::Bitmap& bitmap() { return *bitmap_; }
+  const raster::Bitmap& bitmap() const { return *bitmap_; }
 
  private:
   SoftGdi& gdi_;
-  std::unique_ptr<Bitmap> bitmap_;
+  std::unique_ptr<raster::Bitmap> bitmap_;
   std::unique_ptr<SoftDc> dc_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

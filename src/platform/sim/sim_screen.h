@@ -5,7 +5,7 @@
 #include "draw/types.h"
 #include "runtime/screen.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimScreen final : public Screen {
  public:
@@ -22,4 +22,4 @@ class SimScreen final : public Screen {
   double tpp_;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

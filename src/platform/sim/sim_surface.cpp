@@ -5,7 +5,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/soft_dc.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 SimSurface::SimSurface(SimDesktop& desktop, SimSurface* parent, const Rect& bounds)
     : desktop_(desktop), parent_(parent), bounds_(bounds) {
@@ -89,17 +89,17 @@ Point SimSurface::screenOrigin() const {
   return p;
 }
 
-Bitmap SimSurface::imageWithMask() const {
+raster::Bitmap SimSurface::imageWithMask() const {
   const int w = std::max(0, bounds_.width()), h = std::max(0, bounds_.height());
-  Bitmap out(w, h);
-  const Bitmap& src = canvas_->bitmap();
+  raster::Bitmap out(w, h);
+  const raster::Bitmap& src = canvas_->bitmap();
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      const Pixel p = src.contains(x, y) ? src.at(x, y) : 0;
+      const raster::Pixel p = src.contains(x, y) ? src.at(x, y) : 0;
       out.at(x, y) = transparentAt(x, y) ? (p & 0x00FFFFFFu) : (p | 0xFF000000u);
     }
   }
   return out;
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

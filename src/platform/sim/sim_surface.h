@@ -10,7 +10,7 @@
 #include "raster/bitmap.h"
 #include "runtime/stored_surface.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 class SimDesktop;
 
@@ -28,10 +28,6 @@ class SimSurface final : public StoredSurface {
   bool visible() const override { return visible_; }
   void setVisible(bool visible) override;
   void bringToFront() override;
-
-  float scaleWidth() const override { return static_cast<float>(bounds_.width()); }
-  float scaleHeight() const override { return static_cast<float>(bounds_.height()); }
-  double pixelsPerPoint() const override { return 96.0 / 72.0; }
 
   DeviceContext& dc() override;
   void refresh() override { ++refreshCount_; }
@@ -56,9 +52,9 @@ class SimSurface final : public StoredSurface {
   const std::vector<SimSurface*>& children() const { return children_; }
   Point screenOrigin() const;
   // The surface's pixels (what was painted on it, before the mask).
-  const Bitmap& image() const { return canvas_->bitmap(); }
+  const raster::Bitmap& image() const { return canvas_->bitmap(); }
   // The surface's pixels with alpha 255, or 0 where the mask is transparent.
-  Bitmap imageWithMask() const;
+  raster::Bitmap imageWithMask() const;
   const std::vector<std::string>& notifications() const { return notifications_; }
   void clearNotifications() { notifications_.clear(); }
   int refreshCount() const { return refreshCount_; }
@@ -83,4 +79,4 @@ class SimSurface final : public StoredSurface {
   int refreshCount_ = 0;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-namespace glavo::soft {
+namespace glavo::sim {
 namespace {
 
 // WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN: what a new form has.
@@ -103,4 +103,4 @@ void SimWindowApi::runMoveLoop(SimForm& form) {
   desktop_.setCapture(nullptr);
 }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

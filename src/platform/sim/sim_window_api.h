@@ -12,7 +12,7 @@
 #include "platform/sim/sim_form.h"
 #include "runtime/window_api.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 struct SentMessage {
   WindowHandle window = 0;
@@ -65,4 +65,4 @@ class SimWindowApi final : public WindowApi {
   int moveLoops_ = 0;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

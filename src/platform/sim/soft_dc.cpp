@@ -2,9 +2,9 @@
 
 #include <utility>
 
-namespace glavo::soft {
+namespace glavo::sim {
 
-SoftDc::SoftDc(Bitmap& bitmap, SoftGdi& gdi) : RasterDc(bitmap), gdi_(gdi) {
+SoftDc::SoftDc(raster::Bitmap& bitmap, SoftGdi& gdi) : raster::RasterDc(bitmap), gdi_(gdi) {
   font_ = gdi_.stockFont();
   gdi_.noteSelected(font_);
 }
@@ -22,7 +22,7 @@ FontHandle SoftDc::selectFont(FontHandle font) {
 
 bool SoftDc::deleteFont(FontHandle font) { return gdi_.deleteFont(font); }
 
-const Font& SoftDc::currentFont() const { return *gdi_.fontOf(font_); }
+const text::Font& SoftDc::currentFont() const { return *gdi_.fontOf(font_); }
 
 int SoftDc::drawText(std::u16string_view text, Rect& rect, unsigned format) {
   return gdi_.textRenderer().drawText(bitmap(), surface(), currentFont(), text, rect, format, textState());
@@ -34,4 +34,4 @@ Size SoftDc::textExtent(std::u16string_view text) {
 
 TextMetrics SoftDc::textMetrics() { return gdi_.textRenderer().metrics(currentFont()); }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -4,14 +4,12 @@
 #include "platform/sim/soft_gdi.h"
 #include "raster/raster_dc.h"
 
-namespace glavo::soft {
-
-class Font;
+namespace glavo::sim {
 
 // Starts with the stock font selected. The SoftGdi must outlive the DC.
-class SoftDc final : public RasterDc {
+class SoftDc final : public raster::RasterDc {
  public:
-  SoftDc(Bitmap& bitmap, SoftGdi& gdi);
+  SoftDc(raster::Bitmap& bitmap, SoftGdi& gdi);
   ~SoftDc() override;
 
   SoftGdi& gdi() { return gdi_; }
@@ -26,10 +24,10 @@ class SoftDc final : public RasterDc {
   TextMetrics textMetrics() override;
 
  private:
-  const Font& currentFont() const;
+  const text::Font& currentFont() const;
 
   SoftGdi& gdi_;
   FontHandle font_ = 0;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

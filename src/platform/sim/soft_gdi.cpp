@@ -2,13 +2,13 @@
 
 #include <utility>
 
-namespace glavo::soft {
+namespace glavo::sim {
 
 SoftGdi::SoftGdi() { stock_ = add(text_.defaultFont()); }
 
 SoftGdi::~SoftGdi() = default;
 
-FontHandle SoftGdi::add(std::shared_ptr<const Font> font) {
+FontHandle SoftGdi::add(std::shared_ptr<const text::Font> font) {
   auto object = std::make_unique<FontObject>();
   object->font = std::move(font);
   const auto handle = reinterpret_cast<FontHandle>(object.get());
@@ -34,7 +34,7 @@ bool SoftGdi::deleteFont(FontHandle font) {
 
 bool SoftGdi::isFont(FontHandle font) const { return find(font) != nullptr; }
 
-const Font* SoftGdi::fontOf(FontHandle font) const {
+const text::Font* SoftGdi::fontOf(FontHandle font) const {
   const FontObject* object = find(font);
   return object ? object->font.get() : nullptr;
 }
@@ -49,4 +49,4 @@ void SoftGdi::noteDeselected(FontHandle font) {
 
 int SoftGdi::liveFonts() const { return static_cast<int>(fonts_.size()) - (stock_ ? 1 : 0); }
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

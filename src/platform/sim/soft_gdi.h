@@ -6,18 +6,17 @@
 #include <unordered_map>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 #include "text/text_renderer.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 
-class SoftGdi {
+class SoftGdi : Noncopyable {
  public:
   SoftGdi();
   ~SoftGdi();
-  SoftGdi(const SoftGdi&) = delete;
-  SoftGdi& operator=(const SoftGdi&) = delete;
 
-  TextRenderer& textRenderer() { return text_; }
+  text::TextRenderer& textRenderer() { return text_; }
 
   // CreateFontIndirect: never fails (unknown faces fall back).
   FontHandle createFont(const LogFont& lf);
@@ -28,7 +27,7 @@ class SoftGdi {
   bool deleteFont(FontHandle font);
   bool isFont(FontHandle font) const;
   // The realised font behind a handle; null for an unknown handle.
-  const Font* fontOf(FontHandle font) const;
+  const text::Font* fontOf(FontHandle font) const;
 
   // Selection bookkeeping of device contexts.
   void noteSelected(FontHandle font);
@@ -39,15 +38,15 @@ class SoftGdi {
 
  private:
   struct FontObject {
-    std::shared_ptr<const Font> font;
+    std::shared_ptr<const text::Font> font;
     int selections = 0;
   };
   FontObject* find(FontHandle font) const;
-  FontHandle add(std::shared_ptr<const Font> font);
+  FontHandle add(std::shared_ptr<const text::Font> font);
 
-  TextRenderer text_;
+  text::TextRenderer text_;
   std::unordered_map<FontHandle, std::unique_ptr<FontObject>> fonts_;
   FontHandle stock_ = 0;
 };
 
-}  // namespace glavo::soft
+}  // namespace glavo::sim

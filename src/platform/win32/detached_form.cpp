@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 DetachedForm::DetachedForm(double twipsPerPixelX, double twipsPerPixelY)
     : width_(640 * twipsPerPixelX), height_(480 * twipsPerPixelY) {}
@@ -26,4 +26,4 @@ void DetachedForm::setBound(FormBound which, double twips) {
   }
 }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

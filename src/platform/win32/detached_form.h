@@ -8,7 +8,7 @@
 
 #include "runtime/host_form.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class DetachedForm final : public HostForm {
  public:
@@ -42,4 +42,4 @@ class DetachedForm final : public HostForm {
   double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

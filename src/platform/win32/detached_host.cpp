@@ -1,6 +1,6 @@
 #include "platform/win32/detached_host.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 DetachedHost::DetachedHost() : form_(screen_.twipsPerPixelX(), screen_.twipsPerPixelY()) {}
 
@@ -17,4 +17,4 @@ std::unique_ptr<DetachedSurface> DetachedHost::createSurface(
   return surface;
 }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

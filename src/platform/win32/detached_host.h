@@ -11,7 +11,7 @@
 #include "platform/win32/win32_services.h"
 #include "skin/skin_environment.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class DetachedHost {
  public:
@@ -34,4 +34,4 @@ class DetachedHost {
   DetachedForm form_;
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

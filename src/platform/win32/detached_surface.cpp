@@ -5,7 +5,7 @@
 #include "runtime/picture_box.h"
 #include "runtime/timer.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 namespace {
 
 // Keeps its settings; without a window no tick is ever delivered.
@@ -83,4 +83,4 @@ std::unique_ptr<PictureBox> DetachedSurface::createPictureBox(int width, int hei
 
 std::unique_ptr<Timer> DetachedSurface::createTimer() { return std::make_unique<InertTimer>(); }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

@@ -12,7 +12,7 @@
 #include "platform/win32/memory_dc.h"
 #include "runtime/stored_surface.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class DetachedSurface final : public StoredSurface {
  public:
@@ -25,16 +25,11 @@ class DetachedSurface final : public StoredSurface {
 
   void setChangeHandler(ChangeHandler handler) { onChange_ = std::move(handler); }
 
-  void setEventSink(ControlEvents* sink) override { sink_ = sink; }
   Rect bounds() const override { return bounds_; }
   void move(int left, int top, int width, int height) override;
   bool visible() const override { return visible_; }
   void setVisible(bool visible) override;
   void bringToFront() override;
-
-  float scaleWidth() const override { return static_cast<float>(bounds_.width()); }
-  float scaleHeight() const override { return static_cast<float>(bounds_.height()); }
-  double pixelsPerPoint() const override { return 96.0 / 72.0; }
 
   DeviceContext& dc() override { return canvas_.dc(); }
   void refresh() override {}
@@ -53,6 +48,7 @@ class DetachedSurface final : public StoredSurface {
   std::unique_ptr<Timer> createTimer() override;
 
   // --- For input routing.
+  void setEventSink(ControlEvents* sink) override { sink_ = sink; }
   ControlEvents* eventSink() const { return sink_; }
   DetachedSurface* parent() const { return parent_; }
   // Child surfaces in z-order, bottom first.
@@ -70,4 +66,4 @@ class DetachedSurface final : public StoredSurface {
   bool visible_;
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

@@ -20,7 +20,7 @@ int Escapement(HDC hdc) {
 
 }  // namespace
 
-GdiTextDc::GdiTextDc(soft::Bitmap& bitmap) : RasterDc(bitmap), scratch_(1, 1) {
+GdiTextDc::GdiTextDc(raster::Bitmap& bitmap) : RasterDc(bitmap), scratch_(1, 1) {
   // Both sides start like a fresh memory DC.
   text().setTextColor(0);
   text().setBkMode(kBkOpaque);
@@ -65,7 +65,7 @@ void GdiTextDc::ensureScratch() {
 }
 
 void GdiTextDc::copyToScratch(const Rect& area) {
-  const std::size_t bytes = static_cast<std::size_t>(area.width()) * sizeof(soft::Pixel);
+  const std::size_t bytes = static_cast<std::size_t>(area.width()) * sizeof(raster::Pixel);
   for (int y = area.top; y < area.bottom; ++y) {
     std::memcpy(scratch_.pixels() + static_cast<std::size_t>(y) * scratch_.width() + area.left,
                 bitmap().row(y) + area.left, bytes);
@@ -73,7 +73,7 @@ void GdiTextDc::copyToScratch(const Rect& area) {
 }
 
 void GdiTextDc::copyFromScratch(const Rect& area) {
-  const std::size_t bytes = static_cast<std::size_t>(area.width()) * sizeof(soft::Pixel);
+  const std::size_t bytes = static_cast<std::size_t>(area.width()) * sizeof(raster::Pixel);
   for (int y = area.top; y < area.bottom; ++y) {
     std::memcpy(bitmap().row(y) + area.left,
                 scratch_.pixels() + static_cast<std::size_t>(y) * scratch_.width() + area.left, bytes);

@@ -11,10 +11,10 @@
 
 namespace glavo::win32 {
 
-class GdiTextDc final : public soft::RasterDc {
+class GdiTextDc final : public raster::RasterDc {
  public:
   // `bitmap` outlives the context.
-  explicit GdiTextDc(soft::Bitmap& bitmap);
+  explicit GdiTextDc(raster::Bitmap& bitmap);
 
   FontHandle createFont(const LogFont& lf) override { return text().createFont(lf); }
   FontHandle selectFont(FontHandle font) override { return text().selectFont(font); }

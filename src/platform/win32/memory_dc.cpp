@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
+#include "platform/win32/dib_info.h"
+
 namespace glavo::win32 {
 namespace {
 
 // A zero-filled (black) 32-bit top-down DIB section.
 HBITMAP CreateTopDownDib(HDC hdc, int width, int height, void** bits) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = DibInfo(width, -height, 32);
   return CreateDIBSection(hdc, &info, DIB_RGB_COLORS, bits, nullptr, 0);
 }
 

@@ -7,19 +7,18 @@
 #include <cstdint>
 #include <memory>
 
+#include "draw/noncopyable.h"
 #include "platform/win32/win32_dc.h"
 #include "platform/win32/window_canvas.h"
 
 namespace glavo::win32 {
 
-class MemoryDc final : public WindowCanvas {
+class MemoryDc final : public WindowCanvas, Noncopyable {
  public:
   // A size below 1 is kept at 1 pixel so that the context always has a
   // bitmap. valid() is false only when GDI refuses the resources.
   MemoryDc(int width, int height);
   ~MemoryDc() override;
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
 
   bool valid() const { return pixels_ != nullptr; }
   DeviceContext& dc() override { return *dc_; }

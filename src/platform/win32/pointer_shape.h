@@ -6,16 +6,15 @@
 
 #include <cstdint>
 
+#include "draw/noncopyable.h"
 #include "draw/picture.h"
 
 namespace glavo::win32 {
 
-class PointerShape {
+class PointerShape : Noncopyable {
  public:
   PointerShape() = default;
   ~PointerShape();
-  PointerShape(const PointerShape&) = delete;
-  PointerShape& operator=(const PointerShape&) = delete;
 
   // Makes the custom cursor from the icon (none for a null or empty one).
   void setIcon(const PictureRef& icon);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/dib_info.h"
 #include "platform/win32/memory_dc.h"
 
 namespace glavo::win32 {
@@ -23,13 +24,7 @@ void RasterCanvas::present(HDC target, const RECT& area) {
 void PresentRows(HDC target, const std::uint32_t* firstRow, int stride, const RECT& area) {
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = stride;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = DibInfo(stride, -height, 32);
   StretchDIBits(target, area.left, area.top, width, height, area.left, 0, width, height, firstRow, &info,
                 DIB_RGB_COLORS, SRCCOPY);
 }

@@ -29,7 +29,7 @@ class RasterCanvas final : public WindowCanvas {
   void readOpaque(std::uint32_t* out, RowFills& fills) override { bitmap_.readOpaque(out, fills); }
 
  private:
-  soft::Bitmap bitmap_;
+  raster::Bitmap bitmap_;
   GdiTextDc dc_;
 };
 

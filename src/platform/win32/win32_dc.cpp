@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/win32/dib_info.h"
 #include "platform/win32/win32_symbol_text.h"
 
 namespace glavo::win32 {
@@ -13,17 +14,6 @@ BITMAP SelectedBitmapInfo(HDC hdc) {
   HGDIOBJ bitmap = GetCurrentObject(hdc, OBJ_BITMAP);
   if (bitmap == nullptr || GetObjectW(bitmap, sizeof bm, &bm) == 0) bm = BITMAP{};
   return bm;
-}
-
-BITMAPINFO ToBitmapInfo(const DibHeader& header) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = header.width;
-  info.bmiHeader.biHeight = header.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = static_cast<WORD>(header.bitCount);
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
 }
 
 LOGFONTW ToLogFontW(const LogFont& lf) {
@@ -149,7 +139,7 @@ BitmapHandle Win32Dc::selectedBitmap() const {
 int Win32Dc::getDIBits(BitmapHandle bitmap, int startScan, int lines, const DibHeader& header,
                        void* bits) {
   if (startScan < 0 || lines <= 0) return 0;
-  BITMAPINFO info = ToBitmapInfo(header);
+  BITMAPINFO info = DibInfo(header.width, header.height, header.bitCount);
   return GetDIBits(hdc_, reinterpret_cast<HBITMAP>(bitmap), static_cast<UINT>(startScan),
                    static_cast<UINT>(lines), bits, &info, DIB_RGB_COLORS);
 }
@@ -157,7 +147,7 @@ int Win32Dc::getDIBits(BitmapHandle bitmap, int startScan, int lines, const DibH
 int Win32Dc::setDIBits(BitmapHandle bitmap, int startScan, int lines, const DibHeader& header,
                        const void* bits) {
   if (startScan < 0 || lines <= 0) return 0;
-  const BITMAPINFO info = ToBitmapInfo(header);
+  const BITMAPINFO info = DibInfo(header.width, header.height, header.bitCount);
   return SetDIBits(hdc_, reinterpret_cast<HBITMAP>(bitmap), static_cast<UINT>(startScan),
                    static_cast<UINT>(lines), bits, &info, DIB_RGB_COLORS);
 }
@@ -165,7 +155,7 @@ int Win32Dc::setDIBits(BitmapHandle bitmap, int startScan, int lines, const DibH
 int Win32Dc::setDIBitsToDevice(int x, int y, int w, int h, int srcX, int srcY, int startScan,
                                int lines, const void* bits, const DibHeader& header) {
   if (w <= 0 || h <= 0 || startScan < 0 || lines <= 0) return 0;
-  const BITMAPINFO info = ToBitmapInfo(header);
+  const BITMAPINFO info = DibInfo(header.width, header.height, header.bitCount);
   return SetDIBitsToDevice(hdc_, x, y, static_cast<DWORD>(w), static_cast<DWORD>(h), srcX, srcY,
                            static_cast<UINT>(startScan), static_cast<UINT>(lines), bits, &info,
                            DIB_RGB_COLORS);

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "draw/device_context.h"
+#include "draw/noncopyable.h"
 
 namespace glavo::win32 {
 
@@ -15,12 +16,10 @@ namespace glavo::win32 {
 // stock font "deletes" successfully, as in GDI), and any left over are
 // deleted with the context. The objects the HDC had selected
 // when wrapped are put back on destruction.
-class Win32Dc final : public DeviceContext {
+class Win32Dc final : public DeviceContext, Noncopyable {
  public:
   explicit Win32Dc(HDC hdc);
   ~Win32Dc() override;
-  Win32Dc(const Win32Dc&) = delete;
-  Win32Dc& operator=(const Win32Dc&) = delete;
 
   HDC hdc() const { return hdc_; }
 

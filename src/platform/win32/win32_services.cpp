@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
-namespace glavo::server {
+namespace glavo::win32 {
 namespace {
 
 HWND AsWindow(WindowHandle window) { return reinterpret_cast<HWND>(window); }
@@ -94,4 +94,4 @@ WindowHandle Win32Desktop::windowFromPoint(Point p) const {
   return reinterpret_cast<WindowHandle>(WindowFromPoint(POINT{p.x, p.y}));
 }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

@@ -9,7 +9,7 @@
 #include "runtime/screen.h"
 #include "runtime/window_api.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class Win32Screen final : public Screen {
  public:
@@ -57,4 +57,4 @@ class NoPopupMenus final : public PopupMenuHost {
   }
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

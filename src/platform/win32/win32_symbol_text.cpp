@@ -11,6 +11,7 @@
 
 namespace glavo::win32 {
 namespace {
+using namespace text;  // the symbol outlines this file draws with GDI
 
 constexpr long kDefaultCellHeight = 16;
 constexpr long kMaxPixels = 1000;  // larger fonts draw at this size, as in the software host

@@ -5,18 +5,17 @@
 
 #include <windows.h>
 
+#include "draw/noncopyable.h"
 #include "runtime/host_form.h"
 #include "runtime/screen.h"
 
 namespace glavo::win32 {
 
-class WindowForm final : public HostForm {
+class WindowForm final : public HostForm, Noncopyable {
  public:
   // `window` is the top-level window; `screen` outlives the form.
   WindowForm(HWND window, const Screen& screen);
   ~WindowForm() override;
-  WindowForm(const WindowForm&) = delete;
-  WindowForm& operator=(const WindowForm&) = delete;
 
   HWND window() const { return window_; }
 

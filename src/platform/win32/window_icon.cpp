@@ -3,24 +3,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/dib_info.h"
+
 namespace glavo::win32 {
 namespace {
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
 
 bool ReadBits(HBITMAP bitmap, int width, int height, std::vector<std::uint32_t>& out) {
   out.assign(static_cast<std::size_t>(width) * height, 0);
   HDC screen = GetDC(nullptr);
-  BITMAPINFO info = TopDown32(width, height);
+  BITMAPINFO info = DibInfo(width, -height, 32);
   const int lines = GetDIBits(screen, bitmap, 0, height, out.data(), &info, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
   return lines == height;
@@ -30,7 +21,7 @@ HICON CreateFromPicture(const Picture& picture, BOOL isIcon, int hotX, int hotY)
   if (picture.empty()) return nullptr;
   const int w = picture.width(), h = picture.height();
   void* bits = nullptr;
-  BITMAPINFO info = TopDown32(w, h);
+  BITMAPINFO info = DibInfo(w, -h, 32);
   HDC screen = GetDC(nullptr);
   HBITMAP color = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   ReleaseDC(nullptr, screen);

@@ -6,16 +6,15 @@
 
 #include <functional>
 
+#include "draw/noncopyable.h"
 #include "runtime/timer.h"
 
 namespace glavo::win32 {
 
-class WindowTimer final : public Timer {
+class WindowTimer final : public Timer, Noncopyable {
  public:
   WindowTimer();
   ~WindowTimer() override;
-  WindowTimer(const WindowTimer&) = delete;
-  WindowTimer& operator=(const WindowTimer&) = delete;
 
   void setInterval(int milliseconds) override;
   int interval() const override { return interval_; }

@@ -1,6 +1,6 @@
 #include "platform/win32/windowed_host.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 WindowedHost::WindowedHost(HWND container, win32::WindowSurface::Ambient ambient,
                            std::unique_ptr<HostForm> form)
@@ -19,4 +19,4 @@ std::unique_ptr<win32::WindowSurface> WindowedHost::createSurface() {
   return std::make_unique<win32::WindowSurface>(container_, colors_, desktop_, ambient_);
 }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

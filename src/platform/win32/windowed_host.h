@@ -15,7 +15,7 @@
 #include "platform/win32/window_surface.h"
 #include "skin/skin_environment.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class WindowedHost {
  public:
@@ -45,4 +45,4 @@ class WindowedHost {
   bool formIsWindow_;
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

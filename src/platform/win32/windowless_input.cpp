@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-namespace glavo::server {
+namespace glavo::win32 {
 namespace {
 
 std::int16_t ShiftFromKeyboard(bool altDown) {
@@ -135,4 +135,4 @@ bool WindowlessInput::deliver(UINT message, WPARAM wParam, LPARAM lParam) {
   return key(message, wParam, lParam);
 }
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

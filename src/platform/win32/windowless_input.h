@@ -9,7 +9,7 @@
 #include "platform/win32/detached_surface.h"
 #include "runtime/click_tracker.h"
 
-namespace glavo::server {
+namespace glavo::win32 {
 
 class WindowlessInput {
  public:
@@ -33,4 +33,4 @@ class WindowlessInput {
   ClickTracker clicks_;
 };
 
-}  // namespace glavo::server
+}  // namespace glavo::win32

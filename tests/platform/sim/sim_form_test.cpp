@@ -5,7 +5,7 @@
 #include "platform/sim/sim_form.h"
 #include "platform/sim/sim_window_api.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 namespace {
 
 class SimFormTest : public testing::Test {
@@ -101,4 +101,4 @@ TEST(HostValueConversion, ConvertsAsAutomationDoes) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -7,15 +7,15 @@
 
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_property_bag.h"
 #include "platform/sim/sim_surface.h"
+#include "runtime/ordered_property_bag.h"
 #include "runtime/picture_box.h"
 
 namespace glavo::testing {
 namespace {
 
 TEST(SimClockTest, TimersTickInDueOrderOnlyWhileEnabled) {
-  soft::SimClock clock;
+  sim::SimClock clock;
   std::vector<std::string> ticks;
   auto fast = clock.createTimer();
   auto slow = clock.createTimer();
@@ -38,7 +38,7 @@ TEST(SimClockTest, TimersTickInDueOrderOnlyWhileEnabled) {
 }
 
 TEST(SimClockTest, ATimerMayStopOrDestroyItselfInItsHandler) {
-  soft::SimClock clock;
+  sim::SimClock clock;
   auto timer = clock.createTimer();
   int count = 0;
   timer->setInterval(1);
@@ -53,9 +53,9 @@ TEST(SimClockTest, ATimerMayStopOrDestroyItselfInItsHandler) {
 
 class DesktopTest : public ::testing::Test {
  protected:
-  soft::SimDesktop desktop{400, 300};
-  std::unique_ptr<soft::SimSurface> back = desktop.createWindow(Rect{0, 0, 200, 200});
-  std::unique_ptr<soft::SimSurface> front = desktop.createWindow(Rect{100, 100, 300, 300});
+  sim::SimDesktop desktop{400, 300};
+  std::unique_ptr<sim::SimSurface> back = desktop.createWindow(Rect{0, 0, 200, 200});
+  std::unique_ptr<sim::SimSurface> front = desktop.createWindow(Rect{100, 100, 300, 300});
 };
 
 TEST_F(DesktopTest, TheTopmostVisibleWindowLiesUnderThePoint) {
@@ -83,7 +83,7 @@ TEST_F(DesktopTest, ChildrenAreFoundInsideTheirParentAndStackInCreationOrder) {
   a->bringToFront();
   EXPECT_EQ(desktop.windowFromPoint({140, 140}), a->hwnd());
   EXPECT_EQ(a->containerHwnd(), front->hwnd());
-  EXPECT_EQ(static_cast<soft::SimSurface&>(*a).screenOrigin(), (Point{110, 110}));
+  EXPECT_EQ(static_cast<sim::SimSurface&>(*a).screenOrigin(), (Point{110, 110}));
 }
 
 TEST_F(DesktopTest, MaskedPixelsLetThePointThrough) {
@@ -93,7 +93,7 @@ TEST_F(DesktopTest, MaskedPixelsLetThePointThrough) {
   front->setMaskColor(0);
   EXPECT_EQ(desktop.windowFromPoint({150, 160}), back->hwnd());
   EXPECT_EQ(desktop.windowFromPoint({151, 160}), front->hwnd());
-  const soft::Bitmap shot = front->imageWithMask();
+  const raster::Bitmap shot = front->imageWithMask();
   EXPECT_EQ(shot.at(50, 60) >> 24, 0u);
   EXPECT_EQ(shot.at(51, 60) >> 24, 255u);
 }
@@ -130,7 +130,7 @@ TEST_F(DesktopTest, ShowResizeCaptureAndFocusReachTheSink) {
 }
 
 TEST(PropertyBagTest, TypedReadsConvertAndDefaultsAreNotStored) {
-  soft::SimPropertyBag bag;
+  OrderedPropertyBag bag;
   bag.write("a", std::u16string(u" 12 "));
   bag.write("b", 2.5);
   bag.write("c", std::u16string(u"FALSE"));
@@ -150,8 +150,8 @@ TEST(PropertyBagTest, TypedReadsConvertAndDefaultsAreNotStored) {
 
 class PictureBoxTest : public ::testing::Test {
  protected:
-  soft::SimDesktop desktop{100, 100};
-  std::unique_ptr<soft::SimSurface> window = desktop.createWindow(Rect{0, 0, 50, 50});
+  sim::SimDesktop desktop{100, 100};
+  std::unique_ptr<sim::SimSurface> window = desktop.createWindow(Rect{0, 0, 50, 50});
   std::unique_ptr<PictureBox> pic = window->createPictureBox(20, 10);
   void SetUp() override { pic->setBackColor(0xFFFFFF); }
 };

@@ -11,7 +11,7 @@
 #include "platform/sim/sim_message_pump.h"
 #include "platform/sim/sim_surface.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 namespace {
 
 // Records each move's coordinates and runs `onMove` after recording.
@@ -84,4 +84,4 @@ TEST_F(SimPointer, QueuedMovesWaitForTheDispatchAndMayNest) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::sim

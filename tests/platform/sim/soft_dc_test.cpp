@@ -6,16 +6,16 @@
 
 #include "raster_art.h"
 
-namespace glavo::soft {
+namespace glavo::sim {
 namespace {
 
-using testing::Art;
-using testing::Rows;
-using testing::WhiteBitmap;
+using raster::testing::Art;
+using raster::testing::Rows;
+using raster::testing::WhiteBitmap;
 
 TEST(SoftDcDefaults, FreshContextDrawsLikeANewMemoryDc) {
   SoftGdi gdi;
-  Bitmap b(6, 5, 0x00FF0000);  // red
+  raster::Bitmap b(6, 5, 0x00FF0000);  // red
   SoftDc dc(b, gdi);
   dc.rectangle(0, 0, 5, 4);
   EXPECT_EQ(dc.getPixel(0, 0), 0u);         // black pen
@@ -36,7 +36,7 @@ TEST(SoftDcDefaults, FreshContextDrawsLikeANewMemoryDc) {
 
 TEST(SoftDcDefaults, InvalidModesAreRefused) {
   SoftGdi gdi;
-  Bitmap b(1, 1);
+  raster::Bitmap b(1, 1);
   SoftDc dc(b, gdi);
   EXPECT_EQ(dc.setStretchBltMode(0), 0);
   EXPECT_EQ(dc.setStretchBltMode(5), 0);
@@ -47,7 +47,7 @@ TEST(SoftDcDefaults, InvalidModesAreRefused) {
 
 TEST(SoftDcPixels, OutsideReadsInvalidAndWritesNothing) {
   SoftGdi gdi;
-  Bitmap b = WhiteBitmap(3, 2);
+  raster::Bitmap b = WhiteBitmap(3, 2);
   SoftDc dc(b, gdi);
   dc.setPixel(1, 1, 0xFF000000u | 0x0000FF);  // the high byte is not a colour
   EXPECT_EQ(dc.getPixel(1, 1), 0x0000FFu);
@@ -63,7 +63,7 @@ TEST(SoftDcPixels, OutsideReadsInvalidAndWritesNothing) {
 
 TEST(SoftDcPixels, FollowsTheBitmapWhenItIsResized) {
   SoftGdi gdi;
-  Bitmap b = WhiteBitmap(2, 2);
+  raster::Bitmap b = WhiteBitmap(2, 2);
   SoftDc dc(b, gdi);
   b.resize(5, 3, 0);
   EXPECT_EQ(dc.width(), 5);
@@ -74,7 +74,7 @@ TEST(SoftDcPixels, FollowsTheBitmapWhenItIsResized) {
 
 TEST(SoftDcPen, PenWidthBelowOneDrawsOnePixel) {
   SoftGdi gdi;
-  Bitmap thin = WhiteBitmap(6, 3), zero = WhiteBitmap(6, 3);
+  raster::Bitmap thin = WhiteBitmap(6, 3), zero = WhiteBitmap(6, 3);
   SoftDc a(thin, gdi), b(zero, gdi);
   a.setPen(0, 1);
   b.setPen(0, -4);
@@ -90,7 +90,7 @@ TEST(SoftDcPen, PenWidthBelowOneDrawsOnePixel) {
 
 TEST(SoftDcFonts, CreatedFontsAreCountedUntilDeleted) {
   SoftGdi gdi;
-  Bitmap b(4, 4);
+  raster::Bitmap b(4, 4);
   SoftDc dc(b, gdi);
   EXPECT_EQ(gdi.liveFonts(), 0);
   LogFont lf;
@@ -110,7 +110,7 @@ TEST(SoftDcFonts, CreatedFontsAreCountedUntilDeleted) {
 
 TEST(SoftDcFonts, SelectedFontCannotBeDeleted) {
   SoftGdi gdi;
-  Bitmap b(4, 4);
+  raster::Bitmap b(4, 4);
   auto dc = std::make_unique<SoftDc>(b, gdi);
   const FontHandle font = dc->createFont(LogFont{});
   EXPECT_EQ(dc->selectFont(font), gdi.stockFont());
@@ -128,7 +128,7 @@ TEST(SoftDcFonts, SelectedFontCannotBeDeleted) {
 
 TEST(SoftDcFonts, SelectedInTwoContextsNeedsBothToLetGo) {
   SoftGdi gdi;
-  Bitmap b1(2, 2), b2(2, 2);
+  raster::Bitmap b1(2, 2), b2(2, 2);
   SoftDc a(b1, gdi), b(b2, gdi);
   const FontHandle font = a.createFont(LogFont{});
   a.selectFont(font);
@@ -141,7 +141,7 @@ TEST(SoftDcFonts, SelectedInTwoContextsNeedsBothToLetGo) {
 
 TEST(SoftDcFonts, BogusHandlesAreRefusedAndTheStockFontStays) {
   SoftGdi gdi;
-  Bitmap b(2, 2);
+  raster::Bitmap b(2, 2);
   SoftDc dc(b, gdi);
   EXPECT_EQ(dc.selectFont(0), 0u);
   EXPECT_EQ(dc.selectFont(12345), 0u);
@@ -155,7 +155,7 @@ TEST(SoftDcFonts, BogusHandlesAreRefusedAndTheStockFontStays) {
 
 TEST(SoftDcText, TextGoesThroughTheSelectedFont) {
   SoftGdi gdi;
-  Bitmap b = WhiteBitmap(80, 30);
+  raster::Bitmap b = WhiteBitmap(80, 30);
   SoftDc dc(b, gdi);
   LogFont lf;
   lf.height = -20;
@@ -174,4 +174,4 @@ TEST(SoftDcText, TextGoesThroughTheSelectedFont) {
 }
 
 }  // namespace
-}  // namespace glavo::soft
+}  // namespace glavo::sim

@@ -31,13 +31,13 @@ Rgb Translate(std::int32_t value) {
 
 // Mean colour of the painted cell inside `box`, over the pixels the cell
 // covers (its mask's alpha).
-Rgb MeanColor(const soft::Bitmap& image, Rect box) {
+Rgb MeanColor(const raster::Bitmap& image, Rect box) {
   double r = 0, g = 0, b = 0;
   long count = 0;
   for (int y = box.top; y < box.bottom; ++y) {
     for (int x = box.left; x < box.right; ++x) {
       if (!image.contains(x, y)) continue;
-      const soft::Pixel p = image.at(x, y);
+      const raster::Pixel p = image.at(x, y);
       if ((p >> 24) == 0) continue;
       r += (p >> 16) & 0xFF;
       g += (p >> 8) & 0xFF;
@@ -51,11 +51,11 @@ Rgb MeanColor(const soft::Bitmap& image, Rect box) {
 }
 
 Rgb MeasuredFill(const Record& look, int width, int height, Rect box) {
-  soft::CellRenderOptions options;
-  options.record = soft::FromUtf8(FormatRecord(look));
+  stage::CellRenderOptions options;
+  options.record = stage::FromUtf8(FormatRecord(look));
   options.width = width;
   options.height = height;
-  return MeanColor(soft::RenderCell(options), box);
+  return MeanColor(stage::RenderCell(options), box);
 }
 
 ContrastCheck Compare(const Theme& theme, int look, std::string subject, Rgb background, double required) {

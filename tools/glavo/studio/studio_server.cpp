@@ -115,9 +115,9 @@ std::optional<SkinPartsGwr> PartField(const json& body, const std::string& name)
   throw RequestError{400, name + " must name a part (close, max, min, help, title, ...), not '" + text + "'", name};
 }
 
-json LayoutJson(const std::vector<soft::PartPlace>& layout) {
+json LayoutJson(const std::vector<stage::PartPlace>& layout) {
   json parts = json::array();
-  for (const soft::PartPlace& p : layout) {
+  for (const stage::PartPlace& p : layout) {
     parts.push_back({{"part", kLookSlots[p.part].part}, {"left", p.bounds.left}, {"top", p.bounds.top},
                      {"width", p.bounds.width()}, {"height", p.bounds.height()}, {"visible", p.visible}});
   }
@@ -139,7 +139,7 @@ json ThemesJson() {
   for (int t = 0; t < kBodyThemeCount; ++t) {
     themes.push_back({{"index", t},
                       {"name", BodyThemeName(static_cast<BodyThemesGwr>(t))},
-                      {"theme", soft::ToUtf8(BuiltInSkinTheme(t))}});
+                      {"theme", stage::ToUtf8(BuiltInSkinTheme(t))}});
   }
   return {{"themes", themes}};
 }
@@ -175,23 +175,23 @@ json SchemaJson() {
 
 void Render(const httplib::Request& req, httplib::Response& res, std::mutex& renderer) {
   const json body = ParseBody(req);
-  soft::SkinRenderOptions options;
-  options.theme = soft::FromUtf8(FormatTheme(ThemeField(body)));
+  stage::SkinRenderOptions options;
+  options.theme = stage::FromUtf8(FormatTheme(ThemeField(body)));
   options.width = IntegerField(body, "width", kMinFormSide, kMaxFormSide, 800);
   options.height = IntegerField(body, "height", kMinFormSide, kMaxFormSide, 600);
   const std::string caption = StringField(body, "caption", false);
   if (caption.size() > static_cast<std::size_t>(kMaxCaptionLength)) {
     throw RequestError{400, "caption must be at most " + std::to_string(kMaxCaptionLength) + " bytes", "caption"};
   }
-  if (body.contains("caption")) options.caption = soft::FromUtf8(caption);
+  if (body.contains("caption")) options.caption = stage::FromUtf8(caption);
   options.hover = PartField(body, "hover");
   options.pressed = PartField(body, "pressed");
-  std::vector<soft::PartPlace> layout;
+  std::vector<stage::PartPlace> layout;
   std::string png;
   {
     // One render at a time: the machine is small and a render is short.
     std::lock_guard<std::mutex> hold(renderer);
-    png = soft::EncodePng(soft::RenderSkin(options, &layout), false);
+    png = raster::EncodePng(stage::RenderSkin(options, &layout), false);
   }
   if (png.empty()) throw RequestError{500, "the preview could not be encoded", ""};
   res.set_header("X-Glavo-Layout", LayoutJson(layout).dump());
@@ -224,7 +224,7 @@ void Swatches(const httplib::Request& req, httplib::Response& res, std::mutex& r
   std::string png;
   {
     std::lock_guard<std::mutex> hold(renderer);
-    png = soft::EncodePng(
+    png = raster::EncodePng(
         RenderStyleSwatches(*look, kind == "fill" ? SwatchKind::kFill : SwatchKind::kBorder, width, height), true);
   }
   res.set_content(png, "image/png");

@@ -17,9 +17,9 @@ constexpr int kMinSwatchBorder = 3;
 
 }  // namespace
 
-soft::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width, int height) {
+raster::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width, int height) {
   const int count = kind == SwatchKind::kFill ? kFillStyleCount : kBorderStyleCount;
-  soft::Bitmap sheet(width, height * count, 0);
+  raster::Bitmap sheet(width, height * count, 0);
   for (int style = 0; style < count; ++style) {
     Record sample = look;
     if (kind == SwatchKind::kFill) {
@@ -28,13 +28,13 @@ soft::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width,
       sample[kPosBorderStyle] = style;
       sample[kPosBorderSize] = std::max(sample[kPosBorderSize], kMinSwatchBorder);
     }
-    soft::CellRenderOptions options;
-    options.record = soft::FromUtf8(FormatRecord(sample));
+    stage::CellRenderOptions options;
+    options.record = stage::FromUtf8(FormatRecord(sample));
     options.width = width;
     options.height = height;
-    const soft::Bitmap cell = soft::RenderCell(options);
+    const raster::Bitmap cell = stage::RenderCell(options);
     for (int y = 0; y < height; ++y) {
-      std::memcpy(sheet.row(style * height + y), cell.row(y), sizeof(soft::Pixel) * width);
+      std::memcpy(sheet.row(style * height + y), cell.row(y), sizeof(raster::Pixel) * width);
     }
   }
   return sheet;

@@ -14,6 +14,6 @@ inline constexpr int kFillStyleCount = kCellFillStyleCount;
 inline constexpr int kBorderStyleCount = kCellBorderStyleCount;
 
 // A column of swatches, each `width` x `height`, style 0 at the top.
-soft::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width, int height);
+raster::Bitmap RenderStyleSwatches(const Record& look, SwatchKind kind, int width, int height);
 
 }  // namespace glavo::studio

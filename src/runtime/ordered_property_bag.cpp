@@ -1,8 +1,8 @@
-#include "server/ordered_property_bag.h"
+#include "runtime/ordered_property_bag.h"
 
 #include <algorithm>
 
-namespace glavo::server {
+namespace glavo {
 
 std::optional<PropertyValue> OrderedPropertyBag::read(std::string_view key) const {
   for (const auto& [name, value] : entries_) {
@@ -25,4 +25,11 @@ void OrderedPropertyBag::remove(std::string_view key) {
   std::erase_if(entries_, [&](const auto& entry) { return entry.first == key; });
 }
 
-}  // namespace glavo::server
+std::vector<std::string> OrderedPropertyBag::keys() const {
+  std::vector<std::string> out;
+  for (const auto& [name, value] : entries_) out.push_back(name);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+}  // namespace glavo
