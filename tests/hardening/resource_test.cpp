@@ -28,14 +28,6 @@ class CaptionRepaints : public ::testing::Test {
   GlavoCell cell{form->createChild()};
 };
 
-TEST_F(CaptionRepaints, TenThousandRepaintsKeepTheFontCount) {
-  cell.SetCaption(u"Caption ~$00937 \u00e9");
-  const int before = LiveFonts();
-  EXPECT_GE(before, 1) << "a drawn caption holds its font";
-  for (int i = 0; i < 10000; ++i) cell.Refresh();
-  EXPECT_EQ(LiveFonts(), before);
-}
-
 // Each new caption, size and rotation makes a different font; the old one
 // must still go.
 TEST_F(CaptionRepaints, ChangingCaptionsAndFontsKeepTheFontCount) {

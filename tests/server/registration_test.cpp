@@ -3,6 +3,8 @@
 // the expected keys, and unregistration removes every one of them.
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -32,71 +34,51 @@ std::vector<std::string> AllAbsent() {
 std::vector<std::string> ExpectedRows(const std::string& module, const std::string& platform) {
   const std::string folder = module.substr(0, module.rfind('\\'));
   const std::string libid = kLibid.substr(8);
-  std::vector<std::string> rows = {
-      "key " + kClsid,
-      "value " + kClsid + "|@=GlavoSkin Control",
-      "key " + kClsid + "\\InprocServer32",
-      "value " + kClsid + "\\InprocServer32|@=" + module,
-      "value " + kClsid + "\\InprocServer32|ThreadingModel=Apartment",
-      "key " + kClsid + "\\ProgID",
-      "value " + kClsid + "\\ProgID|@=Glavowrap.GlavoSkin.1",
-      "key " + kClsid + "\\VersionIndependentProgID",
-      "value " + kClsid + "\\VersionIndependentProgID|@=Glavowrap.GlavoSkin",
-      "key " + kClsid + "\\Control",
-      "key " + kClsid + "\\MiscStatus",
-      "value " + kClsid + "\\MiscStatus|@=0",
-      "key " + kClsid + "\\MiscStatus\\1",
-      "value " + kClsid + "\\MiscStatus\\1|@=131473",
-      "key " + kClsid + "\\TypeLib",
-      "value " + kClsid + "\\TypeLib|@=" + libid,
-      "key " + kClsid + "\\Version",
-      "value " + kClsid + "\\Version|@=1.0",
-      "key " + kClsid + "\\Implemented Categories",
-      "key " + kClsid + "\\Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}",
-      // Safe for initialising (CATID_SafeForInitializing), and not for scripting.
-      "key " + kClsid + "\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}",
-      "key " + kClsid + "\\ToolboxBitmap32",
-      "value " + kClsid + "\\ToolboxBitmap32|@=" + module + ", 1",
-      "key " + kPage,
-      "value " + kPage + "|@=GlavoSkin Property Page",
-      "key " + kPage + "\\InprocServer32",
-      "value " + kPage + "\\InprocServer32|@=" + module,
-      "value " + kPage + "\\InprocServer32|ThreadingModel=Apartment",
-      "key Glavowrap.GlavoSkin",
-      "value Glavowrap.GlavoSkin|@=GlavoSkin Control",
-      "key Glavowrap.GlavoSkin\\CLSID",
-      "value Glavowrap.GlavoSkin\\CLSID|@={9F067B30-0E5B-4333-856F-D6F51C1BEB19}",
-      "key Glavowrap.GlavoSkin\\CurVer",
-      "value Glavowrap.GlavoSkin\\CurVer|@=Glavowrap.GlavoSkin.1",
-      "key Glavowrap.GlavoSkin.1",
-      "value Glavowrap.GlavoSkin.1|@=GlavoSkin Control",
-      "key Glavowrap.GlavoSkin.1\\CLSID",
-      "value Glavowrap.GlavoSkin.1\\CLSID|@={9F067B30-0E5B-4333-856F-D6F51C1BEB19}",
-      "key " + kLibid,
-      "key " + kLibid + "\\1.0",
-      "value " + kLibid + "\\1.0|@=Glavo Wrap ActiveX Control",
-      "key " + kLibid + "\\1.0\\FLAGS",
-      "value " + kLibid + "\\1.0\\FLAGS|@=2",
-      "key " + kLibid + "\\1.0\\0",
-      "key " + kLibid + "\\1.0\\0\\" + platform,
-      "value " + kLibid + "\\1.0\\0\\" + platform + "|@=" + module,
-      "key " + kLibid + "\\1.0\\HELPDIR",
-      "value " + kLibid + "\\1.0\\HELPDIR|@=" + folder,
+  const std::string clsidValue = kClsid.substr(6);
+  std::vector<std::string> rows;
+  // A key, and its default value where it has one.
+  const auto key = [&](const std::string& k, const std::string& value = "") {
+    rows.push_back("key " + k);
+    if (!value.empty()) rows.push_back("value " + k + "|@=" + value);
   };
+  const auto named = [&](const std::string& k, const std::string& name, const std::string& value) {
+    rows.push_back("value " + k + "|" + name + "=" + value);
+  };
+  for (const auto& [clsid, name] : {std::pair{kClsid, "GlavoSkin Control"}, std::pair{kPage, "GlavoSkin Property Page"}}) {
+    key(clsid, name);
+    key(clsid + "\\InprocServer32", module);
+    named(clsid + "\\InprocServer32", "ThreadingModel", "Apartment");
+  }
+  key(kClsid + "\\ProgID", "Glavowrap.GlavoSkin.1");
+  key(kClsid + "\\VersionIndependentProgID", "Glavowrap.GlavoSkin");
+  key(kClsid + "\\Control");
+  key(kClsid + "\\MiscStatus", "0");
+  key(kClsid + "\\MiscStatus\\1", "131473");
+  key(kClsid + "\\TypeLib", libid);
+  key(kClsid + "\\Version", "1.0");
+  key(kClsid + "\\Implemented Categories");
+  key(kClsid + "\\Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}");
+  // Safe for initialising (CATID_SafeForInitializing), and not for scripting.
+  key(kClsid + "\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}");
+  key(kClsid + "\\ToolboxBitmap32", module + ", 1");
+  for (const std::string progid : {"Glavowrap.GlavoSkin", "Glavowrap.GlavoSkin.1"}) {
+    key(progid, "GlavoSkin Control");
+    key(progid + "\\CLSID", clsidValue);
+  }
+  key("Glavowrap.GlavoSkin\\CurVer", "Glavowrap.GlavoSkin.1");
+  key(kLibid);
+  key(kLibid + "\\1.0", "Glavo Wrap ActiveX Control");
+  key(kLibid + "\\1.0\\FLAGS", "2");
+  key(kLibid + "\\1.0\\0");
+  key(kLibid + "\\1.0\\0\\" + platform, module);
+  key(kLibid + "\\1.0\\HELPDIR", folder);
   for (const auto& [iid, name, marshaler] :
-       {std::tuple{kIid, "_GlavoSkin", kAutomationMarshaler},
-        std::tuple{kDiid, "__GlavoSkin", kDispatchMarshaler}}) {
-    rows.insert(rows.end(), {
-        "key " + iid,
-        "value " + iid + "|@=" + name,
-        "key " + iid + "\\ProxyStubClsid",
-        "value " + iid + "\\ProxyStubClsid|@=" + marshaler,
-        "key " + iid + "\\ProxyStubClsid32",
-        "value " + iid + "\\ProxyStubClsid32|@=" + marshaler,
-        "key " + iid + "\\TypeLib",
-        "value " + iid + "\\TypeLib|@=" + libid,
-        "value " + iid + "\\TypeLib|Version=1.0",
-    });
+       {std::tuple{kIid, "_GlavoSkin", kAutomationMarshaler}, std::tuple{kDiid, "__GlavoSkin", kDispatchMarshaler}}) {
+    key(iid, name);
+    key(iid + "\\ProxyStubClsid", marshaler);
+    key(iid + "\\ProxyStubClsid32", marshaler);
+    key(iid + "\\TypeLib", libid);
+    named(iid + "\\TypeLib", "Version", "1.0");
   }
   std::sort(rows.begin(), rows.end());
   return rows;

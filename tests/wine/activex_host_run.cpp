@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <sstream>
 
 #include "wine_runner.h"
@@ -39,6 +42,18 @@ HostRun RunHost(const Bitness& b, const std::string& mode, int timeoutSeconds) {
   ReadResults(run);
   if (!run.ran) run.why = "the " + b.name + " host did not finish; see " + run.outDir;
   return run;
+}
+
+void ExpectChecks(const HostRun& run, const std::vector<std::string>& names, bool show) {
+  for (const std::string& name : names) {
+    auto it = run.checks.find(name);
+    if (it == run.checks.end()) {
+      ADD_FAILURE() << name << " was not reached";
+      continue;
+    }
+    EXPECT_EQ(it->second.rfind("ok", 0), 0u) << name << ": " << it->second;
+    if (show) std::printf("%s: %s\n", name.c_str(), it->second.c_str());
+  }
 }
 
 }  // namespace glavo::wine

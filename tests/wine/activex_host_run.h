@@ -22,4 +22,8 @@ struct HostRun {
 // tour), in a fresh prefix of its own, stopped after `timeoutSeconds`.
 HostRun RunHost(const Bitness& b, const std::string& mode, int timeoutSeconds = 300);
 
+// Each named check was reached and is ok (a GoogleTest failure for each
+// that is not); with `show`, each line is printed.
+void ExpectChecks(const HostRun& run, const std::vector<std::string>& names, bool show = false);
+
 }  // namespace glavo::wine

@@ -79,51 +79,46 @@ TEST_P(VbContainer, FirstPlacementInTheDesignerMakesTheFormBorderless) {
   EXPECT_GE(indexOf("nulcaption.place", "container.InitNew -> 0x00000000"), 0);
   EXPECT_EQ(run().fact("nulcaption.caption_whole"), "1");
   // A form loaded at run time is left as the designer saved it.
-  for (const char* loaded : {"run.place", "runbag.place"}) {
-    EXPECT_EQ(count(loaded, "form.put BorderStyle"), 0) << loaded;
-    EXPECT_EQ(count(loaded, "form.put ShowInTaskbar"), 0) << loaded;
-    EXPECT_GE(indexOf(loaded, "ambient.get UserMode -> True"), 0) << loaded;
-  }
+  EXPECT_EQ(count("run.place", "form.put BorderStyle"), 0);
+  EXPECT_EQ(count("run.place", "form.put ShowInTaskbar"), 0);
+  EXPECT_GE(indexOf("run.place", "ambient.get UserMode -> True"), 0);
 }
 
 TEST_P(VbContainer, ShowAsksTheContainerForTheFormsClientArea) {
   REQUIRE_RUN();
-  // The bag scenario connects by IQuickActivate, as VB does when it can.
-  EXPECT_EQ(run().calls("runbag.place").front(), "container.QuickActivate -> 0x00000000 SETCLIENTSITEFIRST=1 events=1 notify=1");
+  // Loaded at run time, it is connected by IQuickActivate, as VB does when it can.
+  EXPECT_EQ(run().calls("run.place").front(), "container.QuickActivate -> 0x00000000 SETCLIENTSITEFIRST=1 events=1 notify=1");
   // Activated where it was dropped, then its Show moves it through the
   // extender and OnPosRectChange; the container places it each time.
-  for (const std::string step : {"design.place", "run.place", "runbag.place"}) {
+  for (const std::string step : {"design.place", "run.place"}) {
     expectInOrder(step, {"site.GetWindowContext -> 40 50 200 150", "extender.put Left 0", "extender.put Top 0",
                          "site.OnPosRectChange 0 0 500 400", "site.SetObjectRects 0 0 500 400",
                          "container.DoVerb(INPLACEACTIVATE) -> 0x00000000"});
   }
-  for (const char* stage : {"design.placed", "design.maximized", "design.restored", "design.dragged",
-                            "run.placed", "run.dragged", "run.maximized", "run.restored", "run.normal",
-                            "run.external", "runbag.placed"}) {
+  for (const char* stage : {"design.placed", "run.placed", "run.dragged", "run.maximized", "run.restored", "run.normal",
+                            "run.external"}) {
     expectContainerKnowsTheRectangle(stage);
   }
   EXPECT_EQ(run().fact("run.placed.client"), "0 0 500 400");
 }
 
-TEST_P(VbContainer, DragsMaximizeAndStatesWorkInBothModes) {
+// The form's mode changes none of this (the portable suites check both
+// modes): the run-time form stands for both.
+TEST_P(VbContainer, DragsMaximizeAndStatesReachTheForm) {
   REQUIRE_RUN();
-  // The corner drag grows the form by the pointer's movement, in twips.
-  EXPECT_GE(indexOf("design.drag", "form.put Width 7950"), 0);
-  EXPECT_GE(indexOf("design.drag", "form.put Height 6300"), 0);
-  EXPECT_EQ(run().fact("design.dragged.form"), run().fact("design.restored.form").substr(0, 8) + "530 420");
+  // The corner drag grows the form by the pointer's movement, in twips,
+  // and keeps its origin.
   EXPECT_GE(indexOf("run.drag", "form.put Width 8100"), 0);
+  EXPECT_GE(indexOf("run.drag", "form.put Height 6450"), 0);
   EXPECT_EQ(run().fact("run.dragged.client"), "0 0 540 430");
-  for (const std::string mode : {"design", "run"}) {
-    SCOPED_TRACE(mode);
-    // A double click on the title bar raises DblClick(gwr_TitleBar) and
-    // maximizes to the work area (the whole virtual desktop here).
-    expectInOrder(mode + ".maximize", {"event 2 0", "form.put Left 0"});
-    EXPECT_EQ(run().fact(mode + ".maximized.form"), "0 0 1024 768");
-    // Restoring gives the size back, centred on the screen.
-    const std::string before = run().fact(mode == "design" ? "design.placed.client" : "run.dragged.client");
-    EXPECT_EQ(run().fact(mode + ".restored.client"), before);
-  }
-  EXPECT_EQ(run().fact("design.restored.form"), "262 184 500 400");
+  const std::string placed = run().fact("run.placed.form");
+  EXPECT_EQ(run().fact("run.dragged.form"), placed.substr(0, placed.find(' ', placed.find(' ') + 1)) + " 540 430");
+  // A double click on the title bar raises DblClick(gwr_TitleBar) and
+  // maximizes to the work area (the whole virtual desktop here).
+  expectInOrder("run.maximize", {"event 2 0", "form.put Left 0"});
+  EXPECT_EQ(run().fact("run.maximized.form"), "0 0 1024 768");
+  // Restoring gives the size back, centred on the screen.
+  EXPECT_EQ(run().fact("run.restored.form"), "242 169 540 430");
   // SkinState minimizes and restores the form.
   EXPECT_GE(indexOf("run.minimize", "form.put WindowState 1"), 0);
   EXPECT_EQ(run().fact("run.minimized.iconic"), "1");
@@ -156,12 +151,10 @@ TEST_P(VbContainer, ErrorsOfTheHostReachTheCaller) {
 
 TEST_P(VbContainer, SavedInTheDesignerLoadsAtRunTimeAndClosesCleanly) {
   REQUIRE_RUN();
-  EXPECT_GE(indexOf("design.save", "container.Save(stream) -> 0x00000000"), 0);
   EXPECT_GE(indexOf("design.save", "container.Save(bag) -> 0x00000000"), 0);
   EXPECT_EQ(run().fact("run.theme"), "8");
-  EXPECT_EQ(run().fact("runbag.theme"), "8");
-  EXPECT_EQ(run().fact("runbag.caption_text"), "\"Form1\"");
-  for (const std::string step : {"design.close", "run.close", "runbag.close"}) {
+  EXPECT_EQ(run().fact("run.caption_text"), "\"Form1\"");
+  for (const std::string step : {"design.close", "run.close"}) {
     expectInOrder(step, {"site.OnInPlaceDeactivate", "container.Close -> 0x00000000"});
     EXPECT_GE(indexOf(step, "container.Release -> 0"), 0) << step;
   }
@@ -190,10 +183,9 @@ TEST_P(VbContainer, PropertyBrowserShowsBodyThemeByName) {
 
 TEST_P(VbContainer, ThePropertyPageEditsLoadsSavesAndAppliesThroughTheLets) {
   REQUIRE_RUN();
-  // The system's frame shows the page (and the suite keeps its picture).
+  // The system's frame shows the page.
   EXPECT_GE(indexOf("design.custom", "container.GetPages -> 0x00000000 1"), 0);
-  EXPECT_GE(indexOf("design.custom", "container.OleCreatePropertyFrame -> 0x00000000 screenshot"), 0);
-  EXPECT_TRUE(FileExists(run().outDir + "/property_page.ppm"));
+  EXPECT_GE(indexOf("design.custom", "container.OleCreatePropertyFrame -> 0x00000000 page shown"), 0);
   // The designer's frame: clean until edited, dirty after, clean after Apply.
   EXPECT_GE(indexOf("design.page", "frame.GetPageInfo \"Skin\" 472x300"), 0);
   EXPECT_GE(indexOf("design.page", "frame.Activate -> 0x00000000"), 0);

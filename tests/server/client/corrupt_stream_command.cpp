@@ -95,7 +95,7 @@ HRESULT SaveTo(IPersistStreamInit* persist, Bytes& out) {
 std::wstring Usability(IDispatch* skin, IPersistStreamInit* persist, int i) {
   if (const std::size_t fields = client::ThemeFields(skin); fields != 24) return L"theme of " + std::to_wstring(fields) + L" fields";
   const VARIANT theme = client::Long(i % 12);
-  if (HRESULT hr = client::PutProperty(skin, L"BodyTheme", theme); FAILED(hr)) return L"BodyTheme " + client::Hex(hr);
+  if (HRESULT hr = client::Put(skin, L"BodyTheme", theme); FAILED(hr)) return L"BodyTheme " + client::Hex(hr);
   Bytes saved;
   if (HRESULT hr = SaveTo(persist, saved); FAILED(hr)) return L"Save " + client::Hex(hr);
   IStream* again = StreamOf(saved);
@@ -117,7 +117,7 @@ int CorruptStreamCommand(int argc, wchar_t** argv) {
   if (!persist) return 1;
   persist->InitNew();
   VARIANT caption = client::Text(L"A caption with \x00e9 and more");
-  client::PutProperty(skin, L"Caption", caption);
+  client::Put(skin, L"Caption", caption);
   VariantClear(&caption);
   Bytes saved;
   if (FAILED(SaveTo(persist, saved)) || saved.size() < 32) return 1;

@@ -12,23 +12,15 @@ namespace {
 
 using client::Print;
 
-class EventSink final : public IDispatch {
+class EventSink final : public com_client::EventListener {
  public:
+  EventSink() : EventListener(DIID___GlavoSkin) {}
   // A sink that cancels Alt+F4 and Alt+Enter zeroes KeyCode in KeyDown.
   bool cancelShortcuts = false;
   int received = 0;
 
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    return client::QueryOne<IDispatch>(this, riid, out, IID_IDispatch, DIID___GlavoSkin);
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override { *n = 0; return S_OK; }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                      UINT*) override {
+ private:
+  void onEvent(DISPID id, DISPPARAMS* params) override {
     static const wchar_t* kNames[] = {L"?", L"Click", L"DblClick", L"KeyDown", L"KeyPress",
                                       L"KeyUp", L"MouseDown", L"MouseMove", L"MouseUp"};
     ++received;
@@ -50,7 +42,6 @@ class EventSink final : public IDispatch {
         params->rgvarg[1].vt == (VT_I2 | VT_BYREF)) {
       *params->rgvarg[1].piVal = 0;  // KeyCode
     }
-    return S_OK;
   }
 };
 
@@ -68,23 +59,9 @@ class ChangeSink final : public IPropertyNotifySink {
   STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 };
 
-struct Connection {
-  IConnectionPoint* point = nullptr;
-  DWORD cookie = 0;
-};
-
-Connection Advise(IDispatch* skin, REFIID iid, IUnknown* sink) {
-  Connection c;
-  IConnectionPointContainer* container = nullptr;
-  skin->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container));
-  if (!container) return c;
-  container->FindConnectionPoint(iid, &c.point);
-  container->Release();
-  if (c.point) {
-    HRESULT hr = c.point->Advise(sink, &c.cookie);
-    std::wprintf(L"advise=%ls\n", client::Hex(hr).c_str());
-  }
-  return c;
+// Prints what Advise answered.
+void PrintAdvised(const com_client::Advised& link) {
+  std::wprintf(L"advise=%ls\n", client::Hex(link.advised()).c_str());
 }
 
 void Send(IOleInPlaceObjectWindowless* object, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,7 +71,7 @@ void Send(IOleInPlaceObjectWindowless* object, UINT message, WPARAM wParam, LPAR
 
 std::wstring Read(IDispatch* skin, const wchar_t* name) {
   VARIANT v;
-  client::GetProperty(skin, name, v);
+  client::Get(skin, name, v);
   std::wstring text = client::Describe(v);
   VariantClear(&v);
   return text;
@@ -109,7 +86,8 @@ void Shortcuts(const std::wstring& ocx, bool cancel) {
   if (!skin) return;
   EventSink sink;
   sink.cancelShortcuts = cancel;
-  Connection events = Advise(skin, DIID___GlavoSkin, &sink);
+  com_client::Advised events(skin, DIID___GlavoSkin, &sink);
+  PrintAdvised(events);
   IOleInPlaceObjectWindowless* windowless = nullptr;
   skin->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
   const LPARAM altDown = 1 << 29;
@@ -117,8 +95,7 @@ void Shortcuts(const std::wstring& ocx, bool cancel) {
   Print(cancel ? L"cancelled SkinState" : L"plain SkinState", Read(skin, L"SkinState"));
   Send(windowless, WM_SYSKEYDOWN, VK_F4, altDown);
   Send(windowless, WM_SYSKEYUP, VK_F4, altDown);
-  events.point->Unadvise(events.cookie);
-  events.point->Release();
+  events.unadvise();
   windowless->Release();
   skin->Release();
 }
@@ -139,9 +116,11 @@ int EventsCommand(int argc, wchar_t** argv) {
 
   EventSink sink;
   ChangeSink changes;
-  Connection events = Advise(skin, DIID___GlavoSkin, &sink);
-  Connection notify = Advise(skin, IID_IPropertyNotifySink, &changes);
-  if (!events.point || !notify.point) return 1;
+  com_client::Advised events(skin, DIID___GlavoSkin, &sink);
+  PrintAdvised(events);
+  com_client::Advised notify(skin, IID_IPropertyNotifySink, &changes);
+  PrintAdvised(notify);
+  if (!events.connected() || !notify.connected()) return 1;
 
   IOleInPlaceObjectWindowless* windowless = nullptr;
   skin->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
@@ -165,16 +144,14 @@ int EventsCommand(int argc, wchar_t** argv) {
   VariantInit(&size);
   size.vt = VT_I4;
   size.lVal = 9;
-  client::PutProperty(skin, L"BorderSize", size);
+  client::Put(skin, L"BorderSize", size);
   std::wprintf(L"-- unadvised\n");
-  events.point->Unadvise(events.cookie);
+  events.unadvise();
   int before = sink.received;
   Send(windowless, WM_KEYDOWN, 'B', 0);
   Print(L"events after unadvise", std::to_wstring(sink.received - before));
-  Print(L"second unadvise", client::Hex(events.point->Unadvise(events.cookie)));
-  notify.point->Unadvise(notify.cookie);
-  events.point->Release();
-  notify.point->Release();
+  Print(L"second unadvise", client::Hex(events.unadvise()));
+  notify.unadvise();
   windowless->Release();
   skin->Release();
 

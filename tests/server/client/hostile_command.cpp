@@ -72,43 +72,16 @@ std::vector<Named> HostileValues(IDispatch* notAFont) {
           {L"text-nul", Text(std::wstring(L"1\0" L"2", 3))}};
 }
 
-struct Invoked {
-  HRESULT hr;
-  bool clear;  // an exception comes with a description
-};
-
-Invoked Call(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT> args, VARIANT* result = nullptr) {
-  DISPID named = DISPID_PROPERTYPUT;
-  const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
-  std::vector<VARIANTARG> reversed(args.rbegin(), args.rend());
-  DISPPARAMS params = {reversed.data(), put ? &named : nullptr, static_cast<UINT>(reversed.size()), put ? 1u : 0u};
-  EXCEPINFO info = {};
-  UINT argError = 0;
-  const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &argError);
-  const bool clear = hr != DISP_E_EXCEPTION || (info.bstrDescription && SysStringLen(info.bstrDescription) > 0);
-  SysFreeString(info.bstrDescription);
-  SysFreeString(info.bstrSource);
-  SysFreeString(info.bstrHelpFile);
-  return {hr, clear};
-}
-
-DISPID IdOf(IDispatch* object, const wchar_t* name) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  DISPID id = DISPID_UNKNOWN;
-  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  return id;
-}
-
 bool Usable(IDispatch* skin) {
   VARIANT title = Text(L"Usable");
-  const bool ok = client::ThemeFields(skin) == 24 && SUCCEEDED(client::PutProperty(skin, L"Caption", title));
+  const bool ok = client::ThemeFields(skin) == 24 && SUCCEEDED(client::Put(skin, L"Caption", title));
   VariantClear(&title);
   return ok;
 }
 
 // The names of the properties a client can set, from the type information.
-std::vector<std::pair<std::wstring, DISPID>> SettableProperties(IDispatch* skin) {
-  std::vector<std::pair<std::wstring, DISPID>> out;
+std::vector<std::wstring> SettableProperties(IDispatch* skin) {
+  std::vector<std::wstring> out;
   ITypeInfo* type = nullptr;
   if (FAILED(skin->GetTypeInfo(0, LOCALE_USER_DEFAULT, &type))) return out;
   TYPEATTR* attr = nullptr;
@@ -120,7 +93,7 @@ std::vector<std::pair<std::wstring, DISPID>> SettableProperties(IDispatch* skin)
       BSTR name = nullptr;
       UINT got = 0;
       type->GetNames(f->memid, &name, 1, &got);
-      if (name) out.emplace_back(name, f->memid);
+      if (name) out.emplace_back(name);
       SysFreeString(name);
     }
     type->ReleaseFuncDesc(f);
@@ -132,7 +105,7 @@ std::vector<std::pair<std::wstring, DISPID>> SettableProperties(IDispatch* skin)
 
 std::wstring CaptionOf(IDispatch* skin) {
   VARIANT v;
-  client::GetProperty(skin, L"Caption", v);
+  client::Get(skin, L"Caption", v);
   std::wstring text = TextOf(v, L"?");
   VariantClear(&v);
   return text;
@@ -140,17 +113,9 @@ std::wstring CaptionOf(IDispatch* skin) {
 
 bool CaptionKept(IDispatch* skin, const std::wstring& caption) {
   VARIANT v = Text(caption);
-  const HRESULT hr = client::PutProperty(skin, L"Caption", v);
+  const HRESULT hr = client::Put(skin, L"Caption", v);
   VariantClear(&v);
   return SUCCEEDED(hr) && CaptionOf(skin) == caption;
-}
-
-long LongOf(IDispatch* skin, const wchar_t* name) {
-  VARIANT v;
-  client::GetProperty(skin, name, v);
-  const long n = SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)) ? v.lVal : -12345;
-  VariantClear(&v);
-  return n;
 }
 
 // "1\0 2" where a number or truth value is wanted is no number, though the
@@ -161,12 +126,12 @@ void CheckCutNumbers(IDispatch* skin) {
       {L"BorderSize", 7}, {L"TitleBarSize", 41}, {L"BodyTheme", 8}, {L"AllowResize", 0}};
   for (const auto& [name, before] : lets) {
     VARIANT value = Long(before);
-    client::PutProperty(skin, name, value);
+    client::Put(skin, name, value);
     VARIANT cut = Text(std::wstring(L"1\0 2", 4));
-    const HRESULT hr = client::PutProperty(skin, name, cut);
+    const HRESULT hr = client::Put(skin, name, cut);
     VariantClear(&cut);
     std::wprintf(L"nul-number %ls %ls kept %ls\n", name, client::Hex(hr).c_str(),
-                 LongOf(skin, name) == before ? L"True" : L"False");
+                 com_client::GetLong(skin, name, -12345) == before ? L"True" : L"False");
   }
 }
 
@@ -177,7 +142,7 @@ std::string FileText(const std::wstring& path) {
 
 std::wstring CallForText(IDispatch* skin, const wchar_t* method, const std::wstring& path, HRESULT& hr) {
   VARIANT name = Text(path), result = Make(VT_EMPTY);
-  hr = Call(skin, IdOf(skin, method), DISPATCH_METHOD, {name}, &result).hr;
+  hr = com_client::CallByName(skin, method, DISPATCH_METHOD, {name}, &result).hr;
   std::wstring text = TextOf(result);
   VariantClear(&name);
   VariantClear(&result);
@@ -193,14 +158,14 @@ std::wstring CallForText(IDispatch* skin, const wchar_t* method, const std::wstr
 void CheckLockedFiles(IDispatch* skin, const std::wstring& dir) {
   const std::wstring path = dir + L"\\locked.gwr";
   VARIANT theme = Long(3);
-  client::PutProperty(skin, L"BodyTheme", theme);
+  client::Put(skin, L"BodyTheme", theme);
   const std::wstring onFile = Theme(skin);
   std::ofstream(path.c_str(), std::ios::binary) << std::string(onFile.begin(), onFile.end()) << "\r\n";
   const std::string content = FileText(path);
   const std::pair<const wchar_t*, DWORD> sharings[] = {{L"none", 0}, {L"read", FILE_SHARE_READ}};
   for (const auto& [name, sharing] : sharings) {
     theme.lVal = 5;
-    client::PutProperty(skin, L"BodyTheme", theme);
+    client::Put(skin, L"BodyTheme", theme);
     const std::wstring shown = Theme(skin);
     HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
     HRESULT loaded = E_FAIL, saved = E_FAIL;
@@ -272,7 +237,7 @@ int HostileCommand(int argc, wchar_t** argv) {
   VARIANT themeFile = Text(dir + L"\\hostile.gwr");  // theme actions write here, not in the current folder
   int unusable = 0;
   auto check = [&](const std::wstring& what) {
-    client::PutProperty(skin, L"SkinThemeFile", themeFile);
+    client::Put(skin, L"SkinThemeFile", themeFile);
     if (!Usable(skin)) {
       ++unusable;
       std::wprintf(L"unusable after %ls\n", what.c_str());
@@ -280,12 +245,12 @@ int HostileCommand(int argc, wchar_t** argv) {
   };
 
   std::vector<Named> values = HostileValues(notAFont);
-  for (const auto& [name, id] : SettableProperties(skin)) {
+  for (const std::wstring& name : SettableProperties(skin)) {
     for (auto& value : values) {
       for (WORD flags : {WORD(DISPATCH_PROPERTYPUT), WORD(DISPATCH_PROPERTYPUTREF)}) {
-        const Invoked r = Call(skin, id, flags, {value.value});
+        const com_client::Called r = com_client::CallByName(skin, name.c_str(), flags, {value.value});
         if (flags == DISPATCH_PROPERTYPUT) std::wprintf(L"put %ls %ls %ls\n", name.c_str(), value.name, client::Hex(r.hr).c_str());
-        if (!r.clear) std::wprintf(L"bad-error %ls %ls\n", name.c_str(), value.name);
+        if (!r.described) std::wprintf(L"bad-error %ls %ls\n", name.c_str(), value.name);
         check(name + L" " + value.name);
       }
     }
@@ -293,9 +258,9 @@ int HostileCommand(int argc, wchar_t** argv) {
   for (const wchar_t* method : {L"SaveSkinTheme", L"LoadSkinTheme"}) {
     for (auto& value : values) {
       if (value.value.vt == VT_BSTR) continue;  // texts are file names: tried below on purpose
-      const Invoked r = Call(skin, IdOf(skin, method), DISPATCH_METHOD, {value.value});
+      const com_client::Called r = com_client::CallByName(skin, method, DISPATCH_METHOD, {value.value});
       std::wprintf(L"call %ls %ls %ls\n", method, value.name, client::Hex(r.hr).c_str());
-      if (!r.clear) std::wprintf(L"bad-error %ls %ls\n", method, value.name);
+      if (!r.described) std::wprintf(L"bad-error %ls %ls\n", method, value.name);
       check(std::wstring(method) + L" " + value.name);
     }
   }
@@ -318,7 +283,7 @@ int HostileCommand(int argc, wchar_t** argv) {
   for (const auto& [kind, path] : files) {
     const std::wstring before = Theme(skin);
     VARIANT name = Text(path);
-    const Invoked r = Call(skin, IdOf(skin, L"LoadSkinTheme"), DISPATCH_METHOD, {name});
+    const com_client::Called r = com_client::CallByName(skin, L"LoadSkinTheme", DISPATCH_METHOD, {name});
     VariantClear(&name);
     std::wprintf(L"file %ls %ls kept %ls\n", kind, client::Hex(r.hr).c_str(), Theme(skin) == before ? L"True" : L"False");
     check(std::wstring(L"file ") + kind);

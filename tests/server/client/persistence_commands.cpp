@@ -61,7 +61,7 @@ IDispatch* MakeFont() {
 }
 
 bool Put(IDispatch* skin, const wchar_t* name, VARIANT value) {
-  HRESULT hr = client::PutProperty(skin, name, value);
+  HRESULT hr = client::Put(skin, name, value);
   VariantClear(&value);
   if (FAILED(hr)) std::wprintf(L"error: put %ls %ls\n", name, client::Hex(hr).c_str());
   return SUCCEEDED(hr);
@@ -90,7 +90,7 @@ bool SetEverything(IDispatch* skin) {
 void PrintProperties(const wchar_t* label, IDispatch* skin) {
   for (const wchar_t* name : kProperties) {
     VARIANT value;
-    HRESULT hr = client::GetProperty(skin, name, value);
+    HRESULT hr = client::Get(skin, name, value);
     std::wprintf(L"%ls %ls=%ls\n", label, name,
                  SUCCEEDED(hr) ? client::Describe(value).c_str() : client::Hex(hr).c_str());
     VariantClear(&value);
@@ -148,7 +148,7 @@ int BagCommand(int argc, wchar_t** argv) {
   // The font object a client reads can be changed in place; the control
   // follows, so the next save carries the change.
   VARIANT font;
-  if (SUCCEEDED(client::GetProperty(b, L"Font", font)) && font.vt == VT_DISPATCH) {
+  if (SUCCEEDED(client::Get(b, L"Font", font)) && font.vt == VT_DISPATCH) {
     IFont* f = nullptr;
     font.pdispVal->QueryInterface(IID_IFont, reinterpret_cast<void**>(&f));
     if (f) {

@@ -22,18 +22,6 @@ Sub Check(name, value)
   End If
 End Sub
 
-' Defaults of a control placed anew.
-Check "BorderSize", skin.BorderSize
-Check "TitleBarSize", skin.TitleBarSize
-Check "ButtonSize", skin.ButtonSize
-Check "BackColor", skin.BackColor
-Check "SkinThemeFile", skin.SkinThemeFile
-Check "BodyTheme", skin.BodyTheme
-Check "AllowResize", skin.AllowResize
-Check "AllowFullScreen", skin.AllowFullScreen
-Check "Enabled", skin.Enabled
-Check "SkinState", skin.SkinState
-
 ' Every property set and read back.
 skin.BorderSize = 5 : Check "set BorderSize", skin.BorderSize
 skin.TitleBarSize = 44 : Check "set TitleBarSize", skin.TitleBarSize
@@ -63,14 +51,6 @@ Set skin.Font = font
 Check "set Font.Italic", skin.Font.Italic
 Check "set Font.Size", skin.Font.Size
 Check "same Font object", (skin.Font Is skin.Font)
-
-' The size lets clamp.
-skin.BorderSize = 0 : Check "BorderSize 0", skin.BorderSize
-skin.BorderSize = 25 : Check "BorderSize 25", skin.BorderSize
-skin.TitleBarSize = 5 : Check "TitleBarSize 5", skin.TitleBarSize
-skin.TitleBarSize = 101 : Check "TitleBarSize 101", skin.TitleBarSize
-skin.ButtonSize = 10 : Check "ButtonSize 10", skin.ButtonSize
-skin.ButtonSize = 200 : Check "ButtonSize 200", skin.ButtonSize
 
 ' Built-in themes, theme strings and theme files.
 skin.BodyTheme = 2 : Check "BodyTheme Graphite", skin.BodyTheme

@@ -12,7 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "com_client.h"
+
 namespace activex_host {
+
+using namespace com_client;
 
 // What the host form's window procedure records.
 struct FormState {
@@ -37,7 +41,6 @@ class Report {
   int failures_ = 0;
 };
 
-void Pump(int milliseconds);
 // What `paint` draws into a width x height 32-bit bitmap, as 0x00RRGGBB, top
 // row first.
 std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint);
@@ -58,55 +61,5 @@ void CheckRealDrags(Report& report, HWND form, HWND control);
 // Rounds of scripted use for `seconds`, sampling GDI objects, USER objects
 // and private bytes (soak.cpp).
 void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int seconds);
-
-// Property access through IDispatch by name.
-bool PutValue(IDispatch* object, const wchar_t* name, VARIANT value);
-bool PutLong(IDispatch* object, const wchar_t* name, long value);
-bool GetLong(IDispatch* object, const wchar_t* name, long& value);
-
-// Hears the control's events (its source interface, `events`); a subclass
-// says what each event does.
-class EventListener : public IDispatch {
- public:
-  explicit EventListener(REFIID events) : events_(events) {}
-  virtual ~EventListener() = default;
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    const bool mine = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, events_);
-    *out = mine ? this : nullptr;
-    return mine ? S_OK : E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-    onEvent(id, params);
-    return S_OK;
-  }
-
- protected:
-  virtual void onEvent(DISPID id, const DISPPARAMS* params) = 0;
-
- private:
-  IID events_;
-};
-
-// `listener` advised on the control's `events` for a scope.
-class Listening {
- public:
-  Listening(IDispatch* control, REFIID events, IDispatch* listener);
-  ~Listening();
-  Listening(const Listening&) = delete;
-  Listening& operator=(const Listening&) = delete;
-  bool connected() const { return point_ != nullptr; }
-
- private:
-  IConnectionPoint* point_ = nullptr;
-  DWORD cookie_ = 0;
-};
 
 }  // namespace activex_host

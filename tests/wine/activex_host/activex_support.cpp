@@ -3,6 +3,8 @@
 #include <ocidl.h>
 #include <winternl.h>
 
+#include "platform/win32/memory_dc.h"
+
 namespace activex_host {
 
 Report::Report(const std::wstring& path) : file_(_wfopen(path.c_str(), L"w")) {}
@@ -83,35 +85,12 @@ int GdiObjectCount(std::string& how) {
   return live;
 }
 
-void Pump(int milliseconds) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-  do {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
 std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint) {
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  paint(memory);
+  glavo::win32::MemoryDc canvas(width, height);
+  paint(canvas.hdc());
   GdiFlush();
-  const auto* src = static_cast<const std::uint32_t*>(bits);
-  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = src[i] & 0xFFFFFF;
-  SelectObject(memory, old);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  std::vector<std::uint32_t> pixels(canvas.pixels(), canvas.pixels() + static_cast<std::size_t>(width) * height);
+  for (std::uint32_t& p : pixels) p &= 0xFFFFFF;
   return pixels;
 }
 
@@ -142,63 +121,6 @@ int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::u
   int n = 0;
   for (std::size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
   return n;
-}
-
-namespace {
-
-DISPID IdOf(IDispatch* object, const wchar_t* name) {
-  DISPID id = DISPID_UNKNOWN;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  return id;
-}
-
-}  // namespace
-
-bool PutValue(IDispatch* object, const wchar_t* name, VARIANT value) {
-  DISPID put = DISPID_PROPERTYPUT;
-  DISPPARAMS params{&value, &put, 1, 1};
-  const HRESULT hr = object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                    &params, nullptr, nullptr, nullptr);
-  VariantClear(&value);
-  return SUCCEEDED(hr);
-}
-
-bool PutLong(IDispatch* object, const wchar_t* name, long value) {
-  VARIANT arg;
-  VariantInit(&arg);
-  arg.vt = VT_I4;
-  arg.lVal = value;
-  return PutValue(object, name, arg);
-}
-
-bool GetLong(IDispatch* object, const wchar_t* name, long& value) {
-  VARIANT result;
-  VariantInit(&result);
-  DISPPARAMS none{};
-  if (FAILED(object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                            &none, &result, nullptr, nullptr)) ||
-      FAILED(VariantChangeType(&result, &result, 0, VT_I4))) {
-    return false;
-  }
-  value = result.lVal;
-  return true;
-}
-
-Listening::Listening(IDispatch* control, REFIID events, IDispatch* listener) {
-  IConnectionPointContainer* points = nullptr;
-  if (FAILED(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) return;
-  if (SUCCEEDED(points->FindConnectionPoint(events, &point_)) && FAILED(point_->Advise(listener, &cookie_))) {
-    point_->Release();
-    point_ = nullptr;
-  }
-  points->Release();
-}
-
-Listening::~Listening() {
-  if (!point_) return;
-  point_->Unadvise(cookie_);
-  point_->Release();
 }
 
 }  // namespace activex_host

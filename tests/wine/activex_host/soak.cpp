@@ -69,14 +69,6 @@ long long PrivateKilobytes() {
   return static_cast<long long>(bytes / 1024);
 }
 
-bool PutText(IDispatch* object, const wchar_t* name, const std::wstring& text) {
-  VARIANT arg;
-  VariantInit(&arg);
-  arg.vt = VT_BSTR;
-  arg.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-  return PutValue(object, name, arg);
-}
-
 // Hears the control's MouseMove events: the parts that raise them are not
 // caption buttons, which is how the soak finds the buttons without knowing
 // how the control lays them out (a theme brings its own button size).
@@ -86,7 +78,7 @@ class MoveListener final : public EventListener {
   bool heard = false;
 
  private:
-  void onEvent(DISPID id, const DISPPARAMS*) override {
+  void onEvent(DISPID id, DISPPARAMS*) override {
     if (id == kMouseMoveEvent) heard = true;
   }
   static constexpr DISPID kMouseMoveEvent = 7;
@@ -290,7 +282,9 @@ void Round(Report& report, MoveListener& listener, ModalTally& tally, IDispatch*
   if (step("modal")) SystemMenuAndTitleDrag(form, control, tally);
   if (step("properties")) {
     PutLong(skin, L"BodyTheme", round % 12);
-    PutText(skin, L"Caption", L"Soak round " + std::to_wstring(round));
+    VARIANT caption = Text(L"Soak round " + std::to_wstring(round));
+    Put(skin, L"Caption", caption);
+    VariantClear(&caption);
     PutLong(skin, L"TitleBarSize", round % 2 ? 34 : 30);
     PutLong(skin, L"BorderSize", round % 2 ? 5 : 3);
     PutLong(skin, L"ButtonSize", round % 2 ? 20 : 24);
@@ -316,13 +310,20 @@ void LoadSharedCursors() {
 void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int seconds) {
   std::string how;
   LoadSharedCursors();
+  // Flat samples mean nothing unless the count sees an object come and go.
+  const int before = GdiObjectCount(how);
+  HBRUSH probe = CreateSolidBrush(RGB(1, 2, 3));
+  const int withProbe = GdiObjectCount(how);
+  DeleteObject(probe);
+  report.check("gdi_count_sees_objects", withProbe == before + 1 && GdiObjectCount(how) == before,
+               std::to_string(before) + " -> " + std::to_string(withProbe) + " (" + how + ")");
   const DWORD start = GetTickCount();
   DWORD nextSample = start;
   int rounds = 0;
   int samples = 0;
   MoveListener listener;
   ModalTally tally;
-  const Listening listening(skin, DIID___GlavoSkin, &listener);
+  const Advised listening(skin, DIID___GlavoSkin, &listener);
   const auto sample = [&] {
     report.line("SAMPLE " + std::to_string((GetTickCount() - start) / 1000.0) + " " + std::to_string(GdiObjectCount(how)) +
                 " " + std::to_string(UserObjectCount()) + " " + std::to_string(PrivateKilobytes()));

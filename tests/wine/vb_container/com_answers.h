@@ -5,19 +5,11 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include "com_client.h"
+
 namespace vb_container {
 
-// `self` under IUnknown, `iid` and `also` (where it is not IID_NULL).
-template <class Interface>
-HRESULT QueryOne(Interface* self, REFIID riid, void** out, REFIID iid, REFIID also = IID_NULL) {
-  if (!out) return E_POINTER;
-  const bool mine = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, iid) ||
-                    (!IsEqualIID(also, IID_NULL) && IsEqualIID(riid, also));
-  *out = mine ? self : nullptr;
-  if (!mine) return E_NOINTERFACE;
-  self->AddRef();
-  return S_OK;
-}
+using com_client::QueryOne;
 
 inline HRESULT NoTypeInfoCount(UINT* count) {
   if (!count) return E_POINTER;

@@ -22,13 +22,9 @@ HRESULT VbExtender::Get(const std::wstring& name, VARIANT& out, EXCEPINFO*) {
   else if (name == L"Top") single(r.top);
   else if (name == L"Width") single(r.right - r.left);
   else if (name == L"Height") single(r.bottom - r.top);
-  else if (name == L"Visible") {
-    out.vt = VT_BOOL;
-    out.boolVal = VARIANT_TRUE;
-  } else if (name == L"Name") {
-    out.vt = VT_BSTR;
-    out.bstrVal = SysAllocString(L"GlavoSkin1");
-  } else if (name == L"Parent") {
+  else if (name == L"Visible") out = com_client::Bool(true);
+  else if (name == L"Name") out = com_client::Text(L"GlavoSkin1");
+  else if (name == L"Parent") {
     out.vt = VT_DISPATCH;
     out.pdispVal = &site_.form();
     out.pdispVal->AddRef();

@@ -5,6 +5,10 @@
 #include <cmath>
 
 namespace vb_container {
+
+using com_client::Bool;
+using com_client::Long;
+using com_client::Text;
 namespace {
 
 constexpr int kErrSetNotSupportedAtRunTime = 382;
@@ -32,14 +36,6 @@ const wchar_t* FormClass() {
     return L"VbContainerForm";
   }();
   return name;
-}
-
-VARIANT Long(long value) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = value;
-  return v;
 }
 
 VARIANT Single(double value) {
@@ -105,11 +101,9 @@ HRESULT VbForm::Get(const std::wstring& name, VARIANT& out, EXCEPINFO*) {
   if (name == L"BorderStyle") {
     out = Long(options_.borderStyle);
   } else if (name == L"ShowInTaskbar") {
-    out.vt = VT_BOOL;
-    out.boolVal = showInTaskbar_ ? VARIANT_TRUE : VARIANT_FALSE;
+    out = Bool(showInTaskbar_);
   } else if (name == L"Caption") {
-    out.vt = VT_BSTR;
-    out.bstrVal = SysAllocStringLen(options_.caption.data(), static_cast<UINT>(options_.caption.size()));
+    out = Text(options_.caption);
   } else if (name == L"WindowState") {
     out = Long(IsIconic(window_) ? 1 : IsZoomed(window_) ? 2 : 0);
   } else if (name == L"hwnd") {

@@ -3,7 +3,7 @@
 namespace vb_container {
 
 // Arguments come last first; the first one names the skin part.
-STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+void EventSink::onEvent(DISPID id, DISPPARAMS* params) {
   std::string first;
   if (params && params->cArgs > 0) {
     VARIANT& arg = params->rgvarg[params->cArgs - 1];
@@ -15,7 +15,6 @@ STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params
     }
   }
   log_.call("event " + std::to_string(id) + (first.empty() ? "" : " " + first));
-  return S_OK;
 }
 
 STDMETHODIMP NotifySink::OnChanged(DISPID id) {

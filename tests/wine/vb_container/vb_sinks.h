@@ -10,23 +10,13 @@
 
 namespace vb_container {
 
-class EventSink final : public IDispatch {
+class EventSink final : public com_client::EventListener {
  public:
-  EventSink(CallLog& log, REFIID events) : log_(log), events_(events) {}
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    return QueryOne<IDispatch>(this, riid, out, IID_IDispatch, events_);
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-  STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return NoTypeInfoCount(count); }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return NoTypeInfo(info); }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
+  EventSink(CallLog& log, REFIID events) : EventListener(events), log_(log) {}
 
  private:
+  void onEvent(DISPID id, DISPPARAMS* params) override;
   CallLog& log_;
-  IID events_;
-  ULONG refs_ = 1;
 };
 
 class NotifySink final : public IPropertyNotifySink {

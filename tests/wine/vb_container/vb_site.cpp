@@ -19,11 +19,6 @@ std::string AmbientName(DISPID id) {
   }
 }
 
-void Bool(VARIANT& v, bool value) {
-  v.vt = VT_BOOL;
-  v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-}
-
 }  // namespace
 
 VbSite::VbSite(CallLog& log, VbForm& form, bool userMode, RECT dropped)
@@ -121,13 +116,13 @@ STDMETHODIMP VbSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*
   VARIANT v;
   VariantInit(&v);
   switch (id) {
-    case DISPID_AMBIENT_USERMODE: Bool(v, userMode_); break;
-    case DISPID_AMBIENT_MESSAGEREFLECT: Bool(v, true); break;
-    case DISPID_AMBIENT_UIDEAD: Bool(v, false); break;
+    case DISPID_AMBIENT_USERMODE: v = com_client::Bool(userMode_); break;
+    case DISPID_AMBIENT_MESSAGEREFLECT: v = com_client::Bool(true); break;
+    case DISPID_AMBIENT_UIDEAD: v = com_client::Bool(false); break;
     case DISPID_AMBIENT_BACKCOLOR: v.vt = VT_I4; v.lVal = static_cast<LONG>(0x8000000F); break;
     case DISPID_AMBIENT_FORECOLOR: v.vt = VT_I4; v.lVal = static_cast<LONG>(0x80000012); break;
-    case DISPID_AMBIENT_LOCALEID: v.vt = VT_I4; v.lVal = 1033; break;
-    case DISPID_AMBIENT_DISPLAYNAME: v.vt = VT_BSTR; v.bstrVal = SysAllocString(L"GlavoSkin1"); break;
+    case DISPID_AMBIENT_LOCALEID: v = com_client::Long(1033); break;
+    case DISPID_AMBIENT_DISPLAYNAME: v = com_client::Text(L"GlavoSkin1"); break;
     case DISPID_AMBIENT_FONT:
       if (!font_) return DISP_E_MEMBERNOTFOUND;
       v.vt = VT_DISPATCH;

@@ -1,0 +1,142 @@
+#include "com_client.h"
+
+#include <cstdio>
+
+namespace com_client {
+
+void Pump(int milliseconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(5);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+void* CreateFromDll(const std::wstring& dll, REFCLSID clsid, REFIID iid, std::wstring* why) {
+  std::wstring problem;
+  void* object = nullptr;
+  HMODULE module = LoadLibraryW(dll.c_str());
+  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+  auto get = module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")))
+                    : nullptr;
+  IClassFactory* factory = nullptr;
+  HRESULT hr = E_FAIL;
+  if (!module) {
+    problem = L"cannot load " + dll + L" (" + std::to_wstring(GetLastError()) + L")";
+  } else if (!get) {
+    problem = L"DllGetClassObject is not exported";
+  } else if (FAILED(hr = get(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+    problem = L"DllGetClassObject " + std::to_wstring(static_cast<unsigned long>(hr));
+  } else {
+    hr = factory->CreateInstance(nullptr, iid, &object);
+    factory->Release();
+    if (FAILED(hr)) problem = L"CreateInstance " + std::to_wstring(static_cast<unsigned long>(hr));
+  }
+  if (why) *why = problem;
+  return object;
+}
+
+Called CallByName(IDispatch* object, const wchar_t* name, WORD flags, std::vector<VARIANT> args, VARIANT* result) {
+  if (result) VariantInit(result);
+  Called called;
+  DISPID id = DISPID_UNKNOWN;
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  called.hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  if (FAILED(called.hr)) return called;
+  DISPID named = DISPID_PROPERTYPUT;
+  const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
+  std::vector<VARIANTARG> reversed(args.rbegin(), args.rend());  // Invoke takes them last to first
+  DISPPARAMS params{reversed.data(), put ? &named : nullptr, static_cast<UINT>(reversed.size()), put ? 1u : 0u};
+  EXCEPINFO exception{};
+  UINT argError = 0;
+  called.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &exception, &argError);
+  if (called.hr == DISP_E_EXCEPTION) {
+    if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(exception.scode));
+    char text[512] = "";
+    if (exception.bstrDescription) {
+      WideCharToMultiByte(CP_UTF8, 0, exception.bstrDescription, -1, text, sizeof text, nullptr, nullptr);
+    }
+    called.error = std::string(code) + " \"" + text + "\"";
+    called.described = text[0] != 0;
+  }
+  SysFreeString(exception.bstrSource);
+  SysFreeString(exception.bstrDescription);
+  SysFreeString(exception.bstrHelpFile);
+  return called;
+}
+
+HRESULT Get(IDispatch* object, const wchar_t* name, VARIANT& out) {
+  return CallByName(object, name, DISPATCH_PROPERTYGET, {}, &out).hr;
+}
+
+HRESULT Put(IDispatch* object, const wchar_t* name, const VARIANT& value) {
+  const WORD flags = value.vt == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
+  return CallByName(object, name, flags, {value}).hr;
+}
+
+HRESULT PutLong(IDispatch* object, const wchar_t* name, long value) { return Put(object, name, Long(value)); }
+
+long GetLong(IDispatch* object, const wchar_t* name, long otherwise) {
+  VARIANT value;
+  const bool ok = SUCCEEDED(Get(object, name, value)) && SUCCEEDED(VariantChangeType(&value, &value, 0, VT_I4));
+  const long n = ok ? value.lVal : otherwise;
+  VariantClear(&value);
+  return n;
+}
+
+VARIANT Long(long n) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = n;
+  return v;
+}
+
+VARIANT Bool(bool b) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BOOL;
+  v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE;
+  return v;
+}
+
+VARIANT Text(const std::wstring& s) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BSTR;
+  v.bstrVal = SysAllocStringLen(s.data(), static_cast<UINT>(s.size()));
+  return v;
+}
+
+std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise) {
+  if (value.vt != VT_BSTR) return otherwise;
+  return value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L"";
+}
+
+Advised::Advised(IUnknown* object, REFIID iid, IUnknown* sink, DWORD cookie) : cookie_(cookie) {
+  IConnectionPointContainer* points = nullptr;
+  if (FAILED(object->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) return;
+  if (SUCCEEDED(points->FindConnectionPoint(iid, &point_))) {
+    advised_ = cookie ? S_OK : point_->Advise(sink, &cookie_);
+    connected_ = SUCCEEDED(advised_);
+  }
+  points->Release();
+}
+
+Advised::~Advised() {
+  if (connected_) unadvise();
+  if (point_) point_->Release();
+}
+
+HRESULT Advised::unadvise() {
+  connected_ = false;
+  return point_ ? point_->Unadvise(cookie_) : E_FAIL;
+}
+
+}  // namespace com_client
