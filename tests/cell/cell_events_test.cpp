@@ -24,12 +24,10 @@ class EventsTest : public CellTest {
   }
 };
 
-TEST_F(EventsTest, AClickIsReportedAfterTheButtonEvents) {
+TEST_F(EventsTest, AClickFollowsTheButtonEventsItsKindTheRightButtonFlag) {
   desktop.click(mouse::kLeft);
   EXPECT_EQ(recorder.take(), (Events{"MouseDown 1", "MouseUp 1", "Click"}));
-}
-
-TEST_F(EventsTest, TheRightButtonFlagChoosesTheClickKind) {
+  // The right button flag chooses the click kind.
   desktop.click(mouse::kRight);
   EXPECT_EQ(recorder.take().back(), "RightClick");
   desktop.click(mouse::kMiddle);  // a middle press keeps the previous kind
@@ -38,22 +36,18 @@ TEST_F(EventsTest, TheRightButtonFlagChoosesTheClickKind) {
   EXPECT_EQ(recorder.take().back(), "Click");
   desktop.click(mouse::kMiddle);
   EXPECT_EQ(recorder.take().back(), "Click");
-}
-
-TEST_F(EventsTest, TheFlagFollowsTheButtonTheHandlerLeft) {
+  // The flag follows the button the MouseDown handler left.
   recorder.rewriteButton = mouse::kRight;
   desktop.click(mouse::kLeft);
   EXPECT_EQ(recorder.take().back(), "RightClick");
 }
 
-TEST_F(EventsTest, WithoutDoubleClickReportingTheSecondClickIsAClick) {
+TEST_F(EventsTest, TheSecondClickIsAClickUnlessDoubleClicksAreReported) {
   desktop.doubleClick(mouse::kLeft);
   EXPECT_EQ(recorder.take(), (Events{"MouseDown 1", "MouseUp 1", "Click", "Click", "MouseUp 1"}));
   desktop.doubleClick(mouse::kRight);
   EXPECT_EQ(recorder.take(), (Events{"MouseDown 2", "MouseUp 2", "RightClick", "RightClick", "MouseUp 2"}));
-}
-
-TEST_F(EventsTest, DoubleClickReportingRaisesTheDoubleClickKinds) {
+  // With it, the double-click kinds.
   cell->SetDoubleClickEnable(true);
   desktop.doubleClick(mouse::kLeft);
   EXPECT_EQ(recorder.take()[3], "DblClick");
@@ -61,16 +55,14 @@ TEST_F(EventsTest, DoubleClickReportingRaisesTheDoubleClickKinds) {
   EXPECT_EQ(recorder.take()[3], "RightDblClick");
 }
 
-TEST_F(EventsTest, KeysArePassedOnWithTheirArguments) {
+TEST_F(EventsTest, KeysAndMouseMovesArePassedOnWithTheirArguments) {
   desktop.click(mouse::kLeft);  // takes the focus
   recorder.take();
   desktop.keyDown(65, shift::kShift);
   desktop.keyPress(97);
   desktop.keyUp(65, 0);
   EXPECT_EQ(recorder.take(), (Events{"KeyDown 65 1", "KeyPress 97", "KeyUp 65 0"}));
-}
-
-TEST_F(EventsTest, MouseCoordinatesAreInTheSurfacesUnits) {
+  // Mouse coordinates are in the surface's units.
   desktop.moveCursor(Inside(7, 9));
   EXPECT_EQ(recorder.take(), Events{"MouseMove 7,9"});
 }

@@ -20,28 +20,25 @@ class GradientTest : public ::testing::Test {
   void SetUp() override { pic->setBackColor(MakeRgb(9, 9, 9)); }
 };
 
-TEST_F(GradientTest, RowModeStepsFromTheFirstColourToTheSecond) {
+TEST_F(GradientTest, RowModeStepsFromTheFirstColourToTheSecondFasterByTheBlendSize) {
   GradientFill(*pic, 0, 0, 19, 10, MakeRgb(0, 0, 0), MakeRgb(100, 200, 250), GradientMode::kTopToBottom, 1);
   EXPECT_EQ(pic->point(5, 0), MakeRgb(0, 0, 0));
   EXPECT_EQ(pic->point(5, 5), MakeRgb(50, 100, 125));
   EXPECT_EQ(pic->point(5, 10), MakeRgb(100, 200, 250));
   EXPECT_EQ(pic->point(19, 5), MakeRgb(9, 9, 9));  // the line leaves its end point out
   EXPECT_EQ(pic->point(5, 11), MakeRgb(9, 9, 9));
-}
-
-TEST_F(GradientTest, ABlendSizeReachesTheSecondColourEarlyAndRunsOnClamped) {
+  // A blend size reaches the second colour early and runs on clamped.
   GradientFill(*pic, 0, 0, 20, 10, MakeRgb(0, 0, 0), MakeRgb(100, 0, 200), GradientMode::kTopToBottom, 2);
   EXPECT_EQ(pic->point(5, 5), MakeRgb(100, 0, 200));
   EXPECT_EQ(pic->point(5, 8), MakeRgb(160, 0, 255));
 }
 
-TEST_F(GradientTest, ColumnModeAndEqualColoursGiveASolidBlock) {
+TEST_F(GradientTest, ColumnModeAndEqualColoursGiveASolidBlockReversedCornersNothing) {
   GradientFill(*pic, 2, 3, 12, 15, MakeRgb(1, 2, 3), MakeRgb(1, 2, 3), GradientMode::kLeftToRight, 1);
   for (int x = 2; x <= 12; ++x) EXPECT_EQ(pic->point(x, 9), MakeRgb(1, 2, 3));
   EXPECT_EQ(pic->point(7, 15), MakeRgb(9, 9, 9));
-}
-
-TEST_F(GradientTest, ReversedCornersDrawNothing) {
+  // Reversed corners draw nothing.
+  pic->setBackColor(MakeRgb(9, 9, 9));
   GradientFill(*pic, 10, 10, 2, 2, 0xFF, 0xFF, GradientMode::kLeftToRight, 1);
   GradientFill(*pic, 2, 10, 12, 2, 0xFF, 0xFF, GradientMode::kTopToBottom, 1);
   for (int y = 0; y < 20; ++y) {
@@ -49,13 +46,11 @@ TEST_F(GradientTest, ReversedCornersDrawNothing) {
   }
 }
 
-TEST_F(GradientTest, ModeThreeWithBlendOneIsSolid) {
+TEST_F(GradientTest, ModeThreeWithBlendOneIsSolidModeFourRepeatsItsRamp) {
   GradientFill(*pic, 0, 0, 20, 20, MakeRgb(10, 20, 30), MakeRgb(200, 200, 200), GradientMode::kRowBands, 1);
   EXPECT_EQ(pic->point(4, 3), MakeRgb(10, 20, 30));
   EXPECT_EQ(pic->point(4, 17), MakeRgb(10, 20, 30));
-}
-
-TEST_F(GradientTest, ModeFourRepeatsItsRampAcrossTheWidth) {
+  // Mode four repeats its ramp across the width.
   GradientFill(*pic, 0, 0, 20, 20, MakeRgb(0, 0, 0), MakeRgb(210, 0, 0), GradientMode::kColumnBands, 3);
   // k = round(i * 20 / 3) mod 20; n = 21: column 1 gives k = 7.
   EXPECT_EQ(pic->point(1, 5), MakeRgb(70, 0, 0));

@@ -1,4 +1,6 @@
-// A software bitmap with its device context, and a message box that records.
+// A software bitmap with its device context, a context to override single
+// operations of (a failing GetPixel, a recorded transfer), and a message box
+// that records.
 #pragma once
 
 #include <string>
@@ -21,6 +23,18 @@ struct Canvas {
   raster::Bitmap bitmap;
   sim::SoftGdi gdi;
   sim::SoftDc dc;
+};
+
+// Our raster without text: these tests draw none.
+struct TextlessDc : raster::RasterDc {
+  using RasterDc::RasterDc;
+  FontHandle createFont(const LogFont&) override { return 0; }
+  FontHandle selectFont(FontHandle) override { return 0; }
+  bool deleteFont(FontHandle) override { return false; }
+  FontHandle selectedFont() const override { return 0; }
+  int drawText(std::u16string_view, Rect&, unsigned) override { return 0; }
+  Size textExtent(std::u16string_view) override { return {}; }
+  TextMetrics textMetrics() override { return {}; }
 };
 
 struct RecordingMessageBox : MessageBox {

@@ -17,15 +17,13 @@ TEST(ClampByte, ClampsButKeepsFractions) {
   EXPECT_EQ(ClampByte(1e300), 255.0);
 }
 
-TEST(ScaleValue, ScalesWithoutOffsets) {
+TEST(ScaleValue, ScalesWithoutOffsetsOrWrapping) {
   EXPECT_EQ(ScaleValue(5, 0, 0, 100, 255), 0);      // empty source range
   EXPECT_EQ(ScaleValue(50, 0, 100, 100, 255), 78);  // 77.5 ties to even
   EXPECT_EQ(ScaleValue(30, 0, 100, 100, 255), 46);  // 46.5 ties to even
   EXPECT_EQ(ScaleValue(60, 50, 70, 0, 10), 30);     // v is not offset by a
   EXPECT_EQ(ScaleValue(10, 20, 0, 0, 4), -2);       // reversed range flips the sign
-}
-
-TEST(ScaleValue, WideRangesDoNotWrap) {
+  // Wide ranges do not wrap.
   const std::int32_t lo = std::numeric_limits<std::int32_t>::min();
   const std::int32_t hi = std::numeric_limits<std::int32_t>::max();
   EXPECT_EQ(ScaleValue(hi, lo, hi, 0, 100), 50);
@@ -67,9 +65,7 @@ TEST(ShiftColor, LightensAndDarkensWithClamping) {
             MakeRgb(255, 255, 255));
   EXPECT_EQ(ShiftColor(MakeRgb(1, 2, 3), std::numeric_limits<std::int32_t>::min()),
             MakeRgb(0, 0, 0));
-}
-
-TEST(ShiftColorRGB, ShiftsEachChannelByItsOwnAmount) {
+  // ShiftColorRGB shifts each channel by its own amount.
   EXPECT_EQ(ShiftColorRGB(MakeRgb(100, 100, 100), -23, -17, -9), MakeRgb(77, 83, 91));
   EXPECT_EQ(ShiftColorRGB(MakeRgb(10, 250, 128), -20, 10, 0), MakeRgb(0, 255, 128));
 }

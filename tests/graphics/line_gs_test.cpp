@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "canvas.h"
-#include "forwarding_dc.h"
 #include "graphics/overflow_error.h"
 
 namespace glavo {
@@ -281,20 +280,20 @@ TEST(LineGS, DibDrawingKeepsTheFourthByteOfEachPixel) {
 }
 
 // Counts the write-backs that pass through it.
-struct CountingDc : testing::ForwardingDc {
-  using ForwardingDc::ForwardingDc;
+struct CountingDc : testing::TextlessDc {
+  using TextlessDc::TextlessDc;
   int setDIBits(BitmapHandle bitmap, int start, int lines, const DibHeader& header,
                 const void* bits) override {
     ++writes;
-    return ForwardingDc::setDIBits(bitmap, start, lines, header, bits);
+    return TextlessDc::setDIBits(bitmap, start, lines, header, bits);
   }
   int writes = 0;
 };
 
 TEST(LineGS, ArrayToPictureWritesThroughTheLastContextGiven) {
   Canvas c(16, 16, kWhite);
-  CountingDc first(c.dc);
-  CountingDc second(c.dc);
+  CountingDc first(c.bitmap);
+  CountingDc second(c.bitmap);
   Drawer d;
   d.gs.DIB(first, c.handle(), 16, 16);
   d.gs.LineDIB(1, 8, 14, 8, kBlack);
@@ -307,14 +306,14 @@ TEST(LineGS, ArrayToPictureWritesThroughTheLastContextGiven) {
 }
 
 // A context whose pixel reads fail, as GetPixel does off the surface.
-struct FailingReadDc : testing::ForwardingDc {
-  using ForwardingDc::ForwardingDc;
+struct FailingReadDc : testing::TextlessDc {
+  using TextlessDc::TextlessDc;
   Rgb getPixel(int, int) const override { return kInvalidColor; }
 };
 
 TEST(LineGS, FailedPixelReadsBlendAgainstWhite) {
   Canvas c(20, 20, kBlack);
-  FailingReadDc dc(c.dc);
+  FailingReadDc dc(c.bitmap);
   Drawer d;
   d.gs.LineGP(dc, 10, 10, 14, 10, kBlack);
   EXPECT_EQ(c.at(9, 9), MakeRgb(254, 254, 254));   // intensity 0 over "white"
@@ -386,19 +385,15 @@ TEST(LineGS, ArcFromAnAngleToItselfDrawsOnePoint) {
             changed);
 }
 
-TEST(LineGS, ZeroRadiusInksTheCentre) {
-  Canvas c(21, 21, kWhite);
+TEST(LineGS, EllipseReachesItsFourAxisPointsAndNoFurtherAndZeroRadiusInksTheCentre) {
+  Canvas dot(21, 21, kWhite);
   Drawer d;
-  d.gs.CircleGP(c.dc, 10, 10, 0, 0, kBlue, 1);
-  EXPECT_EQ(c.at(10, 10), kBlue);
-  EXPECT_EQ(CountChanged(c, kWhite,
+  d.gs.CircleGP(dot.dc, 10, 10, 0, 0, kBlue, 1);
+  EXPECT_EQ(dot.at(10, 10), kBlue);
+  EXPECT_EQ(CountChanged(dot, kWhite,
                          [](int x, int y) { return std::abs(x - 10) > 1 || std::abs(y - 10) > 1; }),
             0);
-}
-
-TEST(LineGS, EllipseReachesItsFourAxisPointsAndNoFurther) {
   Canvas c(41, 41, kWhite);
-  Drawer d;
   d.Circle(Variant::kDIB, c, 20, 20, 12, 7, kBlack, 1);
   EXPECT_NE(c.at(32, 20), kWhite);
   EXPECT_NE(c.at(8, 20), kWhite);

@@ -8,7 +8,7 @@
 namespace glavo {
 namespace {
 
-TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
+TEST(RoundHalfEven, TiesGoToTheEvenNeighbourOthersToTheNearest) {
   EXPECT_EQ(RoundHalfEven(0.5), 0.0);
   EXPECT_EQ(RoundHalfEven(1.5), 2.0);
   EXPECT_EQ(RoundHalfEven(2.5), 2.0);
@@ -19,9 +19,7 @@ TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
   EXPECT_EQ(RoundHalfEven(77.5), 78.0);
   EXPECT_EQ(RoundHalfEven(2.5f), 2.0f);
   EXPECT_EQ(RoundHalfEven(-3.5f), -4.0f);
-}
-
-TEST(RoundHalfEven, NonTiesGoToTheNearest) {
+  // Non-ties go to the nearest.
   EXPECT_EQ(RoundHalfEven(2.4999999), 2.0);
   EXPECT_EQ(RoundHalfEven(2.5000001), 3.0);
   EXPECT_EQ(RoundHalfEven(-2.5000001), -3.0);

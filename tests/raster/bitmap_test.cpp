@@ -25,6 +25,9 @@ TEST(Bitmap, ResizesAndFillsShowTheirColourWhereverLookedAt) {
   b.resize(0, 7);
   EXPECT_EQ(b.width(), 0);
   EXPECT_TRUE(b.pixels().empty());
+  const Bitmap negative(-5, 10);
+  EXPECT_EQ(negative.width(), 0);
+  EXPECT_EQ(negative.height(), 0);
 }
 
 TEST(Bitmap, AWholeRowWrittenOverSkipsOnlyThatRowsFill) {

@@ -14,19 +14,22 @@ BlendFunction Blend(int constant, bool sourceAlpha) {
   return b;
 }
 
-TEST(AlphaBlendFormula, ConstantAlphaMixesEveryChannelIncludingAlpha) {
+TEST(AlphaBlendFormula, ConstantAlphaMixesEveryChannelAndSourceAlphaIsPremultiplied) {
   // (src * a + dst * (255 - a) + 127) / 255 per channel.
   EXPECT_EQ(BlendPixel(0x00204060, 0x00FF8040, Blend(128, false)), 0x00906050u);
   EXPECT_EQ(BlendPixel(0x40204060, 0x80FF8040, Blend(77, false)), 0x53635356u);
   EXPECT_EQ(BlendPixel(0x12345678, 0x9ABCDEF0, Blend(255, false)), 0x9ABCDEF0u);
   EXPECT_EQ(BlendPixel(0x12345678, 0x9ABCDEF0, Blend(0, false)), 0x12345678u);
-}
-
-TEST(AlphaBlendFormula, PremultipliedSourceOver) {
-  // dst = src * SCA + dst * (1 - srcAlpha * SCA).
+  // Premultiplied source over: dst = src * SCA + dst * (1 - srcAlpha * SCA).
   EXPECT_EQ(BlendPixel(0x00FFFFFF, 0x80804020, Blend(255, true)), 0x80FFBF9Fu);
   EXPECT_EQ(BlendPixel(0x10FFFFFF, 0x80804020, Blend(100, true)), 0x3FFFE6DAu);
   EXPECT_EQ(BlendPixel(0x00123456, 0xFF000000, Blend(255, true)), 0xFF000000u);
+  // GDI-drawn pixels have alpha 0: the scaled source is added to an
+  // unchanged destination.
+  EXPECT_EQ(BlendPixel(0x00405060, 0x00102030, Blend(90, true)), 0x00465B71u);
+  // Sums beyond 255 saturate per channel.
+  EXPECT_EQ(BlendPixel(0x00A0A0A0, 0x00C08040, Blend(200, true)), 0x00FFFFD2u);
+  EXPECT_EQ(BlendPixel(0x00A0A0A0, 0x00C08040, Blend(255, true)), 0x00FFFFE0u);
 }
 
 // The tables AlphaBlendCopy blends with give the formula's pixel for every
@@ -46,26 +49,14 @@ TEST(AlphaBlendFormula, TablesAgreeWithTheFormula) {
   }
 }
 
-TEST(AlphaBlendFormula, SourceWithoutAlphaAddsToTheDestination) {
-  // GDI-drawn pixels have alpha 0: the scaled source is added to an
-  // unchanged destination.
-  EXPECT_EQ(BlendPixel(0x00405060, 0x00102030, Blend(90, true)), 0x00465B71u);
-  // Sums beyond 255 saturate per channel.
-  EXPECT_EQ(BlendPixel(0x00A0A0A0, 0x00C08040, Blend(200, true)), 0x00FFFFD2u);
-  EXPECT_EQ(BlendPixel(0x00A0A0A0, 0x00C08040, Blend(255, true)), 0x00FFFFE0u);
+Bitmap Pattern(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) b.at(x, y) = static_cast<Pixel>((x + 1) << 4 | (y + 1) << 12);
+  return b;
 }
 
-class AlphaBlendCopyTest : public ::testing::Test {
- protected:
-  static Bitmap Pattern(int w, int h) {
-    Bitmap b(w, h);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) b.at(x, y) = static_cast<Pixel>((x + 1) << 4 | (y + 1) << 12);
-    return b;
-  }
-};
-
-TEST_F(AlphaBlendCopyTest, StretchesNearestNeighbour) {
+TEST(AlphaBlendCopy, StretchesNearestNeighbour) {
   const Bitmap source = Pattern(3, 2);
   Bitmap target(10, 4, 0x00FFFFFF);
   ASSERT_TRUE(AlphaBlendCopy(target, {1, 1, 8, 3}, source, {0, 0, 3, 2}, Blend(255, false)));
@@ -78,7 +69,7 @@ TEST_F(AlphaBlendCopyTest, StretchesNearestNeighbour) {
   EXPECT_EQ(target.at(1, 3), source.at(0, 1));
 }
 
-TEST_F(AlphaBlendCopyTest, RefusesWhatGdiRefuses) {
+TEST(AlphaBlendCopy, RefusesWhatGdiRefuses) {
   const Bitmap source = Pattern(3, 2);
   Bitmap target(6, 4, 0x00FFFFFF);
   const Bitmap before = target;
@@ -93,7 +84,7 @@ TEST_F(AlphaBlendCopyTest, RefusesWhatGdiRefuses) {
   EXPECT_TRUE(AlphaBlendCopy(target, {0, 0, 0, 2}, source, {0, 0, 3, 2}, Blend(255, false)));
 }
 
-TEST_F(AlphaBlendCopyTest, SameSurfaceMustNotOverlap) {
+TEST(AlphaBlendCopy, SameSurfaceMustNotOverlap) {
   Bitmap b = Pattern(6, 8);
   const Bitmap before = b;
   EXPECT_FALSE(AlphaBlendCopy(b, {0, 4, 6, 2}, b, {0, 5, 6, 2}, Blend(100, true)));

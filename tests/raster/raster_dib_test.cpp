@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -24,7 +25,7 @@ TEST(RasterDib, RowsArePaddedToFourBytes) {
   EXPECT_EQ(DibStride(3, 32), 12);
 }
 
-TEST(RasterDib, TopDownReadCopiesTheOverlapAndZeroesTheRest) {
+TEST(RasterDib, ReadsCopyTheOverlapInTheHeadersRowOrderAndZeroTheRest) {
   const Bitmap b = Numbered(5, 4);
   std::vector<std::uint32_t> buf(7 * 6, 0xDEADBEEF);
   const DibHeader h{7, -6, 32};
@@ -33,14 +34,20 @@ TEST(RasterDib, TopDownReadCopiesTheOverlapAndZeroesTheRest) {
   EXPECT_EQ(buf[7 * 3 + 4], b.at(4, 3));
   EXPECT_EQ(buf[5], 0u);          // beyond the bitmap's width
   EXPECT_EQ(buf[7 * 5 + 2], 0u);  // beyond its height
-}
-
-TEST(RasterDib, BottomUpScansCountFromTheBottomRow) {
-  const Bitmap b = Numbered(3, 4);
-  std::vector<std::uint32_t> buf(3 * 2, 0);
-  EXPECT_EQ(ReadDibRows(b, 1, 2, DibHeader{3, 4, 32}, buf.data()), 2);
-  EXPECT_EQ(buf[0], b.at(0, 2));  // scan 1 = second row from the bottom
-  EXPECT_EQ(buf[3], b.at(0, 1));
+  // Bottom-up scans count from the bottom row.
+  const Bitmap tall = Numbered(3, 4);
+  EXPECT_EQ(ReadDibRows(tall, 1, 2, DibHeader{3, 4, 32}, buf.data()), 2);
+  EXPECT_EQ(buf[0], tall.at(0, 2));  // scan 1 = second row from the bottom
+  EXPECT_EQ(buf[3], tall.at(0, 1));
+  // A bottom-up DIB taller than the bitmap lies over it from the top:
+  // memory starts with the DIB's bottom rows, which are below the bitmap.
+  const Bitmap flat = Numbered(3, 2);
+  std::fill(buf.begin(), buf.end(), 0xDEADBEEF);
+  EXPECT_EQ(ReadDibRows(flat, 0, 4, DibHeader{3, 4, 32}, buf.data()), 2);
+  EXPECT_EQ(buf[0], 0u);
+  EXPECT_EQ(buf[3], 0u);
+  EXPECT_EQ(buf[6], flat.at(0, 1));
+  EXPECT_EQ(buf[9], flat.at(0, 0));
 }
 
 TEST(RasterDib, WriteBackRoundTripsAndCountsTheScansGiven) {
@@ -55,17 +62,6 @@ TEST(RasterDib, WriteBackRoundTripsAndCountsTheScansGiven) {
   for (auto& p : buf) p ^= 0x00FF00FF;
   WriteDibRows(b, 0, 6, h, buf.data());
   EXPECT_EQ(b.pixels(), original.pixels());
-}
-
-TEST(RasterDib, TallBottomUpDibLiesOverTheBitmapFromTheTop) {
-  const Bitmap b = Numbered(3, 2);
-  std::vector<std::uint32_t> buf(3 * 4, 0xDEADBEEF);
-  EXPECT_EQ(ReadDibRows(b, 0, 4, DibHeader{3, 4, 32}, buf.data()), 2);
-  // Memory starts with the DIB's bottom rows, which are below the bitmap.
-  EXPECT_EQ(buf[0], 0u);
-  EXPECT_EQ(buf[3], 0u);
-  EXPECT_EQ(buf[6], b.at(0, 1));
-  EXPECT_EQ(buf[9], b.at(0, 0));
 }
 
 TEST(RasterDib, ScanCountsFollowGdiQuirks) {

@@ -62,14 +62,5 @@ TEST(SurfacePng, FailuresAreReportedNotThrown) {
   std::remove(path.c_str());
 }
 
-TEST(SurfacePng, BitmapSizesAreSane) {
-  Bitmap b(-5, 10);
-  EXPECT_EQ(b.width(), 0);
-  EXPECT_EQ(b.height(), 0);
-  b.resize(4, 3, 7);
-  EXPECT_EQ(b.pixels().size(), 12u);
-  EXPECT_EQ(b.at(3, 2), 7u);
-}
-
 }  // namespace
 }  // namespace glavo::raster

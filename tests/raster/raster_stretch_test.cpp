@@ -47,43 +47,37 @@ class RasterStretch : public ::testing::Test {
   }
 };
 
-TEST_F(RasterStretch, NegativeDestinationWidthMirrorsOntoTheColumnsBeforeTheOrigin) {
+TEST_F(RasterStretch, NegativeExtentsMirrorAndUnequalOnesRepeat) {
   // The cell's mirrored copy: destination left W - 1, width -W.
   const Bitmap b = blit(11, 1, {8, 0, -9, 1}, 9, 1, {0, 0, 9, 1});
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{8, 7, 6, 5, 4, 3, 2, 1, 0, -1, -1}));
-}
-
-TEST_F(RasterStretch, MirroredHeightOneLongerLosesTheLastSourceRow) {
-  // The cell's upside-down copy: top H - 1, height -H - 1 covers rows -1..H-1.
-  const Bitmap b = blit(1, 9, {0, 6, 1, -8}, 1, 7, {0, 0, 1, 7});
-  EXPECT_EQ(RowsOf(b, 0), (std::vector<int>{5, 4, 3, 3, 2, 1, 0, -1, -1}));
-}
-
-TEST_F(RasterStretch, OneWiderRepeatsAMiddleColumn) {
-  const Bitmap b = blit(11, 1, {0, 0, 10, 1}, 9, 1, {0, 0, 9, 1});
-  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{0, 1, 2, 3, 4, 4, 5, 6, 7, 8, -1}));
-}
-
-TEST_F(RasterStretch, MirroredSourceAndBothNegative) {
+  // The cell's upside-down copy: top H - 1, height -H - 1 covers rows
+  // -1..H-1 and loses the last source row.
+  EXPECT_EQ(RowsOf(blit(1, 9, {0, 6, 1, -8}, 1, 7, {0, 0, 1, 7}), 0),
+            (std::vector<int>{5, 4, 3, 3, 2, 1, 0, -1, -1}));
+  // One wider repeats a middle column.
+  EXPECT_EQ(ColumnsOf(blit(11, 1, {0, 0, 10, 1}, 9, 1, {0, 0, 9, 1}), 0),
+            (std::vector<int>{0, 1, 2, 3, 4, 4, 5, 6, 7, 8, -1}));
+  // A mirrored source, and both extents negative.
   EXPECT_EQ(ColumnsOf(blit(6, 1, {0, 0, 4, 1}, 4, 1, {3, 0, -4, 1}), 0),
             (std::vector<int>{3, 2, 1, 0, -1, -1}));
   // Two negative extents cancel: no mirror, each covers origin - 3 .. origin.
   EXPECT_EQ(ColumnsOf(blit(6, 1, {4, 0, -4, 1}, 6, 1, {5, 0, -4, 1}), 0),
             (std::vector<int>{-1, 2, 3, 4, 5, -1}));
+  // Shrinking keeps the last column and the first row of each run.
+  const Bitmap shrunk = blit(5, 4, {0, 0, 5, 4}, 9, 7, {0, 0, 9, 7}, kStretchColorOnColor);
+  EXPECT_EQ(ColumnsOf(shrunk, 0), (std::vector<int>{1, 3, 4, 6, 8}));
+  EXPECT_EQ(RowsOf(shrunk, 0), (std::vector<int>{0, 2, 4, 5}));
 }
 
-TEST_F(RasterStretch, MirroredSourceOutsideItsSurfaceSlidesTheDestination) {
+TEST_F(RasterStretch, SourceOutsideItsSurfaceLeavesOrSlidesTheDestination) {
   // Source columns 1, 0, -1, -2 mirrored onto 3 columns at 7: only column 1
   // exists, and GDI places it at the far end instead of mirroring it.
   const Bitmap b = blit(12, 10, {7, 8, 3, 2}, 13, 11, {1, 0, -4, 1});
   EXPECT_EQ(ColumnsOf(b, 8), (std::vector<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, -1}));
   EXPECT_EQ(ColumnsOf(b, 9), ColumnsOf(b, 8));
-}
-
-TEST_F(RasterStretch, ShrinkingKeepsTheLastColumnAndFirstRowOfEachRun) {
-  const Bitmap b = blit(5, 4, {0, 0, 5, 4}, 9, 7, {0, 0, 9, 7}, kStretchColorOnColor);
-  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{1, 3, 4, 6, 8}));
-  EXPECT_EQ(RowsOf(b, 0), (std::vector<int>{0, 2, 4, 5}));
+  // Unmirrored, what lies outside leaves the destination as it was.
+  EXPECT_EQ(ColumnsOf(blit(6, 1, {0, 0, 6, 1}, 4, 1, {-2, 0, 6, 1}), 0), (std::vector<int>{-1, -1, 0, 1, 2, 3}));
 }
 
 TEST_F(RasterStretch, BlackOnWhiteShrinkAndsTheDroppedPixels) {
@@ -95,11 +89,6 @@ TEST_F(RasterStretch, BlackOnWhiteShrinkAndsTheDroppedPixels) {
   EXPECT_EQ(target.at(0, 0), 0x0030F00Cu);
   StretchCopy(target, {0, 0, 1, 1}, source, {0, 0, 2, 1}, 2, ColorAdjustment{});
   EXPECT_EQ(target.at(0, 0), 0x00FCFF3Fu);
-}
-
-TEST_F(RasterStretch, SourceOutsideItsBitmapLeavesTheDestination) {
-  const Bitmap b = blit(6, 1, {0, 0, 6, 1}, 4, 1, {-2, 0, 6, 1});
-  EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{-1, -1, 0, 1, 2, 3}));
 }
 
 TEST_F(RasterStretch, CopyOntoItselfReadsTheSourceFirst) {
@@ -148,21 +137,17 @@ class HalftoneBrightness : public ::testing::Test {
   }
 };
 
-TEST_F(HalftoneBrightness, ShiftsEveryChannelAndKeepsAlpha) {
+TEST_F(HalftoneBrightness, ShiftsEveryChannelClampsAndKeepsAlphaOnlyInHalftone) {
   EXPECT_EQ(adjust(0x80406080, 0), 0x80406080u);
   EXPECT_EQ(adjust(0x80406080, 20), 0x807393B3u);   // +51
   EXPECT_EQ(adjust(0x00406080, -20), 0x000D2D4Du);  // -51
   EXPECT_EQ(adjust(0x00406080, 50), 0x00C0E0FFu);   // +128, clamped at 255
-}
-
-TEST_F(HalftoneBrightness, ExtremesClampToWhiteAndBlack) {
+  // The extremes clamp to white and black.
   EXPECT_EQ(adjust(0x00010203, 100), 0x00FFFFFFu);
   EXPECT_EQ(adjust(0x00FEFDFC, -100), 0x00000000u);
   EXPECT_EQ(adjust(0x00406080, 250), adjust(0x00406080, 100));
   EXPECT_EQ(adjust(0x00406080, -250), adjust(0x00406080, -100));
-}
-
-TEST_F(HalftoneBrightness, OtherModesIgnoreTheAdjustment) {
+  // Other modes ignore the adjustment.
   EXPECT_EQ(adjust(0x00406080, 50, kStretchColorOnColor), 0x00406080u);
   EXPECT_EQ(adjust(0x00406080, -50, 1), 0x00406080u);
 }

@@ -17,10 +17,7 @@ TEST(ClickTrackerTest, APressAndItsReleaseInsideClickOnceUnlessThePressWasADoubl
   // Released outside the surface: no click.
   clicks.press(false);
   EXPECT_FALSE(clicks.release(false));
-}
-
-TEST(ClickTrackerTest, AReleaseWithoutItsPressOrAfterALostCaptureClicksNothing) {
-  ClickTracker clicks;
+  // A release without its press, or after a lost capture, clicks nothing.
   EXPECT_FALSE(clicks.release(true));
   clicks.press(false);
   EXPECT_TRUE(clicks.pressed());

@@ -35,7 +35,18 @@ TEST(NumberTextTest, APrefixStopsAtTheFirstCharacterThatDoesNotFit) {
   EXPECT_EQ(ReadNumberPrefix(u"2e+").length, 1u);
 }
 
+// Automation arguments convert as automation does: ties to even, texts by
+// the number grammar, and what is no number of the type is its error.
 TEST(NumberTextTest, AutomationAndStoredTextsReadNumbersTheSameWay) {
+  EXPECT_EQ(HostToLong(2.5), 2);
+  EXPECT_EQ(HostToLong(3.5), 4);
+  EXPECT_EQ(HostToLong(std::u16string(u" 42 ")), 42);
+  EXPECT_TRUE(HostToBool(std::u16string(u"TRUE")));
+  EXPECT_FALSE(HostToBool(0.0));
+  EXPECT_EQ(HostToString(true), u"True");
+  EXPECT_EQ(HostToString(12.0), u"12");
+  EXPECT_THROW(HostToLong(1e12), HostError);
+  EXPECT_THROW(HostToPicture(std::int32_t{1}), HostError);
   EXPECT_EQ(HostToLong(HostValue{std::u16string(u"&H10")}), 16);
   EXPECT_TRUE(HostToBool(HostValue{std::u16string(u"&O7")}));
   for (const char16_t* text : {u"inf", u"nan", u"0x1"}) {

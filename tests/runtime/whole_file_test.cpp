@@ -78,8 +78,8 @@ TEST_F(WholeFileTest, ADanglingLinkCreatesItsTargetAndALoopIsRefused) {
   EXPECT_FALSE(WriteWholeFile(at("loop-a"), "x"));
 }
 
-TEST_F(WholeFileTest, TheFileKeepsItsPermissions) {
-  Put(at("shared.gst"), "old");
+TEST_F(WholeFileTest, TheFileIsReplacedWholeAndKeepsItsPermissionsANewOneGetsTheUsual) {
+  Put(at("shared.gst"), std::string(500, 'o'));
   fs::permissions(at("shared.gst"), static_cast<fs::perms>(0640));
   ASSERT_TRUE(WriteWholeFile(at("shared.gst"), "new"));
   EXPECT_EQ(Mode(at("shared.gst")), 0640u);
@@ -87,6 +87,10 @@ TEST_F(WholeFileTest, TheFileKeepsItsPermissions) {
   ASSERT_TRUE(WriteWholeFile(at("shared.gst"), "newer"));
   EXPECT_EQ(Mode(at("shared.gst")), 0604u);
   EXPECT_EQ(Get(at("shared.gst")), "newer");
+  // A new file gets the usual permissions.
+  Put(at("plain.gst"), "");
+  ASSERT_TRUE(WriteWholeFile(at("fresh.gst"), "x"));
+  EXPECT_EQ(Mode(at("fresh.gst")), Mode(at("plain.gst")));
 }
 
 TEST_F(WholeFileTest, AReadOnlyFileIsRefusedAndKept) {
@@ -169,12 +173,6 @@ TEST_F(WholeFileTest, AFolderWithoutWritePermissionStillTakesTheWrite) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
   EXPECT_EQ(Get(at("theme.gst")), "new");
   EXPECT_EQ(Entries(), 1u);
-}
-
-TEST_F(WholeFileTest, ANewFileGetsTheUsualPermissions) {
-  Put(at("plain.gst"), "");
-  ASSERT_TRUE(WriteWholeFile(at("fresh.gst"), "x"));
-  EXPECT_EQ(Mode(at("fresh.gst")), Mode(at("plain.gst")));
 }
 
 }  // namespace

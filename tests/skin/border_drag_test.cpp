@@ -74,8 +74,10 @@ TEST_P(BorderDrag, SmallMovesFollowThePointerOutAndBack) {
 
 TEST_P(BorderDrag, OneLargeMoveGrowsByExactlyItsTwips) {
   const Point grip = stage.partPoint(border().part);
+  const int pumped = stage.pump().calls();
   Press(grip);
   desktop().moveCursor(Along(grip, 50));
+  EXPECT_EQ(stage.pump().calls(), pumped + 1);  // the step let the form repaint
   const double width = border().dirX ? 850 * kTwips : 800 * kTwips;
   const double height = border().dirY ? 650 * kTwips : 600 * kTwips;
   EXPECT_EQ(form().bound(FormBound::kWidth), width);
@@ -85,6 +87,21 @@ TEST_P(BorderDrag, OneLargeMoveGrowsByExactlyItsTwips) {
   // The next small move adds just its own distance.
   desktop().moveCursor(Along(grip, 51));
   EXPECT_EQ(formPixels(), Grown(border(), 51));
+  desktop().releaseButton(mouse::kLeft);
+  const std::string part = std::to_string(border().part);
+  EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(" + part + ",1)", "MouseUp(" + part + ",1)",
+                                                  "Click(" + part + ")"}));
+}
+
+// 101 pixels is the least a dragged edge leaves; one pixel more is refused.
+TEST_P(BorderDrag, TheSmallestSizeIsOneHundredAndOnePixels) {
+  const Point grip = stage.partPoint(border().part);
+  Press(grip);
+  const Point least{grip.x - border().dirX * 699, grip.y - border().dirY * 499};
+  desktop().moveCursor(least);
+  EXPECT_EQ(formPixels(), Grown(border(), -699, -499));
+  desktop().moveCursor(Point{least.x - border().dirX, least.y - border().dirY});
+  EXPECT_EQ(formPixels(), Grown(border(), -699, -499));
   desktop().releaseButton(mouse::kLeft);
 }
 

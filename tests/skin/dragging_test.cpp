@@ -1,5 +1,6 @@
-// Moving the form by its title bar and resizing it by its borders and
-// corners, driven through the simulated mouse.
+// Moving the form by its title bar, and when the borders may resize it,
+// driven through the simulated mouse. Each border's drag itself is in
+// border_drag_test.cpp.
 #include <gtest/gtest.h>
 
 #include "skin_test_support.h"
@@ -10,68 +11,6 @@ namespace {
 constexpr double kTwips = 15;
 
 class Dragging : public testing::Test, public SkinScenario {};
-
-TEST_F(Dragging, RightBarFollowsThePointer) {
-  const Point grip = stage.partPoint(gwr_RightBar);
-  const int pumped = stage.pump().calls();
-  drag(grip, {{grip.x + 50, grip.y}});
-  EXPECT_EQ(form().bound(FormBound::kWidth), (800 + 50) * kTwips);
-  EXPECT_EQ(stage.pump().calls(), pumped + 1);  // the step let the form repaint
-  EXPECT_EQ(formPixels().left, 240);
-  // The bar moved with the edge and is under the pointer again.
-  EXPECT_EQ(partBounds(gwr_RightBar).left, 850 - 3);
-  EXPECT_EQ(stage.desktop().surfaceAt(Point{grip.x + 50, grip.y}), &skin().part(gwr_RightBar).surface());
-  EXPECT_FALSE(skin().Resizing());
-  EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(1,1)", "MouseUp(1,1)", "Click(1)"}));
-}
-
-TEST_F(Dragging, BottomBarAndBothCornersResizeTheirEdges) {
-  Point grip = stage.partPoint(gwr_BottomBar);
-  drag(grip, {{grip.x, grip.y + 30}});
-  EXPECT_EQ(form().bound(FormBound::kHeight), 630 * kTwips);
-
-  grip = stage.partPoint(gwr_RightCorner);
-  drag(grip, {{grip.x + 10, grip.y + 10}});
-  EXPECT_EQ(form().bound(FormBound::kWidth), 810 * kTwips);
-  EXPECT_EQ(form().bound(FormBound::kHeight), 640 * kTwips);
-
-  grip = stage.partPoint(gwr_LeftCorner);
-  drag(grip, {{grip.x - 40, grip.y - 20}});
-  EXPECT_EQ(formPixels(), (Rect{200, 150, 1050, 770}));
-  // The frame was laid out for the new size: the right corner sits at the
-  // new lower right.
-  EXPECT_EQ(partBounds(gwr_RightCorner), (Rect{850 - 3 - 1, 620 - 3, 850 - 1, 620}));
-}
-
-TEST_F(Dragging, LeftBarStopsAtTheMinimumWidthAndTheRightEdgeStays) {
-  Point grip = stage.partPoint(gwr_LeftBar);
-  drag(grip, {{grip.x + 650, grip.y}});
-  EXPECT_EQ(formPixels(), (Rect{890, 150, 1040, 750}));
-  // 90 pixels would be too narrow: neither the width nor the left edge moves.
-  grip = stage.partPoint(gwr_LeftBar);
-  drag(grip, {{grip.x + 60, grip.y}});
-  EXPECT_EQ(formPixels(), (Rect{890, 150, 1040, 750}));
-  drag(grip, {{grip.x + 50, grip.y}});
-  EXPECT_EQ(formPixels(), (Rect{890, 150, 1040, 750}));
-  drag(grip, {{grip.x + 49, grip.y}});
-  EXPECT_EQ(formPixels(), (Rect{939, 150, 1040, 750}));
-}
-
-TEST_F(Dragging, CornerAtMinimumWidthStillChangesTheHeight) {
-  const Point grip = stage.partPoint(gwr_RightCorner);
-  // Far left: the width step is refused, the height step is not.
-  drag(grip, {{grip.x - 750, grip.y + 40}});
-  EXPECT_EQ(form().bound(FormBound::kWidth), 800 * kTwips);
-  EXPECT_EQ(form().bound(FormBound::kHeight), 640 * kTwips);
-}
-
-TEST_F(Dragging, HeightNeverReachesOneHundredPixels) {
-  const Point grip = stage.partPoint(gwr_BottomBar);
-  drag(grip, {{grip.x, grip.y - 500}});
-  EXPECT_EQ(form().bound(FormBound::kHeight), 600 * kTwips);
-  drag(grip, {{grip.x, grip.y - 499}});
-  EXPECT_EQ(form().bound(FormBound::kHeight), 101 * kTwips);
-}
 
 TEST_F(Dragging, BordersShowResizeArrowsOnlyWhileResizingIsPossible) {
   enter(stage.partPoint(gwr_LeftBar));
@@ -101,12 +40,8 @@ TEST_F(Dragging, TitleBarMovesTheFormThroughTheSystemMoveLoop) {
   // The loop took the release: no MouseUp or Click reached the skin.
   EXPECT_EQ(log.events, (std::vector<std::string>{"MouseDown(0,1)"}));
   EXPECT_EQ(desktop().capture(), nullptr);
-}
-
-TEST_F(Dragging, RightButtonOnTheTitleBarAlsoMoves) {
-  const Point grip = stage.partPoint(gwr_TitleBar);
+  // The right button moves it too.
   stage.windows().scriptMoveLoop({{grip.x - 40, grip.y}});
-  desktop().moveCursor(grip);
   desktop().pressButton(mouse::kRight);
   EXPECT_EQ(formPixels().left, 200);
 }

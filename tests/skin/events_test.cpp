@@ -16,7 +16,7 @@ class SkinEvents : public testing::Test, public SkinScenario {
   }
 };
 
-TEST_F(SkinEvents, CloseButtonRaisesClickBeforeTheFormUnloads) {
+TEST_F(SkinEvents, CloseButtonRaisesClickBeforeAskingTheFormToUnload) {
   bool loadedDuringClick = false;
   log.onClick = [&](SkinPartsGwr p) {
     if (p == gwr_CloseButton) loadedDuringClick = form().loaded();
@@ -25,14 +25,7 @@ TEST_F(SkinEvents, CloseButtonRaisesClickBeforeTheFormUnloads) {
   EXPECT_TRUE(loadedDuringClick);
   EXPECT_FALSE(form().loaded());
   EXPECT_EQ(log.events, Events{"Click(7)"});
-}
-
-TEST_F(SkinEvents, AFormThatRefusesToUnloadStaysOpen) {
-  form().setQueryUnload([] { return true; });
-  clickAt(stage.partPoint(gwr_CloseButton));
-  EXPECT_EQ(form().unloadRequests(), 1);
-  EXPECT_TRUE(form().loaded());
-  EXPECT_TRUE(form().window().visible());
+  EXPECT_EQ(form().unloadRequests(), 1);  // a refusal is the form's: sim_form_test.cpp
 }
 
 TEST_F(SkinEvents, AltF4ClosesUnlessTheHandlerCancels) {
@@ -64,21 +57,20 @@ TEST_F(SkinEvents, AltEnterMaximizesUnlessCancelledOrOtherModifiersAreHeld) {
   EXPECT_EQ(log.events, (Events{"KeyDown(13,4)", "Click(8)"}));
 }
 
-TEST_F(SkinEvents, KeyPressAndKeyUpArePassedOn) {
+TEST_F(SkinEvents, KeysOnTheControlArePassedOnAndKeysOnThePartsAreNot) {
   desktop().setFocus(&stage.skinSurface());
   desktop().keyPress(65);
   desktop().keyUp(65, shift::kShift);
   EXPECT_EQ(log.events, (Events{"KeyPress(65)", "KeyUp(65,1)"}));
-}
-
-TEST_F(SkinEvents, KeysOnThePartsAreNotHandled) {
+  // Keys on the parts are not handled.
+  log.events.clear();
   desktop().setFocus(&static_cast<sim::SimSurface&>(skin().part(gwr_TitleBar).surface()));
   desktop().keyDown(115, shift::kAlt);
   EXPECT_TRUE(form().loaded());
   EXPECT_TRUE(log.events.empty());
 }
 
-TEST_F(SkinEvents, SystemMenuOpensBelowTheTitleBarWithItsCaptions) {
+TEST_F(SkinEvents, SystemMenuOpensBelowTheTitleBarWithItsCaptionsUnlessDisallowed) {
   clickAt(stage.partPoint(gwr_Icon));
   ASSERT_EQ(stage.menus().shown().size(), 1u);
   const sim::ShownMenu& menu = stage.menus().shown()[0];
@@ -92,6 +84,16 @@ TEST_F(SkinEvents, SystemMenuOpensBelowTheTitleBarWithItsCaptions) {
   EXPECT_TRUE(menu.items[3].isSeparator());
   EXPECT_EQ(menu.items[4].caption, u"Close         (Alt + F4)");
   // No MouseDown for the icon; its click still arrives.
+  EXPECT_EQ(log.events, (Events{"MouseUp(11,1)", "Click(11)"}));
+  // Dismissed, the menu does nothing.
+  EXPECT_TRUE(form().loaded());
+  EXPECT_FALSE(skin().MoveArmed());
+  EXPECT_FALSE(skin().IsMaximized());
+  // Without the system menu the icon only clicks.
+  skin().SetAllowSystemMenu(false);
+  log.events.clear();
+  clickAt(stage.partPoint(gwr_Icon));
+  EXPECT_EQ(stage.menus().shown().size(), 1u);
   EXPECT_EQ(log.events, (Events{"MouseUp(11,1)", "Click(11)"}));
 }
 
@@ -111,35 +113,30 @@ TEST_F(SkinEvents, MenuItemsActLikeTheirButtons) {
   EXPECT_EQ(stage.menus().shown()[1].items[0].caption, u"Restore   (Alt + Enter)");
 }
 
-TEST_F(SkinEvents, DismissedMenuDoesNothing) {
-  clickAt(stage.partPoint(gwr_Icon));
-  EXPECT_TRUE(form().loaded());
-  EXPECT_FALSE(skin().MoveArmed());
-  EXPECT_FALSE(skin().IsMaximized());
-}
-
-TEST_F(SkinEvents, WithoutTheSystemMenuTheIconOnlyClicks) {
-  skin().SetAllowSystemMenu(false);
-  clickAt(stage.partPoint(gwr_Icon));
-  EXPECT_TRUE(stage.menus().shown().empty());
-  EXPECT_EQ(log.events, (Events{"MouseUp(11,1)", "Click(11)"}));
-}
-
-TEST_F(SkinEvents, HelpButtonOnlyReportsItsClick) {
+TEST_F(SkinEvents, HelpButtonOnlyReportsItsClickAndRightClicksDoNothing) {
   const Rect before = formPixels();
   clickAt(stage.partPoint(gwr_HelpButton));
   EXPECT_EQ(log.events, Events{"Click(10)"});
   EXPECT_EQ(formPixels(), before);
   EXPECT_TRUE(form().loaded());
   EXPECT_EQ(log.mouseMoves, 0);  // caption buttons report no mouse moves
+  // A right click on a button does not act.
+  log.events.clear();
+  clickAt(stage.partPoint(gwr_CloseButton), mouse::kRight);
+  EXPECT_TRUE(form().loaded());
+  EXPECT_TRUE(log.events.empty());
 }
 
-TEST_F(SkinEvents, DoubleClicksOnBackgroundAndButtons) {
+TEST_F(SkinEvents, TheBackgroundReportsDoubleClicksAndBordersDoNot) {
   desktop().moveCursor(stage.partPoint(gwr_Back));
   desktop().doubleClick(mouse::kLeft);
   EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "DblClick(6)"), 1);
   EXPECT_FALSE(skin().IsMaximized());
-
+  // Borders report none: the second press is a click.
+  desktop().moveCursor(stage.partPoint(gwr_BottomBar));
+  desktop().doubleClick(mouse::kLeft);
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "DblClick(3)"), 0);
+  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "Click(3)"), 1);
 }
 
 TEST(SkinDoubleClicks, MaximizeButtonDoubleClickIsTwoClicks) {
@@ -153,25 +150,12 @@ TEST(SkinDoubleClicks, MaximizeButtonDoubleClickIsTwoClicks) {
   EXPECT_EQ(s.formPixels().width(), 800);
 }
 
-TEST_F(SkinEvents, BordersDoNotReportDoubleClicks) {
-  desktop().moveCursor(stage.partPoint(gwr_BottomBar));
-  desktop().doubleClick(mouse::kLeft);
-  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "DblClick(3)"), 0);
-  EXPECT_EQ(std::count(log.events.begin(), log.events.end(), "Click(3)"), 1);
-}
-
 TEST_F(SkinEvents, BareControlSurfaceCountsAsBack) {
   skin().SetBackgroundShow(false);
   const Point bare = stage.partPoint(gwr_Back, 50, 50);
   ASSERT_EQ(desktop().surfaceAt(bare), &stage.skinSurface());
   clickAt(bare);
   EXPECT_EQ(log.events, (Events{"MouseDown(6,1)", "MouseUp(6,1)", "Click(6)"}));
-}
-
-TEST_F(SkinEvents, RightClickOnAButtonDoesNotAct) {
-  clickAt(stage.partPoint(gwr_CloseButton), mouse::kRight);
-  EXPECT_TRUE(form().loaded());
-  EXPECT_TRUE(log.events.empty());
 }
 
 TEST_F(SkinEvents, CaptionButtonsLightUpUnderThePointer) {

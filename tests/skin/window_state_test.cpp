@@ -153,13 +153,12 @@ TEST_F(WindowStates, TimerPicksUpAHostResizeAndLaysOutAgain) {
   EXPECT_EQ(formPixels().height(), 350);
 }
 
-TEST_F(WindowStates, WithoutATaskbarTheWorkAreaIsTheWholeDesktop) {
+TEST_F(WindowStates, TheWorkAreaIsTheDesktopLessTheTaskbarsHeight) {
   stage.windows().setTaskbar(std::nullopt);
   clickAt(stage.partPoint(gwr_MaximizeButton));
   EXPECT_EQ(formPixels(), (Rect{0, 0, 1280, 800}));
-}
-
-TEST_F(WindowStates, TaskbarHeightIsTakenOffTheBottomWhereverItSits) {
+  // A taskbar's height is taken off the bottom wherever it sits.
+  clickAt(stage.partPoint(gwr_MaximizeButton));
   stage.windows().setTaskbar(Rect{0, 0, 1280, 30});  // docked at the top
   clickAt(stage.partPoint(gwr_MaximizeButton));
   EXPECT_EQ(formPixels(), (Rect{0, 0, 1280, 770}));

@@ -94,7 +94,7 @@ Rect DifferenceBox(const raster::Bitmap& a, const raster::Bitmap& b) {
   return box;
 }
 
-TEST_F(StudioApi, ListsTheTwelveBuiltInThemesWithTheirStrings) {
+TEST_F(StudioApi, ServesThemesSchemaAndPageAndAnswersUnknownPathsWithJson) {
   auto r = client_->Get("/api/themes");
   ASSERT_TRUE(r);
   ASSERT_EQ(r->status, 200);
@@ -103,12 +103,10 @@ TEST_F(StudioApi, ListsTheTwelveBuiltInThemesWithTheirStrings) {
   EXPECT_EQ(themes[0]["name"], "Onyx");
   EXPECT_EQ(themes[0]["theme"], Onyx());
   EXPECT_EQ(themes[11]["name"], "SilverLight");
-}
-
-TEST_F(StudioApi, SchemaDescribesEveryFieldAndSystemColour) {
-  auto r = client_->Get("/api/schema");
-  ASSERT_TRUE(r);
-  const json schema = Body(r);
+  // The schema describes every field and system colour.
+  auto s = client_->Get("/api/schema");
+  ASSERT_TRUE(s);
+  const json schema = Body(s);
   EXPECT_EQ(schema["record"].size(), 18u);
   EXPECT_EQ(schema["record"][14]["kind"], "fillStyle");
   EXPECT_EQ(schema["looks"].size(), 20u);
@@ -118,6 +116,15 @@ TEST_F(StudioApi, SchemaDescribesEveryFieldAndSystemColour) {
   const json face = schema["systemColors"][15];
   EXPECT_EQ(face["value"], -2147483633);
   EXPECT_EQ(face["rgb"], "#f0f0f0");
+  // The page, and unknown paths answered with JSON.
+  auto page = client_->Get("/");
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->status, 200);
+  EXPECT_NE(page->body.find("Theme Studio"), std::string::npos);
+  auto missing = client_->Get("/api/nothing");
+  ASSERT_TRUE(missing);
+  EXPECT_EQ(missing->status, 404);
+  EXPECT_NE(Body(missing)["error"].get<std::string>().find("/api/nothing"), std::string::npos);
 }
 
 TEST_F(StudioApi, RendersExactlyWhatTheSoftwareHostDraws) {
@@ -191,12 +198,22 @@ TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
   EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 200}, {"height", 150}}).image.width(), 200);
 }
 
-TEST_F(StudioApi, LimitsTheSizeOfARequest) {
+TEST_F(StudioApi, LimitsTheSizeOfARequestAndSurvivesOddBodies) {
   const std::string huge = json{{"theme", std::string(kMaxRequestBytes + 1, 'x')}}.dump();
   auto r = client_->Post("/api/validate", huge, "application/json");
   ASSERT_TRUE(r);
   EXPECT_EQ(r->status, 413);
   EXPECT_NE(r->body.find("larger than"), std::string::npos);
+  // Deeply nested and oddly typed bodies are refused as the client's fault.
+  const std::string nested(200 * 1024, '[');
+  for (const std::string& body : {nested, std::string("{\"theme\": null}"), std::string("{\"theme\": [\"a\"]}"),
+                                  std::string("{\"theme\": \"x\", \"width\": -5}"), std::string("")}) {
+    auto odd = client_->Post("/api/render", body, "application/json");
+    ASSERT_TRUE(odd) << body.substr(0, 40);
+    EXPECT_GE(odd->status, 400) << body.substr(0, 40);
+    EXPECT_LT(odd->status, 500) << body.substr(0, 40);
+  }
+  EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 160}, {"height", 120}}).image.height(), 120);
 }
 
 TEST_F(StudioApi, ValidatesWithFieldMessagesAndContrast) {
@@ -266,29 +283,6 @@ TEST_F(StudioApi, SwatchesShowEveryStyleInTheLooksColours) {
   auto kind = Post("/api/swatches", {{"record", record}, {"kind", "stripes"}});
   ASSERT_TRUE(kind);
   EXPECT_EQ(kind->status, 400);
-}
-
-TEST_F(StudioApi, ServesThePageAndAnswersUnknownPathsWithJson) {
-  auto page = client_->Get("/");
-  ASSERT_TRUE(page);
-  EXPECT_EQ(page->status, 200);
-  EXPECT_NE(page->body.find("Theme Studio"), std::string::npos);
-  auto missing = client_->Get("/api/nothing");
-  ASSERT_TRUE(missing);
-  EXPECT_EQ(missing->status, 404);
-  EXPECT_NE(Body(missing)["error"].get<std::string>().find("/api/nothing"), std::string::npos);
-}
-
-TEST_F(StudioApi, SurvivesDeeplyNestedAndOddlyTypedBodies) {
-  const std::string nested(200 * 1024, '[');
-  for (const std::string& body : {nested, std::string("{\"theme\": null}"), std::string("{\"theme\": [\"a\"]}"),
-                                  std::string("{\"theme\": \"x\", \"width\": -5}"), std::string("")}) {
-    auto r = client_->Post("/api/render", body, "application/json");
-    ASSERT_TRUE(r) << body.substr(0, 40);
-    EXPECT_GE(r->status, 400) << body.substr(0, 40);
-    EXPECT_LT(r->status, 500) << body.substr(0, 40);
-  }
-  EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 160}, {"height", 120}}).image.height(), 120);
 }
 
 // What the page downloads (the string and a CRLF) is what the control reads

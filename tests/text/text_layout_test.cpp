@@ -47,69 +47,46 @@ TEST(TextPrefix, AmpersandRules) {
   ASSERT_EQ(chars.size(), 11u);
   EXPECT_TRUE(chars[0].underlined);
   for (std::size_t i = 1; i < chars.size(); ++i) EXPECT_FALSE(chars[i].underlined) << i;
+  // Without prefixes the ampersands stay.
+  const auto kept = ApplyPrefixes(U"a&b&&", true);
+  ASSERT_EQ(kept.size(), 5u);
+  for (const auto& c : kept) EXPECT_FALSE(c.underlined);
+  EXPECT_EQ(kept[1].code, U'&');
 }
 
-TEST(TextPrefix, NoPrefixKeepsAmpersands) {
-  const auto chars = ApplyPrefixes(U"a&b&&", true);
-  ASSERT_EQ(chars.size(), 5u);
-  for (const auto& c : chars) EXPECT_FALSE(c.underlined);
-  EXPECT_EQ(chars[1].code, U'&');
-}
-
-TEST(TextLines, HardBreaksCrLfAndCrlf) {
+// Hard breaks (CR, LF, CRLF) end lines; word breaks fill each line and
+// keep a long word whole; a paragraph's leading spaces stay.
+TEST(TextLines, BreakAndWrapWhereTheRulesSay) {
   EXPECT_EQ(Wrap(U"a\rb\nc\r\nd", 1000, false), (Lines{U"a", U"b", U"c", U"d"}));
   EXPECT_EQ(Wrap(U"a\n\nb", 1000, false), (Lines{U"a", U"", U"b"}));
   EXPECT_EQ(Wrap(U"a\r\n", 1000, false), (Lines{U"a"}));
   EXPECT_EQ(Wrap(U"\n\r", 1000, false), (Lines{U"", U""}));
-}
-
-TEST(TextLines, SingleLineDropsBreaks) {
-  const auto lines = LayoutLines(Plain(U"ab\r\ncd"), true, true, 15, FixedAdvance);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(TextOf(lines[0]), U"abcd");
-  EXPECT_EQ(lines[0].width, 40);
-}
-
-TEST(TextLines, WordBreakFillsEachLine) {
   // "aa bb cc": aa=20, " bb" = 25 more, " cc" = 25 more.
   EXPECT_EQ(Wrap(U"aa bb cc", 45), (Lines{U"aa bb", U"cc"}));
   EXPECT_EQ(Wrap(U"aa bb cc", 44), (Lines{U"aa", U"bb", U"cc"}));
   EXPECT_EQ(Wrap(U"aa bb cc", 70), (Lines{U"aa bb cc"}));
-}
-
-TEST(TextLines, SpacesAtAWrapBelongToNeitherLine) {
-  const auto lines = LayoutLines(Plain(U"aa    bb"), false, true, 30, FixedAdvance);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(TextOf(lines[0]), U"aa");
-  EXPECT_EQ(lines[0].width, 20);
-  EXPECT_EQ(TextOf(lines[1]), U"bb");
-}
-
-TEST(TextLines, LongWordStaysWholeOnItsOwnLine) {
   EXPECT_EQ(Wrap(U"a verylongword b", 40), (Lines{U"a", U"verylongword", U"b"}));
   EXPECT_EQ(Wrap(U"verylongword", 0), (Lines{U"verylongword"}));
-}
-
-TEST(TextLines, LeadingSpacesOfAParagraphStay) {
   EXPECT_EQ(Wrap(U"  aa bb", 1000), (Lines{U"  aa bb"}));
   EXPECT_EQ(Wrap(U"  aa bb", 30), (Lines{U"  aa", U"bb"}));
-}
-
-TEST(TextLines, WrapsEachParagraphSeparately) {
   EXPECT_EQ(Wrap(U"aa bb\ncc dd", 30), (Lines{U"aa", U"bb", U"cc", U"dd"}));
 }
 
-TEST(TextLines, WidthsExcludeLineBreaks) {
-  const auto lines = LayoutLines(Plain(U"ab\r\nc"), false, false, 0, FixedAdvance);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].width, 20);
-  EXPECT_EQ(lines[1].width, 10);
-}
-
-TEST(TextLines, EmptyTextIsOneEmptyLine) {
-  const auto lines = LayoutLines({}, false, true, 10, FixedAdvance);
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_TRUE(lines[0].chars.empty());
+// Each line with its width: widths leave out line breaks and the spaces at
+// a wrap, a single line drops its breaks, empty text is one empty line.
+TEST(TextLines, WidthsCountOnlyWhatIsShown) {
+  using Measured = std::vector<std::pair<std::u32string, int>>;
+  auto measure = [](std::u32string_view s, bool singleLine, bool wordBreak, int width) {
+    Measured out;
+    for (const auto& line : LayoutLines(Plain(s), singleLine, wordBreak, width, FixedAdvance)) {
+      out.push_back({TextOf(line), line.width});
+    }
+    return out;
+  };
+  EXPECT_EQ(measure(U"ab\r\ncd", true, true, 15), (Measured{{U"abcd", 40}}));
+  EXPECT_EQ(measure(U"aa    bb", false, true, 30), (Measured{{U"aa", 20}, {U"bb", 20}}));
+  EXPECT_EQ(measure(U"ab\r\nc", false, false, 0), (Measured{{U"ab", 20}, {U"c", 10}}));
+  EXPECT_EQ(measure(U"", false, true, 10), (Measured{{U"", 0}}));
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ int HelloWorldWidth(int em) {
   return sum;
 }
 
-TEST(TextFontHeight, NegativeIsEmPositiveIsCell) {
+TEST(TextFontHeight, NegativeIsEmPositiveIsCellZeroIsTheDefault) {
   TextRenderer tr;
   const TextMetrics em = tr.metrics(*tr.createFont(Face("Arial", -13)));
   const TextMetrics cell = tr.metrics(*tr.createFont(Face("Arial", 13)));
@@ -43,10 +43,7 @@ TEST(TextFontHeight, NegativeIsEmPositiveIsCell) {
   // Windows-compatible ascent ratio: 1854 of 2288 units of the cell.
   EXPECT_EQ(em.ascent, 12);
   EXPECT_EQ(em.descent, 3);
-}
-
-TEST(TextFontHeight, ZeroIsADefaultCellAndSizesStayBounded) {
-  TextRenderer tr;
+  // Zero is a default cell, and sizes stay bounded.
   EXPECT_EQ(tr.metrics(*tr.createFont(Face("Arial", 0))).height, 16);
   for (int h : {1, -1, 1 << 30, -(1 << 30), std::numeric_limits<int>::min()}) {
     const TextMetrics m = tr.metrics(*tr.createFont(Face("Arial", h)));
@@ -66,7 +63,7 @@ TEST(TextFontHeight, InkScalesWithEm) {
   EXPECT_LT(InkBox(small.bitmap).height(), InkBox(large.bitmap).height());
 }
 
-TEST(TextExtent, MatchesTheFaceAdvances) {
+TEST(TextExtent, MatchesTheFaceAdvancesAndAdds) {
   TextRenderer tr;
   for (int em : {9, 13, 16, 1000}) {
     auto font = tr.createFont(Face("Arial", -em));
@@ -75,10 +72,7 @@ TEST(TextExtent, MatchesTheFaceAdvances) {
   const Size small = tr.textExtent(*tr.createFont(Face("Arial", -13, 4)), u"Hello World");
   EXPECT_EQ(small.cx, HelloWorldWidth(13));
   EXPECT_EQ(small.cy, tr.metrics(*tr.createFont(Face("Arial", -13))).height);
-}
-
-TEST(TextExtent, AdditiveAndIndependentOfTheSubstituteName) {
-  TextRenderer tr;
+  // Additive, and independent of the substitute's name.
   auto arial = tr.createFont(Face("arial", -13));
   auto twin = tr.createFont(Face("Liberation Sans", -13));
   EXPECT_EQ(tr.textExtent(*arial, u"Glavo skin").cx,
@@ -154,7 +148,7 @@ TEST(TextDraw, TextColourAndAlphaByte) {
   }
 }
 
-TEST(TextDraw, WordBreakPositionsAndCalcRect) {
+TEST(TextDraw, WordBreakCalcRectAndLineStacking) {
   TextRenderer tr;
   auto font = tr.createFont(Face("Arial", -13));
   const int lineH = tr.metrics(*font).height;
@@ -166,26 +160,23 @@ TEST(TextDraw, WordBreakPositionsAndCalcRect) {
   EXPECT_EQ(h, 3 * lineH);
   EXPECT_EQ(r, (Rect{10, 5, 10 + wordW, 5 + 3 * lineH}));
   EXPECT_FALSE(testing::HasInk(b));  // measuring never draws
+  // Drawn, the lines stack by the line height.
+  Rect draw{10, 5, 10 + wordW + 3, 100};
+  tr.drawText(b, {0, 0, 200, 100}, *font, u"Close Close Close", draw, dt::kWordBreak, raster::TextState{});
+  for (int line = 0; line < 3; ++line) {
+    EXPECT_GT(InkCount(b, {0, 5 + line * lineH, 200, 5 + (line + 1) * lineH}), 0) << line;
+  }
+  EXPECT_EQ(InkCount(b, {0, 5 + 3 * lineH, 200, 100}), 0);
+  // Empty text measures nothing.
+  Rect none{3, 4, 50, 60};
+  EXPECT_EQ(tr.drawText(b, {0, 0, 200, 100}, *font, u"", none, dt::kCalcRect, raster::TextState{}), 0);
+  EXPECT_EQ(none, (Rect{3, 4, 3, 4}));
 
   Rect wide{0, 0, 1000, 0};
   EXPECT_EQ(tr.drawText(b, {0, 0, 200, 100}, *font, u"a\r\nbb\ncc", wide, dt::kCalcRect,
                         raster::TextState{}),
             3 * lineH);
   EXPECT_EQ(wide.right, tr.textExtent(*font, u"bb").cx);
-}
-
-TEST(TextDraw, WrappedLinesStackByLineHeight) {
-  TextRenderer tr;
-  InkSheet sheet(tr, 200, 100);
-  auto font = tr.createFont(Face("Arial", -13));
-  const int lineH = tr.metrics(*font).height;
-  const int wordW = tr.textExtent(*font, u"Close").cx;
-  const int h = sheet.draw(Face("Arial", -13), u"Close Close", {0, 0, wordW + 2, 100},
-                           dt::kWordBreak);
-  EXPECT_EQ(h, 2 * lineH);
-  EXPECT_GT(InkCount(sheet.bitmap, {0, 0, 200, lineH}), 0);
-  EXPECT_GT(InkCount(sheet.bitmap, {0, lineH, 200, 2 * lineH}), 0);
-  EXPECT_EQ(InkCount(sheet.bitmap, {0, 2 * lineH, 200, 100}), 0);
 }
 
 TEST(TextDraw, PrefixUnderlinesOneCharacter) {
@@ -410,15 +401,6 @@ TEST(TextRobustness, LongTextLaysOutEveryLine) {
   EXPECT_EQ(tr.textExtent(*font, text).cx, 20000 * tr.textExtent(*font, u"word ").cx);
 }
 
-TEST(TextRobustness, EmptyTextMeasuresNothing) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13));
-  raster::Bitmap b(10, 10);
-  Rect r{3, 4, 50, 60};
-  EXPECT_EQ(tr.drawText(b, {0, 0, 10, 10}, *font, u"", r, dt::kCalcRect, raster::TextState{}), 0);
-  EXPECT_EQ(r, (Rect{3, 4, 3, 4}));
-}
-
 TEST(TextFonts, CachedPerDescriptionAndDefaultIsUsable) {
   TextRenderer tr;
   EXPECT_EQ(tr.createFont(Face("Arial", -13)), tr.createFont(Face("Arial", -13)));
@@ -426,9 +408,6 @@ TEST(TextFonts, CachedPerDescriptionAndDefaultIsUsable) {
   auto def = tr.defaultFont();
   EXPECT_EQ(tr.metrics(*def).height, 16);
   EXPECT_GT(tr.textExtent(*def, u"System").cx, 0);
-  // Unknown faces fall back to a sans face rather than failing.
-  EXPECT_GT(tr.textExtent(*tr.createFont(Face("No Such Face 123", -13)), u"abc").cx, 0);
-  EXPECT_GT(tr.textExtent(*tr.createFont(Face("", -13)), u"abc").cx, 0);
 }
 
 }  // namespace

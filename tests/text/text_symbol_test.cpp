@@ -15,7 +15,6 @@
 namespace glavo::text {
 namespace {
 
-using testing::Colours;
 using testing::Face;
 using testing::HasInk;
 using testing::InkBox;
@@ -167,6 +166,10 @@ TEST(TextSymbolFace, ExistsWithoutAnInstalledFontInAnyCase) {
     EXPECT_TRUE(HasInk(Button(tr, code, 13, 18))) << int(code);
   }
   EXPECT_FALSE(HasInk(Button(tr, u'A', 13, 18)));
+  // A positive height is the cell.
+  auto cell = tr.createFont(Face("Webdings", 16));
+  EXPECT_EQ(tr.metrics(*cell).height, 16);
+  EXPECT_EQ(tr.textExtent(*cell, u"1").cx, 16);
 }
 
 TEST(TextSymbolFace, GlyphsSitInsideTheButtonAndScale) {
@@ -225,19 +228,6 @@ TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
   EXPECT_GT(InkCount(close, {mx - 1, my - 1, mx + 1, my + 1}), 0);
   EXPECT_EQ(InkCount(close, {c.left, my - 1, c.left + 2, my + 1}), 0);
   EXPECT_EQ(InkCount(close, {mx - 1, c.top, mx + 1, c.top + 2}), 0);
-}
-
-TEST(TextSymbolFace, AntialiasedOnlyWithQualityFour) {
-  TextRenderer tr;
-  EXPECT_EQ(Colours(Button(tr, kClose, 13, 20, 0)).size(), 2u);
-  EXPECT_GT(Colours(Button(tr, kClose, 13, 20, 4)).size(), 3u);
-}
-
-TEST(TextSymbolFace, PositiveHeightIsTheCell) {
-  TextRenderer tr;
-  auto cell = tr.createFont(Face("Webdings", 16));
-  EXPECT_EQ(tr.metrics(*cell).height, 16);
-  EXPECT_EQ(tr.textExtent(*cell, u"1").cx, 16);
 }
 
 }  // namespace

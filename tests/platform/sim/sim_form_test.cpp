@@ -1,5 +1,4 @@
-// The software host's form, window manager and automation value
-// conversions, as the skin relies on them.
+// The software host's form and window manager, as the skin relies on them.
 #include <gtest/gtest.h>
 
 #include "platform/sim/sim_form.h"
@@ -86,18 +85,6 @@ TEST_F(SimFormTest, WindowManagerKnowsStylesTextTaskbarAndDesktop) {
   EXPECT_EQ(r, (Rect{0, 0, 1024, 768}));
   EXPECT_EQ(windows.findWindow("Shell_TrayWnd", "Taskbar"), 0u);
   EXPECT_FALSE(windows.getWindowRect(0xDEAD, r));
-}
-
-TEST(HostValueConversion, ConvertsAsAutomationDoes) {
-  EXPECT_EQ(HostToLong(2.5), 2);
-  EXPECT_EQ(HostToLong(3.5), 4);
-  EXPECT_EQ(HostToLong(std::u16string(u" 42 ")), 42);
-  EXPECT_TRUE(HostToBool(std::u16string(u"TRUE")));
-  EXPECT_FALSE(HostToBool(0.0));
-  EXPECT_EQ(HostToString(true), u"True");
-  EXPECT_EQ(HostToString(12.0), u"12");
-  EXPECT_THROW(HostToLong(1e12), HostError);
-  EXPECT_THROW(HostToPicture(std::int32_t{1}), HostError);
 }
 
 }  // namespace

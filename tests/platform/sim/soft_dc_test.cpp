@@ -13,7 +13,7 @@ using raster::testing::Art;
 using raster::testing::Rows;
 using raster::testing::WhiteBitmap;
 
-TEST(SoftDcDefaults, FreshContextDrawsLikeANewMemoryDc) {
+TEST(SoftDcDefaults, FreshContextDrawsLikeANewMemoryDcAndRefusesInvalidModes) {
   SoftGdi gdi;
   raster::Bitmap b(6, 5, 0x00FF0000);  // red
   SoftDc dc(b, gdi);
@@ -24,25 +24,19 @@ TEST(SoftDcDefaults, FreshContextDrawsLikeANewMemoryDc) {
   EXPECT_EQ(dc.getPixel(5, 1), 0x0000FFu);  // right column left out
   EXPECT_EQ(dc.setStretchBltMode(kStretchColorOnColor), 1);
   EXPECT_EQ(dc.setGraphicsMode(kGmAdvanced), kGmCompatible);
+  EXPECT_EQ(dc.setGraphicsMode(7), 0);  // invalid modes are refused
+  EXPECT_EQ(dc.setStretchBltMode(0), 0);
+  EXPECT_EQ(dc.setStretchBltMode(5), 0);
+  EXPECT_EQ(dc.stretchBltMode(), kStretchColorOnColor);
   EXPECT_EQ(dc.setTextColor(0x123456), 0u);
   EXPECT_EQ(dc.setBkMode(kBkTransparent), kBkOpaque);
+  EXPECT_EQ(dc.setBkMode(3), 0);
   EXPECT_EQ(dc.setBkColor(0), 0xFFFFFFu);
   const ColorAdjustment ca = dc.getColorAdjustment();
   EXPECT_EQ(ca.brightness, 0);
   EXPECT_EQ(ca.redGamma, 10000);
   EXPECT_EQ(ca.referenceWhite, 10000);
   EXPECT_EQ(dc.selectedFont(), gdi.stockFont());
-}
-
-TEST(SoftDcDefaults, InvalidModesAreRefused) {
-  SoftGdi gdi;
-  raster::Bitmap b(1, 1);
-  SoftDc dc(b, gdi);
-  EXPECT_EQ(dc.setStretchBltMode(0), 0);
-  EXPECT_EQ(dc.setStretchBltMode(5), 0);
-  EXPECT_EQ(dc.stretchBltMode(), 1);
-  EXPECT_EQ(dc.setBkMode(3), 0);
-  EXPECT_EQ(dc.setGraphicsMode(7), 0);
 }
 
 TEST(SoftDcPixels, OutsideReadsInvalidAndWritesNothing) {
@@ -108,7 +102,9 @@ TEST(SoftDcFonts, CreatedFontsAreCountedUntilDeleted) {
   EXPECT_EQ(gdi.liveFonts(), 0);
 }
 
-TEST(SoftDcFonts, SelectedFontCannotBeDeleted) {
+// A selected font cannot be deleted until every context that selected it
+// lets go, by selecting another or by going away.
+TEST(SoftDcFonts, SelectedFontsAreDeletedOnlyOnceNoContextHoldsThem) {
   SoftGdi gdi;
   raster::Bitmap b(4, 4);
   auto dc = std::make_unique<SoftDc>(b, gdi);
@@ -124,19 +120,16 @@ TEST(SoftDcFonts, SelectedFontCannotBeDeleted) {
   dc.reset();
   EXPECT_TRUE(gdi.deleteFont(other));
   EXPECT_EQ(gdi.liveFonts(), 0);
-}
-
-TEST(SoftDcFonts, SelectedInTwoContextsNeedsBothToLetGo) {
-  SoftGdi gdi;
-  raster::Bitmap b1(2, 2), b2(2, 2);
-  SoftDc a(b1, gdi), b(b2, gdi);
-  const FontHandle font = a.createFont(LogFont{});
-  a.selectFont(font);
-  b.selectFont(font);
-  a.selectFont(gdi.stockFont());
-  EXPECT_FALSE(gdi.deleteFont(font));
-  b.selectFont(gdi.stockFont());
-  EXPECT_TRUE(gdi.deleteFont(font));
+  // Selected in two contexts, both must let go.
+  raster::Bitmap b2(2, 2);
+  SoftDc first(b, gdi), second(b2, gdi);
+  const FontHandle shared = first.createFont(LogFont{});
+  first.selectFont(shared);
+  second.selectFont(shared);
+  first.selectFont(gdi.stockFont());
+  EXPECT_FALSE(gdi.deleteFont(shared));
+  second.selectFont(gdi.stockFont());
+  EXPECT_TRUE(gdi.deleteFont(shared));
 }
 
 TEST(SoftDcFonts, BogusHandlesAreRefusedAndTheStockFontStays) {
