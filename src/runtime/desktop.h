@@ -14,7 +14,7 @@ using WindowHandle = std::uintptr_t;
 class Desktop {
  public:
   virtual ~Desktop() = default;
-  virtual Point cursorPos() const = 0;                   // the pointer, screen pixels
+  virtual Point cursorPos() const = 0;                   // GetCursorPos, screen pixels
   virtual WindowHandle windowFromPoint(Point p) const = 0;  // WindowFromPoint
 };
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include <windows.h>
-#include <windowsx.h>
 
 namespace glavo::win32 {
 namespace {
@@ -81,13 +80,10 @@ void Win32MessagePump::doEvents() {
   }
 }
 
-// Where the window system saw the pointer when it made the message being
-// handled; for a timer tick, the tick's own moment. Asking afresh
-// (GetCursorPos) can cost a round trip to the display server, once a tick
-// for every part the pointer rests on.
 Point Win32Desktop::cursorPos() const {
-  const DWORD pos = GetMessagePos();
-  return Point{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+  POINT p = {};
+  GetCursorPos(&p);
+  return Point{p.x, p.y};
 }
 
 WindowHandle Win32Desktop::windowFromPoint(Point p) const {
