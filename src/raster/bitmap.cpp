@@ -124,22 +124,19 @@ void Bitmap::fillSpan(int y, int left, int right, Pixel p) {
 void Bitmap::readOpaque(Pixel* out, RowFills& fills) const {
   fills.reset(height_);
   for (int y = 0; y < height_; ++y, out += width_) {
+    // A recorded span stays a fill; only the pixels around it are written.
     RowSpan span;
     if (pending_.span(y, span, width_)) {
-      // The span stays a fill; only the pixels around it are written.
-      const Pixel* in = rowStart(y);
-      for (int x = 0; x < span.left; ++x) out[x] = in[x] | 0xFF000000u;
-      for (int x = span.right; x < width_; ++x) out[x] = in[x] | 0xFF000000u;
       span.value |= 0xFF000000u;
       if (span.left == 0 && span.right == width_) {
         fills.set(y, span.value);
       } else {
         fills.setSpan(y, span);
       }
-      continue;
     }
     const Pixel* in = rowStart(y);
-    for (int x = 0; x < width_; ++x) out[x] = in[x] | 0xFF000000u;
+    for (int x = 0; x < span.left; ++x) out[x] = in[x] | 0xFF000000u;
+    for (int x = span.right; x < width_; ++x) out[x] = in[x] | 0xFF000000u;
   }
 }
 
