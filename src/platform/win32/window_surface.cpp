@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/win32/inner_surface.h"
+#include "platform/win32/input_state.h"
 #include "platform/win32/window_class.h"
 #include "platform/win32/window_timer.h"
 #include "runtime/picture_box.h"
@@ -18,30 +19,6 @@ constexpr wchar_t kClassName[] = L"GlavoControlWindow";
 // A band of the frame: small enough to stay in cache between being
 // composed and being handed over, large enough that the hand-overs are few.
 constexpr int kBandBytes = 256 * 1024;
-
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= shift::kShift;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= shift::kCtrl;
-  if (GetKeyState(VK_MENU) < 0) shift |= shift::kAlt;
-  return shift;
-}
-
-std::int16_t HeldButtons(WPARAM wParam) {
-  std::int16_t buttons = 0;
-  if (wParam & MK_LBUTTON) buttons |= mouse::kLeft;
-  if (wParam & MK_RBUTTON) buttons |= mouse::kRight;
-  if (wParam & MK_MBUTTON) buttons |= mouse::kMiddle;
-  return buttons;
-}
-
-std::int16_t ButtonOf(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return mouse::kLeft;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return mouse::kRight;
-    default: return mouse::kMiddle;
-  }
-}
 
 }  // namespace
 
@@ -175,11 +152,21 @@ void WindowSurface::ensureToolTip() {
   if (!toolTipWindow_) return;
   TOOLINFOW info{};
   info.cbSize = sizeof(info);
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // Mouse messages are relayed (RelayToTip) rather than letting the tip
+  // subclass the window: a subclassed window has its subclass looked up on
+  // every message it gets, which under Wine is a request to the server.
+  info.uFlags = TTF_IDISHWND;
   info.hwnd = window_;
   info.uId = reinterpret_cast<UINT_PTR>(window_);
   info.lpszText = LPSTR_TEXTCALLBACKW;
   SendMessageW(toolTipWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void WindowSurface::RelayToTip(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!toolTipWindow_) return;
+  const DWORD at = GetMessagePos();
+  MSG msg{window_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)}};
+  SendMessageW(toolTipWindow_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 LRESULT WindowSurface::ToolTipText(NMHDR* header) {
@@ -301,9 +288,11 @@ LRESULT WindowSurface::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+      RelayToTip(message, wParam, lParam);
       MouseButton(message, wParam, lParam);
       return 0;
     case WM_MOUSEMOVE:
+      RelayToTip(message, wParam, lParam);
       MouseMove(wParam, lParam);
       return 0;
     case WM_CAPTURECHANGED:
@@ -457,7 +446,7 @@ void WindowSurface::FocusControl() {
 void WindowSurface::MouseButton(UINT message, WPARAM wParam, LPARAM lParam) {
   const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   std::int16_t button = ButtonOf(message);
-  std::int16_t shift = ShiftState();
+  std::int16_t shift = MouseShift(wParam);
   const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
   const bool dbl = message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDBLCLK;
   const Target target = PointerTarget(at);
@@ -498,7 +487,7 @@ void WindowSurface::MouseMove(WPARAM wParam, LPARAM lParam) {
   hovered_ = target.surface;
   if (!target.sink) return;
   std::int16_t button = HeldButtons(wParam);
-  std::int16_t shift = ShiftState();
+  std::int16_t shift = MouseShift(wParam);
   float x = static_cast<float>(at.x - target.origin.x);
   float y = static_cast<float>(at.y - target.origin.y);
   target.sink->onMouseMove(button, shift, x, y);
@@ -512,9 +501,9 @@ bool WindowSurface::Key(UINT message, WPARAM wParam, LPARAM lParam) {
     return true;
   }
   auto keyCode = static_cast<std::int16_t>(wParam);
-  std::int16_t shift = ShiftState();
   // A system key message says itself whether Alt is down (context code).
-  if ((message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) && (lParam & (1 << 29))) shift |= shift::kAlt;
+  const bool systemKey = message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+  std::int16_t shift = KeyShift(systemKey && (lParam & (1 << 29)));
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
     sink_->onKeyDown(keyCode, shift);
   } else {

@@ -133,6 +133,7 @@ class WindowSurface final : public StoredSurface {
   void MouseMove(WPARAM wParam, LPARAM lParam);
   bool Key(UINT message, WPARAM wParam, LPARAM lParam);
   void FocusControl();
+  void RelayToTip(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT ToolTipText(NMHDR* header);
 
   const ColorTable& colors_;

@@ -2,44 +2,9 @@
 
 #include <windowsx.h>
 
+#include "platform/win32/input_state.h"
+
 namespace glavo::win32 {
-namespace {
-
-std::int16_t ShiftFromKeyboard(bool altDown) {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= shift::kShift;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= shift::kCtrl;
-  if (altDown || GetKeyState(VK_MENU) < 0) shift |= shift::kAlt;
-  return shift;
-}
-
-std::int16_t ButtonsOf(WPARAM wParam) {
-  std::int16_t buttons = 0;
-  if (wParam & MK_LBUTTON) buttons |= mouse::kLeft;
-  if (wParam & MK_RBUTTON) buttons |= mouse::kRight;
-  if (wParam & MK_MBUTTON) buttons |= mouse::kMiddle;
-  return buttons;
-}
-
-std::int16_t ShiftOf(WPARAM wParam) {
-  std::int16_t shift = 0;
-  if (wParam & MK_SHIFT) shift |= shift::kShift;
-  if (wParam & MK_CONTROL) shift |= shift::kCtrl;
-  if (GetKeyState(VK_MENU) < 0) shift |= shift::kAlt;
-  return shift;
-}
-
-// The button a press or release message is about.
-std::int16_t ButtonOf(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return mouse::kLeft;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return mouse::kRight;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return mouse::kMiddle;
-    default: return 0;
-  }
-}
-
-}  // namespace
 
 // The topmost visible surface at (x, y) of `surface`'s coordinates, where
 // its mask does not make it transparent.
@@ -75,10 +40,10 @@ WindowlessInput::Hit WindowlessInput::locate(int x, int y) {
 bool WindowlessInput::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
   Hit hit = locate(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
   ControlEvents* sink = hit.surface->eventSink();
-  std::int16_t shift = ShiftOf(wParam);
+  std::int16_t shift = MouseShift(wParam);
   switch (message) {
     case WM_MOUSEMOVE: {
-      std::int16_t buttons = ButtonsOf(wParam);
+      std::int16_t buttons = HeldButtons(wParam);
       if (sink) sink->onMouseMove(buttons, shift, hit.x, hit.y);
       return true;
     }
@@ -113,7 +78,7 @@ bool WindowlessInput::key(UINT message, WPARAM wParam, LPARAM lParam) {
   ControlEvents* sink = root_.eventSink();
   const bool systemKey = message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
   const bool altDown = systemKey && (lParam & (1 << 29));
-  std::int16_t shift = ShiftFromKeyboard(altDown);
+  std::int16_t shift = KeyShift(altDown);
   std::int16_t code = static_cast<std::int16_t>(wParam);
   switch (message) {
     case WM_KEYDOWN: case WM_SYSKEYDOWN:
