@@ -34,12 +34,16 @@ void Bitmap::resize(int width, int height, Pixel fill) {
   width_ = SaneExtent(width);
   height_ = SaneExtent(height);
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  const std::size_t room = static_cast<std::size_t>(width_ + kGrowthRoom) * (height_ + kGrowthRoom);
   if (count() > pixels_.capacity()) {
     std::vector<Pixel> grown;
-    grown.reserve(static_cast<std::size_t>(width_ + kGrowthRoom) * (height_ + kGrowthRoom));
+    grown.reserve(room);
     pixels_.swap(grown);
-  } else if (count() < pixels_.capacity() / 4) {
-    // Far smaller: give the memory back.
+  } else if (pixels_.capacity() / 4 > room) {
+    // Far larger than a new surface of this size would take: give the
+    // memory back. (Measured against the room, not the pixels: a thin
+    // surface's room is many times its pixels, and it would otherwise be
+    // freed and allocated again on every step.)
     std::vector<Pixel>().swap(pixels_);
   }
   pixels_.resize(count());

@@ -30,6 +30,24 @@ TEST(Bitmap, ResizesAndFillsShowTheirColourWhereverLookedAt) {
   EXPECT_EQ(negative.height(), 0);
 }
 
+// A surface dragged a pixel larger and back keeps its memory: a fresh
+// allocation of a large block costs page faults on every step (and under
+// Wine a trip to the kernel). Thin surfaces too, whose room for growth is
+// many times their pixels; a surface made far smaller gives it back.
+TEST(Bitmap, KeepsItsMemoryWhileDraggedAPixelEitherWay) {
+  for (const auto& [w, h] : {std::pair{1914, 1049}, std::pair{3, 1080}, std::pair{1920, 5}}) {
+    Bitmap b(w, h);
+    const Pixel* memory = b.pixels().data();
+    for (int step = 0; step < 6; ++step) {
+      b.resize(w + step % 2, h + step % 2, 0x10);
+      EXPECT_EQ(b.pixels().data(), memory) << w << "x" << h << " step " << step;
+    }
+  }
+  Bitmap large(1000, 1000);
+  large.resize(10, 10);
+  EXPECT_LT(large.pixels().capacity(), 100000u);
+}
+
 TEST(Bitmap, AWholeRowWrittenOverSkipsOnlyThatRowsFill) {
   Bitmap b(3, 3, 0x10);
   Pixel* row = b.overwriteRow(1);
