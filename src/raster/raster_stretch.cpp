@@ -208,11 +208,43 @@ void CopyNearest(Bitmap& target, const Interval& rows, const std::vector<BlitAxi
   }
 }
 
+// A copy at the same size, neither mirrored nor onto its own source: plain
+// row copies, without the general path's tables (the small windows a corner
+// arc is drawn in go out and back this way many times a paint). A whole
+// row read from a recorded fill stays a fill. False, having done nothing,
+// for any other copy.
+bool CopyAsIs(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from) {
+  if (&source == &target || to.width <= 0 || to.height <= 0 || to.width != from.width || to.height != from.height) {
+    return false;
+  }
+  const std::int64_t dx = std::int64_t{from.x} - to.x, dy = std::int64_t{from.y} - to.y;  // source = target + d
+  const Interval cols = Intersect(Intersect({to.x, std::int64_t{to.x} + to.width}, {0, target.width()}),
+                                  {-dx, source.width() - dx});
+  const Interval rows = Intersect(Intersect({to.y, std::int64_t{to.y} + to.height}, {0, target.height()}),
+                                  {-dy, source.height() - dy});
+  if (cols.empty() || rows.empty()) return true;
+  const bool wholeRows = cols.lo == 0 && cols.hi == target.width() && source.width() == target.width();
+  for (std::int64_t y = rows.lo; y < rows.hi; ++y) {
+    const int sy = static_cast<int>(y + dy);
+    Pixel fill = 0;
+    if (wholeRows && source.pendingRow(sy, fill)) {
+      target.fillRow(static_cast<int>(y), fill);
+      continue;
+    }
+    const Pixel* in = source.row(sy);
+    Pixel* out = wholeRows ? target.overwriteRow(static_cast<int>(y)) : target.row(static_cast<int>(y));
+    std::copy(in + cols.lo + dx, in + cols.hi + dx, out + cols.lo);
+  }
+  return true;
+}
+
 }  // namespace
 
 void StretchCopy(Bitmap& target, const BlitRect& to, const Bitmap& source, const BlitRect& from,
                  int mode, const ColorAdjustment& adjustment, StretchPath path) {
   if (to.width == 0 || to.height == 0 || from.width == 0 || from.height == 0) return;
+  const bool brightened = mode == kStretchHalftone && adjustment.brightness != 0;
+  if (path == StretchPath::kFast && !brightened && CopyAsIs(target, to, source, from)) return;
   const BlitAxis ax(to.x, to.width, from.x, from.width, source.width());
   const BlitAxis ay(to.y, to.height, from.y, from.height, source.height());
   const Interval cols = Intersect(ax.dst(), {0, target.width()});

@@ -187,6 +187,7 @@ TEST(RasterStretchPaths, RowCopiesAgreeWithThePerPixelWalk) {
       const int left = pick(0, 12);
       source.fillSpan(y, left, source.width() - pick(0, 12), static_cast<Pixel>(rng()));
       if (y % 2) source.set(pick(0, source.width() - 1), y, static_cast<Pixel>(rng()));
+      if (y % 3 == 2) source.fillRow(y, static_cast<Pixel>(rng()));  // a whole row filled
     }
     const int reach = wide ? 100 : 26, sw = source.width();
     BlitRect to{pick(-6, 20), pick(-6, 14), pick(-reach, reach), pick(-18, 18)};
@@ -195,11 +196,20 @@ TEST(RasterStretchPaths, RowCopiesAgreeWithThePerPixelWalk) {
       to = rng() % 2 ? BlitRect{0, 0, sw + pick(0, 1), pick(1, 18)} : BlitRect{sw - 1, 0, -sw - pick(0, 1), pick(1, 18)};
       from = BlitRect{0, pick(0, 2), sw, pick(1, 16)};
     }
+    if (round % 5 == 2) {  // the same size, as the window an arc is drawn in
+      from.width = to.width;
+      from.height = to.height;
+    }
+    const bool sameWholeRows = round % 12 == 5;  // whole rows at the same size
+    if (sameWholeRows) {
+      to = BlitRect{0, pick(-2, 4), sw, pick(1, 18)};
+      from = BlitRect{0, pick(-2, 4), sw, to.height};
+    }
     const int mode = pick(1, 4);
     ColorAdjustment adjust;
     adjust.brightness = static_cast<std::int16_t>(pick(-120, 120));
     const bool self = round % 3 == 0;
-    Bitmap fast = self ? source : Bitmap(wide ? (round % 8 == 1 ? sw : pick(60, 100)) : pick(1, 24), pick(1, 16), 0x00ABCDEF);
+    Bitmap fast = self ? source : Bitmap(wide ? (round % 8 == 1 || sameWholeRows ? sw : pick(60, 100)) : pick(1, 24), pick(1, 16), 0x00ABCDEF);
     Bitmap slow = fast;
     StretchCopy(fast, to, self ? fast : source, from, mode, adjust, StretchPath::kFast);
     StretchCopy(slow, to, self ? slow : source, from, mode, adjust, StretchPath::kPerPixel);
