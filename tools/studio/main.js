@@ -33,6 +33,9 @@ function createStudio() {
   const history = new History(updateUndoButtons);
   const sprites = new SwatchSprites();
   let preview, comparePreview, validateTimer, toastTimer;
+  // Counts the messages shown, so a theme check clears only what was there
+  // when its edit came in, never a refusal shown while it waited.
+  let messagesShown = 0;
 
   function theme() { return parseTheme(state.text); }
 
@@ -46,6 +49,7 @@ function createStudio() {
 
   function showMessages(items, kind) {
     const box = $('messages');
+    messagesShown += 1;
     box.replaceChildren(...items.map((m) => el(`div.message.${kind}`, { text: m })));
     box.classList.toggle('has-messages', items.length > 0);
   }
@@ -77,7 +81,8 @@ function createStudio() {
     updateTitle();
     saveSession();
     clearTimeout(validateTimer);
-    validateTimer = setTimeout(checkTheme, VALIDATE_DELAY_MS);
+    const shownAtEdit = messagesShown;
+    validateTimer = setTimeout(() => checkTheme(shownAtEdit), VALIDATE_DELAY_MS);
   }
 
   function setText(text, { record = true, key = null, inspector = true } = {}) {
@@ -132,7 +137,7 @@ function createStudio() {
     badge.className = `badge ${valid ? 'ok' : 'warn'}`;
   }
 
-  async function checkTheme() {
+  async function checkTheme(shownAtEdit) {
     const text = state.text;
     let answer;
     try {
@@ -148,7 +153,7 @@ function createStudio() {
       drawContrast([]);
       return;
     }
-    showMessages([], 'error');
+    if (messagesShown === shownAtEdit) showMessages([], 'error');
     drawContrast(answer.contrast);
   }
 
