@@ -168,11 +168,6 @@ TEST(SoftDcStretch, DeviceContextUsesItsModeAndAdjustment) {
   EXPECT_FALSE(dc.stretchBlt(0, 0, 1, 1, dc, 0, 0, 1, 1, 0x00EE0086u));  // only SRCCOPY
 }
 
-}  // namespace
-}  // namespace glavo::raster
-
-namespace glavo::raster {
-namespace {
 
 // Row copies (and the brightness table) must give exactly what the
 // per-pixel walk gives, for any geometry, mode, brightness and overlap.
