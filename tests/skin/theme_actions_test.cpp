@@ -199,15 +199,5 @@ TEST_F(ThemeActions, ResetThemeBringsEverythingBack) {
   EXPECT_EQ(partBounds(gwr_TitleBar).height(), 30);
 }
 
-TEST_F(ThemeActions, SystemColourBackgroundSurvivesTheRoundTrip) {
-  skin().SetBackColor(0x8000000Fu);
-  EXPECT_EQ(field(23), u"-2147483633");
-  skin().SetBodyTheme(gwr_Onyx);
-  std::vector<std::u16string> f = SplitSkinTheme(BuiltInSkinTheme(gwr_Onyx));
-  f[23] = u"-2147483633";
-  skin().LoadSkinTheme(u"", JoinSkinTheme(f));
-  EXPECT_EQ(skin().BackColor(), 0x8000000Fu);
-}
-
 }  // namespace
 }  // namespace glavo::test
