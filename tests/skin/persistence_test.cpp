@@ -166,7 +166,6 @@ TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
   skin().SetSkinState(7);  // stored, but no window state of that value
   EXPECT_EQ(stage.skinSurface().notifications(),
             (std::vector<std::string>{"AllowResize", "Caption", "BackColor", "SkinState"}));
-  EXPECT_EQ(skin().SkinState(), 7);
   EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
 }
 

@@ -198,12 +198,9 @@ TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
   EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 200}, {"height", 150}}).image.width(), 200);
 }
 
-TEST_F(StudioApi, LimitsTheSizeOfARequestAndSurvivesOddBodies) {
-  const std::string huge = json{{"theme", std::string(kMaxRequestBytes + 1, 'x')}}.dump();
-  auto r = client_->Post("/api/validate", huge, "application/json");
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->status, 413);
-  EXPECT_NE(r->body.find("larger than"), std::string::npos);
+// A body over the size limit is refused with its message in studio.test.js
+// ("... a huge size each show their message").
+TEST_F(StudioApi, SurvivesOddBodies) {
   // Deeply nested and oddly typed bodies are refused as the client's fault.
   const std::string nested(200 * 1024, '[');
   for (const std::string& body : {nested, std::string("{\"theme\": null}"), std::string("{\"theme\": [\"a\"]}"),
