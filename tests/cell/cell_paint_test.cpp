@@ -263,7 +263,8 @@ TEST_F(PaintTest, TheSymbolGlyphIsDrawnOnlyWhenAsked) {
   EXPECT_TRUE(ChangedRows(plain, surface().image()).empty());
 }
 
-TEST_F(PaintTest, IconsAreCentredAtIconSizeKeepingRatioAndTransparency) {
+// How a picture's alpha blends is PictureBoxTest.PicturesScaleAndBlendByTheirAlpha's.
+TEST_F(PaintTest, IconsAreCentredAtIconSizeKeepingTheirRatio) {
   Flat(20, 20, kWhite);
   cell->SetIconSize(16);
   cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 32, 32, std::vector<std::uint32_t>(32 * 32, 0xFFFF0000u)));
@@ -280,13 +281,6 @@ TEST_F(PaintTest, IconsAreCentredAtIconSizeKeepingRatioAndTransparency) {
   EXPECT_EQ(Pic(24, 30), kWhite);
   EXPECT_EQ(Pic(35, 30), kWhite);
   EXPECT_EQ(Pic(30, 9), kWhite);
-  // An icon keeps its transparency.
-  Flat(20, 20, kWhite);
-  std::vector<std::uint32_t> px(20 * 20, 0x00000000u);  // transparent
-  px[10 * 20 + 10] = 0xFF0000FFu;
-  cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 20, 20, px));
-  EXPECT_EQ(Pic(10, 10), kBlue);
-  EXPECT_EQ(Pic(5, 5), kWhite);
 }
 
 // At the limits the pass ends quietly: what was drawn is still shown.
