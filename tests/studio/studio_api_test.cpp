@@ -172,11 +172,18 @@ TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
     int status;
     std::string field;
   };
+  // A body over the size limit is refused with its message in studio.test.js
+  // ("... a huge size each show their message").
   const std::vector<Case> cases = {
       {"not json", 400, ""},
+      {"", 400, ""},
+      {std::string(200 * 1024, '['), 400, ""},  // deeply nested
       {"[1,2]", 400, ""},
       {json{{"width", 400}}.dump(), 400, "theme"},
       {json{{"theme", 12}}.dump(), 400, "theme"},
+      {json{{"theme", nullptr}}.dump(), 400, "theme"},
+      {json{{"theme", {"a"}}}.dump(), 400, "theme"},
+      {json{{"theme", Onyx()}, {"width", -5}}.dump(), 400, "width"},
       {json{{"theme", Onyx()}, {"width", 100000}, {"height", 300}}.dump(), 400, "width"},
       {json{{"theme", Onyx()}, {"width", 400}, {"height", 50}}.dump(), 400, "height"},
       {json{{"theme", Onyx()}, {"width", 400.5}}.dump(), 400, "width"},
@@ -196,21 +203,6 @@ TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
   }
   // The server still answers after all of that.
   EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 200}, {"height", 150}}).image.width(), 200);
-}
-
-// A body over the size limit is refused with its message in studio.test.js
-// ("... a huge size each show their message").
-TEST_F(StudioApi, SurvivesOddBodies) {
-  // Deeply nested and oddly typed bodies are refused as the client's fault.
-  const std::string nested(200 * 1024, '[');
-  for (const std::string& body : {nested, std::string("{\"theme\": null}"), std::string("{\"theme\": [\"a\"]}"),
-                                  std::string("{\"theme\": \"x\", \"width\": -5}"), std::string("")}) {
-    auto odd = client_->Post("/api/render", body, "application/json");
-    ASSERT_TRUE(odd) << body.substr(0, 40);
-    EXPECT_GE(odd->status, 400) << body.substr(0, 40);
-    EXPECT_LT(odd->status, 500) << body.substr(0, 40);
-  }
-  EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 160}, {"height", 120}}).image.height(), 120);
 }
 
 TEST_F(StudioApi, ValidatesWithFieldMessagesAndContrast) {
