@@ -103,15 +103,15 @@ TEST_F(StudioApi, ServesThemesSchemaAndPageAndAnswersUnknownPathsWithJson) {
   EXPECT_EQ(themes[0]["name"], "Onyx");
   EXPECT_EQ(themes[0]["theme"], Onyx());
   EXPECT_EQ(themes[11]["name"], "SilverLight");
-  // The schema describes every field and system colour.
+  // The schema describes every field and system colour; the page finds its
+  // fields and looks by it (studio.test.js edits CellColor1, TitleBarSize
+  // and the close button's over look).
   auto s = client_->Get("/api/schema");
   ASSERT_TRUE(s);
   const json schema = Body(s);
   EXPECT_EQ(schema["record"].size(), 18u);
   EXPECT_EQ(schema["record"][14]["kind"], "fillStyle");
   EXPECT_EQ(schema["looks"].size(), 20u);
-  EXPECT_EQ(schema["looks"][12]["state"], "over");
-  EXPECT_EQ(schema["metrics"][0]["name"], "TitleBarSize");
   // Button face: 0x8000000F, the default look of a cell's corners.
   const json face = schema["systemColors"][15];
   EXPECT_EQ(face["value"], -2147483633);
@@ -214,10 +214,6 @@ TEST_F(StudioApi, ValidatesWithFieldMessagesAndContrast) {
   // The caption, then three states of four buttons.
   ASSERT_EQ(answer["contrast"].size(), 13u);
   EXPECT_EQ(answer["contrast"][0]["subject"], "Caption on the title bar");
-  for (const json& c : answer["contrast"]) {
-    EXPECT_GE(c["ratio"].get<double>(), 1.0);
-    EXPECT_LE(c["ratio"].get<double>(), 21.0);
-  }
 
   std::string bad = Onyx();
   bad.replace(bad.find("##"), 2, "##x");  // BorderColor1 of the title bar becomes "x..."
