@@ -229,6 +229,8 @@ TEST(LineGS, LineAndCircleWithoutDibShowTheMessageAndDrawNothing) {
   EXPECT_EQ(CountChanged(c, kWhite), 0);
 }
 
+// After the series ends the methods are not ready: what they do then is
+// LineAndCircleWithoutDibShowTheMessageAndDrawNothing's.
 TEST(LineGS, ArrayToPictureEndsTheSeries) {
   Canvas c(12, 12, kWhite);
   Drawer d;
@@ -237,16 +239,7 @@ TEST(LineGS, ArrayToPictureEndsTheSeries) {
   d.gs.CircleDIB(6, 6, 3, 3, kBlack, 1);
   d.gs.Array2Pic();
   EXPECT_FALSE(d.gs.DIBReady());
-  const int drawn = CountChanged(c, kWhite);
-  EXPECT_GT(drawn, 8);
-
-  c.bitmap.fill(raster::PixelFromRgb(kWhite));
-  d.gs.CircleDIB(6, 6, 3, 3, kBlack, 1);  // no new DIB: message, nothing drawn
-  d.gs.ArcDIB(6, 6, 3, 3, 0, 360, kBlack, 1);
-  d.gs.Array2Pic();
-  ASSERT_EQ(d.messages.shown.size(), 1u);
-  EXPECT_EQ(d.messages.shown[0].text, kCircleDibMessage);
-  EXPECT_EQ(CountChanged(c, kWhite), 0);
+  EXPECT_GT(CountChanged(c, kWhite), 8);
 }
 
 TEST(LineGS, DibWithNoUsableBitmapLeavesTheMethodsNotReady) {
