@@ -16,7 +16,6 @@ TEST_F(PropertiesTest, LookLetsRepaintAndNotifyOtherLetsOnlyNotify) {
   surface().clearNotifications();
   const int before = surface().refreshCount();
   cell->SetCellColor1(0x123456);
-  EXPECT_EQ(cell->CellColor1(), 0x123456u);
   EXPECT_EQ(surface().refreshCount(), before + 1);
   cell->SetAnimate(true);
   cell->SetForeColor(255);
@@ -54,7 +53,6 @@ TEST_F(PropertiesTest, CellStateAppliesTheStoredLookOfThatState) {
 
   surface().clearNotifications();
   cell->SetCellState(5);
-  EXPECT_EQ(cell->CellState(), 5);
   EXPECT_EQ(cell->BorderColor1(), 0xFF0000u);
   EXPECT_EQ(surface().notifications(), std::vector<std::string>{"CellState"});
   // Empty state data changes nothing but still repaints.

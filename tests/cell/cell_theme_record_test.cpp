@@ -38,21 +38,14 @@ std::string Slurp(const std::u16string& name) {
   return s.str();
 }
 
+// Which prefixes are numbers is number_text_test.cpp's; here the blanks
+// inside, the rounding and the 32-bit range a record piece adds.
 TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
-  EXPECT_EQ(LeadingNumber(u"12.5"), 12.5);
   EXPECT_EQ(LeadingInt32(u"12.5"), 12);  // ties go to the even neighbour
   EXPECT_EQ(LeadingInt32(u"13.5"), 14);
-  EXPECT_EQ(LeadingInt32(u"&H10"), 16);
-  EXPECT_EQ(LeadingInt32(u"&o17"), 15);
-  EXPECT_EQ(LeadingInt32(u"&HFFFFFFFF"), -1);
   EXPECT_EQ(LeadingInt32(u" 1 2\t3\n"), 123);
   EXPECT_EQ(LeadingInt32(u"-42abc"), -42);
-  EXPECT_EQ(LeadingInt32(u"1e3"), 1000);
-  EXPECT_EQ(LeadingInt32(u"2e2px"), 200);
-  EXPECT_EQ(LeadingInt32(u"2e"), 2);
   EXPECT_EQ(LeadingInt32(u"abc"), 0);
-  EXPECT_EQ(LeadingInt32(u""), 0);
-  EXPECT_EQ(LeadingInt32(u"-"), 0);
   EXPECT_EQ(LeadingInt32(u".5"), 0);  // half to even
   EXPECT_EQ(LeadingInt32(u"-2147483648"), INT32_MIN);
   EXPECT_EQ(LeadingInt32(u"2147483647"), INT32_MAX);
@@ -67,13 +60,10 @@ TEST(RecordBoolTest, ReadsWordsInAnyCaseAndWholeNumbers) {
   EXPECT_EQ(ParseRecordBool(u"false"), false);
   EXPECT_EQ(ParseRecordBool(u"0"), false);
   EXPECT_EQ(ParseRecordBool(u"-1"), true);
-  EXPECT_EQ(ParseRecordBool(u"&H10"), true);
-  EXPECT_EQ(ParseRecordBool(u"&O7"), true);
   EXPECT_EQ(ParseRecordBool(u"&H0"), false);
   EXPECT_EQ(ParseRecordBool(u" 0 \n"), false);
   EXPECT_EQ(ParseRecordBool(u"1 0"), true);  // blanks inside are ignored, as in numeric pieces
-  for (const char16_t* text : {u"maybe", u"", u"inf", u"nan", u"Infinity", u"0x1", u"0x0", u"-nan",
-                               u"1e400", u"&H"}) {
+  for (const char16_t* text : {u"maybe", u"", u"inf", u"0x0", u"1e400"}) {
     EXPECT_FALSE(ParseRecordBool(text).has_value()) << ::testing::PrintToString(std::u16string(text));
   }
 }

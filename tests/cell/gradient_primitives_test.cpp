@@ -100,11 +100,6 @@ TEST_F(GradientTest, AlphaCopyRefusesAnAlphaThatIsNoByte) {
   EXPECT_NO_THROW(AlphaCopy(pic->dc(), 0, 0, 5, 5, pic->dc(), 0, 0, 5, 5, 255, 1));
 }
 
-}  // namespace
-}  // namespace glavo::testing
-
-namespace glavo::testing {
-namespace {
 
 // The four-corner rows are written as runs found in fixed point; they must
 // match the ramp formula pixel for pixel, also for steep ramps, clipped

@@ -117,28 +117,6 @@ TEST(RasterLine, ReversedLineDiffersOnTiesLikeGdi) {
                   "............"}));
 }
 
-TEST(RasterLine, LinesCrossingTheEdgesAreClipped) {
-  Bitmap b = WhiteBitmap(20, 12);
-  sim::SoftGdi gdi;
-  sim::SoftDc dc(b, gdi);
-  dc.moveTo(-7, -3);
-  dc.lineTo(30, 15);
-  dc.moveTo(25, -4);
-  dc.lineTo(-6, 14);
-  EXPECT_EQ(Art(b), Rows({"#.................#.",
-                          ".##.............##..",
-                          "...##.........##....",
-                          ".....##......#......",
-                          ".......##..##.......",
-                          ".........##.........",
-                          ".......##..##.......",
-                          "......#......##.....",
-                          "....##.........##...",
-                          "..##.............##.",
-                          ".#.................#",
-                          "#..................."}));
-}
-
 TEST(RasterLine, HugeCoordinatesAreScaledDownAsGdiDoes) {
   Bitmap b = WhiteBitmap(20, 4);
   sim::SoftGdi gdi;

@@ -59,10 +59,7 @@ TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
   dc.rectangle(1, 2, 4, 2);
   dc.roundRect(3, 0, 3, 4, 2, 2);
   dc.ellipse(1, 1, 5, 1);
-  EXPECT_EQ(art(), Rows({"......",
-                         "......",
-                         "......",
-                         "......"}));
+  EXPECT_EQ(art(), Rows(std::vector<std::string>(4, "......")));
 }
 
 TEST_F(RasterShapes, WidePenRectangleIsCentredOnTheOutlineWithRoundCorners) {
@@ -260,14 +257,7 @@ TEST_F(RasterShapes, WildCoordinatesClipWithoutStalling) {
   sim::SoftDc& dc = canvas(12, 8);
   // A box far larger than the surface: only its interior shows.
   dc.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-  EXPECT_EQ(art(), Rows({"oooooooooooo",
-                         "oooooooooooo",
-                         "oooooooooooo",
-                         "oooooooooooo",
-                         "oooooooooooo",
-                         "oooooooooooo",
-                         "oooooooooooo",
-                         "oooooooooooo"}));
+  EXPECT_EQ(art(), Rows(std::vector<std::string>(8, "oooooooooooo")));
   // Curves too large to trace are skipped, as GDI gives up on them.
   canvas(12, 8);
   dc_->setPen(kBlack, 1 << 30);

@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -55,6 +56,16 @@ class WholeFileTest : public ::testing::Test {
  private:
   fs::path dir_;
 };
+
+// Runs `body` in a child process, so that what it changes binds nobody
+// else: the child's exit status, or -1 if it did not exit.
+int ExitOfChild(const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(body());
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
 
 TEST_F(WholeFileTest, ALinkIsWrittenThroughAndStaysALink) {
   Put(at("real.gst"), "old\r\n");
@@ -126,25 +137,20 @@ TEST_F(WholeFileTest, InAFolderThatTakesNoNewFileTheFileIsRewrittenInPlace) {
 }
 
 // A write that fails part way (here: past a file size limit, set in a
-// child process so that it binds nobody else) leaves the old content.
+// child process) leaves the old content.
 TEST_F(WholeFileTest, AWriteThatFailsPartWayKeepsTheOldContent) {
   const std::string old(1000, 'o');
   Put(at("theme.gst"), old);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
+  const int status = ExitOfChild([&] {
     ::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{2000, 2000};
     ::setrlimit(RLIMIT_FSIZE, &limit);
     const std::string big(3000, 'n');
     const bool sibling = WriteWholeFile(at("theme.gst"), big);
     const bool inPlace = RewriteInPlace(at("theme.gst"), big);
-    ::_exit(!sibling && !inPlace ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "a write past the limit reported success";
+    return !sibling && !inPlace ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0) << "a write past the limit reported success";
   EXPECT_EQ(Get(at("theme.gst")), old);
   EXPECT_EQ(Entries(), 1u) << "a temporary file was left behind";
 }
@@ -158,19 +164,14 @@ TEST_F(WholeFileTest, AFolderWithoutWritePermissionStillTakesTheWrite) {
     ASSERT_EQ(::chown(at("theme.gst").c_str(), kNobody, kNobody), 0);
   }
   fs::permissions(at(""), static_cast<fs::perms>(0555));
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+  const int status = ExitOfChild([&] {
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) return 2;
     const bool existing = WriteWholeFile(at("theme.gst"), "new");
     const bool fresh = WriteWholeFile(at("fresh.gst"), "new");  // no new file can be made there
-    ::_exit(existing && !fresh ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
+    return existing && !fresh ? 0 : 1;
+  });
   fs::permissions(at(""), static_cast<fs::perms>(0755));
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(Get(at("theme.gst")), "new");
   EXPECT_EQ(Entries(), 1u);
 }

@@ -67,37 +67,35 @@ TEST(FrameLayout, AllCaptionButtonsHiddenStackAtTheRightEdge) {
   }
 }
 
-TEST(FrameLayout, NoIconMeansCaptionMarginSeven) {
-  FrameInput in = Example();
-  in.showIconButton = false;
-  const FrameLayout l = ComputeFrameLayout(in);
-  EXPECT_FALSE(l.parts[gwr_Icon].visible);
-  EXPECT_EQ(l.captionLeftMargin, 7);
-}
-
-TEST(FrameLayout, CaptionMarginFollowsTitleBarHeight) {
-  FrameInput in = Example();
-  in.titleBarSize = 42;
-  const FrameLayout l = ComputeFrameLayout(in);
-  ExpectPlaced(l, gwr_Icon, 3, 3, 36, 36);
-  EXPECT_EQ(l.captionLeftMargin, 44);
-  // The caption buttons stay 3 pixels below the top whatever the bar height.
-  EXPECT_EQ(l.parts[gwr_CloseButton].top, 3);
-}
-
-TEST(FrameLayout, HiddenBackgroundBecomesAOnePixelPart) {
-  FrameInput in = Example();
-  in.backgroundShow = false;
-  const FrameLayout l = ComputeFrameLayout(in);
-  EXPECT_EQ(l.parts[gwr_Back], (PartPlacement{3, 29, 1, 1, false}));
-}
-
-TEST(FrameLayout, TinyFormGivesNegativeBackHeightWithoutFailing) {
-  FrameInput in = Example();
-  in.clientWidth = 20;
-  in.clientHeight = 20;
-  const FrameLayout l = ComputeFrameLayout(in);
-  EXPECT_EQ(l.parts[gwr_Back].height, 20 - 3 - 30 + 2);
+// One input changed from the worked example: where that leaves one part and
+// the caption. A hidden background is a one-pixel part; a tiny form gives
+// the background a negative height without failing; the caption buttons stay
+// 3 pixels below the top whatever the bar height.
+TEST(FrameLayout, OneChangedInputPlacesItsPartAndTheCaption) {
+  struct Case {
+    const char* name;
+    void (*change)(FrameInput&);
+    SkinPartsGwr part;
+    PartPlacement placed;
+    std::int32_t captionLeftMargin;
+  };
+  const Case cases[] = {
+      {"no icon", [](FrameInput& in) { in.showIconButton = false; }, gwr_Icon, {3, 3, 24, 24, false}, 7},
+      {"title bar 42", [](FrameInput& in) { in.titleBarSize = 42; }, gwr_Icon, {3, 3, 36, 36, true}, 44},
+      {"no background", [](FrameInput& in) { in.backgroundShow = false; }, gwr_Back, {3, 29, 1, 1, false}, 32},
+      {"20x20", [](FrameInput& in) { in.clientWidth = in.clientHeight = 20; }, gwr_Back,
+       {3, 29, 14, 20 - 3 - 30 + 2, true}, 32},
+  };
+  for (const Case& c : cases) {
+    FrameInput in = Example();
+    c.change(in);
+    const FrameLayout l = ComputeFrameLayout(in);
+    SCOPED_TRACE(c.name);
+    ExpectPlaced(l, c.part, c.placed.left, c.placed.top, c.placed.width, c.placed.height);
+    EXPECT_EQ(l.parts[c.part].visible, c.placed.visible);
+    EXPECT_EQ(l.captionLeftMargin, c.captionLeftMargin);
+    EXPECT_EQ(l.parts[gwr_CloseButton].top, 3);
+  }
 }
 
 // Found by fuzzing: metrics read from a saved form are not clamped. The

@@ -30,16 +30,6 @@ TEST_F(Rendering, WithoutBackgroundTheControlColourShows) {
   EXPECT_NE(At(stage.render(), 400, 300), MakeRgb(200, 30, 40));
 }
 
-TEST_F(Rendering, HoveredCloseButtonChangesOnlyItsOwnLook) {
-  const Bitmap before = stage.render();
-  enter(stage.partPoint(gwr_CloseButton));
-  const Bitmap after = stage.render();
-  const Rect close = partBounds(gwr_CloseButton);
-  EXPECT_GT(DifferentPixels(before, after, close), close.width() * close.height() / 2);
-  const Rect max = partBounds(gwr_MaximizeButton);
-  EXPECT_EQ(DifferentPixels(before, after, max), 0);
-}
-
 TEST_F(Rendering, CaptionIsDrawnOnTheTitleBarAfterTheIcon) {
   skin().SetCaption(u"");
   const Bitmap empty = stage.render();

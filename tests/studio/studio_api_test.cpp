@@ -103,15 +103,15 @@ TEST_F(StudioApi, ServesThemesSchemaAndPageAndAnswersUnknownPathsWithJson) {
   EXPECT_EQ(themes[0]["name"], "Onyx");
   EXPECT_EQ(themes[0]["theme"], Onyx());
   EXPECT_EQ(themes[11]["name"], "SilverLight");
-  // The schema describes every field and system colour.
+  // The schema describes every field and system colour; the page finds its
+  // fields and looks by it (studio.test.js edits CellColor1, TitleBarSize
+  // and the close button's over look).
   auto s = client_->Get("/api/schema");
   ASSERT_TRUE(s);
   const json schema = Body(s);
   EXPECT_EQ(schema["record"].size(), 18u);
   EXPECT_EQ(schema["record"][14]["kind"], "fillStyle");
   EXPECT_EQ(schema["looks"].size(), 20u);
-  EXPECT_EQ(schema["looks"][12]["state"], "over");
-  EXPECT_EQ(schema["metrics"][0]["name"], "TitleBarSize");
   // Button face: 0x8000000F, the default look of a cell's corners.
   const json face = schema["systemColors"][15];
   EXPECT_EQ(face["value"], -2147483633);
@@ -172,11 +172,18 @@ TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
     int status;
     std::string field;
   };
+  // A body over the size limit is refused with its message in studio.test.js
+  // ("... a huge size each show their message").
   const std::vector<Case> cases = {
       {"not json", 400, ""},
+      {"", 400, ""},
+      {std::string(200 * 1024, '['), 400, ""},  // deeply nested
       {"[1,2]", 400, ""},
       {json{{"width", 400}}.dump(), 400, "theme"},
       {json{{"theme", 12}}.dump(), 400, "theme"},
+      {json{{"theme", nullptr}}.dump(), 400, "theme"},
+      {json{{"theme", {"a"}}}.dump(), 400, "theme"},
+      {json{{"theme", Onyx()}, {"width", -5}}.dump(), 400, "width"},
       {json{{"theme", Onyx()}, {"width", 100000}, {"height", 300}}.dump(), 400, "width"},
       {json{{"theme", Onyx()}, {"width", 400}, {"height", 50}}.dump(), 400, "height"},
       {json{{"theme", Onyx()}, {"width", 400.5}}.dump(), 400, "width"},
@@ -198,24 +205,6 @@ TEST_F(StudioApi, RefusesBadRenderRequestsWithAMessage) {
   EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 200}, {"height", 150}}).image.width(), 200);
 }
 
-TEST_F(StudioApi, LimitsTheSizeOfARequestAndSurvivesOddBodies) {
-  const std::string huge = json{{"theme", std::string(kMaxRequestBytes + 1, 'x')}}.dump();
-  auto r = client_->Post("/api/validate", huge, "application/json");
-  ASSERT_TRUE(r);
-  EXPECT_EQ(r->status, 413);
-  EXPECT_NE(r->body.find("larger than"), std::string::npos);
-  // Deeply nested and oddly typed bodies are refused as the client's fault.
-  const std::string nested(200 * 1024, '[');
-  for (const std::string& body : {nested, std::string("{\"theme\": null}"), std::string("{\"theme\": [\"a\"]}"),
-                                  std::string("{\"theme\": \"x\", \"width\": -5}"), std::string("")}) {
-    auto odd = client_->Post("/api/render", body, "application/json");
-    ASSERT_TRUE(odd) << body.substr(0, 40);
-    EXPECT_GE(odd->status, 400) << body.substr(0, 40);
-    EXPECT_LT(odd->status, 500) << body.substr(0, 40);
-  }
-  EXPECT_EQ(Render({{"theme", Onyx()}, {"width", 160}, {"height", 120}}).image.height(), 120);
-}
-
 TEST_F(StudioApi, ValidatesWithFieldMessagesAndContrast) {
   auto good = Post("/api/validate", {{"theme", Onyx()}});
   ASSERT_TRUE(good);
@@ -225,10 +214,6 @@ TEST_F(StudioApi, ValidatesWithFieldMessagesAndContrast) {
   // The caption, then three states of four buttons.
   ASSERT_EQ(answer["contrast"].size(), 13u);
   EXPECT_EQ(answer["contrast"][0]["subject"], "Caption on the title bar");
-  for (const json& c : answer["contrast"]) {
-    EXPECT_GE(c["ratio"].get<double>(), 1.0);
-    EXPECT_LE(c["ratio"].get<double>(), 21.0);
-  }
 
   std::string bad = Onyx();
   bad.replace(bad.find("##"), 2, "##x");  // BorderColor1 of the title bar becomes "x..."

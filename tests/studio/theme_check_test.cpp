@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "cell/cell_theme_record.h"
 #include "skin/body_themes.h"
+#include "skin/skin_theme_string.h"
 #include "stage/skin_render.h"
 
 namespace glavo::studio {
@@ -12,26 +14,16 @@ std::string Onyx() { return stage::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
 
 // Replaces value `position` of look `field` (or field `field` itself when
 // position is -1) in a theme string.
-std::string WithValue(std::string theme, int field, int position, const std::string& value) {
-  std::vector<std::string> fields;
-  for (std::size_t start = 0;;) {
-    const auto at = theme.find("#$#", start);
-    fields.push_back(theme.substr(start, at == std::string::npos ? std::string::npos : at - start));
-    if (at == std::string::npos) break;
-    start = at + 3;
-  }
+std::string WithValue(const std::string& theme, int field, int position, const std::string& value) {
+  std::vector<std::u16string> fields = SplitSkinTheme(stage::FromUtf8(theme));
   if (position < 0) {
-    fields[field] = value;
+    fields[field] = stage::FromUtf8(value);
   } else {
-    std::string& record = fields[field];
-    std::size_t start = 0;
-    for (int p = 0; p < position; ++p) start = record.find("##", start) + 2;
-    const auto end = record.find("##", start);
-    record.replace(start, end == std::string::npos ? std::string::npos : end - start, value);
+    std::vector<std::u16string> values = SplitRecord(fields[field]);
+    values[position] = stage::FromUtf8(value);
+    fields[field] = JoinRecord(values);
   }
-  std::string out;
-  for (std::size_t i = 0; i < fields.size(); ++i) out += (i ? "#$#" : "") + fields[i];
-  return out;
+  return stage::ToUtf8(JoinSkinTheme(fields));
 }
 
 TEST(StudioThemeCheck, EveryBuiltInThemeReadsAndWritesBackUnchanged) {

@@ -31,10 +31,30 @@ int HelloWorldWidth(int em) {
   return sum;
 }
 
-TEST(TextFontHeight, NegativeIsEmPositiveIsCellZeroIsTheDefault) {
+class TextTest : public ::testing::Test {
+ protected:
+  std::shared_ptr<const Font> Arial(int height, int quality = 0) {
+    return tr.createFont(Face("Arial", height, quality));
+  }
+  // `text` in black on a fresh white w x h surface, drawn into `rect`.
+  raster::Bitmap Drawn(const LogFont& lf, std::u16string_view text, int w, int h, Rect rect, unsigned format) {
+    InkSheet sheet(tr, w, h);
+    sheet.draw(lf, text, rect, format);
+    return sheet.bitmap;
+  }
+
   TextRenderer tr;
-  const TextMetrics em = tr.metrics(*tr.createFont(Face("Arial", -13)));
-  const TextMetrics cell = tr.metrics(*tr.createFont(Face("Arial", 13)));
+};
+using TextFontHeight = TextTest;
+using TextExtent = TextTest;
+using TextDraw = TextTest;
+using TextRotation = TextTest;
+using TextRobustness = TextTest;
+using TextFonts = TextTest;
+
+TEST_F(TextFontHeight, NegativeIsEmPositiveIsCellZeroIsTheDefault) {
+  const TextMetrics em = tr.metrics(*Arial(-13));
+  const TextMetrics cell = tr.metrics(*Arial(13));
   EXPECT_EQ(cell.height, 13);
   EXPECT_EQ(cell.ascent + cell.descent, 13);
   EXPECT_EQ(em.height - em.internalLeading, 13);
@@ -44,34 +64,30 @@ TEST(TextFontHeight, NegativeIsEmPositiveIsCellZeroIsTheDefault) {
   EXPECT_EQ(em.ascent, 12);
   EXPECT_EQ(em.descent, 3);
   // Zero is a default cell, and sizes stay bounded.
-  EXPECT_EQ(tr.metrics(*tr.createFont(Face("Arial", 0))).height, 16);
+  EXPECT_EQ(tr.metrics(*Arial(0)).height, 16);
   for (int h : {1, -1, 1 << 30, -(1 << 30), std::numeric_limits<int>::min()}) {
-    const TextMetrics m = tr.metrics(*tr.createFont(Face("Arial", h)));
+    const TextMetrics m = tr.metrics(*Arial(h));
     EXPECT_GE(m.height, 1) << h;
     EXPECT_LE(m.height, 2000) << h;
   }
 }
 
-TEST(TextFontHeight, InkScalesWithEm) {
-  TextRenderer tr;
-  InkSheet small(tr, 100, 60);
-  InkSheet large(tr, 100, 60);
-  small.draw(Face("Arial", 30), u"H", {0, 0, 100, 60}, 0);
-  large.draw(Face("Arial", -30), u"H", {0, 0, 100, 60}, 0);
+TEST_F(TextFontHeight, InkScalesWithEm) {
+  const raster::Bitmap small = Drawn(Face("Arial", 30), u"H", 100, 60, {0, 0, 100, 60}, 0);
+  const raster::Bitmap large = Drawn(Face("Arial", -30), u"H", 100, 60, {0, 0, 100, 60}, 0);
   // Cap height is 0.716 em: em 30 gives 21 or 22 rows, cell 30 (em 27) fewer.
-  EXPECT_NEAR(InkBox(large.bitmap).height(), 21.5, 1);
-  EXPECT_LT(InkBox(small.bitmap).height(), InkBox(large.bitmap).height());
+  EXPECT_NEAR(InkBox(large).height(), 21.5, 1);
+  EXPECT_LT(InkBox(small).height(), InkBox(large).height());
 }
 
-TEST(TextExtent, MatchesTheFaceAdvancesAndAdds) {
-  TextRenderer tr;
+TEST_F(TextExtent, MatchesTheFaceAdvancesAndAdds) {
   for (int em : {9, 13, 16, 1000}) {
-    auto font = tr.createFont(Face("Arial", -em));
+    auto font = Arial(-em);
     EXPECT_EQ(tr.textExtent(*font, u"Hello World").cx, HelloWorldWidth(em)) << em;
   }
-  const Size small = tr.textExtent(*tr.createFont(Face("Arial", -13, 4)), u"Hello World");
+  const Size small = tr.textExtent(*Arial(-13, 4), u"Hello World");
   EXPECT_EQ(small.cx, HelloWorldWidth(13));
-  EXPECT_EQ(small.cy, tr.metrics(*tr.createFont(Face("Arial", -13))).height);
+  EXPECT_EQ(small.cy, tr.metrics(*Arial(-13)).height);
   // Additive, and independent of the substitute's name.
   auto arial = tr.createFont(Face("arial", -13));
   auto twin = tr.createFont(Face("Liberation Sans", -13));
@@ -81,11 +97,10 @@ TEST(TextExtent, MatchesTheFaceAdvancesAndAdds) {
   EXPECT_EQ(tr.textExtent(*arial, u"").cx, 0);
 }
 
-TEST(TextExtent, BoldIsWiderAndFacesDiffer) {
-  TextRenderer tr;
+TEST_F(TextExtent, BoldIsWiderAndFacesDiffer) {
   LogFont bold = Face("Arial", -13);
   bold.weight = 700;
-  const int regular = tr.textExtent(*tr.createFont(Face("Arial", -13)), u"Minimize").cx;
+  const int regular = tr.textExtent(*Arial(-13), u"Minimize").cx;
   EXPECT_GT(tr.textExtent(*tr.createFont(bold), u"Minimize").cx, regular);
   const Size mono1 = tr.textExtent(*tr.createFont(Face("Courier New", -13)), u"iiii");
   const Size mono2 = tr.textExtent(*tr.createFont(Face("Courier New", -13)), u"WWWW");
@@ -93,9 +108,8 @@ TEST(TextExtent, BoldIsWiderAndFacesDiffer) {
   EXPECT_NE(tr.textExtent(*tr.createFont(Face("Times New Roman", -13)), u"Minimize").cx, regular);
 }
 
-TEST(TextExtent, LogFontWidthStretchesTheAverageCharacter) {
-  TextRenderer tr;
-  auto natural = tr.createFont(Face("Arial", -20));
+TEST_F(TextExtent, LogFontWidthStretchesTheAverageCharacter) {
+  auto natural = Arial(-20);
   LogFont wide = Face("Arial", -20);
   wide.width = 2 * tr.metrics(*natural).averageCharWidth;
   auto stretched = tr.createFont(wide);
@@ -106,11 +120,9 @@ TEST(TextExtent, LogFontWidthStretchesTheAverageCharacter) {
   EXPECT_NEAR(ratio, 2.0, 0.15);
 }
 
-TEST(TextDraw, NonLatinAndFallbackGlyphsLeaveInk) {
-  TextRenderer tr;
-  InkSheet cyrillic(tr, 40, 30);
-  cyrillic.draw(Face("Arial", -13), u"\u0445", {0, 0, 40, 30}, 0);
-  EXPECT_TRUE(HasInk(cyrillic.bitmap));
+TEST_F(TextDraw, NonLatinAndFallbackGlyphsLeaveInk) {
+  const raster::Bitmap cyrillic = Drawn(Face("Arial", -13), u"\u0445", 40, 30, {0, 0, 40, 30}, 0);
+  EXPECT_TRUE(HasInk(cyrillic));
   // A character the sans face lacks comes from another face: a real glyph,
   // narrower than the face's missing-glyph box.
   TextRenderer tr2;
@@ -121,20 +133,16 @@ TEST(TextDraw, NonLatinAndFallbackGlyphsLeaveInk) {
   EXPECT_TRUE(HasInk(king.bitmap));
 }
 
-TEST(TextDraw, AntialiasedOnlyForQualityFour) {
-  TextRenderer tr;
-  InkSheet aa(tr, 120, 30);
-  aa.draw(Face("Arial", -13, 4), u"Glavo Skin", {0, 0, 120, 30}, 0);
-  EXPECT_GT(Colours(aa.bitmap).size(), 4u);
+TEST_F(TextDraw, AntialiasedOnlyForQualityFour) {
+  const raster::Bitmap aa = Drawn(Face("Arial", -13, 4), u"Glavo Skin", 120, 30, {0, 0, 120, 30}, 0);
+  EXPECT_GT(Colours(aa).size(), 4u);
   for (int quality : {0, 3, 5}) {
-    InkSheet mono(tr, 120, 30);
-    mono.draw(Face("Arial", -13, quality), u"Glavo Skin", {0, 0, 120, 30}, 0);
-    EXPECT_EQ(Colours(mono.bitmap), (std::set<Rgb>{0, kPaper})) << quality;
+    const raster::Bitmap mono = Drawn(Face("Arial", -13, quality), u"Glavo Skin", 120, 30, {0, 0, 120, 30}, 0);
+    EXPECT_EQ(Colours(mono), (std::set<Rgb>{0, kPaper})) << quality;
   }
 }
 
-TEST(TextDraw, TextColourAndAlphaByte) {
-  TextRenderer tr;
+TEST_F(TextDraw, TextColourAndAlphaByte) {
   InkSheet sheet(tr, 60, 30);
   sheet.state.color = MakeRgb(200, 10, 30);
   sheet.draw(Face("Arial", -16), u"W", {0, 0, 60, 30}, 0);
@@ -148,9 +156,8 @@ TEST(TextDraw, TextColourAndAlphaByte) {
   }
 }
 
-TEST(TextDraw, WordBreakCalcRectAndLineStacking) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13));
+TEST_F(TextDraw, WordBreakCalcRectAndLineStacking) {
+  auto font = Arial(-13);
   const int lineH = tr.metrics(*font).height;
   const int wordW = tr.textExtent(*font, u"Close").cx;
   raster::Bitmap b(200, 100, raster::PixelFromRgb(kPaper));
@@ -179,38 +186,30 @@ TEST(TextDraw, WordBreakCalcRectAndLineStacking) {
   EXPECT_EQ(wide.right, tr.textExtent(*font, u"bb").cx);
 }
 
-TEST(TextDraw, PrefixUnderlinesOneCharacter) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -16));
+TEST_F(TextDraw, PrefixUnderlinesOneCharacter) {
+  auto font = Arial(-16);
   const TextMetrics tm = tr.metrics(*font);
   const int fWidth = tr.textExtent(*font, u"F").cx;
-  InkSheet plain(tr, 120, 40);
-  InkSheet marked(tr, 120, 40);
-  plain.draw(Face("Arial", -16), u"File", {0, 0, 120, 40}, 0);
-  marked.draw(Face("Arial", -16), u"&File", {0, 0, 120, 40}, 0);
+  raster::Bitmap plain = Drawn(Face("Arial", -16), u"File", 120, 40, {0, 0, 120, 40}, 0);
+  const raster::Bitmap marked = Drawn(Face("Arial", -16), u"&File", 120, 40, {0, 0, 120, 40}, 0);
   const Rect below{0, tm.ascent + 1, 120, tm.height};
-  EXPECT_EQ(InkCount(plain.bitmap, below), 0);
-  EXPECT_GE(InkCount(marked.bitmap, {0, tm.ascent + 1, fWidth, tm.height}), fWidth);
-  EXPECT_EQ(InkCount(marked.bitmap, {fWidth, tm.ascent + 1, 120, tm.height}), 0);
-  // "&&" is one ampersand; DT_NOPREFIX keeps the text as it is.
-  Rect r{0, 0, 500, 0};
-  tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"a&&b", r, dt::kCalcRect, raster::TextState{});
-  EXPECT_EQ(r.right, tr.textExtent(*font, u"a&b").cx);
+  EXPECT_EQ(InkCount(plain, below), 0);
+  EXPECT_GE(InkCount(marked, {0, tm.ascent + 1, fWidth, tm.height}), fWidth);
+  EXPECT_EQ(InkCount(marked, {fWidth, tm.ascent + 1, 120, tm.height}), 0);
+  // DT_NOPREFIX keeps the text as it is; "&&" as one ampersand is
+  // TextPrefix.AmpersandRules'.
   Rect r2{0, 0, 500, 0};
-  tr.drawText(plain.bitmap, {0, 0, 120, 40}, *font, u"&File", r2, dt::kCalcRect | dt::kNoPrefix,
+  tr.drawText(plain, {0, 0, 120, 40}, *font, u"&File", r2, dt::kCalcRect | dt::kNoPrefix,
               raster::TextState{});
   EXPECT_EQ(r2.right, tr.textExtent(*font, u"&File").cx);
 }
 
-TEST(TextDraw, HorizontalAlignment) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13));
+TEST_F(TextDraw, HorizontalAlignment) {
+  auto font = Arial(-13);
   const int w = tr.textExtent(*font, u"IIII").cx;
   const Rect rect{20, 0, 180, 30};
   for (unsigned flag : {dt::kLeft, dt::kCenter, dt::kRight}) {
-    InkSheet sheet(tr, 200, 30);
-    sheet.draw(Face("Arial", -13), u"IIII", rect, flag);
-    const Rect ink = InkBox(sheet.bitmap);
+    const Rect ink = InkBox(Drawn(Face("Arial", -13), u"IIII", 200, 30, rect, flag));
     const int start = flag == dt::kLeft     ? rect.left
                       : flag == dt::kCenter ? rect.left + (rect.width() - w) / 2
                                             : rect.right - w;
@@ -220,9 +219,8 @@ TEST(TextDraw, HorizontalAlignment) {
   }
 }
 
-TEST(TextDraw, VerticalPlacementOnlyForSingleLines) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13));
+TEST_F(TextDraw, VerticalPlacementOnlyForSingleLines) {
+  auto font = Arial(-13);
   const int lineH = tr.metrics(*font).height;
   const Rect rect{0, 10, 100, 70};
   InkSheet centred(tr, 100, 80);
@@ -243,33 +241,29 @@ TEST(TextDraw, VerticalPlacementOnlyForSingleLines) {
   EXPECT_LT(InkBox(multi.bitmap).bottom, rect.top + lineH + 1);
 }
 
-TEST(TextDraw, ClipsToTheRectangleUnlessNoClip) {
-  TextRenderer tr;
+TEST_F(TextDraw, ClipsToTheRectangleUnlessNoClip) {
   const Rect rect{10, 10, 30, 20};
-  InkSheet clipped(tr, 120, 50);
-  clipped.draw(Face("Arial", -20), u"Clipped text", rect, 0);
-  const Rect ink = InkBox(clipped.bitmap);
+  const raster::Bitmap clipped = Drawn(Face("Arial", -20), u"Clipped text", 120, 50, rect, 0);
+  const Rect ink = InkBox(clipped);
   EXPECT_GE(ink.left, rect.left);
   EXPECT_GE(ink.top, rect.top);
   EXPECT_LE(ink.right, rect.right);
   EXPECT_LE(ink.bottom, rect.bottom);
-  EXPECT_TRUE(HasInk(clipped.bitmap));
+  EXPECT_TRUE(HasInk(clipped));
 
-  InkSheet free(tr, 120, 50);
-  free.draw(Face("Arial", -20), u"Clipped text", rect, dt::kNoClip);
-  EXPECT_GT(InkBox(free.bitmap).right, rect.right + 40);
+  const raster::Bitmap free = Drawn(Face("Arial", -20), u"Clipped text", 120, 50, rect, dt::kNoClip);
+  EXPECT_GT(InkBox(free).right, rect.right + 40);
 
   // The surface's own clip applies even with DT_NOCLIP.
   raster::Bitmap b(120, 50, raster::PixelFromRgb(kPaper));
   Rect r = rect;
-  auto font = tr.createFont(Face("Arial", -20));
+  auto font = Arial(-20);
   tr.drawText(b, {0, 0, 40, 50}, *font, u"Clipped text", r, dt::kNoClip, raster::TextState{});
   EXPECT_LE(InkBox(b).right, 40);
 }
 
-TEST(TextDraw, OpaqueModeFillsTheTextCells) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13));
+TEST_F(TextDraw, OpaqueModeFillsTheTextCells) {
+  auto font = Arial(-13);
   const Size ext = tr.textExtent(*font, u"ab");
   InkSheet sheet(tr, 100, 40);
   sheet.state.bkMode = kBkOpaque;
@@ -280,47 +274,39 @@ TEST(TextDraw, OpaqueModeFillsTheTextCells) {
   EXPECT_EQ(raster::RgbFromPixel(sheet.bitmap.at(5, 6)), MakeRgb(0, 0, 255));
 }
 
-TEST(TextDraw, UnderlineAndStrikeOutFollowTheFace) {
-  TextRenderer tr;
+TEST_F(TextDraw, UnderlineAndStrikeOutFollowTheFace) {
   LogFont under = Face("Arial", -16);
   under.underline = true;
   LogFont strike = Face("Arial", -16);
   strike.strikeOut = true;
   const TextMetrics tm = tr.metrics(*tr.createFont(under));
   const int w = tr.textExtent(*tr.createFont(under), u"ooo").cx;
-  InkSheet u(tr, 80, 40);
-  u.draw(under, u"ooo", {0, 0, 80, 40}, 0);
-  EXPECT_EQ(InkCount(u.bitmap, {0, tm.ascent + 1, 80, tm.height}), w);  // one full row
-  InkSheet s(tr, 80, 40);
-  s.draw(strike, u"   ", {0, 0, 80, 40}, 0);
-  const Rect line = InkBox(s.bitmap);
+  const raster::Bitmap u = Drawn(under, u"ooo", 80, 40, {0, 0, 80, 40}, 0);
+  EXPECT_EQ(InkCount(u, {0, tm.ascent + 1, 80, tm.height}), w);  // one full row
+  const raster::Bitmap s = Drawn(strike, u"   ", 80, 40, {0, 0, 80, 40}, 0);
+  const Rect line = InkBox(s);
   EXPECT_EQ(line.height(), 1);
   EXPECT_EQ(line.width(), tr.textExtent(*tr.createFont(strike), u"   ").cx);
   EXPECT_LT(line.top, tm.ascent);
   EXPECT_GT(line.top, tm.ascent - 16 / 2);
 }
 
-TEST(TextDraw, ItalicLeansToTheRight) {
-  TextRenderer tr;
+TEST_F(TextDraw, ItalicLeansToTheRight) {
   LogFont italic = Face("Arial", -30);
   italic.italic = true;
-  InkSheet upright(tr, 60, 50);
-  InkSheet slanted(tr, 60, 50);
-  upright.draw(Face("Arial", -30), u"l", {10, 0, 60, 50}, 0);
-  slanted.draw(italic, u"l", {10, 0, 60, 50}, 0);
-  EXPECT_GT(InkBox(slanted.bitmap).width(), InkBox(upright.bitmap).width() + 3);
+  const raster::Bitmap upright = Drawn(Face("Arial", -30), u"l", 60, 50, {10, 0, 60, 50}, 0);
+  const raster::Bitmap slanted = Drawn(italic, u"l", 60, 50, {10, 0, 60, 50}, 0);
+  EXPECT_GT(InkBox(slanted).width(), InkBox(upright).width() + 3);
 }
 
-TEST(TextRotation, EscapementTurnsTheLine) {
-  TextRenderer tr;
+TEST_F(TextRotation, EscapementTurnsTheLine) {
   LogFont up = Face("Arial", -16);
   up.escapement = 900;
   auto font = tr.createFont(up);
   const int w = tr.textExtent(*font, u"Rotated").cx;
   const int h = tr.metrics(*font).height;
-  InkSheet sheet(tr, 100, 120);
-  sheet.draw(up, u"Rotated", {20, 100, 120, 120}, dt::kNoClip);
-  const Rect ink = InkBox(sheet.bitmap);
+  const raster::Bitmap sheet = Drawn(up, u"Rotated", 100, 120, {20, 100, 120, 120}, dt::kNoClip);
+  const Rect ink = InkBox(sheet);
   // Reading upwards from (20, 100): the cell's top edge lies on x = 20.
   EXPECT_GE(ink.left, 20);
   EXPECT_LE(ink.right, 20 + h);
@@ -328,10 +314,9 @@ TEST(TextRotation, EscapementTurnsTheLine) {
   EXPECT_NEAR(ink.top, 100 - w, 3);
 }
 
-TEST(TextRotation, VerticalCaptionInAdvancedMode) {
+TEST_F(TextRotation, VerticalCaptionInAdvancedMode) {
   // The cell's vertical caption: reversed text, escapement -900 and
   // orientation -2700 in the advanced graphics mode, read bottom to top.
-  TextRenderer tr;
   LogFont lf = Face("Arial", -13, 4);
   lf.escapement = -900;
   lf.orientation = -2700;
@@ -360,14 +345,12 @@ TEST(TextRotation, VerticalCaptionInAdvancedMode) {
   EXPECT_LE(InkCount(ell.bitmap, {box.left, box.top, box.right, box.top + 1}), 2);
 
   // The same font in the compatible mode turns the glyphs with the line.
-  InkSheet compat(tr, 60, 120);
-  compat.draw(lf, u"noitpaC", {10, 20, 60, 120}, dt::kNoClip);
-  EXPECT_LT(InkBox(compat.bitmap).left, 10);
+  const raster::Bitmap compat = Drawn(lf, u"noitpaC", 60, 120, {10, 20, 60, 120}, dt::kNoClip);
+  EXPECT_LT(InkBox(compat).left, 10);
 }
 
-TEST(TextRobustness, BadInputNeverCrashes) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13, 4));
+TEST_F(TextRobustness, BadInputNeverCrashes) {
+  auto font = Arial(-13, 4);
   raster::Bitmap b(30, 20, raster::PixelFromRgb(kPaper));
   const std::u16string lone{char16_t(0xD83D), u'a', char16_t(0xDE00)};
   for (std::u16string_view text : {std::u16string_view(u""), std::u16string_view(lone),
@@ -387,9 +370,8 @@ TEST(TextRobustness, BadInputNeverCrashes) {
   EXPECT_EQ(tr.textExtent(*font, lone).cy, tr.metrics(*font).height);
 }
 
-TEST(TextRobustness, LongTextLaysOutEveryLine) {
-  TextRenderer tr;
-  auto font = tr.createFont(Face("Arial", -13));
+TEST_F(TextRobustness, LongTextLaysOutEveryLine) {
+  auto font = Arial(-13);
   std::u16string text;
   for (int i = 0; i < 20000; ++i) text += u"word ";
   raster::Bitmap b(100, 50, raster::PixelFromRgb(kPaper));
@@ -401,10 +383,9 @@ TEST(TextRobustness, LongTextLaysOutEveryLine) {
   EXPECT_EQ(tr.textExtent(*font, text).cx, 20000 * tr.textExtent(*font, u"word ").cx);
 }
 
-TEST(TextFonts, CachedPerDescriptionAndDefaultIsUsable) {
-  TextRenderer tr;
-  EXPECT_EQ(tr.createFont(Face("Arial", -13)), tr.createFont(Face("Arial", -13)));
-  EXPECT_NE(tr.createFont(Face("Arial", -13)), tr.createFont(Face("Arial", -14)));
+TEST_F(TextFonts, CachedPerDescriptionAndDefaultIsUsable) {
+  EXPECT_EQ(Arial(-13), Arial(-13));
+  EXPECT_NE(Arial(-13), Arial(-14));
   auto def = tr.defaultFont();
   EXPECT_EQ(tr.metrics(*def).height, 16);
   EXPECT_GT(tr.textExtent(*def, u"System").cx, 0);
