@@ -122,6 +122,15 @@ TEST_P(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedD
             std::vector<std::string>{"damaged-load refused"});
   auto c = Values(run, "C");
   for (const auto& name : kProperties) EXPECT_EQ(c[name], b[name]) << name << " after a refused load";
+  // Damage the header check sees is refused; whatever loads or not, the
+  // control keeps working.
+  const auto damaged = LinesStartingWith(run, "damaged ");
+  ASSERT_EQ(damaged.size(), 6u);
+  for (const std::string& line : damaged) EXPECT_TRUE(line.ends_with(" usable True")) << line;
+  EXPECT_EQ(std::vector<std::string>(damaged.begin(), damaged.begin() + 3),
+            (std::vector<std::string>{"damaged truncated refused usable True",
+                                      "damaged wrong-magic refused usable True",
+                                      "damaged later-version refused usable True"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, PersistenceTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());
