@@ -146,8 +146,7 @@ TEST_P(VbContainer, ErrorsOfTheHostReachTheCaller) {
 TEST_P(VbContainer, SavedInTheDesignerLoadsAtRunTimeAndClosesCleanly) {
   REQUIRE_RUN();
   EXPECT_GE(indexOf("design.save", "container.Save(bag) -> 0x00000000"), 0);
-  EXPECT_EQ(run().fact("run.theme"), "8");
-  EXPECT_EQ(run().fact("run.caption_text"), "\"Form1\"");
+  // Every property surviving the bag is the server's PersistenceTest.
   for (const std::string step : {"design.close", "run.close"}) {
     expectInOrder(step, {"site.OnInPlaceDeactivate", "container.Close -> 0x00000000"});
     EXPECT_GE(indexOf(step, "container.Release -> 0"), 0) << step;

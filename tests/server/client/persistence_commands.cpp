@@ -100,6 +100,13 @@ void PrintProperties(const wchar_t* label, IDispatch* skin) {
   }
 }
 
+// Control A's and B's properties, and whether their looks are the same.
+void PrintRoundTrip(IDispatch* a, IDispatch* b) {
+  PrintProperties(L"A", a);
+  PrintProperties(L"B", b);
+  std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
+}
+
 template <class Persist>
 Persist* As(IDispatch* skin, REFIID iid) {
   Persist* out = nullptr;
@@ -214,9 +221,7 @@ int BagCommand(int argc, wchar_t** argv) {
   auto* load = As<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
   hr = load->Load(&bag, nullptr);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
-  PrintProperties(L"A", a);
-  PrintProperties(L"B", b);
-  std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
+  PrintRoundTrip(a, b);
   PrintFresh(argv[0]);
   // The font object a client reads can be changed in place; the control
   // follows, so the next save carries the change.
@@ -265,9 +270,7 @@ int StreamCommand(int argc, wchar_t** argv) {
   auto* load = As<IPersistStreamInit>(b, IID_IPersistStreamInit);
   hr = load->Load(stream);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
-  PrintProperties(L"A", a);
-  PrintProperties(L"B", b);
-  std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
+  PrintRoundTrip(a, b);
   // A stream whose header claims more than it holds is refused and leaves
   // the control as it was.
   const Bytes saved = BytesOf(stream);

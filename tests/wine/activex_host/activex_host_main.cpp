@@ -72,12 +72,6 @@ RECT ClientScreenRect(HWND window) {
   return r;
 }
 
-std::string RectText(const RECT& r) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return text;
-}
-
 void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
   PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
 }

@@ -461,8 +461,6 @@ void Run(const std::wstring& ocx, CallLog& log, MemoryBag& bag) {
   placement.create(ocx, &bag);
   Pump(300);
   placement.facts("run.placed");
-  log.fact("run.theme", GetText(placement.dispatch(), L"BodyTheme"));
-  log.fact("run.caption_text", GetText(placement.dispatch(), L"Caption"));
   log.step("run.drag");
   DragCorner(placement.window(), placement.dispatch(), 40, 30);
   placement.facts("run.dragged");
