@@ -10,31 +10,6 @@
 namespace glavo::wine {
 namespace {
 
-TEST(Bitness, BothBuildsInOrderWithTheirPresetsAndSystemFolders) {
-  const auto both = BothBitnesses();
-  ASSERT_EQ(both.size(), 2u);
-  EXPECT_EQ(both[0].name, "x86_64");
-  EXPECT_EQ(both[0].preset, "mingw64");
-  EXPECT_EQ(both[0].regsvr32(), "C:\\windows\\system32\\regsvr32.exe");
-  EXPECT_EQ(both[0].typelibPlatform, "win64");
-  EXPECT_EQ(both[0].machine, 0x8664);
-  EXPECT_EQ(both[1].name, "i686");
-  EXPECT_EQ(both[1].preset, "mingw32");
-  // 32-bit system programs of a 64-bit prefix, as on 64-bit Windows.
-  EXPECT_EQ(both[1].regsvr32(), "C:\\windows\\syswow64\\regsvr32.exe");
-  EXPECT_EQ(both[1].cscript(), "C:\\windows\\syswow64\\cscript.exe");
-  EXPECT_EQ(both[1].typelibPlatform, "win32");
-  EXPECT_EQ(both[1].machine, 0x14C);
-  EXPECT_NE(both[0].buildDir, both[1].buildDir);
-  EXPECT_NE(both[0].loader, both[1].loader);
-  EXPECT_NE(both[0].Prefix("/p"), both[1].Prefix("/p")) << "registry state needs a prefix per build";
-}
-
-TEST(Bitness, OutputsLieInTheBuildFolder) {
-  const Bitness b = I686();
-  EXPECT_EQ(b.bin("glavowrap.ocx"), b.buildDir + "/bin/glavowrap.ocx");
-}
-
 TEST(Bitness, AMissingOutputNamesThePresetThatBuildsIt) {
   const Bitness b = I686();
   const std::string message = b.Missing(b.bin("no-such-program.exe"));

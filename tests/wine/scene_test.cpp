@@ -2,13 +2,10 @@
 // primitive keeps to its own tile, so that each tile compares on its own.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "platform/sim/soft_dc.h"
 #include "platform/sim/soft_gdi.h"
 #include "raster/bitmap.h"
 #include "scene/scene.h"
-#include "scene/tile_table.h"
 
 namespace glavo::scene {
 namespace {
@@ -59,26 +56,6 @@ TEST(Scene, EveryPrimitiveDrawsOnlyInsideItsTile) {
     }
     EXPECT_EQ(outside, 0) << primitives[i].name << " draws outside its tile";
     EXPECT_GT(inside, 200) << primitives[i].name << " draws (almost) nothing";
-  }
-}
-
-TEST(Scene, TileTableListsEveryPrimitiveWithItsArea) {
-  const std::string table = TileTable();
-  const Size canvas = CanvasSize();
-  EXPECT_EQ(table.rfind("canvas " + std::to_string(canvas.cx) + "x" + std::to_string(canvas.cy) +
-                            "\n",
-                        0),
-            0u);
-  const auto primitives = Primitives();
-  for (int i = 0; i < static_cast<int>(primitives.size()); ++i) {
-    const Rect r = TileArea(i);
-    const std::string tail = std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                             std::to_string(r.right) + " " + std::to_string(r.bottom) + "\t" +
-                             std::string(primitives[i].name) + "\n";
-    const auto at = table.find(tail);
-    ASSERT_NE(at, std::string::npos) << primitives[i].name;
-    const auto rowStart = table.rfind('\n', at) + 1;
-    EXPECT_EQ(table.substr(rowStart, table.find('\t', rowStart) - rowStart), std::to_string(i));
   }
 }
 

@@ -73,12 +73,6 @@ TEST_P(Soak, LongUseLeavesGdiUserObjectsAndPrivateBytesFlat) {
     if (s.seconds >= warmed) steady.push_back(s);
   }
   ASSERT_GE(steady.size(), 5u) << "too few samples";
-  const double gdi = SlopePerHour(steady, &Sample::gdi), user = SlopePerHour(steady, &Sample::user),
-               priv = SlopePerHour(steady, &Sample::privateKb);
-  std::printf("%s soak %d s, %zu samples: GDI %.0f..%.0f, slope %.1f/h; USER %.0f..%.0f, slope %.1f/h; "
-              "private %.0f..%.0f KB, slope %.0f KB/h\n",
-              GetParam().name.c_str(), seconds, all.size(), steady.front().gdi, steady.back().gdi, gdi,
-              steady.front().user, steady.back().user, user, steady.front().privateKb, steady.back().privateKb, priv);
   auto range = [&](double Sample::*value) {
     const auto [lo, hi] = std::minmax_element(steady.begin(), steady.end(),
                                               [&](const Sample& a, const Sample& b) { return a.*value < b.*value; });
@@ -94,6 +88,7 @@ TEST_P(Soak, LongUseLeavesGdiUserObjectsAndPrivateBytesFlat) {
   // minute it does not (a 150 KB swing in 20 steady seconds reads as
   // 27 MB/h), so there only a leak of a megabyte a minute shows.
   if (steady.back().seconds - steady.front().seconds >= 300) {
+    const double priv = SlopePerHour(steady, &Sample::privateKb);
     EXPECT_LT(priv, 20 * 1024) << "private bytes grow " << priv << " KB per hour";
   } else {
     EXPECT_LT(range(&Sample::privateKb), 1024) << "private bytes moved by a megabyte or more";

@@ -4,32 +4,14 @@
 #include <cstdint>
 #include <string>
 
+#include "cell/cell_theme_record.h"
+#include "skin/skin_theme_string.h"
+
 namespace glavo::wine {
 namespace {
 
-constexpr std::u16string_view kFieldSeparator = u"#$#";
-constexpr std::u16string_view kValueSeparator = u"##";
-constexpr int kRecords = 20;
+// The caption's and its shadow's colour among a cell record's values.
 constexpr std::size_t kCaptionColor = 7, kCaptionShadowColor = 9;
-
-std::vector<std::u16string> Split(std::u16string_view text, std::u16string_view separator) {
-  std::vector<std::u16string> parts;
-  for (std::size_t at = 0;;) {
-    const std::size_t next = text.find(separator, at);
-    parts.emplace_back(text.substr(at, next == std::u16string_view::npos ? std::u16string_view::npos : next - at));
-    if (next == std::u16string_view::npos) return parts;
-    at = next + separator.size();
-  }
-}
-
-std::u16string Join(const std::vector<std::u16string>& parts, std::u16string_view separator) {
-  std::u16string out;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i) out += separator;
-    out += parts[i];
-  }
-  return out;
-}
 
 // Every channel moved by half its range: far from the old colour and from
 // the fills around it.
@@ -46,15 +28,16 @@ std::u16string FarColour(const std::u16string& value) {
 }  // namespace
 
 std::u16string RecolourText(std::u16string_view theme) {
-  std::vector<std::u16string> fields = Split(theme, kFieldSeparator);
-  for (int i = 0; i < kRecords && i < static_cast<int>(fields.size()); ++i) {
-    std::vector<std::u16string> values = Split(fields[static_cast<std::size_t>(i)], kValueSeparator);
+  std::vector<std::u16string> fields = SplitSkinTheme(theme);
+  // The twenty records come before the theme's four numbers.
+  for (int i = 0; i < kFieldTitleBarSize && i < static_cast<int>(fields.size()); ++i) {
+    std::vector<std::u16string> values = SplitRecord(fields[static_cast<std::size_t>(i)]);
     if (values.size() <= kCaptionShadowColor) continue;
     values[kCaptionColor] = FarColour(values[kCaptionColor]);
     values[kCaptionShadowColor] = FarColour(values[kCaptionShadowColor]);
-    fields[static_cast<std::size_t>(i)] = Join(values, kValueSeparator);
+    fields[static_cast<std::size_t>(i)] = JoinRecord(values);
   }
-  return Join(fields, kFieldSeparator);
+  return JoinSkinTheme(fields);
 }
 
 std::vector<bool> DifferenceMask(const raster::Bitmap& a, const raster::Bitmap& b, int reachX, int reachY) {

@@ -146,20 +146,6 @@ void CheckResizeClears(Report report) {
   report("raster.resize-keeps-one-pixel", canvas.width() == 1 && canvas.height() == 1, "");
 }
 
-void CheckFontsAreGdiFonts(Report report) {
-  RasterCanvas canvas(8, 8);
-  glavo::DeviceContext& dc = canvas.dc();
-  const glavo::FontHandle stock = dc.selectedFont();
-  const glavo::FontHandle font = dc.createFont(Face("Arial", -13));
-  report("raster.font-is-gdi-font", GetObjectType(reinterpret_cast<HGDIOBJ>(font)) == OBJ_FONT, "");
-  report("raster.font-select-returns-previous", dc.selectFont(font) == stock && dc.selectedFont() == font, "");
-  report("raster.font-selected-refuses-delete", !dc.deleteFont(font), "");
-  const glavo::Size extent = dc.textExtent(u"Glavo");
-  report("raster.text-extent", extent.cx > 20 && extent.cy >= 13, std::to_string(extent.cx));
-  dc.selectFont(stock);
-  report("raster.font-deselected-deletes", dc.deleteFont(font), "");
-}
-
 // What a window's paint hands over: the area asked for, nothing else.
 void CheckPresent(Report report) {
   RasterCanvas canvas(64, 48);
@@ -189,7 +175,6 @@ void CheckRasterCanvas(Report report) {
   CheckScratchFollowsTheCanvas(report);
   CheckResizeClears(report);
   CheckOpaqueImage(report);
-  CheckFontsAreGdiFonts(report);
   CheckPresent(report);
 }
 

@@ -14,7 +14,6 @@ int EventsCommand(int argc, wchar_t** argv);
 int FactoryCommand(int argc, wchar_t** argv);
 int SafetyCommand(int argc, wchar_t** argv);
 int ToolboxCommand(int argc, wchar_t** argv);
-int CorruptStreamCommand(int argc, wchar_t** argv);
 int HostileCommand(int argc, wchar_t** argv);
 
 namespace {
@@ -29,14 +28,14 @@ constexpr Command kCommands[] = {
     {L"bag", &BagCommand},         {L"stream", &StreamCommand},
     {L"events", &EventsCommand},   {L"factory", &FactoryCommand},
     {L"safety", &SafetyCommand},   {L"toolbox", &ToolboxCommand},
-    {L"corrupt-stream", &CorruptStreamCommand}, {L"hostile", &HostileCommand},
+    {L"hostile", &HostileCommand},
 };
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events|factory|safety|toolbox|corrupt-stream|hostile ARGS\n");
+    std::wprintf(L"usage: glavo_server_client typelib|registry|bag|stream|events|factory|safety|toolbox|hostile ARGS\n");
     return 2;
   }
   CoInitialize(nullptr);

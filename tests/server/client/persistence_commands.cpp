@@ -4,7 +4,10 @@
 // control. Prints "write KEY=VALUE" for each bag write in order, then
 // "A NAME=VALUE" and "B NAME=VALUE" for every property of both controls,
 // "theme-equal True|False", and for a fresh control saved to a bag the keys
-// it writes as "fresh KEY=VALUE" ("all KEY=VALUE" when asked for all).
+// it writes as "fresh KEY=VALUE" ("all KEY=VALUE" when asked for all). The
+// stream round trip then hands the control damaged copies of its stream:
+// "damaged KIND refused|loaded usable True|False".
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -97,11 +100,88 @@ void PrintProperties(const wchar_t* label, IDispatch* skin) {
   }
 }
 
+// Control A's and B's properties, and whether their looks are the same.
+void PrintRoundTrip(IDispatch* a, IDispatch* b) {
+  PrintProperties(L"A", a);
+  PrintProperties(L"B", b);
+  std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
+}
+
 template <class Persist>
 Persist* As(IDispatch* skin, REFIID iid) {
   Persist* out = nullptr;
   skin->QueryInterface(iid, reinterpret_cast<void**>(&out));
   return out;
+}
+
+using Bytes = std::vector<std::uint8_t>;
+
+IStream* StreamOf(const Bytes& bytes) {
+  IStream* s = nullptr;
+  CreateStreamOnHGlobal(nullptr, TRUE, &s);
+  if (!bytes.empty()) s->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
+  LARGE_INTEGER zero = {};
+  s->Seek(zero, STREAM_SEEK_SET, nullptr);
+  return s;
+}
+
+Bytes BytesOf(IStream* s) {
+  STATSTG stat = {};
+  s->Stat(&stat, STATFLAG_NONAME);
+  Bytes b(static_cast<std::size_t>(stat.cbSize.QuadPart));
+  LARGE_INTEGER zero = {};
+  s->Seek(zero, STREAM_SEEK_SET, nullptr);
+  ULONG got = 0;
+  if (!b.empty()) s->Read(b.data(), static_cast<ULONG>(b.size()), &got);
+  b.resize(got);
+  return b;
+}
+
+HRESULT LoadBytes(IPersistStreamInit* persist, const Bytes& bytes) {
+  IStream* s = StreamOf(bytes);
+  const HRESULT hr = persist->Load(s);
+  s->Release();
+  return hr;
+}
+
+// The control still works: a whole theme, a let that takes, and a save
+// that loads again.
+bool Usable(IDispatch* skin, IPersistStreamInit* persist) {
+  IStream* s = StreamOf({});
+  const bool saved = client::ThemeFields(skin) == 24 && SUCCEEDED(client::Put(skin, L"BodyTheme", Long(3))) &&
+                     SUCCEEDED(persist->Save(s, TRUE));
+  const Bytes again = BytesOf(s);
+  s->Release();
+  return saved && SUCCEEDED(LoadBytes(persist, again));
+}
+
+// Damage of each kind the header check must see (a stream cut short, the
+// wrong magic, a later version), and damage behind an intact header that
+// may load or not; the decoder's breadth is the stream fuzzer's.
+void LoadDamaged(IDispatch* skin, IPersistStreamInit* persist, const Bytes& saved) {
+  const auto damaged = [&](const wchar_t* kind, Bytes b) {
+    const HRESULT hr = LoadBytes(persist, b);
+    std::wprintf(L"damaged %ls %ls usable %ls\n", kind, FAILED(hr) ? L"refused" : L"loaded",
+                 Usable(skin, persist) ? L"True" : L"False");
+  };
+  Bytes b = saved;
+  b.resize(b.size() / 2);
+  damaged(L"truncated", b);
+  b = saved;
+  b[0] ^= 0x20;
+  damaged(L"wrong-magic", b);
+  b = saved;
+  b[4] = 2;
+  damaged(L"later-version", b);
+  b = saved;
+  b[b.size() / 2] ^= 0x10;
+  b[20] ^= 0x01;
+  damaged(L"bit-flip", b);
+  b = saved;
+  for (std::size_t i = 16; i < b.size() && i < 80; ++i) b[i] = static_cast<std::uint8_t>(i * 37);
+  damaged(L"overwritten", b);
+  for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(i * 97 + 13);
+  damaged(L"random-bytes", b);
 }
 
 void PrintFresh(const std::wstring& ocx) {
@@ -141,9 +221,7 @@ int BagCommand(int argc, wchar_t** argv) {
   auto* load = As<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
   hr = load->Load(&bag, nullptr);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
-  PrintProperties(L"A", a);
-  PrintProperties(L"B", b);
-  std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
+  PrintRoundTrip(a, b);
   PrintFresh(argv[0]);
   // The font object a client reads can be changed in place; the control
   // follows, so the next save carries the change.
@@ -192,19 +270,15 @@ int StreamCommand(int argc, wchar_t** argv) {
   auto* load = As<IPersistStreamInit>(b, IID_IPersistStreamInit);
   hr = load->Load(stream);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
-  PrintProperties(L"A", a);
-  PrintProperties(L"B", b);
-  std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
-  // A damaged stream is refused and leaves the control as it was.
-  IStream* junk = nullptr;
-  CreateStreamOnHGlobal(nullptr, TRUE, &junk);
-  const char garbage[] = "GLVS\x01\0\0\0\xff\xff\xff\x7f";
-  junk->Write(garbage, sizeof(garbage), nullptr);
-  junk->Seek(zero, STREAM_SEEK_SET, nullptr);
-  hr = load->Load(junk);
-  std::wprintf(L"damaged-load %ls\n", FAILED(hr) ? L"refused" : L"accepted");
+  PrintRoundTrip(a, b);
+  // A stream whose header claims more than it holds is refused and leaves
+  // the control as it was.
+  const Bytes saved = BytesOf(stream);
+  Bytes huge = saved;
+  huge[8] = huge[9] = huge[10] = 0xFF;
+  std::wprintf(L"damaged-load %ls\n", FAILED(LoadBytes(load, huge)) ? L"refused" : L"accepted");
   PrintProperties(L"C", b);
-  junk->Release();
+  LoadDamaged(b, load, saved);
   stream->Release();
   save->Release();
   load->Release();

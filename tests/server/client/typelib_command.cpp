@@ -1,5 +1,5 @@
 // typelib OCX: prints the type library embedded in the OCX, in order:
-//   library NAME "DOC" MAJOR.MINOR
+//   library NAME "DOC" MAJOR.MINOR flags=FLAGS syskind=SYSKIND
 //   enum NAME CONST=VALUE ...
 //   member INTERFACE ID KIND NAME(TYPE NAME[opt], ...) TYPE
 //   coclass NAME IMPLTYPE:FLAGS ...
@@ -177,8 +177,8 @@ int TypelibCommand(int argc, wchar_t** argv) {
   lib->GetDocumentation(-1, &name, &doc, nullptr, nullptr);
   TLIBATTR* attr = nullptr;
   lib->GetLibAttr(&attr);
-  std::wprintf(L"library %ls \"%ls\" %u.%u flags=%u\n", name, doc ? doc : L"", attr->wMajorVerNum,
-               attr->wMinorVerNum, attr->wLibFlags);
+  std::wprintf(L"library %ls \"%ls\" %u.%u flags=%u syskind=%d\n", name, doc ? doc : L"", attr->wMajorVerNum,
+               attr->wMinorVerNum, attr->wLibFlags, attr->syskind);
   lib->ReleaseTLibAttr(attr);
   SysFreeString(name);
   SysFreeString(doc);

@@ -46,7 +46,6 @@ class Report {
 std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint);
 // Screen pixels of `rect` (screen coordinates).
 std::vector<std::uint32_t> CaptureScreen(const RECT& rect);
-bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height);
 int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b);
 
 // GDI objects the process holds, and how they were counted: the system's

@@ -103,19 +103,6 @@ std::vector<std::uint32_t> CaptureScreen(const RECT& rect) {
   });
 }
 
-bool SavePpm(const std::wstring& path, const std::vector<std::uint32_t>& pixels, int width, int height) {
-  FILE* file = _wfopen(path.c_str(), L"wb");
-  if (!file) return false;
-  std::fprintf(file, "P6\n%d %d\n255\n", width, height);
-  for (std::uint32_t p : pixels) {
-    const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
-                                  static_cast<unsigned char>(p)};
-    std::fwrite(rgb, 1, 3, file);
-  }
-  std::fclose(file);
-  return true;
-}
-
 int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
   if (a.size() != b.size()) return -1;
   int n = 0;

@@ -257,39 +257,19 @@ void SaveAndLoad(IDispatch* skin) {
   persist->Release();
 }
 
-// GLAVO_SOAK_STEPS (a comma-separated list of the step names below)
-// limits the rounds to those steps, to tell which of them a trend in the
-// samples comes from; unset, every step runs.
-bool StepChosen(const char* name) {
-  wchar_t chosen[256];
-  const DWORD n = GetEnvironmentVariableW(L"GLAVO_SOAK_STEPS", chosen, 256);
-  if (n == 0 || n >= 256) return true;
-  const std::wstring list = L"," + std::wstring(chosen, n) + L",";
-  const std::string narrow(name);
-  return list.find(L"," + std::wstring(narrow.begin(), narrow.end()) + L",") != std::wstring::npos;
-}
-
-void Round(Report& report, MoveListener& listener, ModalTally& tally, IDispatch* skin, HWND form, HWND control, int round) {
-  // The first round names its steps, so that a step that hangs shows.
-  auto step = [&](const char* name) {
-    if (!StepChosen(name)) return false;
-    if (round == 0) report.line(std::string("STEP ") + name);
-    return true;
-  };
-  if (step("buttons")) HoverAndPressButtons(listener, control);
-  if (step("borders")) DragBorders(form, control);
-  if (step("maximize")) MaximizeAndRestore(skin, control);
-  if (step("modal")) SystemMenuAndTitleDrag(form, control, tally);
-  if (step("properties")) {
-    PutLong(skin, L"BodyTheme", round % 12);
-    VARIANT caption = Text(L"Soak round " + std::to_wstring(round));
-    Put(skin, L"Caption", caption);
-    VariantClear(&caption);
-    PutLong(skin, L"TitleBarSize", round % 2 ? 34 : 30);
-    PutLong(skin, L"BorderSize", round % 2 ? 5 : 3);
-    PutLong(skin, L"ButtonSize", round % 2 ? 20 : 24);
-  }
-  if (step("persistence")) SaveAndLoad(skin);
+void Round(MoveListener& listener, ModalTally& tally, IDispatch* skin, HWND form, HWND control, int round) {
+  HoverAndPressButtons(listener, control);
+  DragBorders(form, control);
+  MaximizeAndRestore(skin, control);
+  SystemMenuAndTitleDrag(form, control, tally);
+  PutLong(skin, L"BodyTheme", round % 12);
+  VARIANT caption = Text(L"Soak round " + std::to_wstring(round));
+  Put(skin, L"Caption", caption);
+  VariantClear(&caption);
+  PutLong(skin, L"TitleBarSize", round % 2 ? 34 : 30);
+  PutLong(skin, L"BorderSize", round % 2 ? 5 : 3);
+  PutLong(skin, L"ButtonSize", round % 2 ? 20 : 24);
+  SaveAndLoad(skin);
   Pump(50);
 }
 
@@ -334,19 +314,17 @@ void RunSoak(Report& report, IDispatch* skin, HWND form, HWND control, int secon
       ++samples;
       nextSample += kSampleEveryMs;
     }
-    Round(report, listener, tally, skin, form, control, rounds++);
+    Round(listener, tally, skin, form, control, rounds++);
     // Every theme once, and every size: what is made once and kept exists now.
     if (rounds == 12) report.line("WARMED " + std::to_string((GetTickCount() - start) / 1000.0));
   }
   sample();
-  report.line("SOAK rounds " + std::to_string(rounds) + " gdi counted by " + how);
   report.check("soak_ran", listening.connected() && rounds > 0 && samples >= 3 && IsWindow(form) && IsWindow(control),
                std::to_string(rounds) + " rounds, " + std::to_string(samples + 1) + " samples");
-  const int modalRounds = StepChosen("modal") ? rounds : 0;
-  report.check("system_menu", tally.menus == modalRounds,
-               std::to_string(tally.menus) + " of " + std::to_string(modalRounds) + " opened and closed");
-  report.check("title_drag", tally.moves == modalRounds,
-               std::to_string(tally.moves) + " of " + std::to_string(modalRounds) + " moved the form in the move loop");
+  report.check("system_menu", tally.menus == rounds,
+               std::to_string(tally.menus) + " of " + std::to_string(rounds) + " opened and closed");
+  report.check("title_drag", tally.moves == rounds,
+               std::to_string(tally.moves) + " of " + std::to_string(rounds) + " moved the form in the move loop");
 }
 
 }  // namespace activex_host

@@ -61,8 +61,7 @@ Bitness X86_64() {
                  GLAVO_WINE64,
                  "C:\\windows\\system32",
                  "win64",
-                 GLAVO_OBJDUMP64,
-                 0x8664};
+                 GLAVO_OBJDUMP64};
 }
 
 Bitness I686() {
@@ -73,8 +72,7 @@ Bitness I686() {
                  GLAVO_WINE32,
                  "C:\\windows\\syswow64",
                  "win32",
-                 GLAVO_OBJDUMP32,
-                 0x14C};
+                 GLAVO_OBJDUMP32};
 }
 
 std::vector<Bitness> BothBitnesses() { return {X86_64(), I686()}; }

@@ -25,7 +25,6 @@
 // bitness its own RESOURCE_LOCK (see tests/wine/CMakeLists.txt).
 #pragma once
 
-#include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -43,7 +42,6 @@ struct Bitness {
   std::string systemDir;        // Windows path of this bitness' system programs
   std::string typelibPlatform;  // registry key of the type library: "win64" or "win32"
   std::string objdump;          // the mingw objdump of this bitness
-  std::uint16_t machine;        // PE machine: 0x8664 or 0x14C
 
   std::string bin(const std::string& file) const;   // <buildDir>/bin/<file>
   std::string regsvr32() const;                     // this bitness' regsvr32.exe (Windows path)

@@ -4,6 +4,12 @@
 
 namespace com_client {
 
+std::string RectText(const RECT& r) {
+  char text[96];
+  std::snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return text;
+}
+
 void Pump(int milliseconds) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
   do {

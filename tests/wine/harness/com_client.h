@@ -16,6 +16,8 @@ namespace com_client {
 
 // Dispatches the thread's messages for `milliseconds` (at least once).
 void Pump(int milliseconds);
+// "left top width height" of a rectangle, as the programs report them.
+std::string RectText(const RECT& r);
 
 // `clsid` created through the DllGetClassObject of `dll` (loaded if need
 // be), as `iid`, so no registration is needed; null on failure, with what

@@ -28,12 +28,6 @@ std::string Hex(HRESULT hr) {
   return text;
 }
 
-std::string RectText(const RECT& r) {
-  char text[96];
-  std::snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return text;
-}
-
 std::string Narrow(const wchar_t* text) {
   std::string out;
   for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';

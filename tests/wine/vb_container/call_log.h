@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <string>
 
+#include "com_client.h"
+
 namespace vb_container {
 
 class CallLog {
@@ -30,8 +32,7 @@ class CallLog {
 };
 
 std::string Hex(HRESULT hr);
-// "l t w h" of a rectangle.
-std::string RectText(const RECT& r);
+using com_client::RectText;
 // A variant as text: numbers, Booleans as True/False, strings in quotes.
 std::string VariantText(const VARIANT& v);
 std::string Narrow(const wchar_t* text);
