@@ -46,8 +46,9 @@ TEST_P(ActiveXHost, ContainerEmbedsTheControlAsTheBorderlessFormsFrame) {
 
 TEST_P(ActiveXHost, RealMessagesMaximizeAndCloseTheForm) {
   REQUIRE_HOST();
-  // The hover look; that each theme switch repaints, the screenshots show.
-  ExpectChecks(host(), {"hover_over_look", "hover_leaves_normal"});
+  // The hover look, and the caption as the form's own text; that each theme
+  // switch repaints, the screenshots show.
+  ExpectChecks(host(), {"hover_over_look", "hover_leaves_normal", "caption_is_form_text"});
   // A title bar double click maximizes to the work area; re-bound to a new
   // window meanwhile, the control stays maximized and a second double click
   // restores the form's size, centred.

@@ -33,8 +33,11 @@ std::int32_t Win32WindowApi::setWindowLong(WindowHandle window, int index, std::
   return window ? SetWindowLongA(AsWindow(window), index, value) : 0;
 }
 
+// The layout sets the form's text on every pass, which during a drag is
+// twice a step; a text the window already has is not sent again (under Wine
+// each WM_SETTEXT is a request to the server and a redraw of the frame).
 void Win32WindowApi::setWindowText(WindowHandle window, std::u16string_view text) {
-  if (!window) return;
+  if (!window || windowText(window) == text) return;
   std::u16string copy(text);
   DefWindowProcW(AsWindow(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
 }

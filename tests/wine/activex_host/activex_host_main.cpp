@@ -263,6 +263,32 @@ void CheckInPlaceObject(Report& report, IUnknown* unknown, HWND control) {
 }
 
 // The whole tour: layout, drawing, themes, hover, maximize, close.
+std::wstring FormText(HWND form) {
+  wchar_t text[128] = {};
+  GetWindowTextW(form, text, 128);
+  return text;
+}
+
+// The caption becomes the form's own text (what the taskbar shows), in
+// Unicode; a text changed behind the control's back is put right by the
+// next layout.
+void CheckCaption(Report& report, IDispatch* skin, HWND form) {
+  const std::wstring caption = L"Glavowrap \u017c\u00f3\u0142w \u043f\u0440\u0438";
+  VARIANT text = Text(caption);
+  Put(skin, L"Caption", text);
+  VariantClear(&text);
+  Pump(100);
+  const std::wstring set = FormText(form);
+  SetWindowTextW(form, L"changed elsewhere");
+  const long titleBar = GetLong(skin, L"TitleBarSize");
+  PutLong(skin, L"TitleBarSize", titleBar + 2);
+  PutLong(skin, L"TitleBarSize", titleBar);
+  Pump(100);
+  const std::wstring after = FormText(form);
+  report.check("caption_is_form_text", set == caption && after == caption,
+               after == caption ? "" : "the layout did not put the caption back");
+}
+
 void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown* unknown, HWND control,
                      ClickSink& sink, const std::wstring& outDir) {
   const RECT formRect = ScreenRect(state.form), clientRect = ClientScreenRect(state.form);
@@ -275,6 +301,7 @@ void CheckEverything(Report& report, FormState& state, IDispatch* skin, IUnknown
 
   CheckThemes(skin, state.form, outDir);
   CheckHover(report, skin, control);
+  CheckCaption(report, skin, state.form);
   control = CheckMaximize(report, state, skin, unknown, control);
   CheckClose(report, state, control, sink);
 }
