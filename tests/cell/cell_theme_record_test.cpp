@@ -1,42 +1,17 @@
 // Theme records: text form, reading rules, record files.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "cell/cell_theme_record.h"
 #include "cell/leading_number.h"
 #include "cell_fixture.h"
+#include "scratch_dir.h"
 
 namespace glavo::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
 using ThemeRecordTest = CellTest;
+using test_files::ScratchDir;
 
 constexpr const char16_t* kBuiltInLook =
     u"1##12829635##16777215##3##3##1##1##16777215##True##8421504##12829635##10857122##16777215##16777215##7##0##0##50";
-
-class TempDir {
- public:
-  TempDir() : path_(fs::temp_directory_path() / ("glavo-cell-" + std::to_string(::getpid()) + "-" +
-                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  std::u16string file(const std::string& name) const { return (path_ / name).u16string(); }
-
- private:
-  fs::path path_;
-};
-
-std::string Slurp(const std::u16string& name) {
-  std::ifstream in{fs::path(name), std::ios::binary};
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Which prefixes are numbers is number_text_test.cpp's; here the blanks
 // inside, the rounding and the 32-bit range a record piece adds.
@@ -114,11 +89,10 @@ TEST_F(ThemeRecordTest, BadPiecesFollowTheReadingRules) {
 }
 
 TEST_F(ThemeRecordTest, SavingToAFileWritesTheRecordAndALineEnd) {
-  TempDir dir;
+  ScratchDir dir;
   const std::u16string file = dir.file("look.gcr");
   const std::u16string record = cell->SaveCellTheme(file);
-  const std::string bytes = Slurp(file);
-  EXPECT_EQ(bytes, std::string(record.begin(), record.end()) + "\r\n");
+  EXPECT_EQ(dir.get("look.gcr"), std::string(record.begin(), record.end()) + "\r\n");
 
   auto other = std::make_unique<GlavoCell>(form->createChild());
   other->InitProperties();
@@ -131,19 +105,17 @@ TEST_F(ThemeRecordTest, SavingToAFileWritesTheRecordAndALineEnd) {
 }
 
 TEST_F(ThemeRecordTest, OnlyTheFirstLineOfAFileIsApplied) {
-  TempDir dir;
-  const std::u16string file = dir.file("two.gcr");
-  std::ofstream(fs::path(file), std::ios::binary) << "7##255\r\n9##65280\r\n";
-  cell->LoadCellTheme(file);
+  ScratchDir dir;
+  dir.put("two.gcr", "7##255\r\n9##65280\r\n");
+  cell->LoadCellTheme(dir.file("two.gcr"));
   EXPECT_EQ(cell->BlendSize(), 7);
   EXPECT_EQ(cell->BorderColor1(), 255u);
 }
 
 TEST_F(ThemeRecordTest, AThemeStringWinsOverTheFile) {
-  TempDir dir;
-  const std::u16string file = dir.file("one.gcr");
-  std::ofstream(fs::path(file), std::ios::binary) << "7##255";
-  cell->LoadCellTheme(file, u"8");
+  ScratchDir dir;
+  dir.put("one.gcr", "7##255");
+  cell->LoadCellTheme(dir.file("one.gcr"), u"8");
   EXPECT_EQ(cell->BlendSize(), 8);
   EXPECT_EQ(cell->BorderColor1(), 0u);
   cell->LoadCellTheme(dir.file("missing.gcr"), u"");

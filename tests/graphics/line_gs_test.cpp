@@ -229,19 +229,6 @@ TEST(LineGS, LineAndCircleWithoutDibShowTheMessageAndDrawNothing) {
   EXPECT_EQ(CountChanged(c, kWhite), 0);
 }
 
-// After the series ends the methods are not ready: what they do then is
-// LineAndCircleWithoutDibShowTheMessageAndDrawNothing's.
-TEST(LineGS, ArrayToPictureEndsTheSeries) {
-  Canvas c(12, 12, kWhite);
-  Drawer d;
-  d.gs.DIB(c.dc, c.handle(), 12, 12);
-  EXPECT_TRUE(d.gs.DIBReady());
-  d.gs.CircleDIB(6, 6, 3, 3, kBlack, 1);
-  d.gs.Array2Pic();
-  EXPECT_FALSE(d.gs.DIBReady());
-  EXPECT_GT(CountChanged(c, kWhite), 8);
-}
-
 TEST(LineGS, DibWithNoUsableBitmapLeavesTheMethodsNotReady) {
   Canvas c(8, 8, MakeRgb(10, 20, 30));
   Drawer d;
@@ -289,7 +276,9 @@ struct CountingDc : testing::TextlessDc {
   int writes = 0;
 };
 
-TEST(LineGS, ArrayToPictureWritesThroughTheLastContextGiven) {
+// Array2Pic ends the series: the methods are not ready after it, and what
+// they do then is LineAndCircleWithoutDibShowTheMessageAndDrawNothing's.
+TEST(LineGS, ArrayToPictureWritesThroughTheLastContextGivenAndEndsTheSeries) {
   Canvas c(16, 16, kWhite);
   CountingDc first(c.bitmap);
   CountingDc second(c.bitmap);
@@ -298,7 +287,8 @@ TEST(LineGS, ArrayToPictureWritesThroughTheLastContextGiven) {
   d.gs.LineDIB(1, 8, 14, 8, kBlack);
   d.gs.LineGP(second, 1, 2, 14, 2, kBlue);
   d.gs.Array2Pic();
-  d.gs.Array2Pic();  // the series has ended: nothing more to write
+  EXPECT_FALSE(d.gs.DIBReady());
+  d.gs.Array2Pic();  // nothing more to write
   EXPECT_EQ(first.writes, 0);
   EXPECT_EQ(second.writes, 1);
   EXPECT_EQ(c.at(7, 8), kBlack);

@@ -36,33 +36,23 @@ Pixels StepwiseReference(Point a, Point b) {
     octant = dx < 0 ? (-dx > -dy ? 5 : 6) : (dx > -dy ? 8 : 7);
   const int bias = (octant == 3 || octant == 5 || octant == 6 || octant == 8) ? 1 : 0;
   const bool xMajor = octant == 1 || octant == 4 || octant == 5 || octant == 8;
-  const int ax = std::abs(dx), ay = std::abs(dy);
-  const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
+  // One step along the major axis each pixel; the minor axis as the error says.
+  const int major = xMajor ? std::abs(dx) : std::abs(dy), minor = xMajor ? std::abs(dy) : std::abs(dx);
+  const Point majorStep = xMajor ? Point{dx > 0 ? 1 : -1, 0} : Point{0, dy > 0 ? 1 : -1};
+  const Point minorStep = xMajor ? Point{0, dy > 0 ? 1 : -1} : Point{dx > 0 ? 1 : -1, 0};
   int x = a.x, y = a.y;
-  if (xMajor) {
-    int err = 2 * ay - ax;
-    for (int i = 0; i < ax; ++i) {
-      out.insert({x, y});
-      if (err + bias > 0) {
-        y += sy;
-        err += 2 * ay - 2 * ax;
-      } else {
-        err += 2 * ay;
-      }
-      x += sx;
+  int err = 2 * minor - major;
+  for (int i = 0; i < major; ++i) {
+    out.insert({x, y});
+    if (err + bias > 0) {
+      x += minorStep.x;
+      y += minorStep.y;
+      err += 2 * minor - 2 * major;
+    } else {
+      err += 2 * minor;
     }
-  } else {
-    int err = 2 * ax - ay;
-    for (int i = 0; i < ay; ++i) {
-      out.insert({x, y});
-      if (err + bias > 0) {
-        x += sx;
-        err += 2 * ax - 2 * ay;
-      } else {
-        err += 2 * ax;
-      }
-      y += sy;
-    }
+    x += majorStep.x;
+    y += majorStep.y;
   }
   return out;
 }

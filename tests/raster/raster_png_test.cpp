@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "raster/bitmap.h"
 #include "raster/png_file.h"
+#include "scratch_dir.h"
 
 namespace glavo::raster {
 namespace {
 
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() /
-          ("glavo_png_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + name))
-      .string();
-}
+using test_files::ScratchDir;
 
 TEST(SurfacePng, RoundTripKeepsColourAndAlpha) {
   Bitmap b(3, 2);
@@ -22,11 +17,11 @@ TEST(SurfacePng, RoundTripKeepsColourAndAlpha) {
   b.at(1, 0) = 0x80FF0000;
   b.at(2, 1) = 0x00000000;
   b.at(0, 1) = 0xFFFFFFFF;
-  const std::string path = TempPath("alpha.png");
+  const ScratchDir dir;
+  const std::string path = dir.at("alpha.png").string();
   ASSERT_TRUE(SavePng(b, path, true));
   Bitmap loaded;
   ASSERT_TRUE(LoadPng(path, loaded));
-  std::remove(path.c_str());
   ASSERT_EQ(loaded.width(), 3);
   ASSERT_EQ(loaded.height(), 2);
   EXPECT_EQ(loaded.at(0, 0), 0xFF102030u);
@@ -38,28 +33,24 @@ TEST(SurfacePng, RoundTripKeepsColourAndAlpha) {
 TEST(SurfacePng, WithoutAlphaEveryPixelIsOpaque) {
   // GDI drawing leaves alpha at 0; a screenshot must still be visible.
   Bitmap b(2, 1, 0x00336699);
-  const std::string path = TempPath("opaque.png");
+  const ScratchDir dir;
+  const std::string path = dir.at("opaque.png").string();
   ASSERT_TRUE(SavePng(b, path, false));
   Bitmap loaded;
   ASSERT_TRUE(LoadPng(path, loaded));
-  std::remove(path.c_str());
   EXPECT_EQ(loaded.at(1, 0), 0xFF336699u);
   EXPECT_EQ(b.at(1, 0), 0x00336699u);  // the surface itself is unchanged
 }
 
 TEST(SurfacePng, FailuresAreReportedNotThrown) {
+  const ScratchDir dir;
   Bitmap loaded(1, 1, 0x12345678);
-  EXPECT_FALSE(LoadPng(TempPath("missing.png"), loaded));
+  EXPECT_FALSE(LoadPng(dir.at("missing.png").string(), loaded));
   EXPECT_EQ(loaded.at(0, 0), 0x12345678u);
-  EXPECT_FALSE(SavePng(Bitmap(), TempPath("empty.png"), true));
+  EXPECT_FALSE(SavePng(Bitmap(), dir.at("empty.png").string(), true));
   EXPECT_FALSE(SavePng(Bitmap(1, 1), "/nonexistent-dir/x.png", true));
-  const std::string path = TempPath("garbage.png");
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fputs("not a png at all", f);
-    std::fclose(f);
-  }
-  EXPECT_FALSE(LoadPng(path, loaded));
-  std::remove(path.c_str());
+  dir.put("garbage.png", "not a png at all");
+  EXPECT_FALSE(LoadPng(dir.at("garbage.png").string(), loaded));
 }
 
 }  // namespace

@@ -9,11 +9,10 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
-#include <fstream>
-#include <sstream>
 
 #include "cell/cell_theme_record.h"
 #include "runtime/whole_file.h"
+#include "scratch_dir.h"
 
 namespace glavo::testing {
 namespace {
@@ -22,29 +21,12 @@ namespace fs = std::filesystem;
 
 class WholeFileTest : public ::testing::Test {
  protected:
-  WholeFileTest()
-      : dir_(fs::temp_directory_path() /
-             ("glavo-whole-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  ~WholeFileTest() override {
-    std::error_code ignored;
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(dir_, ignored);
-  }
-  fs::path at(const std::string& name) const { return dir_ / name; }
-  static void Put(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
-  static std::string Get(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  fs::path at(const std::string& name) const { return dir_.at(name); }
+  void Put(const std::string& name, const std::string& text) const { dir_.put(name, text); }
+  std::string Get(const std::string& name) const { return dir_.get(name); }
   std::size_t Entries() const {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++n;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(at(""))) ++n;
     return n;
   }
   static mode_t Mode(const fs::path& p) {
@@ -54,7 +36,7 @@ class WholeFileTest : public ::testing::Test {
   }
 
  private:
-  fs::path dir_;
+  test_files::ScratchDir dir_;
 };
 
 // Runs `body` in a child process, so that what it changes binds nobody
@@ -68,14 +50,14 @@ int ExitOfChild(const std::function<int()>& body) {
 }
 
 TEST_F(WholeFileTest, ALinkIsWrittenThroughAndStaysALink) {
-  Put(at("real.gst"), "old\r\n");
+  Put("real.gst", "old\r\n");
   fs::create_directory(at("sub"));
   fs::create_symlink("../real.gst", at("sub/link.gst"));  // relative, resolved from the link's folder
   fs::create_symlink(at("sub/link.gst"), at("chain.gst"));
   ASSERT_TRUE(WriteLineFile(at("chain.gst").u16string(), u"new"));
   EXPECT_TRUE(fs::is_symlink(at("chain.gst")));
   EXPECT_TRUE(fs::is_symlink(at("sub/link.gst")));
-  EXPECT_EQ(Get(at("real.gst")), "new\r\n");
+  EXPECT_EQ(Get("real.gst"), "new\r\n");
   EXPECT_EQ(Entries(), 3u) << "a temporary file was left behind";
 }
 
@@ -83,37 +65,37 @@ TEST_F(WholeFileTest, ADanglingLinkCreatesItsTargetAndALoopIsRefused) {
   fs::create_symlink("made.gst", at("dangling.gst"));
   ASSERT_TRUE(WriteWholeFile(at("dangling.gst"), "x"));
   EXPECT_TRUE(fs::is_symlink(at("dangling.gst")));
-  EXPECT_EQ(Get(at("made.gst")), "x");
+  EXPECT_EQ(Get("made.gst"), "x");
   fs::create_symlink("loop-b", at("loop-a"));
   fs::create_symlink("loop-a", at("loop-b"));
   EXPECT_FALSE(WriteWholeFile(at("loop-a"), "x"));
 }
 
 TEST_F(WholeFileTest, TheFileIsReplacedWholeAndKeepsItsPermissionsANewOneGetsTheUsual) {
-  Put(at("shared.gst"), std::string(500, 'o'));
+  Put("shared.gst", std::string(500, 'o'));
   fs::permissions(at("shared.gst"), static_cast<fs::perms>(0640));
   ASSERT_TRUE(WriteWholeFile(at("shared.gst"), "new"));
   EXPECT_EQ(Mode(at("shared.gst")), 0640u);
   fs::permissions(at("shared.gst"), static_cast<fs::perms>(0604));
   ASSERT_TRUE(WriteWholeFile(at("shared.gst"), "newer"));
   EXPECT_EQ(Mode(at("shared.gst")), 0604u);
-  EXPECT_EQ(Get(at("shared.gst")), "newer");
+  EXPECT_EQ(Get("shared.gst"), "newer");
   // A new file gets the usual permissions.
-  Put(at("plain.gst"), "");
+  Put("plain.gst", "");
   ASSERT_TRUE(WriteWholeFile(at("fresh.gst"), "x"));
   EXPECT_EQ(Mode(at("fresh.gst")), Mode(at("plain.gst")));
 }
 
 TEST_F(WholeFileTest, AReadOnlyFileIsRefusedAndKept) {
-  Put(at("locked.gst"), "keep me");
+  Put("locked.gst", "keep me");
   fs::permissions(at("locked.gst"), static_cast<fs::perms>(0444));
   EXPECT_FALSE(WriteLineFile(at("locked.gst").u16string(), u"new"));
-  EXPECT_EQ(Get(at("locked.gst")), "keep me");
+  EXPECT_EQ(Get("locked.gst"), "keep me");
   EXPECT_EQ(Mode(at("locked.gst")), 0444u);
   // Also when the name is a link to it.
   fs::create_symlink("locked.gst", at("to-locked.gst"));
   EXPECT_FALSE(WriteWholeFile(at("to-locked.gst"), "new"));
-  EXPECT_EQ(Get(at("locked.gst")), "keep me");
+  EXPECT_EQ(Get("locked.gst"), "keep me");
   EXPECT_EQ(Entries(), 2u);
 }
 
@@ -127,11 +109,11 @@ TEST_F(WholeFileTest, FoldersAndSpecialFilesAreRefused) {
 }
 
 TEST_F(WholeFileTest, InAFolderThatTakesNoNewFileTheFileIsRewrittenInPlace) {
-  Put(at("theme.gst"), std::string(1000, 'o'));
+  Put("theme.gst", std::string(1000, 'o'));
   ASSERT_TRUE(RewriteInPlace(at("theme.gst"), "short"));
-  EXPECT_EQ(Get(at("theme.gst")), "short");
+  EXPECT_EQ(Get("theme.gst"), "short");
   ASSERT_TRUE(RewriteInPlace(at("theme.gst"), std::string(3000, 'n')));
-  EXPECT_EQ(Get(at("theme.gst")), std::string(3000, 'n'));
+  EXPECT_EQ(Get("theme.gst"), std::string(3000, 'n'));
   EXPECT_FALSE(RewriteInPlace(at("missing.gst"), "x"));
   EXPECT_FALSE(fs::exists(at("missing.gst")));
 }
@@ -140,7 +122,7 @@ TEST_F(WholeFileTest, InAFolderThatTakesNoNewFileTheFileIsRewrittenInPlace) {
 // child process) leaves the old content.
 TEST_F(WholeFileTest, AWriteThatFailsPartWayKeepsTheOldContent) {
   const std::string old(1000, 'o');
-  Put(at("theme.gst"), old);
+  Put("theme.gst", old);
   const int status = ExitOfChild([&] {
     ::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{2000, 2000};
@@ -151,7 +133,7 @@ TEST_F(WholeFileTest, AWriteThatFailsPartWayKeepsTheOldContent) {
     return !sibling && !inPlace ? 0 : 1;
   });
   EXPECT_EQ(status, 0) << "a write past the limit reported success";
-  EXPECT_EQ(Get(at("theme.gst")), old);
+  EXPECT_EQ(Get("theme.gst"), old);
   EXPECT_EQ(Entries(), 1u) << "a temporary file was left behind";
 }
 
@@ -159,7 +141,7 @@ TEST_F(WholeFileTest, AWriteThatFailsPartWayKeepsTheOldContent) {
 // makes the writes from a child that has given its privileges up.
 TEST_F(WholeFileTest, AFolderWithoutWritePermissionStillTakesTheWrite) {
   constexpr uid_t kNobody = 65534;
-  Put(at("theme.gst"), "old");
+  Put("theme.gst", "old");
   if (::geteuid() == 0) {
     ASSERT_EQ(::chown(at("theme.gst").c_str(), kNobody, kNobody), 0);
   }
@@ -172,7 +154,7 @@ TEST_F(WholeFileTest, AFolderWithoutWritePermissionStillTakesTheWrite) {
   });
   fs::permissions(at(""), static_cast<fs::perms>(0755));
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(Get(at("theme.gst")), "new");
+  EXPECT_EQ(Get("theme.gst"), "new");
   EXPECT_EQ(Entries(), 1u);
 }
 

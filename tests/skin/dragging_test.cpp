@@ -47,7 +47,6 @@ TEST_F(Dragging, TitleBarMovesTheFormThroughTheSystemMoveLoop) {
 }
 
 TEST_F(Dragging, MaximizedFrameNeitherMovesNorResizes) {
-  skin().part(gwr_MaximizeButton);
   clickAt(stage.partPoint(gwr_MaximizeButton));
   ASSERT_TRUE(skin().IsMaximized());
   const Rect maximized = formPixels();

@@ -2,11 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 #include "skin/body_themes.h"
 #include "skin/skin_theme_string.h"
+#include "scratch_dir.h"
 #include "skin_test_support.h"
 
 namespace glavo::test {
@@ -16,27 +15,9 @@ namespace fs = std::filesystem;
 
 class ThemeActions : public testing::Test, public SkinScenario {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("glavo_skin_theme_" + std::to_string(::getpid()) + "_" +
-                                       testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::u16string path(const std::string& name) {
-    const std::string s = (dir / name).string();
-    return std::u16string(s.begin(), s.end());
-  }
-  std::string contents(const std::string& name) {
-    std::ifstream in(dir / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  void write(const std::string& name, const std::string& text) {
-    std::ofstream(dir / name, std::ios::binary) << text;
-  }
   std::u16string field(int i) { return SplitSkinTheme(skin().SaveSkinTheme())[i]; }
 
-  fs::path dir;
+  test_files::ScratchDir dir;
 };
 
 TEST_F(ThemeActions, EveryBuiltInThemeReadsBackCharacterForCharacter) {
@@ -58,40 +39,40 @@ TEST_F(ThemeActions, ApplyingAThemeResetsEveryPartToItsNormalLook) {
 
 TEST_F(ThemeActions, SaveThenLoadRestoresLookAndMetricsAndASaveAlwaysAnswers) {
   skin().SetBodyTheme(gwr_Safari);
-  const std::u16string saved = skin().SaveSkinTheme(path("safari.gwr"));
-  EXPECT_EQ(contents("safari.gwr"), std::string(saved.begin(), saved.end()) + "\r\n");
+  const std::u16string saved = skin().SaveSkinTheme(dir.file("safari.gwr"));
+  EXPECT_EQ(dir.get("safari.gwr"), std::string(saved.begin(), saved.end()) + "\r\n");
 
   skin().SetBodyTheme(gwr_Vista);
-  skin().LoadSkinTheme(path("safari.gwr"));
+  skin().LoadSkinTheme(dir.file("safari.gwr"));
   EXPECT_EQ(skin().SaveSkinTheme(), saved);
   EXPECT_EQ(skin().TitleBarSize(), 50);
   EXPECT_EQ(partBounds(gwr_TitleBar).height(), 50);
   EXPECT_EQ(partBounds(gwr_CloseButton).width(), 15);
   // How a failed write leaves the file is whole_file_test.cpp's; a failed
   // save still answers the theme, and without a name no file is written.
-  EXPECT_EQ(skin().SaveSkinTheme(path("no/such/folder/x.gwr")), saved);
-  fs::remove(dir / "safari.gwr");
+  EXPECT_EQ(skin().SaveSkinTheme(dir.file("no/such/folder/x.gwr")), saved);
+  fs::remove(dir.at("safari.gwr"));
   EXPECT_EQ(skin().SaveSkinTheme(), saved);
-  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_TRUE(fs::is_empty(dir.at("")));
 }
 
 TEST_F(ThemeActions, SettingsStringWinsOverTheFile) {
   skin().SetBodyTheme(gwr_Candy);
-  skin().SaveSkinTheme(path("candy.gwr"));
-  skin().LoadSkinTheme(path("candy.gwr"), BuiltInSkinTheme(gwr_AJAX));
+  skin().SaveSkinTheme(dir.file("candy.gwr"));
+  skin().LoadSkinTheme(dir.file("candy.gwr"), BuiltInSkinTheme(gwr_AJAX));
   EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_AJAX));
 }
 
 TEST_F(ThemeActions, MissingUnreadableOrEmptyInputAppliesTheEmptyText) {
   enter(stage.partPoint(gwr_HelpButton));
   ASSERT_EQ(skin().part(gwr_HelpButton).CellState(), 1);
-  skin().LoadSkinTheme(path("missing.gwr"));
+  skin().LoadSkinTheme(dir.file("missing.gwr"));
   EXPECT_EQ(skin().SkinThemeData(), u"");
   EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));
   EXPECT_EQ(skin().part(gwr_HelpButton).CellState(), 0);
 
-  fs::create_directories(dir / "folder.gwr");  // a folder is not a readable file
-  skin().LoadSkinTheme(path("folder.gwr"));
+  fs::create_directories(dir.at("folder.gwr"));  // a folder is not a readable file
+  skin().LoadSkinTheme(dir.file("folder.gwr"));
   skin().LoadSkinTheme();
   EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));
 }
@@ -100,8 +81,8 @@ TEST_F(ThemeActions, GarbageIsAppliedFieldByFieldAsFarAsItGoes) {
   std::string garbage;
   for (int i = 0; i < 20; ++i) garbage += "zz#$#";
   garbage += "200#$#abc#$#31.5#$#-2147483633#$#ignored";
-  write("garbage.gwr", garbage + "\r\n");
-  skin().LoadSkinTheme(path("garbage.gwr"));
+  dir.put("garbage.gwr", garbage + "\r\n");
+  skin().LoadSkinTheme(dir.file("garbage.gwr"));
   EXPECT_EQ(skin().TitleBarSize(), 200);  // not limited as the property let is
   EXPECT_EQ(skin().BorderSize(), 3);      // "abc" reads 0; the layout pass makes that 3
   EXPECT_EQ(skin().ButtonSize(), 32);
@@ -153,10 +134,10 @@ TEST_F(ThemeActions, SkinThemeActionsRunAndFallBackToNoAction) {
   stage.skinSurface().clearNotifications();
   skin().SetSkinThemeFile(u"");
   skin().SetSkinTheme(gwr_SaveTheme);
-  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_TRUE(fs::is_empty(dir.at("")));
   EXPECT_EQ(skin().SkinTheme(), gwr_NoAction);
 
-  skin().SetSkinThemeFile(path("action.gwr"));
+  skin().SetSkinThemeFile(dir.file("action.gwr"));
   skin().SetBodyTheme(gwr_MediaPlayer);
   skin().SetSkinTheme(gwr_SaveTheme);
   skin().SetBodyTheme(gwr_Onyx);

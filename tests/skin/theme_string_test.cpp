@@ -83,7 +83,8 @@ constexpr Summary kSummary[kBodyThemeCount] = {
     {50, 2, 15, 16777215, 9},  {36, 2, 24, 11758134, 9},  {30, 1, 24, 16695433, 6}};
 
 // Each theme has its metrics, colour and record count, and a title bar of
-// its own; values outside the enumeration give no text.
+// its own; values outside the enumeration give no text. That every record
+// holds eighteen values is StudioThemeCheck's (every built-in theme passes).
 TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
   std::set<std::u16string> titles;
   for (int t = 0; t < kBodyThemeCount; ++t) {
@@ -96,13 +97,6 @@ TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
     EXPECT_EQ(f[23], DecimalText(kSummary[t].back));
     const std::set<std::u16string> distinct(f.begin(), f.begin() + 20);
     EXPECT_EQ(distinct.size(), kSummary[t].distinct);
-    for (int i = 0; i < 20; ++i) {
-      int separators = 0;
-      for (std::size_t at = f[i].find(u"##"); at != std::u16string::npos; at = f[i].find(u"##", at + 2)) {
-        ++separators;
-      }
-      EXPECT_EQ(separators, 17) << "record " << i;
-    }
     titles.insert(f[0]);
     // Same kind, same record: the two side bars, the two corners, and the
     // three plain caption buttons in each state.

@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <thread>
-#include <unistd.h>
 
 #include "raster/png_file.h"
+#include "scratch_dir.h"
 #include "skin/body_themes.h"
 #include "stage/skin_render.h"
 #include "stage/skin_stage.h"
@@ -20,19 +19,6 @@ namespace glavo::studio {
 namespace {
 
 using nlohmann::json;
-
-raster::Bitmap DecodePng(const std::string& bytes) {
-  char path[] = "/tmp/glavo-studio-test-XXXXXX";
-  const int fd = mkstemp(path);
-  raster::Bitmap image;
-  if (fd < 0) return image;
-  std::FILE* f = fdopen(fd, "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-  raster::LoadPng(path, image);
-  std::remove(path);
-  return image;
-}
 
 std::string Onyx() { return stage::ToUtf8(BuiltInSkinTheme(gwr_Onyx)); }
 
@@ -55,6 +41,12 @@ class StudioApi : public ::testing::Test {
     return client_->Post(path.c_str(), body.dump(), "application/json");
   }
   static json Body(const httplib::Result& r) { return json::parse(r->body, nullptr, false); }
+  raster::Bitmap DecodePng(const std::string& bytes) {
+    scratch_.put("answer.png", bytes);
+    raster::Bitmap image;
+    raster::LoadPng(scratch_.at("answer.png").string(), image);
+    return image;
+  }
 
   // The render's image and the place of `part` in it.
   struct Rendered {
@@ -80,6 +72,7 @@ class StudioApi : public ::testing::Test {
   int port_ = 0;
   std::thread thread_;
   std::unique_ptr<httplib::Client> client_;
+  test_files::ScratchDir scratch_;
 };
 
 // Pixels that differ between two images of one size, as a bounding box.
@@ -279,22 +272,16 @@ TEST(StudioFile, TheControlLoadsAStudioFileUnchanged) {
   check.theme->metrics[3] = static_cast<std::int32_t>(0x8000000Fu);                // button face
   check.theme->looks[9][kPosCellColor1] = 0x123456;
   const std::string text = FormatTheme(*check.theme);
-  char path[] = "/tmp/glavo-studio-theme-XXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  const std::string file = text + "\r\n";
-  ASSERT_EQ(write(fd, file.data(), file.size()), static_cast<ssize_t>(file.size()));
-  close(fd);
+  const test_files::ScratchDir dir;
+  dir.put("studio.gwr", text + "\r\n");
   stage::SkinStage stage(Size{500, 400}, Rect{0, 0, 400, 300});
   stage.place();
-  stage.skin().LoadSkinTheme(stage::FromUtf8(path));
-  std::remove(path);
+  stage.skin().LoadSkinTheme(dir.file("studio.gwr"));
   EXPECT_EQ(stage::ToUtf8(stage.skin().SaveSkinTheme()), text);
 }
 
+// The ends of the scale, 21:1 and 1:1, are ContrastFollowsTheCaptionColour's.
 TEST(StudioContrast, RatiosFollowWcag) {
-  EXPECT_DOUBLE_EQ(ContrastRatio(MakeRgb(255, 255, 255), MakeRgb(0, 0, 0)), 21.0);
-  EXPECT_DOUBLE_EQ(ContrastRatio(MakeRgb(90, 90, 90), MakeRgb(90, 90, 90)), 1.0);
   // #777777 on white is the well-known near miss of 4.48:1.
   EXPECT_NEAR(ContrastRatio(MakeRgb(0x77, 0x77, 0x77), MakeRgb(255, 255, 255)), 4.48, 0.005);
   // Green weighs most: pure green on black is far brighter than pure blue.
