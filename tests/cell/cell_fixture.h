@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cell/field_text.h"
 #include "cell/glavo_cell.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_surface.h"
@@ -72,12 +73,8 @@ class CellTest : public ::testing::Test {
   Point Outside() const { return Point{5, 5}; }
   // A flat look: plain style 12 in one colour, no border, square corners.
   void Flat(Rgb color) {
-    cell->LoadCellTheme(u"", u"1##0##0##0##0##1##0##0##False##0##" + Num(color) + u"##" + Num(color) +
-                                 u"##0##0##12##0##0##50");
-  }
-  static std::u16string Num(std::int64_t v) {
-    const std::string s = std::to_string(v);
-    return std::u16string(s.begin(), s.end());
+    const std::u16string c = DecimalText(static_cast<std::int32_t>(color));
+    cell->LoadCellTheme(u"", u"1##0##0##0##0##1##0##0##False##0##" + c + u"##" + c + u"##0##0##12##0##0##50");
   }
 };
 
