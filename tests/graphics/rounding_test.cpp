@@ -9,14 +9,12 @@ namespace glavo {
 namespace {
 
 TEST(RoundHalfEven, TiesGoToTheEvenNeighbourOthersToTheNearest) {
+  // Down and up to the even neighbour, on both sides of zero.
   EXPECT_EQ(RoundHalfEven(0.5), 0.0);
   EXPECT_EQ(RoundHalfEven(1.5), 2.0);
   EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-  EXPECT_EQ(RoundHalfEven(3.5), 4.0);
   EXPECT_EQ(RoundHalfEven(-0.5), 0.0);
   EXPECT_EQ(RoundHalfEven(-1.5), -2.0);
-  EXPECT_EQ(RoundHalfEven(-2.5), -2.0);
-  EXPECT_EQ(RoundHalfEven(77.5), 78.0);
   EXPECT_EQ(RoundHalfEven(2.5f), 2.0f);
   EXPECT_EQ(RoundHalfEven(-3.5f), -4.0f);
   // Non-ties go to the nearest.
