@@ -1,20 +1,17 @@
 // Running glavo-activex-host.exe of one Windows build in a Wine virtual
 // desktop on a private X display, and reading the lines it writes: one
-// CHECK line per behaviour, one PART line per part window, DONE at the end.
+// CHECK line per behaviour, DONE at the end.
 #pragma once
 
 #include <map>
 #include <string>
 #include <vector>
 
-#include "bitness.h"
+#include "wine_runner.h"
 
 namespace glavo::wine {
 
-struct HostRun {
-  bool ran = false;
-  std::string why;           // why it did not run
-  std::string outDir;
+struct HostRun : DesktopRun {
   std::map<std::string, std::string> checks;  // name -> "ok ..." / "fail ..."
 };
 
@@ -23,7 +20,7 @@ struct HostRun {
 HostRun RunHost(const Bitness& b, const std::string& mode, int timeoutSeconds = 300);
 
 // Each named check was reached and is ok (a GoogleTest failure for each
-// that is not); with `show`, each line is printed.
-void ExpectChecks(const HostRun& run, const std::vector<std::string>& names, bool show = false);
+// that is not).
+void ExpectChecks(const HostRun& run, const std::vector<std::string>& names);
 
 }  // namespace glavo::wine

@@ -1,7 +1,8 @@
-// The Windows builds as files, as objdump reads them: PE images of their
-// build's machine that import nothing but Windows system DLLs (the runtime
-// is linked in statically); the OCX a DLL with the exports regsvr32 and COM
-// look up. Its type library's target system is the typelib suite's.
+// The OCX as a file, as objdump reads it: a PE image of its build's machine,
+// a DLL that imports nothing but Windows system DLLs (the runtime is linked
+// in statically), with the exports regsvr32 and COM look up. Its type
+// library's target system is the typelib suite's; that the test programs
+// run under Wine, the suites that run them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -82,16 +83,6 @@ TEST_P(PeFiles, ServerIsADllWithTheEntryPointsComLooksUp) {
   Imports();
   EXPECT_EQ(Exports(), (std::set<std::string>{"DllCanUnloadNow", "DllGetClassObject", "DllInstall",
                                               "DllRegisterServer", "DllUnregisterServer"}));
-}
-
-TEST_P(PeFiles, SceneProgramIsAConsoleProgramDrawingThroughGdi) {
-  ASSERT_NO_FATAL_FAILURE(Read(GetParam().bin("glavo-scene.exe")));
-  EXPECT_FALSE(IsDll()) << "glavo-scene.exe is marked as a DLL";
-  EXPECT_TRUE(Has("(Windows CUI)")) << "glavo-scene.exe should be a console program";
-  const std::set<std::string> dlls = Imports();
-  for (const char* needed : {"gdi32.dll", "msimg32.dll"}) {
-    EXPECT_TRUE(dlls.count(needed)) << "glavo-scene.exe draws through " << needed << " but does not import it";
-  }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, PeFiles, ::testing::ValuesIn(BothBitnesses()), BitnessName());

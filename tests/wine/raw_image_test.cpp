@@ -9,27 +9,8 @@ namespace {
 
 std::string TempPath(const char* name) { return ::testing::TempDir() + name; }
 
-TEST(RawImage, RoundTripsPixelsAndSize) {
-  RawImage image{3, 2, {0x01020304u, 0xFFFFFFFFu, 0, 0x80FF0000u, 0x0000FF00u, 0x7F0000FFu}};
-  const std::string path = TempPath("round.bgra");
-  ASSERT_TRUE(WriteRawImage(path, image));
-  RawImage back;
-  std::string error;
-  ASSERT_TRUE(ReadRawImage(path, back, error)) << error;
-  EXPECT_EQ(back.width, 3);
-  EXPECT_EQ(back.height, 2);
-  EXPECT_EQ(back.pixels, image.pixels);
-  EXPECT_EQ(back.at(0, 1), 0x80FF0000u);
-  // Little-endian on disk, blue first, whatever the host.
-  std::ifstream in(path, std::ios::binary);
-  char bytes[20] = {};
-  in.read(bytes, sizeof bytes);
-  EXPECT_EQ(std::string(bytes, 8), "GLVOBGRA");
-  EXPECT_EQ(bytes[8], 3);
-  EXPECT_EQ(bytes[16], 4);
-  EXPECT_EQ(bytes[19], 1);
-}
-
+// The round trip is WineScene's and ActiveXHost's: the Windows programs
+// write, these suites read and compare every pixel.
 TEST(RawImage, RefusesToWriteAnInconsistentImage) {
   EXPECT_FALSE(WriteRawImage(TempPath("bad.bgra"), RawImage{2, 2, {1, 2, 3}}));
   EXPECT_FALSE(WriteRawImage(TempPath("bad.bgra"), RawImage{0, 0, {}}));

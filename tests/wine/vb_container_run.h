@@ -7,14 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "bitness.h"
+#include "wine_runner.h"
 
 namespace glavo::wine {
 
-struct VbContainerRun {
-  bool ran = false;
-  std::string why;  // why it did not run or finish
-  std::string outDir;
+struct VbContainerRun : DesktopRun {
   std::map<std::string, std::vector<std::string>> steps;  // step -> "who.what detail" lines
   std::map<std::string, std::string> facts;
   // The calls of `step`; empty when the step never came.

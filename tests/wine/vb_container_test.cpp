@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,17 +15,9 @@
 namespace glavo::wine {
 namespace {
 
-// One run per build: ctest runs a suite's cases in one process.
-const VbContainerRun& RunOf(const Bitness& b) {
-  static std::map<std::string, VbContainerRun> runs;
-  auto it = runs.find(b.name);
-  if (it == runs.end()) it = runs.emplace(b.name, RunVbContainer(b)).first;
-  return it->second;
-}
-
 class VbContainer : public ::testing::TestWithParam<Bitness> {
  protected:
-  const VbContainerRun& run() const { return RunOf(GetParam()); }
+  const VbContainerRun& run() const { return OncePerBitness<VbContainerRun>(GetParam(), RunVbContainer); }
   // Where `call` first comes among the calls of `step` (starting with it);
   // -1 when it never does.
   int indexOf(const std::string& step, const std::string& call) const {

@@ -7,7 +7,6 @@
 #include <ole2.h>
 #include <ocidl.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,16 +27,13 @@ struct FormState {
 };
 
 // The results file: "CHECK name ok|fail detail" and free-form lines.
-class Report {
+class Report : public ResultFile {
  public:
-  explicit Report(const std::wstring& path);
-  ~Report();
+  using ResultFile::ResultFile;
   void check(const char* name, bool ok, const std::string& detail = "");
-  void line(const std::string& text);
   int failures() const { return failures_; }
 
  private:
-  FILE* file_;
   int failures_ = 0;
 };
 
@@ -54,7 +50,8 @@ int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::u
 int GdiObjectCount(std::string& how);
 
 // Resizes the form at its current bounds by each border part with real
-// pointer input (moves, too small steps, the minimum), one check each.
+// pointer input (moves, too small steps, the minimum), one check each, and
+// puts it back.
 void CheckRealDrags(Report& report, HWND form, HWND control);
 
 // Rounds of scripted use for `seconds`, sampling GDI objects, USER objects

@@ -7,22 +7,9 @@
 
 namespace activex_host {
 
-Report::Report(const std::wstring& path) : file_(_wfopen(path.c_str(), L"w")) {}
-
-Report::~Report() {
-  if (file_) std::fclose(file_);
-}
-
 void Report::check(const char* name, bool ok, const std::string& detail) {
   if (!ok) ++failures_;
   line(std::string("CHECK ") + name + (ok ? " ok " : " fail ") + detail);
-}
-
-void Report::line(const std::string& text) {
-  if (!file_) return;
-  std::fputs(text.c_str(), file_);
-  std::fputc('\n', file_);
-  std::fflush(file_);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // pointer is moved and the button pressed through SendInput, so the system
 // itself generates the mouse messages, each measured from where the part is
 // when the message is taken from the queue.
+#include <cstdlib>
 #include <string>
 
 #include "activex_host.h"
@@ -17,8 +18,8 @@ struct Border {
   int dirY;  // 1: drags the bottom edge
 };
 
-constexpr Border kBorders[] = {{"LeftBar", -1, 0}, {"RightBar", 1, 0}, {"BottomBar", 0, 1},
-                               {"LeftCorner", -1, 1}, {"RightCorner", 1, 1}};
+constexpr Border kBorders[] = {
+    {"LeftBar", -1, 0}, {"RightBar", 1, 0}, {"BottomBar", 0, 1}, {"LeftCorner", -1, 1}, {"RightCorner", 1, 1}};
 
 // Long enough for every move to be handled on its own rather than folded
 // into the next one.
@@ -69,11 +70,6 @@ RECT FormRect(HWND form) {
   return r;
 }
 
-std::string Text(const RECT& r) {
-  return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
-         "x" + std::to_string(r.bottom - r.top);
-}
-
 // How far the dragged edges moved outwards, across and down.
 struct Growth {
   int x = 0, y = 0;
@@ -89,8 +85,8 @@ Growth GrowthOf(const Border& b, const RECT& start, const RECT& now) {
 
 // The edges the part does not drag stay where they were.
 bool OtherEdgesStay(const Border& b, const RECT& start, const RECT& now) {
-  return now.top == start.top && (b.dirX < 0 || now.left == start.left) &&
-         (b.dirX > 0 || now.right == start.right) && (b.dirY > 0 || now.bottom == start.bottom);
+  return now.top == start.top && (b.dirX < 0 || now.left == start.left) && (b.dirX > 0 || now.right == start.right) &&
+         (b.dirY > 0 || now.bottom == start.bottom);
 }
 
 // One press-move-release on a border part of the form at `start`.
@@ -113,7 +109,7 @@ class Drag {
     POINT cursor{};
     GetCursorPos(&cursor);
     if (!controlUnder) trouble_ += " the control is not under the grip";
-    if (cursor.x != grip_.x || cursor.y != grip_.y) trouble_ += " pointer not at the grip " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) + " for " + std::to_string(grip_.x) + "," + std::to_string(grip_.y);
+    if (cursor.x != grip_.x || cursor.y != grip_.y) trouble_ += " the pointer is not at the grip";
     if (GetCapture() != control) trouble_ += " the press did not reach the control";
   }
   ~Drag() { SendMouse(MOUSEEVENTF_LEFTUP); }
@@ -139,28 +135,21 @@ class Drag {
   std::string trouble_;
 };
 
-bool Near(int value, int want) { return value >= want - 1 && value <= want + 1; }
+std::string CheckName(const Border& b, const char* kind) { return std::string("drag_") + b.name + "_" + kind; }
 
-void CheckSmallMoves(Report& report, HWND form, HWND control, const RECT& start, const Border& b) {
+// `count` moves of `pixels` each grow the dragged edges by their sum, within
+// `slack` pixels, and leave the other edges where they were.
+void CheckMoves(Report& report, HWND form, HWND control, const RECT& start, const Border& b, const char* kind,
+                int count, int pixels, int slack) {
   Drag drag(form, control, start, b);
-  const RECT now = drag.Steps(12, 5);
+  const RECT now = drag.Steps(count, pixels);
   const Growth g = GrowthOf(b, start, now);
-  const bool ok = drag.trouble().empty() && (b.dirX == 0 || Near(g.x, 60)) && (b.dirY == 0 || Near(g.y, 60)) &&
-                  OtherEdgesStay(b, start, now);
-  report.check((std::string("drag_") + b.name + "_small_moves").c_str(), ok,
-               "12 x 5 px grew " + std::to_string(g.x) + " x " + std::to_string(g.y) + " px, form " + Text(now) +
-                   drag.trouble());
-}
-
-void CheckLargeMove(Report& report, HWND form, HWND control, const RECT& start, const Border& b) {
-  Drag drag(form, control, start, b);
-  const RECT now = drag.Steps(1, 50);
-  const Growth g = GrowthOf(b, start, now);
-  const bool ok = drag.trouble().empty() && g.x == (b.dirX ? 50 : 0) && g.y == (b.dirY ? 50 : 0) &&
-                  OtherEdgesStay(b, start, now);
-  report.check((std::string("drag_") + b.name + "_large_move").c_str(), ok,
-               "1 x 50 px grew " + std::to_string(g.x) + " x " + std::to_string(g.y) + " px, form " + Text(now) +
-                   drag.trouble());
+  const int want = count * pixels;
+  const bool ok = drag.trouble().empty() && std::abs(g.x - (b.dirX ? want : 0)) <= slack &&
+                  std::abs(g.y - (b.dirY ? want : 0)) <= slack && OtherEdgesStay(b, start, now);
+  report.check(CheckName(b, kind).c_str(), ok,
+               std::to_string(count) + " x " + std::to_string(pixels) + " px grew " + std::to_string(g.x) + " x " +
+                   std::to_string(g.y) + " px, form " + RectText(now) + drag.trouble());
 }
 
 // 10-pixel steps inwards from 400 x 300: the height stops at 110 after 19
@@ -176,8 +165,8 @@ void CheckMinimum(Report& report, HWND form, HWND control, const RECT& start, co
   // The left edge moved only with the width: the right edge stayed.
   ok = ok && OtherEdgesStay(b, start, now);
   if (b.dirX && b.dirY) ok = ok && mid.bottom == now.bottom && mid.right - mid.left > w;
-  report.check((std::string("drag_") + b.name + "_minimum").c_str(), ok,
-               "after 25 steps " + Text(mid) + ", after 40 " + Text(now) + drag.trouble());
+  report.check(CheckName(b, "minimum").c_str(), ok,
+               "after 25 steps " + RectText(mid) + ", after 40 " + RectText(now) + drag.trouble());
 }
 
 }  // namespace
@@ -186,10 +175,14 @@ void CheckRealDrags(Report& report, HWND form, HWND control) {
   SetForegroundWindow(form);
   const RECT start = FormRect(form);
   for (const Border& b : kBorders) {
-    CheckSmallMoves(report, form, control, start, b);
-    CheckLargeMove(report, form, control, start, b);
+    // Many small moves keep the edge with the pointer; one large move grows
+    // by exactly its distance.
+    CheckMoves(report, form, control, start, b, "small_moves", 12, 5, 1);
+    CheckMoves(report, form, control, start, b, "large_move", 1, 50, 0);
     CheckMinimum(report, form, control, start, b);
   }
+  SetWindowPos(form, nullptr, start.left, start.top, start.right - start.left, start.bottom - start.top, SWP_NOZORDER);
+  Pump(200);
 }
 
 }  // namespace activex_host

@@ -18,21 +18,13 @@ namespace {
 constexpr DWORD kSampleEveryMs = 3000;
 
 // Every mouse message of the soak goes through here, at control-client
-// coordinates, as the pointer would deliver it: to the window holding the
-// capture when that is the control or one of its parts, else to the part
-// under the point, in that window's own coordinates.
+// coordinates: the cursor moves there and the control's one window takes
+// the message (its parts have no windows of their own).
 void Pointer(HWND control, UINT message, int x, int y, WPARAM keys) {
-  POINT at{x, y};
-  HWND target = GetCapture();
-  if (!target || (target != control && !IsChild(control, target))) {
-    target = ChildWindowFromPointEx(control, at, CWP_SKIPINVISIBLE);
-    if (!target) target = control;
-  }
-  POINT screen = at;
+  POINT screen{x, y};
   ClientToScreen(control, &screen);
   SetCursorPos(screen.x, screen.y);
-  MapWindowPoints(control, target, &at, 1);
-  PostMessageW(target, message, keys, MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+  PostMouse(control, message, keys, x, y);
 }
 
 void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }

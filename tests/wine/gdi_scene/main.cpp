@@ -1,11 +1,9 @@
-// glavo-scene: draws the demonstration scene through real GDI into a DIB
-// section and writes its pixels, for the comparison with the software host.
-//
-//   glavo-scene <out.bgra> [<tiles.txt>]
+// glavo-scene OUT.bgra TILES.txt: draws the demonstration scene through real
+// GDI into a DIB section and writes its pixels and its tile table, for the
+// comparison with the software host.
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 
 #include "platform/win32/memory_dc.h"
@@ -14,10 +12,7 @@
 #include "scene/tile_table.h"
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3 || std::strcmp(argv[1], "--help") == 0) {
-    std::fprintf(stderr, "usage: glavo-scene <out.bgra> [<tiles.txt>]\n");
-    return 2;
-  }
+  if (argc != 3) return 2;
   const glavo::Size size = glavo::scene::CanvasSize();
   glavo::win32::MemoryDc canvas(size.cx, size.cy);
   if (!canvas.valid()) {
@@ -26,21 +21,12 @@ int main(int argc, char** argv) {
   }
   glavo::scene::DrawScene(canvas.dc());
   GdiFlush();
-  glavo::scene::RawImage image;
-  image.width = size.cx;
-  image.height = size.cy;
-  image.pixels.assign(canvas.pixels(), canvas.pixels() + size.cx * size.cy);
-  if (!glavo::scene::WriteRawImage(argv[1], image)) {
-    std::fprintf(stderr, "glavo-scene: cannot write %s\n", argv[1]);
+  const glavo::scene::RawImage image{size.cx, size.cy, {canvas.pixels(), canvas.pixels() + size.cx * size.cy}};
+  std::ofstream table(argv[2], std::ios::binary | std::ios::trunc);
+  table << glavo::scene::TileTable();
+  if (!glavo::scene::WriteRawImage(argv[1], image) || !table.flush()) {
+    std::fprintf(stderr, "glavo-scene: cannot write %s or %s\n", argv[1], argv[2]);
     return 1;
-  }
-  if (argc == 3) {
-    std::ofstream table(argv[2], std::ios::binary | std::ios::trunc);
-    table << glavo::scene::TileTable();
-    if (!table.flush()) {
-      std::fprintf(stderr, "glavo-scene: cannot write %s\n", argv[2]);
-      return 1;
-    }
   }
   return 0;
 }

@@ -4,6 +4,19 @@
 
 namespace com_client {
 
+ResultFile::ResultFile(const std::wstring& path) : file_(_wfopen(path.c_str(), L"w")) {}
+
+ResultFile::~ResultFile() {
+  if (file_) std::fclose(file_);
+}
+
+void ResultFile::line(const std::string& text) {
+  if (!file_) return;
+  std::fputs(text.c_str(), file_);
+  std::fputc('\n', file_);
+  std::fflush(file_);
+}
+
 std::string RectText(const RECT& r) {
   char text[96];
   std::snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
@@ -22,9 +35,19 @@ void Pump(int milliseconds) {
   } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
-void* CreateFromDll(const std::wstring& dll, REFCLSID clsid, REFIID iid, std::wstring* why) {
+void PostMouse(HWND window, UINT message, WPARAM keys, int x, int y) {
+  PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+
+void PostDoubleClick(HWND window, int x, int y) {
+  PostMouse(window, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+  PostMouse(window, WM_LBUTTONUP, 0, x, y);
+  PostMouse(window, WM_LBUTTONDBLCLK, MK_LBUTTON, x, y);
+  PostMouse(window, WM_LBUTTONUP, 0, x, y);
+}
+
+IClassFactory* FactoryFromDll(const std::wstring& dll, REFCLSID clsid, std::wstring* why) {
   std::wstring problem;
-  void* object = nullptr;
   HMODULE module = LoadLibraryW(dll.c_str());
   using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
   auto get = module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")))
@@ -37,12 +60,18 @@ void* CreateFromDll(const std::wstring& dll, REFCLSID clsid, REFIID iid, std::ws
     problem = L"DllGetClassObject is not exported";
   } else if (FAILED(hr = get(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
     problem = L"DllGetClassObject " + std::to_wstring(static_cast<unsigned long>(hr));
-  } else {
-    hr = factory->CreateInstance(nullptr, iid, &object);
-    factory->Release();
-    if (FAILED(hr)) problem = L"CreateInstance " + std::to_wstring(static_cast<unsigned long>(hr));
   }
   if (why) *why = problem;
+  return factory;
+}
+
+void* CreateFromDll(const std::wstring& dll, REFCLSID clsid, REFIID iid, std::wstring* why) {
+  void* object = nullptr;
+  IClassFactory* factory = FactoryFromDll(dll, clsid, why);
+  if (!factory) return nullptr;
+  const HRESULT hr = factory->CreateInstance(nullptr, iid, &object);
+  factory->Release();
+  if (FAILED(hr) && why) *why = L"CreateInstance " + std::to_wstring(static_cast<unsigned long>(hr));
   return object;
 }
 

@@ -9,19 +9,41 @@
 #include <oaidl.h>
 #include <ocidl.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace com_client {
 
+// The results file a program leaves for its native suite, one line each,
+// flushed as written so that a run cut short keeps what it reached.
+class ResultFile {
+ public:
+  explicit ResultFile(const std::wstring& path);
+  ~ResultFile();
+  ResultFile(const ResultFile&) = delete;
+  ResultFile& operator=(const ResultFile&) = delete;
+  void line(const std::string& text);
+
+ private:
+  FILE* file_;
+};
+
 // Dispatches the thread's messages for `milliseconds` (at least once).
 void Pump(int milliseconds);
+// A mouse message at client point (x, y) of `window`, queued as the
+// system queues input.
+void PostMouse(HWND window, UINT message, WPARAM keys, int x, int y);
+// A double click there: press, release, the double-click press, release.
+void PostDoubleClick(HWND window, int x, int y);
 // "left top width height" of a rectangle, as the programs report them.
 std::string RectText(const RECT& r);
 
-// `clsid` created through the DllGetClassObject of `dll` (loaded if need
-// be), as `iid`, so no registration is needed; null on failure, with what
+// The class factory of `clsid` from the DllGetClassObject of `dll` (loaded
+// if need be), so no registration is needed; null on failure, with what
 // failed in `why`.
+IClassFactory* FactoryFromDll(const std::wstring& dll, REFCLSID clsid, std::wstring* why = nullptr);
+// `clsid` created through that factory, as `iid`; null on failure.
 void* CreateFromDll(const std::wstring& dll, REFCLSID clsid, REFIID iid, std::wstring* why = nullptr);
 
 struct Called {

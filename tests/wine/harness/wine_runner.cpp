@@ -117,27 +117,32 @@ WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
   return result;
 }
 
-std::string RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
-                         const std::string& args, const std::string& prefix, int timeoutSeconds,
-                         const std::string& env) {
+DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
+                        const std::string& results, const std::string& args, const std::string& prefix,
+                        int timeoutSeconds, const std::string& env) {
+  DesktopRun run{false, "", outDir, {}};
   const std::string exe = bitness.bin(program);
   const std::string ocx = bitness.bin("glavowrap.ocx");
   for (const std::string& path : {exe, ocx}) {
-    if (std::string missing = bitness.Missing(path); !missing.empty()) return missing;
+    if (run.why = bitness.Missing(path); !run.why.empty()) return run;
   }
   if (RunCommand("command -v xvfb-run").exitCode != 0) {
-    return "xvfb-run was not found; install it: bash scripts/setup.sh";
+    run.why = "xvfb-run was not found; install it: bash scripts/setup.sh";
+    return run;
   }
   RunCommand("rm -rf " + ShellQuote(outDir) + " && mkdir -p " + ShellQuote(outDir));
   StopWineServer(prefix);
-  if (std::string problem = PreparePrefix(bitness, prefix); !problem.empty()) return problem;
+  if (run.why = PreparePrefix(bitness, prefix); !run.why.empty()) return run;
   RunCommand(WineEnvironment(prefix) + env + " timeout " + std::to_string(timeoutSeconds) +
              " xvfb-run -a -s '-screen 0 1024x768x24' " + ShellQuote(bitness.loader) +
              " explorer /desktop=glavo,1024x768 " + ShellQuote(exe) + " " + ShellQuote(WindowsPath(ocx)) + " " +
              ShellQuote(WindowsPath(outDir)) + (args.empty() ? "" : " " + args));
   StopWineServer(prefix);
   RunCommand("rm -rf " + ShellQuote(prefix));
-  return {};
+  run.lines = WineResult{0, ReadTextFile(outDir + "/" + results)}.lines();
+  run.ran = !run.lines.empty() && run.lines.back() == "DONE";
+  if (!run.ran) run.why = program + " (" + bitness.name + ") did not finish; see " + outDir + "/" + results;
+  return run;
 }
 
 }  // namespace glavo::wine

@@ -3,6 +3,7 @@
 // case per Windows build.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,14 +48,33 @@ WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
                         const std::vector<std::string>& args, const std::string& prefix,
                         int timeoutSeconds);
 
+// What a program run on the desktop wrote to its results file, line by line
+// (without '\r'); `ran` once it wrote "DONE", its last line.
+struct DesktopRun {
+  bool ran = false;
+  std::string why;  // why it did not run or finish
+  std::string outDir;
+  std::vector<std::string> lines;
+};
+
 // Runs `bitness`' `program` (a file of its build folder) with the Windows
 // paths of its OCX and of `outDir` (emptied first) and then `args`, in a
 // Wine virtual desktop on a private X display, in a fresh prefix `prefix`
 // whose wineserver starts on that display (one left from a display-less run
 // would make window creation fail silently); the prefix is removed after.
-// `env` ("NAME=value ...") goes to the program. Empty, or why it could not run.
-std::string RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
-                         const std::string& args, const std::string& prefix, int timeoutSeconds,
-                         const std::string& env = "");
+// `env` ("NAME=value ...") goes to the program. Then reads outDir/`results`.
+DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
+                        const std::string& results, const std::string& args, const std::string& prefix,
+                        int timeoutSeconds, const std::string& env = "");
+
+// `make(b)` once per build and process: ctest runs a suite's cases in one
+// process, and they share its run.
+template <class Run, class Make>
+const Run& OncePerBitness(const Bitness& b, Make make) {
+  static std::map<std::string, Run> runs;
+  auto it = runs.find(b.name);
+  if (it == runs.end()) it = runs.emplace(b.name, make(b)).first;
+  return it->second;
+}
 
 }  // namespace glavo::wine

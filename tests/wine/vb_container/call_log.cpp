@@ -2,25 +2,9 @@
 
 #include <oleauto.h>
 
+#include <cstdio>
+
 namespace vb_container {
-
-CallLog::CallLog(const std::wstring& path) : file_(_wfopen(path.c_str(), L"w")) {}
-
-CallLog::~CallLog() {
-  if (file_) std::fclose(file_);
-}
-
-void CallLog::write(const std::string& line) {
-  if (!file_) return;
-  std::fputs(line.c_str(), file_);
-  std::fputc('\n', file_);
-  std::fflush(file_);
-}
-
-void CallLog::call(const std::string& text) { write("LOG " + text); }
-void CallLog::step(const std::string& name) { write("STEP " + name); }
-void CallLog::fact(const std::string& name, const std::string& value) { write("FACT " + name + " " + value); }
-void CallLog::done() { write("DONE"); }
 
 std::string Hex(HRESULT hr) {
   char text[16];

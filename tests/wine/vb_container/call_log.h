@@ -7,28 +7,19 @@
 #include <windows.h>
 #include <oaidl.h>
 
-#include <cstdio>
 #include <string>
 
 #include "com_client.h"
 
 namespace vb_container {
 
-class CallLog {
+class CallLog : public com_client::ResultFile {
  public:
-  explicit CallLog(const std::wstring& path);
-  ~CallLog();
-  CallLog(const CallLog&) = delete;
-  CallLog& operator=(const CallLog&) = delete;
-
-  void call(const std::string& text);  // LOG text
-  void step(const std::string& name);  // STEP name
-  void fact(const std::string& name, const std::string& value);
-  void done();
-
- private:
-  void write(const std::string& line);
-  FILE* file_;
+  using ResultFile::ResultFile;
+  void call(const std::string& text) { line("LOG " + text); }
+  void step(const std::string& name) { line("STEP " + name); }
+  void fact(const std::string& name, const std::string& value) { line("FACT " + name + " " + value); }
+  void done() { line("DONE"); }
 };
 
 std::string Hex(HRESULT hr);

@@ -17,6 +17,7 @@
 #include <initguid.h>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -39,13 +40,6 @@ using namespace vb_container;
 using namespace com_client;
 
 namespace {
-
-// The OCX's DllGetClassObject, or null.
-using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
-GetClassObject ClassObjects(HMODULE module) {
-  return module ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")))
-                : nullptr;
-}
 
 IUnknown* CreateControl(const std::wstring& ocx, CallLog& log) {
   auto* control = static_cast<IUnknown*>(CreateFromDll(ocx, CLSID_GlavoSkin, IID_IUnknown));
@@ -238,16 +232,9 @@ class Placement {
   std::optional<Advised> eventLink_, notifyLink_;
 };
 
-void Post(HWND window, UINT message, WPARAM keys, int x, int y) {
-  PostMessageW(window, message, keys, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
-}
-
 // A double click on the title bar: maximize, or restore when maximized.
 void DoubleClickTitle(HWND control) {
-  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, 60, 12);
-  Post(control, WM_LBUTTONUP, 0, 60, 12);
-  Post(control, WM_LBUTTONDBLCLK, MK_LBUTTON, 60, 12);
-  Post(control, WM_LBUTTONUP, 0, 60, 12);
+  PostDoubleClick(control, 60, 12);
   Pump(500);
 }
 
@@ -262,42 +249,48 @@ void DragCorner(HWND control, IDispatch* skin, int dx, int dy) {
   GetClientRect(control, &r);
   const int in = border > 1 ? 1 : 0;
   const POINT grip{r.right - border - 1 + in, r.bottom - border + in};
-  Post(control, WM_MOUSEMOVE, 0, grip.x, grip.y);
-  Post(control, WM_LBUTTONDOWN, MK_LBUTTON, grip.x, grip.y);
+  PostMouse(control, WM_MOUSEMOVE, 0, grip.x, grip.y);
+  PostMouse(control, WM_LBUTTONDOWN, MK_LBUTTON, grip.x, grip.y);
   Pump(100);
-  Post(control, WM_MOUSEMOVE, MK_LBUTTON, grip.x + dx, grip.y + dy);
+  PostMouse(control, WM_MOUSEMOVE, MK_LBUTTON, grip.x + dx, grip.y + dy);
   Pump(200);
-  Post(control, WM_LBUTTONUP, 0, grip.x + dx, grip.y + dy);
+  PostMouse(control, WM_LBUTTONUP, 0, grip.x + dx, grip.y + dy);
   Pump(200);
 }
 
-// The About box as the property browser's "(About)" opens it: a second
-// thread reads the dialog's title and text while the control's call is
-// modal, then presses OK.
-void ShowAbout(IDispatch* control, CallLog& log) {
-  std::string title, text;
-  std::thread reader([&] {
-    for (int i = 0; i < 200; ++i) {
-      HWND box = FindWindowW(L"#32770", L"About GlavoSkin");
-      if (box) {
-        wchar_t buffer[512] = L"";
-        GetWindowTextW(box, buffer, 512);
-        title = Narrow(buffer);
-        GetDlgItemTextW(box, 0xFFFF, buffer, 512);  // the message text
-        // One log line: line breaks written as \n.
-        for (const char c : Narrow(buffer)) {
-          if (c != '\r') text += c == '\n' ? std::string("\\n") : std::string(1, c);
-        }
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return;
-      }
-      Sleep(25);
+// Runs `call`, which opens a modal dialog titled `title`, while a second
+// thread, as the user, waits for the dialog and `answer`s it.
+void AnswerDialog(const wchar_t* title, const std::function<void(HWND)>& answer, const std::function<void()>& call) {
+  std::thread user([&] {
+    for (int i = 0; i < 200; ++i, Sleep(25)) {
+      if (HWND dialog = FindWindowW(L"#32770", title)) return answer(dialog);
     }
   });
-  DISPPARAMS none{};
-  const HRESULT hr = control->Invoke(DISPID_ABOUTBOX, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
-                                     nullptr, nullptr, nullptr);
-  reader.join();
+  call();
+  user.join();
+}
+
+// The About box as the property browser's "(About)" opens it: its title and
+// text are read while the control's call is modal, then OK is pressed.
+void ShowAbout(IDispatch* control, CallLog& log) {
+  std::string title, text;
+  HRESULT hr = E_FAIL;
+  const auto read = [&](HWND box) {
+    wchar_t buffer[512] = L"";
+    GetWindowTextW(box, buffer, 512);
+    title = Narrow(buffer);
+    GetDlgItemTextW(box, 0xFFFF, buffer, 512);  // the message text
+    // One log line: line breaks written as \n.
+    for (const char c : Narrow(buffer)) {
+      if (c != '\r') text += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  };
+  AnswerDialog(L"About GlavoSkin", read, [&] {
+    DISPPARAMS none{};
+    hr = control->Invoke(DISPID_ABOUTBOX, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
+                         nullptr);
+  });
   log.call("container.AboutBox -> " + Hex(hr));
   log.fact("about.title", "\"" + title + "\"");
   log.fact("about.text", "\"" + text + "\"");
@@ -345,23 +338,17 @@ void EditPage(HWND page) {
 }
 
 // Presses a page button that opens the system's file dialog (titled
-// `title`), and answers the dialog from a second thread with `path`, as a
-// user typing the name.
+// `title`), and answers the dialog with `path`, as a user typing the name.
 void ChooseFile(HWND page, int button, const wchar_t* title, const std::wstring& path) {
-  std::thread user([&] {
-    for (int i = 0; i < 100; ++i) {
-      Sleep(50);
-      HWND dialog = FindWindowW(L"#32770", title);
-      if (!dialog) continue;
-      Sleep(200);
-      SetDlgItemTextW(dialog, 0x47C, path.c_str());  // the file name box (cmb13)
-      SetDlgItemTextW(dialog, 0x480, path.c_str());  // or its plain edit (edt1)
-      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-      return;
-    }
+  const auto type = [&](HWND dialog) {
+    Sleep(200);
+    SetDlgItemTextW(dialog, 0x47C, path.c_str());  // the file name box (cmb13)
+    SetDlgItemTextW(dialog, 0x480, path.c_str());  // or its plain edit (edt1)
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  };
+  AnswerDialog(title, type, [&] {
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
   });
-  SendMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
-  user.join();
 }
 
 // The control's look, as SaveSkinTheme() returns it.
@@ -385,15 +372,13 @@ std::string FirstLine(const std::wstring& path) {
 // The designer's own frame: the page edited, then Apply, which sets the
 // control's properties through their lets (the change notifications show).
 void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir) {
-  auto get = ClassObjects(GetModuleHandleW(ocx.c_str()));
   auto* specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
   CAUUID pages{};
   const HRESULT hr = specify ? specify->GetPages(&pages) : E_NOINTERFACE;
   if (specify) specify->Release();
   log.call("container.GetPages -> " + Hex(hr) + " " + std::to_string(pages.cElems));
   if (FAILED(hr) || pages.cElems == 0) return;
-  IClassFactory* factory = nullptr;
-  get(pages.pElems[0], IID_IClassFactory, reinterpret_cast<void**>(&factory));
+  IClassFactory* factory = FactoryFromDll(ocx, pages.pElems[0]);
   CoTaskMemFree(pages.pElems);
   {
     PageFrame frame(log, factory, control);
