@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <memory>
 
@@ -11,6 +13,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_surface.h"
 #include "runtime/ordered_property_bag.h"
+#include "skin/skin_theme_string.h"
 #include "stage/skin_stage.h"
 
 namespace glavo {
@@ -48,14 +51,12 @@ class ExtremeCaption : public ::testing::Test {
   GlavoCell cell{form->createChild()};
 };
 
-TEST_F(ExtremeCaption, TheLargestAndSmallestAnglesStillDrawTheText) {
+// The largest and smallest angles still draw the text; a whole number of
+// turns added to an angle draws the same text.
+TEST_F(ExtremeCaption, AnglesAtTheEndsOfALongDrawAndWholeTurnsChangeNothing) {
   EXPECT_GT(InkAfter(kMaxLong, kMaxLong), 0);
   EXPECT_GT(InkAfter(kMinLong, kMinLong), 0);
   EXPECT_GT(InkAfter(kMaxLong - kMaxLong % 3600, kMaxLong), 0);
-}
-
-// A whole number of turns added to an angle draws the same text.
-TEST_F(ExtremeCaption, WholeTurnsDoNotChangeTheText) {
   const int upright = InkAfter(0, 0);
   EXPECT_GT(upright, 0);
   EXPECT_EQ(InkAfter(3600 * 100, 3600 * 100), upright);
@@ -89,11 +90,23 @@ TEST(ExtremeTheme, UnclampedMetricsFromAThemeStillLayOut) {
   EXPECT_EQ(stage.skin().part(gwr_LeftBar).surface().bounds().width(), 3);
 }
 
-}  // namespace
-}  // namespace glavo
-
-namespace glavo {
-namespace {
+// Theme files of 5 MB of digits or of binary bytes load as far as they go;
+// the skin keeps a whole look and takes the next theme.
+TEST(ExtremeTheme, AHugeOrBinaryThemeFileLeavesTheSkinUsable) {
+  stage::SkinStage stage(Size{640, 480}, Rect{20, 20, 340, 260});
+  stage.place();
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "glavo-extreme-theme.gwr";
+  std::string binary;
+  for (int i = 0; i < 70000; ++i) binary.push_back(static_cast<char>((i * 131) ^ (i >> 3)));
+  for (const std::string& content : {std::string(5 << 20, '7'), binary}) {
+    std::ofstream(file, std::ios::binary) << content;
+    stage.skin().LoadSkinTheme(file.u16string());
+    EXPECT_EQ(SplitSkinTheme(stage.skin().SaveSkinTheme()).size(), 24u);
+    stage.skin().SetBodyTheme(gwr_Onyx);
+    EXPECT_EQ(stage.skin().part(gwr_TitleBar).surface().bounds().height(), 30);
+  }
+  std::filesystem::remove(file);
+}
 
 // A bag written by someone else may hold any action number; loading it
 // neither runs an action nor lets the property read anything but rest.

@@ -1,11 +1,8 @@
 // Form sizes at the edges of what the host can hold: an 8K form is laid out
 // and painted like any other; a size the host cannot allocate reaches the
-// caller as the host's error and leaves the skin usable.
+// caller as the host's error and leaves the skin usable. A theme part the
+// host cannot allocate is skipped without an error: tests/skin/theme_actions_test.cpp.
 #include <gtest/gtest.h>
-
-#include <cstdio>
-
-#include "cell/cell_theme_record.h"
 
 #include "platform/sim/sim_offscreen.h"
 #include "platform/sim/sim_surface.h"
@@ -60,30 +57,6 @@ TEST(FormSizes, TooLargeAFormRaisesTheHostErrorAtTheCaller) {
   stage.skin().SetBodyTheme(gwr_Vista);
   stage.skin().Refresh();
   EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 640 - 2 * 5);
-}
-
-// A theme whose title bar the host cannot allocate is applied as far as it
-// goes and reports nothing, through the method and the action property.
-TEST(FormSizes, AThemeAskingForAHugeTitleBarLoadsWithoutAnError) {
-  stage::SkinStage stage(Size{1280, 800}, Rect{100, 100, 700, 500});
-  stage.place();
-  std::u16string theme = stage.skin().SaveSkinTheme();
-  const auto metrics = theme.rfind(u"#$#30#$#3#$#24#$#");
-  ASSERT_NE(metrics, std::u16string::npos);
-  theme.replace(metrics, 7, u"#$#2000000000");
-  EXPECT_NO_THROW(stage.skin().LoadSkinTheme(u"", theme));
-  EXPECT_EQ(stage.skin().TitleBarSize(), 2000000000);
-
-  const std::u16string file = u"huge-title-bar.gwr";
-  ASSERT_TRUE(WriteLineFile(file, theme));
-  stage.skin().SetSkinThemeFile(file);
-  EXPECT_NO_THROW(stage.skin().SetSkinTheme(gwr_LoadTheme));
-  EXPECT_EQ(stage.skin().SkinTheme(), gwr_NoAction);
-  std::remove("huge-title-bar.gwr");
-
-  stage.skin().SetBodyTheme(gwr_Onyx);
-  EXPECT_EQ(stage.skin().part(gwr_TitleBar).surface().bounds().height(), 30);
-  EXPECT_EQ(stage.skin().part(gwr_Back).surface().bounds().width(), 600 - 2 * 3);
 }
 
 TEST(FormSizes, OffscreenLimitsAreTheDocumentedOnes) {

@@ -48,6 +48,15 @@ std::map<std::string, std::string> Values(const WineResult& run, const std::stri
   return values;
 }
 
+std::map<std::string, std::string> NameValues(const WineResult& run) {
+  std::map<std::string, std::string> values;
+  for (const auto& line : run.lines()) {
+    auto eq = line.find('=');
+    if (eq != std::string::npos) values[line.substr(0, eq)] = line.substr(eq + 1);
+  }
+  return values;
+}
+
 std::vector<std::string> LinesStartingWith(const WineResult& run, const std::string& prefix) {
   std::vector<std::string> out;
   for (const auto& line : run.lines()) {

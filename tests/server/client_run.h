@@ -35,6 +35,8 @@ class ClientRunTest : public ::testing::TestWithParam<Bitness> {
 
 // "PREFIX NAME=VALUE" lines of a run, keyed by NAME (first match wins).
 std::map<std::string, std::string> Values(const WineResult& run, const std::string& prefix);
+// "NAME=VALUE" lines of a run, keyed by NAME (last match wins).
+std::map<std::string, std::string> NameValues(const WineResult& run);
 // Lines that start with `prefix`, in order.
 std::vector<std::string> LinesStartingWith(const WineResult& run, const std::string& prefix);
 

@@ -1,6 +1,7 @@
 // Saving and loading GlavoSkin through a property bag and through a stream:
 // every property survives, the keys come in their fixed order, and values
 // equal to their defaults may be left out.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,6 @@
 
 namespace server_test {
 namespace {
-
-const std::vector<std::string> kProperties = {
-    "BorderSize", "TitleBarSize", "Caption", "AllowResize", "AllowFullScreen", "ShowHelpButton",
-    "ShowMaximizeButton", "ShowMinimizeButton", "ShowIconButton", "ShowCloseButton", "Font",
-    "Enabled", "BackColor", "BackgroundShow", "SkinTheme", "SkinThemeFile", "BodyTheme",
-    "ButtonSize", "AllowSystemMenu", "SkinState"};
 
 const std::vector<std::string> kKeyOrder = {
     "BorderSize", "TitleBarSize", "Caption", "AllowResize", "AllowFullScreen", "ShowHelpButton",
@@ -32,25 +27,17 @@ std::vector<std::string> KeysOf(const std::vector<std::string>& lines, const std
   return keys;
 }
 
-// The values the client gave control A, as a client reads them back.
-void ExpectTheValuesThatWereSet(const std::map<std::string, std::string>& v) {
-  EXPECT_EQ(v.at("BorderSize"), "7");
-  EXPECT_EQ(v.at("TitleBarSize"), "41");
-  EXPECT_EQ(v.at("Caption"), "\"Caf\\u00E9 \\u0445 \\u4E16\\u754C\"");
-  EXPECT_EQ(v.at("AllowResize"), "False");
-  EXPECT_EQ(v.at("AllowFullScreen"), "True");
-  EXPECT_EQ(v.at("ShowCloseButton"), "False");
-  EXPECT_EQ(v.at("Enabled"), "False");
-  EXPECT_EQ(v.at("BackColor"), "3368601");
-  EXPECT_EQ(v.at("BackgroundShow"), "False");
-  EXPECT_EQ(v.at("SkinTheme"), "0");
-  EXPECT_EQ(v.at("SkinThemeFile"), "\"Custom.gwr\"");
-  EXPECT_EQ(v.at("BodyTheme"), "8");
-  EXPECT_EQ(v.at("ButtonSize"), "31");
-  EXPECT_EQ(v.at("AllowSystemMenu"), "False");
-  EXPECT_EQ(v.at("SkinState"), "7");
-  EXPECT_NE(v.at("Font").find(",True)"), std::string::npos) << "italic font: " << v.at("Font");
-}
+// The values the client gave control A, as a client reads them back (the
+// font is italic).
+const std::map<std::string, std::string> kSet = {
+    {"BorderSize", "7"},         {"TitleBarSize", "41"},
+    {"Caption", "\"Caf\\u00E9 \\u0445 \\u4E16\\u754C\""},
+    {"AllowResize", "False"},    {"AllowFullScreen", "True"},
+    {"ShowCloseButton", "False"}, {"Enabled", "False"},
+    {"BackColor", "3368601"},    {"BackgroundShow", "False"},
+    {"SkinTheme", "0"},          {"SkinThemeFile", "\"Custom.gwr\""},
+    {"BodyTheme", "8"},          {"ButtonSize", "31"},
+    {"AllowSystemMenu", "False"}, {"SkinState", "7"}};
 
 // A round trip's common lines: the save and load succeeded, control B
 // (loaded) reads every property as control A (saved) does, with the values
@@ -60,9 +47,10 @@ void ExpectRoundTrip(const WineResult& run) {
   EXPECT_EQ(LinesStartingWith(run, "load "), std::vector<std::string>{"load 0x00000000"});
   auto a = Values(run, "A");
   auto b = Values(run, "B");
-  ASSERT_EQ(a.size(), kProperties.size());
-  for (const auto& name : kProperties) EXPECT_EQ(b[name], a[name]) << name;
-  ExpectTheValuesThatWereSet(b);
+  ASSERT_EQ(a.size(), kKeyOrder.size() - 1) << "every property but the theme data";
+  EXPECT_EQ(b, a);
+  for (const auto& [name, value] : kSet) EXPECT_EQ(b[name], value) << name;
+  EXPECT_NE(b["Font"].find(",True)"), std::string::npos) << "italic font: " << b["Font"];
   EXPECT_EQ(LinesStartingWith(run, "theme-equal "), std::vector<std::string>{"theme-equal True"});
 }
 
@@ -119,9 +107,7 @@ TEST_P(PersistenceTest, StreamRoundTripReproducesEveryPropertyAndRefusesDamagedD
 
   EXPECT_EQ(LinesStartingWith(run, "damaged-load "),
             std::vector<std::string>{"damaged-load refused"});
-  auto b = Values(run, "B");
-  auto c = Values(run, "C");
-  for (const auto& name : kProperties) EXPECT_EQ(c[name], b[name]) << name << " after a refused load";
+  EXPECT_EQ(Values(run, "C"), Values(run, "B")) << "a refused load changes nothing";
   // Damage the header check sees is refused; whatever loads or not, the
   // control keeps working.
   const auto damaged = LinesStartingWith(run, "damaged ");

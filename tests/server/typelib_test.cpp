@@ -59,26 +59,23 @@ TEST_P(TypelibTest, DualInterfaceListsTheMethodsThenThePropertiesInOrder) {
   EXPECT_EQ(names, expected);
 
   const auto lines = LinesStartingWith(*run_, "member _GlavoSkin ");
-  auto has = [&](const std::string& text) {
-    for (const auto& line : lines) {
-      if (line == text) return true;
-    }
-    return false;
-  };
-  // Stock identifiers, so property browsers treat these as stock properties.
-  EXPECT_TRUE(has("member _GlavoSkin -512 get Font(IFontDisp** value[retval]) HRESULT"));
-  EXPECT_TRUE(has("member _GlavoSkin -512 putref Font(IFontDisp* value) HRESULT"));
-  EXPECT_TRUE(has("member _GlavoSkin -514 put Enabled(VARIANT_BOOL value) HRESULT"));
-  EXPECT_TRUE(has("member _GlavoSkin -501 get BackColor(OLE_COLOR* value[retval]) HRESULT"));
-  // The About box, offered by property browsers as "(About)".
-  EXPECT_TRUE(has("member _GlavoSkin -552 method AboutBox() HRESULT"));
-  // Optional string arguments and a string result.
-  EXPECT_TRUE(has("member _GlavoSkin 1 method SaveSkinTheme(BSTR FileName[opt], BSTR* result[retval]) HRESULT"));
-  EXPECT_TRUE(has("member _GlavoSkin 2 method LoadSkinTheme(BSTR FileName[opt], BSTR SettingsStr[opt]) HRESULT"));
-  // Enumeration-typed properties.
-  EXPECT_TRUE(has("member _GlavoSkin 15 put SkinTheme(ThemeSettingsGwr value) HRESULT"));
-  EXPECT_TRUE(has("member _GlavoSkin 17 put BodyTheme(BodyThemesGwr value) HRESULT"));
-  EXPECT_TRUE(has("member _GlavoSkin 20 get SkinState(SkinStatesGwr* value[retval]) HRESULT"));
+  for (const char* member : {
+           // Stock identifiers, so property browsers treat these as stock properties.
+           "member _GlavoSkin -512 get Font(IFontDisp** value[retval]) HRESULT",
+           "member _GlavoSkin -512 putref Font(IFontDisp* value) HRESULT",
+           "member _GlavoSkin -514 put Enabled(VARIANT_BOOL value) HRESULT",
+           "member _GlavoSkin -501 get BackColor(OLE_COLOR* value[retval]) HRESULT",
+           // The About box, offered by property browsers as "(About)".
+           "member _GlavoSkin -552 method AboutBox() HRESULT",
+           // Optional string arguments and a string result.
+           "member _GlavoSkin 1 method SaveSkinTheme(BSTR FileName[opt], BSTR* result[retval]) HRESULT",
+           "member _GlavoSkin 2 method LoadSkinTheme(BSTR FileName[opt], BSTR SettingsStr[opt]) HRESULT",
+           // Enumeration-typed properties.
+           "member _GlavoSkin 15 put SkinTheme(ThemeSettingsGwr value) HRESULT",
+           "member _GlavoSkin 17 put BodyTheme(BodyThemesGwr value) HRESULT",
+           "member _GlavoSkin 20 get SkinState(SkinStatesGwr* value[retval]) HRESULT"}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), member), lines.end()) << member;
+  }
 }
 
 TEST_P(TypelibTest, EventInterfaceHasTheEightEventsWithByReferenceParameters) {
@@ -113,16 +110,14 @@ TEST_P(TypelibTest, TypesAndMembersCarryHelpStrings) {
   }
   EXPECT_EQ(types, 7);  // four enumerations, two interfaces, the class
   EXPECT_EQ(constants, 3 + 12 + 12 + 4);
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "help ThemeSettingsGwr.gwr_ResetTheme \"Reset every property to its default\""),
-            lines.end());
   // 4 methods (AboutBox included), 20 properties with their gets and lets
   // (Font has a set too), 8 events.
   EXPECT_EQ(members, 4 + 41 + 8);
-  EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      "help _GlavoSkin.SkinState \"Window state of the frame: normal, minimized or maximized\""),
-            lines.end());
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "help GlavoSkin \"Themeable window frame control\""),
-            lines.end());
+  for (const char* help : {"help ThemeSettingsGwr.gwr_ResetTheme \"Reset every property to its default\"",
+                           "help _GlavoSkin.SkinState \"Window state of the frame: normal, minimized or maximized\"",
+                           "help GlavoSkin \"Themeable window frame control\""}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), help), lines.end()) << help;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothBitnesses, TypelibTest, ::testing::ValuesIn(BothBitnesses()), BitnessName());

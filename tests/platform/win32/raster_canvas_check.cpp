@@ -53,19 +53,6 @@ int Differing(MemoryDc& gdi, RasterCanvas& raster) {
   return differing;
 }
 
-int CountChanged(RasterCanvas& before, RasterCanvas& after, const glavo::Rect& outside) {
-  const std::uint32_t* a = before.shownPixels();
-  const std::uint32_t* b = after.shownPixels();
-  int changed = 0;
-  for (int y = 0; y < after.height(); ++y) {
-    for (int x = 0; x < after.width(); ++x) {
-      const bool inRect = x >= outside.left && x < outside.right && y >= outside.top && y < outside.bottom;
-      changed += !inRect && a[y * after.width() + x] != b[y * after.width() + x];
-    }
-  }
-  return changed;
-}
-
 void CheckTextLikeGdi(Report report) {
   struct Case {
     const char* name;
@@ -79,6 +66,10 @@ void CheckTextLikeGdi(Report report) {
       {"raster.text-noclip-like-gdi", "Arial", glavo::kBkTransparent, glavo::dt::kNoClip | glavo::dt::kSingleLine},
       {"raster.symbol-glyph-like-gdi", "Webdings", glavo::kBkTransparent, glavo::dt::kCenter | glavo::dt::kSingleLine},
   };
+  // Equal to GDI, which clips to the rectangle unless told not to; and not
+  // equal because neither drew anything.
+  RasterCanvas blank(160, 40);
+  PaintBackground(blank.dc());
   for (const Case& c : cases) {
     MemoryDc gdi(160, 40);
     RasterCanvas raster(160, 40);
@@ -87,18 +78,8 @@ void CheckTextLikeGdi(Report report) {
     DrawCaption(gdi.dc(), c.face, c.bkMode, glavo::Rect{10, 4, 70, 30}, c.format);
     DrawCaption(raster.dc(), c.face, c.bkMode, glavo::Rect{10, 4, 70, 30}, c.format);
     const int differing = Differing(gdi, raster);
-    report(c.name, differing == 0, std::to_string(differing) + " pixels differ");
+    report(c.name, differing == 0 && Differing(gdi, blank) > 0, std::to_string(differing) + " pixels differ");
   }
-}
-
-void CheckTextStaysInItsRectangle(Report report) {
-  RasterCanvas before(160, 40), after(160, 40);
-  PaintBackground(before.dc());
-  PaintBackground(after.dc());
-  const glavo::Rect rect{10, 4, 70, 30};
-  DrawCaption(after.dc(), "Arial", glavo::kBkOpaque, rect, glavo::dt::kSingleLine);
-  report("raster.clipped-text-stays-inside", CountChanged(before, after, rect) == 0, "");
-  report("raster.clipped-text-drawn", CountChanged(before, after, glavo::Rect{}) > 0, "");
 }
 
 void CheckScratchFollowsTheCanvas(Report report) {
@@ -171,7 +152,6 @@ void CheckPresent(Report report) {
 
 void CheckRasterCanvas(Report report) {
   CheckTextLikeGdi(report);
-  CheckTextStaysInItsRectangle(report);
   CheckScratchFollowsTheCanvas(report);
   CheckResizeClears(report);
   CheckOpaqueImage(report);

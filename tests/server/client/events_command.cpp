@@ -15,7 +15,7 @@ using client::Print;
 class EventSink final : public com_client::EventListener {
  public:
   EventSink() : EventListener(DIID___GlavoSkin) {}
-  // A sink that cancels Alt+F4 and Alt+Enter zeroes KeyCode in KeyDown.
+  // A sink that cancels a shortcut zeroes KeyCode in KeyDown.
   bool cancelShortcuts = false;
   int received = 0;
 
@@ -78,8 +78,10 @@ std::wstring Read(IDispatch* skin, const wchar_t* name) {
 }
 
 
-// One control fed Alt+Enter and Alt+F4 by a sink that does or does not
-// cancel them; prints the control's state afterwards.
+// One control fed Alt+Enter by a sink that does or does not cancel it;
+// prints the control's state afterwards. Which shortcuts a zeroed KeyCode
+// cancels is the core's (tests/skin/events_test.cpp); here the sink's write
+// through the by-reference argument must reach the control.
 void Shortcuts(const std::wstring& ocx, bool cancel) {
   std::wprintf(L"-- shortcuts cancel=%d\n", cancel ? 1 : 0);
   IDispatch* skin = client::CreateSkin(ocx);
@@ -93,8 +95,6 @@ void Shortcuts(const std::wstring& ocx, bool cancel) {
   const LPARAM altDown = 1 << 29;
   Send(windowless, WM_SYSKEYDOWN, VK_RETURN, altDown);
   Print(cancel ? L"cancelled SkinState" : L"plain SkinState", Read(skin, L"SkinState"));
-  Send(windowless, WM_SYSKEYDOWN, VK_F4, altDown);
-  Send(windowless, WM_SYSKEYUP, VK_F4, altDown);
   events.unadvise();
   windowless->Release();
   skin->Release();

@@ -1,25 +1,22 @@
 // hostile OCX TEMPDIR: every settable property of a control gets values of
 // the wrong kind (Empty, Null, an object that is no font or picture, an
 // array, texts that are no numbers, doubles beyond a Long, a text with an
-// embedded NUL); the theme methods get wrong argument types and theme files
-// that are folders, missing, locked by another handle, 5 MB long or binary.
+// embedded NUL); the theme methods get wrong argument types. Theme files
+// that are missing, folders or locked are glavo-win32-check's and the
+// core's; huge or binary ones the hardening suite's.
 // Each call may fail, but only with an automation error, and the control
 // must work afterwards.
 // Prints "put NAME VALUE HRESULT", "bad-error ..." for an exception
 // without a description, "unusable ..." when the control stopped working,
 // "nul-number NAME HRESULT kept True|False" for a number text cut by a
-// NUL, "caption-nul True|False", "caption-million True|False",
-// "file KIND HRESULT kept True|False", "locked ..." (CheckLockedFiles),
-// then "unusable N" and "done".
+// NUL, "caption-nul True|False", "caption-million True|False", then
+// "unusable N" and "done".
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "client.h"
-
-#include <sddl.h>
 
 namespace {
 
@@ -135,91 +132,6 @@ void CheckCutNumbers(IDispatch* skin) {
   }
 }
 
-std::string FileText(const std::wstring& path) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::wstring CallForText(IDispatch* skin, const wchar_t* method, const std::wstring& path, HRESULT& hr) {
-  VARIANT name = Text(path), result = Make(VT_EMPTY);
-  hr = com_client::CallByName(skin, method, DISPATCH_METHOD, {name}, &result).hr;
-  std::wstring text = TextOf(result);
-  VariantClear(&name);
-  VariantClear(&result);
-  return text;
-}
-
-// A theme file held open by another handle that shares nothing, or only
-// reading: no error reaches the caller; loading reads nothing (the look
-// stays) or, where reading is shared, the file; saving still returns the
-// theme and leaves the file's content as it was. Prints "locked SHARING
-// load HRESULT look kept|loaded save HRESULT returned True|False content
-// kept True|False".
-void CheckLockedFiles(IDispatch* skin, const std::wstring& dir) {
-  const std::wstring path = dir + L"\\locked.gwr";
-  VARIANT theme = Long(3);
-  client::Put(skin, L"BodyTheme", theme);
-  const std::wstring onFile = Theme(skin);
-  std::ofstream(path.c_str(), std::ios::binary) << std::string(onFile.begin(), onFile.end()) << "\r\n";
-  const std::string content = FileText(path);
-  const std::pair<const wchar_t*, DWORD> sharings[] = {{L"none", 0}, {L"read", FILE_SHARE_READ}};
-  for (const auto& [name, sharing] : sharings) {
-    theme.lVal = 5;
-    client::Put(skin, L"BodyTheme", theme);
-    const std::wstring shown = Theme(skin);
-    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
-    HRESULT loaded = E_FAIL, saved = E_FAIL;
-    CallForText(skin, L"LoadSkinTheme", path, loaded);
-    const std::wstring after = Theme(skin);
-    const wchar_t* look = after == shown ? L"kept" : after == onFile ? L"loaded" : L"changed";
-    const std::wstring returned = CallForText(skin, L"SaveSkinTheme", path, saved);
-    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
-    std::wprintf(L"locked %ls held %ls load %ls look %ls save %ls returned %ls content kept %ls\n", name,
-                 held != INVALID_HANDLE_VALUE ? L"True" : L"False", client::Hex(loaded).c_str(), look,
-                 client::Hex(saved).c_str(), returned == after ? L"True" : L"False",
-                 FileText(path) == content ? L"True" : L"False");
-  }
-}
-
-// The file's access list in SDDL, or "" when it cannot be read.
-std::wstring AccessList(const std::wstring& path) {
-  DWORD needed = 0;
-  GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
-  std::vector<BYTE> descriptor(needed ? needed : 1);
-  if (!needed || !GetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed)) return L"";
-  LPWSTR text = nullptr;
-  if (!ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, DACL_SECURITY_INFORMATION,
-                                                            &text, nullptr)) {
-    return L"";
-  }
-  std::wstring out = text;
-  LocalFree(text);
-  return out;
-}
-
-// A save keeps the access list a theme file has: one set here (protected,
-// full control for the system and the administrators, reading for users)
-// is read back, then compared after SaveSkinTheme wrote the file. Prints
-// "acl set ERROR SDDL" and "acl saved HRESULT SDDL written True|False".
-void CheckAccessListKept(IDispatch* skin, const std::wstring& dir) {
-  const std::wstring path = dir + L"\\acl.gwr";
-  std::ofstream(path.c_str(), std::ios::binary) << "old\r\n";
-  PSECURITY_DESCRIPTOR wanted = nullptr;
-  DWORD setError = 0;
-  if (ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FR;;;BU)", SDDL_REVISION_1,
-                                                           &wanted, nullptr)) {
-    if (!SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, wanted)) setError = GetLastError();
-    LocalFree(wanted);
-  } else {
-    setError = GetLastError();
-  }
-  std::wprintf(L"acl set %lu %ls\n", setError, AccessList(path).c_str());
-  HRESULT saved = E_FAIL;
-  CallForText(skin, L"SaveSkinTheme", path, saved);
-  std::wprintf(L"acl saved %ls %ls written %ls\n", client::Hex(saved).c_str(), AccessList(path).c_str(),
-               FileText(path) != "old\r\n" ? L"True" : L"False");
-}
-
 }  // namespace
 
 int HostileCommand(int argc, wchar_t** argv) {
@@ -270,29 +182,6 @@ int HostileCommand(int argc, wchar_t** argv) {
   std::wprintf(L"caption-nul %ls\n", CaptionKept(skin, std::wstring(L"left\0right", 10)) ? L"True" : L"False");
   std::wprintf(L"caption-million %ls\n", CaptionKept(skin, std::wstring(1000000, L'm')) ? L"True" : L"False");
   check(L"captions");
-
-  // Theme files: a folder, a missing file, 5 MB of text, binary bytes.
-  const std::wstring big = dir + L"\\big.gwr", binary = dir + L"\\binary.gwr";
-  {
-    std::ofstream(big.c_str(), std::ios::binary) << std::string(5 << 20, '7');
-    std::ofstream out(binary.c_str(), std::ios::binary);
-    for (int i = 0; i < 70000; ++i) out.put(static_cast<char>((i * 131) ^ (i >> 3)));
-  }
-  const std::pair<const wchar_t*, std::wstring> files[] = {
-      {L"folder", dir}, {L"missing", dir + L"\\missing.gwr"}, {L"big", big}, {L"binary", binary}};
-  for (const auto& [kind, path] : files) {
-    const std::wstring before = Theme(skin);
-    VARIANT name = Text(path);
-    const com_client::Called r = com_client::CallByName(skin, L"LoadSkinTheme", DISPATCH_METHOD, {name});
-    VariantClear(&name);
-    std::wprintf(L"file %ls %ls kept %ls\n", kind, client::Hex(r.hr).c_str(), Theme(skin) == before ? L"True" : L"False");
-    check(std::wstring(L"file ") + kind);
-  }
-
-  CheckLockedFiles(skin, dir);
-  check(L"locked files");
-  CheckAccessListKept(skin, dir);
-  check(L"access list");
 
   for (auto& value : values) VariantClear(&value.value);
   VariantClear(&themeFile);

@@ -184,6 +184,13 @@ void LoadDamaged(IDispatch* skin, IPersistStreamInit* persist, const Bytes& save
   damaged(L"random-bytes", b);
 }
 
+// Prints "LABEL KEY=VALUE" for each write of `bag` (only `only`, if given).
+void PrintBag(const wchar_t* label, const RecordingBag& bag, const wchar_t* only = nullptr) {
+  for (const auto& [key, value] : bag.entries) {
+    if (!only || key == only) std::wprintf(L"%ls %ls=%ls\n", label, key.c_str(), client::Describe(value).c_str());
+  }
+}
+
 void PrintFresh(const std::wstring& ocx) {
   IDispatch* fresh = client::CreateSkin(ocx);
   if (!fresh) return;
@@ -191,14 +198,10 @@ void PrintFresh(const std::wstring& ocx) {
   auto* persist = As<IPersistPropertyBag>(fresh, IID_IPersistPropertyBag);
   persist->InitNew();
   persist->Save(&bag, TRUE, FALSE);
-  for (auto& [key, value] : bag.entries) {
-    std::wprintf(L"fresh %ls=%ls\n", key.c_str(), client::Describe(value).c_str());
-  }
+  PrintBag(L"fresh", bag);
   RecordingBag all;
   persist->Save(&all, TRUE, TRUE);
-  for (auto& [key, value] : all.entries) {
-    std::wprintf(L"all %ls=%ls\n", key.c_str(), client::Describe(value).c_str());
-  }
+  PrintBag(L"all", all);
   persist->Release();
   fresh->Release();
 }
@@ -213,9 +216,7 @@ int BagCommand(int argc, wchar_t** argv) {
   auto* save = As<IPersistPropertyBag>(a, IID_IPersistPropertyBag);
   HRESULT hr = save->Save(&bag, TRUE, FALSE);
   std::wprintf(L"save %ls\n", client::Hex(hr).c_str());
-  for (auto& [key, value] : bag.entries) {
-    std::wprintf(L"write %ls=%ls\n", key.c_str(), client::Describe(value).c_str());
-  }
+  PrintBag(L"write", bag);
   IDispatch* b = client::CreateSkin(argv[0]);
   if (!b) return 1;
   auto* load = As<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
@@ -237,9 +238,7 @@ int BagCommand(int argc, wchar_t** argv) {
   VariantClear(&font);
   RecordingBag again;
   load->Save(&again, TRUE, FALSE);
-  for (auto& [key, value] : again.entries) {
-    if (key == L"Font") std::wprintf(L"inplace Font=%ls\n", client::Describe(value).c_str());
-  }
+  PrintBag(L"inplace", again, L"Font");
   save->Release();
   load->Release();
   a->Release();

@@ -6,6 +6,7 @@
 //   help TYPE[.MEMBER] "HELPSTRING"   (after each type, for it and each member)
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "client.h"
 
@@ -69,24 +70,21 @@ const wchar_t* KindName(INVOKEKIND kind) {
 }
 
 void PrintEnum(ITypeInfo* info, const TYPEATTR& attr) {
-  std::wprintf(L"enum %ls", Name(info, MEMBERID_NIL).c_str());
+  const std::wstring type = Name(info, MEMBERID_NIL);
+  std::wstring line = L"enum " + type;
+  std::vector<MEMBERID> constants;
   for (UINT i = 0; i < attr.cVars; ++i) {
     VARDESC* var = nullptr;
     if (FAILED(info->GetVarDesc(i, &var))) continue;
     VARIANT value;
     VariantInit(&value);
     VariantChangeType(&value, var->lpvarValue, 0, VT_I4);
-    std::wprintf(L" %ls=%ld", Name(info, var->memid).c_str(), value.lVal);
+    line += L" " + Name(info, var->memid) + L"=" + std::to_wstring(value.lVal);
+    constants.push_back(var->memid);
     info->ReleaseVarDesc(var);
   }
-  std::wprintf(L"\n");
-  const std::wstring type = Name(info, MEMBERID_NIL);
-  for (UINT i = 0; i < attr.cVars; ++i) {
-    VARDESC* var = nullptr;
-    if (FAILED(info->GetVarDesc(i, &var))) continue;
-    PrintHelp(info, var->memid, type + L"." + Name(info, var->memid));
-    info->ReleaseVarDesc(var);
-  }
+  std::wprintf(L"%ls\n", line.c_str());
+  for (MEMBERID id : constants) PrintHelp(info, id, type + L"." + Name(info, id));
 }
 
 void PrintFunctions(ITypeInfo* info, const TYPEATTR& attr, const std::wstring& owner) {
