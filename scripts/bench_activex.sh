@@ -15,6 +15,7 @@ sizes=${3:-0,1}
 mkdir -p "$out"
 
 winpath() { echo "Z:${1//\//\\}"; }
+build_of() { echo "${GLAVO_BENCH_WIN_BUILD_PREFIX:-build/bench-mingw}$1"; }
 
 # This virtual machine has slow spells of seconds (a plain 8 MB copy then
 # takes five times as long), enough to move a theme's median by half. Each
@@ -22,7 +23,7 @@ winpath() { echo "Z:${1//\//\\}"; }
 # taking turns, and the table takes every figure's median across rounds.
 rounds=${GLAVO_BENCH_ROUNDS:-3}
 for bits in 64 32; do
-  build=${GLAVO_BENCH_WIN_BUILD_PREFIX:-build/bench-mingw}$bits
+  build=$(build_of "$bits")
   cmake --preset "mingw$bits" -B "$build" -DGLAVO_BUILD_BENCH=ON >/dev/null
   cmake --build "$build" --target glavo-bench-activex glavowrap -j2 >/dev/null
   rm -f "$out/activex-$bits.txt"
@@ -30,7 +31,7 @@ done
 
 for ((round = 1; round <= rounds; ++round)); do
   for bits in 64 32; do
-    build=${GLAVO_BENCH_WIN_BUILD_PREFIX:-build/bench-mingw}$bits
+    build=$(build_of "$bits")
     result="$out/activex-$bits.round$round.txt"
     rm -f "$result"
     echo "real control under Wine, $bits-bit, round $round of $rounds..." >&2

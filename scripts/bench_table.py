@@ -39,7 +39,7 @@ def gdi_medians(path):
 
 def activex_rows(paths):
     """The real control's lines: (bits, theme, size) -> {figure: ms}. A file
-    may hold several rounds; each figure is then its median across them."""
+    may hold several rounds; each figure is then taken across them."""
     rounds = {}
     for path in paths:
         try:
@@ -52,8 +52,15 @@ def activex_rows(paths):
                 if len(parts) >= 14 and len(parts) % 2 == 0 and parts[0] == "ACTIVEX":
                     figures = dict(zip(parts[4::2], map(float, parts[5::2])))
                     rounds.setdefault((parts[1], parts[2], parts[3]), []).append(figures)
-    return {key: {name: statistics.median(r[name] for r in runs) for name in runs[0]}
-            for key, runs in rounds.items()}
+    return {key: {name: across(r[name] for r in runs) for name in runs[0]} for key, runs in rounds.items()}
+
+
+def across(values):
+    """A figure over the rounds: their median, or the failure (a negative
+    figure) of any round, which a median would hide."""
+    values = list(values)
+    failed = [v for v in values if v < 0]
+    return failed[0] if failed else statistics.median(values)
 
 
 def print_activex(rows):
