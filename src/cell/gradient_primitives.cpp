@@ -137,38 +137,30 @@ class ChannelRuns {
   std::int64_t end_ = 0;
 };
 
-// One channel's bytes along a row, k = first .. first + count - 1, as runs
-// of equal bytes: run i ends before index ends[i] and holds values[i].
+// One channel's bytes along a row, k = first .. first + count - 1: worked
+// out run by run, then laid out byte by byte so that the three channels
+// merge into pixels in one straight loop.
 struct ChannelRow {
-  std::vector<std::int64_t> ends;
-  std::vector<std::uint8_t> values;
+  std::vector<std::uint8_t> bytes;
 
   void compute(int a, float d, std::int64_t first, std::int64_t count) {
-    ends.clear();
-    values.clear();
+    bytes.resize(static_cast<std::size_t>(count));
     ChannelRuns runs(a, d, first, count);
     for (std::int64_t at = 0; at < count; runs.next()) {
-      values.push_back(runs.value());
-      at = runs.end();
-      ends.push_back(at);
+      const std::int64_t end = runs.end();
+      std::memset(bytes.data() + at, runs.value(), static_cast<std::size_t>(end - at));
+      at = end;
     }
   }
 };
 
-// The row's pixels (blue, green, red, 0) from its three channels' runs: one
-// fill for each stretch over which no channel changes, so a row costs a
-// step per run and a fill of whole pixels, not a write per channel byte.
-void MergeChannels(const ChannelRow (&channels)[3], std::int64_t count, std::uint32_t* out) {
-  std::size_t run[3] = {0, 0, 0};
-  for (std::int64_t at = 0; at < count;) {
-    const std::int64_t end = std::min({channels[0].ends[run[0]], channels[1].ends[run[1]], channels[2].ends[run[2]]});
-    const std::uint32_t pixel = channels[0].values[run[0]] | (std::uint32_t{channels[1].values[run[1]]} << 8) |
-                                (std::uint32_t{channels[2].values[run[2]]} << 16);
-    std::fill(out + at, out + end, pixel);
-    at = end;
-    for (int c = 0; c < 3; ++c) {
-      if (channels[c].ends[run[c]] == end) ++run[c];
-    }
+// The row's pixels (blue, green, red, 0) from its three channels.
+void MergeChannels(const ChannelRow (&channels)[3], std::size_t count, std::uint32_t* out) {
+  const std::uint8_t* b = channels[0].bytes.data();
+  const std::uint8_t* g = channels[1].bytes.data();
+  const std::uint8_t* r = channels[2].bytes.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    out[i] = b[i] | (std::uint32_t{g[i]} << 8) | (std::uint32_t{r[i]} << 16);
   }
 }
 
@@ -318,30 +310,35 @@ void FourCornerGradient(DeviceContext& dc, std::int32_t x, std::int32_t y, std::
   const RampStep right(h, ToPixel(topRight), ToPixel(bottomRight), blendSize);
   const auto count = static_cast<std::size_t>(endCol - firstCol);
   // 32-bit rows (the fourth byte stays 0): they are taken as they are,
-  // without a conversion from three bytes a pixel.
-  std::vector<std::uint32_t> pixels(count);
+  // without a conversion from three bytes a pixel. A backend with pixel
+  // memory has them merged straight into its rows.
+  std::vector<std::uint32_t> pixels;
   const DibHeader header{static_cast<int>(count), 1, 32};
   const double rowSteps = RampSteps(w, blendSize);
   // A row's channel depends only on that channel's two end values, which
   // change every few rows at most: a channel like the one of the row before
-  // keeps its runs, and a row like the one before keeps its pixels.
+  // keeps its bytes.
   struct Ends {
     int from = -1, to = -1;
   } ends[3];
   ChannelRow channels[3];
+  const int firstX = static_cast<int>(x + firstCol);
   for (std::int64_t r = firstRow; r < endRow; ++r) {
     const Pixel24 l = left.at(r), rt = right.at(r);
     const int from[3] = {l.b, l.g, l.r}, to[3] = {rt.b, rt.g, rt.r};
-    bool changed = false;
     for (int c = 0; c < 3; ++c) {
       if (ends[c].from == from[c] && ends[c].to == to[c]) continue;
       channels[c].compute(from[c], RampDelta(from[c], to[c], rowSteps), firstCol, static_cast<std::int64_t>(count));
       ends[c] = {from[c], to[c]};
-      changed = true;
     }
-    if (changed) MergeChannels(channels, static_cast<std::int64_t>(count), pixels.data());
-    dc.setDIBitsToDevice(static_cast<int>(x + firstCol), static_cast<int>(y + r),
-                         static_cast<int>(count), 1, 0, 0, 0, 1, pixels.data(), header);
+    const int row = static_cast<int>(y + r);
+    if (std::uint32_t* out = dc.overwriteRow(row, firstX, firstX + static_cast<int>(count))) {
+      MergeChannels(channels, count, out + firstX);
+      continue;
+    }
+    pixels.resize(count);
+    MergeChannels(channels, count, pixels.data());
+    dc.setDIBitsToDevice(firstX, row, static_cast<int>(count), 1, 0, 0, 0, 1, pixels.data(), header);
   }
 }
 

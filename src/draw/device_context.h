@@ -136,6 +136,12 @@ class DeviceContext {
   virtual int setDIBitsToDevice(int x, int y, int w, int h, int srcX, int srcY, int startScan,
                                 int lines, const void* bits, const DibHeader& header) = 0;
 
+  // The memory of row y, 32-bit BGRx pixels from its first, for drawing
+  // code that then writes every pixel of [left, right) itself; null when the
+  // backend keeps no pixel memory (real GDI), and the rows then go through
+  // setDIBitsToDevice.
+  virtual std::uint32_t* overwriteRow(int y, int left, int right) { return nullptr; }
+
   virtual int setStretchBltMode(int mode) = 0;  // returns the previous mode
   virtual ColorAdjustment getColorAdjustment() const = 0;
   virtual void setColorAdjustment(const ColorAdjustment& ca) = 0;

@@ -215,6 +215,11 @@ int RasterDc::setDIBitsToDevice(int x, int y, int w, int h, int srcX, int srcY, 
   return DrawDibRows(bitmap_, x, y, w, h, srcX, srcY, startScan, lines, bits, header);
 }
 
+std::uint32_t* RasterDc::overwriteRow(int y, int left, int right) {
+  if (y < 0 || y >= bitmap_.height() || left < 0 || right > bitmap_.width() || left >= right) return nullptr;
+  return bitmap_.overwriteSpan(y, left, right);
+}
+
 int RasterDc::setStretchBltMode(int mode) {
   if (mode < kBlackOnWhite || mode > kStretchHalftone) return 0;
   return std::exchange(stretchMode_, mode);

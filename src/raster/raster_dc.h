@@ -60,6 +60,7 @@ class RasterDc : public DeviceContext, Noncopyable {
                 void* bits) override;
   int setDIBits(BitmapHandle bitmap, int startScan, int lines, const DibHeader& header,
                 const void* bits) override;
+  std::uint32_t* overwriteRow(int y, int left, int right) override;
   int setDIBitsToDevice(int x, int y, int w, int h, int srcX, int srcY, int startScan, int lines,
                         const void* bits, const DibHeader& header) override;
 
