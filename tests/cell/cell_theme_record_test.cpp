@@ -51,11 +51,6 @@ TEST_F(ThemeRecordTest, ARecordSurvivesALoadSaveRoundTrip) {
   EXPECT_TRUE(cell->CaptionShadow());
 }
 
-TEST_F(ThemeRecordTest, SystemColoursAreWrittenAsNegativeNumbers) {
-  cell->SetCellColor1(0x8000000F);
-  EXPECT_NE(cell->SaveCellTheme().find(u"##-2147483633##0##0##0##0##0##-2147483633##"), std::u16string::npos);
-}
-
 TEST_F(ThemeRecordTest, AShortRecordChangesOnlyItsPieces) {
   cell->SetCellStyle(9);
   surface().clearNotifications();

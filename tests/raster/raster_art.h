@@ -2,8 +2,8 @@
 // pixels they describe: '.' white, '#' black, 'o' blue, '?' anything else.
 #pragma once
 
+#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "raster/bitmap.h"
 
@@ -25,9 +25,19 @@ inline std::string Art(const Bitmap& b) {
   return out;
 }
 
-inline std::string Rows(const std::vector<std::string>& rows) {
+// One row of a picture, or `times` equal rows, for a tall shape's middle.
+struct ArtRow {
+  ArtRow(const char* row) : text(row) {}
+  ArtRow(int n, const char* row) : times(n), text(row) {}
+  int times = 1;
+  std::string text;
+};
+
+inline std::string Rows(std::initializer_list<ArtRow> rows) {
   std::string out;
-  for (const auto& r : rows) out += r + '\n';
+  for (const ArtRow& r : rows) {
+    for (int i = 0; i < r.times; ++i) out += r.text + '\n';
+  }
   return out;
 }
 

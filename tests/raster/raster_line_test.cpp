@@ -117,10 +117,7 @@ TEST(RasterLine, HugeCoordinatesAreScaledDownAsGdiDoes) {
   dc.lineTo(2000000000, 7);
   dc.moveTo(3, -1000000000);
   dc.lineTo(9, 1000000000);
-  EXPECT_EQ(Art(b), Rows({"####################",
-                          ".#..................",
-                          ".#..................",
-                          ".#.................."}));
+  EXPECT_EQ(Art(b), Rows({"####################", {3, ".#.................."}}));
   EXPECT_EQ(dc.currentPosition(), (Point{9, 1000000000}));
 }
 

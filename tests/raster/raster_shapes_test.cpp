@@ -39,8 +39,7 @@ TEST_F(RasterShapes, RectangleLeavesRightColumnAndBottomRowOut) {
   const std::string box = art();
   EXPECT_EQ(box, Rows({"........",
                        ".######.",
-                       ".#oooo#.",
-                       ".#oooo#.",
+                       {2, ".#oooo#."},
                        ".######.",
                        "........"}));
   canvas(8, 6).rectangle(7, 5, 1, 1);
@@ -59,7 +58,7 @@ TEST_F(RasterShapes, EmptyRectangleDrawsNothing) {
   dc.rectangle(1, 2, 4, 2);
   dc.roundRect(3, 0, 3, 4, 2, 2);
   dc.ellipse(1, 1, 5, 1);
-  EXPECT_EQ(art(), Rows(std::vector<std::string>(4, "......")));
+  EXPECT_EQ(art(), Rows({{4, "......"}}));
 }
 
 TEST_F(RasterShapes, WidePenRectangleIsCentredOnTheOutlineWithRoundCorners) {
@@ -68,20 +67,11 @@ TEST_F(RasterShapes, WidePenRectangleIsCentredOnTheOutlineWithRoundCorners) {
   dc.rectangle(3, 2, 16, 13);
   EXPECT_EQ(art(), Rows({"....................",
                          "...#############....",
-                         "..###############...",
-                         "..###############...",
-                         "..###ooooooooo###...",
-                         "..###ooooooooo###...",
-                         "..###ooooooooo###...",
-                         "..###ooooooooo###...",
-                         "..###ooooooooo###...",
-                         "..###ooooooooo###...",
-                         "..###ooooooooo###...",
-                         "..###############...",
-                         "..###############...",
+                         {2, "..###############..."},
+                         {7, "..###ooooooooo###..."},
+                         {2, "..###############..."},
                          "...#############....",
-                         "....................",
-                         "...................."}));
+                         {2, "...................."}}));
 }
 
 TEST_F(RasterShapes, RoundRectCornersFollowTheEllipse) {
@@ -89,16 +79,7 @@ TEST_F(RasterShapes, RoundRectCornersFollowTheEllipse) {
   EXPECT_EQ(art(), Rows({"....................",
                          "...##############...",
                          "..#oooooooooooooo#..",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
-                         ".#oooooooooooooooo#.",
+                         {10, ".#oooooooooooooooo#."},
                          "..#oooooooooooooo#..",
                          "...##############...",
                          "...................."}));
@@ -107,22 +88,13 @@ TEST_F(RasterShapes, RoundRectCornersFollowTheEllipse) {
 TEST_F(RasterShapes, RoundRectEllipseWiderThanTheBoxIsClampedToIt) {
   canvas(20, 16).roundRect(2, 2, 18, 14, 40, 3);
   const std::string clamped = art();
-  EXPECT_EQ(clamped, Rows({"....................",
-                           "....................",
+  EXPECT_EQ(clamped, Rows({{2, "...................."},
                            ".....##########.....",
                            "..###oooooooooo###..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
-                           "..#oooooooooooooo#..",
+                           {8, "..#oooooooooooooo#.."},
                            "..###oooooooooo###..",
                            ".....##########.....",
-                           "....................",
-                           "...................."}));
+                           {2, "...................."}}));
   canvas(20, 16).roundRect(2, 2, 18, 14, 16, 3);
   EXPECT_EQ(art(), clamped);
 }
@@ -165,17 +137,12 @@ TEST_F(RasterShapes, EllipseFillsItsBoxLessRightAndBottom) {
                          ".....##ooooo##......",
                          "....#ooooooooo#.....",
                          "...#ooooooooooo#....",
-                         "..#ooooooooooooo#...",
-                         "..#ooooooooooooo#...",
-                         "..#ooooooooooooo#...",
-                         "..#ooooooooooooo#...",
-                         "..#ooooooooooooo#...",
+                         {5, "..#ooooooooooooo#..."},
                          "...#ooooooooooo#....",
                          "....#ooooooooo#.....",
                          ".....##ooooo##......",
                          ".......#####........",
-                         "....................",
-                         "...................."}));
+                         {2, "...................."}}));
 }
 
 TEST_F(RasterShapes, HollowBrushLeavesTheInsideAndEvenPensLeanUpLeft) {
@@ -189,16 +156,13 @@ TEST_F(RasterShapes, HollowBrushLeavesTheInsideAndEvenPensLeanUpLeft) {
                          "..####......####....",
                          ".####........####...",
                          ".###..........###...",
-                         ".##............##...",
-                         ".##............##...",
-                         ".##............##...",
+                         {3, ".##............##..."},
                          ".###..........###...",
                          ".####........####...",
                          "..#####....#####....",
                          "...############.....",
                          ".....########.......",
-                         "....................",
-                         "...................."}));
+                         {2, "...................."}}));
 }
 
 TEST_F(RasterShapes, TinyEllipses) {
@@ -207,19 +171,16 @@ TEST_F(RasterShapes, TinyEllipses) {
   dc.ellipse(6, 2, 7, 3);
   EXPECT_EQ(art(), Rows({"..........",
                          "..#.......",
-                         ".#o#......",
-                         ".#o#......",
+                         {2, ".#o#......"},
                          "..#.......",
                          ".........."}));
 }
 
 TEST_F(RasterShapes, NarrowEllipseEndsInItsOutline) {
   canvas(12, 5).ellipse(9, 4, 6, -4);
-  EXPECT_EQ(art(), Rows({"......#o#...",
-                         "......#o#...",
+  EXPECT_EQ(art(), Rows({{2, "......#o#..."},
                          ".......#....",
-                         "............",
-                         "............"}));
+                         {2, "............"}}));
 }
 
 TEST_F(RasterShapes, WideLinesHaveRoundCapsAtBothEnds) {
@@ -257,13 +218,13 @@ TEST_F(RasterShapes, WildCoordinatesClipWithoutStalling) {
   sim::SoftDc& dc = canvas(12, 8);
   // A box far larger than the surface: only its interior shows.
   dc.rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-  EXPECT_EQ(art(), Rows(std::vector<std::string>(8, "oooooooooooo")));
+  EXPECT_EQ(art(), Rows({{8, "oooooooooooo"}}));
   // Curves too large to trace are skipped, as GDI gives up on them.
   canvas(12, 8);
   dc_->setPen(kBlack, 1 << 30);
   dc_->ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
   dc_->roundRect(INT_MIN, -5, INT_MAX, 5, INT_MAX, INT_MIN);
-  EXPECT_EQ(art(), Rows(std::vector<std::string>(8, "............")));
+  EXPECT_EQ(art(), Rows({{8, "............"}}));
   // Lines across the whole coordinate range end (a stall fails by timeout).
   dc_->moveTo(INT_MIN, INT_MAX);
   dc_->lineTo(INT_MAX, INT_MIN);
@@ -281,13 +242,9 @@ TEST_F(RasterShapes, FillRectCoversLeftTopAndLeavesRightBottom) {
   dc.fillRect({100, 2, 200, 5}, kBlack);  // wholly outside, nothing
   dc.fillRect({-9, 2, -3, 5}, kBlack);
   EXPECT_EQ(art(), Rows({"##########",
-                         ".###......",
-                         ".###......",
-                         "..........",
-                         "..........",
-                         ".......oo.",
-                         ".......oo.",
-                         ".......oo."}));
+                         {2, ".###......"},
+                         {2, ".........."},
+                         {3, ".......oo."}}));
 }
 
 }  // namespace
