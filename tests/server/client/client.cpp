@@ -27,6 +27,29 @@ std::size_t ThemeFields(IDispatch* skin) {
   return fields;
 }
 
+std::vector<std::wstring> PropertyNames(IDispatch* skin, INVOKEKIND kind) {
+  std::vector<std::wstring> out;
+  ITypeInfo* type = nullptr;
+  if (FAILED(skin->GetTypeInfo(0, LOCALE_USER_DEFAULT, &type))) return out;
+  TYPEATTR* attr = nullptr;
+  type->GetTypeAttr(&attr);
+  for (UINT i = 0; attr && i < attr->cFuncs; ++i) {
+    FUNCDESC* f = nullptr;
+    if (FAILED(type->GetFuncDesc(i, &f))) continue;
+    if (f->invkind == kind) {
+      BSTR name = nullptr;
+      UINT got = 0;
+      type->GetNames(f->memid, &name, 1, &got);
+      if (name) out.emplace_back(name);
+      SysFreeString(name);
+    }
+    type->ReleaseFuncDesc(f);
+  }
+  if (attr) type->ReleaseTypeAttr(attr);
+  type->Release();
+  return out;
+}
+
 void Print(const wchar_t* name, const std::wstring& value) {
   std::wprintf(L"%ls=%ls\n", name, value.c_str());
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "com_client.h"
 #include "server/com_headers.h"
@@ -26,6 +27,10 @@ using com_client::TextOf;
 std::wstring Theme(IDispatch* skin);
 // How many fields that look has (24 for a whole one).
 std::size_t ThemeFields(IDispatch* skin);
+
+// The control's properties that take `kind` (a get, a let), from its type
+// information, in its order.
+std::vector<std::wstring> PropertyNames(IDispatch* skin, INVOKEKIND kind);
 
 // Prints "NAME=VALUE".
 void Print(const wchar_t* name, const std::wstring& value);

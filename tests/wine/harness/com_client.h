@@ -38,6 +38,8 @@ void PostMouse(HWND window, UINT message, WPARAM keys, int x, int y);
 void PostDoubleClick(HWND window, int x, int y);
 // "left top width height" of a rectangle, as the programs report them.
 std::string RectText(const RECT& r);
+// "0x8000FFFF": an HRESULT or error code as the programs report them.
+std::string Hex(HRESULT hr);
 
 // The class factory of `clsid` from the DllGetClassObject of `dll` (loaded
 // if need be), so no registration is needed; null on failure, with what
