@@ -12,14 +12,6 @@ IDispatch* CreateSkin(const std::wstring& ocxPath) {
   return object;
 }
 
-std::wstring Theme(IDispatch* skin) {
-  VARIANT result;
-  com_client::CallByName(skin, L"SaveSkinTheme", DISPATCH_METHOD, {}, &result);
-  std::wstring text = TextOf(result);
-  VariantClear(&result);
-  return text;
-}
-
 std::size_t ThemeFields(IDispatch* skin) {
   const std::wstring text = Theme(skin);
   std::size_t fields = text.empty() ? 0 : 1;

@@ -55,14 +55,6 @@ void Send(IOleInPlaceObjectWindowless* object, UINT message, WPARAM wParam, LPAR
   object->OnWindowMessage(message, wParam, lParam, &result);
 }
 
-std::wstring Read(IDispatch* skin, const wchar_t* name) {
-  VARIANT v;
-  client::Get(skin, name, v);
-  std::wstring text = client::Describe(v);
-  VariantClear(&v);
-  return text;
-}
-
 
 // One control fed Alt+Enter by a sink that does or does not cancel it;
 // prints the control's state afterwards. Which shortcuts a zeroed KeyCode
@@ -80,7 +72,8 @@ void Shortcuts(const std::wstring& ocx, bool cancel) {
   skin->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
   const LPARAM altDown = 1 << 29;
   Send(windowless, WM_SYSKEYDOWN, VK_RETURN, altDown);
-  Print(cancel ? L"cancelled SkinState" : L"plain SkinState", Read(skin, L"SkinState"));
+  const long state = com_client::GetLong(skin, L"SkinState");
+  Print(cancel ? L"cancelled SkinState" : L"plain SkinState", std::to_wstring(state));
   events.unadvise();
   windowless->Release();
   skin->Release();

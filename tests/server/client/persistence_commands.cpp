@@ -76,13 +76,6 @@ void PrintRoundTrip(IDispatch* a, IDispatch* b) {
   std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
 }
 
-template <class Persist>
-Persist* As(IDispatch* skin, REFIID iid) {
-  Persist* out = nullptr;
-  skin->QueryInterface(iid, reinterpret_cast<void**>(&out));
-  return out;
-}
-
 using Bytes = std::vector<std::uint8_t>;
 
 IStream* StreamOf(const Bytes& bytes) {
@@ -164,7 +157,7 @@ void PrintFresh(const std::wstring& ocx) {
   IDispatch* fresh = client::CreateSkin(ocx);
   if (!fresh) return;
   MemoryBag bag;
-  auto* persist = As<IPersistPropertyBag>(fresh, IID_IPersistPropertyBag);
+  auto* persist = client::Query<IPersistPropertyBag>(fresh, IID_IPersistPropertyBag);
   persist->InitNew();
   persist->Save(&bag, TRUE, FALSE);
   PrintBag(L"fresh", bag);
@@ -182,13 +175,13 @@ int BagCommand(int argc, wchar_t** argv) {
   IDispatch* a = client::CreateSkin(argv[0]);
   if (!a || !SetEverything(a)) return 1;
   MemoryBag bag;
-  auto* save = As<IPersistPropertyBag>(a, IID_IPersistPropertyBag);
+  auto* save = client::Query<IPersistPropertyBag>(a, IID_IPersistPropertyBag);
   HRESULT hr = save->Save(&bag, TRUE, FALSE);
   std::wprintf(L"save %ls\n", client::Hex(hr).c_str());
   PrintBag(L"write", bag);
   IDispatch* b = client::CreateSkin(argv[0]);
   if (!b) return 1;
-  auto* load = As<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
+  auto* load = client::Query<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
   hr = load->Load(&bag, nullptr);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
   PrintRoundTrip(a, b);
@@ -221,7 +214,7 @@ int StreamCommand(int argc, wchar_t** argv) {
   if (!a || !SetEverything(a)) return 1;
   IStream* stream = nullptr;
   CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-  auto* save = As<IPersistStreamInit>(a, IID_IPersistStreamInit);
+  auto* save = client::Query<IPersistStreamInit>(a, IID_IPersistStreamInit);
   std::wprintf(L"dirty-before-save %ls\n", save->IsDirty() == S_OK ? L"True" : L"False");
   ULARGE_INTEGER size = {};
   save->GetSizeMax(&size);
@@ -235,7 +228,7 @@ int StreamCommand(int argc, wchar_t** argv) {
   stream->Seek(zero, STREAM_SEEK_SET, nullptr);
   IDispatch* b = client::CreateSkin(argv[0]);
   if (!b) return 1;
-  auto* load = As<IPersistStreamInit>(b, IID_IPersistStreamInit);
+  auto* load = client::Query<IPersistStreamInit>(b, IID_IPersistStreamInit);
   hr = load->Load(stream);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
   PrintRoundTrip(a, b);

@@ -158,6 +158,14 @@ std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise) {
   return value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L"";
 }
 
+std::wstring Theme(IDispatch* skin) {
+  VARIANT result;
+  CallByName(skin, L"SaveSkinTheme", DISPATCH_METHOD, {}, &result);
+  std::wstring text = TextOf(result);
+  VariantClear(&result);
+  return text;
+}
+
 Advised::Advised(IUnknown* object, REFIID iid, IUnknown* sink, DWORD cookie) : cookie_(cookie) {
   IConnectionPointContainer* points = nullptr;
   if (FAILED(object->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)))) return;

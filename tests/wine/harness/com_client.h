@@ -76,6 +76,17 @@ VARIANT Text(const std::wstring& s);
 // A string value's text, embedded NULs kept; `otherwise` for any other kind.
 std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise = L"");
 
+// `object` as `riid`; null when it does not answer (or is null).
+template <class T>
+T* Query(IUnknown* object, REFIID riid) {
+  T* out = nullptr;
+  if (object) object->QueryInterface(riid, reinterpret_cast<void**>(&out));
+  return out;
+}
+
+// The look SaveSkinTheme() gives; "" on failure.
+std::wstring Theme(IDispatch* skin);
+
 // `self` under IUnknown, `iid` and `also` (where it is not IID_NULL).
 template <class Interface>
 HRESULT QueryOne(Interface* self, REFIID riid, void** out, REFIID iid, REFIID also = IID_NULL) {
