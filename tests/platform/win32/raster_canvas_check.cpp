@@ -1,7 +1,7 @@
 // Checks of the canvas the control draws with on Windows: our raster for
 // shapes and blits, GDI for text into a copy of the same pixels, and the
 // hand-over to a window's device context.
-#include "raster_canvas_check.h"
+#include "win32_checks.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "whole_file_check.h"
+#include "win32_checks.h"
 
 #include <windows.h>
 #include <sddl.h>

@@ -12,8 +12,7 @@
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/win32_color_table.h"
 #include "platform/win32/win32_dc.h"
-#include "raster_canvas_check.h"
-#include "whole_file_check.h"
+#include "win32_checks.h"
 
 namespace {
 

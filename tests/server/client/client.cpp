@@ -12,19 +12,34 @@ IDispatch* CreateSkin(const std::wstring& ocxPath) {
   return object;
 }
 
-std::wstring Theme(IDispatch* skin) {
-  VARIANT result;
-  com_client::CallByName(skin, L"SaveSkinTheme", DISPATCH_METHOD, {}, &result);
-  std::wstring text = TextOf(result);
-  VariantClear(&result);
-  return text;
-}
-
 std::size_t ThemeFields(IDispatch* skin) {
   const std::wstring text = Theme(skin);
   std::size_t fields = text.empty() ? 0 : 1;
   for (std::size_t at = text.find(L"#$#"); at != std::wstring::npos; at = text.find(L"#$#", at + 3)) ++fields;
   return fields;
+}
+
+std::vector<std::wstring> PropertyNames(IDispatch* skin, INVOKEKIND kind) {
+  std::vector<std::wstring> out;
+  ITypeInfo* type = nullptr;
+  if (FAILED(skin->GetTypeInfo(0, LOCALE_USER_DEFAULT, &type))) return out;
+  TYPEATTR* attr = nullptr;
+  type->GetTypeAttr(&attr);
+  for (UINT i = 0; attr && i < attr->cFuncs; ++i) {
+    FUNCDESC* f = nullptr;
+    if (FAILED(type->GetFuncDesc(i, &f))) continue;
+    if (f->invkind == kind) {
+      BSTR name = nullptr;
+      UINT got = 0;
+      type->GetNames(f->memid, &name, 1, &got);
+      if (name) out.emplace_back(name);
+      SysFreeString(name);
+    }
+    type->ReleaseFuncDesc(f);
+  }
+  if (attr) type->ReleaseTypeAttr(attr);
+  type->Release();
+  return out;
 }
 
 void Print(const wchar_t* name, const std::wstring& value) {

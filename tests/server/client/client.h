@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "com_client.h"
 #include "server/com_headers.h"
@@ -18,14 +19,18 @@ using com_client::Bool;
 using com_client::Get;
 using com_client::Long;
 using com_client::Put;
+using com_client::Query;
 using com_client::QueryOne;
 using com_client::Text;
 using com_client::TextOf;
+using com_client::Theme;
 
-// The control's look as SaveSkinTheme() gives it; "" on failure.
-std::wstring Theme(IDispatch* skin);
-// How many fields that look has (24 for a whole one).
+// How many fields the look SaveSkinTheme() gives has (24 for a whole one).
 std::size_t ThemeFields(IDispatch* skin);
+
+// The control's properties that take `kind` (a get, a let), from its type
+// information, in its order.
+std::vector<std::wstring> PropertyNames(IDispatch* skin, INVOKEKIND kind);
 
 // Prints "NAME=VALUE".
 void Print(const wchar_t* name, const std::wstring& value);

@@ -76,30 +76,6 @@ bool Usable(IDispatch* skin) {
   return ok;
 }
 
-// The names of the properties a client can set, from the type information.
-std::vector<std::wstring> SettableProperties(IDispatch* skin) {
-  std::vector<std::wstring> out;
-  ITypeInfo* type = nullptr;
-  if (FAILED(skin->GetTypeInfo(0, LOCALE_USER_DEFAULT, &type))) return out;
-  TYPEATTR* attr = nullptr;
-  type->GetTypeAttr(&attr);
-  for (UINT i = 0; attr && i < attr->cFuncs; ++i) {
-    FUNCDESC* f = nullptr;
-    if (FAILED(type->GetFuncDesc(i, &f))) continue;
-    if (f->invkind == INVOKE_PROPERTYPUT) {
-      BSTR name = nullptr;
-      UINT got = 0;
-      type->GetNames(f->memid, &name, 1, &got);
-      if (name) out.emplace_back(name);
-      SysFreeString(name);
-    }
-    type->ReleaseFuncDesc(f);
-  }
-  if (attr) type->ReleaseTypeAttr(attr);
-  type->Release();
-  return out;
-}
-
 std::wstring CaptionOf(IDispatch* skin) {
   VARIANT v;
   client::Get(skin, L"Caption", v);
@@ -157,7 +133,7 @@ int HostileCommand(int argc, wchar_t** argv) {
   };
 
   std::vector<Named> values = HostileValues(notAFont);
-  for (const std::wstring& name : SettableProperties(skin)) {
+  for (const std::wstring& name : client::PropertyNames(skin, INVOKE_PROPERTYPUT)) {
     for (auto& value : values) {
       for (WORD flags : {WORD(DISPATCH_PROPERTYPUT), WORD(DISPATCH_PROPERTYPUTREF)}) {
         const com_client::Called r = com_client::CallByName(skin, name.c_str(), flags, {value.value});

@@ -1,6 +1,6 @@
 // bag OCX / stream OCX: a persistence round trip. A control gets a value
 // other than its default in every property, is saved (to a property bag
-// that records each write, or to a memory stream) and loaded into a new
+// kept in memory, or to a memory stream) and loaded into a new
 // control. Prints "write KEY=VALUE" for each bag write in order, then
 // "A NAME=VALUE" and "B NAME=VALUE" for every property of both controls,
 // "theme-equal True|False", and for a fresh control saved to a bag the keys
@@ -14,42 +14,11 @@
 #include <vector>
 
 #include "client.h"
+#include "memory_bag.h"
 
 namespace {
 
-constexpr const wchar_t* kProperties[] = {
-    L"BorderSize",     L"TitleBarSize",       L"Caption",           L"AllowResize",
-    L"AllowFullScreen", L"ShowHelpButton",    L"ShowMaximizeButton", L"ShowMinimizeButton",
-    L"ShowIconButton", L"ShowCloseButton",    L"Font",              L"Enabled",
-    L"BackColor",      L"BackgroundShow",     L"SkinTheme",         L"SkinThemeFile",
-    L"BodyTheme",      L"ButtonSize",         L"AllowSystemMenu",   L"SkinState",
-};
-
-class RecordingBag final : public IPropertyBag {
- public:
-  STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
-    return client::QueryOne<IPropertyBag>(this, riid, out, IID_IPropertyBag);
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-
-  STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
-    for (auto& [key, stored] : entries) {
-      if (key == name) return VariantCopy(value, &stored);
-    }
-    return E_INVALIDARG;
-  }
-  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
-    VARIANT copy;
-    VariantInit(&copy);
-    VariantCopy(&copy, value);
-    entries.emplace_back(name, copy);
-    return S_OK;
-  }
-
-  std::vector<std::pair<std::wstring, VARIANT>> entries;
-};
-
+using com_client::MemoryBag;
 using client::Bool;
 using client::Long;
 using client::Text;
@@ -91,10 +60,10 @@ bool SetEverything(IDispatch* skin) {
 }
 
 void PrintProperties(const wchar_t* label, IDispatch* skin) {
-  for (const wchar_t* name : kProperties) {
+  for (const std::wstring& name : client::PropertyNames(skin, INVOKE_PROPERTYGET)) {
     VARIANT value;
-    HRESULT hr = client::Get(skin, name, value);
-    std::wprintf(L"%ls %ls=%ls\n", label, name,
+    HRESULT hr = client::Get(skin, name.c_str(), value);
+    std::wprintf(L"%ls %ls=%ls\n", label, name.c_str(),
                  SUCCEEDED(hr) ? client::Describe(value).c_str() : client::Hex(hr).c_str());
     VariantClear(&value);
   }
@@ -105,13 +74,6 @@ void PrintRoundTrip(IDispatch* a, IDispatch* b) {
   PrintProperties(L"A", a);
   PrintProperties(L"B", b);
   std::wprintf(L"theme-equal %ls\n", Theme(a) == Theme(b) ? L"True" : L"False");
-}
-
-template <class Persist>
-Persist* As(IDispatch* skin, REFIID iid) {
-  Persist* out = nullptr;
-  skin->QueryInterface(iid, reinterpret_cast<void**>(&out));
-  return out;
 }
 
 using Bytes = std::vector<std::uint8_t>;
@@ -185,8 +147,8 @@ void LoadDamaged(IDispatch* skin, IPersistStreamInit* persist, const Bytes& save
 }
 
 // Prints "LABEL KEY=VALUE" for each write of `bag` (only `only`, if given).
-void PrintBag(const wchar_t* label, const RecordingBag& bag, const wchar_t* only = nullptr) {
-  for (const auto& [key, value] : bag.entries) {
+void PrintBag(const wchar_t* label, const MemoryBag& bag, const wchar_t* only = nullptr) {
+  for (const auto& [key, value] : bag.entries()) {
     if (!only || key == only) std::wprintf(L"%ls %ls=%ls\n", label, key.c_str(), client::Describe(value).c_str());
   }
 }
@@ -194,12 +156,12 @@ void PrintBag(const wchar_t* label, const RecordingBag& bag, const wchar_t* only
 void PrintFresh(const std::wstring& ocx) {
   IDispatch* fresh = client::CreateSkin(ocx);
   if (!fresh) return;
-  RecordingBag bag;
-  auto* persist = As<IPersistPropertyBag>(fresh, IID_IPersistPropertyBag);
+  MemoryBag bag;
+  auto* persist = client::Query<IPersistPropertyBag>(fresh, IID_IPersistPropertyBag);
   persist->InitNew();
   persist->Save(&bag, TRUE, FALSE);
   PrintBag(L"fresh", bag);
-  RecordingBag all;
+  MemoryBag all;
   persist->Save(&all, TRUE, TRUE);
   PrintBag(L"all", all);
   persist->Release();
@@ -212,14 +174,14 @@ int BagCommand(int argc, wchar_t** argv) {
   if (argc < 1) return 2;
   IDispatch* a = client::CreateSkin(argv[0]);
   if (!a || !SetEverything(a)) return 1;
-  RecordingBag bag;
-  auto* save = As<IPersistPropertyBag>(a, IID_IPersistPropertyBag);
+  MemoryBag bag;
+  auto* save = client::Query<IPersistPropertyBag>(a, IID_IPersistPropertyBag);
   HRESULT hr = save->Save(&bag, TRUE, FALSE);
   std::wprintf(L"save %ls\n", client::Hex(hr).c_str());
   PrintBag(L"write", bag);
   IDispatch* b = client::CreateSkin(argv[0]);
   if (!b) return 1;
-  auto* load = As<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
+  auto* load = client::Query<IPersistPropertyBag>(b, IID_IPersistPropertyBag);
   hr = load->Load(&bag, nullptr);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
   PrintRoundTrip(a, b);
@@ -236,7 +198,7 @@ int BagCommand(int argc, wchar_t** argv) {
     }
   }
   VariantClear(&font);
-  RecordingBag again;
+  MemoryBag again;
   load->Save(&again, TRUE, FALSE);
   PrintBag(L"inplace", again, L"Font");
   save->Release();
@@ -252,7 +214,7 @@ int StreamCommand(int argc, wchar_t** argv) {
   if (!a || !SetEverything(a)) return 1;
   IStream* stream = nullptr;
   CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-  auto* save = As<IPersistStreamInit>(a, IID_IPersistStreamInit);
+  auto* save = client::Query<IPersistStreamInit>(a, IID_IPersistStreamInit);
   std::wprintf(L"dirty-before-save %ls\n", save->IsDirty() == S_OK ? L"True" : L"False");
   ULARGE_INTEGER size = {};
   save->GetSizeMax(&size);
@@ -266,7 +228,7 @@ int StreamCommand(int argc, wchar_t** argv) {
   stream->Seek(zero, STREAM_SEEK_SET, nullptr);
   IDispatch* b = client::CreateSkin(argv[0]);
   if (!b) return 1;
-  auto* load = As<IPersistStreamInit>(b, IID_IPersistStreamInit);
+  auto* load = client::Query<IPersistStreamInit>(b, IID_IPersistStreamInit);
   hr = load->Load(stream);
   std::wprintf(L"load %ls\n", client::Hex(hr).c_str());
   PrintRoundTrip(a, b);

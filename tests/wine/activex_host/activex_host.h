@@ -37,6 +37,11 @@ class Report : public ResultFile {
   int failures_ = 0;
 };
 
+// The window's outer rectangle on the screen.
+RECT ScreenRect(HWND window);
+// The pointer to the screen's lower right corner, away from the form.
+void ParkPointer();
+
 // What `paint` draws into a width x height 32-bit bitmap, as 0x00RRGGBB, top
 // row first.
 std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint);

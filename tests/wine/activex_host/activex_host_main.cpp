@@ -58,12 +58,6 @@ LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-RECT ScreenRect(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return r;
-}
-
 RECT ClientScreenRect(HWND window) {
   RECT r{};
   GetClientRect(window, &r);
@@ -109,7 +103,7 @@ void CheckOneWindow(Report& report, HWND control) {
 // Each theme on screen, for the comparison with the software host (which
 // also shows that every switch repainted).
 void CheckThemes(IDispatch* skin, HWND form, const std::wstring& outDir) {
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  ParkPointer();
   for (long theme = 0; theme < 12; ++theme) {
     PutLong(skin, L"BodyTheme", theme);
     Pump(400);
@@ -136,7 +130,7 @@ void CheckHover(Report& report, IDispatch* skin, HWND control) {
   PostMoveAt(control, centre, 0);
   Pump(400);
   const auto over = CaptureScreen(area);
-  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+  ParkPointer();
   Pump(400);
   const auto after = CaptureScreen(area);
   report.check("hover_over_look", CountDifferent(before, over) > 20,

@@ -72,6 +72,14 @@ int GdiObjectCount(std::string& how) {
   return live;
 }
 
+RECT ScreenRect(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
+
 std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint) {
   glavo::win32::MemoryDc canvas(width, height);
   paint(canvas.hdc());

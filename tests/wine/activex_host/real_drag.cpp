@@ -64,12 +64,6 @@ POINT Grip(HWND control, const Border& b) {
   return p;
 }
 
-RECT FormRect(HWND form) {
-  RECT r{};
-  GetWindowRect(form, &r);
-  return r;
-}
-
 // How far the dragged edges moved outwards, across and down.
 struct Growth {
   int x = 0, y = 0;
@@ -122,7 +116,7 @@ class Drag {
       offset_ += pixels;
       PointerTo(Along(grip_, border_, offset_));
     }
-    return FormRect(form_);
+    return ScreenRect(form_);
   }
   // What kept the input from being real, or "".
   const std::string& trouble() const { return trouble_; }
@@ -173,7 +167,7 @@ void CheckMinimum(Report& report, HWND form, HWND control, const RECT& start, co
 
 void CheckRealDrags(Report& report, HWND form, HWND control) {
   SetForegroundWindow(form);
-  const RECT start = FormRect(form);
+  const RECT start = ScreenRect(form);
   for (const Border& b : kBorders) {
     // Many small moves keep the edge with the pointer; one large move grows
     // by exactly its distance.

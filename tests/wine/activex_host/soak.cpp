@@ -27,8 +27,6 @@ void Pointer(HWND control, UINT message, int x, int y, WPARAM keys) {
   PostMouse(control, message, keys, x, y);
 }
 
-void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
-
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
   return TRUE;

@@ -23,6 +23,12 @@ std::string RectText(const RECT& r) {
   return text;
 }
 
+std::string Hex(HRESULT hr) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
+  return text;
+}
+
 void Pump(int milliseconds) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
   do {
@@ -91,13 +97,11 @@ Called CallByName(IDispatch* object, const wchar_t* name, WORD flags, std::vecto
   called.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &exception, &argError);
   if (called.hr == DISP_E_EXCEPTION) {
     if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
-    char code[16];
-    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(exception.scode));
     char text[512] = "";
     if (exception.bstrDescription) {
       WideCharToMultiByte(CP_UTF8, 0, exception.bstrDescription, -1, text, sizeof text, nullptr, nullptr);
     }
-    called.error = std::string(code) + " \"" + text + "\"";
+    called.error = Hex(exception.scode) + " \"" + text + "\"";
     called.described = text[0] != 0;
   }
   SysFreeString(exception.bstrSource);
@@ -152,6 +156,14 @@ VARIANT Text(const std::wstring& s) {
 std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise) {
   if (value.vt != VT_BSTR) return otherwise;
   return value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L"";
+}
+
+std::wstring Theme(IDispatch* skin) {
+  VARIANT result;
+  CallByName(skin, L"SaveSkinTheme", DISPATCH_METHOD, {}, &result);
+  std::wstring text = TextOf(result);
+  VariantClear(&result);
+  return text;
 }
 
 Advised::Advised(IUnknown* object, REFIID iid, IUnknown* sink, DWORD cookie) : cookie_(cookie) {

@@ -38,6 +38,8 @@ void PostMouse(HWND window, UINT message, WPARAM keys, int x, int y);
 void PostDoubleClick(HWND window, int x, int y);
 // "left top width height" of a rectangle, as the programs report them.
 std::string RectText(const RECT& r);
+// "0x8000FFFF": an HRESULT or error code as the programs report them.
+std::string Hex(HRESULT hr);
 
 // The class factory of `clsid` from the DllGetClassObject of `dll` (loaded
 // if need be), so no registration is needed; null on failure, with what
@@ -73,6 +75,17 @@ VARIANT Bool(bool b);
 VARIANT Text(const std::wstring& s);
 // A string value's text, embedded NULs kept; `otherwise` for any other kind.
 std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise = L"");
+
+// `object` as `riid`; null when it does not answer (or is null).
+template <class T>
+T* Query(IUnknown* object, REFIID riid) {
+  T* out = nullptr;
+  if (object) object->QueryInterface(riid, reinterpret_cast<void**>(&out));
+  return out;
+}
+
+// The look SaveSkinTheme() gives; "" on failure.
+std::wstring Theme(IDispatch* skin);
 
 // `self` under IUnknown, `iid` and `also` (where it is not IID_NULL).
 template <class Interface>

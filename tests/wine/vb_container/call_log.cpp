@@ -6,12 +6,6 @@
 
 namespace vb_container {
 
-std::string Hex(HRESULT hr) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(hr));
-  return text;
-}
-
 std::string Narrow(const wchar_t* text) {
   std::string out;
   for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';

@@ -22,7 +22,7 @@ class CallLog : public com_client::ResultFile {
   void done() { line("DONE"); }
 };
 
-std::string Hex(HRESULT hr);
+using com_client::Hex;
 using com_client::RectText;
 // A variant as text: numbers, Booleans as True/False, strings in quotes.
 std::string VariantText(const VARIANT& v);

@@ -47,13 +47,6 @@ IUnknown* CreateControl(const std::wstring& ocx, CallLog& log) {
   return control;
 }
 
-template <class T>
-T* Query(IUnknown* object, REFIID riid) {
-  T* out = nullptr;
-  if (object) object->QueryInterface(riid, reinterpret_cast<void**>(&out));
-  return out;
-}
-
 std::string ErrorDescription() {
   IErrorInfo* info = nullptr;
   if (GetErrorInfo(0, &info) != S_OK || !info) return "";
@@ -352,13 +345,7 @@ void ChooseFile(HWND page, int button, const wchar_t* title, const std::wstring&
 }
 
 // The control's look, as SaveSkinTheme() returns it.
-std::string SkinTheme(IDispatch* control) {
-  VARIANT result;
-  CallByName(control, L"SaveSkinTheme", DISPATCH_METHOD, {}, &result);
-  std::string text = result.vt == VT_BSTR ? Narrow(result.bstrVal) : "";
-  VariantClear(&result);
-  return text;
-}
+std::string SkinTheme(IDispatch* control) { return Narrow(Theme(control).c_str()); }
 
 std::string FirstLine(const std::wstring& path) {
   FILE* file = _wfopen(path.c_str(), L"rb");

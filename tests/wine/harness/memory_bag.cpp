@@ -2,7 +2,7 @@
 
 #include <oleauto.h>
 
-namespace vb_container {
+namespace com_client {
 
 MemoryBag::~MemoryBag() {
   for (auto& entry : values_) VariantClear(&entry.second);
@@ -38,4 +38,4 @@ STDMETHODIMP MemoryBag::Write(LPCOLESTR name, VARIANT* value) {
   return S_OK;
 }
 
-}  // namespace vb_container
+}  // namespace com_client

@@ -1,5 +1,5 @@
-// The property bag a VB form saves a control into (the .frm text), kept in
-// memory: names to values, in the order written.
+// A property bag kept in memory, as a VB form keeps a control's (the .frm
+// text): names to values, in the order first written.
 #pragma once
 
 #include <windows.h>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "com_answers.h"
+#include "com_client.h"
 
-namespace vb_container {
+namespace com_client {
 
 class MemoryBag final : public IPropertyBag {
  public:
@@ -24,11 +24,11 @@ class MemoryBag final : public IPropertyBag {
   STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override;
   STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override;
 
-  size_t size() const { return values_.size(); }
+  const std::vector<std::pair<std::wstring, VARIANT>>& entries() const { return values_; }
 
  private:
   std::vector<std::pair<std::wstring, VARIANT>> values_;
   ULONG refs_ = 1;
 };
 
-}  // namespace vb_container
+}  // namespace com_client

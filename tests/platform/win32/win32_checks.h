@@ -1,0 +1,16 @@
+// The groups of checks glavo-win32-check.exe runs under Wine besides its
+// own: each reports every check by name through `report`.
+#pragma once
+
+#include <string>
+
+namespace win32_check {
+
+using Report = void (*)(const char* name, bool ok, const std::string& detail);
+
+// The raster canvas: our raster with GDI text.
+void CheckRasterCanvas(Report report);
+// Whole-file writes on Windows: ReplaceFileW, attributes, read-only files.
+void CheckWholeFile(Report report);
+
+}  // namespace win32_check
