@@ -116,7 +116,20 @@ class Drag {
       offset_ += pixels;
       PointerTo(Along(grip_, border_, offset_));
     }
-    return ScreenRect(form_);
+    return SettledRect();
+  }
+  // The form once the last move has been handled: on a loaded machine the
+  // input can still be on its way after the settling pause. A form that
+  // does not follow stays where it is and is reported as such.
+  RECT SettledRect() const {
+    RECT last = ScreenRect(form_);
+    for (int wait = 0, still = 0; wait < 25 && still < 3; ++wait) {
+      Pump(kSettleMs);
+      const RECT now = ScreenRect(form_);
+      still = EqualRect(&now, &last) ? still + 1 : 0;
+      last = now;
+    }
+    return last;
   }
   // What kept the input from being real, or "".
   const std::string& trouble() const { return trouble_; }
