@@ -7,7 +7,7 @@
 #include "graphics/color.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_surface.h"
-#include "raster/raster_dc.h"
+#include "../graphics/canvas.h"
 
 namespace glavo::testing {
 namespace {
@@ -104,18 +104,9 @@ TEST_F(GradientTest, AlphaCopyRefusesAnAlphaThatIsNoByte) {
 
 // A context without pixel memory, as real GDI is: rows go through
 // SetDIBitsToDevice.
-class RowlessDc : public raster::RasterDc {
- public:
-  using RasterDc::RasterDc;
+struct RowlessDc : TextlessDc {
+  using TextlessDc::TextlessDc;
   std::uint32_t* overwriteRow(int, int, int) override { return nullptr; }
-  // No text is drawn here.
-  FontHandle createFont(const LogFont&) override { return 0; }
-  FontHandle selectFont(FontHandle) override { return 0; }
-  bool deleteFont(FontHandle) override { return false; }
-  FontHandle selectedFont() const override { return 0; }
-  int drawText(std::u16string_view, Rect&, unsigned) override { return 0; }
-  Size textExtent(std::u16string_view) override { return {}; }
-  TextMetrics textMetrics() override { return {}; }
 };
 
 // The four-corner rows are written as runs found in fixed point; they must
