@@ -49,6 +49,8 @@ def activex_rows(paths):
         with f:
             for line in f:
                 parts = line.split()
+                if parts[:1] == ["SKIPPED"]:
+                    print("not measured (%s): %s" % (path, " ".join(parts[1:])))
                 if len(parts) >= 14 and len(parts) % 2 == 0 and parts[0] == "ACTIVEX":
                     figures = dict(zip(parts[4::2], map(float, parts[5::2])))
                     rounds.setdefault((parts[1], parts[2], parts[3]), []).append(figures)
