@@ -56,10 +56,11 @@ Pixel24 ToPixel(Rgb c) {
 
 // The bytes round(ClampByte(a + d * k)) for k = first, first + 1, ... as
 // runs of equal bytes. a + d * k is exact in fixed point (d is a float, k
-// and a whole numbers), and the byte is monotonic in k, so each run's end
-// follows from one division and is checked exactly in integers: a row
-// costs a few steps per distinct byte instead of work per pixel, and still
-// rounds exactly as the floating-point formula does.
+// and a whole numbers), and the byte is monotonic in k, so each run ends
+// where the fixed-point value first passes the rounding limit of its byte,
+// an index found by an exact integer division: a row costs a few steps per
+// distinct byte instead of work per pixel, and still rounds exactly as the
+// floating-point formula does.
 class ChannelRuns {
  public:
   ChannelRuns(int a, float d, std::int64_t first, std::int64_t count)
@@ -72,7 +73,15 @@ class ChannelRuns {
       step_ = static_cast<std::int64_t>(std::ldexp(static_cast<double>(mantissa), 24));
       half_ = std::int64_t{1} << (shift_ - 1);
       top_ = std::int64_t{255} << shift_;
-      inverseStep_ = 1.0 / std::fabs(static_cast<double>(step_));
+      gap_ = step_ > 0 ? step_ : -step_;
+      gentle_ = gap_ < (std::int64_t{1} << shift_) - 1;
+      // The limits of neighbouring bytes lie one unit apart, one less from
+      // an even byte's limit to the next and one more from an odd one's.
+      for (int odd = 0; odd < 2; ++odd) {
+        const std::int64_t apart = (std::int64_t{1} << shift_) + (odd ? 1 : -1);
+        apartRuns_[odd] = apart / gap_;
+        apartRest_[odd] = apart % gap_;
+      }
     }
     start(0);
   }
@@ -95,17 +104,25 @@ class ChannelRuns {
   std::int64_t above(int b) const {
     return (static_cast<std::int64_t>(b) << shift_) + half_ + ((b & 1) ? 0 : 1);
   }
-  // First index after i whose value has reached `limit` (rising) or fallen
-  // below it (falling), or count_.
-  std::int64_t crossing(std::int64_t i, std::int64_t limit, bool rising) const {
-    const std::int64_t gap = rising ? limit - fixedAt(i) : fixedAt(i) - limit + 1;
-    // A guess from the reciprocal, then exact steps to the true crossing.
-    const double guess = static_cast<double>(gap) * inverseStep_;
-    std::int64_t j = guess >= static_cast<double>(count_ - i) ? count_ : i + 1 + static_cast<std::int64_t>(guess);
-    auto reached = [&](std::int64_t k) { return rising ? fixedAt(k) >= limit : fixedAt(k) < limit; };
-    while (j > i + 1 && reached(j - 1)) --j;
-    while (j < count_ && !reached(j)) ++j;
-    return j;
+  // The run's end is the first index j with fixedAt(j) >= limit (rising) or
+  // < limit (falling): j = floor(p / gap) + 1 with p = limit - fixedAt(0) - 1
+  // or fixedAt(0) - limit, kept as quotient and rest so that the next
+  // byte's limit costs additions only.
+  void track(std::int64_t limit) {
+    const std::int64_t p = step_ > 0 ? limit - fixedAt(0) - 1 : fixedAt(0) - limit;
+    runs_ = p / gap_;
+    rest_ = p % gap_;
+  }
+  // From the limit of byte `from` to that of its neighbour in the ramp's
+  // direction: p grows by the distance between the two limits.
+  void advance(int from) {
+    const int odd = from & 1;
+    runs_ += apartRuns_[odd];
+    rest_ += apartRest_[odd];
+    if (rest_ >= gap_) {
+      rest_ -= gap_;
+      ++runs_;
+    }
   }
   void start(std::int64_t i) {
     if (i >= count_) {
@@ -118,21 +135,34 @@ class ChannelRuns {
       end_ = d_ == 0 ? count_ : i + 1;
       return;
     }
-    value_ = byteOf(fixedAt(i));
-    if (step_ > 0) {
-      end_ = value_ == 255 ? count_ : crossing(i, above(value_), true);
-    } else {
-      end_ = value_ == 0 ? count_ : crossing(i, above(value_ - 1), false);
+    const int before = value_;
+    const bool rising = step_ > 0;
+    // Where a pixel moves by less than the limits lie apart, a run ends on
+    // the neighbouring byte.
+    value_ = i > 0 && gentle_ ? static_cast<std::uint8_t>(before + (rising ? 1 : -1)) : byteOf(fixedAt(i));
+    if (rising ? value_ == 255 : value_ == 0) {
+      end_ = count_;
+      return;
     }
+    // A run that takes over from its neighbouring byte continues the
+    // division; the first run, or one after a jump of several bytes, starts
+    // it anew.
+    if (i > 0 && value_ == before + (rising ? 1 : -1)) {
+      advance(before);
+    } else {
+      track(rising ? above(value_) : above(value_ - 1));
+    }
+    end_ = std::min(count_, runs_ + 1);
   }
 
   int a_;
   float d_;
   std::int64_t first_, count_;
   int shift_ = 0;
-  bool fixed_ = false;
-  std::int64_t step_ = 0, half_ = 0, top_ = 0;
-  double inverseStep_ = 0;
+  bool fixed_ = false, gentle_ = false;
+  std::int64_t step_ = 0, half_ = 0, top_ = 0, gap_ = 1;
+  std::int64_t apartRuns_[2] = {}, apartRest_[2] = {};
+  std::int64_t runs_ = 0, rest_ = 0;
   std::uint8_t value_ = 0;
   std::int64_t end_ = 0;
 };
