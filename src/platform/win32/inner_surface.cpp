@@ -155,20 +155,6 @@ void InnerSurface::coveredSpans(int y, std::vector<std::pair<int, int>>& spans) 
   }
 }
 
-Rect InnerSurface::solidBand() const {
-  if (!visible_ || bounds_.width() <= 0 || bounds_.height() <= 0) return Rect{};
-  for (const InnerSurface* child : children_) {
-    if (child->visible()) return Rect{};
-  }
-  if (runs_.runs().empty()) return bounds_;
-  Rect best;
-  for (const Rect& run : runs_.runs()) {
-    if (run.left <= 0 && run.right >= bounds_.width() && run.height() > best.height()) best = run;
-  }
-  if (best.height() <= 0) return Rect{};
-  return Rect{bounds_.left, bounds_.top + best.top, bounds_.right, bounds_.top + std::min(best.bottom, bounds_.height())};
-}
-
 namespace {
 
 // Columns [left, right) of a canvas row onto a frame row, at frame column

@@ -79,10 +79,6 @@ class InnerSurface final : public StoredSurface {
   // Adds the spans of row `y` (parent coordinates) that the surface covers
   // with opaque pixels, as [left, right) pairs in parent coordinates.
   void coveredSpans(int y, std::vector<std::pair<int, int>>& spans) const;
-  // The largest band of whole rows (parent coordinates) that this surface
-  // alone shows: opaque from edge to edge, with no visible child over it.
-  // Empty when there is none.
-  Rect solidBand() const;
 
  private:
   std::vector<InnerSurface*>& Siblings();

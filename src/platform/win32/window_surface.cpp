@@ -338,82 +338,30 @@ void WindowSurface::Paint() {
 
 // The frame is composed and handed to the window a band of rows at a
 // time, so that a band is still in the processor's cache when it is read
-// again for the window. The rows that one part alone shows from edge to
-// edge (the background, nearly the whole frame) go to the window straight
-// from that part's canvas instead: composing them would only copy them once
-// more.
+// again for the window.
 void WindowSurface::Show(HDC target, const RECT& dirty) {
   if (layers_.empty()) {
     buffer_->present(target, dirty);
     return;
   }
-  const Rect area = Intersect(Rect{dirty.left, dirty.top, dirty.right, dirty.bottom},
-                              Rect{0, 0, buffer_->width(), buffer_->height()});
-  if (area.width() <= 0) return;
-  Rect band;
-  InnerSurface* solid = SolidLayer(area, band);
-  if (!solid) {
-    ShowComposed(target, area, nullptr, Rect{});
-    return;
-  }
-  ShowComposed(target, Rect{area.left, area.top, area.right, band.top}, nullptr, Rect{});
-  ShowComposed(target, Rect{area.left, band.top, area.right, band.bottom}, solid, band);
-  ShowComposed(target, Rect{area.left, band.bottom, area.right, area.bottom}, nullptr, Rect{});
-  const Rect place = solid->bounds();
-  POINT previous{};
-  SetViewportOrgEx(target, place.left, place.top, &previous);
-  solid->canvas().present(target, RECT{band.left - place.left, band.top - place.top, band.right - place.left,
-                                       band.bottom - place.top});
-  SetViewportOrgEx(target, previous.x, previous.y, nullptr);
-}
-
-// The layer whose solid band covers most of `area`, with no later layer
-// over that band; `band` is then the band within `area`.
-InnerSurface* WindowSurface::SolidLayer(const Rect& area, Rect& band) const {
-  InnerSurface* best = nullptr;
-  long long bestPixels = 0;
-  for (std::size_t i = 0; i < layers_.size(); ++i) {
-    const Rect own = Intersect(layers_[i]->solidBand(), area);
-    const long long pixels = static_cast<long long>(own.width()) * own.height();
-    if (pixels <= bestPixels) continue;
-    const bool covered = std::any_of(layers_.begin() + static_cast<std::ptrdiff_t>(i) + 1, layers_.end(),
-                                     [&](const InnerSurface* above) {
-                                       return above->visible() && Intersect(above->bounds(), own).width() > 0;
-                                     });
-    if (covered) continue;
-    best = layers_[i];
-    bestPixels = pixels;
-    band = own;
-  }
-  return best;
-}
-
-// The rows of `area` composed and handed over band by band; the columns of
-// `skipped` (whose layer `solid` shows them itself) are neither composed
-// from that layer nor handed over.
-void WindowSurface::ShowComposed(HDC target, const Rect& area, const InnerSurface* solid, const Rect& skipped) {
-  if (area.width() <= 0 || area.height() <= 0) return;
-  const int width = buffer_->width();
+  const int width = buffer_->width(), height = buffer_->height();
+  const RECT area{std::max<LONG>(dirty.left, 0), std::max<LONG>(dirty.top, 0), std::min<LONG>(dirty.right, width),
+                  std::min<LONG>(dirty.bottom, height)};
+  if (area.left >= area.right || area.top >= area.bottom) return;
   const int bandRows = std::clamp<int>(kBandBytes / static_cast<int>(width * sizeof(std::uint32_t)), 16,
-                                       std::max<int>(16, area.height()));
+                                       std::max<int>(16, area.bottom - area.top));
   frame_.resize(static_cast<std::size_t>(width) * bandRows);
-  for (int top = area.top; top < area.bottom; top += bandRows) {
-    const int bottom = std::min(top + bandRows, area.bottom);
-    Compose(RECT{area.left, top, area.right, bottom}, solid);
-    if (!solid) {
-      PresentRows(target, frame_.data(), width, RECT{area.left, top, area.right, bottom});
-      continue;
-    }
-    PresentRows(target, frame_.data(), width, RECT{area.left, top, std::max(area.left, skipped.left), bottom});
-    PresentRows(target, frame_.data(), width, RECT{std::min(area.right, skipped.right), top, area.right, bottom});
+  for (LONG top = area.top; top < area.bottom; top += bandRows) {
+    const RECT band{area.left, top, area.right, std::min<LONG>(top + bandRows, area.bottom)};
+    Compose(band);
+    PresentRows(target, frame_.data(), width, band);
   }
 }
 
 // The buffer, with the inner surfaces over it, into the frame. The
 // buffer's pixels are copied only where no part covers them: at a full
-// frame that is a few strips rather than the whole window. `solid`, whose
-// pixels go to the window on their own, is left out.
-void WindowSurface::Compose(const RECT& area, const InnerSurface* solid) {
+// frame that is a few strips rather than the whole window.
+void WindowSurface::Compose(const RECT& area) {
   const int width = buffer_->width();
   std::vector<std::pair<int, int>> spans;
   for (int y = area.top; y < area.bottom; ++y) {
@@ -436,9 +384,7 @@ void WindowSurface::Compose(const RECT& area, const InnerSurface* solid) {
     copyTo(area.right);
   }
   const Rect clip{area.left, area.top, area.right, area.bottom};
-  for (InnerSurface* layer : layers_) {
-    if (layer != solid) layer->compose(frame_.data(), width, area.top, clip, Point{0, 0});
-  }
+  for (InnerSurface* layer : layers_) layer->compose(frame_.data(), width, area.top, clip, Point{0, 0});
 }
 
 WindowSurface::Target WindowSurface::TargetOf(ControlSurface* surface) const {

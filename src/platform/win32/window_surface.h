@@ -123,10 +123,8 @@ class WindowSurface final : public StoredSurface {
   void SizeChanged();
   void Paint();
   void Show(HDC target, const RECT& dirty);
-  InnerSurface* SolidLayer(const Rect& area, Rect& band) const;
-  void ShowComposed(HDC target, const Rect& area, const InnerSurface* solid, const Rect& skipped);
   // The rows of `area` into the frame, its first row at the frame's top.
-  void Compose(const RECT& area, const InnerSurface* solid);
+  void Compose(const RECT& area);
   bool SetPointer();
   void MaskChanged() override { ApplyRegion(); }
   void MouseIconChanged() override { shape_.setIcon(mouseIcon_); }
