@@ -13,12 +13,9 @@ namespace glavo::testing {
 namespace {
 
 TEST(NumberTextTest, OnlyTheBasicFormsAndTheAmpersandPrefixesAreNumbers) {
-  EXPECT_EQ(WholeNumber(u"&H10"), 16.0);
-  EXPECT_EQ(WholeNumber(u"&o7"), 7.0);
-  EXPECT_EQ(WholeNumber(u"&HFFFFFFFF"), -1.0);
-  EXPECT_EQ(WholeNumber(u" -1.5e2\t"), -150.0);
-  EXPECT_EQ(WholeNumber(u"5."), 5.0);
-  EXPECT_EQ(WholeNumber(u".5"), 0.5);
+  const std::pair<std::u16string_view, double> numbers[] = {
+      {u"&H10", 16.0}, {u"&o7", 7.0}, {u"&HFFFFFFFF", -1.0}, {u" -1.5e2\t", -150.0}, {u"5.", 5.0}, {u".5", 0.5}};
+  for (auto [text, value] : numbers) EXPECT_EQ(WholeNumber(text), value) << value;
   for (const char16_t* text : {u"inf", u"-inf", u"nan", u"NaN", u"Infinity", u"0x1", u"0x1p3", u"&H", u"&O8",
                                u"&X1", u"1e", u"", u" ", u"+", u".", u"1 2", u"12abc", u"\u0661"}) {
     EXPECT_FALSE(WholeNumber(text).has_value()) << std::string(text, text + std::char_traits<char16_t>::length(text));
