@@ -2,6 +2,7 @@
 // names of themes and parts.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 #include "skin/body_themes.h"
@@ -105,11 +106,9 @@ TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
 }
 
 TEST(SkinNames, ThemesAndPartsAreFoundByNameOrNumber) {
-  EXPECT_EQ(FindBodyTheme("candy"), gwr_Candy);
-  EXPECT_EQ(FindBodyTheme("gwr_Office2007"), gwr_Office2007);
-  EXPECT_EQ(FindBodyTheme("11"), gwr_SilverLight);
-  EXPECT_FALSE(FindBodyTheme("12").has_value());
-  EXPECT_FALSE(FindBodyTheme("Aqua").has_value());
+  const std::pair<const char*, std::optional<BodyThemesGwr>> themes[] = {
+      {"candy", gwr_Candy}, {"gwr_Office2007", gwr_Office2007}, {"11", gwr_SilverLight}, {"12", {}}, {"Aqua", {}}};
+  for (const auto& [name, theme] : themes) EXPECT_EQ(FindBodyTheme(name), theme) << name;
   EXPECT_EQ(FindSkinPart("close"), gwr_CloseButton);
   EXPECT_EQ(FindSkinPart("cmdMax"), gwr_MaximizeButton);
   EXPECT_EQ(SkinPartName(gwr_LeftCorner), "LeftCorner");
