@@ -22,20 +22,24 @@ class EventsTest : public CellTest {
     cell->SetCellStateDownData(u"12");
     cell->SetAnimate(true);
   }
+  // The state and its look from Looks().
+  void ExpectState(int state) {
+    EXPECT_EQ(cell->CellState(), state);
+    EXPECT_EQ(cell->BlendSize(), 10 + state) << "state " << state;
+  }
 };
 
 TEST_F(EventsTest, AClickFollowsTheButtonEventsItsKindTheRightButtonFlag) {
   desktop.click(mouse::kLeft);
   EXPECT_EQ(recorder.take(), (Events{"MouseDown 1", "MouseUp 1", "Click"}));
-  // The right button flag chooses the click kind.
-  desktop.click(mouse::kRight);
-  EXPECT_EQ(recorder.take().back(), "RightClick");
-  desktop.click(mouse::kMiddle);  // a middle press keeps the previous kind
-  EXPECT_EQ(recorder.take().back(), "RightClick");
-  desktop.click(mouse::kLeft);
-  EXPECT_EQ(recorder.take().back(), "Click");
-  desktop.click(mouse::kMiddle);
-  EXPECT_EQ(recorder.take().back(), "Click");
+  // The right button flag chooses the click kind; a middle press keeps the
+  // previous kind.
+  const std::pair<std::int16_t, const char*> clicks[] = {
+      {mouse::kRight, "RightClick"}, {mouse::kMiddle, "RightClick"}, {mouse::kLeft, "Click"}, {mouse::kMiddle, "Click"}};
+  for (auto [button, kind] : clicks) {
+    desktop.click(button);
+    EXPECT_EQ(recorder.take().back(), kind) << "button " << button;
+  }
   // The flag follows the button the MouseDown handler left.
   recorder.rewriteButton = mouse::kRight;
   desktop.click(mouse::kLeft);
@@ -70,14 +74,11 @@ TEST_F(EventsTest, KeysAndMouseMovesArePassedOnWithTheirArguments) {
 TEST_F(EventsTest, AnAnimatedCellFollowsTheButtonAndTheFocus) {
   Looks();
   desktop.pressButton(mouse::kLeft);
-  EXPECT_EQ(cell->CellState(), 2);
-  EXPECT_EQ(cell->BlendSize(), 12);
+  ExpectState(2);
   desktop.releaseButton(mouse::kLeft);
-  EXPECT_EQ(cell->CellState(), 1);
-  EXPECT_EQ(cell->BlendSize(), 11);
+  ExpectState(1);
   desktop.setFocus(form.get());
-  EXPECT_EQ(cell->CellState(), 0);
-  EXPECT_EQ(cell->BlendSize(), 10);
+  ExpectState(0);
   cell->SetDoubleClickEnable(true);
   desktop.doubleClick(mouse::kLeft);
   EXPECT_EQ(cell->CellState(), 1);  // the double-click's own MouseUp ends it
@@ -102,21 +103,20 @@ TEST_F(EventsTest, HoverRaisesInOnceAndOutWhenThePointerLeaves) {
   Looks();
   desktop.hover(Outside(), 1);
   EXPECT_EQ(recorder.take(), Events{"MouseOut"});
-  EXPECT_EQ(cell->CellState(), 0);
+  ExpectState(0);
   EXPECT_FALSE(cell->overTimer().enabled());
   desktop.clock().advance(50);  // idle: the timer is stopped
   EXPECT_TRUE(recorder.take().empty());
 
   desktop.hover(Inside(), 1);
   EXPECT_EQ(recorder.take(), (Events{"MouseMove 5,5", "MouseIn"}));
-  EXPECT_EQ(cell->CellState(), 1);
-  EXPECT_EQ(cell->BlendSize(), 11);
+  ExpectState(1);
   desktop.hover(Inside(6, 6), 20);  // resting inside raises nothing more
   EXPECT_EQ(recorder.take(), Events{"MouseMove 6,6"});
 
   desktop.hover(Outside(), 1);
   EXPECT_EQ(recorder.take(), Events{"MouseOut"});
-  EXPECT_EQ(cell->CellState(), 0);
+  ExpectState(0);
 }
 
 TEST_F(EventsTest, AWindowAboveTheCellCountsAsOutside) {

@@ -17,6 +17,13 @@ class PaintTest : public CellTest {
   // The composed picture, before the copy onto the surface stretches it by
   // one pixel (upright extents are one larger than the surface).
   Rgb Pic(int x, int y) { return cell->pic().point(x, y); }
+  struct Expected {
+    int x, y;
+    Rgb color;
+  };
+  void ExpectPic(std::initializer_list<Expected> points) {
+    for (const Expected& e : points) EXPECT_EQ(Pic(e.x, e.y), e.color) << "at " << e.x << "," << e.y;
+  }
   // A new w x h cell with the flat look.
   using CellTest::Flat;
   void Flat(int w, int h, Rgb color) {
@@ -92,10 +99,8 @@ TEST_F(PaintTest, StyleSevenDrawsRowTenTwiceWithTheLowerGradientLast) {
   cell->SetCellColor2(MakeRgb(0, 250, 0));
   cell->SetCellColor4(MakeRgb(0, 0, 250));
   cell->SetCellStyle(7);
-  EXPECT_EQ(Pic(20, 0), MakeRgb(0, 0, 0));
-  EXPECT_EQ(Pic(20, 9), MakeRgb(180, 90, 0));
-  EXPECT_EQ(Pic(20, 10), MakeRgb(0, 250, 0));
-  EXPECT_EQ(Pic(20, 15), MakeRgb(0, 125, 125));
+  ExpectPic({{20, 0, MakeRgb(0, 0, 0)}, {20, 9, MakeRgb(180, 90, 0)}, {20, 10, MakeRgb(0, 250, 0)},
+             {20, 15, MakeRgb(0, 125, 125)}});
 }
 
 TEST_F(PaintTest, StyleThirteenRampsOutAndBackAtTheSplit) {
@@ -105,12 +110,10 @@ TEST_F(PaintTest, StyleThirteenRampsOutAndBackAtTheSplit) {
   cell->SetSplitSize(25);
   cell->SetCellStyle(13);
   // 25 columns ramp over 26 steps of 8 from 0, stopping short of 208.
-  const PictureBox& pic = cell->pic();
-  EXPECT_EQ(pic.point(0, 5), MakeRgb(0, 0, 0));
-  EXPECT_EQ(pic.point(13, 5), MakeRgb(104, 0, 0));
-  EXPECT_EQ(pic.point(24, 5), MakeRgb(192, 0, 0));
-  EXPECT_EQ(pic.point(25, 5), MakeRgb(208, 0, 0));  // then back from C2 to C1
-  EXPECT_GT(RedOf(pic.point(30, 5)), RedOf(pic.point(80, 5)));
+  // Then back from C2 to C1 from column 25.
+  ExpectPic({{0, 5, MakeRgb(0, 0, 0)}, {13, 5, MakeRgb(104, 0, 0)}, {24, 5, MakeRgb(192, 0, 0)},
+             {25, 5, MakeRgb(208, 0, 0)}});
+  EXPECT_GT(RedOf(Pic(30, 5)), RedOf(Pic(80, 5)));
 }
 
 TEST_F(PaintTest, AStyleOutsideTheRangeLeavesTheMaskColourBox) {
@@ -148,10 +151,10 @@ TEST_F(PaintTest, FlipOneAndThreeMirrorLeftToRightAndUnknownFlipsKeepTheImage) {
   cell->SetCellColor2(MakeRgb(250, 250, 250));
   cell->SetSplitSize(20);
   cell->SetCellStyle(13);  // the same in every row but the outline's
-  cell->SetFlipCell(1);
-  for (int x = 0; x < 50; ++x) EXPECT_EQ(At(x, 5), cell->pic().point(49 - x, 5)) << x;
-  cell->SetFlipCell(3);
-  for (int x = 0; x < 50; ++x) EXPECT_EQ(At(x, 5), cell->pic().point(49 - x, 5)) << x;
+  for (int flip : {1, 3}) {
+    cell->SetFlipCell(flip);
+    for (int x = 0; x < 50; ++x) EXPECT_EQ(At(x, 5), cell->pic().point(49 - x, 5)) << flip << ": " << x;
+  }
   // An unknown flip keeps the previous image.
   Flat(kRed);
   cell->SetFlipCell(4);
@@ -221,17 +224,14 @@ TEST_F(PaintTest, DrawTextStringFillsOutToTheSurfaceEdges) {
 }
 
 TEST(CaptionTextTest, EscapesDecodeToCodeUnits) {
-  EXPECT_EQ(DecodeCaptionText(u"~$01093"), u"\u0445");
-  EXPECT_EQ(DecodeCaptionText(u"A~$00066C"), u"ABC");
-  EXPECT_EQ(DecodeCaptionText(u"x~$65"), u"xA");      // a short tail reads what remains
-  EXPECT_EQ(DecodeCaptionText(u"x~$"), std::u16string(u"x") + char16_t{0});
-  EXPECT_EQ(DecodeCaptionText(u"~$99999z"), u"z");    // beyond 65535: no character
-  EXPECT_EQ(DecodeCaptionText(u"~$-0001z"), u"z");
-  EXPECT_EQ(DecodeCaptionText(u"~ $"), u"~ $");
-  EXPECT_EQ(CaptionFlags(CellCaptionAlignment::kCenter), 21u);
-  EXPECT_EQ(CaptionFlags(CellCaptionAlignment::kRight), 22u);
-  EXPECT_EQ(CaptionFlags(CellCaptionAlignment::kLeft), 20u);
-  EXPECT_EQ(CaptionFlags(CellCaptionAlignment{3}), 0u);
+  // A short tail reads what remains; beyond 65535 is no character.
+  const std::pair<std::u16string, std::u16string> texts[] = {
+      {u"~$01093", u"\u0445"}, {u"A~$00066C", u"ABC"}, {u"x~$65", u"xA"}, {u"x~$", std::u16string(u"x") + char16_t{0}},
+      {u"~$99999z", u"z"},     {u"~$-0001z", u"z"},   {u"~ $", u"~ $"}};
+  for (const auto& [text, decoded] : texts) EXPECT_EQ(DecodeCaptionText(text), decoded) << ::testing::PrintToString(text);
+  const std::pair<CellCaptionAlignment, unsigned> flags[] = {{CellCaptionAlignment::kCenter, 21u},
+      {CellCaptionAlignment::kRight, 22u}, {CellCaptionAlignment::kLeft, 20u}, {CellCaptionAlignment{3}, 0u}};
+  for (auto [alignment, value] : flags) EXPECT_EQ(CaptionFlags(alignment), value) << static_cast<int>(alignment);
   const LogFont lf = CaptionLogFont(u"A very long face name that exceeds the limit", 9.75f, 4.0 / 3, true,
                                     false, false, false, -900, -2700);
   EXPECT_EQ(lf.faceName.size(), 31u);
@@ -268,33 +268,25 @@ TEST_F(PaintTest, IconsAreCentredAtIconSizeKeepingTheirRatio) {
   Flat(20, 20, kWhite);
   cell->SetIconSize(16);
   cell->SetIcon(std::make_shared<Picture>(PictureType::kIcon, 32, 32, std::vector<std::uint32_t>(32 * 32, 0xFFFF0000u)));
-  EXPECT_EQ(Pic(2, 2), kRed);
-  EXPECT_EQ(Pic(17, 17), kRed);
-  EXPECT_EQ(Pic(1, 10), kWhite);
-  EXPECT_EQ(Pic(18, 10), kWhite);
+  ExpectPic({{2, 2, kRed}, {17, 17, kRed}, {1, 10, kWhite}, {18, 10, kWhite}});
   // A wide picture is drawn narrow and tall.
   Flat(60, 60, kWhite);  // IconSize back at 20
   cell->SetIcon(std::make_shared<Picture>(PictureType::kBitmap, 8, 4, std::vector<std::uint32_t>(32, 0xFFFF0000u)));
   // IconSize 20, ratio 2: 10 wide, 40 high, at (25, 10).
-  EXPECT_EQ(Pic(25, 10), kRed);
-  EXPECT_EQ(Pic(34, 49), kRed);
-  EXPECT_EQ(Pic(24, 30), kWhite);
-  EXPECT_EQ(Pic(35, 30), kWhite);
-  EXPECT_EQ(Pic(30, 9), kWhite);
+  ExpectPic({{25, 10, kRed}, {34, 49, kRed}, {24, 30, kWhite}, {35, 30, kWhite}, {30, 9, kWhite}});
 }
 
 // At the limits the pass ends quietly: what was drawn is still shown.
 TEST_F(PaintTest, ArithmeticLimitsEndThePassKeepingWhatWasDrawn) {
   Flat(kRed);
-  cell->SetSplitSize(0);
-  cell->SetCellStyle(1);  // frames step by 1 / SplitSize
-  EXPECT_EQ(At(30, 15), kRed);
-  cell->SetSplitSize(100);
-  cell->SetCellStyle(6);  // no room below the split
-  EXPECT_EQ(At(30, 15), kRed);
-  cell->SetSplitSize(-300);
-  cell->SetCellStyle(15);  // alpha 100 + SP is no byte
-  EXPECT_EQ(At(5, 5), kRed);
+  // Style 1's frames step by 1 / SplitSize; 6 has no room below the split;
+  // 15's alpha 100 + SplitSize is no byte.
+  const struct { int split, style, x, y; } limits[] = {{0, 1, 30, 15}, {100, 6, 30, 15}, {-300, 15, 5, 5}};
+  for (const auto& l : limits) {
+    cell->SetSplitSize(l.split);
+    cell->SetCellStyle(l.style);
+    EXPECT_EQ(At(l.x, l.y), kRed) << "style " << l.style;
+  }
   Flat(30, 3, kRed);
   cell->SetCellStyle(8);  // k = round(3 / 6) = 0
   EXPECT_EQ(At(10, 1), kRed);

@@ -16,28 +16,22 @@ constexpr const char16_t* kBuiltInLook =
 // Which prefixes are numbers is number_text_test.cpp's; here the blanks
 // inside, the rounding and the 32-bit range a record piece adds.
 TEST(RecordNumberTest, ReadsTheLeadingNumberLikeTheRecordsNeed) {
-  EXPECT_EQ(LeadingInt32(u"12.5"), 12);  // ties go to the even neighbour
-  EXPECT_EQ(LeadingInt32(u"13.5"), 14);
-  EXPECT_EQ(LeadingInt32(u" 1 2\t3\n"), 123);
-  EXPECT_EQ(LeadingInt32(u"-42abc"), -42);
-  EXPECT_EQ(LeadingInt32(u"abc"), 0);
-  EXPECT_EQ(LeadingInt32(u".5"), 0);  // half to even
-  EXPECT_EQ(LeadingInt32(u"-2147483648"), INT32_MIN);
-  EXPECT_EQ(LeadingInt32(u"2147483647"), INT32_MAX);
-  EXPECT_FALSE(LeadingInt32(u"2147483648").has_value());
-  EXPECT_FALSE(LeadingInt32(u"-2147483649").has_value());
-  EXPECT_FALSE(LeadingInt32(u"1e300").has_value());
+  // Ties (12.5, 13.5, .5) go to the even neighbour.
+  const std::pair<const char16_t*, std::int32_t> numbers[] = {
+      {u"12.5", 12}, {u"13.5", 14}, {u" 1 2\t3\n", 123}, {u"-42abc", -42}, {u"abc", 0}, {u".5", 0},
+      {u"-2147483648", INT32_MIN}, {u"2147483647", INT32_MAX}};
+  for (auto [text, value] : numbers) EXPECT_EQ(LeadingInt32(text), value) << ::testing::PrintToString(std::u16string(text));
+  for (const char16_t* text : {u"2147483648", u"-2147483649", u"1e300"}) {
+    EXPECT_FALSE(LeadingInt32(text).has_value()) << ::testing::PrintToString(std::u16string(text));
+  }
 }
 
 // Words in any case, or a piece that is a number by the one number grammar.
 TEST(RecordBoolTest, ReadsWordsInAnyCaseAndWholeNumbers) {
-  EXPECT_EQ(ParseRecordBool(u"TRUE"), true);
-  EXPECT_EQ(ParseRecordBool(u"false"), false);
-  EXPECT_EQ(ParseRecordBool(u"0"), false);
-  EXPECT_EQ(ParseRecordBool(u"-1"), true);
-  EXPECT_EQ(ParseRecordBool(u"&H0"), false);
-  EXPECT_EQ(ParseRecordBool(u" 0 \n"), false);
-  EXPECT_EQ(ParseRecordBool(u"1 0"), true);  // blanks inside are ignored, as in numeric pieces
+  // Blanks inside are ignored, as in numeric pieces: "1 0" is ten.
+  const std::pair<const char16_t*, bool> words[] = {{u"TRUE", true}, {u"false", false}, {u"0", false}, {u"-1", true},
+                                                    {u"&H0", false}, {u" 0 \n", false}, {u"1 0", true}};
+  for (auto [text, value] : words) EXPECT_EQ(ParseRecordBool(text), value) << ::testing::PrintToString(std::u16string(text));
   for (const char16_t* text : {u"maybe", u"", u"inf", u"0x0", u"1e400"}) {
     EXPECT_FALSE(ParseRecordBool(text).has_value()) << ::testing::PrintToString(std::u16string(text));
   }

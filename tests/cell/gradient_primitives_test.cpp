@@ -2,6 +2,9 @@
 // alpha copy, drawn on a bare picture box.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <tuple>
+
 #include "cell/gradient_primitives.h"
 #include "cell/paint_limit.h"
 #include "graphics/color.h"
@@ -19,19 +22,19 @@ class GradientTest : public ::testing::Test {
   std::unique_ptr<PictureBox> pic = window->createPictureBox(20, 20);
 
   void SetUp() override { pic->setBackColor(MakeRgb(9, 9, 9)); }
+  void ExpectPoints(std::initializer_list<std::tuple<int, int, Rgb>> points) {
+    for (auto [x, y, rgb] : points) EXPECT_EQ(pic->point(x, y), rgb) << x << "," << y;
+  }
 };
 
 TEST_F(GradientTest, RowModeStepsFromTheFirstColourToTheSecondFasterByTheBlendSize) {
   GradientFill(*pic, 0, 0, 19, 10, MakeRgb(0, 0, 0), MakeRgb(100, 200, 250), GradientMode::kTopToBottom, 1);
-  EXPECT_EQ(pic->point(5, 0), MakeRgb(0, 0, 0));
-  EXPECT_EQ(pic->point(5, 5), MakeRgb(50, 100, 125));
-  EXPECT_EQ(pic->point(5, 10), MakeRgb(100, 200, 250));
-  EXPECT_EQ(pic->point(19, 5), MakeRgb(9, 9, 9));  // the line leaves its end point out
-  EXPECT_EQ(pic->point(5, 11), MakeRgb(9, 9, 9));
+  // Each row's line leaves its end point out (19, 5).
+  ExpectPoints({{5, 0, MakeRgb(0, 0, 0)}, {5, 5, MakeRgb(50, 100, 125)}, {5, 10, MakeRgb(100, 200, 250)},
+                {19, 5, MakeRgb(9, 9, 9)}, {5, 11, MakeRgb(9, 9, 9)}});
   // A blend size reaches the second colour early and runs on clamped.
   GradientFill(*pic, 0, 0, 20, 10, MakeRgb(0, 0, 0), MakeRgb(100, 0, 200), GradientMode::kTopToBottom, 2);
-  EXPECT_EQ(pic->point(5, 5), MakeRgb(100, 0, 200));
-  EXPECT_EQ(pic->point(5, 8), MakeRgb(160, 0, 255));
+  ExpectPoints({{5, 5, MakeRgb(100, 0, 200)}, {5, 8, MakeRgb(160, 0, 255)}});
 }
 
 TEST_F(GradientTest, ColumnModeAndEqualColoursGiveASolidBlockReversedCornersNothing) {
@@ -49,13 +52,11 @@ TEST_F(GradientTest, ColumnModeAndEqualColoursGiveASolidBlockReversedCornersNoth
 
 TEST_F(GradientTest, ModeThreeWithBlendOneIsSolidModeFourRepeatsItsRamp) {
   GradientFill(*pic, 0, 0, 20, 20, MakeRgb(10, 20, 30), MakeRgb(200, 200, 200), GradientMode::kRowBands, 1);
-  EXPECT_EQ(pic->point(4, 3), MakeRgb(10, 20, 30));
-  EXPECT_EQ(pic->point(4, 17), MakeRgb(10, 20, 30));
+  ExpectPoints({{4, 3, MakeRgb(10, 20, 30)}, {4, 17, MakeRgb(10, 20, 30)}});
   // Mode four repeats its ramp across the width.
   GradientFill(*pic, 0, 0, 20, 20, MakeRgb(0, 0, 0), MakeRgb(210, 0, 0), GradientMode::kColumnBands, 3);
   // k = round(i * 20 / 3) mod 20; n = 21: column 1 gives k = 7.
-  EXPECT_EQ(pic->point(1, 5), MakeRgb(70, 0, 0));
-  EXPECT_EQ(pic->point(3, 5), MakeRgb(0, 0, 0));
+  ExpectPoints({{1, 5, MakeRgb(70, 0, 0)}, {3, 5, MakeRgb(0, 0, 0)}});
 }
 
 TEST_F(GradientTest, TheModuloModesMeetTheirLimitOnAnEmptyRectangle) {
@@ -86,10 +87,8 @@ TEST(ColorRampTest, StopsShortOfTheSecondColour) {
 TEST_F(GradientTest, FourCornerGradientBlendsBetweenItsCorners) {
   FourCornerGradient(pic->dc(), 2, 2, 10, 10, MakeRgb(0, 0, 0), MakeRgb(220, 0, 0), MakeRgb(0, 0, 0),
                      MakeRgb(220, 0, 0), 1);
-  EXPECT_EQ(pic->point(2, 5), MakeRgb(0, 0, 0));
-  EXPECT_EQ(pic->point(7, 5), MakeRgb(100, 0, 0));  // 5 of 11 steps of 20
-  EXPECT_EQ(pic->point(12, 5), MakeRgb(9, 9, 9));
-  EXPECT_EQ(pic->point(5, 12), MakeRgb(9, 9, 9));
+  // (7, 5) is 5 of 11 steps of 20.
+  ExpectPoints({{2, 5, MakeRgb(0, 0, 0)}, {7, 5, MakeRgb(100, 0, 0)}, {12, 5, MakeRgb(9, 9, 9)}, {5, 12, MakeRgb(9, 9, 9)}});
   FourCornerGradient(pic->dc(), 0, 0, 10, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1);  // no rows
   FourCornerGradient(pic->dc(), -5, -5, 1000000, 1000000, 0xFF, 0xFF, 0xFF, 0xFF, 1);  // clipped
   EXPECT_EQ(pic->point(19, 19), MakeRgb(255, 0, 0));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -22,11 +23,10 @@ std::vector<Sample> Arc(ArcOrigin origin, float start, float stop, int radius = 
 }
 
 TEST(AngleStep, DependsOnThicknessAndTheLargerRadius) {
-  EXPECT_FLOAT_EQ(AngleStep(10, 4, 1), 0.05340707f);
-  EXPECT_FLOAT_EQ(AngleStep(4, 10, 2), 0.10681413f);
-  EXPECT_FLOAT_EQ(AngleStep(4, 10, 0), 0.10681413f);
-  EXPECT_FLOAT_EQ(AngleStep(0, 0, 1), 0.5340707f);
-  EXPECT_FLOAT_EQ(AngleStep(-10, -20, 1), 0.05340707f);  // max(-10, -20) = -10, taken positive
+  // {rx, ry, thickness}: max(-10, -20) = -10, taken positive.
+  const std::pair<std::array<int, 3>, float> steps[] = {{{10, 4, 1}, 0.05340707f}, {{4, 10, 2}, 0.10681413f},
+      {{4, 10, 0}, 0.10681413f}, {{0, 0, 1}, 0.5340707f}, {{-10, -20, 1}, 0.05340707f}};
+  for (const auto& [a, step] : steps) EXPECT_FLOAT_EQ(AngleStep(a[0], a[1], a[2]), step) << a[0] << " " << a[1] << " " << a[2];
 }
 
 TEST(WalkQuarterEllipse, RunsFromTheRightPointTowardsTheBottom) {

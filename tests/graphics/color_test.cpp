@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 
 #include "graphics/overflow_error.h"
@@ -10,11 +11,8 @@ namespace glavo {
 namespace {
 
 TEST(ClampByte, ClampsButKeepsFractions) {
-  EXPECT_EQ(ClampByte(255.4), 255.0);
-  EXPECT_EQ(ClampByte(254.6), 254.6);
-  EXPECT_EQ(ClampByte(-0.1), 0.0);
-  EXPECT_EQ(ClampByte(0.0), 0.0);
-  EXPECT_EQ(ClampByte(1e300), 255.0);
+  const std::pair<double, double> cases[] = {{255.4, 255.0}, {254.6, 254.6}, {-0.1, 0.0}, {0.0, 0.0}, {1e300, 255.0}};
+  for (auto [in, out] : cases) EXPECT_EQ(ClampByte(in), out) << in;
 }
 
 TEST(ScaleValue, ScalesWithoutOffsetsOrWrapping) {
@@ -31,24 +29,18 @@ TEST(ScaleValue, ScalesWithoutOffsetsOrWrapping) {
 }
 
 TEST(ClampRange, TestsTheUpperBoundFirst) {
-  EXPECT_EQ(ClampRange(7, 10, 5), 5);
-  EXPECT_EQ(ClampRange(3, 10, 5), 10);  // below both: only then does lo apply
-  EXPECT_EQ(ClampRange(-3, 0, 10), 0);
-  EXPECT_EQ(ClampRange(11, 0, 10), 10);
-  EXPECT_EQ(ClampRange(4, 0, 10), 4);
+  // {v, lo, hi, result}: 3 is below both, and only then does lo apply.
+  const int cases[][4] = {{7, 10, 5, 5}, {3, 10, 5, 10}, {-3, 0, 10, 0}, {11, 0, 10, 10}, {4, 0, 10, 4}};
+  for (const auto& c : cases) EXPECT_EQ(ClampRange(c[0], c[1], c[2]), c[3]) << c[0] << " in " << c[1] << ".." << c[2];
 }
 
 TEST(SplitChannels, ReadsRedFromTheLowestByte) {
   const Channels c = SplitChannels(MakeRgb(1, 2, 3));
-  EXPECT_EQ(c.r, 1);
-  EXPECT_EQ(c.g, 2);
-  EXPECT_EQ(c.b, 3);
+  EXPECT_EQ((std::array{c.r, c.g, c.b}), (std::array{1, 2, 3}));
   // An untranslated system colour is split as the negative number it is:
   // division truncates toward zero before the mask.
   const Channels s = SplitChannels(0x80000005u);
-  EXPECT_EQ(s.r, 5);
-  EXPECT_EQ(s.g, 1);
-  EXPECT_EQ(s.b, 1);
+  EXPECT_EQ((std::array{s.r, s.g, s.b}), (std::array{5, 1, 1}));
 }
 
 TEST(BlendColors, AveragesAndRoundsTiesToEven) {
@@ -73,9 +65,7 @@ TEST(TranslateColor, ResolvesSystemColoursAndKeepsInvalidOnes) {
   const DefaultColorTable table;
   EXPECT_EQ(TranslateColor(table, MakeRgb(12, 34, 56)), MakeRgb(12, 34, 56));
   EXPECT_EQ(TranslateColor(table, 0x8000000Fu), MakeRgb(240, 240, 240));  // button face
-  EXPECT_EQ(TranslateColor(table, 0x800000FFu), 0x800000FFu);
-  EXPECT_EQ(TranslateColor(table, 0x80000019u), 0x80000019u);
-  EXPECT_EQ(TranslateColor(table, 0x7F000000u), 0x7F000000u);
+  for (OleColor kept : {0x800000FFu, 0x80000019u, 0x7F000000u}) EXPECT_EQ(TranslateColor(table, kept), kept) << kept;
 }
 
 }  // namespace

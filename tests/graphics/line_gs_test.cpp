@@ -232,14 +232,13 @@ TEST(LineGS, LineAndCircleWithoutDibShowTheMessageAndDrawNothing) {
 TEST(LineGS, DibWithNoUsableBitmapLeavesTheMethodsNotReady) {
   Canvas c(8, 8, MakeRgb(10, 20, 30));
   Drawer d;
-  d.gs.DIB(c.dc, c.handle(), 0, 8);
-  EXPECT_FALSE(d.gs.DIBReady());
-  d.gs.DIB(c.dc, c.handle(), 8, -2);
-  EXPECT_FALSE(d.gs.DIBReady());
-  d.gs.DIB(c.dc, c.handle(), std::numeric_limits<std::int32_t>::max(), 1 << 20);
-  EXPECT_FALSE(d.gs.DIBReady());
-  d.gs.DIB(c.dc, c.handle() + 1, 8, 8);  // not the selected bitmap: unreadable
-  EXPECT_FALSE(d.gs.DIBReady());
+  // The last is not the selected bitmap: unreadable.
+  const struct { int w, h, handleOffset; } bad[] = {
+      {0, 8, 0}, {8, -2, 0}, {std::numeric_limits<std::int32_t>::max(), 1 << 20, 0}, {8, 8, 1}};
+  for (const auto& b : bad) {
+    d.gs.DIB(c.dc, c.handle() + b.handleOffset, b.w, b.h);
+    EXPECT_FALSE(d.gs.DIBReady()) << b.w << "x" << b.h;
+  }
   d.gs.LineDIB(0, 0, 7, 7, kWhite);
   d.gs.Array2Pic();  // must not write zeros back
   EXPECT_EQ(d.messages.shown.size(), 1u);
@@ -310,17 +309,22 @@ TEST(LineGS, FailedPixelReadsBlendAgainstWhite) {
   EXPECT_EQ(c.at(12, 10), kBlack);
 }
 
-// Which side of the centre of a 41 x 41 canvas holds ink, away from the axes.
-struct Ink {
-  int upperLeft, upperRight, lowerLeft, lowerRight;
-};
-Ink InkAround(const Canvas& c) {
-  const auto count = [&](bool left, bool upper) {
-    return CountChanged(c, kWhite, [&](int x, int y) {
+// Quadrants around the centre of a 41 x 41 canvas, away from the axes.
+enum Quadrant { kUpperLeft = 1, kUpperRight = 2, kLowerLeft = 4, kLowerRight = 8 };
+
+// More than `atLeast` changed pixels in each of `inked`, none in the others.
+void ExpectInkOnlyIn(const Canvas& c, int inked, int atLeast) {
+  for (int q = 0; q < 4; ++q) {
+    const bool left = q % 2 == 0, upper = q < 2;
+    const int n = CountChanged(c, kWhite, [&](int x, int y) {
       return (left ? x < 18 : x > 22) && (upper ? y < 18 : y > 22);
     });
-  };
-  return {count(true, true), count(false, true), count(true, false), count(false, false)};
+    if (inked >> q & 1) {
+      EXPECT_GT(n, atLeast) << "quadrant " << q;
+    } else {
+      EXPECT_EQ(n, 0) << "quadrant " << q;
+    }
+  }
 }
 
 // One arc around the centre of a 41 x 41 canvas through each variant.
@@ -340,12 +344,8 @@ TEST(LineGS, ArcAnglesStartAtTheTopForGpAndAtTheBottomForDib) {
   const ArcPair arcs(15, 12, 180, 270, 1);
   const Canvas& gp = arcs.gp;
   const Canvas& dib = arcs.dib;
-  const Ink g = InkAround(gp);
-  EXPECT_GT(g.lowerLeft, 10);
-  EXPECT_EQ(g.upperLeft + g.upperRight + g.lowerRight, 0);
-  const Ink b = InkAround(dib);
-  EXPECT_GT(b.upperLeft, 10);
-  EXPECT_EQ(b.lowerLeft + b.upperRight + b.lowerRight, 0);
+  ExpectInkOnlyIn(gp, kLowerLeft, 10);
+  ExpectInkOnlyIn(dib, kUpperLeft, 10);
   // Both run from one axis point to the other: bottom or top, then left.
   EXPECT_NE(gp.at(20, 32), kWhite);
   EXPECT_NE(dib.at(20, 8), kWhite);
@@ -355,14 +355,8 @@ TEST(LineGS, ArcAnglesStartAtTheTopForGpAndAtTheBottomForDib) {
 
 TEST(LineGS, ArcWithStartAboveStopRunsThroughZero) {
   const ArcPair arcs(15, 15, 270, 90, 0);
-  const Ink g = InkAround(arcs.gp);
-  EXPECT_GT(g.upperLeft, 5);
-  EXPECT_GT(g.upperRight, 5);
-  EXPECT_EQ(g.lowerLeft + g.lowerRight, 0);
-  const Ink b = InkAround(arcs.dib);
-  EXPECT_GT(b.lowerLeft, 5);
-  EXPECT_GT(b.lowerRight, 5);
-  EXPECT_EQ(b.upperLeft + b.upperRight, 0);
+  ExpectInkOnlyIn(arcs.gp, kUpperLeft | kUpperRight, 5);
+  ExpectInkOnlyIn(arcs.dib, kLowerLeft | kLowerRight, 5);
 }
 
 TEST(LineGS, ArcFromAnAngleToItselfDrawsOnePoint) {
@@ -384,10 +378,9 @@ TEST(LineGS, EllipseReachesItsFourAxisPointsAndNoFurtherAndZeroRadiusInksTheCent
   EXPECT_EQ(ChangedBeyond(dot, 10, 10, 1, 1), 0);
   Canvas c(41, 41, kWhite);
   d.Circle(Variant::kDIB, c, 20, 20, 12, 7, kBlack, 1);
-  EXPECT_NE(c.at(32, 20), kWhite);
-  EXPECT_NE(c.at(8, 20), kWhite);
-  EXPECT_NE(c.at(20, 13), kWhite);
-  EXPECT_NE(c.at(20, 27), kWhite);
+  for (Point p : {Point{32, 20}, Point{8, 20}, Point{20, 13}, Point{20, 27}}) {
+    EXPECT_NE(c.at(p.x, p.y), kWhite) << p.x << "," << p.y;
+  }
   EXPECT_EQ(c.at(20, 20), kWhite);
   EXPECT_EQ(ChangedBeyond(c, 20, 20, 13, 8), 0);
 }

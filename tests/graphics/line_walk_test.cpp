@@ -19,23 +19,23 @@ void PrintTo(const Touch& t, std::ostream* os) {
   *os << "(" << t.x << "," << t.y << ":" << t.intensity << ")";
 }
 
-std::vector<Touch> Walk(int x1, int y1, int x2, int y2) {
+// The touches of one walk; `drawn` gets what the walk answered.
+std::vector<Touch> Walk(int x1, int y1, int x2, int y2, bool* drawn = nullptr) {
   std::vector<Touch> touches;
-  WalkLine(
+  const bool answer = WalkLine(
       static_cast<std::int16_t>(x1), static_cast<std::int16_t>(y1), static_cast<std::int16_t>(x2),
       static_cast<std::int16_t>(y2), [&](int x, int y) { touches.push_back({x, y, -1}); },
       [&](int x, int y, int a) { touches.push_back({x, y, a}); });
+  if (drawn) *drawn = answer;
   return touches;
 }
 
 TEST(WalkLine, PointToItselfTouchesNothing) {
-  std::vector<Touch> touches;
-  const bool drawn = WalkLine(
-      std::int16_t{3}, std::int16_t{4}, std::int16_t{3}, std::int16_t{4},
-      [&](int x, int y) { touches.push_back({x, y, -1}); },
-      [&](int x, int y, int a) { touches.push_back({x, y, a}); });
+  bool drawn = true;
+  EXPECT_TRUE(Walk(3, 4, 3, 4, &drawn).empty());
   EXPECT_FALSE(drawn);
-  EXPECT_TRUE(touches.empty());
+  Walk(4, 2, 0, 0, &drawn);
+  EXPECT_TRUE(drawn);
 }
 
 TEST(WalkLine, ErrorTermSteersTheMinorAxisAndTheIntensities) {

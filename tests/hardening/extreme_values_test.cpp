@@ -54,13 +54,12 @@ class ExtremeCaption : public ::testing::Test {
 // The largest and smallest angles still draw the text; a whole number of
 // turns added to an angle draws the same text.
 TEST_F(ExtremeCaption, AnglesAtTheEndsOfALongDrawAndWholeTurnsChangeNothing) {
-  EXPECT_GT(InkAfter(kMaxLong, kMaxLong), 0);
-  EXPECT_GT(InkAfter(kMinLong, kMinLong), 0);
-  EXPECT_GT(InkAfter(kMaxLong - kMaxLong % 3600, kMaxLong), 0);
+  for (auto [escapement, orientation] : {std::pair{kMaxLong, kMaxLong}, {kMinLong, kMinLong}, {kMaxLong - kMaxLong % 3600, kMaxLong}}) {
+    EXPECT_GT(InkAfter(escapement, orientation), 0) << escapement << " " << orientation;
+  }
   const int upright = InkAfter(0, 0);
   EXPECT_GT(upright, 0);
-  EXPECT_EQ(InkAfter(3600 * 100, 3600 * 100), upright);
-  EXPECT_EQ(InkAfter(-3600 * 100, -3600 * 100), upright);
+  for (std::int32_t turns : {3600 * 100, -3600 * 100}) EXPECT_EQ(InkAfter(turns, turns), upright) << turns;
 }
 
 // Metrics from a theme string are not clamped. Negative and oversized

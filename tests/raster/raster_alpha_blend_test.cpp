@@ -99,10 +99,7 @@ TEST(SoftDcAlphaBlend, BlendsBetweenContexts) {
   Bitmap a(4, 1, 0x00204060), b(4, 1, 0x00FF8040);
   sim::SoftDc dst(a, gdi), src(b, gdi);
   EXPECT_TRUE(dst.alphaBlend(1, 0, 2, 1, src, 0, 0, 2, 1, Blend(128, false)));
-  EXPECT_EQ(a.at(0, 0), 0x00204060u);
-  EXPECT_EQ(a.at(1, 0), 0x00906050u);
-  EXPECT_EQ(a.at(2, 0), 0x00906050u);
-  EXPECT_EQ(a.at(3, 0), 0x00204060u);
+  EXPECT_EQ(a.pixels(), (std::vector<Pixel>{0x00204060u, 0x00906050u, 0x00906050u, 0x00204060u}));
 }
 
 }  // namespace

@@ -13,14 +13,12 @@ constexpr double kTwips = 15;
 class Dragging : public testing::Test, public SkinScenario {};
 
 TEST_F(Dragging, BordersShowResizeArrowsOnlyWhileResizingIsPossible) {
-  enter(stage.partPoint(gwr_LeftBar));
-  EXPECT_EQ(skin().part(gwr_LeftBar).MousePointer(), pointer::kSizeWE);
-  enter(stage.partPoint(gwr_BottomBar));
-  EXPECT_EQ(skin().part(gwr_BottomBar).MousePointer(), pointer::kSizeNS);
-  enter(stage.partPoint(gwr_RightCorner));
-  EXPECT_EQ(skin().part(gwr_RightCorner).MousePointer(), pointer::kSizeNWSE);
-  enter(stage.partPoint(gwr_LeftCorner));
-  EXPECT_EQ(skin().part(gwr_LeftCorner).MousePointer(), pointer::kSizeNESW);
+  const std::pair<SkinPartsGwr, std::int16_t> arrows[] = {{gwr_LeftBar, pointer::kSizeWE}, {gwr_BottomBar, pointer::kSizeNS},
+                                                          {gwr_RightCorner, pointer::kSizeNWSE}, {gwr_LeftCorner, pointer::kSizeNESW}};
+  for (auto [part, arrow] : arrows) {
+    enter(stage.partPoint(part));
+    EXPECT_EQ(skin().part(part).MousePointer(), arrow) << "part " << part;
+  }
 
   skin().SetAllowResize(false);
   enter(stage.partPoint(gwr_RightBar));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace glavo {
 namespace {
 
@@ -16,10 +18,8 @@ FrameInput Example() {
 
 void ExpectPlaced(const FrameLayout& l, SkinPartsGwr p, float left, float top, float w, float h) {
   SCOPED_TRACE(testing::Message() << "part " << p);
-  EXPECT_EQ(l.parts[p].left, left);
-  EXPECT_EQ(l.parts[p].top, top);
-  EXPECT_EQ(l.parts[p].width, w);
-  EXPECT_EQ(l.parts[p].height, h);
+  const PartPlacement& at = l.parts[p];
+  EXPECT_EQ((std::array{at.left, at.top, at.width, at.height}), (std::array{left, top, w, h}));
 }
 
 // A hidden button takes no room but is still placed: each button stands one

@@ -1,6 +1,9 @@
 // First placement, the property bag, and the property lets.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "host_error_of.h"
 #include "runtime/ordered_property_bag.h"
 #include "skin/body_themes.h"
 #include "skin/skin_theme_string.h"
@@ -108,19 +111,14 @@ TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
 // more pixels than the host has (its out-of-memory error). Either reaches
 // the caller; neither is an undefined conversion.
 TEST_F(Persistence, MetricsBeyondWhatTheHostCanHoldEndInItsError) {
-  const std::pair<const char*, std::int32_t> cases[] = {{"BorderSize", INT32_MIN},  // side bars taller than 2^31 - 1
-                                                        {"TitleBarSize", 2000000000}};
-  const std::int32_t expected[] = {host_error::kOverflow, host_error::kOutOfMemory};
-  for (int i = 0; i < 2; ++i) {
+  // A BorderSize of -2^31 makes side bars taller than 2^31 - 1.
+  const std::tuple<const char*, std::int32_t, std::int32_t> cases[] = {
+      {"BorderSize", INT32_MIN, host_error::kOverflow}, {"TitleBarSize", 2000000000, host_error::kOutOfMemory}};
+  for (auto [name, value, error] : cases) {
     OrderedPropertyBag bag;
-    bag.write(cases[i].first, cases[i].second);
+    bag.write(name, value);
     stage::SkinStage loaded;
-    try {
-      loaded.load(bag);
-      ADD_FAILURE() << cases[i].first << " loaded";
-    } catch (const HostError& e) {
-      EXPECT_EQ(e.number(), expected[i]) << cases[i].first;
-    }
+    EXPECT_EQ(test_support::HostErrorOf([&] { loaded.load(bag); }), error) << name;
   }
 }
 
@@ -171,12 +169,7 @@ TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
 
 TEST_F(Persistence, HiddenFormMembersRaiseTheHostError) {
   form().removeMember(sim::SimForm::Member::kWindowState);
-  try {
-    skin().Refresh();
-    FAIL() << "the host's error should reach the caller";
-  } catch (const HostError& e) {
-    EXPECT_EQ(e.number(), host_error::kNoSuchMember);
-  }
+  EXPECT_EQ(test_support::HostErrorOf([&] { skin().Refresh(); }), host_error::kNoSuchMember);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Theme strings applied to a live skin, theme files and the theme actions.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "skin/body_themes.h"
@@ -159,9 +160,7 @@ TEST_F(ThemeActions, ResetThemeBringsEverythingBack) {
   skin().SetBodyTheme(gwr_Candy);
   skin().SetSkinTheme(gwr_ResetTheme);
   EXPECT_EQ(skin().Caption(), u"Form caption");
-  EXPECT_EQ(skin().BorderSize(), 3);
-  EXPECT_EQ(skin().TitleBarSize(), 30);
-  EXPECT_EQ(skin().ButtonSize(), 24);
+  EXPECT_EQ((std::array{skin().BorderSize(), skin().TitleBarSize(), skin().ButtonSize()}), (std::array{3, 30, 24}));
   EXPECT_TRUE(skin().ShowHelpButton());
   EXPECT_EQ(skin().SkinThemeFile(), u"Onyx.gwr");
   EXPECT_EQ(skin().SaveSkinTheme(), BuiltInSkinTheme(gwr_Onyx));

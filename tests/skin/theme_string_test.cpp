@@ -2,6 +2,7 @@
 // names of themes and parts.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 #include "skin/body_themes.h"
@@ -89,21 +90,15 @@ TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
     SCOPED_TRACE(std::string(BodyThemeName(static_cast<BodyThemesGwr>(t))));
     const auto f = SplitSkinTheme(BuiltInSkinTheme(t));
     ASSERT_EQ(f.size(), 24u);
-    EXPECT_EQ(f[20], DecimalText(kSummary[t].tb));
-    EXPECT_EQ(f[21], DecimalText(kSummary[t].bs));
-    EXPECT_EQ(f[22], DecimalText(kSummary[t].bt));
-    EXPECT_EQ(f[23], DecimalText(kSummary[t].back));
+    const Summary& s = kSummary[t];
+    EXPECT_EQ(std::vector(f.begin() + 20, f.end()),
+              (std::vector{DecimalText(s.tb), DecimalText(s.bs), DecimalText(s.bt), DecimalText(s.back)}));
     const std::set<std::u16string> distinct(f.begin(), f.begin() + 20);
     EXPECT_EQ(distinct.size(), kSummary[t].distinct);
     titles.insert(f[0]);
     // Same kind, same record: the two side bars, the two corners, and the
     // three plain caption buttons in each state.
-    EXPECT_EQ(f[1], f[2]);
-    EXPECT_EQ(f[4], f[5]);
-    EXPECT_EQ(f[8], f[9]);
-    EXPECT_EQ(f[9], f[10]);
-    EXPECT_EQ(f[13], f[15]);
-    EXPECT_EQ(f[17], f[19]);
+    for (auto [a, b] : {std::pair{1, 2}, {4, 5}, {8, 9}, {9, 10}, {13, 15}, {17, 19}}) EXPECT_EQ(f[a], f[b]) << a << " " << b;
   }
   EXPECT_EQ(titles.size(), static_cast<std::size_t>(kBodyThemeCount));
   EXPECT_EQ(BuiltInSkinTheme(-1), u"");
@@ -111,11 +106,9 @@ TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
 }
 
 TEST(SkinNames, ThemesAndPartsAreFoundByNameOrNumber) {
-  EXPECT_EQ(FindBodyTheme("candy"), gwr_Candy);
-  EXPECT_EQ(FindBodyTheme("gwr_Office2007"), gwr_Office2007);
-  EXPECT_EQ(FindBodyTheme("11"), gwr_SilverLight);
-  EXPECT_FALSE(FindBodyTheme("12").has_value());
-  EXPECT_FALSE(FindBodyTheme("Aqua").has_value());
+  const std::pair<const char*, std::optional<BodyThemesGwr>> themes[] = {
+      {"candy", gwr_Candy}, {"gwr_Office2007", gwr_Office2007}, {"11", gwr_SilverLight}, {"12", {}}, {"Aqua", {}}};
+  for (const auto& [name, theme] : themes) EXPECT_EQ(FindBodyTheme(name), theme) << name;
   EXPECT_EQ(FindSkinPart("close"), gwr_CloseButton);
   EXPECT_EQ(FindSkinPart("cmdMax"), gwr_MaximizeButton);
   EXPECT_EQ(SkinPartName(gwr_LeftCorner), "LeftCorner");

@@ -11,17 +11,13 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 }
 
 TEST(TextFaceMatcher, WindowsNamesMapToTwins) {
-  EXPECT_EQ(SubstituteFamily("Arial"), "Liberation Sans");
-  EXPECT_EQ(SubstituteFamily("  TIMES NEW ROMAN "), "Liberation Serif");
-  EXPECT_EQ(SubstituteFamily("Courier New"), "Liberation Mono");
-  EXPECT_EQ(SubstituteFamily("MS Sans Serif"), "Liberation Sans");
-  EXPECT_EQ(SubstituteFamily(""), "Liberation Sans");
-  EXPECT_EQ(SubstituteFamily("DejaVu Serif"), "DejaVu Serif");
+  const std::pair<const char*, const char*> names[] = {
+      {"Arial", "Liberation Sans"},         {"  TIMES NEW ROMAN ", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
+      {"MS Sans Serif", "Liberation Sans"}, {"", "Liberation Sans"},                   {"DejaVu Serif", "DejaVu Serif"}};
+  for (auto [name, twin] : names) EXPECT_EQ(SubstituteFamily(name), twin) << name;
   // Only 31 characters of a face name count, as in a LOGFONT.
   EXPECT_EQ(SubstituteFamily(std::string(40, 'x')), std::string(31, 'x'));
-  EXPECT_TRUE(IsSymbolFaceName("webdings"));
-  EXPECT_TRUE(IsSymbolFaceName("Webdings "));
-  EXPECT_TRUE(IsSymbolFaceName("Marlett"));
+  for (const char* name : {"webdings", "Webdings ", "Marlett"}) EXPECT_TRUE(IsSymbolFaceName(name)) << name;
   EXPECT_FALSE(IsSymbolFaceName("Wingdings"));
 }
 

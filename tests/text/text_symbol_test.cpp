@@ -35,11 +35,8 @@ raster::Bitmap Button(TextRenderer& tr, char16_t code, int em, int cell, int qua
 }
 
 TEST(TextSymbolGlyphs, CodesAndPrivateUseAliases) {
-  EXPECT_EQ(SymbolCode(48), 48u);
-  EXPECT_EQ(SymbolCode(114), 114u);
-  EXPECT_EQ(SymbolCode(0xF032), 50u);
-  EXPECT_EQ(SymbolCode(51), 0u);
-  EXPECT_EQ(SymbolCode(0xF072 + 0x100), 0u);
+  const std::pair<char32_t, char32_t> codes[] = {{48, 48}, {114, 114}, {0xF032, 50}, {51, 0}, {0xF072 + 0x100, 0}};
+  for (auto [code, symbol] : codes) EXPECT_EQ(SymbolCode(code), symbol) << int(code);
   EXPECT_EQ(SymbolAdvance(65, 13), 0);
   EXPECT_TRUE(SymbolOutline(65, 13).empty());
   EXPECT_TRUE(SymbolOutline(48, 0).empty());
@@ -124,10 +121,9 @@ TEST(SymbolCoverage, BoldWidensByOnePixelAndBlendingHitsBothEnds) {
   const SymbolMask bold = SymbolGlyph(kMaximize, 13, true, false);
   EXPECT_EQ(bold.width, plain.width + 1);
   EXPECT_GT(CoverageSum(bold), CoverageSum(plain));
-  EXPECT_EQ(BlendChannel(10, 200, 255), 200);
-  EXPECT_EQ(BlendChannel(10, 200, 0), 10);
-  EXPECT_EQ(BlendChannel(200, 10, 128), 105);
-  EXPECT_EQ(BlendChannel(10, 200, 128), 105);
+  // {from, to, coverage, result}
+  const int blends[][4] = {{10, 200, 255, 200}, {10, 200, 0, 10}, {200, 10, 128, 105}, {10, 200, 128, 105}};
+  for (const auto& b : blends) EXPECT_EQ(BlendChannel(b[0], b[1], b[2]), b[3]) << b[0] << " " << b[1] << " " << b[2];
 }
 
 // The software renderer puts down exactly the portable coverage, so that any
@@ -215,11 +211,10 @@ TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
   const Rect c = InkBox(close);
   const int mx = (c.left + c.right) / 2;
   const int my = (c.top + c.bottom) / 2;
-  EXPECT_GT(InkCount(close, {c.left, c.top, c.left + 2, c.top + 2}), 0);
-  EXPECT_GT(InkCount(close, {c.right - 2, c.top, c.right, c.top + 2}), 0);
-  EXPECT_GT(InkCount(close, {c.left, c.bottom - 2, c.left + 2, c.bottom}), 0);
-  EXPECT_GT(InkCount(close, {c.right - 2, c.bottom - 2, c.right, c.bottom}), 0);
-  EXPECT_GT(InkCount(close, {mx - 1, my - 1, mx + 1, my + 1}), 0);
+  for (Point p : {Point{c.left, c.top}, Point{c.right - 2, c.top}, Point{c.left, c.bottom - 2},
+                  Point{c.right - 2, c.bottom - 2}, Point{mx - 1, my - 1}}) {
+    EXPECT_GT(InkCount(close, {p.x, p.y, p.x + 2, p.y + 2}), 0) << p.x << "," << p.y;
+  }
   EXPECT_EQ(InkCount(close, {c.left, my - 1, c.left + 2, my + 1}), 0);
   EXPECT_EQ(InkCount(close, {mx - 1, c.top, mx + 1, c.top + 2}), 0);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sim/sim_form.h"
+#include "host_error_of.h"
 #include "platform/sim/sim_window_api.h"
 
 namespace glavo::sim {
@@ -29,22 +30,15 @@ TEST_F(SimFormTest, BoundsAreTwipsAndTheWindowFollowsInPixels) {
 }
 
 TEST_F(SimFormTest, RefusalsRaiseTheHostsError) {
-  auto number = [&](auto call) {
-    try {
-      call();
-    } catch (const HostError& e) {
-      return e.number();
-    }
-    return 0;
-  };
-  EXPECT_EQ(number([&] { form.setBound(FormBound::kWidth, -1); }), 5);
-  EXPECT_EQ(number([&] { form.setWindowState(static_cast<FormWindowState>(3)); }), 380);
+  using test_support::HostErrorOf;
+  EXPECT_EQ(HostErrorOf([&] { form.setBound(FormBound::kWidth, -1); }), 5);
+  EXPECT_EQ(HostErrorOf([&] { form.setWindowState(static_cast<FormWindowState>(3)); }), 380);
   form.setWindowState(FormWindowState::kMaximized);
-  EXPECT_EQ(number([&] { form.setBound(FormBound::kLeft, 0.0); }), 384);
+  EXPECT_EQ(HostErrorOf([&] { form.setBound(FormBound::kLeft, 0.0); }), 384);
   form.removeMember(SimForm::Member::kIcon);
-  EXPECT_EQ(number([&] { form.icon(); }), 438);
-  EXPECT_EQ(number([&] { form.setIcon(nullptr); }), 438);
-  EXPECT_EQ(number([&] { form.caption(); }), 0);
+  EXPECT_EQ(HostErrorOf([&] { form.icon(); }), 438);
+  EXPECT_EQ(HostErrorOf([&] { form.setIcon(nullptr); }), 438);
+  EXPECT_EQ(HostErrorOf([&] { form.caption(); }), 0);
 }
 
 TEST_F(SimFormTest, MaximizedCoversTheScreenAndRestoresItsBounds) {

@@ -37,12 +37,10 @@ TEST(SoftDcPixels, OutsideReadsInvalidAndWritesNothing) {
   dc.setPixel(1, 1, 0xFF000000u | 0x0000FF);  // the high byte is not a colour
   EXPECT_EQ(dc.getPixel(1, 1), 0x0000FFu);
   EXPECT_EQ(b.at(1, 1) >> 24, 0u);  // GDI leaves alpha at 0
-  dc.setPixel(-1, 0, 0);
-  dc.setPixel(3, 0, 0);
-  dc.setPixel(0, 2, 0);
-  EXPECT_EQ(dc.getPixel(-1, 0), kInvalidColor);
-  EXPECT_EQ(dc.getPixel(3, 1), kInvalidColor);
-  EXPECT_EQ(dc.getPixel(0, 2), kInvalidColor);
+  for (Point p : {Point{-1, 0}, Point{3, 0}, Point{3, 1}, Point{0, 2}}) {
+    dc.setPixel(p.x, p.y, 0);
+    EXPECT_EQ(dc.getPixel(p.x, p.y), kInvalidColor) << p.x << "," << p.y;
+  }
   EXPECT_EQ(Art(b), Rows({"...", ".?."}));
 }
 
