@@ -116,6 +116,14 @@ class Drag {
       offset_ += pixels;
       PointerTo(Along(grip_, border_, offset_));
     }
+    // A late motion event of the X pointer can put the cursor back after
+    // the last move, where no real pointer goes: it is brought back to
+    // where the drag ends, as the user's hand would hold it.
+    Pump(kSettleMs);
+    const POINT end = Along(grip_, border_, offset_);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (cursor.x != end.x || cursor.y != end.y) PointerTo(end);
     return SettledRect();
   }
   // The form once the last move has been handled: on a loaded machine the
