@@ -38,15 +38,19 @@ void SendMouse(DWORD flags, POINT at = {}) {
   Pump(kSettleMs);
 }
 
+bool CursorAt(POINT at) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  return cursor.x == at.x && cursor.y == at.y;
+}
+
 // Wine moves the X server's pointer too; a motion event of the X pointer
 // that still comes from before that move can put the cursor back, as no
 // real pointer ever does. The move is made again until the cursor stays.
 void PointerTo(POINT at) {
   for (int attempt = 0; attempt < 5; ++attempt) {
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    if (cursor.x == at.x && cursor.y == at.y) return;
+    if (CursorAt(at)) return;
   }
 }
 
@@ -116,15 +120,22 @@ class Drag {
       offset_ += pixels;
       PointerTo(Along(grip_, border_, offset_));
     }
-    // A late motion event of the X pointer can put the cursor back after
-    // the last move, where no real pointer goes: it is brought back to
-    // where the drag ends, as the user's hand would hold it.
-    Pump(kSettleMs);
+    // Under Wine a motion event of the X pointer can come late, after the
+    // form has come to rest, and put the cursor back, or reach the control
+    // measured from where a moving form's window was before the step; no
+    // real pointer does either. The hand resting at the end of the drag
+    // reports its place once more, as many times as that happens (a few at
+    // most). A control that lost a move's distance stays short: the extra
+    // report at an unchanged place asks for no movement of its own.
     const POINT end = Along(grip_, border_, offset_);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    if (cursor.x != end.x || cursor.y != end.y) PointerTo(end);
-    return SettledRect();
+    RECT settled = SettledRect();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      const RECT before = settled;
+      PointerTo(end);
+      settled = SettledRect();
+      if (EqualRect(&before, &settled) && CursorAt(end)) break;
+    }
+    return settled;
   }
   // The form once the last move has been handled: on a loaded machine the
   // input can still be on its way after the settling pause. A form that
