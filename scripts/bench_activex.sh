@@ -25,7 +25,7 @@ rounds=${GLAVO_BENCH_ROUNDS:-3}
 # A machine without a 32-bit mode starts no 32-bit program (Wine's loader
 # included): the i686 half would only wait for its time-out there.
 builds=(64 32)
-if [[ "$(/usr/lib/wine/wine --version 2>&1 >/dev/null || true)" == *"Exec format error"* ]]; then
+if ! sh tests/wine/harness/run_i686_suite.sh /usr/lib/wine/wine true >/dev/null; then
   echo "bench_activex: this machine cannot run 32-bit programs; the i686 build is not measured" >&2
   echo "SKIPPED this machine cannot run 32-bit programs" > "$out/activex-32.txt"
   builds=(64)

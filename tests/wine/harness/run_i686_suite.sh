@@ -4,7 +4,8 @@
 # machines have no 32-bit mode). Then no Wine can run the i686 build here,
 # whatever is installed: the suite is reported skipped (exit 77) with the
 # reason, never passed. A loader that is missing is not such a case: the
-# suite runs and fails with the command that installs it.
+# suite runs and fails with the command that installs it. The scripts ask
+# the same question with PROGRAM `true`.
 loader=$1
 shift
 if [ -f "$loader" ]; then
