@@ -23,9 +23,12 @@ build_of() { echo "${GLAVO_BENCH_WIN_BUILD_PREFIX:-build/bench-mingw}$1"; }
 # taking turns, and the table takes every figure's median across rounds.
 rounds=${GLAVO_BENCH_ROUNDS:-3}
 # A machine without a 32-bit mode starts no 32-bit program (Wine's loader
-# included): the i686 half would only wait for its time-out there.
+# included): the i686 half would only wait for its time-out there. Where
+# setup.sh could register qemu's i386 emulator instead, the i686 half runs
+# emulated; its figures are then the emulator's and are marked as such.
 builds=(64 32)
-if ! sh tests/wine/harness/run_i686_suite.sh /usr/lib/wine/wine true >/dev/null; then
+i686=(sh tests/wine/harness/run_i686_suite.sh /usr/lib/wine/wine)
+if ! i686_note=$("${i686[@]}" true); then
   echo "bench_activex: this machine cannot run 32-bit programs; the i686 build is not measured" >&2
   echo "SKIPPED this machine cannot run 32-bit programs" > "$out/activex-32.txt"
   builds=(64)
@@ -36,6 +39,9 @@ for bits in "${builds[@]}"; do
   cmake --build "$build" --target glavo-bench-activex glavowrap -j2 >/dev/null
   rm -f "$out/activex-$bits.txt"
 done
+if [[ " ${builds[*]} " == *" 32 "* && -n "$i686_note" ]]; then
+  echo "EMULATED ${i686_note#NOTE: }" > "$out/activex-32.txt"
+fi
 
 for ((round = 1; round <= rounds; ++round)); do
   for bits in "${builds[@]}"; do
@@ -45,7 +51,8 @@ for ((round = 1; round <= rounds; ++round)); do
     echo "real control under Wine, $bits-bit, round $round of $rounds..." >&2
     export WINEPREFIX="$PWD/$build/wineprefix-activex" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
     timeout 60 wineserver -k >/dev/null 2>&1 || true
-    timeout 1800 xvfb-run -a -s "-screen 0 2048x1280x24" \
+    launcher=(); [ "$bits" = 32 ] && launcher=("${i686[@]}")
+    timeout 1800 "${launcher[@]}" xvfb-run -a -s "-screen 0 2048x1280x24" \
       wine64 explorer /desktop=glavobench,2000x1200 "$PWD/$build/bin/glavo-bench-activex.exe" \
       "$(winpath "$PWD/$build/bin/glavowrap.ocx")" "$(winpath "$result")" "$themes" "$sizes" >/dev/null 2>&1 || true
     timeout 60 wineserver -k >/dev/null 2>&1 || true

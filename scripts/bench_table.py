@@ -51,6 +51,8 @@ def activex_rows(paths):
                 parts = line.split()
                 if parts[:1] == ["SKIPPED"]:
                     print("not measured (%s): %s" % (path, " ".join(parts[1:])))
+                if parts[:1] == ["EMULATED"]:
+                    print("emulated, not the build's own speed (%s): %s" % (path, " ".join(parts[1:])))
                 if len(parts) >= 14 and len(parts) % 2 == 0 and parts[0] == "ACTIVEX":
                     figures = dict(zip(parts[4::2], map(float, parts[5::2])))
                     rounds.setdefault((parts[1], parts[2], parts[3]), []).append(figures)

@@ -13,8 +13,11 @@ if [ -f "$loader" ]; then
   case $why in
     *"Exec format error"*)
       echo "SKIPPED: this machine cannot run 32-bit programs ($why)."
-      echo "SKIPPED: the i686 build needs a machine whose kernel runs them; nothing of it was tested here."
+      echo "SKIPPED: the i686 build needs a kernel that runs them, or qemu's i386 emulator (scripts/setup.sh registers it where it can); nothing of it was tested here."
       exit 77 ;;
   esac
+fi
+if grep -qs '^interpreter .*qemu-i386' /proc/sys/fs/binfmt_misc/*; then
+  echo "NOTE: 32-bit programs run under qemu's i386 emulator here (this kernel has no 32-bit mode)."
 fi
 exec "$@"

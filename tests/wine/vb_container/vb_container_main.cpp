@@ -252,10 +252,12 @@ void DragCorner(HWND control, IDispatch* skin, int dx, int dy) {
 }
 
 // Runs `call`, which opens a modal dialog titled `title`, while a second
-// thread, as the user, waits for the dialog and `answer`s it.
+// thread, as the user, waits for the dialog and `answer`s it. The first file
+// dialog of a process loads the shell's libraries: seconds on a loaded
+// machine, tens of them under an emulator, so the user waits up to a minute.
 void AnswerDialog(const wchar_t* title, const std::function<void(HWND)>& answer, const std::function<void()>& call) {
   std::thread user([&] {
-    for (int i = 0; i < 200; ++i, Sleep(25)) {
+    for (int i = 0; i < 2400; ++i, Sleep(25)) {
       if (HWND dialog = FindWindowW(L"#32770", title)) return answer(dialog);
     }
   });
