@@ -39,8 +39,9 @@ def gdi_medians(path):
 
 def activex_rows(paths):
     """The real control's lines: (bits, theme, size) -> {figure: ms}. A file
-    may hold several rounds; each figure is then taken across them."""
-    rounds = {}
+    may hold several rounds; each figure is then taken across them. A file
+    made under an emulator marks its rows "emulated": they get no verdict."""
+    rounds, emulated = {}, set()
     for path in paths:
         try:
             f = open(path)
@@ -53,8 +54,10 @@ def activex_rows(paths):
                     print("not measured (%s): %s" % (path, " ".join(parts[1:])))
                 if parts[:1] == ["EMULATED"]:
                     print("emulated, not the build's own speed (%s): %s" % (path, " ".join(parts[1:])))
+                    emulated.add(path)
                 if len(parts) >= 14 and len(parts) % 2 == 0 and parts[0] == "ACTIVEX":
                     figures = dict(zip(parts[4::2], map(float, parts[5::2])))
+                    figures["emulated"] = path in emulated
                     rounds.setdefault((parts[1], parts[2], parts[3]), []).append(figures)
     return {key: {name: across(r[name] for r in runs) for name in runs[0]} for key, runs in rounds.items()}
 
@@ -63,6 +66,8 @@ def across(values):
     """A figure over the rounds: their median, or the failure (a negative
     figure) of any round, which a median would hide."""
     values = list(values)
+    if isinstance(values[0], bool):
+        return any(values)
     failed = [v for v in values if v < 0]
     return failed[0] if failed else statistics.median(values)
 
@@ -88,7 +93,10 @@ def print_activex(rows):
             verdict.append("SLOW-HOVER")
         if not 0 <= f["theme"] <= REAL_THEME_TARGET_MS:
             verdict.append("SLOW-THEME")
-        misses += bool(verdict)
+        if f["emulated"]:
+            verdict = ["emulated: no verdict"]
+        else:
+            misses += bool(verdict)
         ratio = f["drag"] / f["plain"] if f["plain"] > 0 else None
         print("%-4s %-14s %-10s %s %s %s %s %s %s %s %s  %s" % (
             bits, theme, size, cell(f["drag"]), cell(f["plain"]), cell(ratio, "{:8.1f}"), cell(f.get("dragx")),
