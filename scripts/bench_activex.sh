@@ -27,8 +27,7 @@ rounds=${GLAVO_BENCH_ROUNDS:-3}
 # setup.sh could register qemu's i386 emulator instead, the i686 half runs
 # emulated; its figures are then the emulator's and are marked as such.
 builds=(64 32)
-i686=(sh tests/wine/harness/run_i686_suite.sh /usr/lib/wine/wine)
-if ! i686_note=$("${i686[@]}" true); then
+if ! i686_note=$(sh tests/wine/harness/run_i686_suite.sh /usr/lib/wine/wine true); then
   echo "bench_activex: this machine cannot run 32-bit programs; the i686 build is not measured" >&2
   echo "SKIPPED this machine cannot run 32-bit programs" > "$out/activex-32.txt"
   builds=(64)
@@ -51,8 +50,7 @@ for ((round = 1; round <= rounds; ++round)); do
     echo "real control under Wine, $bits-bit, round $round of $rounds..." >&2
     export WINEPREFIX="$PWD/$build/wineprefix-activex" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
     timeout 60 wineserver -k >/dev/null 2>&1 || true
-    launcher=(); [ "$bits" = 32 ] && launcher=("${i686[@]}")
-    timeout 1800 "${launcher[@]}" xvfb-run -a -s "-screen 0 2048x1280x24" \
+    timeout 1800 xvfb-run -a -s "-screen 0 2048x1280x24" \
       wine64 explorer /desktop=glavobench,2000x1200 "$PWD/$build/bin/glavo-bench-activex.exe" \
       "$(winpath "$PWD/$build/bin/glavowrap.ocx")" "$(winpath "$result")" "$themes" "$sizes" >/dev/null 2>&1 || true
     timeout 60 wineserver -k >/dev/null 2>&1 || true

@@ -41,7 +41,7 @@ def activex_rows(paths):
     """The real control's lines: (bits, theme, size) -> {figure: ms}. A file
     may hold several rounds; each figure is then taken across them. A file
     made under an emulator marks its rows "emulated": they get no verdict."""
-    rounds, emulated = {}, set()
+    rounds, emulated, emulated_rows = {}, set(), set()
     for path in paths:
         try:
             f = open(path)
@@ -57,17 +57,20 @@ def activex_rows(paths):
                     emulated.add(path)
                 if len(parts) >= 14 and len(parts) % 2 == 0 and parts[0] == "ACTIVEX":
                     figures = dict(zip(parts[4::2], map(float, parts[5::2])))
-                    figures["emulated"] = path in emulated
-                    rounds.setdefault((parts[1], parts[2], parts[3]), []).append(figures)
-    return {key: {name: across(r[name] for r in runs) for name in runs[0]} for key, runs in rounds.items()}
+                    key = (parts[1], parts[2], parts[3])
+                    rounds.setdefault(key, []).append(figures)
+                    if path in emulated:
+                        emulated_rows.add(key)
+    rows = {key: {name: across(r[name] for r in runs) for name in runs[0]} for key, runs in rounds.items()}
+    for key, figures in rows.items():
+        figures["emulated"] = key in emulated_rows
+    return rows
 
 
 def across(values):
     """A figure over the rounds: their median, or the failure (a negative
     figure) of any round, which a median would hide."""
     values = list(values)
-    if isinstance(values[0], bool):
-        return any(values)
     failed = [v for v in values if v < 0]
     return failed[0] if failed else statistics.median(values)
 
