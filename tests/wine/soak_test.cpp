@@ -4,8 +4,9 @@
 // both modes, minimized and restored, themes, caption and
 // metrics changed, saved and loaded), its GDI objects, USER objects and
 // private bytes sampled every few seconds: all must stay flat.
-// GLAVO_SOAK_SECONDS sets the length (CI: 60); a run of nine minutes or
-// more needs a larger ctest --timeout, or the test program run directly.
+// GLAVO_SOAK_SECONDS sets the steady use after the warm-up (CI: 60); a run
+// of nine minutes or more needs a larger ctest --timeout, or the test
+// program run directly.
 #ifdef GLAVO_SKIN_LAYOUT
 #include <gtest/gtest.h>
 

@@ -141,7 +141,11 @@ DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, cons
   RunCommand("rm -rf " + ShellQuote(prefix));
   run.lines = WineResult{0, ReadTextFile(outDir + "/" + results)}.lines();
   run.ran = !run.lines.empty() && run.lines.back() == "DONE";
-  if (!run.ran) run.why = program + " (" + bitness.name + ") did not finish; see " + outDir + "/" + results;
+  if (!run.ran) {
+    run.why = program + " (" + bitness.name + ") did not finish (time limit " + std::to_string(timeoutSeconds) + " s); " +
+              (run.lines.empty() ? "it wrote nothing" : "its last line: " + run.lines.back()) + "; see " + outDir +
+              "/" + results;
+  }
   return run;
 }
 

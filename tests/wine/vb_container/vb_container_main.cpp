@@ -16,6 +16,7 @@
 #include <olectl.h>
 #include <initguid.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -254,14 +255,33 @@ void DragCorner(HWND control, IDispatch* skin, int dx, int dy) {
 // Runs `call`, which opens a modal dialog titled `title`, while a second
 // thread, as the user, waits for the dialog and `answer`s it. The first file
 // dialog of a process loads the shell's libraries: seconds on a loaded
-// machine, tens of them under an emulator, so the user waits up to a minute.
-void AnswerDialog(const wchar_t* title, const std::function<void(HWND)>& answer, const std::function<void()>& call) {
+// machine, tens of them under an emulator, so the user waits as long as the
+// call lasts. An answer given while the dialog was still being built can
+// be lost; the user answers again while the dialog stays open. A dialog that
+// has not gone after 90 seconds is stuck (Wine's file dialog under qemu's
+// i386 emulator can stay hidden forever): the container says so and ends,
+// rather than hang until the harness's time limit.
+void AnswerDialog(CallLog& log, const wchar_t* title, const std::function<void(HWND)>& answer,
+                  const std::function<void()>& call) {
+  std::atomic<bool> returned{false};
   std::thread user([&] {
-    for (int i = 0; i < 2400; ++i, Sleep(25)) {
-      if (HWND dialog = FindWindowW(L"#32770", title)) return answer(dialog);
+    const DWORD start = GetTickCount();
+    bool shown = false;
+    for (DWORD answered = 0; !returned; Sleep(25)) {
+      HWND dialog = FindWindowW(L"#32770", title);
+      if (GetTickCount() - start > 90000) {
+        const char* state = !dialog ? "never came" : shown ? "stayed open" : "never showed";
+        log.line("STUCK the dialog \"" + Narrow(title) + "\" " + state);
+        ExitProcess(3);
+      }
+      if (!dialog || !IsWindowVisible(dialog) || (answered && GetTickCount() - answered < 3000)) continue;
+      shown = true;
+      answer(dialog);
+      answered = GetTickCount();
     }
   });
   call();
+  returned = true;
   user.join();
 }
 
@@ -276,12 +296,13 @@ void ShowAbout(IDispatch* control, CallLog& log) {
     title = Narrow(buffer);
     GetDlgItemTextW(box, 0xFFFF, buffer, 512);  // the message text
     // One log line: line breaks written as \n.
+    text.clear();
     for (const char c : Narrow(buffer)) {
       if (c != '\r') text += c == '\n' ? std::string("\\n") : std::string(1, c);
     }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
   };
-  AnswerDialog(L"About GlavoSkin", read, [&] {
+  AnswerDialog(log, L"About GlavoSkin", read, [&] {
     DISPPARAMS none{};
     hr = control->Invoke(DISPID_ABOUTBOX, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
                          nullptr);
@@ -334,14 +355,14 @@ void EditPage(HWND page) {
 
 // Presses a page button that opens the system's file dialog (titled
 // `title`), and answers the dialog with `path`, as a user typing the name.
-void ChooseFile(HWND page, int button, const wchar_t* title, const std::wstring& path) {
+void ChooseFile(CallLog& log, HWND page, int button, const wchar_t* title, const std::wstring& path) {
   const auto type = [&](HWND dialog) {
     Sleep(200);
     SetDlgItemTextW(dialog, 0x47C, path.c_str());  // the file name box (cmb13)
     SetDlgItemTextW(dialog, 0x480, path.c_str());  // or its plain edit (edt1)
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   };
-  AnswerDialog(title, type, [&] {
+  AnswerDialog(log, title, type, [&] {
     SendMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
   });
 }
@@ -383,14 +404,14 @@ void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, 
     log.fact("custom.ShowHelpButton", GetText(dispatch, L"ShowHelpButton"));
     // Save theme file: the control's look, written through its lets.
     const std::wstring saved = outDir + L"\\saved.gwr";
-    ChooseFile(frame.page(), 151, L"Save As", saved);
+    ChooseFile(log, frame.page(), 151, L"Save As", saved);
     log.fact("page.saved_equals_look", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
     // Load theme file: another look meanwhile, then the saved one back.
     PutLong(dispatch, L"BodyTheme", 8);
     PutLong(dispatch, L"TitleBarSize", 50);
     const std::string other = SkinTheme(dispatch);
     log.fact("page.other_differs", other != FirstLine(saved) ? "1" : "0");
-    ChooseFile(frame.page(), 150, L"Open", saved);
+    ChooseFile(log, frame.page(), 150, L"Open", saved);
     log.fact("page.load_dirty", Hex(frame.dirty()));
     log.fact("page.load_before_apply_unchanged", SkinTheme(dispatch) == other ? "1" : "0");
     frame.apply();
