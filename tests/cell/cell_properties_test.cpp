@@ -9,8 +9,7 @@ namespace {
 
 using PropertiesTest = CellTest;
 
-constexpr const char16_t* kDefaultRecord =
-    u"1##0##0##3##3##1##1##0##False##0##0##0##0##0##0##0##-2147483633##50";
+constexpr const char16_t* kDefaultRecord = u"1##0##0##3##3##1##1##0##False##0##0##0##0##0##0##0##-2147483633##50";
 
 TEST_F(PropertiesTest, LookLetsRepaintAndNotifyOtherLetsOnlyNotify) {
   surface().clearNotifications();

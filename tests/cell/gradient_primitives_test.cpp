@@ -2,6 +2,7 @@
 // alpha copy, drawn on a bare picture box.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <tuple>
 
@@ -70,17 +71,14 @@ TEST_F(GradientTest, TheModuloModesMeetTheirLimitOnAnEmptyRectangle) {
 TEST_F(GradientTest, ModeTwoDrawsCirclesAndLeavesTheDrawWidthAtTwo) {
   GradientFill(*pic, 10, 10, 20, 20, MakeRgb(255, 0, 0), MakeRgb(255, 0, 0), GradientMode::kRadial, 1);
   EXPECT_EQ(pic->drawWidth(), 2);
-  EXPECT_EQ(pic->point(10, 10), MakeRgb(255, 0, 0));
-  EXPECT_EQ(pic->point(0, 0), MakeRgb(255, 0, 0));
+  ExpectPoints({{10, 10, MakeRgb(255, 0, 0)}, {0, 0, MakeRgb(255, 0, 0)}});
 }
 
 TEST(ColorRampTest, StopsShortOfTheSecondColour) {
   const auto ramp = ColorRamp(9, Pixel24{0, 0, 0}, Pixel24{100, 200, 250}, 0);
   ASSERT_EQ(ramp.size(), 10u);
   EXPECT_EQ(ramp[0].b, 0);
-  EXPECT_EQ(ramp[9].b, 90);
-  EXPECT_EQ(ramp[9].g, 180);
-  EXPECT_EQ(ramp[9].r, 225);
+  EXPECT_EQ((std::array<int, 3>{ramp[9].r, ramp[9].g, ramp[9].b}), (std::array<int, 3>{225, 180, 90}));
   EXPECT_TRUE(ColorRamp(-1, Pixel24{}, Pixel24{}, 0).empty());
 }
 

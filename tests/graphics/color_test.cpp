@@ -52,10 +52,8 @@ TEST(BlendColors, AveragesAndRoundsTiesToEven) {
 TEST(ShiftColor, LightensAndDarkensWithClamping) {
   EXPECT_EQ(ShiftColor(MakeRgb(250, 10, 128), 20), MakeRgb(255, 30, 148));
   EXPECT_EQ(ShiftColor(MakeRgb(250, 10, 128), -20), MakeRgb(230, 0, 108));
-  EXPECT_EQ(ShiftColor(MakeRgb(1, 2, 3), std::numeric_limits<std::int32_t>::max()),
-            MakeRgb(255, 255, 255));
-  EXPECT_EQ(ShiftColor(MakeRgb(1, 2, 3), std::numeric_limits<std::int32_t>::min()),
-            MakeRgb(0, 0, 0));
+  EXPECT_EQ(ShiftColor(MakeRgb(1, 2, 3), std::numeric_limits<std::int32_t>::max()), MakeRgb(255, 255, 255));
+  EXPECT_EQ(ShiftColor(MakeRgb(1, 2, 3), std::numeric_limits<std::int32_t>::min()), MakeRgb(0, 0, 0));
   // ShiftColorRGB shifts each channel by its own amount.
   EXPECT_EQ(ShiftColorRGB(MakeRgb(100, 100, 100), -23, -17, -9), MakeRgb(77, 83, 91));
   EXPECT_EQ(ShiftColorRGB(MakeRgb(10, 250, 128), -20, 10, 0), MakeRgb(0, 255, 128));

@@ -19,8 +19,7 @@ constexpr Rgb kWhite = MakeRgb(255, 255, 255);
 constexpr Rgb kBlack = MakeRgb(0, 0, 0);
 constexpr Rgb kBlue = MakeRgb(0, 0, 255);
 const std::u16string kLineDibMessage = u"You must create a DIB array\r\nbefore calling LineDIB.";
-const std::u16string kCircleDibMessage =
-    u"You must create a DIB array\r\nbefore calling CircleDIB.";
+const std::u16string kCircleDibMessage = u"You must create a DIB array\r\nbefore calling CircleDIB.";
 
 enum class Variant { kGP, kDIB };
 
@@ -130,8 +129,7 @@ TEST_P(LineVariants, TranslatesColoursAndDrawsUntranslatableOnesBlack) {
   EXPECT_EQ(d.gs.LineColor(), kBlack);
 }
 
-INSTANTIATE_TEST_SUITE_P(LineGS, LineVariants, ::testing::Values(Variant::kGP, Variant::kDIB),
-                         VariantName);
+INSTANTIATE_TEST_SUITE_P(LineGS, LineVariants, ::testing::Values(Variant::kGP, Variant::kDIB), VariantName);
 
 TEST(LineGS, GpAndDibVariantsPlaceIdenticalPixels) {
   Canvas gp(64, 48, 0);
@@ -140,27 +138,17 @@ TEST(LineGS, GpAndDibVariantsPlaceIdenticalPixels) {
   testing::PaintRamp(dib);
   Drawer a;
   Drawer b;
-  struct L {
-    int x1, y1, x2, y2;
-    Rgb color;
-  };
-  const L lines[] = {{3, 4, 60, 20, kBlue},    {60, 44, 2, 30, MakeRgb(255, 255, 0)},
-                     {10, 2, 13, 46, kBlack},  {50, 40, 40, 5, MakeRgb(0, 200, 90)},
-                     {-5, -3, 70, 52, kWhite}, {63, 0, 0, 47, MakeRgb(128, 0, 128)}};
-  for (const L& l : lines) {
+  const struct { int x1, y1, x2, y2; Rgb color; } lines[] = {
+      {3, 4, 60, 20, kBlue}, {60, 44, 2, 30, MakeRgb(255, 255, 0)}, {10, 2, 13, 46, kBlack},
+      {50, 40, 40, 5, MakeRgb(0, 200, 90)}, {-5, -3, 70, 52, kWhite}, {63, 0, 0, 47, MakeRgb(128, 0, 128)}};
+  for (const auto& l : lines) {
     a.Line(Variant::kGP, gp, l.x1, l.y1, l.x2, l.y2, l.color);
     b.Line(Variant::kDIB, dib, l.x1, l.y1, l.x2, l.y2, l.color);
   }
-  struct E {
-    int x, y, rx, ry, thickness;
-    Rgb color;
-  };
-  const E ellipses[] = {{32, 24, 20, 12, 1, kWhite},
-                        {10, 10, 15, 30, 0, kBlue},
-                        {60, 40, 9, 9, 2, MakeRgb(255, 0, 0)},
-                        {20, 30, 0, 0, 1, kBlack},
-                        {40, 20, 7, 0, 1, kBlack}};
-  for (const E& e : ellipses) {
+  const struct { int x, y, rx, ry, thickness; Rgb color; } ellipses[] = {
+      {32, 24, 20, 12, 1, kWhite}, {10, 10, 15, 30, 0, kBlue}, {60, 40, 9, 9, 2, MakeRgb(255, 0, 0)},
+      {20, 30, 0, 0, 1, kBlack}, {40, 20, 7, 0, 1, kBlack}};
+  for (const auto& e : ellipses) {
     a.Circle(Variant::kGP, gp, e.x, e.y, e.rx, e.ry, e.color, e.thickness);
     b.Circle(Variant::kDIB, dib, e.x, e.y, e.rx, e.ry, e.color, e.thickness);
   }
@@ -267,8 +255,7 @@ TEST(LineGS, DibDrawingKeepsTheFourthByteOfEachPixel) {
 // Counts the write-backs that pass through it.
 struct CountingDc : testing::TextlessDc {
   using TextlessDc::TextlessDc;
-  int setDIBits(BitmapHandle bitmap, int start, int lines, const DibHeader& header,
-                const void* bits) override {
+  int setDIBits(BitmapHandle bitmap, int start, int lines, const DibHeader& header, const void* bits) override {
     ++writes;
     return TextlessDc::setDIBits(bitmap, start, lines, header, bits);
   }
@@ -342,15 +329,13 @@ struct ArcPair {
 
 TEST(LineGS, ArcAnglesStartAtTheTopForGpAndAtTheBottomForDib) {
   const ArcPair arcs(15, 12, 180, 270, 1);
-  const Canvas& gp = arcs.gp;
-  const Canvas& dib = arcs.dib;
-  ExpectInkOnlyIn(gp, kLowerLeft, 10);
-  ExpectInkOnlyIn(dib, kUpperLeft, 10);
+  ExpectInkOnlyIn(arcs.gp, kLowerLeft, 10);
+  ExpectInkOnlyIn(arcs.dib, kUpperLeft, 10);
   // Both run from one axis point to the other: bottom or top, then left.
-  EXPECT_NE(gp.at(20, 32), kWhite);
-  EXPECT_NE(dib.at(20, 8), kWhite);
-  EXPECT_NE(gp.at(5, 20), kWhite);
-  EXPECT_NE(dib.at(5, 20), kWhite);
+  EXPECT_NE(arcs.gp.at(20, 32), kWhite);
+  EXPECT_NE(arcs.dib.at(20, 8), kWhite);
+  EXPECT_NE(arcs.gp.at(5, 20), kWhite);
+  EXPECT_NE(arcs.dib.at(5, 20), kWhite);
 }
 
 TEST(LineGS, ArcWithStartAboveStopRunsThroughZero) {
@@ -366,8 +351,7 @@ TEST(LineGS, ArcFromAnAngleToItselfDrawsOnePoint) {
   const int changed = CountChanged(c, kWhite);
   EXPECT_GE(changed, 1);
   EXPECT_LE(changed, 4);
-  EXPECT_EQ(CountChanged(c, kWhite, [](int x, int y) { return x >= 34 && std::abs(y - 20) <= 1; }),
-            changed);
+  EXPECT_EQ(CountChanged(c, kWhite, [](int x, int y) { return x >= 34 && std::abs(y - 20) <= 1; }), changed);
 }
 
 TEST(LineGS, EllipseReachesItsFourAxisPointsAndNoFurtherAndZeroRadiusInksTheCentre) {

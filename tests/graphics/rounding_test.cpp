@@ -33,18 +33,14 @@ TEST(RoundToInt, ChecksTheTargetRange) {
 }
 
 TEST(RoundSmall, SaturatesInsteadOfOverflowing) {
-  EXPECT_EQ(RoundSmall(127.5), 128);
-  EXPECT_EQ(RoundSmall(-0.5), 0);
-  EXPECT_EQ(RoundSmall(1e300), std::numeric_limits<int>::max());
-  EXPECT_EQ(RoundSmall(-1e300), std::numeric_limits<int>::min());
-  EXPECT_EQ(RoundSmall(std::nan("")), 0);
+  const std::pair<double, int> cases[] = {{127.5, 128}, {-0.5, 0}, {1e300, std::numeric_limits<int>::max()},
+                                          {-1e300, std::numeric_limits<int>::min()}, {std::nan(""), 0}};
+  for (auto [in, out] : cases) EXPECT_EQ(RoundSmall(in), out) << in;
 }
 
 TEST(Wrap16, KeepsTheLowSixteenBits) {
-  EXPECT_EQ(Wrap16(32767 + 1), -32768);
-  EXPECT_EQ(Wrap16(-32768 - 1), 32767);
-  EXPECT_EQ(Wrap16(65536 + 5), 5);
-  EXPECT_EQ(Wrap16(-7), -7);
+  const std::pair<int, int> cases[] = {{32767 + 1, -32768}, {-32768 - 1, 32767}, {65536 + 5, 5}, {-7, -7}};
+  for (auto [in, out] : cases) EXPECT_EQ(Wrap16(in), out) << in;
 }
 
 }  // namespace

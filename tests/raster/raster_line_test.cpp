@@ -75,8 +75,7 @@ TEST(RasterLine, ClippingKeepsExactlyThePixelsInside) {
     for (Point b : {Point{12, 11}, Point{-3, 9}, Point{6, -6}, Point{15, 4}}) {
       Pixels expected;
       for (const auto& p : StepwiseReference(a, b)) {
-        if (p.first >= clip.left && p.first < clip.right && p.second >= clip.top &&
-            p.second < clip.bottom) {
+        if (p.first >= clip.left && p.first < clip.right && p.second >= clip.top && p.second < clip.bottom) {
           expected.insert(p);
         }
       }

@@ -38,49 +38,44 @@ std::vector<int> RowsOf(const Bitmap& b, int column) {
   return out;
 }
 
-class RasterStretch : public ::testing::Test {
- protected:
-  Bitmap blit(int tw, int th, BlitRect to, int sw, int sh, BlitRect from, int mode = 1) {
-    Bitmap target(tw, th, kUntouched);
-    StretchCopy(target, to, MarkedSource(sw, sh), from, mode, ColorAdjustment{});
-    return target;
-  }
-};
+// A marked sw x sh source copied onto an untouched tw x th target.
+Bitmap Blit(int tw, int th, BlitRect to, int sw, int sh, BlitRect from, int mode = 1) {
+  Bitmap target(tw, th, kUntouched);
+  StretchCopy(target, to, MarkedSource(sw, sh), from, mode, ColorAdjustment{});
+  return target;
+}
 
-TEST_F(RasterStretch, NegativeExtentsMirrorAndUnequalOnesRepeat) {
+TEST(RasterStretch, NegativeExtentsMirrorAndUnequalOnesRepeat) {
   // The cell's mirrored copy: destination left W - 1, width -W.
-  const Bitmap b = blit(11, 1, {8, 0, -9, 1}, 9, 1, {0, 0, 9, 1});
+  const Bitmap b = Blit(11, 1, {8, 0, -9, 1}, 9, 1, {0, 0, 9, 1});
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{8, 7, 6, 5, 4, 3, 2, 1, 0, -1, -1}));
   // The cell's upside-down copy: top H - 1, height -H - 1 covers rows
   // -1..H-1 and loses the last source row.
-  EXPECT_EQ(RowsOf(blit(1, 9, {0, 6, 1, -8}, 1, 7, {0, 0, 1, 7}), 0),
-            (std::vector<int>{5, 4, 3, 3, 2, 1, 0, -1, -1}));
+  EXPECT_EQ(RowsOf(Blit(1, 9, {0, 6, 1, -8}, 1, 7, {0, 0, 1, 7}), 0), (std::vector<int>{5, 4, 3, 3, 2, 1, 0, -1, -1}));
   // One wider repeats a middle column.
-  EXPECT_EQ(ColumnsOf(blit(11, 1, {0, 0, 10, 1}, 9, 1, {0, 0, 9, 1}), 0),
+  EXPECT_EQ(ColumnsOf(Blit(11, 1, {0, 0, 10, 1}, 9, 1, {0, 0, 9, 1}), 0),
             (std::vector<int>{0, 1, 2, 3, 4, 4, 5, 6, 7, 8, -1}));
   // A mirrored source, and both extents negative.
-  EXPECT_EQ(ColumnsOf(blit(6, 1, {0, 0, 4, 1}, 4, 1, {3, 0, -4, 1}), 0),
-            (std::vector<int>{3, 2, 1, 0, -1, -1}));
+  EXPECT_EQ(ColumnsOf(Blit(6, 1, {0, 0, 4, 1}, 4, 1, {3, 0, -4, 1}), 0), (std::vector<int>{3, 2, 1, 0, -1, -1}));
   // Two negative extents cancel: no mirror, each covers origin - 3 .. origin.
-  EXPECT_EQ(ColumnsOf(blit(6, 1, {4, 0, -4, 1}, 6, 1, {5, 0, -4, 1}), 0),
-            (std::vector<int>{-1, 2, 3, 4, 5, -1}));
+  EXPECT_EQ(ColumnsOf(Blit(6, 1, {4, 0, -4, 1}, 6, 1, {5, 0, -4, 1}), 0), (std::vector<int>{-1, 2, 3, 4, 5, -1}));
   // Shrinking keeps the last column and the first row of each run.
-  const Bitmap shrunk = blit(5, 4, {0, 0, 5, 4}, 9, 7, {0, 0, 9, 7}, kStretchColorOnColor);
+  const Bitmap shrunk = Blit(5, 4, {0, 0, 5, 4}, 9, 7, {0, 0, 9, 7}, kStretchColorOnColor);
   EXPECT_EQ(ColumnsOf(shrunk, 0), (std::vector<int>{1, 3, 4, 6, 8}));
   EXPECT_EQ(RowsOf(shrunk, 0), (std::vector<int>{0, 2, 4, 5}));
 }
 
-TEST_F(RasterStretch, SourceOutsideItsSurfaceLeavesOrSlidesTheDestination) {
+TEST(RasterStretch, SourceOutsideItsSurfaceLeavesOrSlidesTheDestination) {
   // Source columns 1, 0, -1, -2 mirrored onto 3 columns at 7: only column 1
   // exists, and GDI places it at the far end instead of mirroring it.
-  const Bitmap b = blit(12, 10, {7, 8, 3, 2}, 13, 11, {1, 0, -4, 1});
+  const Bitmap b = Blit(12, 10, {7, 8, 3, 2}, 13, 11, {1, 0, -4, 1});
   EXPECT_EQ(ColumnsOf(b, 8), (std::vector<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1, 1, -1, -1}));
   EXPECT_EQ(ColumnsOf(b, 9), ColumnsOf(b, 8));
   // Unmirrored, what lies outside leaves the destination as it was.
-  EXPECT_EQ(ColumnsOf(blit(6, 1, {0, 0, 6, 1}, 4, 1, {-2, 0, 6, 1}), 0), (std::vector<int>{-1, -1, 0, 1, 2, 3}));
+  EXPECT_EQ(ColumnsOf(Blit(6, 1, {0, 0, 6, 1}, 4, 1, {-2, 0, 6, 1}), 0), (std::vector<int>{-1, -1, 0, 1, 2, 3}));
 }
 
-TEST_F(RasterStretch, BlackOnWhiteShrinkAndsTheDroppedPixels) {
+TEST(RasterStretch, BlackOnWhiteShrinkAndsTheDroppedPixels) {
   Bitmap source(2, 1);
   source.at(0, 0) = 0x00F0F00F;
   source.at(1, 0) = 0x003CFF3C;
@@ -91,7 +86,7 @@ TEST_F(RasterStretch, BlackOnWhiteShrinkAndsTheDroppedPixels) {
   EXPECT_EQ(target.at(0, 0), 0x00FCFF3Fu);
 }
 
-TEST_F(RasterStretch, CopyOntoItselfReadsTheSourceFirst) {
+TEST(RasterStretch, CopyOntoItselfReadsTheSourceFirst) {
   Bitmap b = MarkedSource(6, 1);
   StretchCopy(b, {5, 0, -6, 1}, b, {0, 0, 6, 1}, 1, ColorAdjustment{});
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{5, 4, 3, 2, 1, 0}));
@@ -102,7 +97,7 @@ TEST_F(RasterStretch, CopyOntoItselfReadsTheSourceFirst) {
 
 // A copy onto the same place skips the snapshot; it must give exactly what a
 // copy from a separate, identical source gives, in every mode.
-TEST_F(RasterStretch, CopyOntoTheSamePlaceEqualsACopyFromASeparateSource) {
+TEST(RasterStretch, CopyOntoTheSamePlaceEqualsACopyFromASeparateSource) {
   ColorAdjustment ca;
   ca.brightness = 37;
   const BlitRect places[] = {{0, 0, 7, 5}, {2, 1, 4, 3}, {-3, -2, 12, 9}, {6, 4, 5, 5}};
@@ -118,38 +113,35 @@ TEST_F(RasterStretch, CopyOntoTheSamePlaceEqualsACopyFromASeparateSource) {
   }
 }
 
-TEST_F(RasterStretch, ZeroAndHugeExtentsAreHarmless) {
-  Bitmap b = blit(4, 4, {0, 0, 0, 4}, 4, 4, {0, 0, 4, 4});
+TEST(RasterStretch, ZeroAndHugeExtentsAreHarmless) {
+  Bitmap b = Blit(4, 4, {0, 0, 0, 4}, 4, 4, {0, 0, 4, 4});
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{-1, -1, -1, -1}));
-  b = blit(4, 1, {-2000000000, 0, 2100000000, 1}, 4, 1, {0, 0, 4, 1});
+  b = Blit(4, 1, {-2000000000, 0, 2100000000, 1}, 4, 1, {0, 0, 4, 1});
   EXPECT_EQ(ColumnsOf(b, 0), (std::vector<int>{3, 3, 3, 3}));
 }
 
 // Brightness in HALFTONE mode: an additive shift of brightness * 255 / 100.
-class HalftoneBrightness : public ::testing::Test {
- protected:
-  Pixel adjust(Pixel in, int brightness, int mode = kStretchHalftone) {
-    Bitmap b(1, 1, in);
-    ColorAdjustment ca;
-    ca.brightness = static_cast<std::int16_t>(brightness);
-    StretchCopy(b, {0, 0, 1, 1}, b, {0, 0, 1, 1}, mode, ca);
-    return b.at(0, 0);
-  }
-};
+Pixel Adjust(Pixel in, int brightness, int mode = kStretchHalftone) {
+  Bitmap b(1, 1, in);
+  ColorAdjustment ca;
+  ca.brightness = static_cast<std::int16_t>(brightness);
+  StretchCopy(b, {0, 0, 1, 1}, b, {0, 0, 1, 1}, mode, ca);
+  return b.at(0, 0);
+}
 
-TEST_F(HalftoneBrightness, ShiftsEveryChannelClampsAndKeepsAlphaOnlyInHalftone) {
-  EXPECT_EQ(adjust(0x80406080, 0), 0x80406080u);
-  EXPECT_EQ(adjust(0x80406080, 20), 0x807393B3u);   // +51
-  EXPECT_EQ(adjust(0x00406080, -20), 0x000D2D4Du);  // -51
-  EXPECT_EQ(adjust(0x00406080, 50), 0x00C0E0FFu);   // +128, clamped at 255
+TEST(HalftoneBrightness, ShiftsEveryChannelClampsAndKeepsAlphaOnlyInHalftone) {
+  EXPECT_EQ(Adjust(0x80406080, 0), 0x80406080u);
+  EXPECT_EQ(Adjust(0x80406080, 20), 0x807393B3u);   // +51
+  EXPECT_EQ(Adjust(0x00406080, -20), 0x000D2D4Du);  // -51
+  EXPECT_EQ(Adjust(0x00406080, 50), 0x00C0E0FFu);   // +128, clamped at 255
   // The extremes clamp to white and black.
-  EXPECT_EQ(adjust(0x00010203, 100), 0x00FFFFFFu);
-  EXPECT_EQ(adjust(0x00FEFDFC, -100), 0x00000000u);
-  EXPECT_EQ(adjust(0x00406080, 250), adjust(0x00406080, 100));
-  EXPECT_EQ(adjust(0x00406080, -250), adjust(0x00406080, -100));
+  EXPECT_EQ(Adjust(0x00010203, 100), 0x00FFFFFFu);
+  EXPECT_EQ(Adjust(0x00FEFDFC, -100), 0x00000000u);
+  EXPECT_EQ(Adjust(0x00406080, 250), Adjust(0x00406080, 100));
+  EXPECT_EQ(Adjust(0x00406080, -250), Adjust(0x00406080, -100));
   // Other modes ignore the adjustment.
-  EXPECT_EQ(adjust(0x00406080, 50, kStretchColorOnColor), 0x00406080u);
-  EXPECT_EQ(adjust(0x00406080, -50, 1), 0x00406080u);
+  EXPECT_EQ(Adjust(0x00406080, 50, kStretchColorOnColor), 0x00406080u);
+  EXPECT_EQ(Adjust(0x00406080, -50, 1), 0x00406080u);
 }
 
 TEST(SoftDcStretch, DeviceContextUsesItsModeAndAdjustment) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace glavo::text {
 namespace {
 
@@ -21,27 +23,22 @@ TEST(TextFaceMatcher, WindowsNamesMapToTwins) {
   EXPECT_FALSE(IsSymbolFaceName("Wingdings"));
 }
 
-TEST(TextFaceMatcher, StylesPickTheirOwnFiles) {
+// Each style has its own file; an unknown name gets the default sans.
+TEST(TextFaceMatcher, StylesPickTheirOwnFilesAndUnknownNamesTheDefaultSans) {
   FaceMatcher m;
-  const auto regular = m.match("Arial", false, false);
-  const auto bold = m.match("Arial", true, false);
-  const auto boldItalic = m.match("arial", true, true);
-  ASSERT_TRUE(regular && bold && boldItalic);
-  EXPECT_TRUE(EndsWith(regular->path, "LiberationSans-Regular.ttf")) << regular->path;
-  EXPECT_TRUE(EndsWith(bold->path, "LiberationSans-Bold.ttf")) << bold->path;
-  EXPECT_TRUE(bold->bold);
-  EXPECT_FALSE(regular->bold);
-  EXPECT_TRUE(boldItalic->bold && boldItalic->italic);
-  const auto mono = m.match("Courier New", false, false);
-  ASSERT_TRUE(mono);
-  EXPECT_TRUE(EndsWith(mono->path, "LiberationMono-Regular.ttf")) << mono->path;
-}
-
-TEST(TextFaceMatcher, UnknownNamesGetTheDefaultSans) {
-  FaceMatcher m;
-  const auto unknown = m.match("No Such Face At All", false, false);
-  ASSERT_TRUE(unknown);
-  EXPECT_TRUE(EndsWith(unknown->path, "LiberationSans-Regular.ttf")) << unknown->path;
+  // {name, bold, italic, file}
+  const std::tuple<const char*, bool, bool, const char*> faces[] = {
+      {"Arial", false, false, "LiberationSans-Regular.ttf"},  {"Arial", true, false, "LiberationSans-Bold.ttf"},
+      {"arial", true, true, "LiberationSans-BoldItalic.ttf"}, {"Courier New", false, false, "LiberationMono-Regular.ttf"},
+      {"No Such Face At All", false, false, "LiberationSans-Regular.ttf"}};
+  for (auto [name, bold, italic, file] : faces) {
+    SCOPED_TRACE(::testing::Message() << name << (bold ? " bold" : "") << (italic ? " italic" : ""));
+    const auto face = m.match(name, bold, italic);
+    ASSERT_TRUE(face);
+    EXPECT_TRUE(EndsWith(face->path, file)) << face->path;
+    EXPECT_EQ(face->bold, bold);
+    EXPECT_EQ(face->italic, italic);
+  }
   EXPECT_FALSE(m.matchExact("No Such Face At All", false, false));
 }
 

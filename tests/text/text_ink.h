@@ -68,8 +68,7 @@ struct InkSheet {
 
   int draw(const LogFont& lf, std::u16string_view text, Rect rect, unsigned format) {
     auto font = renderer.createFont(lf);
-    return renderer.drawText(bitmap, Rect{0, 0, bitmap.width(), bitmap.height()}, *font, text,
-                             rect, format, state);
+    return renderer.drawText(bitmap, Rect{0, 0, bitmap.width(), bitmap.height()}, *font, text, rect, format, state);
   }
 };
 

@@ -181,7 +181,8 @@ TEST(TextSymbolFace, GlyphsSitInsideTheButtonAndScale) {
 
 TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
   TextRenderer tr;
-  const Rect maxBox = InkBox(Button(tr, kMaximize, 13, 20));
+  const raster::Bitmap max = Button(tr, kMaximize, 13, 20);
+  const Rect maxBox = InkBox(max);
   const Rect minBox = InkBox(Button(tr, kMinimize, 13, 20));
   // Minimize: a short thick bar at the bottom of the maximize box.
   EXPECT_EQ(minBox.bottom, maxBox.bottom);
@@ -190,12 +191,9 @@ TEST(TextSymbolFace, ShapesReadAsTheirButtons) {
   EXPECT_LT(minBox.width(), maxBox.width());
 
   // Maximize: a hollow square with a title bar at least two rows thick.
-  const raster::Bitmap max = Button(tr, kMaximize, 13, 20);
   EXPECT_EQ(maxBox.width(), maxBox.height());
-  EXPECT_EQ(InkCount(max, {maxBox.left, maxBox.top, maxBox.right, maxBox.top + 2}),
-            2 * maxBox.width());
-  EXPECT_EQ(InkCount(max, {maxBox.left + 1, maxBox.top + 2, maxBox.right - 1, maxBox.bottom - 1}),
-            0);
+  EXPECT_EQ(InkCount(max, {maxBox.left, maxBox.top, maxBox.right, maxBox.top + 2}), 2 * maxBox.width());
+  EXPECT_EQ(InkCount(max, {maxBox.left + 1, maxBox.top + 2, maxBox.right - 1, maxBox.bottom - 1}), 0);
 
   // Restore: the back window's corner shows top right, the front window's
   // hollow bottom left, and the two do not fill the top-left corner.
