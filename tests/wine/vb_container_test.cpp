@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -185,6 +186,13 @@ TEST_P(VbContainer, ThePropertyPageEditsLoadsSavesAndAppliesThroughTheLets) {
   EXPECT_EQ(run().fact("custom.ShowHelpButton"), "False");
   // Save theme file writes the control's look; Load theme file (another look
   // meanwhile) marks the page changed and changes the control only on Apply.
+  // Only the i686 build under qemu's emulator leaves the file dialogs out.
+  if (EmulatedI686(GetParam())) {
+    EXPECT_EQ(run().fact("page.file_dialogs"), "left out");
+    std::printf("NOTE: the page's file dialogs were left out under the emulator\n");
+    return;
+  }
+  EXPECT_EQ(run().fact("page.file_dialogs"), "used");
   EXPECT_EQ(run().fact("page.saved_equals_look"), "1");
   EXPECT_EQ(run().fact("page.other_differs"), "1");
   EXPECT_EQ(run().fact("page.load_dirty"), "0x00000000");

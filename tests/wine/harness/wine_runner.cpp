@@ -103,6 +103,38 @@ std::string PreparePrefix(const Bitness& bitness, const std::string& prefix,
   return {};
 }
 
+bool EmulatedI686(const Bitness& bitness) {
+  return bitness.arch == Arch::kI686 && std::getenv("GLAVO_I686_EMULATED") != nullptr;
+}
+
+namespace {
+
+// Under qemu's i386 emulator a fault in one of Wine's threads is fatal now
+// and then (the emulator gives Wine's handler no trap number, so a fault
+// Wine would handle ends the thread), and the program hangs or never
+// starts. Such a run is tried again; a fault of the program's own comes
+// back every time.
+int Attempts(const Bitness& bitness) { return EmulatedI686(bitness) ? 3 : 1; }
+
+constexpr int kTimedOut = 124;  // timeout(1)'s exit status
+constexpr int kSilentSeconds = 120;
+
+// `command`, stopped with the prefix's wineserver once the results file has
+// not grown for kSilentSeconds (the programs write a line every few seconds
+// at most): a hung run under the emulator ends early, not at its time limit.
+std::string StopWhenSilent(const std::string& command, const std::string& prefix, const std::string& results) {
+  const std::string stop = WineEnvironment(prefix) + ShellQuote(WineServer()) + " -k";
+  return "started=$(date +%s); (" + command + ") & program=$!; while kill -0 $program 2>/dev/null; do sleep 5; " +
+         "last=$(stat -c %Y " + ShellQuote(results) + " 2>/dev/null || echo $started); " + "if [ $(($(date +%s) - last)) -ge " +
+         std::to_string(kSilentSeconds) + " ]; then " + stop + "; fi; done; wait $program";
+}
+
+void NoteAnotherAttempt(const std::string& what, int attempt, int attempts) {
+  std::fprintf(stderr, "NOTE: under qemu's emulator %s; attempt %d of %d\n", what.c_str(), attempt, attempts);
+}
+
+}  // namespace
+
 WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
                         const std::vector<std::string>& args, const std::string& prefix,
                         int timeoutSeconds) {
@@ -112,10 +144,46 @@ WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
   std::string command = WineEnvironment(prefix) + "timeout " + std::to_string(timeoutSeconds) +
                         " " + ShellQuote(bitness.loader) + " " + ShellQuote(exe);
   for (const std::string& a : args) command += " " + ShellQuote(a);
-  WineResult result = RunCommand(command);
-  StopWineServer(prefix);
+  WineResult result;
+  for (int attempt = 1, attempts = Attempts(bitness); attempt <= attempts; ++attempt) {
+    if (attempt > 1) NoteAnotherAttempt(exe + " ran out of time", attempt, attempts);
+    result = RunCommand(command);
+    StopWineServer(prefix);
+    if (result.exitCode != kTimedOut) break;
+  }
   return result;
 }
+
+namespace {
+
+// The program's run in a fresh prefix; `started` once it could be started.
+DesktopRun RunOnDesktopOnce(const Bitness& bitness, const std::string& exe, const std::string& ocx,
+                            const std::string& outDir, const std::string& results, const std::string& args,
+                            const std::string& prefix, int timeoutSeconds, const std::string& env, bool& started) {
+  DesktopRun run{false, "", outDir, {}};
+  RunCommand("rm -rf " + ShellQuote(outDir) + " && mkdir -p " + ShellQuote(outDir));
+  StopWineServer(prefix);
+  if (run.why = PreparePrefix(bitness, prefix); !run.why.empty()) return run;
+  started = true;
+  const std::string program = WineEnvironment(prefix) + env + " timeout " + std::to_string(timeoutSeconds) +
+                              " xvfb-run -a -s '-screen 0 1024x768x24' " + ShellQuote(bitness.loader) +
+                              " explorer /desktop=glavo,1024x768 " + ShellQuote(exe) + " " +
+                              ShellQuote(WindowsPath(ocx)) + " " + ShellQuote(WindowsPath(outDir)) +
+                              (args.empty() ? "" : " " + args);
+  RunCommand(EmulatedI686(bitness) ? StopWhenSilent(program, prefix, outDir + "/" + results) : program);
+  StopWineServer(prefix);
+  RunCommand("rm -rf " + ShellQuote(prefix));
+  run.lines = WineResult{0, ReadTextFile(outDir + "/" + results)}.lines();
+  run.ran = !run.lines.empty() && run.lines.back() == "DONE";
+  if (!run.ran) {
+    run.why = exe + " (" + bitness.name + ") did not finish (time limit " + std::to_string(timeoutSeconds) + " s); " +
+              (run.lines.empty() ? "it wrote nothing" : "its last line: " + run.lines.back()) + "; see " + outDir +
+              "/" + results;
+  }
+  return run;
+}
+
+}  // namespace
 
 DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
                         const std::string& results, const std::string& args, const std::string& prefix,
@@ -130,21 +198,11 @@ DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, cons
     run.why = "xvfb-run was not found; install it: bash scripts/setup.sh";
     return run;
   }
-  RunCommand("rm -rf " + ShellQuote(outDir) + " && mkdir -p " + ShellQuote(outDir));
-  StopWineServer(prefix);
-  if (run.why = PreparePrefix(bitness, prefix); !run.why.empty()) return run;
-  RunCommand(WineEnvironment(prefix) + env + " timeout " + std::to_string(timeoutSeconds) +
-             " xvfb-run -a -s '-screen 0 1024x768x24' " + ShellQuote(bitness.loader) +
-             " explorer /desktop=glavo,1024x768 " + ShellQuote(exe) + " " + ShellQuote(WindowsPath(ocx)) + " " +
-             ShellQuote(WindowsPath(outDir)) + (args.empty() ? "" : " " + args));
-  StopWineServer(prefix);
-  RunCommand("rm -rf " + ShellQuote(prefix));
-  run.lines = WineResult{0, ReadTextFile(outDir + "/" + results)}.lines();
-  run.ran = !run.lines.empty() && run.lines.back() == "DONE";
-  if (!run.ran) {
-    run.why = program + " (" + bitness.name + ") did not finish (time limit " + std::to_string(timeoutSeconds) + " s); " +
-              (run.lines.empty() ? "it wrote nothing" : "its last line: " + run.lines.back()) + "; see " + outDir +
-              "/" + results;
+  for (int attempt = 1, attempts = Attempts(bitness); attempt <= attempts; ++attempt) {
+    if (attempt > 1) NoteAnotherAttempt(run.why, attempt, attempts);
+    bool started = false;
+    run = RunOnDesktopOnce(bitness, exe, ocx, outDir, results, args, prefix, timeoutSeconds, env, started);
+    if (run.ran || !started) break;
   }
   return run;
 }

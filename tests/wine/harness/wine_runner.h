@@ -41,9 +41,14 @@ std::string WineServer();
 // Stops the prefix's wineserver and everything running in it.
 void StopWineServer(const std::string& prefix);
 
+// Whether `bitness` is the i686 build on a machine that runs 32-bit
+// programs only under qemu's i386 emulator (run_i686_suite.sh says so).
+bool EmulatedI686(const Bitness& bitness);
+
 // Runs `exe` with `args` (passed as they are; host paths work through Z:)
 // with `bitness`' loader in `prefix` (prepared first), under a time limit,
-// and stops the prefix's wineserver afterwards.
+// and stops the prefix's wineserver afterwards. Under the emulator a run
+// that ran out of time is tried again, up to three times in all.
 WineResult RunUnderWine(const Bitness& bitness, const std::string& exe,
                         const std::vector<std::string>& args, const std::string& prefix,
                         int timeoutSeconds);
@@ -63,6 +68,8 @@ struct DesktopRun {
 // whose wineserver starts on that display (one left from a display-less run
 // would make window creation fail silently); the prefix is removed after.
 // `env` ("NAME=value ...") goes to the program. Then reads outDir/`results`.
+// Under the emulator a run that did not finish is tried again, up to three
+// times in all, and a run whose results stay silent for two minutes ends.
 DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, const std::string& outDir,
                         const std::string& results, const std::string& args, const std::string& prefix,
                         int timeoutSeconds, const std::string& env = "");

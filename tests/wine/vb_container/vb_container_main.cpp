@@ -1,7 +1,7 @@
-// glavo-vb-container.exe OCX OUTDIR: hosts GlavoSkin as a VB6 form does, in
-// the designer and at run time, and writes every call between the form and
-// the control to OUTDIR/vb_log.txt (call_log.h). The native suite
-// (tests/wine/vb_container_test.cpp) asserts on the sequences.
+// glavo-vb-container.exe OCX OUTDIR [nofiledialogs]: hosts GlavoSkin as a
+// VB6 form does, in the designer and at run time, and writes every call
+// between the form and the control to OUTDIR/vb_log.txt (call_log.h). The
+// native suite (tests/wine/vb_container_test.cpp) asserts on the sequences.
 //
 // Scenarios, each with a form of its own: "design" (first placement, Show,
 // the About box, the property browser and page, saving to a property bag,
@@ -9,7 +9,8 @@
 // maximize and restore, SkinState, an external resize, a reset that the
 // form refuses at run time, close), "nulcaption" (a caption holding a NUL)
 // and "lacking" (a form without ShowInTaskbar). The stream round trip is
-// the server suite's (tests/server/persistence_test.cpp).
+// the server suite's (tests/server/persistence_test.cpp). "nofiledialogs"
+// leaves out the page's buttons that open the system's file dialogs.
 #include <windows.h>
 #include <ole2.h>
 #include <ocidl.h>
@@ -379,9 +380,29 @@ std::string FirstLine(const std::wstring& path) {
   return line;
 }
 
+// The page's buttons that go through the system's file dialogs.
+void LoadAndSaveThroughPage(CallLog& log, PageFrame& frame, IDispatch* dispatch, const std::wstring& outDir) {
+  // Save theme file: the control's look, written through its lets.
+  const std::wstring saved = outDir + L"\\saved.gwr";
+  ChooseFile(log, frame.page(), 151, L"Save As", saved);
+  log.fact("page.saved_equals_look", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
+  // Load theme file: another look meanwhile, then the saved one back.
+  PutLong(dispatch, L"BodyTheme", 8);
+  PutLong(dispatch, L"TitleBarSize", 50);
+  const std::string other = SkinTheme(dispatch);
+  log.fact("page.other_differs", other != FirstLine(saved) ? "1" : "0");
+  ChooseFile(log, frame.page(), 150, L"Open", saved);
+  log.fact("page.load_dirty", Hex(frame.dirty()));
+  log.fact("page.load_before_apply_unchanged", SkinTheme(dispatch) == other ? "1" : "0");
+  frame.apply();
+  log.fact("page.loaded_equals_file", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
+  log.fact("page.loaded_theme_file", "\"" + Narrow(saved.c_str()) + "\" " + GetText(dispatch, L"SkinThemeFile"));
+}
+
 // The designer's own frame: the page edited, then Apply, which sets the
 // control's properties through their lets (the change notifications show).
-void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir) {
+void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, const std::wstring& outDir,
+                      bool fileDialogs) {
   auto* specify = Query<ISpecifyPropertyPages>(control, IID_ISpecifyPropertyPages);
   CAUUID pages{};
   const HRESULT hr = specify ? specify->GetPages(&pages) : E_NOINTERFACE;
@@ -402,27 +423,14 @@ void ApplyThroughPage(IUnknown* control, CallLog& log, const std::wstring& ocx, 
     log.fact("custom.BodyTheme", GetText(dispatch, L"BodyTheme"));
     log.fact("custom.TitleBarSize", GetText(dispatch, L"TitleBarSize"));
     log.fact("custom.ShowHelpButton", GetText(dispatch, L"ShowHelpButton"));
-    // Save theme file: the control's look, written through its lets.
-    const std::wstring saved = outDir + L"\\saved.gwr";
-    ChooseFile(log, frame.page(), 151, L"Save As", saved);
-    log.fact("page.saved_equals_look", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
-    // Load theme file: another look meanwhile, then the saved one back.
-    PutLong(dispatch, L"BodyTheme", 8);
-    PutLong(dispatch, L"TitleBarSize", 50);
-    const std::string other = SkinTheme(dispatch);
-    log.fact("page.other_differs", other != FirstLine(saved) ? "1" : "0");
-    ChooseFile(log, frame.page(), 150, L"Open", saved);
-    log.fact("page.load_dirty", Hex(frame.dirty()));
-    log.fact("page.load_before_apply_unchanged", SkinTheme(dispatch) == other ? "1" : "0");
-    frame.apply();
-    log.fact("page.loaded_equals_file", FirstLine(saved) == SkinTheme(dispatch) ? "1" : "0");
-    log.fact("page.loaded_theme_file", "\"" + Narrow(saved.c_str()) + "\" " + GetText(dispatch, L"SkinThemeFile"));
+    log.fact("page.file_dialogs", fileDialogs ? "used" : "left out");
+    if (fileDialogs) LoadAndSaveThroughPage(log, frame, dispatch, outDir);
     dispatch->Release();
   }
   if (factory) factory->Release();
 }
 
-void Design(const std::wstring& ocx, const std::wstring& outDir, CallLog& log, MemoryBag& bag) {
+void Design(const std::wstring& ocx, const std::wstring& outDir, CallLog& log, MemoryBag& bag, bool fileDialogs) {
   log.step("design.place");
   VbForm::Options options;
   VbForm form(log, options);
@@ -436,7 +444,7 @@ void Design(const std::wstring& ocx, const std::wstring& outDir, CallLog& log, M
   log.step("design.browse");
   BrowseBodyTheme(placement.control(), log);
   log.step("design.page");
-  ApplyThroughPage(placement.control(), log, ocx, outDir);
+  ApplyThroughPage(placement.control(), log, ocx, outDir, fileDialogs);
   log.step("design.save");
   PutLong(placement.dispatch(), L"BodyTheme", 8);
   placement.saveBag(&bag);
@@ -525,7 +533,7 @@ int wmain(int argc, wchar_t** argv) {
   {
     CallLog log(std::wstring(argv[2]) + L"\\vb_log.txt");
     MemoryBag bag;
-    Design(ocx, argv[2], log, bag);
+    Design(ocx, argv[2], log, bag, !(argc > 3 && std::wstring(argv[3]) == L"nofiledialogs"));
     Run(ocx, log, bag);
     NulCaption(ocx, log);
     Lacking(ocx, log);
