@@ -15,11 +15,8 @@ WineResult RunClient(const Bitness& b, const std::string& arguments) {
 }
 
 const WineResult& SharedClientRun(const Bitness& b, const std::string& arguments) {
-  static std::map<std::string, WineResult> runs;
-  const std::string key = b.name + " " + arguments;
-  auto it = runs.find(key);
-  if (it == runs.end()) it = runs.emplace(key, RunClient(b, arguments)).first;
-  return it->second;
+  const auto run = [&](const Bitness& build) { return RunClient(build, arguments); };
+  return glavo::wine::OncePerBitness<WineResult>(b, run, arguments);
 }
 
 void ClientRunTest::Start(const std::string& command, const std::string& extra, int timeoutSeconds) {

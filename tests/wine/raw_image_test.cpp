@@ -9,7 +9,7 @@ namespace {
 
 std::string TempPath(const char* name) { return ::testing::TempDir() + name; }
 
-// The round trip is WineScene's and ActiveXHost's: the Windows programs
+// The round trip is Win32Gdi's and ActiveXHost's: the Windows programs
 // write, these suites read and compare every pixel.
 TEST(RawImage, RefusesToWriteAnInconsistentImage) {
   EXPECT_FALSE(WriteRawImage(TempPath("bad.bgra"), RawImage{2, 2, {1, 2, 3}}));

@@ -1,6 +1,7 @@
 // Checks of the canvas the control draws with on Windows: our raster for
 // shapes and blits, GDI for text into a copy of the same pixels, and the
-// hand-over to a window's device context.
+// hand-over to a window's device context; resizing is checked on both kinds
+// of canvas.
 #include "win32_checks.h"
 
 #include <algorithm>
@@ -115,16 +116,27 @@ void CheckOpaqueImage(Report report) {
   report("raster.opaque-image", wrong == 0 && image[2 * 7 + 3] == 0xFF563412u, std::to_string(wrong) + " pixels wrong");
 }
 
-void CheckResizeClears(Report report) {
-  RasterCanvas canvas(10, 10);
-  canvas.dc().fillRect(glavo::Rect{0, 0, 10, 10}, 0xFFFFFF);
+// Both kinds of canvas: a resize gives the new size, cleared, and never
+// less than one pixel. `name` prefixes each check's name.
+void CheckResize(Report report, glavo::win32::WindowCanvas& canvas, const std::string& name) {
+  canvas.dc().fillRect(glavo::Rect{0, 0, canvas.width(), canvas.height()}, 0xFFFFFF);
   canvas.resize(12, 9);
+  report((name + "size").c_str(), canvas.width() == 12 && canvas.height() == 9 && canvas.dc().width() == 12 &&
+                                      canvas.dc().height() == 9, "");
   const std::uint32_t* p = canvas.shownPixels();
-  bool black = canvas.width() == 12 && canvas.height() == 9;
+  bool black = true;
   for (int i = 0; i < 12 * 9 && black; ++i) black = (p[i] & 0xFFFFFFu) == 0;
-  report("raster.resize-clears-to-black", black, "");
+  report((name + "clears-to-black").c_str(), black, "");
   canvas.resize(0, -3);
-  report("raster.resize-keeps-one-pixel", canvas.width() == 1 && canvas.height() == 1, "");
+  report((name + "keeps-one-pixel").c_str(), canvas.width() == 1 && canvas.height() == 1 && canvas.dc().width() == 1 &&
+                                                 canvas.dc().height() == 1, "");
+}
+
+void CheckResizeBothKinds(Report report) {
+  MemoryDc gdi(10, 10);
+  RasterCanvas raster(10, 10);
+  CheckResize(report, gdi, "resize.");
+  CheckResize(report, raster, "raster.resize-");
 }
 
 // What a window's paint hands over: the area asked for, nothing else.
@@ -153,7 +165,7 @@ void CheckPresent(Report report) {
 void CheckRasterCanvas(Report report) {
   CheckTextLikeGdi(report);
   CheckScratchFollowsTheCanvas(report);
-  CheckResizeClears(report);
+  CheckResizeBothKinds(report);
   CheckOpaqueImage(report);
   CheckPresent(report);
 }

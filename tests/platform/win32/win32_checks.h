@@ -12,5 +12,8 @@ using Report = void (*)(const char* name, bool ok, const std::string& detail);
 void CheckRasterCanvas(Report report);
 // Whole-file writes on Windows: ReplaceFileW, attributes, read-only files.
 void CheckWholeFile(Report report);
+// The demonstration scene through real GDI, written to `imagePath` (raw
+// pixels) and `tablePath` (its tiles); reported as "scene.written".
+void WriteScene(Report report, const char* imagePath, const char* tablePath);
 
 }  // namespace win32_check

@@ -1,7 +1,8 @@
-// Checks of the Win32 backend that need real GDI, run under Wine by the
-// native test suite. Prints "ok <name>" or "FAIL <name>: <detail>" per
-// check and exits with the number of failures. Shapes, pens and brushes go
-// straight to GDI: the scene comparison (tests/wine/wine_scene_test.cpp)
+// glavo-win32-check [scene OUT.bgra TILES.txt]: checks of the Win32
+// backend that need real GDI, run under Wine by the native test suite.
+// Prints "ok <name>" or "FAIL <name>: <detail>" per check and exits with the
+// number of failures. Shapes, pens and brushes go straight to GDI: the scene
+// it draws first when asked (compared in tests/wine/win32_gdi_test.cpp)
 // holds their pixels.
 #include <windows.h>
 
@@ -105,19 +106,6 @@ void CheckDibTransfers() {
   Report("dc.size", dc.width() == 5 && dc.height() == 3);
 }
 
-void CheckMemoryDcResize() {
-  MemoryDc canvas(4, 4);
-  canvas.dc().fillRect({0, 0, 4, 4}, 0xFFFFFF);
-  canvas.resize(6, 2);
-  GdiFlush();
-  Report("resize.size", canvas.width() == 6 && canvas.height() == 2 && canvas.dc().width() == 6 &&
-                            canvas.dc().height() == 2);
-  Report("resize.clears-to-black", canvas.dc().getPixel(3, 1) == 0);
-  canvas.resize(0, -5);
-  Report("resize.keeps-one-pixel", canvas.width() == 1 && canvas.height() == 1 &&
-                                       canvas.dc().width() == 1);
-}
-
 void CheckText() {
   MemoryDc canvas(200, 60);
   glavo::DeviceContext& dc = canvas.dc();
@@ -164,11 +152,13 @@ void CheckColorTable() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  const bool scene = argc == 4 && std::string(argv[1]) == "scene";
+  if (argc != 1 && !scene) return 2;
+  if (scene) win32_check::WriteScene(&Report, argv[2], argv[3]);
   CheckFontLifetime();
   CheckObjectsAreReleased();
   CheckDibTransfers();
-  CheckMemoryDcResize();
   CheckText();
   CheckColorAdjustment();
   CheckColorTable();

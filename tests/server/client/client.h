@@ -16,6 +16,7 @@ namespace client {
 IDispatch* CreateSkin(const std::wstring& ocxPath);
 
 using com_client::Bool;
+using com_client::Describe;
 using com_client::Get;
 using com_client::Long;
 using com_client::Put;
@@ -35,9 +36,6 @@ std::vector<std::wstring> PropertyNames(IDispatch* skin, INVOKEKIND kind);
 // Prints "NAME=VALUE".
 void Print(const wchar_t* name, const std::wstring& value);
 
-// A value as text: numbers and Booleans as automation writes them,
-// strings in quotes, fonts as "font(Name,Size,Bold,Italic)".
-std::wstring Describe(const VARIANT& value);
 std::wstring Hex(HRESULT hr);
 
 }  // namespace client

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "wine_runner.h"
+
 namespace glavo::wine {
 namespace {
 
@@ -10,8 +12,6 @@ std::string EnvOr(const char* name, const char* fallback) {
   const char* value = std::getenv(name);
   return value && *value ? value : fallback;
 }
-
-bool Exists(const std::string& path) { return std::ifstream(path).good(); }
 
 // Debian's /usr/bin/wine is a script that falls back to wine64 when wine32
 // is missing, and wine64 cannot start 32-bit programs then: only a 32-bit
@@ -33,7 +33,7 @@ std::string Bitness::Prefix(const std::string& base) const { return base + "-" +
 
 std::string Bitness::LoaderProblem() const {
   if (arch == Arch::kX86_64) {
-    if (Exists(loader)) return {};
+    if (FileExists(loader)) return {};
     return "wine64 was not found (looked for '" + loader + "'); install Wine: bash scripts/setup.sh";
   }
   if (IsElf32Executable(loader)) return {};
@@ -43,7 +43,7 @@ std::string Bitness::LoaderProblem() const {
 }
 
 std::string Bitness::MissingOutput(const std::string& path) const {
-  if (Exists(path)) return {};
+  if (FileExists(path)) return {};
   return path + " is missing; build it first: cmake --preset " + preset +
          " && cmake --build --preset " + preset;
 }

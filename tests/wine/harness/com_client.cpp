@@ -1,6 +1,8 @@
 #include "com_client.h"
 
 #include <cstdio>
+#include <cwchar>
+#include <sstream>
 
 namespace com_client {
 
@@ -156,6 +158,62 @@ VARIANT Text(const std::wstring& s) {
 std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise) {
   if (value.vt != VT_BSTR) return otherwise;
   return value.bstrVal ? std::wstring(value.bstrVal, SysStringLen(value.bstrVal)) : L"";
+}
+
+namespace {
+
+// Other than printable ASCII as \uXXXX, so the text survives any console.
+std::wstring QuotedText(const wchar_t* text) {
+  std::wstring out = L"\"";
+  for (const wchar_t* p = text ? text : L""; *p; ++p) {
+    wchar_t escape[8] = {*p, 0};
+    if (*p < 32 || *p >= 127) std::swprintf(escape, 8, L"\\u%04X", static_cast<unsigned>(*p));
+    out += escape;
+  }
+  return out + L"\"";
+}
+
+std::wstring ObjectText(IUnknown* object) {
+  IFont* font = Query<IFont>(object, IID_IFont);
+  if (!font) return L"object";
+  BSTR name = nullptr;
+  CY size = {};
+  BOOL bold = FALSE, italic = FALSE;
+  font->get_Name(&name);
+  font->get_Size(&size);
+  font->get_Bold(&bold);
+  font->get_Italic(&italic);
+  std::wostringstream out;
+  out << L"font(" << (name ? name : L"") << L"," << size.int64 / 10000.0 << L"," << (bold ? L"True" : L"False")
+      << L"," << (italic ? L"True" : L"False") << L")";
+  SysFreeString(name);
+  font->Release();
+  return out.str();
+}
+
+// In US English, whatever the system's locale: the suites hold the text.
+std::wstring NumberText(const VARIANT& value) {
+  VARIANT text;
+  VariantInit(&text);
+  if (FAILED(VariantChangeTypeEx(&text, const_cast<VARIANT*>(&value), 0x0409, 0, VT_BSTR))) {
+    return L"vt" + std::to_wstring(value.vt);
+  }
+  std::wstring out = TextOf(text);
+  VariantClear(&text);
+  return out;
+}
+
+}  // namespace
+
+std::wstring Describe(const VARIANT& value) {
+  switch (value.vt) {
+    case VT_EMPTY: return L"Empty";
+    case VT_BOOL: return value.boolVal ? L"True" : L"False";
+    case VT_BSTR: return QuotedText(value.bstrVal);
+    case VT_DISPATCH:
+    case VT_UNKNOWN: return ObjectText(value.punkVal);
+    default: return NumberText(value);
+  }
 }
 
 std::wstring Theme(IDispatch* skin) {

@@ -75,6 +75,11 @@ VARIANT Bool(bool b);
 VARIANT Text(const std::wstring& s);
 // A string value's text, embedded NULs kept; `otherwise` for any other kind.
 std::wstring TextOf(const VARIANT& value, const std::wstring& otherwise = L"");
+// A value as the programs report it: numbers and Booleans as automation
+// writes them, strings in quotes with other than printable ASCII as \uXXXX,
+// fonts as "font(Name,Size,Bold,Italic)", other objects as "object",
+// nothing as "Empty".
+std::wstring Describe(const VARIANT& value);
 
 // `object` as `riid`; null when it does not answer (or is null).
 template <class T>
@@ -99,6 +104,18 @@ HRESULT QueryOne(Interface* self, REFIID riid, void** out, REFIID iid, REFIID al
   return S_OK;
 }
 
+// The IDispatch answers of an object without type information.
+inline HRESULT NoTypeInfoCount(UINT* count) {
+  if (!count) return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+inline HRESULT NoTypeInfo(ITypeInfo** info) {
+  if (info) *info = nullptr;
+  return DISP_E_BADINDEX;
+}
+
 // Hears the events of a source interface `events`; a subclass says what
 // each event does. It lives as long as its scope, so the reference count
 // only answers.
@@ -111,11 +128,8 @@ class EventListener : public IDispatch {
   }
   STDMETHODIMP_(ULONG) AddRef() override { return 2; }
   STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetTypeInfoCount(UINT* count) override { return NoTypeInfoCount(count); }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return NoTypeInfo(info); }
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
   STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
     onEvent(id, params);

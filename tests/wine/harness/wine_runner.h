@@ -74,13 +74,13 @@ DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, cons
                         const std::string& results, const std::string& args, const std::string& prefix,
                         int timeoutSeconds, const std::string& env = "");
 
-// `make(b)` once per build and process: ctest runs a suite's cases in one
-// process, and they share its run.
+// `make(b)` once per build (and `key`, for a suite with several runs) and
+// process: ctest runs a suite's cases in one process, and they share its run.
 template <class Run, class Make>
-const Run& OncePerBitness(const Bitness& b, Make make) {
+const Run& OncePerBitness(const Bitness& b, Make make, const std::string& key = "") {
   static std::map<std::string, Run> runs;
-  auto it = runs.find(b.name);
-  if (it == runs.end()) it = runs.emplace(b.name, make(b)).first;
+  auto it = runs.find(b.name + " " + key);
+  if (it == runs.end()) it = runs.emplace(b.name + " " + key, make(b)).first;
   return it->second;
 }
 

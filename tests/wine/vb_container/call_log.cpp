@@ -1,9 +1,5 @@
 #include "call_log.h"
 
-#include <oleauto.h>
-
-#include <cstdio>
-
 namespace vb_container {
 
 std::string Narrow(const wchar_t* text) {
@@ -12,21 +8,6 @@ std::string Narrow(const wchar_t* text) {
   return out;
 }
 
-std::string VariantText(const VARIANT& v) {
-  switch (v.vt) {
-    case VT_BOOL: return v.boolVal ? "True" : "False";
-    case VT_BSTR: return "\"" + Narrow(v.bstrVal) + "\"";
-    case VT_DISPATCH: case VT_UNKNOWN: return "object";
-    case VT_EMPTY: return "empty";
-    default: {
-      VARIANT copy;
-      VariantInit(&copy);
-      if (FAILED(VariantChangeType(&copy, const_cast<VARIANT*>(&v), 0, VT_R8))) return "?";
-      char text[40];
-      std::snprintf(text, sizeof text, "%.10g", copy.dblVal);
-      return text;
-    }
-  }
-}
+std::string VariantText(const VARIANT& v) { return Narrow(com_client::Describe(v).c_str()); }
 
 }  // namespace vb_container

@@ -23,8 +23,11 @@ class CallLog : public com_client::ResultFile {
 };
 
 using com_client::Hex;
+using com_client::NoTypeInfo;
+using com_client::NoTypeInfoCount;
+using com_client::QueryOne;
 using com_client::RectText;
-// A variant as text: numbers, Booleans as True/False, strings in quotes.
+// com_client::Describe's text in a log line.
 std::string VariantText(const VARIANT& v);
 std::string Narrow(const wchar_t* text);
 

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "call_log.h"
-#include "com_answers.h"
 
 namespace vb_container {
 

@@ -8,7 +8,6 @@
 #include <ocidl.h>
 
 #include "call_log.h"
-#include "com_answers.h"
 
 namespace vb_container {
 

@@ -10,7 +10,6 @@
 #include <olectl.h>
 
 #include "call_log.h"
-#include "com_answers.h"
 #include "vb_extender.h"
 
 namespace vb_container {

@@ -1,7 +1,10 @@
-// The demonstration scene drawn through real GDI (each Windows build under
-// Wine) and through the software host, compared tile by tile.
+// The Win32 backend on real GDI, each Windows build under Wine: one run of
+// glavo-win32-check.exe makes its own checks and draws the demonstration
+// scene, which is compared tile by tile with the software host's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "image_compare.h"
@@ -60,38 +63,56 @@ TileDiff CompareTile(const scene::Primitive& primitive, const scene::RawImage& w
   return {};
 }
 
-// Runs `b`'s glavo-scene.exe under Wine; returns an error message, or ""
-// with the rendering and its tile table filled in.
-std::string RenderUnderWine(const Bitness& b, const std::string& outDir, scene::RawImage& image,
-                            std::string& table) {
-  const std::string exe = b.bin("glavo-scene.exe");
-  if (std::string missing = b.Missing(exe); !missing.empty()) return missing;
-  const std::string raw = outDir + "/scene-wine.bgra";
-  const std::string tablePath = outDir + "/scene-wine-tiles.txt";
-  std::remove(raw.c_str());
-  const WineResult run =
-      RunUnderWine(b, exe, {raw, tablePath}, b.Prefix(GLAVO_WINE_PREFIX), 300);
-  if (run.exitCode != 0) {
-    return "glavo-scene.exe (" + b.name + ") failed under Wine (" + std::to_string(run.exitCode) +
-           "):\n" + run.output;
+struct GdiRun {
+  std::string missing;  // what keeps the run from being made
+  std::string outDir;
+  WineResult result;
+  bool reported(const std::string& line) const {
+    const auto lines = result.lines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
   }
-  std::string error;
-  if (!scene::ReadRawImage(raw, image, error)) return error;
-  table = ReadTextFile(tablePath);
-  return "";
+};
+
+GdiRun RunChecks(const Bitness& b) {
+  const std::string exe = b.bin("glavo-win32-check.exe");
+  GdiRun run{b.Missing(exe), OutDir(b), {}};
+  if (!run.missing.empty()) return run;
+  std::remove((run.outDir + "/scene-wine.bgra").c_str());
+  run.result = RunUnderWine(b, exe, {"scene", run.outDir + "/scene-wine.bgra", run.outDir + "/scene-wine-tiles.txt"},
+                            b.Prefix(GLAVO_WINE_PREFIX), 600);
+  return run;
 }
 
-// One test, so that one Wine run serves it (tests run as separate processes).
-class WineScene : public ::testing::TestWithParam<Bitness> {};
+// Both tests read one run per build.
+class Win32Gdi : public ::testing::TestWithParam<Bitness> {
+ protected:
+  const GdiRun& run() const { return OncePerBitness<GdiRun>(GetParam(), RunChecks); }
+};
 
-TEST_P(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
-  const std::string outDir = OutDir(GetParam());
+TEST_P(Win32Gdi, PassesItsChecksOnRealGdi) {
+  ASSERT_TRUE(run().missing.empty()) << run().missing;
+  const WineResult& result = run().result;
+  int passed = 0;
+  bool finished = false;
+  for (const std::string& line : result.lines()) {
+    if (line.rfind("ok ", 0) == 0) ++passed;
+    if (line.rfind("FAIL ", 0) == 0) ADD_FAILURE() << line.substr(5);
+    if (line.rfind("done ", 0) == 0) finished = true;
+  }
+  EXPECT_TRUE(finished) << "the check program stopped early:\n" << result.output;
+  EXPECT_EQ(result.exitCode, 0) << result.output;
+  EXPECT_GE(passed, 30) << result.output;
+}
+
+TEST_P(Win32Gdi, EveryPrimitiveMatchesTheSoftwareHost) {
+  ASSERT_TRUE(run().missing.empty()) << run().missing;
+  ASSERT_TRUE(run().reported("ok scene.written")) << "glavo-win32-check.exe (" << GetParam().name
+                                                  << ") drew no scene under Wine:\n" << run().result.output;
   scene::RawImage wineImage;
-  std::string wineTable;
-  const std::string error = RenderUnderWine(GetParam(), outDir, wineImage, wineTable);
-  ASSERT_TRUE(error.empty()) << error;
-  ASSERT_EQ(wineTable, scene::TileTable())
-      << "the two programs draw different scenes: rebuild glavo-scene.exe";
+  std::string error;
+  ASSERT_TRUE(scene::ReadRawImage(run().outDir + "/scene-wine.bgra", wineImage, error)) << error;
+  ASSERT_EQ(ReadTextFile(run().outDir + "/scene-wine-tiles.txt"), scene::TileTable())
+      << "the two programs draw different scenes: rebuild glavo-win32-check.exe";
   const scene::RawImage soft = RenderSoft();
   ASSERT_EQ(wineImage.width, soft.width);
   ASSERT_EQ(wineImage.height, soft.height);
@@ -105,7 +126,7 @@ TEST_P(WineScene, EveryPrimitiveMatchesTheSoftwareHost) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBitnesses, WineScene, ::testing::ValuesIn(BothBitnesses()), BitnessName());
+INSTANTIATE_TEST_SUITE_P(BothBitnesses, Win32Gdi, ::testing::ValuesIn(BothBitnesses()), BitnessName());
 
 }  // namespace
 }  // namespace glavo::wine
