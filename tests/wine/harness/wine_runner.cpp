@@ -125,8 +125,9 @@ constexpr int kSilentSeconds = 120;
 std::string StopWhenSilent(const std::string& command, const std::string& prefix, const std::string& results) {
   const std::string stop = WineEnvironment(prefix) + ShellQuote(WineServer()) + " -k";
   return "started=$(date +%s); (" + command + ") & program=$!; while kill -0 $program 2>/dev/null; do sleep 5; " +
-         "last=$(stat -c %Y " + ShellQuote(results) + " 2>/dev/null || echo $started); " + "if [ $(($(date +%s) - last)) -ge " +
-         std::to_string(kSilentSeconds) + " ]; then " + stop + "; fi; done; wait $program";
+         "last=$(stat -c %Y " + ShellQuote(results) + " 2>/dev/null || echo $started); " +
+         "if [ $(($(date +%s) - last)) -ge " + std::to_string(kSilentSeconds) + " ]; then " + stop + "; fi; done; " +
+         "wait $program";
 }
 
 void NoteAnotherAttempt(const std::string& what, int attempt, int attempts) {
@@ -175,11 +176,6 @@ DesktopRun RunOnDesktopOnce(const Bitness& bitness, const std::string& exe, cons
   RunCommand("rm -rf " + ShellQuote(prefix));
   run.lines = WineResult{0, ReadTextFile(outDir + "/" + results)}.lines();
   run.ran = !run.lines.empty() && run.lines.back() == "DONE";
-  if (!run.ran) {
-    run.why = exe + " (" + bitness.name + ") did not finish (time limit " + std::to_string(timeoutSeconds) + " s); " +
-              (run.lines.empty() ? "it wrote nothing" : "its last line: " + run.lines.back()) + "; see " + outDir +
-              "/" + results;
-  }
   return run;
 }
 
@@ -203,6 +199,9 @@ DesktopRun RunOnDesktop(const Bitness& bitness, const std::string& program, cons
     bool started = false;
     run = RunOnDesktopOnce(bitness, exe, ocx, outDir, results, args, prefix, timeoutSeconds, env, started);
     if (run.ran || !started) break;
+    run.why = program + " (" + bitness.name + ") did not finish (time limit " + std::to_string(timeoutSeconds) +
+              " s); " + (run.lines.empty() ? "it wrote nothing" : "its last line: " + run.lines.back()) + "; see " +
+              outDir + "/" + results;
   }
   return run;
 }
