@@ -4,10 +4,8 @@
 // of canvas.
 #include "win32_checks.h"
 
-#include <algorithm>
-#include <cstring>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/raster_canvas.h"
@@ -98,24 +96,6 @@ void CheckScratchFollowsTheCanvas(Report report) {
   report("raster.text-after-growing", differing == 0, std::to_string(differing) + " pixels differ");
 }
 
-// What a picture of the canvas holds: its pixels, opaque.
-void CheckOpaqueImage(Report report) {
-  RasterCanvas canvas(7, 5);
-  PaintBackground(canvas.dc());
-  canvas.dc().setPixel(3, 2, 0x123456);
-  std::vector<std::uint32_t> image(7 * 5);
-  glavo::RowFills fills;
-  canvas.readOpaque(image.data(), fills);
-  for (int y = 0; y < 5; ++y) {
-    std::uint32_t value = 0;
-    if (fills.get(y, value)) std::fill_n(image.begin() + y * 7, 7, value);
-  }
-  const std::uint32_t* drawn = canvas.shownPixels();
-  int wrong = 0;
-  for (int i = 0; i < 7 * 5; ++i) wrong += image[i] != (drawn[i] | 0xFF000000u);
-  report("raster.opaque-image", wrong == 0 && image[2 * 7 + 3] == 0xFF563412u, std::to_string(wrong) + " pixels wrong");
-}
-
 // Both kinds of canvas: a resize gives the new size, cleared, and never
 // less than one pixel. `name` prefixes each check's name.
 void CheckResize(Report report, glavo::win32::WindowCanvas& canvas, const std::string& name) {
@@ -166,7 +146,6 @@ void CheckRasterCanvas(Report report) {
   CheckTextLikeGdi(report);
   CheckScratchFollowsTheCanvas(report);
   CheckResizeBothKinds(report);
-  CheckOpaqueImage(report);
   CheckPresent(report);
 }
 

@@ -104,9 +104,6 @@ int EventsCommand(int argc, wchar_t** argv) {
   RECT place = {0, 0, 400, 300};
   windowless->SetObjectRects(&place, &place);
 
-  std::wprintf(L"-- title bar press\n");
-  Send(windowless, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 12));
-  Send(windowless, WM_LBUTTONUP, 0, MAKELPARAM(100, 12));
   std::wprintf(L"-- background click\n");
   Send(windowless, WM_MOUSEMOVE, 0, MAKELPARAM(200, 150));
   Send(windowless, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 150));

@@ -147,7 +147,6 @@ int HostileCommand(int argc, wchar_t** argv) {
     for (auto& value : values) {
       if (value.value.vt == VT_BSTR) continue;  // texts are file names: tried below on purpose
       const com_client::Called r = com_client::CallByName(skin, method, DISPATCH_METHOD, {value.value});
-      std::wprintf(L"call %ls %ls %ls\n", method, value.name, client::Hex(r.hr).c_str());
       if (!r.described) std::wprintf(L"bad-error %ls %ls\n", method, value.name);
       check(std::wstring(method) + L" " + value.name);
     }

@@ -142,8 +142,6 @@ void LoadDamaged(IDispatch* skin, IPersistStreamInit* persist, const Bytes& save
   b = saved;
   for (std::size_t i = 16; i < b.size() && i < 80; ++i) b[i] = static_cast<std::uint8_t>(i * 37);
   damaged(L"overwritten", b);
-  for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(i * 97 + 13);
-  damaged(L"random-bytes", b);
 }
 
 // Prints "LABEL KEY=VALUE" for each write of `bag` (only `only`, if given).

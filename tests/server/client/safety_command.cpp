@@ -3,6 +3,7 @@
 //   options IFACE supported=N enabled=N | options IFACE hr=0x...
 //   set IFACE OPTION hr=0x...
 #include <cstdio>
+#include <utility>
 
 #include <objsafe.h>
 
@@ -41,12 +42,12 @@ int SafetyCommand(int argc, wchar_t** argv) {
       std::wprintf(L"options %ls hr=%ls\n", face.name, client::Hex(hr).c_str());
     }
   }
-  const Named options[] = {{L"data", nullptr}, {L"caller", nullptr}};
+  const std::pair<const wchar_t*, DWORD> options[] = {{L"data", INTERFACESAFE_FOR_UNTRUSTED_DATA},
+                                                      {L"caller", INTERFACESAFE_FOR_UNTRUSTED_CALLER}};
   for (const auto& face : interfaces) {
-    for (const auto& option : options) {
-      const DWORD bit = option.name[0] == L'd' ? INTERFACESAFE_FOR_UNTRUSTED_DATA : INTERFACESAFE_FOR_UNTRUSTED_CALLER;
+    for (const auto& [option, bit] : options) {
       hr = safety->SetInterfaceSafetyOptions(*face.iid, bit, bit);
-      std::wprintf(L"set %ls %ls hr=%ls\n", face.name, option.name, client::Hex(hr).c_str());
+      std::wprintf(L"set %ls %ls hr=%ls\n", face.name, option, client::Hex(hr).c_str());
     }
   }
   DWORD supported = 0, enabled = 0;

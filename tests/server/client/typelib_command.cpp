@@ -30,14 +30,11 @@ std::wstring TypeName(ITypeInfo* owner, const TYPEDESC& type) {
     }
     case VT_I2: return L"short";
     case VT_I4: return L"long";
-    case VT_UI4: return L"ulong";
     case VT_R4: return L"float";
     case VT_BSTR: return L"BSTR";
     case VT_BOOL: return L"VARIANT_BOOL";
     case VT_HRESULT: return L"HRESULT";
     case VT_VOID: return L"void";
-    case VT_DISPATCH: return L"IDispatch";
-    case VT_VARIANT: return L"VARIANT";
     default: return L"vt" + std::to_wstring(type.vt);
   }
 }
