@@ -66,6 +66,35 @@ Rect Clip(const scene::RawImage& a, const scene::RawImage& b, const Rect& area) 
               std::min({area.bottom, a.height, b.height})};
 }
 
+struct InkBox {
+  Rect box;      // bounding box of the ink; empty when there is none
+  long ink = 0;  // summed distance from the background over all pixels
+};
+
+InkBox MeasureInk(const scene::RawImage& image, const Rect& area, Rgb background) {
+  // The raw pixels hold 0x..RRGGBB; the background is 0x00BBGGRR.
+  const std::uint32_t bg = ToRawRgb(background);
+  InkBox out;
+  bool any = false;
+  const Rect r = Clip(image, image, area);
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) {
+      const int ink = ChannelDelta(RgbAt(image, x, y), bg);
+      if (ink == 0) continue;
+      out.ink += ink;
+      if (!any) {
+        out.box = Rect{x, y, x + 1, y + 1};
+        any = true;
+      }
+      out.box.left = std::min(out.box.left, x);
+      out.box.right = std::max(out.box.right, x + 1);
+      out.box.top = std::min(out.box.top, y);
+      out.box.bottom = std::max(out.box.bottom, y + 1);
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 // Counts the differing pixels of `area` and those `excused(x, y, pa, pb,
@@ -98,30 +127,6 @@ TileDiff CompareColor(const scene::RawImage& a, const scene::RawImage& b, const 
       CompareEach(a, b, area, [&](int, int, std::uint32_t, std::uint32_t, int delta) { return delta <= tolerance; });
   diff.detail = "max channel delta " + std::to_string(diff.maxChannelDelta);
   return diff;
-}
-
-InkBox MeasureInk(const scene::RawImage& image, const Rect& area, Rgb background) {
-  // The raw pixels hold 0x..RRGGBB; the background is 0x00BBGGRR.
-  const std::uint32_t bg = ToRawRgb(background);
-  InkBox out;
-  bool any = false;
-  const Rect r = Clip(image, image, area);
-  for (int y = r.top; y < r.bottom; ++y) {
-    for (int x = r.left; x < r.right; ++x) {
-      const int ink = ChannelDelta(RgbAt(image, x, y), bg);
-      if (ink == 0) continue;
-      out.ink += ink;
-      if (!any) {
-        out.box = Rect{x, y, x + 1, y + 1};
-        any = true;
-      }
-      out.box.left = std::min(out.box.left, x);
-      out.box.right = std::max(out.box.right, x + 1);
-      out.box.top = std::min(out.box.top, y);
-      out.box.bottom = std::max(out.box.bottom, y + 1);
-    }
-  }
-  return out;
 }
 
 TileDiff CompareInk(const scene::RawImage& a, const scene::RawImage& b, const Rect& area, Rgb background,

@@ -25,15 +25,8 @@ TileDiff CompareGeometry(const scene::RawImage& a, const scene::RawImage& b, con
 TileDiff CompareColor(const scene::RawImage& a, const scene::RawImage& b, const Rect& area,
                       int tolerance);
 
-struct InkBox {
-  Rect box;     // bounding box of the ink; empty when there is none
-  long ink = 0; // summed distance from the background over all pixels
-};
-
-// Ink: how far each pixel is from `background` (largest channel distance).
-InkBox MeasureInk(const scene::RawImage& image, const Rect& area, Rgb background);
-
-// Text. The two renderings agree when their ink bounding boxes agree within
+// Text. Ink is how far each pixel is from `background` (largest channel
+// distance). The two renderings agree when their ink bounding boxes agree within
 // `edgeTolerance` pixels on every side and their total ink within
 // `inkTolerance` (a fraction of the larger). `unexplained` is 1 when not.
 TileDiff CompareInk(const scene::RawImage& a, const scene::RawImage& b, const Rect& area,

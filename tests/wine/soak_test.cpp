@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "activex_host_run.h"
+#include "container_run.h"
 #include "wine_runner.h"
 
 namespace glavo::wine {

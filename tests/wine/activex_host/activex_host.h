@@ -54,9 +54,9 @@ int CountDifferent(const std::vector<std::uint32_t>& a, const std::vector<std::u
 // then the live entries of the process's GDI handle table are counted.
 int GdiObjectCount(std::string& how);
 
-// Resizes the form at its current bounds by each border part with real
-// pointer input (moves, too small steps, the minimum), one check each, and
-// puts it back.
+// Resizes the form at its current bounds by each lower corner with real
+// pointer input (many small moves, one large one), one check each, and puts
+// it back.
 void CheckRealDrags(Report& report, HWND form, HWND control);
 
 // Rounds of scripted use for `seconds`, sampling GDI objects, USER objects

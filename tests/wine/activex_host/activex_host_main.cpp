@@ -80,8 +80,8 @@ void Click(HWND window, int x, int y) {
 
 // What IViewObject::Draw gives equals what the screen shows.
 bool DrawnLikeScreen(IUnknown* control, const RECT& area) {
-  IViewObject* view = nullptr;
-  if (FAILED(control->QueryInterface(IID_IViewObject, reinterpret_cast<void**>(&view)))) return false;
+  auto* view = Query<IViewObject>(control, IID_IViewObject);
+  if (!view) return false;
   const int w = area.right - area.left, h = area.bottom - area.top;
   HRESULT hr = E_FAIL;
   const auto drawn = PaintedPixels(w, h, [&](HDC memory) {
@@ -142,13 +142,11 @@ void CheckHover(Report& report, IDispatch* skin, HWND control) {
 // The container deactivates the control in place and activates it again on
 // its window; the control's new window, or null.
 HWND Reactivate(IUnknown* unknown, HWND container) {
-  IOleInPlaceObject* inPlace = nullptr;
-  IOleObject* ole = nullptr;
+  auto* inPlace = Query<IOleInPlaceObject>(unknown, IID_IOleInPlaceObject);
+  auto* ole = Query<IOleObject>(unknown, IID_IOleObject);
   IOleClientSite* site = nullptr;
   HWND control = nullptr;
-  if (SUCCEEDED(unknown->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace))) &&
-      SUCCEEDED(unknown->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole))) &&
-      SUCCEEDED(ole->GetClientSite(&site)) && site) {
+  if (inPlace && ole && SUCCEEDED(ole->GetClientSite(&site)) && site) {
     inPlace->InPlaceDeactivate();
     Pump(100);
     RECT place{};
@@ -225,10 +223,8 @@ void CheckClose(Report& report, FormState& state, HWND control, ClickSink& sink)
 // same object as through IOleInPlaceObject, which knows the control's
 // window and leaves its messages to it.
 void CheckInPlaceObject(Report& report, IUnknown* unknown, HWND control) {
-  IOleInPlaceObject* inPlace = nullptr;
-  IOleInPlaceObjectWindowless* windowless = nullptr;
-  unknown->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace));
-  unknown->QueryInterface(IID_IOleInPlaceObjectWindowless, reinterpret_cast<void**>(&windowless));
+  auto* inPlace = Query<IOleInPlaceObject>(unknown, IID_IOleInPlaceObject);
+  auto* windowless = Query<IOleInPlaceObjectWindowless>(unknown, IID_IOleInPlaceObjectWindowless);
   HWND window = nullptr;
   LRESULT result = 0;
   const HRESULT got = windowless ? windowless->GetWindow(&window) : E_NOINTERFACE;
@@ -324,14 +320,11 @@ int wmain(int argc, wchar_t** argv) {
   ShowWindow(state.form, SW_SHOW);
   Pump(500);
   IUnknown* unknown = nullptr;
-  IDispatch* skin = nullptr;
-  if (state.axWindow && SUCCEEDED(axGetControl(state.axWindow, &unknown)) && unknown) {
-    unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&skin));
-  }
+  if (state.axWindow) axGetControl(state.axWindow, &unknown);
+  IDispatch* skin = Query<IDispatch>(unknown, IID_IDispatch);
   report.check("control_created", skin != nullptr);
-  IOleWindow* oleWindow = nullptr;
   HWND control = nullptr;
-  if (unknown && SUCCEEDED(unknown->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&oleWindow)))) {
+  if (auto* oleWindow = Query<IOleWindow>(unknown, IID_IOleWindow)) {
     oleWindow->GetWindow(&control);
     oleWindow->Release();
   }

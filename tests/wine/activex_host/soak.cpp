@@ -237,8 +237,8 @@ void MaximizeAndRestore(IDispatch* skin, HWND control) {
 }
 
 void SaveAndLoad(IDispatch* skin) {
-  IPersistStreamInit* persist = nullptr;
-  if (FAILED(skin->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)))) return;
+  auto* persist = Query<IPersistStreamInit>(skin, IID_IPersistStreamInit);
+  if (!persist) return;
   IStream* stream = nullptr;
   CreateStreamOnHGlobal(nullptr, TRUE, &stream);
   if (stream && SUCCEEDED(persist->Save(stream, TRUE))) {

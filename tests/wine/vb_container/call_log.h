@@ -27,8 +27,13 @@ using com_client::NoTypeInfo;
 using com_client::NoTypeInfoCount;
 using com_client::QueryOne;
 using com_client::RectText;
+inline std::string Narrow(const wchar_t* text) {
+  std::string out;
+  for (; text && *text; ++text) out += *text < 128 ? static_cast<char>(*text) : '?';
+  return out;
+}
+
 // com_client::Describe's text in a log line.
-std::string VariantText(const VARIANT& v);
-std::string Narrow(const wchar_t* text);
+inline std::string VariantText(const VARIANT& v) { return Narrow(com_client::Describe(v).c_str()); }
 
 }  // namespace vb_container

@@ -1,7 +1,5 @@
 #include "vb_extender.h"
 
-#include <cmath>
-
 #include "vb_form.h"
 #include "vb_site.h"
 
@@ -13,15 +11,10 @@ VbExtender::VbExtender(CallLog& log, VbSite& site)
 
 HRESULT VbExtender::Get(const std::wstring& name, VARIANT& out, EXCEPINFO*) {
   const RECT r = site_.rect();
-  const double twips = site_.form().twipsPerPixel();
-  auto single = [&](long pixels) {
-    out.vt = VT_R4;
-    out.fltVal = static_cast<float>(pixels * twips);
-  };
-  if (name == L"Left") single(r.left);
-  else if (name == L"Top") single(r.top);
-  else if (name == L"Width") single(r.right - r.left);
-  else if (name == L"Height") single(r.bottom - r.top);
+  if (name == L"Left") out = VbForm::Twips(r.left);
+  else if (name == L"Top") out = VbForm::Twips(r.top);
+  else if (name == L"Width") out = VbForm::Twips(r.right - r.left);
+  else if (name == L"Height") out = VbForm::Twips(r.bottom - r.top);
   else if (name == L"Visible") out = com_client::Bool(true);
   else if (name == L"Name") out = com_client::Text(L"GlavoSkin1");
   else if (name == L"Parent") {
@@ -40,7 +33,7 @@ HRESULT VbExtender::Put(const std::wstring& name, const VARIANT& value, EXCEPINF
   if (name == L"Visible") return S_OK;
   if (name == L"Name" || name == L"Parent") return Raise(exception, 383, L"Property is read-only");
   if (FAILED(VariantChangeType(&number, const_cast<VARIANT*>(&value), 0, VT_R8))) return DISP_E_TYPEMISMATCH;
-  const long px = std::lround(number.dblVal / site_.form().twipsPerPixel());
+  const long px = VbForm::Pixels(number);
   RECT r = site_.rect();
   if (name == L"Left") OffsetRect(&r, px - r.left, 0);
   else if (name == L"Top") OffsetRect(&r, 0, px - r.top);

@@ -38,14 +38,6 @@ const wchar_t* FormClass() {
   return name;
 }
 
-VARIANT Single(double value) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_R4;
-  v.fltVal = static_cast<float>(value);
-  return v;
-}
-
 }  // namespace
 
 VbForm::VbForm(CallLog& log, const Options& options)
@@ -87,7 +79,15 @@ void VbForm::ApplyBorderStyle(int style) {
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-long VbForm::Pixels(const VARIANT& twips) const {
+VARIANT VbForm::Twips(long pixels) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_R4;
+  v.fltVal = static_cast<float>(pixels * 15);
+  return v;
+}
+
+long VbForm::Pixels(const VARIANT& twips) {
   VARIANT copy;
   VariantInit(&copy);
   VariantChangeType(&copy, const_cast<VARIANT*>(&twips), 0, VT_R8);
@@ -113,17 +113,17 @@ HRESULT VbForm::Get(const std::wstring& name, VARIANT& out, EXCEPINFO*) {
     out.pdispVal = icon_;
     if (icon_) icon_->AddRef();
   } else if (name == L"Left") {
-    out = Single(Twips(r.left));
+    out = Twips(r.left);
   } else if (name == L"Top") {
-    out = Single(Twips(r.top));
+    out = Twips(r.top);
   } else if (name == L"Width") {
-    out = Single(Twips(r.right - r.left));
+    out = Twips(r.right - r.left);
   } else if (name == L"Height") {
-    out = Single(Twips(r.bottom - r.top));
+    out = Twips(r.bottom - r.top);
   } else if (name == L"ScaleWidth") {
-    out = Single(Twips(client.cx));
+    out = Twips(client.cx);
   } else if (name == L"ScaleHeight") {
-    out = Single(Twips(client.cy));
+    out = Twips(client.cy);
   } else {
     return DISP_E_MEMBERNOTFOUND;
   }

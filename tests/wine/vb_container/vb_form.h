@@ -27,10 +27,12 @@ class VbForm final : public NamedDispatch {
   ~VbForm() override;
 
   HWND hwnd() const { return window_; }
-  int twipsPerPixel() const { return 15; }
+  // A place or size as the form's members give it: a Single in twips, and
+  // back to pixels.
+  static VARIANT Twips(long pixels);
+  static long Pixels(const VARIANT& twips);
   // The client area in pixels.
   SIZE clientSize() const;
-  bool runMode() const { return options_.runMode; }
 
  protected:
   HRESULT Get(const std::wstring& name, VARIANT& out, EXCEPINFO* exception) override;
@@ -38,8 +40,6 @@ class VbForm final : public NamedDispatch {
 
  private:
   void ApplyBorderStyle(int style);
-  double Twips(long pixels) const { return static_cast<double>(pixels) * 15; }
-  long Pixels(const VARIANT& twips) const;
 
   Options options_;
   HWND window_ = nullptr;

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <ocidl.h>
 
+#include <string>
+
 #include "call_log.h"
 
 namespace vb_container {
@@ -14,7 +16,20 @@ class EventSink final : public com_client::EventListener {
   EventSink(CallLog& log, REFIID events) : EventListener(events), log_(log) {}
 
  private:
-  void onEvent(DISPID id, DISPPARAMS* params) override;
+  // Arguments come last first; the first one names the skin part.
+  void onEvent(DISPID id, DISPPARAMS* params) override {
+    std::string first;
+    if (params && params->cArgs > 0) {
+      VARIANT& arg = params->rgvarg[params->cArgs - 1];
+      if (arg.vt & VT_BYREF) {
+        if ((arg.vt & ~VT_BYREF) == VT_I4) first = std::to_string(*arg.plVal);
+        else if ((arg.vt & ~VT_BYREF) == VT_I2) first = std::to_string(*arg.piVal);
+      } else {
+        first = VariantText(arg);
+      }
+    }
+    log_.call("event " + std::to_string(id) + (first.empty() ? "" : " " + first));
+  }
   CallLog& log_;
 };
 
@@ -26,7 +41,10 @@ class NotifySink final : public IPropertyNotifySink {
   }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-  STDMETHODIMP OnChanged(DISPID id) override;
+  STDMETHODIMP OnChanged(DISPID id) override {
+    log_.call("notify.OnChanged " + std::to_string(id));
+    return S_OK;
+  }
   STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 
  private:

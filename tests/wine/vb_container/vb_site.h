@@ -26,7 +26,6 @@ class VbSite final : public IOleClientSite,
 
   VbForm& form() { return form_; }
   const RECT& rect() const { return rect_; }
-  IDispatch* extender() { return &extender_; }
   // The control, once created; the site then places it.
   void setControl(IUnknown* control);
   // The container's decision about the control's rectangle.
