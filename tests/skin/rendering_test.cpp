@@ -7,7 +7,6 @@ namespace glavo::test {
 namespace {
 
 using raster::Bitmap;
-using raster::Pixel;
 
 Rgb At(const Bitmap& b, int x, int y) { return raster::RgbFromPixel(b.at(x, y)); }
 
@@ -40,15 +39,12 @@ TEST_F(Rendering, CaptionIsDrawnOnTheTitleBarAfterTheIcon) {
   EXPECT_EQ(DifferentPixels(empty, captioned, Rect{0, 0, 30, 30}), 0);
 }
 
+// Which record each part takes is ThemeActions'; how a record paints, the
+// cell's. Here: the whole frame shows the new theme.
 TEST_F(Rendering, ThemesChangeTheWholeFrame) {
   const Bitmap onyx = stage.render();
   skin().SetBodyTheme(gwr_MediaPlayer);
-  const Bitmap media = stage.render();
-  const int frame = DifferentPixels(onyx, media, Rect{0, 0, 800, 600});
-  EXPECT_GT(frame, 800 * 600 * 9 / 10);
-  // A dark title bar now, where Onyx had a light one.
-  EXPECT_LT(GreenOf(At(media, 300, 20)), 90);
-  EXPECT_GT(GreenOf(At(onyx, 300, 20)), 150);
+  EXPECT_GT(DifferentPixels(onyx, stage.render(), Rect{0, 0, 800, 600}), 800 * 600 * 9 / 10);
 }
 
 // A form dragged to its size, growing and shrinking on the way, shows
@@ -78,10 +74,7 @@ TEST(RenderingAfterDrag, MatchesAFormPlacedAtTheFinalSize) {
     placed.skin().SetBodyTheme(static_cast<BodyThemesGwr>(theme));
     placed.tick(20);
     placed.desktop().hover(Point{5, 5}, 30);
-    const Bitmap a = dragged.render(), b = placed.render();
-    ASSERT_EQ(a.width(), b.width());
-    ASSERT_EQ(a.height(), b.height());
-    EXPECT_EQ(DifferentPixels(a, b, Rect{0, 0, a.width(), a.height()}), 0) << "theme " << theme;
+    EXPECT_TRUE(dragged.render().pixels() == placed.render().pixels()) << "theme " << theme;
   }
 }
 

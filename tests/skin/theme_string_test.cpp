@@ -1,5 +1,6 @@
-// The skin theme string's separator, the twelve built-in themes and the
-// names of themes and parts.
+// The twelve built-in themes and the names of themes and parts. How a theme
+// string splits at its separator is FieldText's (SplitAt); that its fields
+// are applied, ThemeActions.GarbageIsAppliedFieldByFieldAsFarAsItGoes's.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -11,13 +12,6 @@
 
 namespace glavo {
 namespace {
-
-// A skin theme holds records: their "##" is not its separator.
-TEST(SkinThemeSplit, KeepsEmptyFieldsAndLeavesRecordSeparatorsAlone) {
-  const auto f = SplitSkinTheme(u"1##2#$##$#x#$#");
-  EXPECT_EQ(f, (std::vector<std::u16string>{u"1##2", u"", u"x", u""}));
-  EXPECT_EQ(JoinSkinTheme(f), u"1##2#$##$#x#$#");
-}
 
 // The published Onyx theme, written out independently of how the built-in
 // table assembles it.
@@ -82,8 +76,9 @@ constexpr Summary kSummary[kBodyThemeCount] = {
     {50, 2, 15, 16777215, 9},  {36, 2, 24, 11758134, 9},  {30, 1, 24, 16695433, 6}};
 
 // Each theme has its metrics, colour and record count, and a title bar of
-// its own; values outside the enumeration give no text. That every record
-// holds eighteen values is StudioThemeCheck's (every built-in theme passes).
+// its own. That every record holds eighteen values is StudioThemeCheck's
+// (every built-in theme passes); that values outside the enumeration give
+// no text, ThemeActions.BodyThemeOutsideTheRangeIsStoredAndAppliesNothing's.
 TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
   std::set<std::u16string> titles;
   for (int t = 0; t < kBodyThemeCount; ++t) {
@@ -101,8 +96,6 @@ TEST(BuiltInThemes, EveryThemeHasItsMetricsColourAndRecordCount) {
     for (auto [a, b] : {std::pair{1, 2}, {4, 5}, {8, 9}, {9, 10}, {13, 15}, {17, 19}}) EXPECT_EQ(f[a], f[b]) << a << " " << b;
   }
   EXPECT_EQ(titles.size(), static_cast<std::size_t>(kBodyThemeCount));
-  EXPECT_EQ(BuiltInSkinTheme(-1), u"");
-  EXPECT_EQ(BuiltInSkinTheme(12), u"");
 }
 
 TEST(SkinNames, ThemesAndPartsAreFoundByNameOrNumber) {

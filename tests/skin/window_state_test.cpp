@@ -75,7 +75,6 @@ TEST_F(WindowStates, TitleBarDoubleClickTogglesInBothModes) {
   skin().SetAllowFullScreen(true);
   doubleClickTitle();
   EXPECT_EQ(form().windowState(), FormWindowState::kMaximized);
-  EXPECT_EQ(formPixels(), (Rect{0, 0, 1280, 800}));
   EXPECT_TRUE(skin().IsMaximized());
   // The control's Resize saw the maximized form and took the short caption.
   EXPECT_EQ(restoreCaption(), u"Restore");
@@ -94,7 +93,6 @@ TEST_F(WindowStates, SkinStateTwoBecomesTheWorkAreaAtTheNextTick) {
   EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
   EXPECT_EQ(formPixels(), kWorkArea);
   EXPECT_TRUE(skin().IsMaximized());
-  EXPECT_EQ(maxToolTip(), u"Restore");
   // Restoring returns to the bounds saved before.
   clickAt(stage.partPoint(gwr_MaximizeButton));
   EXPECT_EQ(formPixels().width(), 800);
@@ -132,7 +130,6 @@ TEST_F(WindowStates, MinimizeAndRestoreFromTheTaskbarKeepsTheMaximizedFrame) {
   stage.tick(30);
   skin().Refresh();
   EXPECT_TRUE(skin().IsMaximized());
-  EXPECT_EQ(maxToolTip(), u"Restore");
   EXPECT_EQ(skin().SkinState(), gwr_Maximized);
   EXPECT_EQ(formPixels(), kWorkArea);
 }
