@@ -1,14 +1,13 @@
 // glavo-win32-check [scene OUT.bgra TILES.txt]: checks of the Win32
 // backend that need real GDI, run under Wine by the native test suite.
 // Prints "ok <name>" or "FAIL <name>: <detail>" per check and exits with the
-// number of failures. Shapes, pens and brushes go straight to GDI: the scene
-// it draws first when asked (compared in tests/wine/win32_gdi_test.cpp)
-// holds their pixels.
+// number of failures. Shapes, pens, brushes and DIB transfers go straight
+// to GDI: the scene it draws first when asked (compared in
+// tests/wine/win32_gdi_test.cpp) holds their pixels.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "platform/win32/memory_dc.h"
 #include "platform/win32/win32_color_table.h"
@@ -29,12 +28,6 @@ void Report(const char* name, bool ok, const std::string& detail = {}) {
     ++failures;
     std::printf("FAIL %s: %s\n", name, detail.c_str());
   }
-}
-
-std::string Hex(unsigned v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%08X", v);
-  return buf;
 }
 
 glavo::LogFont Arial13() {
@@ -85,24 +78,6 @@ void CheckObjectsAreReleased() {
   Report("dc.deletes-its-brush", GetObjectType(brush) == 0);
   Report("dc.deletes-its-fonts", GetObjectType(font) == 0);
   DeleteDC(hdc);
-}
-
-void CheckDibTransfers() {
-  MemoryDc canvas(5, 3);
-  glavo::DeviceContext& dc = canvas.dc();
-  dc.setPixel(1, 2, 0x00332211);  // RGB(0x11, 0x22, 0x33)
-  std::vector<std::uint32_t> bits(15, 0xDEADBEEF);
-  const glavo::DibHeader topDown{5, -3, 32};
-  const int rows = dc.getDIBits(dc.selectedBitmap(), 0, 3, topDown, bits.data());
-  Report("getDIBits.rows", rows == 3, std::to_string(rows));
-  Report("getDIBits.top-down-bgrx", (bits[2 * 5 + 1] & 0xFFFFFF) == 0x112233,
-         Hex(bits[2 * 5 + 1]));
-  bits[0] = 0x00ABCDEF;
-  const int written = dc.setDIBits(dc.selectedBitmap(), 0, 3, topDown, bits.data());
-  Report("setDIBits.rows", written == 3, std::to_string(written));
-  Report("setDIBits.visible-to-getPixel", dc.getPixel(0, 0) == 0x00EFCDAB, Hex(dc.getPixel(0, 0)));
-  Report("selectedBitmap.is-the-dib-section",
-         dc.selectedBitmap() == reinterpret_cast<glavo::BitmapHandle>(canvas.bitmap()));
 }
 
 void CheckText() {
@@ -157,7 +132,6 @@ int main(int argc, char** argv) {
   if (scene) win32_check::WriteScene(&Report, argv[2], argv[3]);
   CheckFontLifetime();
   CheckObjectsAreReleased();
-  CheckDibTransfers();
   CheckText();
   CheckColorAdjustment();
   CheckColorTable();
