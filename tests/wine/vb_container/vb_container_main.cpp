@@ -149,9 +149,6 @@ class Placement {
     RECT outer{};
     GetWindowRect(form_.hwnd(), &outer);
     log_.fact(stage + ".form", RectText(outer));
-    const LONG_PTR style = GetWindowLongPtrW(form_.hwnd(), GWL_STYLE);
-    log_.fact(stage + ".caption", (style & WS_CAPTION) == WS_CAPTION ? "1" : "0");
-    log_.fact(stage + ".sizing_frame", (style & WS_THICKFRAME) ? "1" : "0");
     log_.fact(stage + ".iconic", IsIconic(form_.hwnd()) ? "1" : "0");
   }
 
