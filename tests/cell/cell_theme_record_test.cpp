@@ -45,7 +45,9 @@ TEST_F(ThemeRecordTest, ARecordSurvivesALoadSaveRoundTrip) {
   EXPECT_TRUE(cell->CaptionShadow());
 }
 
-TEST_F(ThemeRecordTest, AShortRecordChangesOnlyItsPieces) {
+// A short record changes only its pieces, an empty one none, and each
+// repaints once.
+TEST_F(ThemeRecordTest, AShortRecordChangesOnlyItsPiecesAndAnEmptyOneStillRepaints) {
   cell->SetCellStyle(9);
   surface().clearNotifications();
   const int before = surface().refreshCount();
@@ -53,16 +55,12 @@ TEST_F(ThemeRecordTest, AShortRecordChangesOnlyItsPieces) {
   EXPECT_EQ(cell->BlendSize(), 2);
   EXPECT_EQ(cell->BorderColor1(), 255u);
   EXPECT_EQ(cell->CellStyle(), 9);
-  EXPECT_EQ(surface().refreshCount(), before + 1);  // one repaint
-  EXPECT_TRUE(surface().notifications().empty());   // fields set directly
-}
-
-TEST_F(ThemeRecordTest, AnEmptyTextStillRepaints) {
+  EXPECT_EQ(surface().refreshCount(), before + 1);
+  EXPECT_TRUE(surface().notifications().empty());  // fields set directly
   const std::u16string look = cell->SaveCellTheme();
-  const int before = surface().refreshCount();
   cell->LoadCellTheme();
   EXPECT_EQ(cell->SaveCellTheme(), look);
-  EXPECT_EQ(surface().refreshCount(), before + 1);
+  EXPECT_EQ(surface().refreshCount(), before + 2);
 }
 
 TEST_F(ThemeRecordTest, BadPiecesFollowTheReadingRules) {
@@ -93,22 +91,19 @@ TEST_F(ThemeRecordTest, SavingToAFileWritesTheRecordAndALineEnd) {
   EXPECT_EQ(cell->SaveCellTheme(dir.file("no/such/dir/x.gcr")), record);
 }
 
-TEST_F(ThemeRecordTest, OnlyTheFirstLineOfAFileIsApplied) {
+// Only the first line of a file is applied, and a theme string wins over
+// the file.
+TEST_F(ThemeRecordTest, AFilesFirstLineIsAppliedUnlessAThemeStringIsGiven) {
   ScratchDir dir;
   dir.put("two.gcr", "7##255\r\n9##65280\r\n");
+  cell->LoadCellTheme(dir.file("two.gcr"), u"8");
+  EXPECT_EQ(cell->BlendSize(), 8);
+  EXPECT_EQ(cell->BorderColor1(), 0u);
   cell->LoadCellTheme(dir.file("two.gcr"));
   EXPECT_EQ(cell->BlendSize(), 7);
   EXPECT_EQ(cell->BorderColor1(), 255u);
-}
-
-TEST_F(ThemeRecordTest, AThemeStringWinsOverTheFile) {
-  ScratchDir dir;
-  dir.put("one.gcr", "7##255");
-  cell->LoadCellTheme(dir.file("one.gcr"), u"8");
-  EXPECT_EQ(cell->BlendSize(), 8);
-  EXPECT_EQ(cell->BorderColor1(), 0u);
   cell->LoadCellTheme(dir.file("missing.gcr"), u"");
-  EXPECT_EQ(cell->BlendSize(), 8);
+  EXPECT_EQ(cell->BlendSize(), 7);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST(RasterCoverage, AnEmptyAreaCoversNothing) {
   EXPECT_FALSE(c.contains(5, 6));
   Bitmap b(10, 10, 0);
   c.paint(b, 1);
-  for (Pixel p : b.pixels()) EXPECT_EQ(p, 0u);
+  EXPECT_EQ(b.pixels(), std::vector<Pixel>(100, 0));
 }
 
 }  // namespace

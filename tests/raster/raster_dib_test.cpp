@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/sim/soft_dc.h"
 
 namespace glavo::raster {
 namespace {
@@ -122,16 +121,6 @@ TEST(RasterDib, DeviceRowsClipAtEveryEdge) {
   EXPECT_EQ(b.at(2, 0), 0x00FFFFFFu);
   EXPECT_EQ(DrawDibRows(b, 0, 0, 3, 1, 0, 0, 0, 1, row, DibHeader{4, 1, 16}), 0);
   DrawDibRows(b, 2000000000, -2000000000, 2000000000, 2000000000, 0, 0, 0, 1, row, DibHeader{4, 1, 32});
-}
-
-TEST(SoftDcDib, TransfersOnlyItsOwnBitmap) {
-  sim::SoftGdi gdi;
-  Bitmap b = Numbered(3, 2), other(3, 2);
-  sim::SoftDc dc(b, gdi);
-  std::vector<std::uint32_t> buf(6);
-  EXPECT_EQ(dc.getDIBits(reinterpret_cast<BitmapHandle>(&other), 0, 2, DibHeader{3, -2, 32}, buf.data()), 0);
-  EXPECT_EQ(dc.getDIBits(dc.selectedBitmap(), 0, 2, DibHeader{3, -2, 32}, buf.data()), 2);
-  EXPECT_EQ(buf[4], b.at(1, 1));
 }
 
 // Wide rows take the four-pixel shuffle, their tails and narrow rows the

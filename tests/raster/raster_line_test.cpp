@@ -84,28 +84,6 @@ TEST(RasterLine, ClippingKeepsExactlyThePixelsInside) {
   }
 }
 
-TEST(RasterLine, ReversedLineDiffersOnTiesLikeGdi) {
-  Bitmap forward = WhiteBitmap(12, 5), backward = WhiteBitmap(12, 5);
-  sim::SoftGdi gdi;
-  sim::SoftDc f(forward, gdi), b(backward, gdi);
-  f.moveTo(0, 3);
-  f.lineTo(10, 0);
-  b.moveTo(10, 0);
-  b.lineTo(0, 3);
-  EXPECT_EQ(Art(forward),
-            Rows({".........#..",
-                  ".....####...",
-                  "..###.......",
-                  "##..........",
-                  "............"}));
-  EXPECT_EQ(Art(backward),
-            Rows({".........##.",
-                  ".....####...",
-                  "..###.......",
-                  ".#..........",
-                  "............"}));
-}
-
 TEST(RasterLine, HugeCoordinatesAreScaledDownAsGdiDoes) {
   Bitmap b = WhiteBitmap(20, 4);
   sim::SoftGdi gdi;
