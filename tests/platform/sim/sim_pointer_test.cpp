@@ -1,6 +1,8 @@
-// The simulated pointer as window-dragging code relies on it: a screen
-// position whose events are measured from where their window is when they
-// are delivered, and moves that wait in the queue for the next dispatch.
+// The simulated pointer as window-dragging code relies on it: moves that
+// wait in the queue for the next dispatch. That a captured move is measured
+// from where its window is when it is delivered, as the window moves or
+// grows, is BorderDrag.SmallMovesFollowThePointerOutAndBack's (every border,
+// the left ones moving the form itself).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -38,21 +40,6 @@ class SimPointer : public testing::Test {
   std::unique_ptr<SimSurface> bar;
   MoveLog log;
 };
-
-TEST_F(SimPointer, CapturedMovesAreMeasuredFromTheWindowsCurrentPlace) {
-  desktop.moveCursor(Point{495, 150});
-  desktop.pressButton(mouse::kLeft);
-  ASSERT_EQ(desktop.capture(), bar.get());
-  // The window grows by 20 pixels and its bar moves with the edge.
-  window->move(100, 100, 420, 300);
-  bar->move(410, 0, 10, 300);
-  desktop.moveCursor(Point{520, 160});
-  // And the window itself moves 30 pixels left.
-  window->move(70, 100, 420, 300);
-  desktop.moveCursor(Point{520, 160});
-  desktop.releaseButton(mouse::kLeft);
-  EXPECT_EQ(log.moves, (std::vector<Point>{{5, 50}, {10, 60}, {40, 60}}));
-}
 
 TEST_F(SimPointer, QueuedMovesWaitForTheDispatchAndMayNest) {
   SimMessagePump pump{desktop};
