@@ -1,9 +1,15 @@
+// A mask's opaque runs: which pixels they cover, and when a surface's runs
+// are worked out again and reported as changed.
 #include "runtime/opaque_runs.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <random>
+#include <vector>
+
+#include "runtime/mask_runs.h"
 
 namespace glavo {
 namespace {
@@ -145,6 +151,30 @@ TEST(OpaqueRuns, NoPictureOrNoAreaHasNoRegion) {
   EXPECT_TRUE(OpaqueRuns(&keyed, kKey, 0, 5).empty());
   // A wholly keyed picture: only the column beyond it is opaque.
   EXPECT_EQ(OpaqueRuns(&keyed, kKey, 3, 2), (std::vector<Rect>{Rect{2, 0, 3, 2}}));
+}
+
+// A w x h mask, opaque (white) but for a transparent (black) top-left pixel.
+PictureRef NotchedMask(int w, int h) {
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, 0xFFFFFFu);
+  pixels[0] = 0;
+  return std::make_shared<Picture>(PictureType::kBitmap, w, h, std::move(pixels));
+}
+
+TEST(MaskRunsTest, ReportsAChangeOnlyWhenTheRunsDiffer) {
+  MaskRuns runs;
+  EXPECT_FALSE(runs.update(nullptr, 0, 10, 4));  // no mask: all opaque, as before
+  EXPECT_TRUE(runs.runs().empty());
+  const PictureRef mask = NotchedMask(10, 4);
+  EXPECT_TRUE(runs.update(mask, 0, 10, 4));
+  EXPECT_EQ(runs.runs().front(), (Rect{1, 0, 10, 1}));
+  EXPECT_FALSE(runs.update(mask, 0, 10, 4));
+  // Another picture with the same pixels gives the same runs.
+  EXPECT_FALSE(runs.update(NotchedMask(10, 4), 0, 10, 4));
+  // A key that matches nothing: no region at all.
+  EXPECT_TRUE(runs.update(mask, 0x123456, 10, 4));
+  EXPECT_TRUE(runs.runs().empty());
+  // A larger surface changes the runs (which ones is OpaqueRuns').
+  EXPECT_TRUE(runs.update(mask, 0, 12, 4));
 }
 
 }  // namespace
