@@ -22,27 +22,21 @@ TEST_P(HostileInputTest, WrongValuesFailWithAnAutomationErrorAndTheControlKeepsW
   ASSERT_NO_FATAL_FAILURE(Start("hostile", ShellQuote(WindowsPath(dir.string())), 280));
   const WineResult& run = *run_;
   SCOPED_TRACE(run.output.substr(0, 20000));
-  EXPECT_EQ(LinesStartingWith(run, "done"), std::vector<std::string>{"done"});
   EXPECT_EQ(LinesStartingWith(run, "unusable"), std::vector<std::string>{"unusable 0"});
   EXPECT_TRUE(LinesStartingWith(run, "bad-error").empty());
   EXPECT_GE(LinesStartingWith(run, "put ").size(), 150u) << "every settable property with every value";
   // A BSTR's length counts, not its first NUL: a caption keeps what follows
-  // it, and "1\0 2" is no number for a number, an enumeration or a truth value.
-  EXPECT_EQ(LinesStartingWith(run, "caption-nul "), std::vector<std::string>{"caption-nul True"});
-  EXPECT_EQ(LinesStartingWith(run, "nul-number "),
-            (std::vector<std::string>{"nul-number BorderSize 0x80020005 kept True",
-                                      "nul-number TitleBarSize 0x80020005 kept True",
-                                      "nul-number BodyTheme 0x80020005 kept True",
-                                      "nul-number AllowResize 0x80020005 kept True"}));
-  EXPECT_EQ(LinesStartingWith(run, "caption-million "), std::vector<std::string>{"caption-million True"});
-  // Texts that are no numbers, and doubles beyond a Long, are refused where
-  // a number is wanted.
-  for (const char* put : {"put BorderSize text-abc ", "put BorderSize text-inf ", "put BorderSize text-0x1 ",
-                          "put TitleBarSize text-abc ", "put AllowResize text-inf "}) {
-    EXPECT_EQ(LinesStartingWith(run, put), std::vector<std::string>{std::string(put) + "0x80020005"});
+  // it, and "1\0 2" is no number for a number, an enumeration or a truth
+  // value. Texts that are no numbers, and doubles beyond a Long, are
+  // refused where a number is wanted.
+  for (const char* fact : {"done", "caption-nul True", "caption-million True",
+                           "nul-number BorderSize 0x80020005 kept True", "nul-number TitleBarSize 0x80020005 kept True",
+                           "nul-number BodyTheme 0x80020005 kept True", "nul-number AllowResize 0x80020005 kept True",
+                           "put BorderSize text-abc 0x80020005", "put BorderSize text-inf 0x80020005",
+                           "put BorderSize text-0x1 0x80020005", "put TitleBarSize text-abc 0x80020005",
+                           "put AllowResize text-inf 0x80020005", "put BorderSize double-1e300 0x8002000A"}) {
+    EXPECT_EQ(LinesStartingWith(run, fact), std::vector<std::string>{fact});
   }
-  EXPECT_EQ(LinesStartingWith(run, "put BorderSize double-1e300 "),
-            std::vector<std::string>{"put BorderSize double-1e300 0x8002000A"});
   std::filesystem::remove_all(dir);
 }
 

@@ -21,7 +21,6 @@ using com_client::Get;
 using com_client::Long;
 using com_client::Put;
 using com_client::Query;
-using com_client::QueryOne;
 using com_client::Text;
 using com_client::TextOf;
 using com_client::Theme;

@@ -28,7 +28,6 @@ struct Named {
 using client::Long;
 using client::Text;
 using client::TextOf;
-using client::Theme;
 
 VARIANT Make(VARTYPE vt) {
   VARIANT v;
