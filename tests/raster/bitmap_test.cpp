@@ -46,16 +46,6 @@ TEST(Bitmap, KeepsItsMemoryWhileDraggedAPixelEitherWay) {
   EXPECT_LT(large.pixels().capacity(), 100000u);
 }
 
-TEST(Bitmap, AWholeRowWrittenOverSkipsOnlyThatRowsFill) {
-  Bitmap b(3, 3, 0x10);
-  Pixel* row = b.overwriteRow(1);
-  for (int x = 0; x < 3; ++x) row[x] = 0x20 + x;
-  b.at(0, 0) = 0x30;
-  b.overwriteRow(0);  // no fill pending there any more: the row keeps its pixels
-  EXPECT_EQ(b.at(0, 0), 0x30u);
-  EXPECT_EQ(b.pixels(), (std::vector<Pixel>{0x30, 0x10, 0x10, 0x20, 0x21, 0x22, 0x10, 0x10, 0x10}));
-}
-
 // Whole-row spans are recorded as fills: a reader that asks sees the one
 // value, any other look sees the pixels, and a partial span writes pixels.
 TEST(Bitmap, WholeRowSpansStayFillsUntilLookedAt) {
