@@ -1,13 +1,15 @@
 // The control framework of the software host: timers on the simulated
-// clock, windows under the cursor, the property bag, picture boxes and
-// pictures.
+// clock, windows under the cursor, queued pointer moves, the property bag,
+// picture boxes and pictures.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <tuple>
 
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_message_pump.h"
 #include "platform/sim/sim_surface.h"
 #include "runtime/ordered_property_bag.h"
 #include "runtime/picture_box.h"
@@ -124,6 +126,66 @@ TEST_F(DesktopTest, ShowResizeAndFocusReachTheSink) {
   desktop.click(mouse::kRight);  // the press takes the focus
   desktop.setFocus(front.get());
   EXPECT_EQ(sink.log, (std::vector<std::string>{"Resize", "Show", "GotFocus", "Down2", "Up2", "Click", "LostFocus"}));
+}
+
+// Moves queued for the next dispatch, as window-dragging code relies on
+// them. That a captured move is measured from where its window is when it
+// is delivered, as the window moves or grows, is
+// BorderDrag.SmallMovesFollowThePointerOutAndBack's (every border, the left
+// ones moving the form itself).
+
+// Records each move's coordinates and runs `onMove` after recording.
+class MoveLog final : public ControlEvents {
+ public:
+  void onMouseMove(std::int16_t&, std::int16_t&, float& x, float& y) override {
+    moves.push_back(Point{static_cast<int>(x), static_cast<int>(y)});
+    if (onMove) onMove();
+  }
+  std::vector<Point> moves;
+  std::function<void()> onMove;
+};
+
+class SimPointer : public ::testing::Test {
+ protected:
+  SimPointer() {
+    bar = std::unique_ptr<sim::SimSurface>(static_cast<sim::SimSurface*>(window->createChild().release()));
+    bar->move(390, 0, 10, 300);
+    bar->setVisible(true);
+    bar->setEventSink(&log);
+  }
+  sim::SimDesktop desktop{800, 600};
+  std::unique_ptr<sim::SimSurface> window = desktop.createWindow(Rect{100, 100, 500, 400});
+  std::unique_ptr<sim::SimSurface> bar;
+  MoveLog log;
+};
+
+TEST_F(SimPointer, QueuedMovesWaitForTheDispatchAndMayNest) {
+  sim::SimMessagePump pump{desktop};
+  desktop.moveCursor(Point{495, 150});
+  desktop.pressButton(mouse::kLeft);
+  desktop.queueCursorMove(Point{500, 150});
+  desktop.queueCursorMove(Point{505, 150});
+  EXPECT_EQ(log.moves.size(), 1u) << "queued moves wait";
+  // The handler of the first queued move moves the bar and dispatches: the
+  // second is delivered inside it, measured from the moved bar.
+  int depth = 0;
+  log.onMove = [&] {
+    if (depth > 0) return;
+    ++depth;
+    bar->move(393, 0, 10, 300);
+    pump.doEvents();
+    --depth;
+  };
+  pump.doEvents();
+  EXPECT_EQ(log.moves, (std::vector<Point>{{5, 50}, {10, 50}, {12, 50}}));
+  EXPECT_EQ(desktop.queuedInput(), 0u);
+  EXPECT_EQ(desktop.cursorPos(), (Point{505, 150}));
+  EXPECT_EQ(pump.calls(), 2);
+  // Without a desktop the pump leaves the queue alone.
+  desktop.queueCursorMove(Point{510, 150});
+  sim::SimMessagePump timersOnly{desktop.clock()};
+  timersOnly.doEvents();
+  EXPECT_EQ(desktop.queuedInput(), 1u);
 }
 
 // How texts read as numbers is number_text_test.cpp's; that defaults are
