@@ -54,7 +54,6 @@ TEST_P(VbContainer, FirstPlacementInTheDesignerMakesTheFormBorderless) {
   EXPECT_GE(indexOf(step, "ambient.get UserMode -> False"), 0);
   EXPECT_EQ(run().fact("design.caption_text"), "\"Form1\"");
   // A caption holding a NUL arrives whole (a BSTR's length counts).
-  EXPECT_GE(indexOf("nulcaption.place", "container.InitNew -> 0x00000000"), 0);
   EXPECT_EQ(run().fact("nulcaption.caption_whole"), "1");
   // A form loaded at run time is left as the designer saved it.
   EXPECT_EQ(indexOf("run.place", "form.put BorderStyle"), -1);
@@ -80,7 +79,6 @@ TEST_P(VbContainer, ShowAsksTheContainerForTheFormsClientArea) {
     EXPECT_EQ(run().fact(stage + ".extender"), run().fact(stage + ".control")) << stage;
     EXPECT_EQ(run().fact(stage + ".control"), run().fact(stage + ".client")) << stage;
   }
-  EXPECT_EQ(run().fact("run.placed.client"), "0 0 500 400");
 }
 
 // The form's mode changes none of this (the portable suites check both

@@ -41,6 +41,11 @@ class Report : public ResultFile {
 RECT ScreenRect(HWND window);
 // The pointer to the screen's lower right corner, away from the form.
 void ParkPointer();
+// A mouse message at control-client (x, y), or at a screen point: the
+// cursor moves there and the control's one window takes the message (its
+// parts have no windows of their own).
+void Pointer(HWND control, UINT message, int x, int y, WPARAM keys);
+void PointerAtScreen(HWND control, UINT message, POINT screen, WPARAM keys);
 
 // What `paint` draws into a width x height 32-bit bitmap, as 0x00RRGGBB, top
 // row first.

