@@ -119,17 +119,6 @@ TEST_F(EventsTest, HoverRaisesInOnceAndOutWhenThePointerLeaves) {
   ExpectState(0);
 }
 
-TEST_F(EventsTest, AWindowAboveTheCellCountsAsOutside) {
-  desktop.hover(Outside(), 1);
-  desktop.hover(Inside(), 1);
-  recorder.take();
-  auto cover = form->createChild();
-  cover->move(kCellX, kCellY, 20, 20);
-  cover->setVisible(true);  // created after the cell: above it
-  desktop.clock().advance(1);  // the poll still runs and now sees the cover
-  EXPECT_EQ(recorder.take(), Events{"MouseOut"});
-}
-
 TEST_F(EventsTest, ReleasingOutsideEndsInTheOverState) {
   Looks();
   desktop.hover(Outside(), 1);

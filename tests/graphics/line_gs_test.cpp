@@ -320,7 +320,7 @@ struct ArcPair {
   Drawer d;
 };
 
-TEST(LineGS, ArcAnglesStartAtTheTopForGpAndAtTheBottomForDib) {
+TEST(LineGS, ArcAnglesStartAtTheTopForGpAndAtTheBottomForDibAndRunThroughZero) {
   const ArcPair arcs(15, 12, 180, 270, 1);
   ExpectInkOnlyIn(arcs.gp, kLowerLeft, 10);
   ExpectInkOnlyIn(arcs.dib, kUpperLeft, 10);
@@ -329,12 +329,10 @@ TEST(LineGS, ArcAnglesStartAtTheTopForGpAndAtTheBottomForDib) {
   EXPECT_NE(arcs.dib.at(20, 8), kWhite);
   EXPECT_NE(arcs.gp.at(5, 20), kWhite);
   EXPECT_NE(arcs.dib.at(5, 20), kWhite);
-}
-
-TEST(LineGS, ArcWithStartAboveStopRunsThroughZero) {
-  const ArcPair arcs(15, 15, 270, 90, 0);
-  ExpectInkOnlyIn(arcs.gp, kUpperLeft | kUpperRight, 5);
-  ExpectInkOnlyIn(arcs.dib, kLowerLeft | kLowerRight, 5);
+  // A start above the stop runs through zero.
+  const ArcPair through(15, 15, 270, 90, 0);
+  ExpectInkOnlyIn(through.gp, kUpperLeft | kUpperRight, 5);
+  ExpectInkOnlyIn(through.dib, kLowerLeft | kLowerRight, 5);
 }
 
 TEST(LineGS, ArcFromAnAngleToItselfDrawsOnePoint) {
