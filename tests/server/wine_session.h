@@ -28,7 +28,6 @@ class WineSession {
   // The session of `bitness`' prefix, created on first use.
   static WineSession& For(const Bitness& bitness);
 
-  const std::string& prefix() const { return prefix_; }
   // Runs `<loader> <arguments>` (arguments already quoted for the shell).
   WineResult wine(const std::string& arguments, int timeoutSeconds = 120);
   // This build's regsvr32 (the 32-bit one from syswow64 for i686) on its OCX.
