@@ -101,7 +101,6 @@ TEST_F(Persistence, ReadingDoesNotClampAndTheSavedThemeWins) {
   EXPECT_EQ(loaded.skin().BodyTheme(), gwr_Candy);
   EXPECT_EQ(loaded.skin().part(gwr_Back).CellStateNormalData(),
             SplitSkinTheme(BuiltInSkinTheme(gwr_Safari))[6]);
-  EXPECT_EQ(loaded.skin().TitleBarSize(), 150);
   EXPECT_EQ(loaded.skin().part(gwr_TitleBar).surface().bounds().height(), 150);
 }
 
