@@ -91,7 +91,8 @@ TEST_P(VbContainer, MaximizeAndStatesReachTheForm) {
   // maximizes to the work area (the whole virtual desktop here).
   expectInOrder("run.maximize", {"event 2 0", "form.put Left 0"});
   EXPECT_EQ(run().fact("run.maximized.form"), "0 0 1024 768");
-  // Restoring gives the size back, centred on the screen.
+  // Restoring gives the size back, centred on the screen (the ATL host's
+  // control measures the same screen).
   EXPECT_EQ(run().fact("run.restored.form"), "262 184 500 400");
   // SkinState minimizes and restores the form.
   // (How the form then shows itself is the container's own affair.)
