@@ -90,7 +90,11 @@ void CheckText() {
          std::to_string(tm.height));
   const glavo::Size wide = dc.textExtent(u"WWWW");
   const glavo::Size narrow = dc.textExtent(u"iiii");
-  Report("textExtent.widths", wide.cx > narrow.cx && narrow.cx > 0 && wide.cy == tm.height);
+  // DrawText measures a single line through its own path: both must agree.
+  glavo::Rect line{0, 0, 0, 0};
+  dc.drawText(u"WWWW", line, glavo::dt::kSingleLine | glavo::dt::kCalcRect);
+  Report("textExtent.widths", wide.cx == line.right && wide.cx > narrow.cx && narrow.cx > 0 && wide.cy == tm.height,
+         std::to_string(wide.cx) + " against " + std::to_string(line.right));
   glavo::Rect box{10, 5, 60, 5};
   const int height = dc.drawText(u"one two three four", box,
                                  glavo::dt::kWordBreak | glavo::dt::kCalcRect);
