@@ -9,9 +9,19 @@ namespace {
 
 using ThemeRecordTest = CellTest;
 using test_files::ScratchDir;
+using Fields = std::vector<std::u16string>;
 
 constexpr const char16_t* kBuiltInLook =
     u"1##12829635##16777215##3##3##1##1##16777215##True##8421504##12829635##10857122##16777215##16777215##7##0##0##50";
+
+TEST(FieldText, SplitsAtEverySeparatorKeepingEmptyFields) {
+  EXPECT_TRUE(SplitAt(u"", u"##").empty());
+  EXPECT_EQ(SplitAt(u"abc", u"##"), Fields{u"abc"});
+  EXPECT_EQ(SplitRecord(u"a##b####c"), (Fields{u"a", u"b", u"", u"c"}));
+  EXPECT_EQ(SplitRecord(u"a###b"), (Fields{u"a", u"#b"}));
+  EXPECT_EQ(JoinRecord({u"a", u"", u"c"}), u"a####c");
+  EXPECT_EQ(DecimalText(-2147483647 - 1), u"-2147483648");
+}
 
 // Which prefixes are numbers is number_text_test.cpp's; here the blanks
 // inside, the rounding and the 32-bit range a record piece adds.

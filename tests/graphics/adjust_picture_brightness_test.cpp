@@ -10,8 +10,6 @@ using testing::Canvas;
 
 constexpr Rgb kGrey = MakeRgb(120, 120, 120);
 
-bool InRect(int x, int y) { return x >= 2 && x < 8 && y >= 3 && y < 6; }
-
 // Each pixel of the rectangle is lightened from itself (the copy reads the
 // same place: a ramp shows any shift), by 20 * 255 / 100 in HALFTONE mode.
 TEST(AdjustPictureBrightness, ChangesOnlyItsRectangle) {
@@ -22,7 +20,7 @@ TEST(AdjustPictureBrightness, ChangesOnlyItsRectangle) {
   for (int y = 0; y < 10; ++y) {
     for (int x = 0; x < 12; ++x) {
       const Rgb old = raster::RgbFromPixel(before.at(x, y)) & 0xFFFFFFu;
-      const Rgb expected = InRect(x, y) ? ShiftColor(old, 51) : old;
+      const Rgb expected = x >= 2 && x < 8 && y >= 3 && y < 6 ? ShiftColor(old, 51) : old;
       EXPECT_EQ(c.at(x, y), expected) << x << "," << y;
     }
   }

@@ -8,10 +8,6 @@
 namespace glavo::text {
 namespace {
 
-bool EndsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 TEST(TextFaceMatcher, WindowsNamesMapToTwins) {
   const std::pair<const char*, const char*> names[] = {
       {"Arial", "Liberation Sans"},         {"  TIMES NEW ROMAN ", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
@@ -35,7 +31,7 @@ TEST(TextFaceMatcher, StylesPickTheirOwnFilesAndUnknownNamesTheDefaultSans) {
     SCOPED_TRACE(::testing::Message() << name << (bold ? " bold" : "") << (italic ? " italic" : ""));
     const auto face = m.match(name, bold, italic);
     ASSERT_TRUE(face);
-    EXPECT_TRUE(EndsWith(face->path, file)) << face->path;
+    EXPECT_TRUE(face->path.ends_with(file)) << face->path;
     EXPECT_EQ(face->bold, bold);
     EXPECT_EQ(face->italic, italic);
   }
