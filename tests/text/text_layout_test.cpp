@@ -41,8 +41,7 @@ TEST(TextUtf16, DecodesPairsAndReplacesLoneSurrogates) {
 
 TEST(TextPrefix, AmpersandRules) {
   const auto chars = ApplyPrefixes(U"&File && Save&", false);
-  EXPECT_EQ(TextOf(chars), U"File & Save");
-  ASSERT_EQ(chars.size(), 11u);
+  ASSERT_EQ(TextOf(chars), U"File & Save");
   EXPECT_TRUE(chars[0].underlined);
   for (std::size_t i = 1; i < chars.size(); ++i) EXPECT_FALSE(chars[i].underlined) << i;
   // Without prefixes the ampersands stay.
