@@ -47,12 +47,11 @@ TEST(RecordBoolTest, ReadsWordsInAnyCaseAndWholeNumbers) {
   }
 }
 
+// A field the load misses or misplaces saves back differently; the order the
+// save writes is PropertiesTest.DefaultsAreNotStoredAndAnEmptyBagLoadsThem's.
 TEST_F(ThemeRecordTest, ARecordSurvivesALoadSaveRoundTrip) {
   cell->LoadCellTheme(u"", kBuiltInLook);
   EXPECT_EQ(cell->SaveCellTheme(), kBuiltInLook);
-  EXPECT_EQ(cell->CellStyle(), 7);
-  EXPECT_EQ(cell->MaskColor(), 0u);
-  EXPECT_TRUE(cell->CaptionShadow());
 }
 
 // A short record changes only its pieces, an empty one none, and each

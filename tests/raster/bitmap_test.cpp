@@ -11,7 +11,6 @@ namespace {
 TEST(Bitmap, ResizesAndFillsShowTheirColourWhereverLookedAt) {
   Bitmap b(4, 3, 0x11);
   b.at(1, 1) = 0x22;
-  EXPECT_EQ(b.at(1, 1), 0x22u);
   b.resize(6, 5, 0x33);  // grows: everything is the new fill
   EXPECT_EQ(b.pixels(), std::vector<Pixel>(30, 0x33));
   b.at(5, 4) = 0x44;
