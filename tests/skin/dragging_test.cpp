@@ -83,8 +83,7 @@ TEST_F(Dragging, ArmedMoveWaitsForAPressOnTheBackground) {
   stage.windows().scriptMoveLoop({{back.x + 30, back.y + 30}});
   desktop().moveCursor(back);
   desktop().pressButton(mouse::kLeft);
-  EXPECT_EQ(formPixels().left, 270);
-  EXPECT_EQ(formPixels().top, 180);
+  EXPECT_EQ(formPixels(), (Rect{270, 180, 1070, 780}));
   EXPECT_FALSE(skin().MoveArmed());
   EXPECT_EQ(stage.skinSurface().mousePointer(), pointer::kDefault);
 }

@@ -17,6 +17,7 @@ class Persistence : public testing::Test, public SkinScenario {};
 TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
   stage::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kSizable);
+  fresh.form().setShowInTaskbar(false);  // so that the skin's own setting shows
   fresh.place();
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kNone);
   EXPECT_TRUE(fresh.form().showInTaskbar());

@@ -93,10 +93,9 @@ TEST_F(WindowStates, SkinStateTwoBecomesTheWorkAreaAtTheNextTick) {
   EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
   EXPECT_EQ(formPixels(), kWorkArea);
   EXPECT_TRUE(skin().IsMaximized());
-  // Restoring returns to the bounds saved before.
+  // Restoring returns to the size saved before, centred.
   clickAt(stage.partPoint(gwr_MaximizeButton));
-  EXPECT_EQ(formPixels().width(), 800);
-  EXPECT_EQ(formPixels().height(), 600);
+  EXPECT_EQ(formPixels(), (Rect{240, 100, 1040, 700}));
 }
 
 TEST_F(WindowStates, NothingChangesWithoutResizeOrMaximizeButton) {
@@ -145,8 +144,7 @@ TEST_F(WindowStates, TimerPicksUpAHostResizeAndLaysOutAgain) {
   // A later maximize and restore comes back at the new size.
   clickAt(stage.partPoint(gwr_MaximizeButton));
   clickAt(stage.partPoint(gwr_MaximizeButton));
-  EXPECT_EQ(formPixels().width(), 500);
-  EXPECT_EQ(formPixels().height(), 350);
+  EXPECT_EQ(formPixels(), (Rect{390, 225, 890, 575}));
 }
 
 TEST_F(WindowStates, TheWorkAreaIsTheDesktopLessTheTaskbarsHeight) {
