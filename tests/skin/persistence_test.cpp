@@ -17,7 +17,10 @@ class Persistence : public testing::Test, public SkinScenario {};
 TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
   stage::SkinStage fresh(Size{1280, 800}, Rect{100, 100, 500, 400}, u"My Form");
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kSizable);
-  fresh.form().setShowInTaskbar(false);  // so that the skin's own setting shows
+  // A form off the taskbar, and without a window menu (WS_CLIPCHILDREN
+  // alone), so that what the skin sets shows.
+  fresh.form().setShowInTaskbar(false);
+  fresh.windows().setWindowLong(fresh.form().hwnd(), kGwlStyle, 0x02000000);
   fresh.place();
   EXPECT_EQ(fresh.form().borderStyle(), FormBorderStyle::kNone);
   EXPECT_TRUE(fresh.form().showInTaskbar());
@@ -25,8 +28,7 @@ TEST_F(Persistence, FirstPlacementTakesOverTheForm) {
   EXPECT_EQ(fresh.skin().SkinThemeData(), BuiltInSkinTheme(gwr_Onyx));
   // Shown: at the form's origin, its size, the window menu styles added.
   EXPECT_EQ(fresh.skinSurface().bounds(), (Rect{0, 0, 400, 300}));
-  const std::int32_t style = fresh.windows().getWindowLong(fresh.form().hwnd(), kGwlStyle);
-  EXPECT_EQ(static_cast<std::uint32_t>(style) & 0xB0000u, 0xB0000u);
+  EXPECT_EQ(fresh.windows().getWindowLong(fresh.form().hwnd(), kGwlStyle), 0x020B0000);
   EXPECT_EQ(fresh.windows().windowText(fresh.form().hwnd()), u"My Form");
   EXPECT_EQ(fresh.skin().part(gwr_Icon).Icon(), fresh.form().icon());
   // Corners lie above the bars, the bars above the title bar's last row.

@@ -65,12 +65,11 @@ TEST_F(SimFormTest, UnloadCanBeRefused) {
 }
 
 // The window text is Persistence.UnicodeCaptionReachesTheWindowDecoded's; the
-// desktop window's rectangle, WindowStates.TheWorkAreaIsTheDesktopLessTheTaskbarsHeight's.
+// desktop window's rectangle, WindowStates.TheWorkAreaIsTheDesktopLessTheTaskbarsHeight's;
+// that a style set reads back, Persistence.FirstPlacementTakesOverTheForm's.
 TEST_F(SimFormTest, WindowManagerKnowsStylesTaskbarAndDesktop) {
   SimWindowApi windows(desktop);
-  const WindowHandle hwnd = form.hwnd();
-  EXPECT_EQ(windows.setWindowLong(hwnd, kGwlStyle, 0x12340000), 0x16CF0000);
-  EXPECT_EQ(windows.getWindowLong(hwnd, kGwlStyle), 0x12340000);
+  EXPECT_EQ(windows.setWindowLong(form.hwnd(), kGwlStyle, 0x12340000), 0x16CF0000);
   const WindowHandle tray = windows.findWindow("Shell_TrayWnd", "");
   Rect r;
   ASSERT_TRUE(windows.getWindowRect(tray, r));
