@@ -46,8 +46,10 @@ TEST_P(ActiveXHost, RealMessagesMaximizeAndCloseTheForm) {
   // switch repaints, the screenshots show.
   ExpectChecks(host(), {"hover_over_look", "hover_leaves_normal", "caption_is_form_text"});
   // A title bar double click maximizes to the work area; re-bound to a new
-  // window meanwhile, the control stays maximized.
-  ExpectChecks(host(), {"dblclick_maximizes_to_work_area", "maximized_frame_covers_client", "rebind_keeps_maximized"});
+  // window meanwhile, the control stays maximized and a second double click
+  // restores the form's size, centred.
+  ExpectChecks(host(), {"dblclick_maximizes_to_work_area", "maximized_frame_covers_client", "rebind_keeps_maximized",
+                        "dblclick_restores_centred"});
   // The close button and Alt+F4 raise Click and ask the form to close; a
   // form that refuses stays.
   ExpectChecks(host(), {"close_and_alt_f4_ask_the_form", "close_click_closes_form"});

@@ -6,6 +6,7 @@
 #include <ocidl.h>
 #include <initguid.h>
 
+#include <cmath>
 #include <string>
 
 #include "activex_host.h"
@@ -154,11 +155,11 @@ HWND Reactivate(IUnknown* unknown, HWND container) {
 }
 
 // Maximized by a title bar double click, re-bound to a new window by the
-// container, and restored by a second double click (for the drags, which
-// a maximized frame refuses; that the size comes back centred on the same
-// screen the VB-style container checks); the control's window at the end.
+// container, and restored by a second double click: the bounds to restore
+// survive the re-bind in the real server. The control's window at the end.
 HWND CheckMaximize(Report& report, const FormState& state, IDispatch* skin, IUnknown* unknown, HWND control) {
   const HWND form = state.form;
+  const RECT normal = ScreenRect(form);
   PostDoubleClick(control, 200, 15);
   Pump(600);
   RECT work{}, tray{};
@@ -180,6 +181,12 @@ HWND CheckMaximize(Report& report, const FormState& state, IDispatch* skin, IUnk
   PostMouse(control, WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 15);
   PostMouse(control, WM_LBUTTONUP, 0, 200, 15);
   Pump(600);
+  const RECT back = ScreenRect(form);
+  const int w = back.right - back.left, h = back.bottom - back.top;
+  const int cx = (GetSystemMetrics(SM_CXSCREEN) - w) / 2, cy = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  const bool sized = w == normal.right - normal.left && h == normal.bottom - normal.top;
+  report.check("dblclick_restores_centred", sized && std::abs(back.left - cx) <= 1 && std::abs(back.top - cy) <= 1,
+               "form " + RectText(back) + " expected origin " + std::to_string(cx) + " " + std::to_string(cy));
   return control;
 }
 
