@@ -22,3 +22,21 @@ foreach(bad "theme;Aqua" "layout;--size;12x" "layout;--size;400x300;--theme;13"
     message(FATAL_ERROR "glavo ${bad}: exit ${rc}, stderr: ${err}")
   endif()
 endforeach()
+
+# The gallery is the committed one byte for byte: every theme's normal, over
+# and down looks, so a changed look or theme value shows here. When a change
+# is meant, `glavo gallery -o docs/gallery` writes the new reference.
+file(REMOVE_RECURSE ${WORK}/gallery)
+execute_process(COMMAND ${GLAVO} gallery -o ${WORK}/gallery RESULT_VARIABLE rc OUTPUT_QUIET)
+file(GLOB references ${DOCS}/gallery/*.png)
+list(LENGTH references count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 12)
+  message(FATAL_ERROR "glavo gallery: exit ${rc}; ${count} reference images in ${DOCS}/gallery")
+endif()
+foreach(reference ${references})
+  get_filename_component(name ${reference} NAME)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${reference} ${WORK}/gallery/${name} RESULT_VARIABLE differs)
+  if(NOT differs EQUAL 0)
+    message(FATAL_ERROR "glavo gallery: ${name} differs from docs/gallery/${name}")
+  endif()
+endforeach()
