@@ -39,6 +39,29 @@ TEST_F(Rendering, CaptionIsDrawnOnTheTitleBarAfterTheIcon) {
   EXPECT_EQ(DifferentPixels(empty, captioned, Rect{0, 0, 30, 30}), 0);
 }
 
+// Each Show property reaches the frame: its part hides and shows again, and
+// a hidden close button leaves its place to the maximize button (where every
+// set of hidden buttons stands is FrameLayout's).
+TEST_F(Rendering, ShowPropertiesHideAndShowTheirParts) {
+  const Rect closeAt = partBounds(gwr_CloseButton);
+  const struct {
+    void (GlavoSkin::*set)(bool);
+    SkinPartsGwr part;
+  } shows[] = {{&GlavoSkin::SetShowCloseButton, gwr_CloseButton},
+               {&GlavoSkin::SetShowMaximizeButton, gwr_MaximizeButton},
+               {&GlavoSkin::SetShowMinimizeButton, gwr_MinimizeButton},
+               {&GlavoSkin::SetShowHelpButton, gwr_HelpButton},
+               {&GlavoSkin::SetShowIconButton, gwr_Icon}};
+  for (const auto& show : shows) {
+    (skin().*show.set)(true);
+    EXPECT_TRUE(skin().part(show.part).surface().visible()) << show.part;
+    (skin().*show.set)(false);
+    EXPECT_FALSE(skin().part(show.part).surface().visible()) << show.part;
+  }
+  skin().SetShowMaximizeButton(true);
+  EXPECT_EQ(partBounds(gwr_MaximizeButton), closeAt);
+}
+
 // Which record each part takes is ThemeActions'; how a record paints, the
 // cell's. Here: the whole frame shows the new theme.
 TEST_F(Rendering, ThemesChangeTheWholeFrame) {
