@@ -155,14 +155,33 @@ TEST_F(Persistence, SizeLetsClampAndLayOut) {
   EXPECT_EQ(partBounds(gwr_LeftBar).width(), 20);
 }
 
+// Every let tells the container, which marks the form changed: a let that
+// did not would be lost when the designer saves.
 TEST_F(Persistence, LetsMarkTheirPropertyChanged) {
   stage.skinSurface().clearNotifications();
-  skin().SetAllowResize(false);
+  skin().SetBorderSize(4);
+  skin().SetTitleBarSize(32);
+  skin().SetButtonSize(20);
   skin().SetCaption(u"x");
+  skin().SetAllowResize(false);
+  skin().SetAllowFullScreen(true);
+  skin().SetAllowSystemMenu(false);
+  skin().SetShowHelpButton(true);
+  skin().SetShowMaximizeButton(false);
+  skin().SetShowMinimizeButton(false);
+  skin().SetShowIconButton(false);
+  skin().SetShowCloseButton(false);
+  skin().SetBackgroundShow(false);
+  skin().SetFont(MakeFont(u"Tahoma", 10));
+  skin().SetEnabled(false);
   skin().SetBackColor(255);
+  skin().SetBodyTheme(gwr_Candy);
   skin().SetSkinState(7);  // stored, but no window state of that value
   EXPECT_EQ(stage.skinSurface().notifications(),
-            (std::vector<std::string>{"AllowResize", "Caption", "BackColor", "SkinState"}));
+            (std::vector<std::string>{"BorderSize", "TitleBarSize", "ButtonSize", "Caption", "AllowResize",
+                                      "AllowFullScreen", "AllowSystemMenu", "ShowHelpButton", "ShowMaximizeButton",
+                                      "ShowMinimizeButton", "ShowIconButton", "ShowCloseButton", "BackgroundShow",
+                                      "Font", "Enabled", "BackColor", "BodyTheme", "SkinState"}));
   EXPECT_EQ(form().windowState(), FormWindowState::kNormal);
 }
 
