@@ -126,7 +126,7 @@ def run(tree, faults_path, out_path, start=0, step=1):
 
 def test_name(failed):
     # "Instance/Suite.Test/param" is one test, "Suite.Test".
-    return re.sub(r"/\w+$", "", failed.split("/", 1)[-1] if failed.count("/") == 2 else failed).split("/")[-1]
+    return next(part for part in failed.split("/") if "." in part)
 
 
 def report(paths):
